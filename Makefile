@@ -1,0 +1,24 @@
+# Koord: build, run and test. Every target works on a fresh Debian 12 machine.
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	./tools/install-deps
+
+configure:
+	cmake --preset release
+
+build: configure
+	cmake --build --preset release -j $(JOBS)
+
+run: deps build
+	./build/bin/koord
+
+test: deps build
+	ctest --preset release -j $(JOBS)
+
+clean:
+	rm -rf build build-*

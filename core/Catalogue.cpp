@@ -1,0 +1,66 @@
+#include "core/Catalogue.h"
+
+#include <array>
+
+namespace koord {
+namespace {
+
+// The Hayford datums carry two slightly different flattening differences;
+// both are kept as the catalogue has always had them.
+constexpr std::array<DatumRecord, 4> kDatums{{
+    {-251, -0.0000141927, -87, -98, -121, 15, "EUR-M", "European 1950",
+     "MEAN FOR Austria, Belgium, Denmark,Finland, France, W Germany,  "
+     "Gibraltar, Greece, Italy, Luxembourg, Netherlands, Norway,  "
+     "Switzerland"},
+    {-251, -0.000014192702, -125.8, 79.9, -100.5, 15, "BEL72",
+     "Belgian datum 1972", "Belgium"},
+    {0, 0, 0, 0, 0, 21, "WGS84", "WGS 1984", "Global Definition"},
+    {-112, -0.000054750714, -168, -60, 320, 6, "NTF  ",
+     "Nouvelle Triangulation Française", "France"},
+}};
+
+// Names as the catalogue has always spelt them ("Clarcke", "Everest(Pakistan)").
+constexpr std::array<EllipsoidRecord, 23> kEllipsoids{{
+    {1, "Airy", 6377563.396, 299.3249646},
+    {2, "Airy modified", 6377340.189, 299.3249646},
+    {3, "Australian National", 6378160, 298.25},
+    {4, "Bessel 1841", 6377397.155, 299.1528128},
+    {5, "Clarcke 1866", 6378206.4, 294.9786982},
+    {6, "Clarcke 1880", 6378249.145, 293.465},
+    {7, "Everest (India 1830)", 6377276.345, 300.8017},
+    {8, "Everest modified", 6377304.063, 300.8017},
+    {9, "Modified Fischer 1960", 6378155, 298.3},
+    {10, "Everest(Pakistan)", 6377309.613, 300.8017},
+    {11, "Indonesian 1974", 6378160, 297},
+    {12, "GRS 80", 6378137, 298.257222101},
+    {13, "Helmert 1906", 6378200, 298.3},
+    {14, "Hough 1960", 6378270, 297},
+    {15, "Hayford", 6378388, 297},
+    {16, "Krassovsky 1940", 6378245, 298.3},
+    {17, "South American 1969", 6378160, 298.25},
+    {18, "Everest (Malaysia 1969)", 6377295.664, 300.8017},
+    {19, "Everest (Sabah Sarawak)", 6377298.556, 300.8017},
+    {20, "WGS 1972", 6378135, 298.26},
+    {21, "WGS 1984", 6378137, 298.257223563},
+    {22, "Bessel 1841 (Namibia)", 6377483.865, 299.1528128},
+    {23, "Everest (India 1956)", 6377301.243, 300.8017},
+}};
+
+}  // namespace
+
+std::span<const DatumRecord> DatumCatalogue() { return kDatums; }
+
+std::span<const EllipsoidRecord> EllipsoidCatalogue() { return kEllipsoids; }
+
+std::string_view TrimmedCode(const DatumRecord& datum) {
+  std::string_view code = datum.Code;
+  while (!code.empty() && code.back() == ' ') code.remove_suffix(1);
+  return code;
+}
+
+EllipsoidInUse& CurrentEllipsoid() {
+  thread_local EllipsoidInUse current;
+  return current;
+}
+
+}  // namespace koord

@@ -1,0 +1,159 @@
+#pragma once
+// TransCoo: one point in every representation Koord knows (decimal degrees,
+// degrees-minutes-seconds, Belgian Lambert 1972, IFBL square, UTM and MGRS),
+// with the datum of the input, the datum wanted for the outputs and the
+// precisions of the MGRS and IFBL outputs.
+//
+// Usage: set the datums and precisions once; for every point call Reset,
+// set the input kind (SetOrigType) and the input values, call Conversion,
+// then read the wanted output or Error. Refused input is reported only
+// through Error (a French text); a fault (overflow, floating-point fault)
+// raises koord::RuntimeError out of Conversion.
+//
+// Lambert X/Y and IFBL always belong to the datum BEL72.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "core/Catalogue.h"
+
+namespace koord {
+
+// Error texts of the conversion object.
+inline constexpr std::string_view kDatumNotSet = "Datum non initialisé";
+inline constexpr std::string_view kUnknownKind =
+    "Type de coordonnées originales inconnu";
+inline constexpr std::string_view kBadMgrsPrefix = "Coordonnées MGRS erronées (";
+inline constexpr std::string_view kBadLambert = "Coordonnées Lambert incorrectes";
+inline constexpr std::string_view kBadIfbl = "Coordonnée IFBL incorrecte";
+inline constexpr std::string_view kBadDms = "Coordonnées DMS incorrectes";
+inline constexpr std::string_view kBadDeg = "Coordonnées DEG incorrectes";
+
+class TransCoo {
+ public:
+  // Builds the catalogues and selects "EUR-M" as both datums.
+  TransCoo();
+
+  // Wanted length of the IFBL code made from Lambert coordinates: 6, 4 or 2.
+  std::int16_t IfblPrecision = 0;
+  // Wanted MGRS precision in metres: 1, 10, 100, 1000 or 10000 (others: 1).
+  std::int32_t mgrsPrecision = 0;
+
+  // Converts the input of the kind OrigType into every other
+  // representation. Always returns normally on refused input (see Error);
+  // raises RuntimeError on a fault.
+  void Conversion();
+
+  // Empties Error, OrigType, MGRS and IFBL and zeroes X, Y, Latitude,
+  // Longitude, Northing and Easting. The DMS parts, the datum selections,
+  // the precisions and the catalogues stay.
+  void Reset();
+
+  std::int16_t LatDmsDeg() const { return latDmsDeg_; }
+  void SetLatDmsDeg(std::int16_t v) { latDmsDeg_ = v; }
+  std::int16_t LatDmsMin() const { return latDmsMin_; }
+  void SetLatDmsMin(std::int16_t v) { latDmsMin_ = v; }
+  float LatDmsSec() const { return latDmsSec_; }
+  void SetLatDmsSec(float v) { latDmsSec_ = v; }
+  std::int16_t LonDmsDeg() const { return lonDmsDeg_; }
+  void SetLonDmsDeg(std::int16_t v) { lonDmsDeg_ = v; }
+  std::int16_t LonDmsMin() const { return lonDmsMin_; }
+  void SetLonDmsMin(std::int16_t v) { lonDmsMin_ = v; }
+  float LonDmsSec() const { return lonDmsSec_; }
+  void SetLonDmsSec(float v) { lonDmsSec_ = v; }
+
+  double Easting() const { return easting_; }
+  void SetEasting(double v) { easting_ = v; }
+  double Northing() const { return northing_; }
+  void SetNorthing(double v) { northing_ = v; }
+  double Latitude() const { return latitude_; }
+  void SetLatitude(double v) { latitude_ = v; }
+  double Longitude() const { return longitude_; }
+  void SetLongitude(double v) { longitude_ = v; }
+  double X() const { return x_; }
+  void SetX(double v) { x_ = v; }
+  double Y() const { return y_; }
+  void SetY(double v) { y_ = v; }
+
+  // Datum codes "EUR-M", "BEL72", "WGS84", "NTF", in any case. An unknown
+  // code selects nothing; the next Conversion reports "Datum non initialisé".
+  void SetDatumFrom(std::string_view code);
+  void SetDatumDest(std::string_view code);
+
+  const std::string& Error() const { return error_; }
+
+  const std::string& IFBL() const { return ifbl_; }
+  // Stores the code without its blanks and full stops; case is kept.
+  void SetIFBL(std::string_view code);
+
+  const std::string& MGRS() const { return mgrs_; }
+  // Stores the reference without leading and trailing blanks.
+  void SetMGRS(std::string_view reference);
+
+  const std::string& OrigType() const { return origType_; }
+  // Stores the kind in upper case: "DEG", "DMS", "LMB", "MGR", "MGRS",
+  // "IFB" or "IFBL"; any other text sets Error.
+  void SetOrigType(std::string_view kind);
+
+  // Read-only views, for callers that show the catalogue.
+  std::span<const DatumRecord> Datums() const { return datums_; }
+  std::span<const EllipsoidRecord> Ellipsoids() const { return ellipsoids_; }
+  // Selected positions in Datums, from 1; 0 when none is selected.
+  std::int16_t DatumFromIndex() const { return datumFromIndex_; }
+  std::int16_t DatumDestIndex() const { return datumDestIndex_; }
+
+  // Loads CurrentEllipsoid with the ellipsoid of the datum at a position.
+  void SelectEllipsoid(std::int16_t datumIndex) const;
+
+  // The point in the datum at toIndex (degrees); height in metres. Equal
+  // positions return the input unchanged; otherwise the shift goes through
+  // WGS84.
+  void ShiftDatum(double latitude, double longitude, double height,
+                  std::int16_t fromIndex, std::int16_t toIndex,
+                  double& newLatitude, double& newLongitude) const;
+
+ private:
+  void BuildCatalogue();
+  const DatumRecord& DatumAt(std::int16_t position) const;
+  const EllipsoidRecord& EllipsoidAt(std::int16_t position) const;
+  std::int16_t FindDatum(std::string_view code) const;
+  void MolodenskyShift(double latitude, double longitude, double height,
+                       double& newLatitude, double& newLongitude,
+                       std::int16_t datumIndex, std::int16_t direction) const;
+
+  // The steps of Conversion, one per input kind and block.
+  void ConvertMgrs();
+  void ConvertLambert();
+  void ConvertIfbl();
+  void ConvertDms();
+  void ConvertDeg();
+  void DmsBlock();
+  void LambertBlock();
+  void UtmBlock();
+  void InverseLambertBlock();
+
+  std::string error_;
+  std::span<const DatumRecord> datums_;
+  std::span<const EllipsoidRecord> ellipsoids_;
+  std::int16_t datumFromIndex_ = 0;
+  std::int16_t datumDestIndex_ = 0;
+  std::string origType_;
+  double x_ = 0;
+  double y_ = 0;
+  std::string mgrs_;
+  std::string ifbl_;
+  double latitude_ = 0;
+  double longitude_ = 0;
+  double northing_ = 0;
+  double easting_ = 0;
+  std::int16_t latDmsDeg_ = 0;
+  std::int16_t latDmsMin_ = 0;
+  float latDmsSec_ = 0;
+  std::int16_t lonDmsDeg_ = 0;
+  std::int16_t lonDmsMin_ = 0;
+  float lonDmsSec_ = 0;
+};
+
+}  // namespace koord

@@ -1,0 +1,34 @@
+#pragma once
+// Angle units and the standard Molodensky datum shift.
+//
+// Angles are decimal degrees at every interface; radians exist only inside
+// the routines. Heights are metres above the ellipsoid.
+
+#include <cstdint>
+
+#include "core/Catalogue.h"
+
+namespace koord::General {
+
+// The program's value of pi. Every degree/radian change outside the UTM and
+// MGRS routines uses it, so results reproduce those of earlier versions.
+inline constexpr double Pi = 3.1415926535;
+
+// (Pi / 180) * degrees, the quotient formed first.
+double DegToRad(double degrees);
+// (radians * 180) / Pi, the product formed first.
+double RadToDeg(double radians);
+
+// One-step standard Molodensky shift between `datum` and WGS84, on the
+// datum's own ellipsoid in both directions: direction +1 goes from the datum
+// to WGS84, -1 from WGS84 to the datum. Writes the new latitude and longitude
+// in degrees; the height change is not returned.
+// Throws RuntimeError on a floating-point fault or an overflow of
+// direction * Da.
+void MolodenskyShift(double latitude, double longitude, double height,
+                     double& newLatitude, double& newLongitude,
+                     const DatumRecord& datum,
+                     const EllipsoidRecord& ellipsoid,
+                     std::int16_t direction);
+
+}  // namespace koord::General

@@ -1,0 +1,25 @@
+#pragma once
+// The IFBL grid, the floristic mapping grid of Belgium, defined on Belgian
+// Lambert 1972 X/Y (metres). Codes have 2 (32 x 20 km), 4 (4 x 4 km) or
+// 6 (1 x 1 km) characters: row letter, column digit, sub-row, sub-column,
+// quadrant, square.
+
+#include <cstdint>
+#include <string>
+
+namespace koord::IFBL {
+
+// Centre of the square named by `code`. The code is normalised in place
+// (trimmed, spaces removed, upper case for lengths 2, 4 and 6). On refusal
+// status becomes -1 and X, Y are left alone; on acceptance status is not
+// written (the caller presets it to 0).
+void IfblToLambert(std::string& code, double& X, double& Y,
+                   std::int32_t& status);
+
+// Code of the square holding (X, Y) at `precision` characters (2, 4, any
+// other value gives 6). Refuses X outside 0..350000 or Y outside 0..270000
+// with status 1, leaving `code` alone; on acceptance status is not written.
+void LambertToIfbl(double X, double Y, std::string& code,
+                   std::int32_t& status, std::int16_t precision);
+
+}  // namespace koord::IFBL
