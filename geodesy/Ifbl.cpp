@@ -1,0 +1,166 @@
+#include "geodesy/Ifbl.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string_view>
+#include <vector>
+
+#include "core/Checked.h"
+#include "core/RuntimeError.h"
+
+namespace koord::IFBL {
+namespace {
+
+constexpr std::string_view kRows = "MLKJHGFEDCBA";  // row letters, south to north
+constexpr double kOriginX = 2012.0;     // south-west corner of the grid, m
+constexpr double kOriginY = 18180.0;
+constexpr double kMetresPerKm = 1000.0;
+constexpr double kColumnWidth = 32.0;   // large square, km
+constexpr double kRowHeight = 20.0;
+constexpr double kSquare = 4.0;         // 4 x 4 km square, km
+constexpr double kSubRows = 5.0;        // sub-rows per large square
+constexpr double kMaxX = 350000.0;      // accepted Lambert range, m
+constexpr double kMaxY = 270000.0;
+constexpr int kLastRowIndex = 11;       // letters A..M less I, north to south
+constexpr int kLetterI = 8;             // row index that would give the letter I
+constexpr std::int32_t kRefusedCode = -1;
+constexpr std::int32_t kRefusedPoint = 1;
+
+// Pair naming the 1 km square at [i][j]: i west to east, j south to north
+// in the 4 km square; its centre lies at (i + 0.5, j + 0.5) km from the
+// square's south-west corner.
+constexpr int kSide = 4;
+constexpr std::int16_t kPairs[kSide][kSide] = {
+    {33, 31, 13, 11}, {34, 32, 14, 12}, {43, 41, 23, 21}, {44, 42, 24, 22}};
+
+const char* const kIndexError = "L'indice n'appartient pas à la sélection";
+
+// The text split into characters (UTF-8 sequences), so that a non-ASCII
+// character counts once in the length of a code.
+std::vector<std::string_view> Characters(std::string_view text) {
+  std::vector<std::string_view> characters;
+  std::size_t start = 0;
+  for (std::size_t k = 1; k <= text.size(); ++k) {
+    const bool continuation =
+        k < text.size() &&
+        (static_cast<unsigned char>(text[k]) & 0xC0) == 0x80;
+    if (!continuation) {
+      characters.push_back(text.substr(start, k - start));
+      start = k;
+    }
+  }
+  return characters;
+}
+
+bool IsDigit(std::string_view character) {
+  return character.size() == 1 && character[0] >= '0' && character[0] <= '9';
+}
+
+// Value of a one-character text: its digit, 0 for anything else.
+double DigitValue(std::string_view character) {
+  return IsDigit(character) ? character[0] - '0' : 0.0;
+}
+
+void ToUpperAscii(std::string& text) {
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+}
+
+// Adds the offset (km) of the 1 km square named by the two characters; a
+// pair outside the table adds nothing.
+void AddPairOffset(std::string_view first, std::string_view second,
+                   double& x, double& y) {
+  if (!IsDigit(first) || !IsDigit(second)) return;
+  const int pair = (first[0] - '0') * 10 + (second[0] - '0');
+  for (int i = 0; i < kSide; ++i) {
+    for (int j = 0; j < kSide; ++j) {
+      if (kPairs[i][j] == pair) {
+        x += i + 0.5;
+        y += j + 0.5;
+        return;
+      }
+    }
+  }
+}
+
+std::int16_t PairAt(std::int16_t i, std::int16_t j) {
+  if (i < 0 || i >= kSide || j < 0 || j >= kSide) throw RuntimeError(kIndexError);
+  return kPairs[i][j];
+}
+
+std::string NumberText(double wholeValue) {
+  return std::to_string(ToInt16(wholeValue));
+}
+
+}  // namespace
+
+void IfblToLambert(std::string& code, double& X, double& Y,
+                   std::int32_t& status) {
+  std::erase(code, ' ');
+  const std::vector<std::string_view> upper = Characters(code);
+  const std::size_t n = upper.size();
+  if (n != 2 && n != 4 && n != 6) {
+    status = kRefusedCode;
+    return;
+  }
+  ToUpperAscii(code);  // in place: the character views stay valid
+  const std::size_t row =
+      upper[0].size() == 1 ? kRows.find(upper[0][0]) : std::string_view::npos;
+  if (row == std::string_view::npos) {
+    status = kRefusedCode;
+    return;
+  }
+
+  double y = kRowHeight * static_cast<double>(row);
+  double x = kColumnWidth * DigitValue(upper[1]);
+  if (n == 2) {
+    x += kColumnWidth / 2;
+    y += kRowHeight / 2;
+  } else {
+    y += kSquare * (kSubRows - DigitValue(upper[2]));
+    x += kSquare * (DigitValue(upper[3]) - 1);
+    if (n == 4) {
+      x += kSquare / 2;
+      y += kSquare / 2;
+    } else {
+      AddPairOffset(upper[4], upper[5], x, y);
+    }
+  }
+  Y = y * kMetresPerKm + kOriginY;
+  X = x * kMetresPerKm + kOriginX;
+}
+
+void LambertToIfbl(double X, double Y, std::string& code,
+                   std::int32_t& status, std::int16_t precision) {
+  // Written so that a NaN is refused too.
+  if (!(0 <= X && X <= kMaxX) || !(0 <= Y && Y <= kMaxY)) {
+    status = kRefusedPoint;
+    return;
+  }
+  const double y = (Y - kOriginY) / kMetresPerKm;
+  const double x = (X - kOriginX) / kMetresPerKm;
+  const double rowFromSouth = std::floor(y / kRowHeight);
+  const double column = std::floor(x / kColumnWidth);
+
+  std::int16_t g = ToInt16(kLastRowIndex - rowFromSouth);
+  if (g >= kLetterI) ++g;
+  std::string result(1, static_cast<char>('A' + g));
+  result += NumberText(column);
+  if (precision != 2) {
+    const double ry = y - rowFromSouth * kRowHeight;
+    const double rx = x - column * kColumnWidth;
+    const double subRow = std::floor(ry / kSquare);
+    const double subColumn = std::floor(rx / kSquare);
+    result += NumberText(kSubRows - subRow);
+    result += NumberText(subColumn + 1);
+    if (precision != 4) {
+      const std::int16_t i = ToInt16(std::floor(rx - subColumn * kSquare));
+      const std::int16_t j = ToInt16(std::floor(ry - subRow * kSquare));
+      result += std::to_string(PairAt(i, j));
+    }
+  }
+  code = result;
+}
+
+}  // namespace koord::IFBL
