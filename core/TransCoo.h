@@ -129,6 +129,7 @@ class TransCoo {
   void ConvertIfbl();
   void ConvertDms();
   void ConvertDeg();
+  void FillDmsParts();
   void DmsBlock();
   void LambertBlock();
   void UtmBlock();

@@ -1,0 +1,261 @@
+// TransCoo::Conversion: from the input of one kind to every representation.
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/Dms.h"
+#include "core/IfblCode.h"
+#include "core/MgrsDigits.h"
+#include "core/TransCoo.h"
+#include "geodesy/General.h"
+#include "geodesy/Ifbl.h"
+#include "geodesy/Lambert.h"
+#include "geodesy/Mgrs.h"
+
+namespace koord {
+namespace {
+
+// Limits of the accepted Lambert 1972 input, metres, inclusive.
+constexpr double kLambertMaxX = 310000;
+constexpr double kLambertMaxY = 260000;
+
+// Both comparisons must hold, so a NaN never passes a range check.
+bool Within(double value, double low, double high) {
+  return value >= low && value <= high;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
+
+// Zone 01-60, band and square letters, ten digits.
+bool IsFullMgrsLayout(const std::string& text) {
+  if (text.size() != 15) return false;
+  if (!IsDigit(text[0]) || !IsDigit(text[1])) return false;
+  const int zone = (text[0] - '0') * 10 + (text[1] - '0');
+  if (zone < 1 || zone > 60) return false;
+  if (!std::all_of(text.begin() + 2, text.begin() + 5, IsUpperLetter)) return false;
+  return std::all_of(text.begin() + 5, text.end(), IsDigit);
+}
+
+// The reference without blanks, its zone written with two digits: references
+// of zones 1 to 9 are written with a leading blank and may come back with
+// one digit, a leading 0 or that blank.
+std::string NormaliseMgrs(const std::string& reference) {
+  std::string text;
+  for (char c : reference) {
+    if (c != ' ') text += c;
+  }
+  if (text.size() >= 2 && IsDigit(text[0]) && !IsDigit(text[1])) text.insert(0, 1, '0');
+  return text;
+}
+
+// Keeps k digits of each axis for a precision in metres; digits are cut,
+// never rounded. Applied to whatever text the UTM routines left.
+std::string CutMgrs(const std::string& text, std::int32_t precision) {
+  std::size_t k = 5;
+  switch (precision) {
+    case 10000: k = 1; break;
+    case 1000: k = 2; break;
+    case 100: k = 3; break;
+    case 10: k = 4; break;
+    default: break;
+  }
+  std::string cut = text.substr(0, std::min(text.size(), 5 + k));
+  if (text.size() > 10) cut += text.substr(10, k);
+  return cut;
+}
+
+// Switches a datum selection for the length of a block and puts it back
+// even when the block raises a fault, so that the next point starts from the
+// caller's choice.
+class DatumSwitch {
+ public:
+  DatumSwitch(std::int16_t& selection, std::int16_t temporary)
+      : selection_(selection), saved_(selection) {
+    selection_ = temporary;
+  }
+  ~DatumSwitch() { selection_ = saved_; }
+  DatumSwitch(const DatumSwitch&) = delete;
+  DatumSwitch& operator=(const DatumSwitch&) = delete;
+
+ private:
+  std::int16_t& selection_;
+  std::int16_t saved_;
+};
+
+std::int16_t Bel72Index(std::span<const DatumRecord> datums) {
+  for (std::size_t i = 0; i < datums.size(); ++i) {
+    if (TrimmedCode(datums[i]) == "BEL72") return static_cast<std::int16_t>(i + 1);
+  }
+  return 0;
+}
+
+}  // namespace
+
+void TransCoo::Conversion() {
+  if (datumFromIndex_ == 0 || datumDestIndex_ == 0) {
+    error_ = kDatumNotSet;
+    return;
+  }
+  if (origType_.empty()) {
+    error_ = kUnknownKind;
+    return;
+  }
+  SelectEllipsoid(datumFromIndex_);
+
+  if (origType_ == "MGR" || origType_ == "MGRS") {
+    ConvertMgrs();
+  } else if (origType_ == "LMB") {
+    ConvertLambert();
+  } else if (origType_ == "IFB" || origType_ == "IFBL") {
+    ConvertIfbl();
+  } else if (origType_ == "DMS") {
+    ConvertDms();
+  } else if (origType_ == "DEG") {
+    ConvertDeg();
+  }
+  // Any other kind: SetOrigType has already put its message into Error.
+}
+
+void TransCoo::ConvertMgrs() {
+  const std::string badReference = std::string(kBadMgrsPrefix) + mgrs_ + ")";
+  const std::string text = NormaliseMgrs(mgrs_);
+  if (text.size() < 7 || text.size() > 15) {
+    error_ = badReference;
+    return;
+  }
+  std::string working = text.substr(0, 3) + CompleteMgrsDigits(text.substr(3));
+  // A reference whose digits cannot be completed, or with anything but
+  // letters and digits in their places, would be read as some other point.
+  if (!IsFullMgrsLayout(working)) {
+    error_ = badReference;
+    return;
+  }
+
+  const EllipsoidInUse ellipsoid = CurrentEllipsoid();
+  double latitude = 0;
+  double longitude = 0;
+  double northing = 0;
+  double easting = 0;
+  std::int16_t zone = 0;
+  std::int32_t refused = 0;
+  DMA::MgrsToGeo(working, ellipsoid.Number, ellipsoid.a, ellipsoid.f, latitude, longitude,
+                 zone, northing, easting, refused);
+  if (refused != 0) {
+    error_ = badReference;
+    return;
+  }
+  northing_ = northing;
+  easting_ = easting;
+  latitude_ = General::RadToDeg(latitude);
+  longitude_ = General::RadToDeg(longitude);
+  DmsBlock();
+}
+
+void TransCoo::ConvertLambert() {
+  if (!(Within(x_, 0, kLambertMaxX) && Within(y_, 0, kLambertMaxY))) {
+    error_ = kBadLambert;
+    return;
+  }
+  std::int32_t outsideGrid = 0;  // IFBL then keeps what Reset left
+  IFBL::LambertToIfbl(x_, y_, ifbl_, outsideGrid, IfblPrecision);
+  InverseLambertBlock();
+}
+
+void TransCoo::ConvertIfbl() {
+  if (ifbl_.size() < 2 || ifbl_.size() > 6) {
+    error_ = kBadIfbl;
+    return;
+  }
+  std::string code = ifbl_;
+  double x = 0;
+  double y = 0;
+  std::int32_t status = 0;
+  IFBL::IfblToLambert(code, x, y, status);
+  // A code that names no square of the grid (letters where digits go,
+  // digits out of range) would otherwise land in some neighbouring square.
+  if (status != 0 || !IsIfblGridCode(code)) {
+    error_ = kBadIfbl;
+    return;
+  }
+  ifbl_ = code;
+  x_ = x;
+  y_ = y;
+  InverseLambertBlock();
+}
+
+void TransCoo::ConvertDms() {
+  const bool valid = Within(latDmsDeg_, -90, 90) && Within(lonDmsDeg_, -180, 180) &&
+                     Within(latDmsMin_, 0, 60) && Within(lonDmsMin_, 0, 60) &&
+                     Within(latDmsSec_, 0, 60) && Within(lonDmsSec_, 0, 60);
+  if (!valid) {
+    error_ = kBadDms;
+    return;
+  }
+  latitude_ = DmsToDegrees(latDmsDeg_, latDmsMin_, latDmsSec_);
+  longitude_ = DmsToDegrees(lonDmsDeg_, lonDmsMin_, lonDmsSec_);
+  LambertBlock();
+  UtmBlock();
+}
+
+void TransCoo::ConvertDeg() {
+  if (!(Within(latitude_, -90, 90) && Within(longitude_, -180, 180))) {
+    error_ = kBadDeg;
+    return;
+  }
+  DmsBlock();
+  UtmBlock();
+}
+
+void TransCoo::FillDmsParts() {
+  const Dms latitude = DegreesToDms(latitude_);
+  latDmsDeg_ = latitude.degrees;
+  latDmsMin_ = latitude.minutes;
+  latDmsSec_ = latitude.seconds;
+  const Dms longitude = DegreesToDms(longitude_);
+  lonDmsDeg_ = longitude.degrees;
+  lonDmsMin_ = longitude.minutes;
+  lonDmsSec_ = longitude.seconds;
+}
+
+void TransCoo::DmsBlock() {
+  FillDmsParts();
+  LambertBlock();
+}
+
+void TransCoo::LambertBlock() {
+  // Lambert 1972 and IFBL always belong to BEL72, whatever the caller chose.
+  const DatumSwitch toBel72(datumDestIndex_, Bel72Index(datums_));
+  double latitude72 = 0;
+  double longitude72 = 0;
+  ShiftDatum(latitude_, longitude_, 0, datumFromIndex_, datumDestIndex_, latitude72,
+             longitude72);
+  Lambert::GeoToLambert(latitude72, longitude72, x_, y_);
+  std::int32_t outsideGrid = 0;
+  IFBL::LambertToIfbl(x_, y_, ifbl_, outsideGrid, IfblPrecision);
+}
+
+void TransCoo::UtmBlock() {
+  const EllipsoidInUse ellipsoid = CurrentEllipsoid();
+  std::int16_t zone = 0;  // visible only as the first characters of MGRS
+  DMA::GeoToUtm(ellipsoid.a, ellipsoid.f, General::DegToRad(latitude_),
+                General::DegToRad(longitude_), zone, northing_, easting_, mgrs_,
+                ellipsoid.Number);
+  mgrs_ = CutMgrs(mgrs_, mgrsPrecision);
+}
+
+void TransCoo::InverseLambertBlock() {
+  double latitude72 = 0;
+  double longitude72 = 0;
+  Lambert::LambertToGeo(x_, y_, latitude72, longitude72);
+  {
+    const DatumSwitch fromBel72(datumFromIndex_, Bel72Index(datums_));
+    ShiftDatum(latitude72, longitude72, 0, datumFromIndex_, datumDestIndex_, latitude_,
+               longitude_);
+    FillDmsParts();
+  }
+  SelectEllipsoid(datumDestIndex_);
+  UtmBlock();
+}
+
+}  // namespace koord

@@ -1,0 +1,41 @@
+#include "core/MgrsDigits.h"
+
+#include <algorithm>
+
+namespace koord {
+namespace {
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
+// Two square letters and 5 + 5 digits.
+constexpr std::size_t kCompleteLength = 12;
+
+}  // namespace
+
+std::string CompleteMgrsDigits(std::string_view text) {
+  if (text.empty()) return std::string();
+  const std::string_view trimmed = TrimBlanks(text);
+  if (trimmed.size() == kCompleteLength) return std::string(trimmed);
+
+  std::string s(trimmed);
+  s.erase(std::remove(s.begin(), s.end(), ' '), s.end());
+  const std::size_t n = s.size();
+  if (n != 4 && n != 6 && n != 8 && n != 10) return std::string(trimmed);
+
+  // Fill each axis to 5 digits with 1 m short of the half of the square:
+  // "4999" for 10 km, "499" for 1 km, "49" for 100 m, "4" for 10 m.
+  const std::size_t digits = (n - 2) / 2;
+  const std::string fill = std::string("4") + std::string(4 - digits, '9');
+  std::string full = s.substr(0, 2);
+  full += s.substr(2, digits);
+  full += fill;
+  full += s.substr(2 + digits, digits);
+  full += fill;
+  return full;
+}
+
+}  // namespace koord

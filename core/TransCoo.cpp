@@ -1,0 +1,133 @@
+#include "core/TransCoo.h"
+
+#include <algorithm>
+#include <array>
+
+#include "core/RuntimeError.h"
+#include "geodesy/General.h"
+
+namespace koord {
+namespace {
+
+const char* const kIndexOutOfRange = "Indice hors limites";
+
+std::string ToUpperAscii(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return upper;
+}
+
+bool IsKnownKind(std::string_view kind) {
+  constexpr std::array<std::string_view, 7> kKinds{"MGR", "MGRS", "DEG", "LMB",
+                                                   "DMS", "IFB", "IFBL"};
+  return std::find(kKinds.begin(), kKinds.end(), kind) != kKinds.end();
+}
+
+}  // namespace
+
+TransCoo::TransCoo() {
+  BuildCatalogue();
+  SetDatumFrom("EUR-M");
+  SetDatumDest("EUR-M");
+}
+
+void TransCoo::BuildCatalogue() {
+  datums_ = DatumCatalogue();
+  ellipsoids_ = EllipsoidCatalogue();
+}
+
+void TransCoo::Reset() {
+  error_.clear();
+  origType_.clear();
+  mgrs_.clear();
+  ifbl_.clear();
+  x_ = y_ = 0;
+  latitude_ = longitude_ = 0;
+  northing_ = easting_ = 0;
+}
+
+void TransCoo::SetOrigType(std::string_view kind) {
+  origType_ = ToUpperAscii(kind);
+  if (!IsKnownKind(origType_)) error_ = kUnknownKind;
+}
+
+std::int16_t TransCoo::FindDatum(std::string_view code) const {
+  const std::string wanted = ToUpperAscii(code);
+  for (std::size_t i = 0; i < datums_.size(); ++i) {
+    if (TrimmedCode(datums_[i]) == wanted) return static_cast<std::int16_t>(i + 1);
+  }
+  return 0;
+}
+
+void TransCoo::SetDatumFrom(std::string_view code) { datumFromIndex_ = FindDatum(code); }
+
+void TransCoo::SetDatumDest(std::string_view code) { datumDestIndex_ = FindDatum(code); }
+
+void TransCoo::SetMGRS(std::string_view reference) {
+  while (!reference.empty() && reference.front() == ' ') reference.remove_prefix(1);
+  while (!reference.empty() && reference.back() == ' ') reference.remove_suffix(1);
+  mgrs_ = reference;
+}
+
+void TransCoo::SetIFBL(std::string_view code) {
+  ifbl_.clear();
+  for (char c : code) {
+    if (c != ' ' && c != '.') ifbl_ += c;
+  }
+}
+
+const DatumRecord& TransCoo::DatumAt(std::int16_t position) const {
+  if (position < 1 || static_cast<std::size_t>(position) > datums_.size()) {
+    throw RuntimeError(kIndexOutOfRange);
+  }
+  return datums_[static_cast<std::size_t>(position) - 1];
+}
+
+const EllipsoidRecord& TransCoo::EllipsoidAt(std::int16_t position) const {
+  if (position < 1 || static_cast<std::size_t>(position) > ellipsoids_.size()) {
+    throw RuntimeError(kIndexOutOfRange);
+  }
+  return ellipsoids_[static_cast<std::size_t>(position) - 1];
+}
+
+void TransCoo::SelectEllipsoid(std::int16_t datumIndex) const {
+  // By position: Number equals the position in the catalogue.
+  const EllipsoidRecord& ellipsoid = EllipsoidAt(DatumAt(datumIndex).Ellipsoid);
+  EllipsoidInUse& current = CurrentEllipsoid();
+  current.Number = ellipsoid.Number;
+  current.a = ellipsoid.SemiMajorAxis;
+  current.f = 1 / ellipsoid.InverseFlattening;
+  current.b = (1 - current.f) * current.a;
+}
+
+void TransCoo::MolodenskyShift(double latitude, double longitude, double height,
+                               double& newLatitude, double& newLongitude,
+                               std::int16_t datumIndex, std::int16_t direction) const {
+  const DatumRecord& datum = DatumAt(datumIndex);
+  General::MolodenskyShift(latitude, longitude, height, newLatitude, newLongitude, datum,
+                           EllipsoidAt(datum.Ellipsoid), direction);
+}
+
+void TransCoo::ShiftDatum(double latitude, double longitude, double height,
+                          std::int16_t fromIndex, std::int16_t toIndex,
+                          double& newLatitude, double& newLongitude) const {
+  if (fromIndex == toIndex) {
+    newLatitude = latitude;
+    newLongitude = longitude;
+    return;
+  }
+  // Every change of datum goes through WGS84, even from WGS84 itself.
+  double wgsLatitude = 0;
+  double wgsLongitude = 0;
+  MolodenskyShift(latitude, longitude, height, wgsLatitude, wgsLongitude, fromIndex, +1);
+  if (TrimmedCode(DatumAt(toIndex)) == "WGS84") {
+    newLatitude = wgsLatitude;
+    newLongitude = wgsLongitude;
+    return;
+  }
+  MolodenskyShift(wgsLatitude, wgsLongitude, height, newLatitude, newLongitude, toIndex, -1);
+}
+
+}  // namespace koord
