@@ -1,0 +1,332 @@
+#include "geodesy/Mgrs.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string_view>
+
+#include "core/Checked.h"
+#include "core/RuntimeError.h"
+#include "geodesy/Utm.h"
+
+namespace koord::DMA {
+namespace {
+
+constexpr double kRangeTolerance = 4.85e-10;  // rad, UTM range and special zones
+constexpr double kCellTolerance = 1.56e-7;    // rad, cell check of a decoded text
+constexpr double kSouthLimit = -80.0;         // degrees, end of the UTM range
+constexpr double kNorthLimit = 84.0;          // degrees, end of the UTM range
+constexpr double kSquare = 100000.0;          // metres, side of a grid square
+constexpr std::int32_t kRowCycle = 2000000;   // metres, period of the row letters
+constexpr std::int32_t kEquatorSouth = 10000000;  // false northing, metres
+constexpr std::int32_t kLastSouthMetre = 9999999;  // keeps the equator south
+constexpr std::int32_t kDigitCarrier = 10000000;   // fixes the digit count
+constexpr std::int32_t kDigitModulus = 100000;     // five digits
+constexpr std::int32_t kZoneCentre = 500000;       // easting of the central meridian
+
+constexpr std::size_t kTextLength = 15;  // "ZZLLLEEEEENNNNN"
+constexpr std::size_t kZoneField = 0;
+constexpr std::size_t kZoneWidth = 2;
+constexpr std::size_t kBandChar = 2;
+constexpr std::size_t kColumnChar = 3;
+constexpr std::size_t kRowChar = 4;
+constexpr std::size_t kEastingField = 5;
+constexpr std::size_t kNorthingField = 10;
+constexpr std::size_t kDigitsWidth = 5;
+
+// Letter numbers (A = 1).
+constexpr int kLetterI = 9;
+constexpr int kLetterN = 14;
+constexpr int kLetterO = 15;
+constexpr int kLetterV = 22;
+constexpr int kLetterX = 24;
+constexpr int kLetterZ = 26;
+constexpr int kLetterBase = 64;  // character code of the letter before A
+constexpr int kColumnsJ = 10;    // first column of sets 2 and 5 (J .. R)
+
+// Lettering scheme of each ellipsoid number 1..23; 0 has none.
+constexpr std::array<int, 24> kSchemeOf = {
+    0,           // no ellipsoid 0
+    1, 1, 1,     // Airy, Airy modified, Australian National
+    2, 2, 2,     // Bessel 1841, Clarke 1866, Clarke 1880
+    1, 1,        // Everest 1830, Everest modified
+    0,           // Modified Fischer 1960
+    1,           // Everest (Pakistan)
+    0,           // Indonesian 1974
+    1,           // GRS 80
+    0, 0,        // Helmert 1906, Hough 1960
+    1,           // Hayford
+    0,           // Krassovsky 1940
+    1, 1, 1, 1, 1,  // South American 1969, Everest (Malaysia, Sabah), WGS 72, 84
+    2,           // Bessel 1841 (Namibia)
+    1};          // Everest (India 1956)
+constexpr std::int16_t kClarke1866 = 5;  // takes scheme 1 in zones 47..55
+
+// Row offset in metres by scheme (1, 2) and set parity (odd, even).
+constexpr double kRowOffset[2][2] = {{0.0, 1500000.0}, {1000000.0, 500000.0}};
+// First column letter number by set, modulo 3 (sets 1/4, 2/5, 3/6).
+constexpr std::array<std::int16_t, 3> kFirstColumn = {1, kColumnsJ, 19};
+
+const char* const kIndexError = "Indice hors limites";
+const char* const kTooShort = "Référence MGRS trop courte";
+
+// Truncate(x + sign(x)/2): halves go away from zero.
+double RoundAway(double x) {
+  const double half = x > 0.0 ? 0.5 : (x < 0.0 ? -0.5 : 0.0);
+  return std::trunc(x + half);
+}
+
+// Whole metres, with a northing of exactly 10 000 000 m kept south of the
+// equator so that it does not roll into the next row cycle.
+std::int32_t WholeNorthing(double northing) {
+  const std::int32_t n = ToInt32(RoundAway(northing));
+  return n == kEquatorSouth ? kLastSouthMetre : n;
+}
+
+std::int32_t Truncate32(double x) { return ToInt32(std::trunc(x)); }
+
+char Letter(int number) {
+  if (number < 1 || number > kLetterZ) throw RuntimeError(kIndexError);
+  return static_cast<char>(kLetterBase + number);
+}
+
+// The zone as the last two characters of its decimal text, where a
+// non-negative number carries a leading blank: " 6", "31".
+void WriteZone(std::int16_t zone, char* out) {
+  std::array<char, 8> text{};
+  text[0] = zone < 0 ? '-' : ' ';
+  const auto result =
+      std::to_chars(text.data() + 1, text.data() + text.size(), std::abs(zone));
+  out[0] = result.ptr[-2];
+  out[1] = result.ptr[-1];
+}
+
+// The last five digits of a non-negative number.
+void WriteFiveDigits(std::int64_t value, char* out) {
+  if (value < 0) throw RuntimeError(kIndexError);
+  for (std::size_t i = kDigitsWidth; i-- > 0;) {
+    out[i] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  }
+}
+
+// Reads a number as far as its text goes: leading blanks skipped, then an
+// optional sign, digits and a decimal fraction; an empty or unreadable
+// field is 0.
+double ReadNumber(std::string_view field) {
+  const std::size_t start = field.find_first_not_of(' ');
+  if (start == std::string_view::npos) return 0.0;
+  field.remove_prefix(start);
+  double sign = 1.0;
+  if (field.front() == '+' || field.front() == '-') {
+    if (field.front() == '-') sign = -1.0;
+    field.remove_prefix(1);
+  }
+  double value = 0.0;
+  const auto result = std::from_chars(field.data(), field.data() + field.size(),
+                                      value, std::chars_format::fixed);
+  return result.ec == std::errc{} ? sign * value : 0.0;
+}
+
+// A field of the text, clipped to what the text holds.
+std::string_view Field(std::string_view text, std::size_t start,
+                       std::size_t width) {
+  return text.substr(std::min(start, text.size()), width);
+}
+
+// Northing digits: the last five characters, never reaching into the
+// easting field of a short text.
+std::string_view NorthingField(std::string_view text) {
+  const std::size_t start =
+      text.size() > kNorthingField + kDigitsWidth ? text.size() - kDigitsWidth
+                                                  : kNorthingField;
+  return Field(text, start, kDigitsWidth);
+}
+
+std::int16_t LetterNumber(char c) {
+  return static_cast<std::int16_t>(static_cast<unsigned char>(c) - kLetterBase);
+}
+
+// Norway and Svalbard zones; `zone` is the one chosen from the longitude.
+std::int16_t SpecialZone(double latitude, double longitude,
+                         std::int16_t zone) {
+  const double degree = Degree();
+  if (!(latitude - kRangeTolerance > 56.0 * degree) || zone < 31 || zone > 37) {
+    return zone;
+  }
+  if (latitude <= 64.0 * degree) {
+    if (zone != 31 && zone != 32) return zone;
+    return longitude < 3.0 * degree ? 31 : 32;
+  }
+  if (!(latitude - kRangeTolerance > 72.0 * degree)) return zone;
+  std::int16_t svalbard = 31;
+  for (const double edge : {9.0, 21.0, 33.0}) {
+    if (longitude > edge * degree) svalbard += 2;
+  }
+  return svalbard;
+}
+
+void Refuse(std::string& mgrs, const char* text, double& latitude,
+            double& longitude, double& northing, double& easting,
+            std::int32_t& refused) {
+  mgrs = text;
+  latitude = 0.0;
+  longitude = 0.0;
+  northing = 0.0;
+  easting = 0.0;
+  refused = 1;
+}
+
+}  // namespace
+
+void GeoToUtm(double a, double f, double latitude, double longitude,
+              std::int16_t& zone, double& northing, double& easting,
+              std::string& mgrs, std::int16_t ellipsoidNumber) {
+  const double degree = Degree();
+  if (latitude < kSouthLimit * degree - kRangeTolerance ||
+      latitude > kNorthLimit * degree + kRangeTolerance) {
+    mgrs.clear();
+    zone = 0;
+    northing = 0.0;
+    easting = 0.0;
+    return;
+  }
+  GeoToTm(a, f, latitude, longitude, zone, northing, easting, 0);
+  const std::int16_t special = SpecialZone(latitude, longitude, zone);
+  if (special != zone) {
+    zone = special;
+    GeoToTm(a, f, latitude, longitude, zone, northing, easting, 1);
+  }
+  UtmToMgrs(zone, northing, easting, latitude, ellipsoidNumber, mgrs);
+}
+
+void MgrsLetterSet(std::int16_t zone, std::int16_t& firstColumn,
+                   double& rowOffset, std::int16_t ellipsoidNumber,
+                   std::int32_t& refused) {
+  const int set = ((zone - 1) % 6 + 6) % 6 + 1;
+  const bool known = ellipsoidNumber >= 1 &&
+                     ellipsoidNumber < static_cast<int>(kSchemeOf.size());
+  int scheme = known ? kSchemeOf[static_cast<std::size_t>(ellipsoidNumber)] : 0;
+  refused = scheme == 0 ? 1 : 0;
+  if (scheme == 0 ||
+      (ellipsoidNumber == kClarke1866 && zone >= 47 && zone <= 55)) {
+    scheme = 1;
+  }
+  firstColumn = kFirstColumn[static_cast<std::size_t>((set - 1) % 3)];
+  rowOffset = kRowOffset[scheme - 1][set % 2 == 0 ? 1 : 0];
+}
+
+void UtmToMgrs(std::int16_t zone, double northing, double easting,
+               double latitude, std::int16_t ellipsoidNumber,
+               std::string& mgrs) {
+  try {
+    std::int16_t firstColumn = 0;
+    double rowOffset = 0.0;
+    std::int32_t refused = 0;
+    MgrsLetterSet(zone, firstColumn, rowOffset, ellipsoidNumber, refused);
+    if (refused != 0) {
+      mgrs = kMgrsNotValid;
+      return;
+    }
+    std::int16_t band = 0;
+    double south = 0.0, north = 0.0, east = 0.0, west = 0.0;
+    BandLimits(band, latitude, zone, south, north, east, west);
+
+    const std::int32_t n = WholeNorthing(northing);
+    std::int32_t inCycle = n >= kRowCycle ? n % kRowCycle : n;
+    inCycle -= ToInt32(rowOffset);
+    if (inCycle < 0) inCycle += kRowCycle;
+    int row = Truncate32((inCycle + 0.1) / kSquare) + 1;
+    if (row >= kLetterI) ++row;
+    if (row >= kLetterO) ++row;
+
+    std::int32_t e = ToInt32(RoundAway(easting));
+    // The Norway cell of zone 31 ends at 3 degrees east, left of the
+    // central meridian: its last metre stays in column D.
+    if (e == kZoneCentre && zone == 31 && band == kLetterV) e = kZoneCentre - 1;
+    int column = Truncate32((e + 0.1) / kSquare) + firstColumn - 1;
+    if (firstColumn == kColumnsJ && column >= kLetterO) ++column;
+
+    std::array<char, kTextLength> text{};
+    WriteZone(zone, text.data() + kZoneField);
+    text[kBandChar] = Letter(band);
+    text[kColumnChar] = Letter(column);
+    text[kRowChar] = Letter(row);
+    WriteFiveDigits(std::int64_t{e} + kDigitCarrier,
+                    text.data() + kEastingField);
+    WriteFiveDigits(std::int64_t{n} + kDigitCarrier,
+                    text.data() + kNorthingField);
+    mgrs.assign(text.data(), text.size());
+  } catch (...) {
+    mgrs = kUtmError;
+  }
+}
+
+void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a,
+               double f, double& latitude, double& longitude,
+               std::int16_t& zone, double& northing, double& easting,
+               std::int32_t& refused) {
+  refused = 0;
+  if (mgrs.size() <= kRowChar) throw RuntimeError(kTooShort);
+  const std::int16_t band = LetterNumber(mgrs[kBandChar]);
+  const std::int16_t column = LetterNumber(mgrs[kColumnChar]);
+  const std::int16_t row = LetterNumber(mgrs[kRowChar]);
+  const double hemisphere = band < kLetterN ? -1.0 : 1.0;
+  zone = ToInt16(ReadNumber(Field(mgrs, kZoneField, kZoneWidth)));
+
+  if (band == kLetterX && (zone == 32 || zone == 34 || zone == 36)) {
+    Refuse(mgrs, kInvalidMgrs, latitude, longitude, northing, easting,
+           refused);
+    return;
+  }
+  std::int16_t firstColumn = 0;
+  double rowOffset = 0.0;
+  MgrsLetterSet(zone, firstColumn, rowOffset, ellipsoidNumber, refused);
+  if (refused != 0) {
+    Refuse(mgrs, kEllipsoidNA, latitude, longitude, northing, easting,
+           refused);
+    return;
+  }
+
+  const double degree = Degree();
+  std::int16_t cellBand = band;
+  double south = 0.0, north = 0.0, east = 0.0, west = 0.0;
+  BandLimits(cellBand, 0.0, zone, south, north, east, west);
+
+  // Northing of the band's southern edge on the central meridian, down to
+  // its 100 km line; the square lands in the row cycle that begins there.
+  std::int16_t centralZone = zone;
+  double edgeNorthing = 0.0, edgeEasting = 0.0;
+  GeoToTm(a, f, south, (6.0 * zone - 183.0) * degree, centralZone,
+          edgeNorthing, edgeEasting, 1);
+  const double g = std::trunc(edgeNorthing / kSquare) * kSquare;
+  const double m = g >= kRowCycle ? std::fmod(g, kRowCycle) : g;
+
+  double q = (row - 1) * kSquare + rowOffset;
+  double p = (column - firstColumn + 1) * kSquare;
+  if (firstColumn == kColumnsJ && column > kLetterO) p -= kSquare;
+  if (row > kLetterO) q -= kSquare;
+  if (row > kLetterI) q -= kSquare;
+  if (RoundAway(q) >= kRowCycle) q -= kRowCycle;
+  q = RoundAway(q) - m;
+  if (q < 0.0) q += kRowCycle;
+  q = RoundAway(g + q);
+
+  easting = ReadNumber(Field(mgrs, kEastingField, kDigitsWidth)) + p;
+  northing = (ReadNumber(NorthingField(mgrs)) + q) * hemisphere;
+  UtmToGeo(a, f, latitude, longitude, zone, northing, easting);
+
+  const double tauLongitude = kCellTolerance / std::cos(latitude);
+  const bool inside = latitude + kCellTolerance >= south &&
+                      latitude - kCellTolerance <= north &&
+                      longitude + tauLongitude >= west &&
+                      longitude - tauLongitude <= east;
+  if (!inside) {
+    mgrs = kOutsideRange;
+    refused = 1;
+  }
+}
+
+}  // namespace koord::DMA
