@@ -1,6 +1,5 @@
 #include "geodesy/Ifbl.h"
 
-#include <algorithm>
 #include <cmath>
 #include <string_view>
 #include <vector>
