@@ -1,0 +1,77 @@
+#pragma once
+// Cuts a text, given whole or in blocks, into lines. CR LF, LF and a lone CR
+// each end a line (a CR LF split between two blocks is one line end). The
+// unterminated rest at the end is a line when it holds anything but blanks
+// and tabs. A line longer than kMaxLineLength bytes is delivered cut to
+// that length and flagged, so memory stays bounded whatever the input.
+//
+//   LineSplitter lines;
+//   lines.Feed(block, onLine);   // as often as there are blocks
+//   lines.Finish(onLine);
+//
+// onLine(std::string_view line, bool tooLong) returns false to stop; Feed
+// and Finish then return false and deliver nothing more.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace koord {
+
+// Longest line kept, in bytes; far beyond any point of coordinates.
+inline constexpr std::size_t kMaxLineLength = 65536;
+
+// True when the text holds only blanks and tabs (or nothing).
+bool IsBlank(std::string_view text);
+
+class LineSplitter {
+ public:
+  template <typename OnLine>
+  bool Feed(std::string_view block, OnLine&& onLine) {
+    for (std::size_t i = 0; i < block.size(); ++i) {
+      const char c = block[i];
+      if (c == '\n' && afterCr_) {
+        afterCr_ = false;
+        continue;
+      }
+      afterCr_ = c == '\r';
+      if (c == '\r' || c == '\n') {
+        if (!Deliver(onLine)) return false;
+        continue;
+      }
+      // Plain characters up to the next line end go in one piece.
+      const std::size_t end = block.find_first_of("\r\n", i);
+      const std::size_t stop = end == std::string_view::npos ? block.size() : end;
+      Keep(block.substr(i, stop - i));
+      i = stop - 1;
+    }
+    return true;
+  }
+
+  template <typename OnLine>
+  bool Finish(OnLine&& onLine) {
+    afterCr_ = false;
+    if (IsBlank(line_) && !tooLong_) {
+      line_.clear();
+      return true;
+    }
+    return Deliver(onLine);
+  }
+
+ private:
+  template <typename OnLine>
+  bool Deliver(OnLine& onLine) {
+    const bool go = onLine(std::string_view(line_), tooLong_);
+    line_.clear();
+    tooLong_ = false;
+    return go;
+  }
+
+  void Keep(std::string_view piece);
+
+  std::string line_;
+  bool tooLong_ = false;
+  bool afterCr_ = false;
+};
+
+}  // namespace koord

@@ -1,0 +1,108 @@
+#include "engine/NumberReader.h"
+
+#include <charconv>
+#include <cstddef>
+#include <string>
+#include <system_error>
+
+#include "core/RuntimeError.h"
+
+namespace koord {
+namespace {
+
+const char* const kTooLarge = "Nombre trop grand";
+
+// Exponents beyond this are out of range whatever the digits; it keeps the
+// magnitude arithmetic below far from integer overflow.
+constexpr long kExponentCap = 100000;
+
+bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The parts of the number found in a field, without the skipped characters.
+struct NumberText {
+  bool negative = false;
+  std::string integer;
+  std::string fraction;
+  bool exponentNegative = false;
+  std::string exponent;
+};
+
+// The field without the skipped characters, with commas as full stops.
+std::string Compact(std::string_view field) {
+  std::string s;
+  s.reserve(field.size());
+  for (char c : field) {
+    if (!IsSkipped(c)) s += c == ',' ? '.' : c;
+  }
+  return s;
+}
+
+// Sign, integer, fraction, then an exponent that counts only with a digit;
+// the first character that cannot continue ends the number.
+NumberText Scan(std::string_view field) {
+  const std::string s = Compact(field);
+  const auto at = [&s](std::size_t i) { return i < s.size() ? s[i] : '\0'; };
+  NumberText n;
+  std::size_t i = 0;
+  if (at(i) == '+' || at(i) == '-') n.negative = s[i++] == '-';
+  while (IsDigit(at(i))) n.integer += s[i++];
+  if (at(i) == '.') {
+    ++i;
+    while (IsDigit(at(i))) n.fraction += s[i++];
+  }
+  if (n.integer.empty() && n.fraction.empty()) return n;
+  if (at(i) == 'E' || at(i) == 'e') {
+    std::size_t j = i + 1;
+    const bool negative = at(j) == '-';
+    if (at(j) == '+' || at(j) == '-') ++j;
+    while (IsDigit(at(j))) n.exponent += s[j++];
+    n.exponentNegative = negative;
+  }
+  return n;
+}
+
+// Power of ten of the first significant digit (0 for a zero mantissa);
+// saturates with huge exponents.
+long Magnitude(const NumberText& n) {
+  long exponent = 0;
+  for (char d : n.exponent) {
+    exponent = exponent * 10 + (d - '0');
+    if (exponent > kExponentCap) break;
+  }
+  if (n.exponentNegative) exponent = -exponent;
+  const auto firstInteger = n.integer.find_first_not_of('0');
+  if (firstInteger != std::string::npos) {
+    return exponent + static_cast<long>(n.integer.size() - firstInteger) - 1;
+  }
+  const auto firstFraction = n.fraction.find_first_not_of('0');
+  if (firstFraction == std::string::npos) return 0;
+  return exponent - static_cast<long>(firstFraction) - 1;
+}
+
+}  // namespace
+
+double ReadNumber(std::string_view field) {
+  const NumberText n = Scan(field);
+  if (n.integer.empty() && n.fraction.empty()) return 0;
+
+  std::string text = n.integer.empty() ? "0" : n.integer;
+  if (!n.fraction.empty()) text += '.' + n.fraction;
+  if (!n.exponent.empty()) {
+    text += n.exponentNegative ? "e-" : "e";
+    text += n.exponent;
+  }
+  double value = 0;
+  const auto [end, ec] =
+      std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec == std::errc::result_out_of_range) {
+    // Too small to tell from zero is zero; too large is a fault.
+    if (Magnitude(n) >= 0) throw RuntimeError(kTooLarge);
+    value = 0;
+  } else if (ec != std::errc{} || end != text.data() + text.size()) {
+    throw RuntimeError(kTooLarge);
+  }
+  return n.negative ? -value : value;
+}
+
+}  // namespace koord
