@@ -1,0 +1,410 @@
+// The conversion pipeline: one point of each input kind through every
+// representation, the datum of each output, refusals and faults.
+//
+// Reference values: the MGRS and degree values of Lambert 150000/170000 come
+// from PROJ (inverse Lambert conformal conic with the Belgian 1972 constants
+// on the international ellipsoid, standard Molodensky with the BEL72
+// parameters, UTM zone 31); the others are the worked values of the
+// geodetic routines.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "core/RuntimeError.h"
+#include "core/TransCoo.h"
+#include "geodesy/Lambert.h"
+
+namespace koord {
+namespace {
+
+// About 0.1 m of latitude, for comparisons with PROJ, whose Lambert 1972
+// constants differ from Koord's in their last digits.
+constexpr double kDegreeTolerance = 1e-6;
+
+TransCoo Object(const char* from, const char* dest, std::int32_t mgrsPrecision = 1) {
+  TransCoo object;
+  object.SetDatumFrom(from);
+  object.SetDatumDest(dest);
+  object.mgrsPrecision = mgrsPrecision;
+  object.IfblPrecision = 6;
+  return object;
+}
+
+void ConvertLambert(TransCoo& object, double x, double y) {
+  object.Reset();
+  object.SetOrigType("lmb");
+  object.SetX(x);
+  object.SetY(y);
+  object.Conversion();
+}
+
+void ConvertDegrees(TransCoo& object, double latitude, double longitude) {
+  object.Reset();
+  object.SetOrigType("deg");
+  object.SetLatitude(latitude);
+  object.SetLongitude(longitude);
+  object.Conversion();
+}
+
+void ConvertMgrs(TransCoo& object, const std::string& reference) {
+  object.Reset();
+  object.SetOrigType("mgr");
+  object.SetMGRS(reference);
+  object.Conversion();
+}
+
+void ConvertIfbl(TransCoo& object, const std::string& code) {
+  object.Reset();
+  object.SetOrigType("ifb");
+  object.SetIFBL(code);
+  object.Conversion();
+}
+
+TEST(Conversion, LambertToWgs84) {
+  TransCoo object = Object("BEL72", "WGS84");
+  ConvertLambert(object, 150000, 170000);
+  EXPECT_EQ(object.Error(), "");
+  EXPECT_NEAR(object.Latitude(), 50.84041273, kDegreeTolerance);
+  EXPECT_NEAR(object.Longitude(), 4.36875348, kDegreeTolerance);
+  EXPECT_EQ(object.MGRS(), "31UES9637232971");
+  EXPECT_NEAR(object.Easting(), 596372.134, 0.01);
+  EXPECT_NEAR(object.Northing(), 5632971.076, 0.01);
+  EXPECT_EQ(object.IFBL(), "E43522");
+  EXPECT_EQ(object.LatDmsDeg(), 50);
+  EXPECT_EQ(object.LatDmsMin(), 50);
+  EXPECT_NEAR(object.LatDmsSec(), 25.486, 0.01);
+  EXPECT_EQ(object.DatumFromIndex(), 2);
+  EXPECT_EQ(object.DatumDestIndex(), 3);
+}
+
+TEST(Conversion, MgrsIsCutToThePrecision) {
+  const struct {
+    std::int32_t precision;
+    const char* mgrs;
+  } rows[] = {{10000, "31UES93"},   {1000, "31UES9534"},       {100, "31UES950341"},
+              {10, "31UES95033412"}, {1, "31UES9503734128"}, {0, "31UES9503734128"},
+              {5, "31UES9503734128"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.precision);
+    TransCoo object = Object("BEL72", "BEL72", row.precision);
+    ConvertDegrees(object, 50.85, 4.35);
+    EXPECT_EQ(object.MGRS(), row.mgrs);
+  }
+}
+
+TEST(Conversion, MgrsInputDecodesOnTheInputDatum) {
+  TransCoo object = Object("EUR-M", "WGS84");
+  ConvertMgrs(object, "31UES9503734128");
+  EXPECT_EQ(object.Error(), "");
+  EXPECT_EQ(object.MGRS(), "31UES9503734128");
+  EXPECT_EQ(object.Easting(), 595037);
+  EXPECT_EQ(object.Northing(), 5634128);
+  EXPECT_NEAR(object.Latitude(), 50.85, 3e-6);  // 0.25 m
+  EXPECT_NEAR(object.Longitude(), 4.35, 4e-6);
+}
+
+TEST(Conversion, MgrsWrittenWithBlanksOrShortZonesReadsAlike) {
+  const struct {
+    const char* same;
+    const char* as;
+  } rows[] = {
+      {"31U ES 95037 34128", "31UES9503734128"},
+      {"31UES 9503 3412", "31UES95033412"},
+      {"31U ES 95 34", "31UES9534"},
+      {"6VUN4417488521", "06VUN4417488521"},
+      {" 6VUN4417488521", "06VUN4417488521"},
+      {"6VUN4488", "06VUN4488"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.same);
+    TransCoo a = Object("WGS84", "WGS84");
+    TransCoo b = Object("WGS84", "WGS84");
+    ConvertMgrs(a, row.same);
+    ConvertMgrs(b, row.as);
+    EXPECT_EQ(a.Error(), "");
+    EXPECT_EQ(b.Error(), "");
+    EXPECT_EQ(a.Latitude(), b.Latitude());
+    EXPECT_EQ(a.Longitude(), b.Longitude());
+  }
+}
+
+TEST(Conversion, ZoneSixReferenceReadsBack) {
+  TransCoo object = Object("WGS84", "WGS84");
+  ConvertDegrees(object, 61.2, -149.9);
+  ASSERT_EQ(object.MGRS(), " 6VUN4417488521");
+  const std::string written = object.MGRS();
+  ConvertMgrs(object, written);
+  EXPECT_EQ(object.Error(), "");
+  EXPECT_NEAR(object.Latitude(), 61.2, 1e-5);
+  EXPECT_NEAR(object.Longitude(), -149.9, 2e-5);
+}
+
+TEST(Conversion, IfblInputGivesTheCentreOfItsSquare) {
+  const struct {
+    const char* code;
+    const char* stored;
+    double x, y;
+  } rows[] = {{"e5", "E5", 178012, 168180},
+              {"E537", "E537", 188012, 168180},
+              {" e5 37 44 ", "E53744", 189512, 166680},
+              {"E5.37.11", "E53711", 186512, 169680}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.code);
+    TransCoo object = Object("BEL72", "WGS84");
+    ConvertIfbl(object, row.code);
+    EXPECT_EQ(object.Error(), "");
+    EXPECT_EQ(object.IFBL(), row.stored);
+    EXPECT_EQ(object.X(), row.x);
+    EXPECT_EQ(object.Y(), row.y);
+    EXPECT_FALSE(object.MGRS().empty());
+  }
+}
+
+TEST(Conversion, RefusalsWriteTheirMessageAndNoOutput) {
+  enum Kind { kDeg, kLmb, kMgr, kIfb };
+  const struct {
+    Kind kind;
+    double a, b;
+    const char* text;
+    const char* error;
+  } rows[] = {
+      {kDeg, 90.000001, 0, "", "Coordonnées DEG incorrectes"},
+      {kDeg, -90.5, 0, "", "Coordonnées DEG incorrectes"},
+      {kDeg, 50, 180.5, "", "Coordonnées DEG incorrectes"},
+      {kDeg, NAN, 4, "", "Coordonnées DEG incorrectes"},
+      {kDeg, 50, INFINITY, "", "Coordonnées DEG incorrectes"},
+      {kLmb, 310000.5, 0, "", "Coordonnées Lambert incorrectes"},
+      {kLmb, 0, -0.1, "", "Coordonnées Lambert incorrectes"},
+      {kLmb, 0, 260000.1, "", "Coordonnées Lambert incorrectes"},
+      {kLmb, NAN, 10, "", "Coordonnées Lambert incorrectes"},
+      {kMgr, 0, 0, "31UES1", "Coordonnées MGRS erronées (31UES1)"},
+      {kMgr, 0, 0, "31UES12345678901", "Coordonnées MGRS erronées (31UES12345678901)"},
+      {kMgr, 0, 0, "31UES123", "Coordonnées MGRS erronées (31UES123)"},
+      {kMgr, 0, 0, "31UES12X4", "Coordonnées MGRS erronées (31UES12X4)"},
+      {kMgr, 0, 0, "99UES1234", "Coordonnées MGRS erronées (99UES1234)"},
+      {kMgr, 0, 0, "00UES1234", "Coordonnées MGRS erronées (00UES1234)"},
+      {kMgr, 0, 0, "32XNE3448989219", "Coordonnées MGRS erronées (32XNE3448989219)"},
+      {kMgr, 0, 0, "31TES9503734128", "Coordonnées MGRS erronées (31TES9503734128)"},
+      {kMgr, 0, 0, "       ", "Coordonnées MGRS erronées ()"},
+      {kIfb, 0, 0, "E", "Coordonnée IFBL incorrecte"},
+      {kIfb, 0, 0, "E537441", "Coordonnée IFBL incorrecte"},
+      {kIfb, 0, 0, "I5", "Coordonnée IFBL incorrecte"},
+      {kIfb, 0, 0, "E5X7", "Coordonnée IFBL incorrecte"},
+      {kIfb, 0, 0, "E53755", "Coordonnée IFBL incorrecte"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.error + std::string(" / ") + row.text);
+    TransCoo object = Object("BEL72", "WGS84");
+    object.Reset();
+    switch (row.kind) {
+      case kDeg:
+        object.SetOrigType("deg");
+        object.SetLatitude(row.a);
+        object.SetLongitude(row.b);
+        break;
+      case kLmb:
+        object.SetOrigType("lmb");
+        object.SetX(row.a);
+        object.SetY(row.b);
+        break;
+      case kMgr:
+        object.SetOrigType("mgr");
+        object.SetMGRS(row.text);
+        break;
+      case kIfb:
+        object.SetOrigType("ifb");
+        object.SetIFBL(row.text);
+        break;
+    }
+    object.SetEasting(-7);  // an output that no refused conversion may touch
+    object.Conversion();
+    EXPECT_EQ(object.Error(), row.error);
+    EXPECT_EQ(object.Easting(), -7);
+  }
+}
+
+TEST(Conversion, AcceptedBoundaries) {
+  // On BEL72 itself no shift can push the poles past 90 degrees.
+  TransCoo object = Object("BEL72", "BEL72");
+  ConvertDegrees(object, 90, -180);
+  EXPECT_EQ(object.Error(), "");
+  ConvertDegrees(object, -80, 179.9);
+  EXPECT_EQ(object.Error(), "");
+  for (const auto& [x, y] : {std::pair{310000.0, 0.0}, {0.0, 260000.0}, {0.0, 0.0},
+                             {310000.0, 260000.0}}) {
+    TransCoo lambert = Object("BEL72", "WGS84");
+    ConvertLambert(lambert, x, y);
+    EXPECT_EQ(lambert.Error(), "") << x << " " << y;
+  }
+}
+
+TEST(Conversion, DmsInputChecksEachPart) {
+  const struct {
+    std::int16_t latD, latM;
+    float latS;
+    std::int16_t lonD, lonM;
+    float lonS;
+    bool accepted;
+  } rows[] = {
+      {50, 60, 60, 4, 60, 60, true},   {91, 0, 0, 4, 0, 0, false},
+      {50, 0, 0, 181, 0, 0, false},    {50, 0, 0, 4, -1, 0, false},
+      {50, -1, 0, 4, 0, 0, false},     {50, 0, 60.5f, 4, 0, 0, false},
+      {50, 0, 0, 4, 0, NAN, false},    {-90, 0, 0, -180, 0, 0, true},
+  };
+  for (const auto& row : rows) {
+    TransCoo object = Object("BEL72", "BEL72");
+    object.Reset();
+    object.SetOrigType("dms");
+    object.SetLatDmsDeg(row.latD);
+    object.SetLatDmsMin(row.latM);
+    object.SetLatDmsSec(row.latS);
+    object.SetLonDmsDeg(row.lonD);
+    object.SetLonDmsMin(row.lonM);
+    object.SetLonDmsSec(row.lonS);
+    object.Conversion();
+    EXPECT_EQ(object.Error(), row.accepted ? "" : "Coordonnées DMS incorrectes")
+        << row.latD << " " << row.latM << " " << row.lonM;
+  }
+}
+
+TEST(Conversion, DmsInputGivesDecimalDegrees) {
+  TransCoo object = Object("WGS84", "WGS84");
+  object.Reset();
+  object.SetOrigType("dms");
+  object.SetLatDmsDeg(50);
+  object.SetLatDmsMin(51);
+  object.SetLatDmsSec(0);
+  object.SetLonDmsDeg(4);
+  object.SetLonDmsMin(21);
+  object.SetLonDmsSec(0);
+  object.Conversion();
+  EXPECT_EQ(object.Error(), "");
+  EXPECT_DOUBLE_EQ(object.Latitude(), 50.85);
+  EXPECT_DOUBLE_EQ(object.Longitude(), 4.35);
+}
+
+TEST(Conversion, DatumOrUnsetKindRefused) {
+  TransCoo object = Object("XYZ", "WGS84");
+  ConvertDegrees(object, 50, 4);
+  EXPECT_EQ(object.Error(), "Datum non initialisé");
+  TransCoo other = Object("WGS84", "XYZ");
+  ConvertDegrees(other, 50, 4);
+  EXPECT_EQ(other.Error(), "Datum non initialisé");
+  TransCoo empty = Object("WGS84", "WGS84");
+  empty.Reset();
+  empty.Conversion();
+  EXPECT_EQ(empty.Error(), "Type de coordonnées originales inconnu");
+}
+
+TEST(Conversion, DegreeOutputsStayInTheInputDatum) {
+  // Only Lambert and IFBL go through the shift (to BEL72).
+  TransCoo wgsToEur = Object("WGS84", "EUR-M");
+  TransCoo wgsToWgs = Object("WGS84", "WGS84");
+  TransCoo wgsToBel = Object("WGS84", "BEL72");
+  ConvertDegrees(wgsToEur, 50.85, 4.35);
+  ConvertDegrees(wgsToWgs, 50.85, 4.35);
+  ConvertDegrees(wgsToBel, 50.85, 4.35);
+  EXPECT_EQ(wgsToEur.Latitude(), 50.85);
+  EXPECT_EQ(wgsToEur.Longitude(), 4.35);
+  EXPECT_EQ(wgsToEur.MGRS(), "31UES9503234013");  // WGS84 ellipsoid, rounded to the metre
+  EXPECT_EQ(wgsToEur.MGRS(), wgsToWgs.MGRS());
+  EXPECT_EQ(wgsToEur.X(), wgsToBel.X());
+  EXPECT_EQ(wgsToEur.Y(), wgsToBel.Y());
+  EXPECT_EQ(wgsToEur.DatumDestIndex(), 1);
+}
+
+TEST(Conversion, LambertOutputsInTheOutputDatum) {
+  TransCoo object = Object("WGS84", "BEL72");  // the input datum does not matter
+  ConvertLambert(object, 150000, 170000);
+  double latitude = 0;
+  double longitude = 0;
+  Lambert::LambertToGeo(150000, 170000, latitude, longitude);
+  EXPECT_EQ(object.Latitude(), latitude);
+  EXPECT_EQ(object.Longitude(), longitude);
+  EXPECT_EQ(object.MGRS(), "31UES9628633145");  // Hayford ellipsoid (PROJ: 596286.42 5633144.91)
+}
+
+TEST(Conversion, NtfSelectionsSurviveEachPoint) {
+  for (const auto& [from, dest] : {std::pair{"NTF", "WGS84"}, {"BEL72", "NTF"}, {"NTF", "NTF"}}) {
+    SCOPED_TRACE(std::string(from) + " -> " + dest);
+    TransCoo object = Object(from, dest);
+    const std::int16_t fromIndex = object.DatumFromIndex();
+    const std::int16_t destIndex = object.DatumDestIndex();
+    for (int point = 0; point < 2; ++point) {
+      ConvertLambert(object, 150000 + point, 170000);
+      EXPECT_EQ(object.Error(), "");
+      ConvertDegrees(object, 48.85, 2.35);
+      EXPECT_EQ(object.Error(), "");
+      EXPECT_EQ(object.DatumFromIndex(), fromIndex);
+      EXPECT_EQ(object.DatumDestIndex(), destIndex);
+    }
+  }
+}
+
+TEST(Conversion, NtfUsesTheSecondLettering) {
+  TransCoo object = Object("NTF", "NTF");
+  ConvertDegrees(object, 48.85, 2.35);
+  EXPECT_EQ(object.MGRS(), "31UDE5231310672");
+}
+
+TEST(Conversion, ShiftPastThePoleIsAFaultNeverANaN) {
+  TransCoo object = Object("WGS84", "WGS84");
+  object.Reset();
+  object.SetOrigType("deg");
+  object.SetLatitude(90);
+  object.SetLongitude(180);
+  EXPECT_THROW(object.Conversion(), RuntimeError);
+  EXPECT_TRUE(std::isfinite(object.X()));
+  EXPECT_TRUE(std::isfinite(object.Y()));
+  // The temporary switch to BEL72 is undone.
+  EXPECT_EQ(object.DatumDestIndex(), 3);
+  ConvertDegrees(object, 50.85, 4.35);
+  EXPECT_EQ(object.Error(), "");
+  EXPECT_EQ(object.MGRS(), "31UES9503234013");
+}
+
+TEST(Conversion, OutsideUtmLatitudesGivesAnEmptyReference) {
+  TransCoo object = Object("WGS84", "WGS84");
+  ConvertDegrees(object, 84.5, 10);
+  EXPECT_EQ(object.Error(), "");
+  EXPECT_EQ(object.MGRS(), "");
+  EXPECT_EQ(object.Easting(), 0);
+}
+
+TEST(Conversion, RoundTripsWithinThePrecisionOfTheText) {
+  // Lambert -> MGRS at 1 m -> Lambert: the metre rounding of each axis and
+  // the two datum shifts stay well under 2 m.
+  for (double x = 20000; x <= 300000; x += 35000) {
+    for (double y = 20000; y <= 250000; y += 33000) {
+      TransCoo out = Object("BEL72", "WGS84");
+      ConvertLambert(out, x, y);
+      ASSERT_EQ(out.Error(), "");
+      TransCoo back = Object("WGS84", "BEL72");
+      ConvertMgrs(back, out.MGRS());
+      ASSERT_EQ(back.Error(), "") << out.MGRS();
+      EXPECT_NEAR(back.X(), x, 1.5) << out.MGRS();
+      EXPECT_NEAR(back.Y(), y, 1.5) << out.MGRS();
+    }
+  }
+  // Degrees -> MGRS at 10 m -> degrees: the completed reference lies at
+  // most 10 m from the point (0.0001 degree of latitude is 11 m).
+  for (double latitude = -79; latitude <= 83; latitude += 9.7) {
+    for (double longitude = -178; longitude <= 178; longitude += 23.3) {
+      TransCoo out = Object("WGS84", "WGS84", 10);
+      ConvertDegrees(out, latitude, longitude);
+      ASSERT_EQ(out.Error(), "");
+      TransCoo back = Object("WGS84", "WGS84");
+      ConvertMgrs(back, out.MGRS());
+      ASSERT_EQ(back.Error(), "") << out.MGRS();
+      EXPECT_NEAR(back.Latitude(), latitude, 1e-4) << out.MGRS();
+      EXPECT_NEAR(back.Longitude() * std::cos(latitude * M_PI / 180),
+                  longitude * std::cos(latitude * M_PI / 180), 1.5e-4)
+          << out.MGRS();
+    }
+  }
+}
+
+}  // namespace
+}  // namespace koord
