@@ -1,0 +1,282 @@
+// Transverse Mercator with the DMA series: known points, zones, round
+// trips, latitude bands and cell limits, faults.
+//
+// Reference values: the Brussels and Cape Town points on the Hayford and
+// WGS 1984 ellipsoids are the system's worked values; the others come from
+// GeographicLib's GeoConvert (exact transverse Mercator, WGS 1984), which
+// agrees with the series to the millimetre inside a zone.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "core/Catalogue.h"
+#include "core/RuntimeError.h"
+#include "geodesy/Utm.h"
+
+namespace koord::DMA {
+namespace {
+
+struct Ellipsoid {
+  double a;        // metres
+  double inverse;  // 1/f
+};
+constexpr Ellipsoid kHayford{6378388.0, 297.0};
+constexpr Ellipsoid kWgs84{6378137.0, 298.257223563};
+constexpr Ellipsoid kClarke1880{6378249.145, 293.465};
+
+constexpr double kMetreTolerance = 1e-3;    // m, grid values to the millimetre
+constexpr double kRadianTolerance = 1e-12;  // rad, round trips
+constexpr double kLimitTolerance = 1e-12;   // rad, band and zone limits
+// The conversion object's value of pi, a little small: its angles arrive a
+// hair closer to 0 than the exact ones.
+constexpr double kObjectPi = 3.1415926535;
+
+double Deg(double degrees) { return degrees * Degree(); }
+double ObjectDeg(double degrees) { return kObjectPi / 180.0 * degrees; }
+
+struct GridCase {
+  const char* source;
+  Ellipsoid ellipsoid;
+  double latitude, longitude;  // degrees
+  std::int16_t zone;
+  double easting, northing;  // metres
+};
+
+constexpr GridCase kGridCases[] = {
+    {"Brussels, Hayford", kHayford, 50.85, 4.35, 31, 595036.846, 5634127.922},
+    {"Brussels, WGS 84", kWgs84, 50.85, 4.35, 31, 595032.295, 5634012.833},
+    {"Cape Town", kWgs84, -33.9, 18.4, 34, 259583.222, 6245888.045},
+    {"GeoConvert Alaska", kWgs84, 61.2, -149.9, 6, 344173.864, 6788521.418},
+    {"GeoConvert Seattle", kWgs84, 47.3, -122.3, 10, 552919.186, 5238740.477},
+    {"GeoConvert -79.9/-100", kWgs84, -79.9, -100.0, 14, 480423.389,
+     1129407.483},
+    {"GeoConvert 83.9/50", kWgs84, 83.9, 50.0, 39, 488136.731, 9317033.097},
+    {"GeoConvert 0.5/-60", kWgs84, 0.5, -60.0, 21, 166034.098, 55341.388},
+    {"GeoConvert -0.5/170", kWgs84, -0.5, 170.0, 59, 388723.559, 9944726.488},
+    {"GeoConvert -45/170.5", kWgs84, -45.0, 170.5, 59, 460592.351,
+     5016928.012},
+};
+
+TEST(GeoToTm, KnownPoints) {
+  for (const GridCase& c : kGridCases) {
+    SCOPED_TRACE(c.source);
+    std::int16_t zone = 0;
+    double northing = 0.0, easting = 0.0;
+    GeoToTm(c.ellipsoid.a, 1.0 / c.ellipsoid.inverse, Deg(c.latitude),
+            Deg(c.longitude), zone, northing, easting, 0);
+    EXPECT_EQ(zone, c.zone);
+    EXPECT_NEAR(easting, c.easting, kMetreTolerance);
+    EXPECT_NEAR(northing, c.northing, kMetreTolerance);
+  }
+}
+
+TEST(GeoToTm, GivenZoneIsKept) {
+  // 3 degrees east at 60 north, in the Norway zone 32 (worked value).
+  std::int16_t zone = 32;
+  double northing = 0.0, easting = 0.0;
+  GeoToTm(kWgs84.a, 1.0 / kWgs84.inverse, Deg(60.0), Deg(3.0), zone,
+          northing, easting, 1);
+  EXPECT_EQ(zone, 32);
+  EXPECT_NEAR(easting, 165640.332, kMetreTolerance);
+}
+
+TEST(GeoToTm, EquatorHasNoFalseNorthing) {
+  std::int16_t zone = 0;
+  double northing = -1.0, easting = 0.0;
+  GeoToTm(kWgs84.a, 1.0 / kWgs84.inverse, 0.0, Deg(3.0), zone, northing,
+          easting, 0);
+  EXPECT_EQ(northing, 0.0);
+  EXPECT_NEAR(easting, 500000.0, kMetreTolerance);
+}
+
+TEST(GeoToTm, WritesSemiMinorAxis) {
+  CurrentEllipsoid().b = 0.0;
+  std::int16_t zone = 0;
+  double northing = 0.0, easting = 0.0;
+  GeoToTm(kHayford.a, 1.0 / kHayford.inverse, Deg(50.0), Deg(4.0), zone,
+          northing, easting, 0);
+  EXPECT_NEAR(CurrentEllipsoid().b, 6356911.9461279465, 1e-6);  // m
+}
+
+struct ZoneCase {
+  double longitude;  // radians
+  std::int16_t zone;
+};
+
+TEST(GeoToTm, ZoneFromLongitude) {
+  const ZoneCase cases[] = {
+      {Deg(180.0), 60},      {Deg(-180.0), 1},      {Deg(200.0), 60},
+      {Deg(-200.0), 1},      {Deg(-0.0001), 30},    {Deg(0.0), 31},
+      {ObjectDeg(6.0), 31},  {ObjectDeg(12.0), 32}, {Deg(6.0001), 32},
+      {Deg(-149.9), 6},      {Deg(179.9999), 60},   {Deg(-179.9999), 1},
+  };
+  for (const ZoneCase& c : cases) {
+    SCOPED_TRACE(c.longitude);
+    std::int16_t zone = 0;
+    double northing = 0.0, easting = 0.0;
+    GeoToTm(kWgs84.a, 1.0 / kWgs84.inverse, Deg(45.0), c.longitude, zone,
+            northing, easting, 0);
+    EXPECT_EQ(zone, c.zone);
+  }
+}
+
+TEST(GeoToTm, FaultsRaiseAndLeaveGridValues) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  struct {
+    const char* what;
+    double f, latitude, longitude;
+    std::int16_t zoneGiven;
+  } const cases[] = {
+      {"zero flattening", 0.0, Deg(50.0), Deg(4.0), 1},
+      {"NaN latitude", 1.0 / 297.0, nan, Deg(4.0), 1},
+      {"NaN longitude, zone given", 1.0 / 297.0, Deg(50.0), nan, 1},
+      {"NaN longitude, zone chosen", 1.0 / 297.0, Deg(50.0), nan, 0},
+      {"huge longitude", 1.0 / 297.0, Deg(50.0), 1e10, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::int16_t zone = 31;
+    double northing = 1.0, easting = 2.0;
+    EXPECT_THROW(GeoToTm(kHayford.a, c.f, c.latitude, c.longitude, zone,
+                         northing, easting, c.zoneGiven),
+                 RuntimeError);
+    EXPECT_EQ(northing, 1.0);
+    EXPECT_EQ(easting, 2.0);
+  }
+}
+
+TEST(UtmToGeo, SouthernNorthingIsNegative) {
+  const double f = 1.0 / kWgs84.inverse;
+  double latitude = 0.0, longitude = 0.0;
+  double northing = -6245888.045;
+  UtmToGeo(kWgs84.a, f, latitude, longitude, 34, northing, 259583.222);
+  EXPECT_EQ(northing, 6245888.045);
+  EXPECT_NEAR(latitude, Deg(-33.9), 1e-9);  // rad, about 6 mm
+  EXPECT_NEAR(longitude, Deg(18.4), 1e-9);
+
+  northing = 6245888.045;
+  UtmToGeo(kWgs84.a, f, latitude, longitude, 34, northing, 259583.222);
+  EXPECT_GT(latitude, 0.0);  // read as a northern northing
+  EXPECT_EQ(northing, 6245888.045);
+}
+
+TEST(UtmToGeo, FaultsRaise) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  double latitude = 1.0, longitude = 2.0;
+  double northing = nan;
+  EXPECT_THROW(UtmToGeo(kWgs84.a, 1.0 / kWgs84.inverse, latitude, longitude,
+                        31, northing, 500000.0),
+               RuntimeError);
+  northing = 5600000.0;
+  EXPECT_THROW(UtmToGeo(kWgs84.a, 0.0, latitude, longitude, 31, northing,
+                        500000.0),
+               RuntimeError);
+  EXPECT_EQ(latitude, 1.0);
+  EXPECT_EQ(longitude, 2.0);
+}
+
+TEST(UtmToGeo, RoundTrip) {
+  const struct {
+    Ellipsoid ellipsoid;
+    double latitude, longitude;  // degrees
+  } cases[] = {
+      {kHayford, 50.85, 4.35},   {kWgs84, 50.85, 4.35},
+      {kWgs84, -33.9, 18.4},     {kClarke1880, 48.85, 2.35},
+      {kWgs84, 0.001, 3.0},      {kWgs84, -0.001, 2.0},
+      {kWgs84, 83.9, 50.0},      {kWgs84, -79.9, -100.0},
+      {kHayford, 51.5, 2.5},     {kHayford, 49.5, 6.4},
+      {kWgs84, 61.2, -149.9},    {kWgs84, 60.0, 3.0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.latitude << " " << c.longitude);
+    const double f = 1.0 / c.ellipsoid.inverse;
+    std::int16_t zone = 0;
+    double northing = 0.0, easting = 0.0;
+    GeoToTm(c.ellipsoid.a, f, Deg(c.latitude), Deg(c.longitude), zone,
+            northing, easting, 0);
+    if (c.latitude < 0.0) northing = -northing;
+    double latitude = 0.0, longitude = 0.0;
+    UtmToGeo(c.ellipsoid.a, f, latitude, longitude, zone, northing, easting);
+    EXPECT_NEAR(latitude, Deg(c.latitude), kRadianTolerance);
+    EXPECT_NEAR(longitude, Deg(c.longitude), kRadianTolerance);
+  }
+}
+
+struct BandCase {
+  double latitude;  // radians
+  std::int16_t band;
+};
+
+TEST(BandLimits, BandFromLatitude) {
+  const BandCase cases[] = {
+      {Deg(-79.9), 3},       {Deg(-80.0), 3},       {Deg(-33.9), 8},
+      {Deg(-25.0), 10},      {Deg(-10.0), 12},      {-1e-9, 13},
+      {0.0, 14},             {-0.0, 14},            {Deg(7.9), 14},
+      {ObjectDeg(8.0), 14},  {Deg(8.0001), 16},     {Deg(50.85), 21},
+      {ObjectDeg(64.0), 22}, {ObjectDeg(72.0), 23}, {Deg(72.0001), 24},
+      {Deg(83.9), 24},       {Deg(84.0), 24},       {Deg(89.0), 24},
+  };
+  for (const BandCase& c : cases) {
+    SCOPED_TRACE(c.latitude / Degree());
+    std::int16_t band = 0;
+    double south = 0.0, north = 0.0, east = 0.0, west = 0.0;
+    BandLimits(band, c.latitude, 31, south, north, east, west);
+    EXPECT_EQ(band, c.band);
+  }
+}
+
+TEST(BandLimits, BandNaNRaises) {
+  std::int16_t band = 0;
+  double south = 0.0, north = 0.0, east = 0.0, west = 0.0;
+  EXPECT_THROW(BandLimits(band, std::numeric_limits<double>::quiet_NaN(), 31,
+                          south, north, east, west),
+               RuntimeError);
+}
+
+struct LimitCase {
+  std::int16_t band, zone;
+  double south, north, west, east;  // degrees
+};
+
+TEST(BandLimits, CellLimits) {
+  const LimitCase cases[] = {
+      {3, 1, -80, -72, -180, -174},  // C
+      {8, 34, -40, -32, 18, 24},     // H
+      {10, 31, -32, -24, 0, 6},      // J, after the skipped I
+      {13, 31, -8, 0, 0, 6},         // M
+      {14, 31, 0, 8, 0, 6},          // N
+      {16, 31, 8, 16, 0, 6},         // P, after the skipped O
+      {21, 31, 48, 56, 0, 6},        // U
+      {22, 30, 56, 64, -6, 0},       // V outside Norway
+      {22, 31, 56, 64, 0, 3},        // Norway
+      {22, 32, 56, 64, 3, 12},
+      {22, 33, 56, 64, 12, 18},
+      {23, 31, 64, 72, 0, 6},        // W has no exception
+      {24, 31, 72, 84, 0, 9},        // Svalbard
+      {24, 32, 72, 84, 6, 12},       // refused elsewhere, ordinary here
+      {24, 33, 72, 84, 9, 21},
+      {24, 34, 72, 84, 18, 24},
+      {24, 35, 72, 84, 21, 33},
+      {24, 36, 72, 84, 30, 36},
+      {24, 37, 72, 84, 33, 42},
+      {24, 38, 72, 84, 42, 48},
+      {24, 60, 72, 84, 174, 180},
+  };
+  for (const LimitCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << "band " << c.band << " zone " << c.zone);
+    std::int16_t band = c.band;
+    double south = 0.0, north = 0.0, east = 0.0, west = 0.0;
+    BandLimits(band, Deg(-50.0), c.zone, south, north, east, west);
+    EXPECT_EQ(band, c.band);  // a given band is used as it is
+    EXPECT_NEAR(south, Deg(c.south), kLimitTolerance);
+    EXPECT_NEAR(north, Deg(c.north), kLimitTolerance);
+    EXPECT_NEAR(west, Deg(c.west), kLimitTolerance);
+    EXPECT_NEAR(east, Deg(c.east), kLimitTolerance);
+  }
+}
+
+}  // namespace
+}  // namespace koord::DMA
