@@ -1,0 +1,91 @@
+#include "cli/Convert.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "cli/Fatal.h"
+#include "cli/InputLines.h"
+#include "cli/MapPng.h"
+#include "cli/OutputFile.h"
+#include "engine/LineConverter.h"
+
+namespace koord::cli {
+namespace {
+
+// Exit statuses of a run that got to its end.
+constexpr int kAllConverted = 0;
+constexpr int kSomeRefused = 1;
+
+bool IsRefused(const LineOutcome& outcome) {
+  return outcome.status == LineStatus::Refused ||
+         outcome.status == LineStatus::Fault;
+}
+
+void ReportRefusal(std::uint64_t number, const std::string& reason) {
+  std::fprintf(stderr, "koord-cli: ligne %llu: %s\n",
+               static_cast<unsigned long long>(number), reason.c_str());
+}
+
+// Writing over an input would destroy it before it is read.
+void RefuseOutputOverInput(const Options& options) {
+  for (const std::string& input : options.inputs) {
+    std::error_code ignored;
+    if (input != "-" && std::filesystem::equivalent(input, options.output, ignored)) {
+      throw UsageError("le fichier de sortie « " + options.output +
+                       " » est aussi un fichier d'entrée");
+    }
+  }
+}
+
+LineConverter MakeConverter(const Options& options, bool onMap) {
+  LineConverter converter(options.choices, onMap);
+  // The options only give positions inside the tables.
+  converter.SelectPrecision();
+  return converter;
+}
+
+}  // namespace
+
+int ConvertToText(const Options& options) {
+  if (!options.output.empty()) RefuseOutputOverInput(options);
+  OutputFile output(options.output);
+  LineConverter converter = MakeConverter(options, false);
+  const std::string& lineEnd = options.choices.lineEnd;
+  int status = kAllConverted;
+  ForEachInputLine(options.inputs, [&](std::uint64_t number,
+                                       std::string_view line, bool tooLong) {
+    const LineOutcome& outcome = converter.Convert(line, tooLong);
+    if (IsRefused(outcome)) {
+      ReportRefusal(number, outcome.text);
+      status = kSomeRefused;
+    }
+    output.Write(outcome.text);
+    output.Write(lineEnd);
+  });
+  output.Close();
+  return status;
+}
+
+int PlotToMap(const Options& options) {
+  LineConverter converter = MakeConverter(options, true);
+  std::vector<MapPoint> points;
+  int status = kAllConverted;
+  ForEachInputLine(options.inputs, [&](std::uint64_t number,
+                                       std::string_view line, bool tooLong) {
+    const LineOutcome& outcome = converter.Convert(line, tooLong);
+    if (IsRefused(outcome)) {
+      ReportRefusal(number, outcome.text);
+      status = kSomeRefused;
+    } else if (outcome.status == LineStatus::Converted) {
+      points.push_back({outcome.x, outcome.y});
+    }
+  });
+  WriteMapPng(points, options.map);
+  return status;
+}
+
+}  // namespace koord::cli

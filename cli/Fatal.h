@@ -1,0 +1,20 @@
+#pragma once
+// Errors that end koord-cli with status 2; what() is the French message.
+
+#include <stdexcept>
+
+namespace koord::cli {
+
+// A file that cannot be read or written, or a feature not available.
+class Fatal : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A command line that cannot be used.
+class UsageError : public Fatal {
+ public:
+  using Fatal::Fatal;
+};
+
+}  // namespace koord::cli

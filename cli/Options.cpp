@@ -1,0 +1,175 @@
+#include "cli/Options.h"
+
+#include <CLI/CLI.hpp>
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace koord::cli {
+
+const char* const kHelp =
+    "Utilisation : koord-cli [OPTIONS] [FICHIER...]\n"
+    "Convertit des coordonnées belges, un point par ligne, les champs séparés\n"
+    "par une tabulation. Sans FICHIER, ou avec -, lit l'entrée standard.\n"
+    "\n"
+    "Options :\n"
+    "  -f, --from TYPE         lambert | mgrs | ifbl | deg        (défaut : lambert)\n"
+    "  -t, --to TYPE           lambert | mgrs | ifbl | deg        (défaut : mgrs)\n"
+    "      --datum-from CODE   BEL72 | WGS84 | EUR-M | NTF, en majuscules ou non\n"
+    "                          (défaut : BEL72)\n"
+    "      --datum-to CODE     mêmes codes (défaut : BEL72 si --to lambert,\n"
+    "                          WGS84 sinon)\n"
+    "  -p, --precision P       mgrs : 1 | 10 | 100 | 1000 | 10000 mètres (défaut : 100)\n"
+    "                          ifbl : 1x1 | 4x4 | 32x20 km (défaut : 1x1)\n"
+    "      --decimal-mark C    . ou , dans les degrés écrits (défaut : .)\n"
+    "  -o, --output FICHIER    écrit dans FICHIER au lieu de la sortie standard\n"
+    "      --map FICHIER.png   dessine les points sur la carte de Belgique dans\n"
+    "                          une image PNG au lieu de convertir\n"
+    "  -h, --help              affiche cette aide\n"
+    "  -V, --version           affiche la version\n"
+    "\n"
+    "Lignes d'entrée :\n"
+    "  lambert  X<TAB>Y en mètres (une valeur sous 1000 est lue en kilomètres)\n"
+    "  deg      latitude<TAB>longitude en degrés décimaux\n"
+    "  mgrs     une référence, par exemple 31UFS5080738364\n"
+    "  ifbl     un carré, par exemple E5.12.34\n"
+    "  La virgule vaut un point décimal ; les blancs sont ignorés.\n"
+    "\n"
+    "Une ligne de sortie par ligne d'entrée, champs séparés par une tabulation.\n"
+    "Une ligne refusée reçoit la raison du refus, répétée sur la sortie d'erreur\n"
+    "sous la forme « koord-cli: ligne N: raison ».\n"
+    "\n"
+    "Code de sortie : 0 tout est converti, 1 une ligne au moins est refusée,\n"
+    "2 erreur d'utilisation ou de fichier.\n";
+
+namespace {
+
+// Names of the kinds, by position of the kind lists.
+constexpr std::array<std::string_view, 4> kKinds{"lambert", "mgrs", "ifbl",
+                                                 "deg"};
+constexpr int kLambert = 0;
+constexpr int kMgrs = 1;
+constexpr int kIfbl = 2;
+// Datum codes, by position of the datum lists.
+constexpr std::array<std::string_view, 4> kDatums{"BEL72", "WGS84", "EUR-M",
+                                                  "NTF"};
+constexpr int kBel72 = 0;
+constexpr int kWgs84 = 1;
+// Precision words, by position of the precision tables.
+constexpr std::array<std::string_view, 5> kMgrsPrecisions{"1", "10", "100",
+                                                          "1000", "10000"};
+constexpr std::array<std::string_view, 3> kIfblPrecisions{"1x1", "4x4",
+                                                          "32x20"};
+// Default positions: 100 m and 1 x 1 km.
+constexpr int kMgrsDefaultPrecision = 2;
+constexpr int kIfblDefaultPrecision = 0;
+
+std::string Lower(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return lower;
+}
+
+// Position of `word` (any case) in `names`, or UsageError naming `what`.
+template <std::size_t N>
+int Position(const std::array<std::string_view, N>& names,
+             const std::string& word, const std::string& what) {
+  const std::string lower = Lower(word);
+  for (std::size_t i = 0; i < N; ++i) {
+    if (Lower(names[i]) == lower) return static_cast<int>(i);
+  }
+  std::string allowed;
+  for (std::size_t i = 0; i < N; ++i) {
+    allowed += i == 0 ? "" : (i + 1 == N ? " ou " : ", ");
+    allowed += names[i];
+  }
+  throw UsageError(what + " inconnu : « " + word + " » (" + allowed + ")");
+}
+
+int PrecisionPosition(int kind, const std::string& word) {
+  if (kind == kMgrs) {
+    return word.empty() ? kMgrsDefaultPrecision
+                        : Position(kMgrsPrecisions, word, "précision MGRS");
+  }
+  if (kind == kIfbl) {
+    return word.empty() ? kIfblDefaultPrecision
+                        : Position(kIfblPrecisions, word, "précision IFBL");
+  }
+  if (!word.empty()) {
+    throw UsageError("--precision ne vaut que pour --to mgrs ou --to ifbl");
+  }
+  return 0;
+}
+
+char DecimalMark(const std::string& word) {
+  if (word != "." && word != ",") {
+    throw UsageError("séparateur décimal inconnu : « " + word + " » (. ou ,)");
+  }
+  return word.front();
+}
+
+// CLI11 reports a missing value as "--from: 1 required TEXT missing".
+std::string FrenchParseError(const CLI::ParseError& error) {
+  const std::string text = error.what();
+  const std::size_t colon = text.find(':');
+  if (colon != std::string::npos && text.rfind('-', 0) == 0) {
+    return "valeur manquante pour l'option " + text.substr(0, colon);
+  }
+  return "ligne de commande incorrecte";
+}
+
+}  // namespace
+
+Options ParseOptions(int argc, const char* const* argv) {
+  Options options;
+  std::string from = "lambert";
+  std::string to = "mgrs";
+  std::string datumFrom = "BEL72";
+  std::string datumTo;
+  std::string precision;
+  std::string mark = ".";
+
+  CLI::App app;
+  app.set_help_flag();
+  // Unknown options are reported below, in French.
+  app.allow_extras();
+  app.add_option("-f,--from", from)->take_last();
+  app.add_option("-t,--to", to)->take_last();
+  app.add_option("--datum-from", datumFrom)->take_last();
+  app.add_option("--datum-to", datumTo)->take_last();
+  app.add_option("-p,--precision", precision)->take_last();
+  app.add_option("--decimal-mark", mark)->take_last();
+  app.add_option("-o,--output", options.output)->take_last();
+  app.add_option("--map", options.map)->take_last();
+  app.add_flag("-h,--help", options.help);
+  app.add_flag("-V,--version", options.version);
+  app.add_option("files", options.inputs);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    throw UsageError(FrenchParseError(error));
+  }
+  for (const std::string& extra : app.remaining()) {
+    if (extra != "--") throw UsageError("option inconnue : " + extra);
+  }
+  if (options.help || options.version) return options;
+  if (!options.map.empty() && !options.output.empty()) {
+    throw UsageError("--map et --output ne vont pas ensemble");
+  }
+
+  BatchChoices& c = options.choices;
+  c.coorFrom = Position(kKinds, from, "type de coordonnées");
+  c.coorDest = Position(kKinds, to, "type de coordonnées");
+  c.datumFrom = Position(kDatums, datumFrom, "datum");
+  c.datumDest = datumTo.empty() ? (c.coorDest == kLambert ? kBel72 : kWgs84)
+                                : Position(kDatums, datumTo, "datum");
+  c.precision = PrecisionPosition(c.coorDest, precision);
+  c.decimalMark = DecimalMark(mark);
+  c.lineEnd = "\n";
+  if (options.inputs.empty()) options.inputs.emplace_back("-");
+  return options;
+}
+
+}  // namespace koord::cli

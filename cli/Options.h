@@ -1,0 +1,31 @@
+#pragma once
+// The command line of koord-cli, read into the batch converter's choices.
+
+#include <string>
+#include <vector>
+
+#include "cli/Fatal.h"
+#include "engine/BatchConverter.h"
+
+namespace koord::cli {
+
+struct Options {
+  BatchChoices choices;
+  // Files to read in order; "-" is standard input. Never empty.
+  std::vector<std::string> inputs;
+  // Where the output goes; empty for standard output.
+  std::string output;
+  // PNG to plot the points into instead of converting; empty for none.
+  std::string map;
+  bool help = false;
+  bool version = false;
+};
+
+// Raises UsageError on an unknown option, a missing or unknown value, a
+// precision given for an output without one, or --map with --output.
+Options ParseOptions(int argc, const char* const* argv);
+
+// The French help text.
+extern const char* const kHelp;
+
+}  // namespace koord::cli
