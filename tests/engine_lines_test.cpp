@@ -1,0 +1,77 @@
+// Cutting texts into lines, whole or in blocks.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/LineSplitter.h"
+
+namespace {
+
+// Lines of `text` fed in blocks of `blockSize` bytes; a too-long line is
+// shown as "<long:N>" with its kept length.
+std::vector<std::string> Lines(std::string_view text, std::size_t blockSize) {
+  std::vector<std::string> lines;
+  const auto onLine = [&lines](std::string_view line, bool tooLong) {
+    lines.push_back(tooLong ? "<long:" + std::to_string(line.size()) + ">"
+                            : std::string(line));
+    return true;
+  };
+  koord::LineSplitter splitter;
+  for (std::size_t at = 0; at < text.size(); at += blockSize) {
+    splitter.Feed(text.substr(at, blockSize), onLine);
+  }
+  splitter.Finish(onLine);
+  return lines;
+}
+
+struct SplitCase {
+  std::string_view text;
+  std::vector<std::string> lines;
+};
+
+const SplitCase kSplitCases[] = {
+    {"", {}},
+    {"a\tb\r\nc\r\n", {"a\tb", "c"}},
+    {"a\nb\rc", {"a", "b", "c"}},          // LF and lone CR end lines too
+    {"a\r\n\r\nb\n\nc\r\r", {"a", "", "b", "", "c", ""}},
+    {"a\n\r\n", {"a", ""}},                 // LF then CR LF: two line ends
+    {"a\n \t", {"a"}},                       // a blank rest is no line
+    {"a\n1\t2 ", {"a", "1\t2 "}},            // a rest ending in a blank is
+    {" \t\n", {" \t"}},                      // a blank line is still a line
+};
+
+TEST(LineSplitter, EveryLineEndWholeOrInBlocks) {
+  for (const SplitCase& c : kSplitCases) {
+    // Block sizes 1 and 2 split CR LF pairs across blocks.
+    for (std::size_t blockSize : {std::size_t{1}, std::size_t{2}, std::size_t{1000}}) {
+      EXPECT_EQ(Lines(c.text, blockSize), c.lines)
+          << "text: " << testing::PrintToString(std::string(c.text))
+          << " block: " << blockSize;
+    }
+  }
+}
+
+TEST(LineSplitter, LongLinesAreCutAndFlagged) {
+  const std::string text = std::string(koord::kMaxLineLength + 10, 'x') +
+                           "\nok\n" + std::string(koord::kMaxLineLength, 'y');
+  const std::vector<std::string> expected = {
+      "<long:" + std::to_string(koord::kMaxLineLength) + ">", "ok",
+      std::string(koord::kMaxLineLength, 'y')};
+  EXPECT_EQ(Lines(text, 4096), expected);
+}
+
+TEST(LineSplitter, StopsWhenAskedTo) {
+  koord::LineSplitter splitter;
+  std::vector<std::string> seen;
+  const auto onLine = [&seen](std::string_view line, bool) {
+    seen.emplace_back(line);
+    return seen.size() < 2;
+  };
+  EXPECT_FALSE(splitter.Feed("a\nb\nc\n", onLine));
+  EXPECT_EQ(seen, (std::vector<std::string>{"a", "b"}));
+}
+
+}  // namespace

@@ -1,0 +1,337 @@
+// The batch converter Converti, run against a fake host.
+//
+// Independent references: the worked example, the kilometre rule and the
+// IFBL codes come from the system's own examples; the MGRS reference of
+// 50.85 N 4.3505 E (WGS84) from GeographicLib's GeoConvert; the WGS84 position
+// of Lambert (150000, 170000) from PROJ (EPSG:31370 to EPSG:4326), which
+// shifts the datum with a different method, hence the metre tolerances.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/BatchConverter.h"
+#include "engine/LineConverter.h"
+#include "engine/NumberReader.h"
+
+namespace {
+
+using koord::BatchChoices;
+
+// List positions.
+constexpr int kLambert = 0;
+constexpr int kMgrs = 1;
+constexpr int kIfbl = 2;
+constexpr int kDegrees = 3;
+constexpr int kBel72 = 0;
+constexpr int kWgs84 = 1;
+
+struct Point {
+  double x;
+  double y;
+};
+
+// Records what the converter asks of its host.
+class FakeHost : public koord::BatchHost {
+ public:
+  explicit FakeHost(std::string input, std::deque<bool> answers = {})
+      : input(std::move(input)), answers(std::move(answers)) {}
+
+  std::string InputText() override { return input; }
+  void SetInputText(const std::string& text) override {
+    input = text;
+    ++inputWrites;
+  }
+  void AppendOutput(std::string_view text) override {
+    output += text;
+    ++appends;
+  }
+  void SetBusy(bool on) override { busy.push_back(on); }
+  bool AskContinue(const std::string& message) override {
+    prompts.push_back(message);
+    EXPECT_FALSE(answers.empty()) << "unexpected prompt: " << message;
+    if (answers.empty()) return false;
+    const bool yes = answers.front();
+    answers.pop_front();
+    return yes;
+  }
+  void PrepareMap() override { ++mapPreparations; }
+  void PlotPoint(double x, double y) override { points.push_back({x, y}); }
+  void ShowMap() override { ++mapShows; }
+
+  std::string input;
+  std::deque<bool> answers;
+  int inputWrites = 0;
+  std::string output;
+  int appends = 0;
+  std::vector<bool> busy;
+  std::vector<std::string> prompts;
+  int mapPreparations = 0;
+  std::vector<Point> points;
+  int mapShows = 0;
+};
+
+BatchChoices Choices(int from, int dest, int datumFrom, int datumDest,
+                     int precision = 0) {
+  BatchChoices c;
+  c.coorFrom = from;
+  c.coorDest = dest;
+  c.datumFrom = datumFrom;
+  c.datumDest = datumDest;
+  c.precision = precision;
+  return c;
+}
+
+std::string Convert(const std::string& input, const BatchChoices& choices) {
+  FakeHost host(input);
+  koord::Converti(host, choices, false);
+  EXPECT_TRUE(host.prompts.empty()) << host.prompts.front();
+  return host.output;
+}
+
+std::string Prompt(std::string_view description) {
+  return std::string(description) + "\r\n\r\nContinuer?";
+}
+
+TEST(Converti, WorkedExampleClosesTheInputAndAppliesTheKilometreRule) {
+  FakeHost host("150000\t170000\r\n150\t170");
+  koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), false);
+  EXPECT_EQ(host.input, "150000\t170000\r\n150\t170\r\n");
+  EXPECT_EQ(host.output, "150000\t170000\r\n150000\t170000\r\n");
+  EXPECT_EQ(host.busy, (std::vector<bool>{true, false}));
+  EXPECT_TRUE(host.prompts.empty());
+  EXPECT_EQ(host.mapShows, 0);
+}
+
+TEST(Converti, OutputIsAppendedOnceForAWholeRun) {
+  FakeHost host("150000\t170000\n");
+  host.output = "earlier run\r\n";
+  koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), false);
+  EXPECT_EQ(host.output, "earlier run\r\n150000\t170000\r\n");
+  EXPECT_EQ(host.appends, 1);
+}
+
+struct KilometreCase {
+  std::string_view line;
+  Point expected;  // metres
+};
+
+TEST(Converti, KilometreRuleOnTheMapWithoutConversion) {
+  const KilometreCase cases[] = {
+      {"150,5\t170", {150500, 170000}},
+      {"999\t999", {999000, 999000}},   // outside Belgium, still plotted
+      {"1000\t1000", {1000, 1000}},     // the test is strict
+      {"-5\t20", {-5000, 20000}},       // negative values too
+      {"400\t170", {400000, 170000}},   // unchecked on the map
+      {"150 000\t170000,0", {150000, 170000}},
+  };
+  std::string input;
+  for (const KilometreCase& c : cases) input += std::string(c.line) + "\r\n";
+  FakeHost host(input);
+  koord::Converti(host, Choices(kLambert, kMgrs, kBel72, kWgs84, 2), true);
+  ASSERT_EQ(host.points.size(), std::size(cases));
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    EXPECT_EQ(host.points[i].x, cases[i].expected.x) << cases[i].line;
+    EXPECT_EQ(host.points[i].y, cases[i].expected.y) << cases[i].line;
+  }
+  EXPECT_EQ(host.output, "");
+  EXPECT_EQ(host.mapPreparations, 1);
+  EXPECT_EQ(host.mapShows, 1);
+}
+
+TEST(Converti, MapModeDrawsConvertedPointsAndSkipsRefusedOnes) {
+  // E53711 is the square centred on (186512, 169680); XX is no square.
+  FakeHost host("E5.37.11\nXX\ne53711\n");
+  koord::Converti(host, Choices(kIfbl, kMgrs, kBel72, kWgs84, 2), true);
+  ASSERT_EQ(host.points.size(), 2u);
+  for (const Point& p : host.points) {
+    EXPECT_NEAR(p.x, 186512, 1e-6);  // metres
+    EXPECT_NEAR(p.y, 169680, 1e-6);
+  }
+  EXPECT_EQ(host.mapShows, 1);
+}
+
+TEST(Converti, DegreesAreReadWithEitherMarkAndWrittenWithTheChosenOne) {
+  const std::string input = "50,5\t4,25\n50.5\t4.25\n";
+  BatchChoices choices = Choices(kDegrees, kDegrees, kWgs84, kWgs84);
+  EXPECT_EQ(Convert(input, choices),
+            "50.50000\t004.25000\r\n50.50000\t004.25000\r\n");
+  choices.decimalMark = ',';
+  choices.lineEnd = "\n";
+  EXPECT_EQ(Convert(input, choices), "50,50000\t004,25000\n50,50000\t004,25000\n");
+}
+
+struct PrecisionCase {
+  int position;
+  std::string_view expected;
+};
+
+TEST(Converti, EveryMgrsPrecisionCutsTheReference) {
+  // GeoConvert: 50.85 N 4.3505 E on WGS84 is UTM 31N 595067.490
+  // 5634013.477, half a metre from the lines of every precision.
+  const PrecisionCase cases[] = {
+      {0, "31UES9506734013"}, {1, "31UES95063401"}, {2, "31UES950340"},
+      {3, "31UES9534"},       {4, "31UES93"},
+  };
+  for (const PrecisionCase& c : cases) {
+    EXPECT_EQ(Convert("50.85\t4.3505\n",
+                      Choices(kDegrees, kMgrs, kWgs84, kWgs84, c.position)),
+              std::string(c.expected) + "\r\n")
+        << c.position;
+  }
+}
+
+TEST(Converti, EveryIfblPrecisionGivesItsSquare) {
+  const PrecisionCase cases[] = {{0, "E43522"}, {1, "E435"}, {2, "E4"}};
+  for (const PrecisionCase& c : cases) {
+    EXPECT_EQ(Convert("150000\t170000\n",
+                      Choices(kLambert, kIfbl, kBel72, kWgs84, c.position)),
+              std::string(c.expected) + "\r\n")
+        << c.position;
+  }
+}
+
+TEST(Converti, LambertToMgrsAndDegreesOnWgs84) {
+  // PROJ: Lambert (150000, 170000) is 50.8404113 N 4.3687521 E on WGS84,
+  // 31UES9637232970 at 1 m; 70 m from any 100 m line, so the datum methods
+  // agree at 100 m.
+  EXPECT_EQ(Convert("150000\t170000\n",
+                    Choices(kLambert, kMgrs, kBel72, kWgs84, 2)),
+            "31UES963329\r\n");
+  const std::string degrees =
+      Convert("150\t170\n", Choices(kLambert, kDegrees, kBel72, kWgs84));
+  const std::size_t tab = degrees.find('\t');
+  ASSERT_NE(tab, std::string::npos);
+  EXPECT_EQ(degrees.substr(degrees.size() - 2), "\r\n");
+  EXPECT_EQ(degrees.find_first_not_of("0123456789.\t\r\n"), std::string::npos);
+  // 2e-5 degrees is about 2 m, the gap between the two datum shifts.
+  EXPECT_NEAR(koord::ReadNumber(degrees.substr(0, tab)), 50.8404113, 2e-5);
+  EXPECT_NEAR(koord::ReadNumber(degrees.substr(tab + 1)), 4.3687521, 2e-5);
+}
+
+TEST(Converti, IfblAndMgrsInputAreUpperCased) {
+  EXPECT_EQ(Convert("e5 37 11\n", Choices(kIfbl, kLambert, kBel72, kBel72)),
+            "186512\t169680\r\n");
+  EXPECT_EQ(Convert("31ues9506734013\n",
+                    Choices(kMgrs, kMgrs, kWgs84, kWgs84, 2)),
+            "31UES9506734013\r\n");
+}
+
+struct RefusalCase {
+  std::string_view input;
+  BatchChoices choices;
+  std::string_view expected;
+};
+
+TEST(Converti, RefusedPointsShowWhyInsteadOfAResult) {
+  const RefusalCase cases[] = {
+      {"400\t170\n", Choices(kLambert, kLambert, kBel72, kBel72),
+       "Coordonnées Lambert incorrectes\r\n"},
+      {"400\t170\n", Choices(kLambert, kMgrs, kBel72, kWgs84, 2),
+       "Coordonnées Lambert incorrectes\r\n"},
+      {"95\t4\n", Choices(kDegrees, kDegrees, kWgs84, kWgs84),
+       "Coordonnées DEG incorrectes\r\n"},
+      {"31U\n", Choices(kMgrs, kLambert, kWgs84, kBel72),
+       "Coordonnées MGRS erronées (31U)\r\n"},
+      {"E\n", Choices(kIfbl, kLambert, kBel72, kBel72),
+       "Coordonnée IFBL incorrecte\r\n"},
+      // Valid points without a result of the wanted kind.
+      {"85\t4\n", Choices(kDegrees, kMgrs, kWgs84, kWgs84, 2),
+       "Hors des latitudes UTM (80° S à 84° N)\r\n"},
+      {"20\t4\n", Choices(kDegrees, kIfbl, kWgs84, kWgs84, 0),
+       "Hors de la grille IFBL\r\n"},
+      // Positions outside the lists.
+      {"1\t2\n", Choices(-1, kLambert, kBel72, kBel72),
+       "Type de coordonnées originales inconnu\r\n"},
+      {"150000\t170000\n", Choices(kLambert, 7, kBel72, kBel72),
+       "Type de coordonnées de destination inconnu\r\n"},
+  };
+  for (const RefusalCase& c : cases) {
+    EXPECT_EQ(Convert(std::string(c.input), c.choices), c.expected) << c.input;
+  }
+}
+
+TEST(Converti, BlankLinesGiveEmptyLinesWithoutPrompt) {
+  EXPECT_EQ(Convert("150\t170\r\n\r\n \t \r\n150\t170\r\n",
+                    Choices(kLambert, kLambert, kBel72, kBel72)),
+            "150000\t170000\r\n\r\n\r\n150000\t170000\r\n");
+}
+
+TEST(Converti, EmptyInputConvertsNothing) {
+  FakeHost host("");
+  koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), false);
+  EXPECT_EQ(host.output, "");
+  EXPECT_EQ(host.input, "");
+  EXPECT_EQ(host.inputWrites, 0);
+  EXPECT_TRUE(host.prompts.empty());
+}
+
+TEST(Converti, LastLineIsConvertedWhateverItEndsWith) {
+  // Ending in a blank: no closing line break added, the line still counts.
+  FakeHost host("150\t170\n150\t170 ");
+  koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), false);
+  EXPECT_EQ(host.inputWrites, 0);
+  EXPECT_EQ(host.output, "150000\t170000\r\n150000\t170000\r\n");
+  // A rest of blanks and tabs is not a line.
+  EXPECT_EQ(Convert("150\t170\n \t", Choices(kLambert, kLambert, kBel72, kBel72)),
+            "150000\t170000\r\n");
+}
+
+TEST(Converti, EveryLineEndCutsLines) {
+  EXPECT_EQ(Convert("150\t170\n151\t171\r152\t172\r\n",
+                    Choices(kLambert, kLambert, kBel72, kBel72)),
+            "150000\t170000\r\n151000\t171000\r\n152000\t172000\r\n");
+}
+
+TEST(Converti, MissingFieldPromptsOnceAndYesKeepsTheLine) {
+  FakeHost host("150\t170\n150\n151\t171\n", {true});
+  koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), false);
+  EXPECT_EQ(host.prompts, (std::vector<std::string>{Prompt("Champ manquant")}));
+  EXPECT_EQ(host.output,
+            "150000\t170000\r\nChamp manquant\r\n151000\t171000\r\n");
+  // Normal while the prompt shows, busy again after Yes.
+  EXPECT_EQ(host.busy, (std::vector<bool>{true, false, true, false}));
+}
+
+TEST(Converti, NoEndsTheRunAtOnce) {
+  FakeHost host("150\t170\n1e999\t170\n151\t171\n", {false});
+  koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), false);
+  EXPECT_EQ(host.prompts, (std::vector<std::string>{Prompt("Nombre trop grand")}));
+  EXPECT_EQ(host.output, "150000\t170000\r\n");
+  EXPECT_EQ(host.busy, (std::vector<bool>{true, false}));
+}
+
+TEST(Converti, NoInMapModeDoesNotShowTheMap) {
+  FakeHost host("150\t170\n\t\t\n150\n151\t171\n", {false});
+  koord::Converti(host, Choices(kLambert, kMgrs, kBel72, kWgs84, 2), true);
+  EXPECT_EQ(host.prompts.size(), 1u);  // the blank line raised none
+  EXPECT_EQ(host.points.size(), 1u);
+  EXPECT_EQ(host.mapShows, 0);
+}
+
+TEST(Converti, MgrsInputNeedsOneFieldDegreesTwo) {
+  FakeHost host("31UES9506734013\n50.85\n", {true});
+  koord::Converti(host, Choices(kMgrs, kMgrs, kWgs84, kWgs84, 0), false);
+  EXPECT_TRUE(host.prompts.empty());
+  FakeHost degrees("50.85\n", {true});
+  koord::Converti(degrees, Choices(kDegrees, kMgrs, kWgs84, kWgs84, 0), false);
+  EXPECT_EQ(degrees.prompts.size(), 1u);
+}
+
+TEST(Converti, PrecisionOutsideItsTableIsAFault) {
+  const BatchChoices choices = Choices(kDegrees, kMgrs, kWgs84, kWgs84, 5);
+  FakeHost no("50.85\t4.3505\n", {false});
+  koord::Converti(no, choices, false);
+  EXPECT_EQ(no.prompts, (std::vector<std::string>{Prompt(koord::kBadPrecision)}));
+  EXPECT_EQ(no.output, "");
+  // After Yes the object keeps its default: the full reference.
+  FakeHost yes("50.85\t4.3505\n", {true});
+  koord::Converti(yes, choices, false);
+  EXPECT_EQ(yes.output, "31UES9506734013\r\n");
+}
+
+}  // namespace
