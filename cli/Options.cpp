@@ -72,10 +72,11 @@ std::string Lower(std::string_view text) {
   return lower;
 }
 
-// Position of `word` (any case) in `names`, or UsageError naming `what`.
+// Position of `word` (any case) in `names`; otherwise UsageError, its
+// message opened by `unknown`.
 template <std::size_t N>
 int Position(const std::array<std::string_view, N>& names,
-             const std::string& word, const std::string& what) {
+             const std::string& word, const std::string& unknown) {
   const std::string lower = Lower(word);
   for (std::size_t i = 0; i < N; ++i) {
     if (Lower(names[i]) == lower) return static_cast<int>(i);
@@ -85,17 +86,17 @@ int Position(const std::array<std::string_view, N>& names,
     allowed += i == 0 ? "" : (i + 1 == N ? " ou " : ", ");
     allowed += names[i];
   }
-  throw UsageError(what + " inconnu : « " + word + " » (" + allowed + ")");
+  throw UsageError(unknown + " : « " + word + " » (" + allowed + ")");
 }
 
 int PrecisionPosition(int kind, const std::string& word) {
   if (kind == kMgrs) {
     return word.empty() ? kMgrsDefaultPrecision
-                        : Position(kMgrsPrecisions, word, "précision MGRS");
+                        : Position(kMgrsPrecisions, word, "précision MGRS inconnue");
   }
   if (kind == kIfbl) {
     return word.empty() ? kIfblDefaultPrecision
-                        : Position(kIfblPrecisions, word, "précision IFBL");
+                        : Position(kIfblPrecisions, word, "précision IFBL inconnue");
   }
   if (!word.empty()) {
     throw UsageError("--precision ne vaut que pour --to mgrs ou --to ifbl");
@@ -160,11 +161,11 @@ Options ParseOptions(int argc, const char* const* argv) {
   }
 
   BatchChoices& c = options.choices;
-  c.coorFrom = Position(kKinds, from, "type de coordonnées");
-  c.coorDest = Position(kKinds, to, "type de coordonnées");
-  c.datumFrom = Position(kDatums, datumFrom, "datum");
+  c.coorFrom = Position(kKinds, from, "type de coordonnées inconnu");
+  c.coorDest = Position(kKinds, to, "type de coordonnées inconnu");
+  c.datumFrom = Position(kDatums, datumFrom, "datum inconnu");
   c.datumDest = datumTo.empty() ? (c.coorDest == kLambert ? kBel72 : kWgs84)
-                                : Position(kDatums, datumTo, "datum");
+                                : Position(kDatums, datumTo, "datum inconnu");
   c.precision = PrecisionPosition(c.coorDest, precision);
   c.decimalMark = DecimalMark(mark);
   c.lineEnd = "\n";

@@ -1,0 +1,154 @@
+# The cases of koord-cli, run by run_case.cmake:
+#   koord_cli_case(<name> [ARGS <arg>...] [INPUT <text>]
+#                  OUT <text> | OUT_REGEX <regex>  [ERR <text>] EXIT <status>
+#                  [OUTFILE <text>])
+# Lambert (150000, 170000) is 31UES963329 at 100 m on WGS84; IFBL square
+# E435 at 4 x 4 km; 50.85 N 4.3505 E on WGS84 is 31UES9506734013.
+
+koord_cli_case(default_lambert_to_mgrs
+  INPUT "150000\t170000\n"
+  OUT "31UES963329\n"
+  EXIT 0)
+
+koord_cli_case(kilometres_and_decimal_comma
+  ARGS -t lambert
+  INPUT "150000\t170000\n150,5\t170\n310\t260\n1000\t1000\n"
+  OUT "150000\t170000\n150500\t170000\n310000\t260000\n1000\t1000\n"
+  EXIT 0)
+
+koord_cli_case(refused_lines_get_their_reason
+  INPUT "150000\t170000\n400\t170\n150000\nabc\t1e999\n150000\t170000\n"
+  OUT "31UES963329\nCoordonnées Lambert incorrectes\nChamp manquant\nNombre trop grand\n31UES963329\n"
+  ERR "koord-cli: ligne 2: Coordonnées Lambert incorrectes\nkoord-cli: ligne 3: Champ manquant\nkoord-cli: ligne 4: Nombre trop grand\n"
+  EXIT 1)
+
+koord_cli_case(blank_lines_stay_empty
+  ARGS -t lambert
+  INPUT "150\t170\n\n \t\n151\t171\n"
+  OUT "150000\t170000\n\n\n151000\t171000\n"
+  EXIT 0)
+
+koord_cli_case(missing_final_line_break
+  ARGS -t lambert
+  INPUT "150\t170\n151\t171 "
+  OUT "150000\t170000\n151000\t171000\n"
+  EXIT 0)
+
+koord_cli_case(final_blank_rest_is_no_line
+  ARGS -t lambert
+  INPUT "150\t170\n \t"
+  OUT "150000\t170000\n"
+  EXIT 0)
+
+koord_cli_case(crlf_and_lone_cr_input
+  ARGS -t lambert
+  INPUT "150\t170\r\n151\t171\r\n152\t172\r153\t173\r\n"
+  OUT "150000\t170000\n151000\t171000\n152000\t172000\n153000\t173000\n"
+  EXIT 0)
+
+koord_cli_case(empty_input
+  INPUT ""
+  OUT ""
+  EXIT 0)
+
+koord_cli_case(degrees_with_decimal_comma
+  ARGS -f deg --datum-from wgs84 -t deg --decimal-mark ,
+  INPUT "50.5\t4.25\n-0,000001\t-4,25\n"
+  OUT "50,50000\t004,25000\n00,00000\t-004,25000\n"
+  EXIT 0)
+
+koord_cli_case(mgrs_at_one_metre
+  ARGS -f deg --datum-from WGS84 -p 1
+  INPUT "50.85\t4.3505\n85\t4.35\n"
+  OUT "31UES9506734013\nHors des latitudes UTM (80° S à 84° N)\n"
+  ERR "koord-cli: ligne 2: Hors des latitudes UTM (80° S à 84° N)\n"
+  EXIT 1)
+
+koord_cli_case(mgrs_input_in_lower_case
+  ARGS --from mgrs --datum-from wgs84 --to mgrs
+  INPUT "31ues9506734013\n"
+  OUT "31UES9506734013\n"
+  EXIT 0)
+
+koord_cli_case(ifbl_at_four_kilometres
+  ARGS -t ifbl -p 4x4
+  INPUT "150000\t170000\n"
+  OUT "E435\n"
+  EXIT 0)
+
+koord_cli_case(ifbl_input_to_lambert
+  ARGS -f ifbl -t lambert
+  INPUT "e5.37.11\nI5\n"
+  OUT "186512\t169680\nCoordonnée IFBL incorrecte\n"
+  ERR "koord-cli: ligne 2: Coordonnée IFBL incorrecte\n"
+  EXIT 1)
+
+koord_cli_case(files_numbered_across_and_written_to_output
+  ARGS -t lambert -o @OUT@ @IN@ - @IN@
+  INPUT "150\t170\n400\t170"
+  OUT ""
+  ERR "koord-cli: ligne 2: Coordonnées Lambert incorrectes\nkoord-cli: ligne 4: Coordonnées Lambert incorrectes\n"
+  OUTFILE "150000\t170000\nCoordonnées Lambert incorrectes\n150000\t170000\nCoordonnées Lambert incorrectes\n"
+  EXIT 1)
+
+koord_cli_case(output_over_input_refused
+  ARGS -o @IN@ @IN@
+  INPUT "150\t170\n"
+  ERR "koord-cli: le fichier de sortie « @WORK@/in.txt » est aussi un fichier d'entrée\nVoir koord-cli --help.\n"
+  EXIT 2)
+
+koord_cli_case(missing_file
+  ARGS absent.txt
+  ERR "koord-cli: impossible d'ouvrir « absent.txt » : fichier introuvable\n"
+  EXIT 2)
+
+koord_cli_case(unknown_option
+  ARGS -x
+  ERR "koord-cli: option inconnue : -x\nVoir koord-cli --help.\n"
+  EXIT 2)
+
+koord_cli_case(option_without_value
+  ARGS --from
+  ERR "koord-cli: valeur manquante pour l'option --from\nVoir koord-cli --help.\n"
+  EXIT 2)
+
+koord_cli_case(unknown_kind
+  ARGS -t utm
+  ERR "koord-cli: type de coordonnées inconnu : « utm » (lambert, mgrs, ifbl ou deg)\nVoir koord-cli --help.\n"
+  EXIT 2)
+
+koord_cli_case(unknown_datum
+  ARGS --datum-to ED50
+  ERR "koord-cli: datum inconnu : « ED50 » (BEL72, WGS84, EUR-M ou NTF)\nVoir koord-cli --help.\n"
+  EXIT 2)
+
+koord_cli_case(unknown_precision
+  ARGS -p 5
+  ERR "koord-cli: précision MGRS inconnue : « 5 » (1, 10, 100, 1000 ou 10000)\nVoir koord-cli --help.\n"
+  EXIT 2)
+
+koord_cli_case(precision_without_grid_output
+  ARGS -t deg -p 10
+  ERR "koord-cli: --precision ne vaut que pour --to mgrs ou --to ifbl\nVoir koord-cli --help.\n"
+  EXIT 2)
+
+koord_cli_case(bad_decimal_mark
+  ARGS --decimal-mark x
+  ERR "koord-cli: séparateur décimal inconnu : « x » (. ou ,)\nVoir koord-cli --help.\n"
+  EXIT 2)
+
+koord_cli_case(map_not_yet_available
+  ARGS --map carte.png
+  INPUT "150\t170\n"
+  ERR "koord-cli: la carte (« carte.png ») n'est pas encore disponible dans cette version\n"
+  EXIT 2)
+
+koord_cli_case(version
+  ARGS -V
+  OUT "koord-cli @VERSION@\n"
+  EXIT 0)
+
+koord_cli_case(help
+  ARGS --help
+  OUT_REGEX "^Utilisation : koord-cli \\[OPTIONS\\] \\[FICHIER\\.\\.\\.\\]\n.*--datum-from CODE.*Code de sortie"
+  EXIT 0)
