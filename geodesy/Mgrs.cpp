@@ -14,17 +14,16 @@
 namespace koord::DMA {
 namespace {
 
-constexpr double kRangeTolerance = 4.85e-10;  // rad, UTM range and special zones
-constexpr double kCellTolerance = 1.56e-7;    // rad, cell check of a decoded text
+constexpr double kRangeTolerance = 4.85e-10;  // rad, UTM range, special zones
+constexpr double kCellTolerance = 1.56e-7;    // rad, cell check of a text
 constexpr double kSouthLimit = -80.0;         // degrees, end of the UTM range
 constexpr double kNorthLimit = 84.0;          // degrees, end of the UTM range
 constexpr double kSquare = 100000.0;          // metres, side of a grid square
-constexpr std::int32_t kRowCycle = 2000000;   // metres, period of the row letters
-constexpr std::int32_t kEquatorSouth = 10000000;  // false northing, metres
+constexpr std::int32_t kRowCycle = 2000000;   // metres, row letter period
+constexpr std::int32_t kEquatorSouth = 10000000;   // false northing, metres
 constexpr std::int32_t kLastSouthMetre = 9999999;  // keeps the equator south
 constexpr std::int32_t kDigitCarrier = 10000000;   // fixes the digit count
-constexpr std::int32_t kDigitModulus = 100000;     // five digits
-constexpr std::int32_t kZoneCentre = 500000;       // easting of the central meridian
+constexpr std::int32_t kZoneCentre = 500000;  // easting of the central meridian
 
 constexpr std::size_t kTextLength = 15;  // "ZZLLLEEEEENNNNN"
 constexpr std::size_t kZoneField = 0;
@@ -48,20 +47,21 @@ constexpr int kColumnsJ = 10;    // first column of sets 2 and 5 (J .. R)
 
 // Lettering scheme of each ellipsoid number 1..23; 0 has none.
 constexpr std::array<int, 24> kSchemeOf = {
-    0,           // no ellipsoid 0
-    1, 1, 1,     // Airy, Airy modified, Australian National
-    2, 2, 2,     // Bessel 1841, Clarke 1866, Clarke 1880
-    1, 1,        // Everest 1830, Everest modified
-    0,           // Modified Fischer 1960
-    1,           // Everest (Pakistan)
-    0,           // Indonesian 1974
-    1,           // GRS 80
-    0, 0,        // Helmert 1906, Hough 1960
-    1,           // Hayford
-    0,           // Krassovsky 1940
-    1, 1, 1, 1, 1,  // South American 1969, Everest (Malaysia, Sabah), WGS 72, 84
-    2,           // Bessel 1841 (Namibia)
-    1};          // Everest (India 1956)
+    0,        // no ellipsoid 0
+    1, 1, 1,  // Airy, Airy modified, Australian National
+    2, 2, 2,  // Bessel 1841, Clarke 1866, Clarke 1880
+    1, 1,     // Everest 1830, Everest modified
+    0,        // Modified Fischer 1960
+    1,        // Everest (Pakistan)
+    0,        // Indonesian 1974
+    1,        // GRS 80
+    0, 0,     // Helmert 1906, Hough 1960
+    1,        // Hayford
+    0,        // Krassovsky 1940
+    1, 1, 1,  // South American 1969, Everest (Malaysia, Sabah)
+    1, 1,     // WGS 1972, WGS 1984
+    2,        // Bessel 1841 (Namibia)
+    1};       // Everest (India 1956)
 constexpr std::int16_t kClarke1866 = 5;  // takes scheme 1 in zones 47..55
 
 // Row offset in metres by scheme (1, 2) and set parity (odd, even).
@@ -139,9 +139,9 @@ std::string_view Field(std::string_view text, std::size_t start,
 // Northing digits: the last five characters, never reaching into the
 // easting field of a short text.
 std::string_view NorthingField(std::string_view text) {
-  const std::size_t start =
-      text.size() > kNorthingField + kDigitsWidth ? text.size() - kDigitsWidth
-                                                  : kNorthingField;
+  const std::size_t start = text.size() > kNorthingField + kDigitsWidth
+                                ? text.size() - kDigitsWidth
+                                : kNorthingField;
   return Field(text, start, kDigitsWidth);
 }
 
@@ -150,8 +150,7 @@ std::int16_t LetterNumber(char c) {
 }
 
 // Norway and Svalbard zones; `zone` is the one chosen from the longitude.
-std::int16_t SpecialZone(double latitude, double longitude,
-                         std::int16_t zone) {
+std::int16_t SpecialZone(double latitude, double longitude, std::int16_t zone) {
   const double degree = Degree();
   if (!(latitude - kRangeTolerance > 56.0 * degree) || zone < 31 || zone > 37) {
     return zone;
@@ -277,16 +276,14 @@ void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a,
   zone = ToInt16(ReadNumber(Field(mgrs, kZoneField, kZoneWidth)));
 
   if (band == kLetterX && (zone == 32 || zone == 34 || zone == 36)) {
-    Refuse(mgrs, kInvalidMgrs, latitude, longitude, northing, easting,
-           refused);
+    Refuse(mgrs, kInvalidMgrs, latitude, longitude, northing, easting, refused);
     return;
   }
   std::int16_t firstColumn = 0;
   double rowOffset = 0.0;
   MgrsLetterSet(zone, firstColumn, rowOffset, ellipsoidNumber, refused);
   if (refused != 0) {
-    Refuse(mgrs, kEllipsoidNA, latitude, longitude, northing, easting,
-           refused);
+    Refuse(mgrs, kEllipsoidNA, latitude, longitude, northing, easting, refused);
     return;
   }
 
@@ -299,8 +296,8 @@ void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a,
   // its 100 km line; the square lands in the row cycle that begins there.
   std::int16_t centralZone = zone;
   double edgeNorthing = 0.0, edgeEasting = 0.0;
-  GeoToTm(a, f, south, (6.0 * zone - 183.0) * degree, centralZone,
-          edgeNorthing, edgeEasting, 1);
+  GeoToTm(a, f, south, (6.0 * zone - 183.0) * degree, centralZone, edgeNorthing,
+          edgeEasting, 1);
   const double g = std::trunc(edgeNorthing / kSquare) * kSquare;
   const double m = g >= kRowCycle ? std::fmod(g, kRowCycle) : g;
 

@@ -9,23 +9,24 @@
 namespace koord::DMA {
 namespace {
 
-constexpr double kK0 = 0.9996;                      // central scale factor
-constexpr double kFalseEasting = 500000.0;          // metres
-constexpr double kSouthFalseNorthing = 10000000.0;  // metres, south of the equator
-constexpr int kZoneWidth = 6;                       // degrees of longitude
-constexpr int kGreenwichZone = 31;                  // the zone from 0 to 6 degrees east
+constexpr double kK0 = 0.9996;              // central scale factor
+constexpr double kFalseEasting = 500000.0;  // metres
+constexpr double kSouthFalseNorthing =
+    10000000.0;                     // metres, south of the equator
+constexpr int kZoneWidth = 6;       // degrees of longitude
+constexpr int kGreenwichZone = 31;  // the zone from 0 to 6 degrees east
 constexpr int kFirstZone = 1;
 constexpr int kLastZone = 60;
 constexpr int kFootpointIterations = 5;  // fixed count, enough at UTM latitudes
 
 // Latitude band letter numbers (A = 1).
-constexpr int kBandC = 3;   // first band, from 80 degrees south
-constexpr int kBandI = 9;   // letter skipped
-constexpr int kBandM = 13;  // last band of the southern hemisphere
-constexpr int kBandN = 14;  // first band of the northern hemisphere
-constexpr int kBandO = 15;  // letter skipped
-constexpr int kBandV = 22;  // 56 to 64 degrees north, Norway exception
-constexpr int kBandX = 24;  // last band, 72 to 84 degrees north
+constexpr int kBandC = 3;         // first band, from 80 degrees south
+constexpr int kBandI = 9;         // letter skipped
+constexpr int kBandM = 13;        // last band of the southern hemisphere
+constexpr int kBandN = 14;        // first band of the northern hemisphere
+constexpr int kBandO = 15;        // letter skipped
+constexpr int kBandV = 22;        // 56 to 64 degrees north, Norway exception
+constexpr int kBandX = 24;        // last band, 72 to 84 degrees north
 constexpr int kBandHeight = 8;    // degrees
 constexpr int kBandXHeight = 12;  // degrees
 constexpr int kSouthEdge = 80;    // degrees south where band C begins
@@ -143,12 +144,11 @@ void GeoToTm(double a, double f, double latitude, double longitude,
   const double t1 = arc * kK0;
   const double t2n = nu * s * c * kK0 / 2.0;
   const double t3 = nu * s * c3 * kK0 * (5.0 - t2 + 9.0 * h2 + 4.0 * h4) / 24.0;
-  const double t4n =
-      nu * s * c5 * kK0 *
-      (61.0 - 58.0 * t2 + t4 + 270.0 * h2 - 330.0 * t2 * h2 + 445.0 * h4 +
-       324.0 * h6 - 680.0 * t2 * h4 + 88.0 * h8 - 600.0 * t2 * h6 -
-       192.0 * t2 * h8) /
-      720.0;
+  const double t4n = nu * s * c5 * kK0 *
+                     (61.0 - 58.0 * t2 + t4 + 270.0 * h2 - 330.0 * t2 * h2 +
+                      445.0 * h4 + 324.0 * h6 - 680.0 * t2 * h4 + 88.0 * h8 -
+                      600.0 * t2 * h6 - 192.0 * t2 * h8) /
+                     720.0;
   const double t5 =
       nu * s * c7 * kK0 * (1385.0 - 3111.0 * t2 + 543.0 * t4 - t6) / 40320.0;
   const double t6e = nu * c * kK0;
@@ -168,10 +168,9 @@ void GeoToTm(double a, double f, double latitude, double longitude,
   const double dl7 = dl6 * dl;
   const double dl8 = dl4 * dl4;
   const double falseNorthing = latitude < 0.0 ? kSouthFalseNorthing : 0.0;
-  const double north = falseNorthing + t1 + dl2 * t2n + dl4 * t3 + dl6 * t4n +
-                       dl8 * t5;
-  const double east =
-      kFalseEasting + dl * t6e + dl3 * t7 + dl5 * t8 + dl7 * t9;
+  const double north =
+      falseNorthing + t1 + dl2 * t2n + dl4 * t3 + dl6 * t4n + dl8 * t5;
+  const double east = kFalseEasting + dl * t6e + dl3 * t7 + dl5 * t8 + dl7 * t9;
   northing = RequireFinite(north);
   easting = RequireFinite(east);
 }
@@ -230,8 +229,8 @@ void UtmToGeo(double a, double f, double& latitude, double& longitude,
   const double t16 = (5.0 + 6.0 * h2 + 28.0 * t2 - 3.0 * h4 + 8.0 * t2 * h2 +
                       24.0 * t4 - 4.0 * h6 + 4.0 * t2 * h4 + 24.0 * t2 * h6) /
                      (120.0 * nu5 * c * k5);
-  const double t17 = (61.0 + 662.0 * t2 + 1320.0 * t4 + 720.0 * t6) /
-                     (5040.0 * nu7 * c * k7);
+  const double t17 =
+      (61.0 + 662.0 * t2 + 1320.0 * t4 + 720.0 * t6) / (5040.0 * nu7 * c * k7);
 
   const double de = easting - kFalseEasting;
   const double de2 = de * de;
