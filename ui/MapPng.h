@@ -1,0 +1,26 @@
+#pragma once
+// The distribution map as a PNG file, without a display (koord-cli --map).
+
+#include <QSize>
+#include <QString>
+
+#include <utility>
+#include <vector>
+
+namespace koord::map {
+
+// Largest side of a rendered map, in pixels; keeps the image's memory
+// bounded (about 64 MB at the limit).
+inline constexpr int kMaxPngSide = 4096;
+
+// Renders the map with one dot per point (Lambert 1972 X, Y in metres) at
+// `size` pixels (each side 1..kMaxPngSide; the map is stretched to it, so
+// keep the 250:206 proportion of the map window for an undistorted map, for
+// example 1000 x 824) and writes it atomically to `path` as PNG. Returns
+// false with a French message in *error (when error is not null) if the
+// size is out of range or the file cannot be written. Needs no
+// QGuiApplication.
+bool RenderMapPng(const std::vector<std::pair<double, double>>& points,
+                  const QString& path, QSize size, QString* error);
+
+}  // namespace koord::map

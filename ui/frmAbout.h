@@ -1,0 +1,29 @@
+#pragma once
+// The about window: program name and version, credits, on black.
+
+#include <QDialog>
+
+class QLabel;
+
+namespace koord::ui {
+
+class frmAbout : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit frmAbout(QWidget* parent = nullptr);
+
+ private:
+  void Form_Load();
+
+  QLabel* Picture1;
+  QLabel* Label1;
+  QLabel* Label2;
+};
+
+// The version of the build ("1.0.0"), one number for the whole project.
+QString ProgramVersion();
+// "Koord " and the version.
+QString ProgramTitle();
+
+}  // namespace koord::ui
