@@ -31,7 +31,7 @@ const char* const kHelp =
     "Lignes d'entrée :\n"
     "  lambert  X<TAB>Y en mètres (une valeur sous 1000 est lue en kilomètres)\n"
     "  deg      latitude<TAB>longitude en degrés décimaux\n"
-    "  mgrs     une référence, par exemple 31UFS5080738364\n"
+    "  mgrs     une référence, par exemple 31UES963329\n"
     "  ifbl     un carré, par exemple E5.12.34\n"
     "  La virgule vaut un point décimal ; les blancs sont ignorés.\n"
     "\n"

@@ -17,7 +17,7 @@
 
 namespace koord {
 
-// Reasons given in place of an output.
+// Reasons given in place of an output, and the fault of a bad precision.
 inline constexpr std::string_view kMissingField = "Champ manquant";
 inline constexpr std::string_view kOutsideUtm =
     "Hors des latitudes UTM (80° S à 84° N)";

@@ -16,6 +16,7 @@
 
 #include "engine/BatchConverter.h"
 #include "engine/LineConverter.h"
+#include "engine/LineSplitter.h"
 #include "engine/NumberReader.h"
 
 namespace {
@@ -279,6 +280,13 @@ TEST(Converti, LastLineIsConvertedWhateverItEndsWith) {
   // A rest of blanks and tabs is not a line.
   EXPECT_EQ(Convert("150\t170\n \t", Choices(kLambert, kLambert, kBel72, kBel72)),
             "150000\t170000\r\n");
+}
+
+TEST(Converti, OverlongLinesAreRefusedUnread) {
+  const std::string longLine(koord::kMaxLineLength + 1, '1');
+  EXPECT_EQ(Convert(longLine + "\n150\t170\n",
+                    Choices(kLambert, kLambert, kBel72, kBel72)),
+            "Ligne trop longue\r\n150000\t170000\r\n");
 }
 
 TEST(Converti, EveryLineEndCutsLines) {
