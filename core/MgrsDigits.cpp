@@ -29,12 +29,15 @@ std::string CompleteMgrsDigits(std::string_view text) {
   // Fill each axis to 5 digits with 1 m short of the half of the square:
   // "4999" for 10 km, "499" for 1 km, "49" for 100 m, "4" for 10 m.
   const std::size_t digits = (n - 2) / 2;
-  const std::string fill = std::string("4") + std::string(4 - digits, '9');
-  std::string full = s.substr(0, 2);
-  full += s.substr(2, digits);
-  full += fill;
-  full += s.substr(2 + digits, digits);
-  full += fill;
+  std::string fill(5 - digits, '9');
+  fill.front() = '4';
+  std::string full;
+  full.reserve(kCompleteLength);
+  full.append(s, 0, 2);
+  full.append(s, 2, digits);
+  full.append(fill);
+  full.append(s, 2 + digits, digits);
+  full.append(fill);
   return full;
 }
 

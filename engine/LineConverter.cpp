@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "core/Checked.h"
+#include "core/IfblCode.h"
 #include "core/RuntimeError.h"
 #include "engine/LineSplitter.h"
 #include "engine/NumberReader.h"
@@ -175,7 +176,9 @@ void LineConverter::FormatOutput() {
       }
       return;
     case kIfbl:
-      if (point_.IFBL().empty()) {
+      // Points south or west of the lettered grid still get a code from the
+      // grid arithmetic ("N-13821"), which names no square.
+      if (!IsIfblGridCode(point_.IFBL())) {
         Refuse(kOutsideIfbl);
       } else {
         outcome_.text = point_.IFBL();

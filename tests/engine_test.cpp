@@ -245,6 +245,9 @@ TEST(Converti, RefusedPointsShowWhyInsteadOfAResult) {
        "Hors des latitudes UTM (80° S à 84° N)\r\n"},
       {"20\t4\n", Choices(kDegrees, kIfbl, kWgs84, kWgs84, 0),
        "Hors de la grille IFBL\r\n"},
+      // Inside the Lambert range but south-west of the lettered grid.
+      {"1000\t10000\n", Choices(kLambert, kIfbl, kBel72, kBel72, 0),
+       "Hors de la grille IFBL\r\n"},
       // Positions outside the lists.
       {"1\t2\n", Choices(-1, kLambert, kBel72, kBel72),
        "Type de coordonnées originales inconnu\r\n"},
