@@ -22,3 +22,8 @@ test: deps build
 
 clean:
 	rm -rf build build-*
+
+# Pictures of the windows of koord in build/screenshots/, drawn offscreen.
+.PHONY: screenshots
+screenshots: deps build
+	QT_QPA_PLATFORM=offscreen ./build/bin/koord-screenshots build/screenshots

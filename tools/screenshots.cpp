@@ -1,5 +1,5 @@
 // Writes PNG pictures of koord's windows into a folder, for the help and the
-// project page: the main window after a conversion, the map with dots, the
+// project page: the main window at start and after a conversion, the map with dots, the
 // about window and the help window. Run it with QT_QPA_PLATFORM=offscreen
 // (make screenshots).
 //
@@ -70,6 +70,7 @@ int main(int argc, char* argv[]) {
 
   koord::ui::Form1 window;
   window.show();
+  ok &= Save(&window, folder, "koord-start.png");
   Find<QPlainTextEdit>(&window, "txtFrom")->setPlainText(QString::fromUtf8(kTowns));
   Find<QAbstractButton>(&window, "Command1")->click();
   Find<QComboBox>(&window, "cmbCoorDest")->setCurrentIndex(2);

@@ -47,7 +47,7 @@ QString InputExample(int fromKind) {
       return QStringLiteral("Un point par ligne : X, tabulation, Y (en mètres ou en km)\n"
                             "par exemple\n150000\t170000\n150,5\t170");
     case kMgrs:
-      return QStringLiteral("Une référence MGRS par ligne, par exemple\n31UES9480533271");
+      return QStringLiteral("Une référence MGRS par ligne, par exemple\n31UES9637232970");
     case kIfbl:
       return QStringLiteral("Un carré IFBL par ligne, par exemple\nE4\nE435\nE43522");
     case kDegrees:

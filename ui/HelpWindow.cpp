@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -13,6 +14,8 @@ namespace {
 const QUrl kContents(QStringLiteral("qrc:/help/koord.html#sommaire"));
 // Opening size of the window, in pixels.
 constexpr QSize kOpeningSize(720, 620);
+// Blank around the page, in pixels.
+constexpr int kPageMargin = 14;
 
 }  // namespace
 
@@ -24,6 +27,7 @@ HelpWindow::HelpWindow(QWidget* parent)
   setWindowIcon(QIcon(QStringLiteral(":/icons/koord.svg")));
   browser_->setOpenExternalLinks(true);
   browser_->setFrameShape(QFrame::NoFrame);
+  browser_->document()->setDocumentMargin(kPageMargin);
 
   auto* tools = new QToolBar(this);
   tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
