@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QtTest>
@@ -17,6 +18,7 @@
 #include "ui/Form1.h"
 #include "ui/InputEdit.h"
 #include "ui/MapView.h"
+#include "ui/QtFrench.h"
 #include "ui/frmMap.h"
 
 using koord::ui::Form1;
@@ -50,6 +52,7 @@ class TestForm1 : public QObject {
   void mapRunEndedAtThePrompt();
   void importedText_data();
   void importedText();
+  void promptButtonsInFrench();
 
  private:
   template <typename T>
@@ -385,6 +388,14 @@ void TestForm1::importedText() {
   QFETCH(QByteArray, file);
   QFETCH(QString, text);
   QCOMPARE(koord::ui::ImportedText(file), text);
+}
+
+void TestForm1::promptButtonsInFrench() {
+  QVERIFY(koord::ui::InstallQtFrench());
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("Koord"), QString(),
+                  QMessageBox::Yes | QMessageBox::No);
+  QCOMPARE(box.button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Oui"));
+  QCOMPARE(box.button(QMessageBox::No)->text().remove(u'&'), QStringLiteral("Non"));
 }
 
 QTEST_MAIN(TestForm1)
