@@ -11,6 +11,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <numbers>
 #include <random>
 #include <string>
 
@@ -57,7 +58,7 @@ double DistanceToMultiple(double value, double step) {
 
 // True when rounding to the metre could move the point across an edge.
 bool NearAnEdge(double latitude, double longitude, double x, double y) {
-  const double lonMetres = kMetresPerDegree * std::cos(latitude * M_PI / 180);
+  const double lonMetres = kMetresPerDegree * std::cos(latitude * std::numbers::pi / 180);
   if (DistanceToMultiple(latitude, kBandHeight) * kMetresPerDegree < kEdgeMargin) return true;
   if (DistanceToMultiple(longitude, kZoneWidth) * lonMetres < kEdgeMargin) return true;
   for (double edge : kSpecialEdges) {
