@@ -84,7 +84,7 @@ int PlotToMap(const Options& options) {
       points.push_back({outcome.x, outcome.y});
     }
   });
-  WriteMapPng(points, options.map);
+  WriteMapPng(points, options.map, options.mapWidth, options.mapHeight);
   return status;
 }
 

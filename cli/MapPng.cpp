@@ -2,14 +2,35 @@
 
 #include "cli/Fatal.h"
 
+#ifdef KOORD_HAVE_MAP
+#include <QString>
+
+#include "ui/MapPng.h"
+#endif
+
 namespace koord::cli {
 
-// The map renderer comes with the desktop program; until it does, the
-// option says so instead of writing nothing.
-void WriteMapPng(const std::vector<MapPoint>& /*points*/,
-                 const std::string& path) {
-  throw Fatal("la carte (« " + path +
-              " ») n'est pas encore disponible dans cette version");
+#ifdef KOORD_HAVE_MAP
+
+void WriteMapPng(const std::vector<MapPoint>& points, const std::string& path,
+                 int width, int height) {
+  std::vector<std::pair<double, double>> dots;
+  dots.reserve(points.size());
+  for (const MapPoint& p : points) dots.emplace_back(p.x, p.y);
+  QString error;
+  if (!map::RenderMapPng(dots, QString::fromStdString(path), QSize(width, height), &error)) {
+    throw Fatal(error.toStdString());
+  }
 }
+
+#else
+
+void WriteMapPng(const std::vector<MapPoint>& /*points*/, const std::string& path,
+                 int /*width*/, int /*height*/) {
+  throw Fatal("la carte (« " + path +
+              " ») demande le programme de bureau, absent de cette compilation");
+}
+
+#endif
 
 }  // namespace koord::cli

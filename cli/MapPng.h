@@ -13,7 +13,9 @@ struct MapPoint {
   double y;
 };
 
-// Raises Fatal when the image cannot be written.
-void WriteMapPng(const std::vector<MapPoint>& points, const std::string& path);
+// Raises Fatal when the image cannot be written, or when this build has no
+// map renderer (built without the desktop program).
+void WriteMapPng(const std::vector<MapPoint>& points, const std::string& path,
+                 int width, int height);
 
 }  // namespace koord::cli

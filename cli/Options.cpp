@@ -25,6 +25,7 @@ const char* const kHelp =
     "  -o, --output FICHIER    écrit dans FICHIER au lieu de la sortie standard\n"
     "      --map FICHIER.png   dessine les points sur la carte de Belgique dans\n"
     "                          une image PNG au lieu de convertir\n"
+    "      --map-size LxH      taille de cette image en pixels (défaut : 1000x824)\n"
     "  -h, --help              affiche cette aide\n"
     "  -V, --version           affiche la version\n"
     "\n"
@@ -121,6 +122,26 @@ std::string FrenchParseError(const CLI::ParseError& error) {
   return "ligne de commande incorrecte";
 }
 
+// "LxH" in pixels, each side 1 to 4096.
+void ReadMapSize(const std::string& text, Options& options) {
+  const std::string error = "taille de carte incorrecte : " + text +
+                            " (attendu LxH, de 1 à 4096 pixels)";
+  const std::size_t x = text.find_first_of("xX");
+  if (x == std::string::npos) throw UsageError(error);
+  const auto side = [&](std::string_view digits) {
+    if (digits.empty() || digits.size() > 4 ||
+        digits.find_first_not_of("0123456789") != std::string_view::npos) {
+      throw UsageError(error);
+    }
+    const int value = std::stoi(std::string(digits));
+    if (value < 1 || value > 4096) throw UsageError(error);
+    return value;
+  };
+  const std::string_view view(text);
+  options.mapWidth = side(view.substr(0, x));
+  options.mapHeight = side(view.substr(x + 1));
+}
+
 }  // namespace
 
 Options ParseOptions(int argc, const char* const* argv) {
@@ -144,6 +165,8 @@ Options ParseOptions(int argc, const char* const* argv) {
   app.add_option("--decimal-mark", mark)->take_last();
   app.add_option("-o,--output", options.output)->take_last();
   app.add_option("--map", options.map)->take_last();
+  std::string mapSize;
+  app.add_option("--map-size", mapSize)->take_last();
   app.add_flag("-h,--help", options.help);
   app.add_flag("-V,--version", options.version);
   app.add_option("files", options.inputs);
@@ -159,6 +182,8 @@ Options ParseOptions(int argc, const char* const* argv) {
   if (!options.map.empty() && !options.output.empty()) {
     throw UsageError("--map et --output ne vont pas ensemble");
   }
+
+  if (!mapSize.empty()) ReadMapSize(mapSize, options);
 
   BatchChoices& c = options.choices;
   c.coorFrom = Position(kKinds, from, "type de coordonnées inconnu");

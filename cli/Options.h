@@ -17,6 +17,9 @@ struct Options {
   std::string output;
   // PNG to plot the points into instead of converting; empty for none.
   std::string map;
+  // Size of that image in pixels; the map window's proportion by default.
+  int mapWidth = 1000;
+  int mapHeight = 824;
   bool help = false;
   bool version = false;
 };

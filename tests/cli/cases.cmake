@@ -137,10 +137,16 @@ koord_cli_case(bad_decimal_mark
   ERR "koord-cli: séparateur décimal inconnu : « x » (. ou ,)\nVoir koord-cli --help.\n"
   EXIT 2)
 
-koord_cli_case(map_not_yet_available
-  ARGS --map carte.png
-  INPUT "150\t170\n"
-  ERR "koord-cli: la carte (« carte.png ») n'est pas encore disponible dans cette version\n"
+koord_cli_case(map_writes_a_png_and_nothing_else
+  ARGS -f deg --map carte.png --map-size 250x206
+  INPUT "50.85\t4.35\n95\t4\n"
+  OUT ""
+  ERR "koord-cli: ligne 2: Coordonnées DEG incorrectes\n"
+  EXIT 1)
+
+koord_cli_case(bad_map_size
+  ARGS --map carte.png --map-size 5000x10
+  ERR "koord-cli: taille de carte incorrecte : 5000x10 (attendu LxH, de 1 à 4096 pixels)\nVoir koord-cli --help.\n"
   EXIT 2)
 
 koord_cli_case(version
