@@ -40,7 +40,7 @@ constexpr QSize kOpeningSize(575, 453);
 constexpr int kPictureButtonSide = 44;
 constexpr int kPictureIconSide = 32;
 // Line end of the texts the window hands to the engine.
-constexpr auto kLineEnd = "\n";
+constexpr char kLineEnd = '\n';
 
 QIcon ThemedIcon(const char* themeName, const char* resource) {
   return QIcon::fromTheme(QString::fromLatin1(themeName),
