@@ -23,6 +23,15 @@ test: deps build
 clean:
 	rm -rf build build-*
 
+# Benchmarks, not part of the tests: ns per point (Google Benchmark), then
+# koord-cli against PROJ's and GeographicLib's tools on 1 000 000 points.
+bench: deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DKOORD_BUILD_BENCH=ON \
+	  -DKOORD_BUILD_UI=OFF -DKOORD_BUILD_TESTS=OFF -DKOORD_BUILD_ACCURACY=OFF
+	cmake --build build-bench --target koord-bench koord-cli -j $(JOBS)
+	./build-bench/bin/koord-bench
+	./bench/compare-peers build-bench/bin/koord-cli
+
 # Pictures of the windows of koord in build/screenshots/, drawn offscreen.
 .PHONY: screenshots
 screenshots: deps build

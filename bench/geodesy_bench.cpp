@@ -1,0 +1,169 @@
+// The geodesy routines alone, one point per iteration, cycling through a
+// pool of Belgian points made before the timing.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "bench/Points.h"
+#include "core/Catalogue.h"
+#include "engine/NumberReader.h"
+#include "engine/OutputFormat.h"
+#include "geodesy/General.h"
+#include "geodesy/Ifbl.h"
+#include "geodesy/Lambert.h"
+#include "geodesy/Mgrs.h"
+#include "geodesy/Utm.h"
+
+namespace koord::bench {
+namespace {
+
+// Catalogue positions: BEL72 datum, WGS 1984 ellipsoid and its number.
+constexpr std::size_t kBel72 = 1;
+constexpr std::size_t kWgs84Ellipsoid = 20;
+// Characters of a 1 x 1 km IFBL code.
+constexpr std::int16_t kIfblSquare = 6;
+
+const std::vector<Point>& Pool() {
+  static const std::vector<Point> points = BelgianPoints(kPointPool);
+  return points;
+}
+
+// Runs `one` on each point of the pool in turn, one point per iteration.
+template <typename One>
+void EachPoint(benchmark::State& state, One one) {
+  const std::vector<Point>& points = Pool();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    one(points[i]);
+    i = (i + 1) % points.size();
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+
+void LambertToGeo(benchmark::State& state) {
+  EachPoint(state, [](const Point& p) {
+    double latitude = 0, longitude = 0;
+    Lambert::LambertToGeo(p.x, p.y, latitude, longitude);
+    benchmark::DoNotOptimize(latitude);
+    benchmark::DoNotOptimize(longitude);
+  });
+}
+BENCHMARK(LambertToGeo);
+
+void GeoToLambert(benchmark::State& state) {
+  EachPoint(state, [](const Point& p) {
+    double x = 0, y = 0;
+    Lambert::GeoToLambert(p.latitude, p.longitude, x, y);
+    benchmark::DoNotOptimize(x);
+    benchmark::DoNotOptimize(y);
+  });
+}
+BENCHMARK(GeoToLambert);
+
+void MolodenskyShift(benchmark::State& state) {
+  const DatumRecord& datum = DatumCatalogue()[kBel72];
+  const EllipsoidRecord& ellipsoid =
+      EllipsoidCatalogue()[static_cast<std::size_t>(datum.Ellipsoid) - 1];
+  EachPoint(state, [&](const Point& p) {
+    double latitude = 0, longitude = 0;
+    General::MolodenskyShift(p.latitude, p.longitude, 0, latitude, longitude,
+                             datum, ellipsoid, 1);
+    benchmark::DoNotOptimize(latitude);
+    benchmark::DoNotOptimize(longitude);
+  });
+}
+BENCHMARK(MolodenskyShift);
+
+void GeoToUtm(benchmark::State& state) {
+  const EllipsoidRecord& wgs84 = EllipsoidCatalogue()[kWgs84Ellipsoid];
+  std::string mgrs;
+  EachPoint(state, [&](const Point& p) {
+    std::int16_t zone = 0;
+    double northing = 0, easting = 0;
+    DMA::GeoToUtm(wgs84.SemiMajorAxis, 1 / wgs84.InverseFlattening,
+                  General::DegToRad(p.latitude), General::DegToRad(p.longitude),
+                  zone, northing, easting, mgrs, wgs84.Number);
+    benchmark::DoNotOptimize(mgrs.data());
+  });
+}
+BENCHMARK(GeoToUtm);
+
+void MgrsToGeo(benchmark::State& state) {
+  const EllipsoidRecord& wgs84 = EllipsoidCatalogue()[kWgs84Ellipsoid];
+  std::vector<std::string> references;
+  for (const std::string& line : InputLines(kMgrs, kPointPool)) {
+    references.push_back(line);
+  }
+  std::size_t i = 0;
+  std::string mgrs;
+  for (auto _ : state) {
+    mgrs = references[i];
+    double latitude = 0, longitude = 0, northing = 0, easting = 0;
+    std::int16_t zone = 0;
+    std::int32_t refused = 0;
+    DMA::MgrsToGeo(mgrs, wgs84.Number, wgs84.SemiMajorAxis,
+                   1 / wgs84.InverseFlattening, latitude, longitude, zone,
+                   northing, easting, refused);
+    benchmark::DoNotOptimize(latitude);
+    i = (i + 1) % references.size();
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(MgrsToGeo);
+
+void LambertToIfbl(benchmark::State& state) {
+  std::string code;
+  EachPoint(state, [&](const Point& p) {
+    std::int32_t status = 0;
+    IFBL::LambertToIfbl(p.x, p.y, code, status, kIfblSquare);
+    benchmark::DoNotOptimize(code.data());
+  });
+}
+BENCHMARK(LambertToIfbl);
+
+void IfblToLambert(benchmark::State& state) {
+  const std::vector<std::string> codes = InputLines(kIfbl, kPointPool);
+  std::size_t i = 0;
+  std::string code;
+  for (auto _ : state) {
+    code = codes[i];
+    double x = 0, y = 0;
+    std::int32_t status = 0;
+    IFBL::IfblToLambert(code, x, y, status);
+    benchmark::DoNotOptimize(x);
+    i = (i + 1) % codes.size();
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(IfblToLambert);
+
+// The text side of a line: reading two numbers, writing two degrees.
+void ReadTwoNumbers(benchmark::State& state) {
+  const std::vector<std::string> lines = InputLines(kLambert, kPointPool);
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const std::string_view line = lines[i];
+    const std::size_t tab = line.find('\t');
+    benchmark::DoNotOptimize(ReadNumber(line.substr(0, tab)));
+    benchmark::DoNotOptimize(ReadNumber(line.substr(tab + 1)));
+    i = (i + 1) % lines.size();
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(ReadTwoNumbers);
+
+void WriteDegrees(benchmark::State& state) {
+  std::string out;
+  EachPoint(state, [&](const Point& p) {
+    out.clear();
+    AppendDegrees(out, p.latitude, p.longitude, '.');
+    benchmark::DoNotOptimize(out.data());
+  });
+}
+BENCHMARK(WriteDegrees);
+
+}  // namespace
+}  // namespace koord::bench
