@@ -19,9 +19,26 @@ run: deps build
 
 test: deps build
 	ctest --preset release -j $(JOBS)
+	$(MAKE) sanitize
+	$(MAKE) fuzz FUZZ_SECONDS=30
 
 clean:
 	rm -rf build build-*
+
+# The unit, command-line and hostile-input tests built with AddressSanitizer
+# and UndefinedBehaviorSanitizer, without the desktop program.
+.PHONY: sanitize fuzz
+sanitize: deps
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+
+# Every fuzz target for FUZZ_SECONDS seconds; fails on any finding.
+FUZZ_SECONDS ?= 180
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	./fuzz/run-fuzzers $(FUZZ_SECONDS)
 
 # Benchmarks, not part of the tests: ns per point (Google Benchmark), then
 # koord-cli against PROJ's and GeographicLib's tools on 1 000 000 points.

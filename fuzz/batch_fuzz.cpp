@@ -1,0 +1,289 @@
+// The batch converter on arbitrary text, with the run's choices (kinds,
+// datums, precision position, decimal mark, line end, text or map, and the
+// answers at the "Continuer?" prompt) taken from the first bytes.
+//
+// With every prompt answered Yes the output has exactly one line per input
+// line: empty for a blank line, otherwise either a coordinate of the output
+// kind, well formed, or a reason that shows no coordinate. Nothing holds
+// "nan" or "inf". The map gets finite points only, and is shown once, after
+// the last one. The pointer is normal whenever a prompt shows and after the
+// run; a No ends the run without showing the map.
+
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <regex>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/IfblCode.h"
+#include "core/TransCoo.h"
+#include "engine/BatchConverter.h"
+#include "engine/LineConverter.h"
+#include "fuzz/FuzzBytes.h"
+#include "fuzz/Invariant.h"
+
+namespace {
+
+using koord::fuzz::Require;
+
+// Longest input text tried.
+constexpr std::size_t kMaxInput = 1 << 14;
+// List positions tried: the four entries and one beyond each end.
+constexpr int kFirstPosition = -1;
+constexpr int kLastKindPosition = 4;
+constexpr int kLastPrecisionPosition = 5;
+// Positions of the kind lists.
+constexpr int kLambert = 0;
+constexpr int kMgrs = 1;
+constexpr int kIfbl = 2;
+constexpr int kDegrees = 3;
+// Digits per axis of an MGRS output by precision position (1 m to 10 km),
+// and with no precision set (the full reference).
+constexpr std::array<std::size_t, 5> kMgrsDigits{5, 4, 3, 2, 1};
+constexpr std::size_t kFullMgrsDigits = 5;
+// Code length of an IFBL output by precision position, and with no
+// precision set (the 1 x 1 km square).
+constexpr std::array<std::size_t, 3> kIfblLength{6, 4, 2};
+constexpr std::size_t kFullIfblLength = 6;
+
+// Reasons that hold digits without being coordinates.
+constexpr std::array<std::string_view, 1> kReasonsWithDigits{koord::kOutsideUtm};
+
+// The host: a text in, a text out, a map that records its points, and the
+// prompt answered Yes, or No at the answer given.
+class FuzzHost : public koord::BatchHost {
+ public:
+  FuzzHost(std::string input, int noAtPrompt) : input_(std::move(input)), noAt_(noAtPrompt) {}
+
+  std::string InputText() override { return input_; }
+  void SetInputText(const std::string& text) override {
+    Require(!input_.empty() && static_cast<unsigned char>(input_.back()) > ' ' &&
+                text == input_ + "\r\n",
+            "the input only gets its closing line break");
+    input_ = text;
+  }
+  void AppendOutput(std::string_view text) override { output_ += text; }
+  void SetBusy(bool busy) override { busy_ = busy; }
+  bool AskContinue(const std::string& message) override {
+    Require(!busy_, "the pointer is normal while the prompt shows");
+    Require(message.ends_with("\r\n\r\nContinuer?"), "the prompt asks Continuer?", message);
+    return ++prompts_ != noAt_;
+  }
+  void PrepareMap() override {
+    Require(!prepared_, "the map is prepared once");
+    prepared_ = true;
+  }
+  void PlotPoint(double x, double y) override {
+    Require(prepared_ && !shown_, "points go on the prepared map before it shows");
+    Require(std::isfinite(x) && std::isfinite(y), "a plotted point is finite");
+    ++points_;
+  }
+  void ShowMap() override {
+    Require(prepared_ && !shown_, "the map shows once, after its points");
+    shown_ = true;
+  }
+
+  const std::string& Output() const { return output_; }
+  bool Busy() const { return busy_; }
+  bool SaidNo() const { return noAt_ > 0 && prompts_ >= noAt_; }
+  bool Shown() const { return shown_; }
+  int Points() const { return points_; }
+
+ private:
+  std::string input_;
+  std::string output_;
+  int noAt_;
+  int prompts_ = 0;
+  bool busy_ = false;
+  bool prepared_ = false;
+  bool shown_ = false;
+  int points_ = 0;
+};
+
+bool IsBlank(std::string_view line) {
+  return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+// The lines of the input: CR LF, LF and a lone CR each end one; the rest
+// after the last line end is a line unless it is blank.
+std::vector<std::string_view> InputLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') continue;
+    lines.push_back(text.substr(start, i - start));
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (!IsBlank(text.substr(start))) lines.push_back(text.substr(start));
+  return lines;
+}
+
+std::vector<std::string_view> OutputLines(std::string_view text, std::string_view end) {
+  std::vector<std::string_view> lines;
+  while (!text.empty()) {
+    const std::size_t at = text.find(end);
+    Require(at != std::string_view::npos, "every output line ends with the line end");
+    lines.push_back(text.substr(0, at));
+    text.remove_prefix(at + end.size());
+  }
+  return lines;
+}
+
+std::string FirstField(std::string_view line) {
+  return std::string(line.substr(0, line.find('\t')));
+}
+
+std::string Upper(std::string text) {
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return text;
+}
+
+// What the object keeps of an MGRS input: the upper-case text without
+// leading and trailing blanks.
+std::string MgrsEcho(std::string_view line) {
+  const std::string field = Upper(FirstField(line));
+  const std::size_t first = field.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return field.substr(first, field.find_last_not_of(' ') - first + 1);
+}
+
+// What the object keeps of an IFBL input: upper case, without blanks and
+// full stops.
+std::string IfblEcho(std::string_view line) {
+  std::string code;
+  for (char c : Upper(FirstField(line))) {
+    if (c != ' ' && c != '.') code += c;
+  }
+  return code;
+}
+
+const std::regex kLambertOutput("-?[0-9]+\t-?[0-9]+");
+
+std::regex DegreePattern(const std::string& mark) {
+  return std::regex("-?[0-9]{2,}" + mark + "[0-9]{5}\t-?[0-9]{3,}" + mark + "[0-9]{5}");
+}
+
+const std::regex& DegreeOutput(char mark) {
+  static const std::regex stop = DegreePattern("\\.");
+  static const std::regex comma = DegreePattern(",");
+  return mark == '.' ? stop : comma;
+}
+
+// Zone, band, square letters and k digits per axis.
+const std::regex& MgrsOutput(std::size_t k) {
+  static const std::array<std::regex, kFullMgrsDigits + 1> patterns = [] {
+    std::array<std::regex, kFullMgrsDigits + 1> all;
+    for (std::size_t n = 0; n < all.size(); ++n) {
+      const std::string digits = "[0-9]{" + std::to_string(n) + "}";
+      all[n] = std::regex("[ 0-9][0-9][C-HJ-NP-X][A-HJ-NP-Z]{2}" + digits + digits);
+    }
+    return all;
+  }();
+  return patterns[k];
+}
+
+template <typename Table>
+auto AtPosition(const Table& table, int position, typename Table::value_type outside) {
+  const bool inside = position >= 0 && position < static_cast<int>(table.size());
+  return inside ? table[static_cast<std::size_t>(position)] : outside;
+}
+
+// True when `out` is a well-formed coordinate of the output kind for the
+// input line `in`.
+bool IsConverted(const koord::BatchChoices& c, std::string_view in, const std::string& out) {
+  switch (c.coorDest) {
+    case kLambert:
+      return std::regex_match(out, kLambertOutput);
+    case kDegrees:
+      return std::regex_match(out, DegreeOutput(c.decimalMark));
+    case kMgrs:
+      return c.coorFrom == kMgrs
+                 ? out == MgrsEcho(in)
+                 : std::regex_match(out, MgrsOutput(AtPosition(kMgrsDigits, c.precision,
+                                                               kFullMgrsDigits)));
+    case kIfbl:
+      // Codes outside the lettered grid are refused, not shown.
+      return koord::IsIfblGridCode(out) &&
+             (c.coorFrom == kIfbl
+                  ? out == IfblEcho(in)
+                  : out.size() == AtPosition(kIfblLength, c.precision, kFullIfblLength));
+    default:
+      return false;
+  }
+}
+
+// A reason never shows a coordinate: no digits, but in the echo of a
+// refused MGRS input and in the few fixed reasons that name latitudes.
+bool IsReason(std::string_view out) {
+  if (out.empty()) return false;
+  if (out.starts_with(koord::kBadMgrsPrefix) && out.ends_with(")")) return true;
+  for (std::string_view known : kReasonsWithDigits) {
+    if (out == known) return true;
+  }
+  return out.find_first_of("0123456789") == std::string_view::npos &&
+         !koord::fuzz::HoldsNanOrInf(out);
+}
+
+koord::BatchChoices Choose(koord::fuzz::FuzzBytes& bytes) {
+  koord::BatchChoices choices;
+  const auto position = [&bytes](int last) { return kFirstPosition + bytes.Pick(last - kFirstPosition + 1); };
+  choices.coorFrom = position(kLastKindPosition);
+  choices.coorDest = position(kLastKindPosition);
+  choices.datumFrom = position(kLastKindPosition);
+  choices.datumDest = position(kLastKindPosition);
+  choices.precision = position(kLastPrecisionPosition);
+  choices.decimalMark = bytes.Pick(2) == 0 ? '.' : ',';
+  choices.lineEnd = bytes.Pick(2) == 0 ? "\r\n" : "\n";
+  return choices;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size > kMaxInput) return 0;
+  koord::fuzz::FuzzBytes bytes(data, size);
+  const koord::BatchChoices choices = Choose(bytes);
+  const bool onMap = bytes.Pick(4) == 0;
+  // Mostly Yes at every prompt; sometimes No at the first, second or third.
+  const int noAt = bytes.Pick(8) < 5 ? 0 : bytes.Between(1, 3);
+  const std::string input(bytes.Rest());
+  const std::vector<std::string_view> lines = InputLines(input);
+
+  FuzzHost host(input, noAt);
+  const bool returned = koord::fuzz::OnlyRuntimeError([&] { koord::Converti(host, choices, onMap); });
+  Require(returned, "faults never leave Converti");
+  Require(!host.Busy(), "the pointer is normal after the run");
+
+  const std::vector<std::string_view> out = OutputLines(host.Output(), choices.lineEnd);
+  if (onMap) {
+    Require(out.empty(), "map mode writes no text");
+    Require(host.Points() <= static_cast<int>(lines.size()), "at most one point per line");
+    Require(host.Shown() != host.SaidNo(), "the map shows unless the run was ended");
+    return 0;
+  }
+  if (host.SaidNo()) {
+    Require(out.size() <= lines.size(), "an ended run writes no more lines than it read");
+  } else {
+    Require(out.size() == lines.size(), "one output line per input line",
+            std::to_string(lines.size()) + " in, " + std::to_string(out.size()) + " out");
+  }
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    const std::string line(out[i]);
+    Require(line.find_first_of("\r\n") == std::string::npos, "an output line holds no line end",
+            line);
+    if (IsBlank(lines[i])) {
+      Require(line.empty(), "a blank line gives an empty line", line);
+      continue;
+    }
+    Require(IsConverted(choices, lines[i], line) || IsReason(line),
+            "a line gives a well-formed coordinate or a reason without one",
+            std::string(lines[i]) + " -> " + line);
+  }
+  return 0;
+}

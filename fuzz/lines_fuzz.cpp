@@ -1,0 +1,94 @@
+// Line cutting on arbitrary bytes, fed whole and in blocks of sizes taken
+// from the first bytes, as koord-cli reads its inputs. Both ways give the
+// lines found here by an independent cut: no line holds a line end, and a
+// line is cut to the longest kept and flagged exactly when it is longer.
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/LineSplitter.h"
+#include "fuzz/FuzzBytes.h"
+#include "fuzz/Invariant.h"
+
+namespace {
+
+using koord::fuzz::Require;
+
+// Room for lines past the longest kept, so that cutting is exercised.
+constexpr std::size_t kMaxInput = koord::kMaxLineLength + (1 << 12);
+// Block sizes tried; a CR LF split between blocks must stay one line end.
+constexpr int kBlockSizes = 16;
+
+struct Line {
+  std::string text;
+  bool tooLong;
+  bool operator==(const Line&) const = default;
+};
+
+template <typename Feed>
+std::vector<Line> Cut(Feed&& feed) {
+  std::vector<Line> lines;
+  koord::LineSplitter splitter;
+  const auto keep = [&lines](std::string_view line, bool tooLong) {
+    lines.push_back({std::string(line), tooLong});
+    return true;
+  };
+  feed(splitter, keep);
+  splitter.Finish(keep);
+  return lines;
+}
+
+bool IsBlank(std::string_view line) {
+  return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+Line Kept(std::string_view raw) {
+  return {std::string(raw.substr(0, koord::kMaxLineLength)),
+          raw.size() > koord::kMaxLineLength};
+}
+
+// The lines cut here independently: CR LF, LF and a lone CR each end one;
+// the rest after the last line end counts unless it is blank (and short).
+std::vector<Line> Expected(std::string_view text) {
+  std::vector<Line> lines;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') continue;
+    lines.push_back(Kept(text.substr(start, i - start)));
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  const Line rest = Kept(text.substr(start));
+  if (!IsBlank(rest.text) || rest.tooLong) lines.push_back(rest);
+  return lines;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size > kMaxInput) return 0;
+  koord::fuzz::FuzzBytes bytes(data, size);
+  std::vector<std::size_t> blockSizes;
+  for (int i = 0; i < kBlockSizes; ++i) blockSizes.push_back(1 + bytes.Byte());
+  const std::string_view text = bytes.Rest();
+
+  const std::vector<Line> whole =
+      Cut([&](koord::LineSplitter& s, const auto& keep) { s.Feed(text, keep); });
+  const std::vector<Line> blocks = Cut([&](koord::LineSplitter& s, const auto& keep) {
+    std::string_view rest = text;
+    for (std::size_t i = 0; !rest.empty(); ++i) {
+      const std::size_t n = std::min(rest.size(), blockSizes[i % blockSizes.size()]);
+      s.Feed(rest.substr(0, n), keep);
+      rest.remove_prefix(n);
+    }
+  });
+  Require(whole == blocks, "blocks give the same lines as the whole text");
+
+  const std::vector<Line> expected = Expected(text);
+  Require(whole == expected, "the lines are those of the text, cut to the longest kept");
+  return 0;
+}

@@ -1,0 +1,147 @@
+// The conversion object with arbitrary field values (NaN, infinities, huge
+// and tiny numbers, any text) for every input kind and datum pair, one to
+// three points in a row on the same object, with or without Reset.
+//
+// Only koord::RuntimeError may leave Conversion. After Conversion the datum
+// selections are the caller's again, a fault included. A refused point
+// writes nothing; a converted one has no NaN or infinity in any field, and
+// keeps its input values as given.
+
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "core/TransCoo.h"
+#include "fuzz/FuzzBytes.h"
+#include "fuzz/Invariant.h"
+
+namespace {
+
+using koord::TransCoo;
+using koord::fuzz::FuzzBytes;
+using koord::fuzz::Require;
+
+constexpr std::size_t kMaxInput = 4096;
+// Longest text put into a text field.
+constexpr std::size_t kMaxText = 24;
+// Points converted on one object.
+constexpr int kMaxPoints = 3;
+
+constexpr std::array<std::string_view, 9> kKinds{"DEG", "DMS", "LMB", "MGR",  "MGRS",
+                                                 "IFB", "IFBL", "lmb", "deg"};
+constexpr std::array<std::string_view, 6> kDatums{"BEL72", "WGS84", "EUR-M",
+                                                  "NTF",   "bel72", "ntf  "};
+
+// A known code most of the time, any text otherwise.
+template <std::size_t N>
+std::string Code(FuzzBytes& bytes, const std::array<std::string_view, N>& known) {
+  const int choice = bytes.Pick(N + 1);
+  if (choice < static_cast<int>(N)) return std::string(known[static_cast<std::size_t>(choice)]);
+  return bytes.Text(kMaxText);
+}
+
+// Every value field, compared bit for bit (a NaN equals itself here).
+struct Snapshot {
+  std::array<double, 8> numbers;
+  std::array<std::int16_t, 4> dmsParts;
+  std::string mgrs;
+  std::string ifbl;
+
+  explicit Snapshot(const TransCoo& p)
+      : numbers{p.X(), p.Y(), p.Latitude(), p.Longitude(), p.Easting(), p.Northing(),
+                p.LatDmsSec(), p.LonDmsSec()},
+        dmsParts{p.LatDmsDeg(), p.LatDmsMin(), p.LonDmsDeg(), p.LonDmsMin()},
+        mgrs(p.MGRS()),
+        ifbl(p.IFBL()) {}
+
+  bool operator==(const Snapshot& o) const {
+    return std::memcmp(numbers.data(), o.numbers.data(), sizeof numbers) == 0 &&
+           dmsParts == o.dmsParts && mgrs == o.mgrs && ifbl == o.ifbl;
+  }
+
+  bool AllFinite() const {
+    for (double v : numbers) {
+      if (!std::isfinite(v)) return false;
+    }
+    return true;
+  }
+};
+
+void FillInput(FuzzBytes& bytes, TransCoo& point) {
+  point.SetX(bytes.Double());
+  point.SetY(bytes.Double());
+  point.SetLatitude(bytes.Double());
+  point.SetLongitude(bytes.Double());
+  point.SetEasting(bytes.Double());
+  point.SetNorthing(bytes.Double());
+  const bool plausibleDms = bytes.Pick(2) == 0;
+  point.SetLatDmsDeg(plausibleDms ? static_cast<std::int16_t>(bytes.Between(-90, 90))
+                                  : bytes.Int16());
+  point.SetLatDmsMin(plausibleDms ? static_cast<std::int16_t>(bytes.Between(0, 60))
+                                  : bytes.Int16());
+  point.SetLatDmsSec(bytes.Float());
+  point.SetLonDmsDeg(plausibleDms ? static_cast<std::int16_t>(bytes.Between(-180, 180))
+                                  : bytes.Int16());
+  point.SetLonDmsMin(plausibleDms ? static_cast<std::int16_t>(bytes.Between(0, 60))
+                                  : bytes.Int16());
+  point.SetLonDmsSec(bytes.Float());
+  point.SetMGRS(bytes.Text(kMaxText));
+  point.SetIFBL(bytes.Text(kMaxText));
+}
+
+void ConvertOne(FuzzBytes& bytes, TransCoo& point) {
+  if (bytes.Pick(4) != 0) point.Reset();
+  point.SetOrigType(Code(bytes, kKinds));
+  FillInput(bytes, point);
+  const Snapshot before(point);
+  const std::string errorBefore = point.Error();
+  const std::int16_t from = point.DatumFromIndex();
+  const std::int16_t dest = point.DatumDestIndex();
+
+  const bool returned = koord::fuzz::OnlyRuntimeError([&] { point.Conversion(); });
+  Require(point.DatumFromIndex() == from && point.DatumDestIndex() == dest,
+          "the datum selections are the caller's after Conversion");
+  if (!returned) return;
+
+  // An error left by an earlier point without Reset stays (Conversion
+  // clears nothing), so it says nothing about this one.
+  if (!errorBefore.empty()) return;
+  const Snapshot after(point);
+  if (!point.Error().empty()) {
+    Require(after == before, "a refused point writes nothing", point.Error());
+    return;
+  }
+  Require(after.AllFinite(), "a converted point has no NaN or infinity", point.OrigType());
+  const std::string& kind = point.OrigType();
+  if (kind == "LMB") {
+    Require(std::memcmp(&after.numbers[0], &before.numbers[0], 2 * sizeof(double)) == 0,
+            "Lambert input stays as given");
+  }
+  if (kind == "DEG") {
+    Require(std::memcmp(&after.numbers[2], &before.numbers[2], 2 * sizeof(double)) == 0,
+            "degree input stays as given");
+  }
+  if (kind == "MGR" || kind == "MGRS") {
+    Require(after.mgrs == before.mgrs, "MGRS input stays as given");
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size > kMaxInput) return 0;
+  FuzzBytes bytes(data, size);
+  TransCoo point;
+  point.SetDatumFrom(Code(bytes, kDatums));
+  point.SetDatumDest(Code(bytes, kDatums));
+  point.IfblPrecision = bytes.Pick(2) == 0 ? static_cast<std::int16_t>(2 * bytes.Between(1, 3))
+                                           : bytes.Int16();
+  point.mgrsPrecision = bytes.Int32();
+  const int points = 1 + bytes.Pick(kMaxPoints);
+  for (int i = 0; i < points; ++i) ConvertOne(bytes, point);
+  return 0;
+}
