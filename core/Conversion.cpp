@@ -65,6 +65,11 @@ std::string CutMgrs(const std::string& text, std::int32_t precision) {
   return cut;
 }
 
+// The refusal of a reference, naming it as it was given.
+std::string BadReference(const std::string& reference) {
+  return std::string(kBadMgrsPrefix) + reference + ")";
+}
+
 // Switches a datum selection for the length of a block and puts it back
 // even when the block raises a fault, so that the next point starts from the
 // caller's choice.
@@ -82,13 +87,6 @@ class DatumSwitch {
   std::int16_t& selection_;
   std::int16_t saved_;
 };
-
-std::int16_t Bel72Index(std::span<const DatumRecord> datums) {
-  for (std::size_t i = 0; i < datums.size(); ++i) {
-    if (TrimmedCode(datums[i]) == "BEL72") return static_cast<std::int16_t>(i + 1);
-  }
-  return 0;
-}
 
 }  // namespace
 
@@ -118,17 +116,16 @@ void TransCoo::Conversion() {
 }
 
 void TransCoo::ConvertMgrs() {
-  const std::string badReference = std::string(kBadMgrsPrefix) + mgrs_ + ")";
   const std::string text = NormaliseMgrs(mgrs_);
   if (text.size() < 7 || text.size() > 15) {
-    error_ = badReference;
+    error_ = BadReference(mgrs_);
     return;
   }
   std::string working = text.substr(0, 3) + CompleteMgrsDigits(text.substr(3));
   // A reference whose digits cannot be completed, or with anything but
   // letters and digits in their places, would be read as some other point.
   if (!IsFullMgrsLayout(working)) {
-    error_ = badReference;
+    error_ = BadReference(mgrs_);
     return;
   }
 
@@ -142,7 +139,7 @@ void TransCoo::ConvertMgrs() {
   DMA::MgrsToGeo(working, ellipsoid.Number, ellipsoid.a, ellipsoid.f, latitude, longitude,
                  zone, northing, easting, refused);
   if (refused != 0) {
-    error_ = badReference;
+    error_ = BadReference(mgrs_);
     return;
   }
   northing_ = northing;
@@ -225,7 +222,7 @@ void TransCoo::DmsBlock() {
 
 void TransCoo::LambertBlock() {
   // Lambert 1972 and IFBL always belong to BEL72, whatever the caller chose.
-  const DatumSwitch toBel72(datumDestIndex_, Bel72Index(datums_));
+  const DatumSwitch toBel72(datumDestIndex_, bel72Index_);
   double latitude72 = 0;
   double longitude72 = 0;
   ShiftDatum(latitude_, longitude_, 0, datumFromIndex_, datumDestIndex_, latitude72,
@@ -249,7 +246,7 @@ void TransCoo::InverseLambertBlock() {
   double longitude72 = 0;
   Lambert::LambertToGeo(x_, y_, latitude72, longitude72);
   {
-    const DatumSwitch fromBel72(datumFromIndex_, Bel72Index(datums_));
+    const DatumSwitch fromBel72(datumFromIndex_, bel72Index_);
     ShiftDatum(latitude72, longitude72, 0, datumFromIndex_, datumDestIndex_, latitude_,
                longitude_);
     FillDmsParts();

@@ -36,6 +36,8 @@ TransCoo::TransCoo() {
 void TransCoo::BuildCatalogue() {
   datums_ = DatumCatalogue();
   ellipsoids_ = EllipsoidCatalogue();
+  bel72Index_ = FindDatum("BEL72");
+  wgs84Index_ = FindDatum("WGS84");
 }
 
 void TransCoo::Reset() {
@@ -122,7 +124,7 @@ void TransCoo::ShiftDatum(double latitude, double longitude, double height,
   double wgsLatitude = 0;
   double wgsLongitude = 0;
   MolodenskyShift(latitude, longitude, height, wgsLatitude, wgsLongitude, fromIndex, +1);
-  if (TrimmedCode(DatumAt(toIndex)) == "WGS84") {
+  if (toIndex == wgs84Index_) {
     newLatitude = wgsLatitude;
     newLongitude = wgsLongitude;
     return;

@@ -140,6 +140,9 @@ class TransCoo {
   std::span<const EllipsoidRecord> ellipsoids_;
   std::int16_t datumFromIndex_ = 0;
   std::int16_t datumDestIndex_ = 0;
+  // Positions of BEL72 and WGS84, found once in the fixed catalogue.
+  std::int16_t bel72Index_ = 0;
+  std::int16_t wgs84Index_ = 0;
   std::string origType_;
   double x_ = 0;
   double y_ = 0;

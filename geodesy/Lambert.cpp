@@ -27,18 +27,25 @@ const char* const kNoConvergence =
     "Le calcul de la latitude Lambert ne converge pas";
 
 // First eccentricity of the Hayford ellipsoid, from a and b.
-double Eccentricity() {
+double ComputeEccentricity() {
   const double b = (1.0 - 1.0 / kInverseFlattening) * kA;
   return std::sqrt((std::pow(kA, 2) - std::pow(b, 2)) / std::pow(kA, 2));
 }
 
+// The eccentricity is worked out once, by the same expression.
+double Eccentricity() {
+  static const double e = ComputeEccentricity();
+  return e;
+}
+
 // Latitude (rad) from the isometric term t, by fixed-point iteration.
 double LatitudeFromT(double t, double e) {
+  const double halfE = e / 2.0;
   double phi = 2.0 * std::atan(t);
   for (int round = 0; round < kMaxRounds; ++round) {
     const double s = e * std::sin(phi);
     const double next = RequireFinite(
-        kHalfPi - 2.0 * std::atan(t * std::pow((1.0 - s) / (1.0 + s), e / 2.0)));
+        kHalfPi - 2.0 * std::atan(t * std::pow((1.0 - s) / (1.0 + s), halfE)));
     const double d = next - phi;
     phi = next;
     if (std::fabs(d) <= kTolerance) return phi;

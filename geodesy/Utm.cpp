@@ -38,9 +38,19 @@ struct Shape {
   ArcCoefficients arc;
 };
 
+// The shape of the last ellipsoid asked for on this thread: every point of
+// a run uses the same one.
+struct ShapeCache {
+  bool filled = false;
+  double a = 0;
+  double f = 0;
+  double b = 0;
+  Shape shape{};
+};
+
 // Derives the shape from a and f, and stores the semi-minor axis into the
 // ellipsoid in use as the rest of the program expects.
-Shape DeriveShape(double a, double f) {
+Shape ComputeShape(double a, double f) {
   const double inverse = 1.0 / f;
   const double b = RequireFinite((inverse - 1.0) * a / inverse);
   CurrentEllipsoid().b = b;
@@ -65,6 +75,23 @@ Shape DeriveShape(double a, double f) {
     RequireFinite(value);
   }
   return shape;
+}
+
+// ComputeShape, worked out again only when a or f change; a shape that
+// raised a fault is never kept.
+const Shape& DeriveShape(double a, double f) {
+  thread_local ShapeCache cache;
+  if (cache.filled && cache.a == a && cache.f == f) {
+    CurrentEllipsoid().b = cache.b;
+    return cache.shape;
+  }
+  cache.filled = false;
+  cache.shape = ComputeShape(a, f);
+  cache.a = a;
+  cache.f = f;
+  cache.b = CurrentEllipsoid().b;
+  cache.filled = true;
+  return cache.shape;
 }
 
 double CentralMeridian(std::int16_t zone) {
@@ -121,7 +148,7 @@ double MeridianArc(const ArcCoefficients& k, double phi) {
 void GeoToTm(double a, double f, double latitude, double longitude,
              std::int16_t& zone, double& northing, double& easting,
              std::int16_t zoneGiven) {
-  const Shape shape = DeriveShape(a, f);
+  const Shape& shape = DeriveShape(a, f);
   if (zoneGiven == 0) zone = ZoneOf(longitude);
   const double dl = longitude - CentralMeridian(zone);
 
@@ -177,7 +204,7 @@ void GeoToTm(double a, double f, double latitude, double longitude,
 
 void UtmToGeo(double a, double f, double& latitude, double& longitude,
               std::int16_t zone, double& northing, double easting) {
-  const Shape shape = DeriveShape(a, f);
+  const Shape& shape = DeriveShape(a, f);
   double falseNorthing = 0.0;
   if (northing < 0.0) {
     northing = -northing;
