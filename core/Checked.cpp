@@ -22,6 +22,13 @@ double RoundHalfEven(double value) {
 
 template <typename Int>
 Int ToInt(double value) {
+  constexpr double kLowest = std::numeric_limits<Int>::min();
+  constexpr double kHighest = std::numeric_limits<Int>::max();
+  // Whole values in range, the usual case, need no rounding.
+  if (value >= kLowest && value <= kHighest) {
+    const Int whole = static_cast<Int>(value);
+    if (whole == value) return whole;
+  }
   if (!std::isfinite(value)) throw RuntimeError(kOverflow);
   const double rounded = RoundHalfEven(value);
   if (rounded < static_cast<double>(std::numeric_limits<Int>::min()) ||

@@ -39,9 +39,16 @@ class LineSplitter {
         if (!Deliver(onLine)) return false;
         continue;
       }
-      // Plain characters up to the next line end go in one piece.
-      const std::size_t end = block.find_first_of("\r\n", i);
-      const std::size_t stop = end == std::string_view::npos ? block.size() : end;
+      // Plain characters up to the next line end go in one piece; a whole
+      // line inside the block goes out from the block, uncopied.
+      std::size_t stop = i;
+      while (stop < block.size() && block[stop] != '\r' && block[stop] != '\n') ++stop;
+      if (line_.empty() && stop < block.size() && stop - i <= kMaxLineLength) {
+        afterCr_ = block[stop] == '\r';
+        if (!onLine(block.substr(i, stop - i), false)) return false;
+        i = stop;
+        continue;
+      }
       Keep(block.substr(i, stop - i));
       i = stop - 1;
     }

@@ -1,6 +1,8 @@
 #include "engine/NumberReader.h"
 
+#include <array>
 #include <charconv>
+#include <cstdint>
 #include <cstddef>
 #include <string>
 #include <system_error>
@@ -80,9 +82,49 @@ long Magnitude(const NumberText& n) {
   return exponent - static_cast<long>(firstFraction) - 1;
 }
 
+// Exact powers of ten: a whole number below 2^53 divided by one of them is
+// the correctly rounded value of the decimal text, as from_chars gives.
+constexpr std::array<double, 23> kExactPowersOfTen{
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+// Largest whole number every double below it represents exactly.
+constexpr std::uint64_t kExactWholeLimit = std::uint64_t{1} << 53;
+
+// The common field, digits with an optional sign and decimal mark and
+// nothing else, read without building a text. Returns false for any other
+// field, and for digits too many to be exact this way.
+bool ReadPlainNumber(std::string_view field, double& value) {
+  std::size_t i = 0;
+  const bool negative = !field.empty() && field[0] == '-';
+  if (!field.empty() && (field[0] == '-' || field[0] == '+')) ++i;
+  std::uint64_t digits = 0;
+  std::size_t count = 0;
+  std::size_t decimals = 0;
+  bool mark = false;
+  for (; i < field.size(); ++i) {
+    const char c = field[i];
+    if (IsDigit(c)) {
+      if (digits >= kExactWholeLimit / 10) return false;
+      digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+      ++count;
+      if (mark) ++decimals;
+    } else if ((c == '.' || c == ',') && !mark) {
+      mark = true;
+    } else {
+      return false;
+    }
+  }
+  if (count == 0 || decimals >= kExactPowersOfTen.size()) return false;
+  const double magnitude = static_cast<double>(digits) / kExactPowersOfTen[decimals];
+  value = negative ? -magnitude : magnitude;
+  return true;
+}
+
 }  // namespace
 
 double ReadNumber(std::string_view field) {
+  double plain = 0;
+  if (ReadPlainNumber(field, plain)) return plain;
   const NumberText n = Scan(field);
   if (n.integer.empty() && n.fraction.empty()) return 0;
 

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 #include "core/Checked.h"
@@ -20,19 +21,90 @@ constexpr int kDegreeDecimals = 5;
 constexpr int kLatitudeDigits = 2;
 constexpr int kLongitudeDigits = 3;
 
-// Appends `value` in fixed notation with `decimals` decimals, its integer
-// part padded with zeros to `minDigits`, the full stop replaced by `mark`.
-void AppendFixed(std::string& out, double value, int decimals, int minDigits,
-                 char mark) {
+// Powers of ten up to the decimals written.
+constexpr std::array<std::uint64_t, 6> kPowersOfTen{1, 10, 100, 1000, 10000,
+                                                    100000};
+// Magnitudes below this are scaled exactly in 128 bits: their 53-bit
+// mantissa times 10^5 fits, and the scaled value fits 64 bits.
+constexpr double kExactLimit = 1e12;
+// Beyond this many fraction bits, a magnitude times 10^5 stays below one
+// half: it rounds to zero.
+constexpr int kNegligibleShift = 100;
+// Bits of a double's mantissa.
+constexpr int kMantissaBits = 53;
+
+__extension__ using Wide = unsigned __int128;
+
+// magnitude * 10^decimals rounded to a whole number, ties to even, worked
+// out exactly from the binary value, as to_chars rounds. False for a
+// magnitude too large for this way.
+bool ScaleExactly(double magnitude, int decimals, std::uint64_t& scaled) {
+  if (!(magnitude < kExactLimit)) return false;
+  int exponent = 0;
+  const double fraction = std::frexp(magnitude, &exponent);
+  const auto mantissa =
+      static_cast<std::uint64_t>(std::ldexp(fraction, kMantissaBits));
+  // magnitude = mantissa / 2^shift, shift > 0 below the limit
+  const int shift = kMantissaBits - exponent;
+  if (shift > kNegligibleShift) {
+    scaled = 0;
+    return true;
+  }
+  const Wide product =
+      Wide{mantissa} * kPowersOfTen[static_cast<std::size_t>(decimals)];
+  const Wide quotient = product >> shift;
+  const Wide remainder = product - (quotient << shift);
+  const Wide half = Wide{1} << (shift - 1);
+  const bool up = remainder > half || (remainder == half && (quotient & 1) != 0);
+  scaled = static_cast<std::uint64_t>(quotient) + (up ? 1 : 0);
+  return true;
+}
+
+// Appends the digits of `value`, with leading zeros up to `minDigits`.
+void AppendDigits(std::string& out, std::uint64_t value, int minDigits) {
   std::array<char, kNumberRoom> buffer{};
   const auto result =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                    RequireFinite(value), std::chars_format::fixed, decimals);
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  const auto digits = static_cast<std::size_t>(result.ptr - buffer.data());
+  if (digits < static_cast<std::size_t>(minDigits)) {
+    out.append(static_cast<std::size_t>(minDigits) - digits, '0');
+  }
+  out.append(buffer.data(), digits);
+}
+
+// AppendFixed for magnitudes that scale exactly: the same text without the
+// general conversion.
+void AppendScaled(std::string& out, bool negative, std::uint64_t scaled,
+                  int decimals, int minDigits, char mark) {
+  // A value that rounds to zero is shown without a sign.
+  if (negative && scaled != 0) out += '-';
+  const std::uint64_t unit = kPowersOfTen[static_cast<std::size_t>(decimals)];
+  AppendDigits(out, scaled / unit, minDigits);
+  if (decimals > 0) {
+    out += mark;
+    AppendDigits(out, scaled % unit, decimals);
+  }
+}
+
+// Appends `value` in fixed notation with `decimals` decimals (at most 5),
+// its integer part padded with zeros to `minDigits`, the full stop replaced
+// by `mark`.
+void AppendFixed(std::string& out, double value, int decimals, int minDigits,
+                 char mark) {
+  RequireFinite(value);
+  std::uint64_t scaled = 0;
+  if (ScaleExactly(std::fabs(value), decimals, scaled)) {
+    AppendScaled(out, std::signbit(value), scaled, decimals, minDigits, mark);
+    return;
+  }
+  std::array<char, kNumberRoom> buffer{};
+  const auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                    std::chars_format::fixed, decimals);
   std::string_view text(buffer.data(),
                         static_cast<std::size_t>(result.ptr - buffer.data()));
   const bool negative = !text.empty() && text.front() == '-';
   if (negative) text.remove_prefix(1);
-  // A value that rounds to zero is shown without a sign.
   if (negative && text.find_first_of("123456789") != std::string_view::npos) {
     out += '-';
   }

@@ -1,5 +1,7 @@
 #include "geodesy/Ifbl.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <string_view>
 #include <vector>
@@ -88,9 +90,26 @@ std::int16_t PairAt(std::int16_t i, std::int16_t j) {
   return kPairs[i][j];
 }
 
-std::string NumberText(double wholeValue) {
-  return std::to_string(ToInt16(wholeValue));
-}
+// Room for the longest code: a letter and four numbers of 16 bits.
+constexpr std::size_t kCodeRoom = 32;
+
+// A code being written, without allocation.
+class CodeText {
+ public:
+  explicit CodeText(char letter) { text_[length_++] = letter; }
+  // The decimal text of a whole value held in 16 bits.
+  void AppendNumber(double wholeValue) {
+    const auto result = std::to_chars(text_.data() + length_,
+                                      text_.data() + text_.size(),
+                                      ToInt16(wholeValue));
+    length_ = static_cast<std::size_t>(result.ptr - text_.data());
+  }
+  std::string_view View() const { return {text_.data(), length_}; }
+
+ private:
+  std::array<char, kCodeRoom> text_{};
+  std::size_t length_ = 0;
+};
 
 }  // namespace
 
@@ -144,22 +163,22 @@ void LambertToIfbl(double X, double Y, std::string& code,
 
   std::int16_t g = ToInt16(kLastRowIndex - rowFromSouth);
   if (g >= kLetterI) ++g;
-  std::string result(1, static_cast<char>('A' + g));
-  result += NumberText(column);
+  CodeText result(static_cast<char>('A' + g));
+  result.AppendNumber(column);
   if (precision != 2) {
     const double ry = y - rowFromSouth * kRowHeight;
     const double rx = x - column * kColumnWidth;
     const double subRow = std::floor(ry / kSquare);
     const double subColumn = std::floor(rx / kSquare);
-    result += NumberText(kSubRows - subRow);
-    result += NumberText(subColumn + 1);
+    result.AppendNumber(kSubRows - subRow);
+    result.AppendNumber(subColumn + 1);
     if (precision != 4) {
       const std::int16_t i = ToInt16(std::floor(rx - subColumn * kSquare));
       const std::int16_t j = ToInt16(std::floor(ry - subRow * kSquare));
-      result += std::to_string(PairAt(i, j));
+      result.AppendNumber(PairAt(i, j));
     }
   }
-  code = result;
+  code = result.View();
 }
 
 }  // namespace koord::IFBL
