@@ -15,6 +15,8 @@ namespace {
 // Room for the longest fixed text of a finite double (309 integer digits,
 // sign, mark and five decimals).
 constexpr std::size_t kNumberRoom = 330;
+// Room for the digits of a 64-bit whole number.
+constexpr std::size_t kWholeRoom = 20;
 // Decimals of degree output.
 constexpr int kDegreeDecimals = 5;
 // Least integer digits of latitude and of longitude output.
@@ -62,7 +64,7 @@ bool ScaleExactly(double magnitude, int decimals, std::uint64_t& scaled) {
 
 // Appends the digits of `value`, with leading zeros up to `minDigits`.
 void AppendDigits(std::string& out, std::uint64_t value, int minDigits) {
-  std::array<char, kNumberRoom> buffer{};
+  std::array<char, kWholeRoom> buffer;
   const auto result =
       std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
   const auto digits = static_cast<std::size_t>(result.ptr - buffer.data());
