@@ -11,6 +11,7 @@
 #include "cli/InputLines.h"
 #include "cli/MapPng.h"
 #include "cli/OutputFile.h"
+#include "cli/ParallelConverter.h"
 #include "engine/LineConverter.h"
 
 namespace koord::cli {
@@ -53,19 +54,20 @@ LineConverter MakeConverter(const Options& options, bool onMap) {
 int ConvertToText(const Options& options) {
   if (!options.output.empty()) RefuseOutputOverInput(options);
   OutputFile output(options.output);
-  LineConverter converter = MakeConverter(options, false);
-  const std::string& lineEnd = options.choices.lineEnd;
   int status = kAllConverted;
+  ParallelConverter converter(
+      options.choices, ConverterThreads(), [&](const Batch& batch) {
+        if (batch.refused) {
+          std::fwrite(batch.messages.data(), 1, batch.messages.size(), stderr);
+          status = kSomeRefused;
+        }
+        output.Write(batch.output);
+      });
   ForEachInputLine(options.inputs, [&](std::uint64_t number,
                                        std::string_view line, bool tooLong) {
-    const LineOutcome& outcome = converter.Convert(line, tooLong);
-    if (IsRefused(outcome)) {
-      ReportRefusal(number, outcome.text);
-      status = kSomeRefused;
-    }
-    output.Write(outcome.text);
-    output.Write(lineEnd);
+    converter.Add(number, line, tooLong);
   });
+  converter.Finish();
   output.Close();
   return status;
 }

@@ -28,15 +28,24 @@ OutputFile::~OutputFile() {
 }
 
 void OutputFile::Write(std::string_view text) {
+  // A large piece goes out as it is, without a copy into the buffer.
+  if (buffer_.empty() && text.size() >= kBufferSize) {
+    WriteOut(text);
+    return;
+  }
   buffer_.append(text);
   if (buffer_.size() >= kBufferSize) Flush();
 }
 
 void OutputFile::Flush() {
-  if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
+  WriteOut(buffer_);
+  buffer_.clear();
+}
+
+void OutputFile::WriteOut(std::string_view text) {
+  if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) {
     throw Fatal("erreur d'écriture dans « " + path_ + " » : " + FileProblem(errno));
   }
-  buffer_.clear();
 }
 
 void OutputFile::Close() {

@@ -22,6 +22,7 @@ class OutputFile {
 
  private:
   void Flush();
+  void WriteOut(std::string_view text);
 
   std::string path_;
   std::FILE* file_;
