@@ -22,13 +22,6 @@ double RoundHalfEven(double value) {
 
 template <typename Int>
 Int ToInt(double value) {
-  constexpr double kLowest = std::numeric_limits<Int>::min();
-  constexpr double kHighest = std::numeric_limits<Int>::max();
-  // Whole values in range, the usual case, need no rounding.
-  if (value >= kLowest && value <= kHighest) {
-    const Int whole = static_cast<Int>(value);
-    if (whole == value) return whole;
-  }
   if (!std::isfinite(value)) throw RuntimeError(kOverflow);
   const double rounded = RoundHalfEven(value);
   if (rounded < static_cast<double>(std::numeric_limits<Int>::min()) ||
@@ -40,9 +33,15 @@ Int ToInt(double value) {
 
 }  // namespace
 
-std::int16_t ToInt16(double value) { return ToInt<std::int16_t>(value); }
+namespace checked_detail {
 
-std::int32_t ToInt32(double value) { return ToInt<std::int32_t>(value); }
+std::int16_t RoundToInt16(double value) { return ToInt<std::int16_t>(value); }
+
+std::int32_t RoundToInt32(double value) { return ToInt<std::int32_t>(value); }
+
+void ThrowFloatFault() { throw RuntimeError(kFloatFault); }
+
+}  // namespace checked_detail
 
 std::int16_t MulInt16(std::int16_t a, std::int16_t b) {
   const std::int32_t product = std::int32_t{a} * std::int32_t{b};
@@ -51,11 +50,6 @@ std::int16_t MulInt16(std::int16_t a, std::int16_t b) {
     throw RuntimeError(kOverflow);
   }
   return static_cast<std::int16_t>(product);
-}
-
-double RequireFinite(double value) {
-  if (!std::isfinite(value)) throw RuntimeError(kFloatFault);
-  return value;
 }
 
 }  // namespace koord

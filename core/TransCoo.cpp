@@ -11,11 +11,15 @@ namespace {
 
 const char* const kIndexOutOfRange = "Indice hors limites";
 
-std::string ToUpperAscii(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
+void UpperAsciiInPlace(std::string& text) {
+  for (char& c : text) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   }
+}
+
+std::string ToUpperAscii(std::string_view text) {
+  std::string upper(text);
+  UpperAsciiInPlace(upper);
   return upper;
 }
 
@@ -51,7 +55,9 @@ void TransCoo::Reset() {
 }
 
 void TransCoo::SetOrigType(std::string_view kind) {
-  origType_ = ToUpperAscii(kind);
+  // In place: the text keeps its room from one point to the next.
+  origType_.assign(kind);
+  UpperAsciiInPlace(origType_);
   if (!IsKnownKind(origType_)) error_ = kUnknownKind;
 }
 

@@ -1,6 +1,7 @@
 #include "engine/OutputFormat.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -15,8 +16,9 @@ namespace {
 // Room for the longest fixed text of a finite double (309 integer digits,
 // sign, mark and five decimals).
 constexpr std::size_t kNumberRoom = 330;
-// Room for the digits of a 64-bit whole number.
-constexpr std::size_t kWholeRoom = 20;
+// Room for a scaled value's text: sign, 20 digits, mark, 5 decimals, with
+// margin for the padding of the integer part (3 digits at most).
+constexpr std::size_t kScaledRoom = 32;
 // Decimals of degree output.
 constexpr int kDegreeDecimals = 5;
 // Least integer digits of latitude and of longitude output.
@@ -32,8 +34,11 @@ constexpr double kExactLimit = 1e12;
 // Beyond this many fraction bits, a magnitude times 10^5 stays below one
 // half: it rounds to zero.
 constexpr int kNegligibleShift = 100;
-// Bits of a double's mantissa.
-constexpr int kMantissaBits = 53;
+// Stored fraction bits of a double; its exponent bias plus those bits, the
+// shift of an exponent field of 1; and the shift of subnormal values.
+constexpr int kFractionBits = 52;
+constexpr int kNormalShift = 1023 + kFractionBits;
+constexpr int kSubnormalShift = kNormalShift - 1;
 
 __extension__ using Wide = unsigned __int128;
 
@@ -42,12 +47,14 @@ __extension__ using Wide = unsigned __int128;
 // magnitude too large for this way.
 bool ScaleExactly(double magnitude, int decimals, std::uint64_t& scaled) {
   if (!(magnitude < kExactLimit)) return false;
-  int exponent = 0;
-  const double fraction = std::frexp(magnitude, &exponent);
-  const auto mantissa =
-      static_cast<std::uint64_t>(std::ldexp(fraction, kMantissaBits));
-  // magnitude = mantissa / 2^shift, shift > 0 below the limit
-  const int shift = kMantissaBits - exponent;
+  // magnitude = mantissa / 2^shift, read from the bits; shift > 0 below
+  // the limit.
+  const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+  const auto biased = static_cast<int>(bits >> kFractionBits);
+  const std::uint64_t fraction = bits & ((std::uint64_t{1} << kFractionBits) - 1);
+  const std::uint64_t mantissa =
+      biased == 0 ? fraction : fraction | (std::uint64_t{1} << kFractionBits);
+  const int shift = biased == 0 ? kSubnormalShift : kNormalShift - biased;
   if (shift > kNegligibleShift) {
     scaled = 0;
     return true;
@@ -62,30 +69,28 @@ bool ScaleExactly(double magnitude, int decimals, std::uint64_t& scaled) {
   return true;
 }
 
-// Appends the digits of `value`, with leading zeros up to `minDigits`.
-void AppendDigits(std::string& out, std::uint64_t value, int minDigits) {
-  std::array<char, kWholeRoom> buffer;
-  const auto result =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  const auto digits = static_cast<std::size_t>(result.ptr - buffer.data());
-  if (digits < static_cast<std::size_t>(minDigits)) {
-    out.append(static_cast<std::size_t>(minDigits) - digits, '0');
-  }
-  out.append(buffer.data(), digits);
-}
-
-// AppendFixed for magnitudes that scale exactly: the same text without the
-// general conversion.
+// AppendFixed for magnitudes that scale exactly: the same text, written
+// from its last digit.
 void AppendScaled(std::string& out, bool negative, std::uint64_t scaled,
                   int decimals, int minDigits, char mark) {
-  // A value that rounds to zero is shown without a sign.
-  if (negative && scaled != 0) out += '-';
-  const std::uint64_t unit = kPowersOfTen[static_cast<std::size_t>(decimals)];
-  AppendDigits(out, scaled / unit, minDigits);
-  if (decimals > 0) {
-    out += mark;
-    AppendDigits(out, scaled % unit, decimals);
+  std::array<char, kScaledRoom> text;
+  std::size_t start = text.size();
+  std::uint64_t rest = scaled;
+  for (int i = 0; i < decimals; ++i) {
+    text[--start] = static_cast<char>('0' + rest % 10);
+    rest /= 10;
   }
+  if (decimals > 0) text[--start] = mark;
+  int digits = 0;
+  do {
+    text[--start] = static_cast<char>('0' + rest % 10);
+    rest /= 10;
+    ++digits;
+  } while (rest != 0);
+  for (; digits < minDigits; ++digits) text[--start] = '0';
+  // A value that rounds to zero is shown without a sign.
+  if (negative && scaled != 0) text[--start] = '-';
+  out.append(text.data() + start, text.size() - start);
 }
 
 // Appends `value` in fixed notation with `decimals` decimals (at most 5),

@@ -5,10 +5,31 @@
 #include "core/Checked.h"
 
 namespace koord::General {
+namespace {
 
-double DegToRad(double degrees) { return (Pi / 180.0) * degrees; }
+// Quantities of an ellipsoid's flattening that the shift needs.
+struct Flattening {
+  double f;
+  double e2;      // first eccentricity squared
+  double aOverB;  // a / b
+};
 
-double RadToDeg(double radians) { return (radians * 180.0) / Pi; }
+// Worked out again only when the ellipsoid changes: a run shifts every
+// point between the same two.
+const Flattening& FlatteningOf(double inverseFlattening) {
+  thread_local bool filled = false;
+  thread_local double key = 0;
+  thread_local Flattening cached{};
+  if (!(filled && key == inverseFlattening)) {
+    const double f = 1.0 / inverseFlattening;
+    cached = {f, (f + f) - f * f, 1.0 / (1.0 - f)};
+    key = inverseFlattening;
+    filled = true;
+  }
+  return cached;
+}
+
+}  // namespace
 
 void MolodenskyShift(double latitude, double longitude, double height,
                      double& newLatitude, double& newLongitude,
@@ -30,9 +51,9 @@ void MolodenskyShift(double latitude, double longitude, double height,
   const double df = direction * datum.Df;
 
   const double a = ellipsoid.SemiMajorAxis;
-  const double f = 1.0 / ellipsoid.InverseFlattening;
-  const double e2 = (f + f) - f * f;
-  const double aOverB = 1.0 / (1.0 - f);
+  const Flattening& flattening = FlatteningOf(ellipsoid.InverseFlattening);
+  const double e2 = flattening.e2;
+  const double aOverB = flattening.aOverB;
   const double w2 = 1.0 - e2 * sinPhi * sinPhi;
   const double rn = a / std::sqrt(w2);                    // prime vertical
   const double rm = a * (1.0 - e2) / std::pow(w2, 1.5);   // meridian

@@ -15,9 +15,9 @@ namespace koord::General {
 inline constexpr double Pi = 3.1415926535;
 
 // (Pi / 180) * degrees, the quotient formed first.
-double DegToRad(double degrees);
+inline double DegToRad(double degrees) { return (Pi / 180.0) * degrees; }
 // (radians * 180) / Pi, the product formed first.
-double RadToDeg(double radians);
+inline double RadToDeg(double radians) { return (radians * 180.0) / Pi; }
 
 // One-step standard Molodensky shift between `datum` and WGS84, on the
 // datum's own ellipsoid in both directions: direction +1 goes from the datum
