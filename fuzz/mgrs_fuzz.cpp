@@ -4,9 +4,9 @@
 // CompleteMgrsDigits gives a complete 12-character text for the four short
 // forms and is idempotent. MgrsToGeo never fails but with RuntimeError; on
 // a text of its layout it refuses with one of its error texts or gives a
-// finite point with the text untouched. The conversion
-// object refuses, or places the point in the UTM latitudes with the MGRS
-// text left as given.
+// finite point with the text untouched. The conversion object refuses, or
+// accepts only the letters of MGRS and places the point in the band that
+// its letter names, with the MGRS text left as given.
 
 #include <cmath>
 #include <cstddef>
@@ -32,12 +32,19 @@ constexpr std::size_t kMaxInput = 4096;
 constexpr std::size_t kMaxReference = 40;
 // Two square letters and five digits per axis.
 constexpr std::size_t kCompleteLength = 12;
-// Latitudes of the UTM bands C to X in degrees, with room for a point that
-// the decoder lets stray a little over its band's edge.
-constexpr double kSouthmost = -80.5;
-constexpr double kNorthmost = 84.5;
 // Longitudes in degrees, with the same room at the antimeridian.
 constexpr double kLongitudeLimit = 180.5;
+
+// UTM latitude bands from south to north: C to X without I and O.
+constexpr std::string_view kBands = "CDEFGHJKLMNPQRSTUVWX";
+constexpr double kSouthmostBand = -80.0;
+constexpr double kBandHeight = 8.0;
+constexpr double kBandXHeight = 12.0;
+// Degrees a decoded point may stray over its band's edge (about 10 m).
+constexpr double kBandTolerance = 1e-4;
+// Letters of the 100 km squares: columns A to Z, rows A to V, without I and O.
+constexpr std::string_view kColumnLetters = "ABCDEFGHJKLMNPQRSTUVWXYZ";
+constexpr std::string_view kRowLetters = "ABCDEFGHJKLMNPQRSTUV";
 
 // A full reference: zone (a blank or a digit, then a digit), band and
 // square letters, five digits per axis.
@@ -101,6 +108,35 @@ void CheckDecoding(const std::string& text, const koord::EllipsoidRecord& ellips
   Require(northing >= 0, "a decoded northing is not negative", text);
 }
 
+// The letters of a reference without its blanks, after a zone of one or
+// two digits: band, square column, square row.
+struct Letters {
+  char band = 0;
+  char column = 0;
+  char row = 0;
+};
+
+Letters LettersOf(std::string_view reference) {
+  std::string s;
+  for (char c : reference) {
+    if (c != ' ') s += c;
+  }
+  const std::size_t at = s.size() > 1 && s[1] >= '0' && s[1] <= '9' ? 2 : 1;
+  Letters letters;
+  if (s.size() > at + 2) letters = {s[at], s[at + 1], s[at + 2]};
+  return letters;
+}
+
+// Latitude limits of the band named by a letter, degrees: 8 degrees each
+// from 80 S, X 12 degrees; false when the letter is no UTM band.
+bool BandLimits(char band, double& south, double& north) {
+  const std::size_t i = kBands.find(band);
+  if (i == std::string_view::npos) return false;
+  south = kSouthmostBand + kBandHeight * static_cast<double>(i);
+  north = south + (band == 'X' ? kBandXHeight : kBandHeight);
+  return true;
+}
+
 void CheckConversion(const std::string& text, std::string_view datum) {
   koord::TransCoo point;
   point.SetDatumFrom(datum);
@@ -110,8 +146,14 @@ void CheckConversion(const std::string& text, std::string_view datum) {
   if (!koord::fuzz::OnlyRuntimeError([&] { point.Conversion(); })) return;
   if (!point.Error().empty()) return;
   Require(point.MGRS() == given, "the MGRS input stays as given", text);
-  Require(point.Latitude() >= kSouthmost && point.Latitude() <= kNorthmost,
-          "a decoded reference lies in the UTM latitudes", text);
+  const Letters letters = LettersOf(given);
+  double south = 0, north = 0;
+  Require(BandLimits(letters.band, south, north), "only UTM band letters are accepted", text);
+  Require(point.Latitude() >= south - kBandTolerance && point.Latitude() <= north + kBandTolerance,
+          "a decoded reference lies in its band", text);
+  Require(kColumnLetters.find(letters.column) != std::string_view::npos &&
+              kRowLetters.find(letters.row) != std::string_view::npos,
+          "only square letters of MGRS are accepted", text);
   Require(std::abs(point.Longitude()) <= kLongitudeLimit, "a decoded longitude is one",
           text);
   Require(std::isfinite(point.X()) && std::isfinite(point.Y()) &&

@@ -90,7 +90,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (IsPlainDecimal(compact)) {
     const double expected = std::strtod(compact.c_str(), nullptr);
     Require(value && *value == expected, "a plain decimal reads as strtod", field);
-    Require(Same(Read("-" + std::string(field)), -expected),
+    std::string negated = "-";
+    negated += field;
+    Require(Same(Read(negated), -expected),
             "a minus sign negates the number", field);
   }
   return 0;

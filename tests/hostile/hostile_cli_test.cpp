@@ -111,6 +111,16 @@ std::vector<Case> Cases() {
       // Y is a polar band, north of the UTM latitudes.
       {"mgrs_polar_band_y", "-f mgrs -t deg", "32YNA12\n",
        "Coordonnées MGRS erronées (32YNA12)\n", kSomeRefused},
+      // Letters that MGRS never uses name no square: read as some other
+      // letter they would give a point elsewhere.
+      {"mgrs_polar_band_b", "-f mgrs -t deg", "40BEL00\n",
+       "Coordonnées MGRS erronées (40BEL00)\n", kSomeRefused},
+      {"mgrs_band_i", "-f mgrs -t deg", "31IES16\n",
+       "Coordonnées MGRS erronées (31IES16)\n", kSomeRefused},
+      {"mgrs_row_o", "-f mgrs -t deg", "31UEO16\n",
+       "Coordonnées MGRS erronées (31UEO16)\n", kSomeRefused},
+      {"mgrs_row_w", "-f mgrs -t deg", "31UEW90\n",
+       "Coordonnées MGRS erronées (31UEW90)\n", kSomeRefused},
       {"mixed_line_ends", "-t lambert", "150\t170\r\n151\t171\n152\t172\r153\t173\r\r\n154\t174",
        "150000\t170000\n151000\t171000\n152000\t172000\n153000\t173000\n\n154000\t174000\n",
        kAllConverted},
