@@ -50,8 +50,9 @@ std::string NormaliseMgrs(const std::string& reference) {
 }
 
 // Keeps k digits of each axis for a precision in metres; digits are cut,
-// never rounded. Applied to whatever text the UTM routines left.
-std::string CutMgrs(const std::string& text, std::int32_t precision) {
+// never rounded. Applied, in place, to whatever text the UTM routines left:
+// its first 5 + k characters, then k from the eleventh on.
+void CutMgrs(std::string& text, std::int32_t precision) {
   std::size_t k = 5;
   switch (precision) {
     case 10000: k = 1; break;
@@ -60,9 +61,14 @@ std::string CutMgrs(const std::string& text, std::int32_t precision) {
     case 10: k = 4; break;
     default: break;
   }
-  std::string cut = text.substr(0, std::min(text.size(), 5 + k));
-  if (text.size() > 10) cut += text.substr(10, k);
-  return cut;
+  const std::size_t head = std::min(text.size(), 5 + k);
+  if (text.size() <= 10) {
+    text.resize(head);
+    return;
+  }
+  const std::size_t tail = std::min(k, text.size() - 10);
+  text.erase(head, 10 - head);
+  text.resize(head + tail);
 }
 
 // The refusal of a reference, naming it as it was given.
@@ -238,7 +244,7 @@ void TransCoo::UtmBlock() {
   DMA::GeoToUtm(ellipsoid.a, ellipsoid.f, General::DegToRad(latitude_),
                 General::DegToRad(longitude_), zone, northing_, easting_, mgrs_,
                 ellipsoid.Number);
-  mgrs_ = CutMgrs(mgrs_, mgrsPrecision);
+  CutMgrs(mgrs_, mgrsPrecision);
 }
 
 void TransCoo::InverseLambertBlock() {

@@ -107,7 +107,7 @@ class CodeText {
   std::string_view View() const { return {text_.data(), length_}; }
 
  private:
-  std::array<char, kCodeRoom> text_{};
+  std::array<char, kCodeRoom> text_;  // written up to length_
   std::size_t length_ = 0;
 };
 
