@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/Checked.h"
 #include "core/RuntimeError.h"
 #include "geodesy/General.h"
 
@@ -27,6 +28,24 @@ bool IsKnownKind(std::string_view kind) {
   constexpr std::array<std::string_view, 7> kKinds{"MGR", "MGRS", "DEG", "LMB",
                                                    "DMS", "IFB", "IFBL"};
   return std::find(kKinds.begin(), kKinds.end(), kind) != kKinds.end();
+}
+
+// The shift from WGS84 to WGS84: its Molodensky corrections are zeros, so
+// the point only goes to radians and back. With a zero height and angles
+// whose radians are not zero (a zero would take the sign of the zero
+// corrections), adding those zeros changes no bit, and this is exactly the
+// shift; it raises the same fault on an angle that is not finite. False
+// when the full formulas are needed.
+bool ShiftWgs84ToItself(double latitude, double longitude, double height,
+                        double& newLatitude, double& newLongitude) {
+  const double phi = General::DegToRad(latitude);
+  const double lambda = General::DegToRad(longitude);
+  if (height != 0 || phi == 0 || lambda == 0) return false;
+  const double shiftedLatitude = RequireFinite(General::RadToDeg(phi));
+  const double shiftedLongitude = RequireFinite(General::RadToDeg(lambda));
+  newLatitude = shiftedLatitude;
+  newLongitude = shiftedLongitude;
+  return true;
 }
 
 }  // namespace
@@ -129,7 +148,10 @@ void TransCoo::ShiftDatum(double latitude, double longitude, double height,
   // Every change of datum goes through WGS84, even from WGS84 itself.
   double wgsLatitude = 0;
   double wgsLongitude = 0;
-  MolodenskyShift(latitude, longitude, height, wgsLatitude, wgsLongitude, fromIndex, +1);
+  if (!(fromIndex == wgs84Index_ &&
+        ShiftWgs84ToItself(latitude, longitude, height, wgsLatitude, wgsLongitude))) {
+    MolodenskyShift(latitude, longitude, height, wgsLatitude, wgsLongitude, fromIndex, +1);
+  }
   if (toIndex == wgs84Index_) {
     newLatitude = wgsLatitude;
     newLongitude = wgsLongitude;
