@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "core/Dms.h"
 #include "core/IfblCode.h"
@@ -107,15 +108,17 @@ void TransCoo::Conversion() {
   }
   SelectEllipsoid(datumFromIndex_);
 
-  if (origType_ == "MGR" || origType_ == "MGRS") {
+  // Compared as views: lengths first, then the characters.
+  const std::string_view kind = origType_;
+  if (kind == "MGR" || kind == "MGRS") {
     ConvertMgrs();
-  } else if (origType_ == "LMB") {
+  } else if (kind == "LMB") {
     ConvertLambert();
-  } else if (origType_ == "IFB" || origType_ == "IFBL") {
+  } else if (kind == "IFB" || kind == "IFBL") {
     ConvertIfbl();
-  } else if (origType_ == "DMS") {
+  } else if (kind == "DMS") {
     ConvertDms();
-  } else if (origType_ == "DEG") {
+  } else if (kind == "DEG") {
     ConvertDeg();
   }
   // Any other kind: SetOrigType has already put its message into Error.
