@@ -4,10 +4,11 @@
 //
 // With every prompt answered Yes the output has exactly one line per input
 // line: empty for a blank line, otherwise either a coordinate of the output
-// kind, well formed, or a reason that shows no coordinate. Nothing holds
-// "nan" or "inf". The map gets finite points only, and is shown once, after
-// the last one. The pointer is normal whenever a prompt shows and after the
-// run; a No ends the run without showing the map.
+// kind, well formed, or a reason that shows no coordinate; always a reason
+// for a missing field and for numbers outside the accepted ranges. Nothing
+// holds "nan" or "inf". The map gets finite points only, and is shown once,
+// after the last one. The pointer is normal whenever a prompt shows and
+// after the run; a No ends the run without showing the map.
 
 #include <array>
 #include <cmath>
@@ -19,9 +20,11 @@
 #include <vector>
 
 #include "core/IfblCode.h"
+#include "core/RuntimeError.h"
 #include "core/TransCoo.h"
 #include "engine/BatchConverter.h"
 #include "engine/LineConverter.h"
+#include "engine/NumberReader.h"
 #include "fuzz/FuzzBytes.h"
 #include "fuzz/Invariant.h"
 
@@ -48,6 +51,15 @@ constexpr std::size_t kFullMgrsDigits = 5;
 // precision set (the 1 x 1 km square).
 constexpr std::array<std::size_t, 3> kIfblLength{6, 4, 2};
 constexpr std::size_t kFullIfblLength = 6;
+
+// Accepted input, bounds included: Lambert 1972 metres and degrees.
+constexpr double kLambertMaxX = 310000;
+constexpr double kLambertMaxY = 260000;
+constexpr double kMaxLatitude = 90;
+constexpr double kMaxLongitude = 180;
+// A Lambert value below this is taken as kilometres.
+constexpr double kKilometreLimit = 1000;
+constexpr double kMetresPerKilometre = 1000;
 
 // Reasons that hold digits without being coordinates.
 constexpr std::array<std::string_view, 1> kReasonsWithDigits{koord::kOutsideUtm};
@@ -230,6 +242,29 @@ bool IsReason(std::string_view out) {
          !koord::fuzz::HoldsNanOrInf(out);
 }
 
+// Lines that no converter may turn into a coordinate: a missing field, a
+// number too large to read, or Lambert 1972 or degrees outside the accepted
+// ranges (bounds included; Lambert values under 1000 are kilometres).
+bool MustBeRefused(const koord::BatchChoices& c, std::string_view line) {
+  if (c.coorFrom != kLambert && c.coorFrom != kDegrees) return false;
+  const std::size_t tab = line.find('\t');
+  if (tab == std::string_view::npos) return true;
+  const std::string_view second = line.substr(tab + 1);
+  double a = 0;
+  double b = 0;
+  try {
+    a = koord::ReadNumber(line.substr(0, tab));
+    b = koord::ReadNumber(second.substr(0, second.find('\t')));
+  } catch (const koord::RuntimeError&) {
+    return true;
+  }
+  if (c.coorFrom == kDegrees) return !(a >= -kMaxLatitude && a <= kMaxLatitude &&
+                                       b >= -kMaxLongitude && b <= kMaxLongitude);
+  if (a < kKilometreLimit) a *= kMetresPerKilometre;
+  if (b < kKilometreLimit) b *= kMetresPerKilometre;
+  return !(a >= 0 && a <= kLambertMaxX && b >= 0 && b <= kLambertMaxY);
+}
+
 koord::BatchChoices Choose(koord::fuzz::FuzzBytes& bytes) {
   koord::BatchChoices choices;
   const auto position = [&bytes](int last) { return kFirstPosition + bytes.Pick(last - kFirstPosition + 1); };
@@ -279,6 +314,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             line);
     if (IsBlank(lines[i])) {
       Require(line.empty(), "a blank line gives an empty line", line);
+      continue;
+    }
+    if (MustBeRefused(choices, lines[i])) {
+      Require(IsReason(line), "a refused line shows its reason",
+              std::string(lines[i]) + " -> " + line);
       continue;
     }
     Require(IsConverted(choices, lines[i], line) || IsReason(line),
