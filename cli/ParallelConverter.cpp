@@ -13,12 +13,14 @@ namespace {
 // A batch is full at this many lines or bytes of text: a few milliseconds
 // of work, few enough to keep the threads busy until the end.
 constexpr std::size_t kBatchLines = 4096;
-constexpr std::size_t kBatchBytes = 1 << 18;
+constexpr std::size_t kBatchBytes = 1 << 17;
 // Batches in circulation per converting thread: one being converted, one
 // waiting, one being written or filled.
 constexpr std::size_t kBatchesPerThread = 3;
-// Most converting threads KOORD_THREADS may ask for.
-constexpr unsigned kMaxThreads = 64;
+// Most converting threads, whatever the cores or KOORD_THREADS: with
+// their batches of overlong refused lines (text, output and messages each
+// about the size of the text) memory stays near 20 MB at worst.
+constexpr unsigned kMaxThreads = 8;
 
 constexpr std::string_view kMessageStart = "koord-cli: ligne ";
 constexpr std::string_view kMessageSeparator = ": ";

@@ -95,7 +95,7 @@ class ParallelConverter {
 };
 
 // The number of converting threads: KOORD_THREADS when it holds a number
-// from 1 to kMaxThreads, otherwise one per core.
+// from 1 to 8, otherwise one per core, 8 at most.
 unsigned ConverterThreads();
 
 }  // namespace koord::cli
