@@ -1,9 +1,25 @@
 #include "engine/LineSplitter.h"
 
+#include <cstring>
+
 namespace koord {
 
 bool IsBlank(std::string_view text) {
   return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+std::size_t LineSplitter::LineEnd(std::string_view block, std::size_t from) {
+  // The next LF by memchr, then a CR before it: lines end in LF far more
+  // often than in a lone CR.
+  const char* start = block.data() + from;
+  const std::size_t rest = block.size() - from;
+  const void* lf = std::memchr(start, '\n', rest);
+  const std::size_t span =
+      lf == nullptr ? rest : static_cast<std::size_t>(static_cast<const char*>(lf) - start);
+  const void* cr = std::memchr(start, '\r', span);
+  const std::size_t end =
+      cr == nullptr ? span : static_cast<std::size_t>(static_cast<const char*>(cr) - start);
+  return from + end;
 }
 
 void LineSplitter::Keep(std::string_view piece) {

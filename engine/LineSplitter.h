@@ -41,8 +41,7 @@ class LineSplitter {
       }
       // Plain characters up to the next line end go in one piece; a whole
       // line inside the block goes out from the block, uncopied.
-      std::size_t stop = i;
-      while (stop < block.size() && block[stop] != '\r' && block[stop] != '\n') ++stop;
+      const std::size_t stop = LineEnd(block, i);
       if (line_.empty() && stop < block.size() && stop - i <= kMaxLineLength) {
         afterCr_ = block[stop] == '\r';
         if (!onLine(block.substr(i, stop - i), false)) return false;
@@ -75,6 +74,8 @@ class LineSplitter {
   }
 
   void Keep(std::string_view piece);
+  // Position of the first CR or LF at or after `from`, or the block's size.
+  static std::size_t LineEnd(std::string_view block, std::size_t from);
 
   std::string line_;
   bool tooLong_ = false;
