@@ -82,40 +82,41 @@ long Magnitude(const NumberText& n) {
   return exponent - static_cast<long>(firstFraction) - 1;
 }
 
-// Exact powers of ten: a whole number below 2^53 divided by one of them is
-// the correctly rounded value of the decimal text, as from_chars gives.
-constexpr std::array<double, 23> kExactPowersOfTen{
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-// Largest whole number every double below it represents exactly.
-constexpr std::uint64_t kExactWholeLimit = std::uint64_t{1} << 53;
+// Digits that always make a whole number below 2^53, exact in a double.
+constexpr int kExactDigits = 15;
+// Exact powers of ten: such a whole number divided by one of them is the
+// correctly rounded value of the decimal text, as from_chars gives.
+constexpr std::array<double, kExactDigits + 1> kExactPowersOfTen{
+    1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+    1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// Adds the digits from p on to `digits`, at most up to kExactDigits in all;
+// returns where they end.
+const char* ReadDigits(const char* p, const char* end, std::uint64_t& digits,
+                       int& count) {
+  for (; p != end && IsDigit(*p); ++p) {
+    if (++count > kExactDigits) return p;
+    digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+  }
+  return p;
+}
 
 // The common field, digits with an optional sign and decimal mark and
 // nothing else, read without building a text. Returns false for any other
 // field, and for digits too many to be exact this way.
 bool ReadPlainNumber(std::string_view field, double& value) {
-  std::size_t i = 0;
-  const bool negative = !field.empty() && field[0] == '-';
-  if (!field.empty() && (field[0] == '-' || field[0] == '+')) ++i;
+  const char* p = field.data();
+  const char* const end = p + field.size();
+  const bool negative = p != end && *p == '-';
+  if (p != end && (*p == '-' || *p == '+')) ++p;
   std::uint64_t digits = 0;
-  std::size_t count = 0;
-  std::size_t decimals = 0;
-  bool mark = false;
-  for (; i < field.size(); ++i) {
-    const char c = field[i];
-    if (IsDigit(c)) {
-      if (digits >= kExactWholeLimit / 10) return false;
-      digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
-      ++count;
-      if (mark) ++decimals;
-    } else if ((c == '.' || c == ',') && !mark) {
-      mark = true;
-    } else {
-      return false;
-    }
-  }
-  if (count == 0 || decimals >= kExactPowersOfTen.size()) return false;
-  const double magnitude = static_cast<double>(digits) / kExactPowersOfTen[decimals];
+  int count = 0;
+  p = ReadDigits(p, end, digits, count);
+  const int integerDigits = count;
+  if (p != end && (*p == '.' || *p == ',')) p = ReadDigits(p + 1, end, digits, count);
+  if (p != end || count == 0 || count > kExactDigits) return false;
+  const double magnitude = static_cast<double>(digits) /
+                           kExactPowersOfTen[static_cast<std::size_t>(count - integerDigits)];
   value = negative ? -magnitude : magnitude;
   return true;
 }
