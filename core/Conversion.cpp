@@ -26,7 +26,20 @@ bool Within(double value, double low, double high) {
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
+bool IsOneOf(char c, std::string_view letters) {
+  return letters.find(c) != std::string_view::npos;
+}
+
+// The letters that MGRS gives: the UTM bands, the eight column letters of
+// each zone's set and the twenty row letters. Any other letter would be read
+// as a square somewhere else (or, for the polar bands, north of 84 degrees).
+bool HasMgrsLetters(int zone, char band, char column, char row) {
+  constexpr std::string_view kBands = "CDEFGHJKLMNPQRSTUVWX";
+  constexpr std::string_view kColumns[3] = {"ABCDEFGH", "JKLMNPQR", "STUVWXYZ"};
+  constexpr std::string_view kRows = "ABCDEFGHJKLMNPQRSTUV";
+  return IsOneOf(band, kBands) && IsOneOf(column, kColumns[(zone - 1) % 3]) &&
+         IsOneOf(row, kRows);
+}
 
 // Zone 01-60, band and square letters, ten digits.
 bool IsFullMgrsLayout(const std::string& text) {
@@ -34,7 +47,7 @@ bool IsFullMgrsLayout(const std::string& text) {
   if (!IsDigit(text[0]) || !IsDigit(text[1])) return false;
   const int zone = (text[0] - '0') * 10 + (text[1] - '0');
   if (zone < 1 || zone > 60) return false;
-  if (!std::all_of(text.begin() + 2, text.begin() + 5, IsUpperLetter)) return false;
+  if (!HasMgrsLetters(zone, text[2], text[3], text[4])) return false;
   return std::all_of(text.begin() + 5, text.end(), IsDigit);
 }
 

@@ -188,6 +188,12 @@ TEST(Conversion, RefusalsWriteTheirMessageAndNoOutput) {
       {kMgr, 0, 0, "32XNE3448989219", "Coordonnées MGRS erronées (32XNE3448989219)"},
       {kMgr, 0, 0, "31TES9503734128", "Coordonnées MGRS erronées (31TES9503734128)"},
       {kMgr, 0, 0, "       ", "Coordonnées MGRS erronées ()"},
+      // Letters that MGRS never gives would be read as a square elsewhere.
+      {kMgr, 0, 0, "32YNA12", "Coordonnées MGRS erronées (32YNA12)"},
+      {kMgr, 0, 0, "31IES16", "Coordonnées MGRS erronées (31IES16)"},
+      {kMgr, 0, 0, "31USS16", "Coordonnées MGRS erronées (31USS16)"},
+      {kMgr, 0, 0, "31UEW90", "Coordonnées MGRS erronées (31UEW90)"},
+      {kMgr, 0, 0, "31UEO16", "Coordonnées MGRS erronées (31UEO16)"},
       {kIfb, 0, 0, "E", "Coordonnée IFBL incorrecte"},
       {kIfb, 0, 0, "E537441", "Coordonnée IFBL incorrecte"},
       {kIfb, 0, 0, "I5", "Coordonnée IFBL incorrecte"},
