@@ -24,10 +24,46 @@ inline constexpr std::size_t kMaxLineLength = 65536;
 // True when the text holds only blanks and tabs (or nothing).
 bool IsBlank(std::string_view text);
 
+// The UTF-8 byte-order mark that some editors put at the start of a file.
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 class LineSplitter {
  public:
+  // A byte-order mark at the very start of the text is skipped, even when
+  // it arrives split over blocks; anything else is text.
   template <typename OnLine>
   bool Feed(std::string_view block, OnLine&& onLine) {
+    while (markMatched_ < kByteOrderMark.size() && !block.empty()) {
+      if (block.front() != kByteOrderMark[markMatched_]) {
+        // Not a mark after all: the bytes taken for one are text.
+        const std::string_view taken = kByteOrderMark.substr(0, markMatched_);
+        markMatched_ = kByteOrderMark.size();
+        return FeedText(taken, onLine) && FeedText(block, onLine);
+      }
+      ++markMatched_;
+      block.remove_prefix(1);
+    }
+    return FeedText(block, onLine);
+  }
+
+  template <typename OnLine>
+  bool Finish(OnLine&& onLine) {
+    if (markMatched_ < kByteOrderMark.size()) {
+      const std::string_view taken = kByteOrderMark.substr(0, markMatched_);
+      markMatched_ = kByteOrderMark.size();
+      if (!FeedText(taken, onLine)) return false;
+    }
+    afterCr_ = false;
+    if (IsBlank(line_) && !tooLong_) {
+      line_.clear();
+      return true;
+    }
+    return Deliver(onLine);
+  }
+
+ private:
+  template <typename OnLine>
+  bool FeedText(std::string_view block, OnLine& onLine) {
     for (std::size_t i = 0; i < block.size(); ++i) {
       const char c = block[i];
       if (c == '\n' && afterCr_) {
@@ -55,17 +91,6 @@ class LineSplitter {
   }
 
   template <typename OnLine>
-  bool Finish(OnLine&& onLine) {
-    afterCr_ = false;
-    if (IsBlank(line_) && !tooLong_) {
-      line_.clear();
-      return true;
-    }
-    return Deliver(onLine);
-  }
-
- private:
-  template <typename OnLine>
   bool Deliver(OnLine& onLine) {
     const bool go = onLine(std::string_view(line_), tooLong_);
     line_.clear();
@@ -78,6 +103,7 @@ class LineSplitter {
   static std::size_t LineEnd(std::string_view block, std::size_t from);
 
   std::string line_;
+  std::size_t markMatched_ = 0;  // bytes of a leading byte-order mark seen
   bool tooLong_ = false;
   bool afterCr_ = false;
 };

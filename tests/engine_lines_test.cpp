@@ -41,6 +41,12 @@ const SplitCase kSplitCases[] = {
     {"a\n \t", {"a"}},                       // a blank rest is no line
     {"a\n1\t2 ", {"a", "1\t2 "}},            // a rest ending in a blank is
     {" \t\n", {" \t"}},                      // a blank line is still a line
+    // A byte-order mark is skipped at the start only; a broken one is text.
+    {"\xEF\xBB\xBF" "a\nb", {"a", "b"}},
+    {"\xEF\xBB\xBF", {}},
+    {"a\n\xEF\xBB\xBF" "b", {"a", "\xEF\xBB\xBF" "b"}},
+    {"\xEF\xBB" "a\n", {"\xEF\xBB" "a"}},
+    {"\xEF", {"\xEF"}},
 };
 
 TEST(LineSplitter, EveryLineEndWholeOrInBlocks) {
