@@ -27,8 +27,9 @@ bool IsRefused(const LineOutcome& outcome) {
 }
 
 void ReportRefusal(std::uint64_t number, const std::string& reason) {
-  std::fprintf(stderr, "koord-cli: ligne %llu: %s\n",
-               static_cast<unsigned long long>(number), reason.c_str());
+  std::string message;
+  AppendRefusal(message, number, reason);
+  std::fwrite(message.data(), 1, message.size(), stderr);
 }
 
 // Writing over an input would destroy it before it is read.

@@ -30,18 +30,6 @@ bool IsRefused(const LineOutcome& outcome) {
          outcome.status == LineStatus::Fault;
 }
 
-void AppendMessage(std::string& messages, std::uint64_t number,
-                   std::string_view reason) {
-  std::array<char, 24> digits;
-  const auto end =
-      std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
-  messages += kMessageStart;
-  messages.append(digits.data(), end);
-  messages += kMessageSeparator;
-  // Up to a NUL byte, as the message has always been written.
-  messages += reason.substr(0, reason.find('\0'));
-  messages += '\n';
-}
 
 LineConverter MakeConverter(const BatchChoices& choices) {
   LineConverter converter(choices, false);
@@ -61,7 +49,7 @@ void Convert(LineConverter& converter, const std::string& lineEnd,
           std::string_view(batch.text).substr(line.offset, line.length),
           line.tooLong);
       if (IsRefused(outcome)) {
-        AppendMessage(batch.messages, batch.firstNumber + i, outcome.text);
+        AppendRefusal(batch.messages, batch.firstNumber + i, outcome.text);
         batch.refused = true;
       }
       batch.output += outcome.text;
@@ -73,6 +61,18 @@ void Convert(LineConverter& converter, const std::string& lineEnd,
 }
 
 }  // namespace
+
+void AppendRefusal(std::string& messages, std::uint64_t number,
+                   std::string_view reason) {
+  std::array<char, 24> digits;
+  const auto end =
+      std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
+  messages += kMessageStart;
+  messages.append(digits.data(), end);
+  messages += kMessageSeparator;
+  messages += reason;
+  messages += '\n';
+}
 
 void Batch::Clear() {
   firstNumber = 0;

@@ -94,6 +94,10 @@ class ParallelConverter {
   std::vector<std::thread> workers_;
 };
 
+// Appends "koord-cli: ligne N: <reason>" and a line end to `messages`.
+void AppendRefusal(std::string& messages, std::uint64_t number,
+                   std::string_view reason);
+
 // The number of converting threads: KOORD_THREADS when it holds a number
 // from 1 to 8, otherwise one per core, 8 at most.
 unsigned ConverterThreads();
