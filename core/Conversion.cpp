@@ -176,8 +176,7 @@ void TransCoo::ConvertLambert() {
     error_ = kBadLambert;
     return;
   }
-  std::int32_t outsideGrid = 0;  // IFBL then keeps what Reset left
-  IFBL::LambertToIfbl(x_, y_, ifbl_, outsideGrid, IfblPrecision);
+  FillIfbl();
   InverseLambertBlock();
 }
 
@@ -250,11 +249,17 @@ void TransCoo::LambertBlock() {
   ShiftDatum(latitude_, longitude_, 0, datumFromIndex_, datumDestIndex_, latitude72,
              longitude72);
   Lambert::GeoToLambert(latitude72, longitude72, x_, y_);
-  std::int32_t outsideGrid = 0;
+  FillIfbl();
+}
+
+void TransCoo::FillIfbl() {
+  if (!ComputeIfbl) return;
+  std::int32_t outsideGrid = 0;  // IFBL then keeps what Reset left
   IFBL::LambertToIfbl(x_, y_, ifbl_, outsideGrid, IfblPrecision);
 }
 
 void TransCoo::UtmBlock() {
+  if (!ComputeUtm) return;
   const EllipsoidInUse ellipsoid = CurrentEllipsoid();
   std::int16_t zone = 0;  // visible only as the first characters of MGRS
   DMA::GeoToUtm(ellipsoid.a, ellipsoid.f, General::DegToRad(latitude_),

@@ -41,6 +41,14 @@ class TransCoo {
   // Wanted MGRS precision in metres: 1, 10, 100, 1000 or 10000 (others: 1).
   std::int32_t mgrsPrecision = 0;
 
+  // Conversion fills every representation of the point. A caller that reads
+  // only some may spare the work of the others: with ComputeUtm false,
+  // Easting, Northing and MGRS keep what Reset left, with ComputeIfbl false
+  // IFBL does (an IFBL input is still read and checked). The outputs that
+  // are computed stay the same, bit for bit.
+  bool ComputeUtm = true;
+  bool ComputeIfbl = true;
+
   // Converts the input of the kind OrigType into every other
   // representation. Always returns normally on refused input (see Error);
   // raises RuntimeError on a fault.
@@ -130,6 +138,7 @@ class TransCoo {
   void ConvertDms();
   void ConvertDeg();
   void FillDmsParts();
+  void FillIfbl();
   void DmsBlock();
   void LambertBlock();
   void UtmBlock();

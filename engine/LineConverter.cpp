@@ -80,6 +80,10 @@ LineConverter::LineConverter(const BatchChoices& choices, bool onMap)
   if (InTable(choices_.datumDest, kDatumCodes)) {
     point_.SetDatumDest(kDatumCodes[static_cast<std::size_t>(choices_.datumDest)]);
   }
+  // Each line is read for one output only; MGRS and IFBL cost a third of the
+  // work of a Lambert line.
+  point_.ComputeUtm = !onMap_ && choices_.coorDest == kMgrs;
+  point_.ComputeIfbl = !onMap_ && choices_.coorDest == kIfbl;
 }
 
 void LineConverter::SelectPrecision() {

@@ -414,3 +414,30 @@ TEST(Conversion, RoundTripsWithinThePrecisionOfTheText) {
 
 }  // namespace
 }  // namespace koord
+
+namespace koord {
+namespace {
+
+TEST(Conversion, SparedOutputsLeaveTheOthersUnchanged) {
+  for (const auto& [x, y] : {std::pair{150000.0, 170000.0}, {20000.0, 240000.0}}) {
+    TransCoo full = Object("BEL72", "WGS84");
+    TransCoo lean = Object("BEL72", "WGS84");
+    lean.ComputeUtm = false;
+    lean.ComputeIfbl = false;
+    ConvertLambert(full, x, y);
+    ConvertLambert(lean, x, y);
+    EXPECT_EQ(lean.Latitude(), full.Latitude());
+    EXPECT_EQ(lean.Longitude(), full.Longitude());
+    EXPECT_EQ(lean.LatDmsSec(), full.LatDmsSec());
+    EXPECT_EQ(lean.MGRS(), "");
+    EXPECT_EQ(lean.IFBL(), "");
+    EXPECT_EQ(lean.Easting(), 0);
+    ConvertDegrees(full, 50.85, 4.35);
+    ConvertDegrees(lean, 50.85, 4.35);
+    EXPECT_EQ(lean.X(), full.X());
+    EXPECT_EQ(lean.Y(), full.Y());
+  }
+}
+
+}  // namespace
+}  // namespace koord
