@@ -126,6 +126,31 @@ double Degree() {
   return degree;
 }
 
+namespace {
+
+// Sine, cosine and the powers of t = tan(phi) and eta^2 = e'^2 cos^2(phi)
+// that both series use.
+struct LatitudePowers {
+  double s, c, t, t2, t4, t6, h2, h4, h6, h8;
+};
+
+LatitudePowers PowersAt(double phi, double ep2) {
+  LatitudePowers p{};
+  p.s = std::sin(phi);
+  p.c = std::cos(phi);
+  p.t = p.s / p.c;
+  p.t2 = p.t * p.t;
+  p.t4 = p.t2 * p.t2;
+  p.t6 = p.t4 * p.t2;
+  p.h2 = ep2 * p.c * p.c;
+  p.h4 = p.h2 * p.h2;
+  p.h6 = p.h4 * p.h2;
+  p.h8 = p.h4 * p.h4;
+  return p;
+}
+
+}  // namespace
+
 double CurvatureDenominator(double e2, double phi) {
   const double s = std::sin(phi);
   return std::sqrt(1.0 - e2 * s * s);
@@ -152,16 +177,8 @@ void GeoToTm(double a, double f, double latitude, double longitude,
   if (zoneGiven == 0) zone = ZoneOf(longitude);
   const double dl = longitude - CentralMeridian(zone);
 
-  const double s = std::sin(latitude);
-  const double c = std::cos(latitude);
-  const double t = s / c;
-  const double t2 = t * t;
-  const double t4 = t2 * t2;
-  const double t6 = t4 * t2;
-  const double h2 = shape.ep2 * c * c;
-  const double h4 = h2 * h2;
-  const double h6 = h4 * h2;
-  const double h8 = h4 * h4;
+  const LatitudePowers p = PowersAt(latitude, shape.ep2);
+  const auto [s, c, t, t2, t4, t6, h2, h4, h6, h8] = p;
   const double c3 = c * c * c;
   const double c5 = c3 * c * c;
   const double c7 = c5 * c * c;
@@ -219,16 +236,8 @@ void UtmToGeo(double a, double f, double& latitude, double& longitude,
 
   const double rho = RequireFinite(MeridianRadius(a, shape.e2, phi));
   const double nu = RequireFinite(PrimeVerticalRadius(a, shape.e2, phi));
-  const double s = std::sin(phi);
-  const double c = std::cos(phi);
-  const double t = s / c;
-  const double t2 = t * t;
-  const double t4 = t2 * t2;
-  const double t6 = t4 * t2;
-  const double h2 = shape.ep2 * c * c;
-  const double h4 = h2 * h2;
-  const double h6 = h4 * h2;
-  const double h8 = h4 * h4;
+  const LatitudePowers p = PowersAt(phi, shape.ep2);
+  const auto [s, c, t, t2, t4, t6, h2, h4, h6, h8] = p;
   const double nu3 = nu * nu * nu;
   const double nu5 = nu3 * nu * nu;
   const double nu7 = nu5 * nu * nu;
