@@ -52,6 +52,8 @@ constexpr std::size_t kFullMgrsDigits = 5;
 constexpr std::array<std::size_t, 3> kIfblLength{6, 4, 2};
 constexpr std::size_t kFullIfblLength = 6;
 
+// The UTF-8 byte-order mark, skipped at the start of a text.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // Accepted input, bounds included: Lambert 1972 metres and degrees.
 constexpr double kLambertMaxX = 310000;
 constexpr double kLambertMaxY = 260000;
@@ -119,9 +121,11 @@ bool IsBlank(std::string_view line) {
   return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
-// The lines of the input: CR LF, LF and a lone CR each end one; the rest
-// after the last line end is a line unless it is blank.
+// The lines of the input: a byte-order mark at the start is no text; CR LF,
+// LF and a lone CR each end a line; the rest after the last line end is a
+// line unless it is blank.
 std::vector<std::string_view> InputLines(std::string_view text) {
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   std::vector<std::string_view> lines;
   std::size_t start = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {

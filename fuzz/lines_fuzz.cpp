@@ -18,6 +18,8 @@ namespace {
 
 using koord::fuzz::Require;
 
+// The UTF-8 byte-order mark, skipped at the start of a text.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // Room for lines past the longest kept, so that cutting is exercised.
 constexpr std::size_t kMaxInput = koord::kMaxLineLength + (1 << 12);
 // Block sizes tried; a CR LF split between blocks must stay one line end.
@@ -51,9 +53,11 @@ Line Kept(std::string_view raw) {
           raw.size() > koord::kMaxLineLength};
 }
 
-// The lines cut here independently: CR LF, LF and a lone CR each end one;
-// the rest after the last line end counts unless it is blank (and short).
+// The lines cut here independently: a byte-order mark at the start is no
+// text; CR LF, LF and a lone CR each end a line; the rest after the last
+// line end counts unless it is blank (and short).
 std::vector<Line> Expected(std::string_view text) {
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   std::vector<Line> lines;
   std::size_t start = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
