@@ -5,7 +5,8 @@
 // Only koord::RuntimeError may leave Conversion. After Conversion the datum
 // selections are the caller's again, a fault included. A refused point
 // writes nothing; a converted one has no NaN or infinity in any field, and
-// keeps its input values as given.
+// keeps its input values as given. Sparing the UTM or IFBL outputs changes
+// none of the outputs still computed, bit for bit.
 
 #include <array>
 #include <cmath>
@@ -44,6 +45,13 @@ std::string Code(FuzzBytes& bytes, const std::array<std::string_view, N>& known)
   return bytes.Text(kMaxText);
 }
 
+// Positions in Snapshot::numbers: X, Y, latitude and longitude are always
+// computed; easting and northing only with ComputeUtm.
+constexpr std::size_t kAlwaysComputed = 4;
+constexpr std::size_t kEasting = 4;
+constexpr std::size_t kNorthing = 5;
+constexpr std::size_t kLatitudeSeconds = 6;
+
 // Every value field, compared bit for bit (a NaN equals itself here).
 struct Snapshot {
   std::array<double, 8> numbers;
@@ -70,6 +78,31 @@ struct Snapshot {
     return true;
   }
 };
+
+// What a conversion that spares the UTM or IFBL outputs still computes is
+// what the full conversion computes, bit for bit.
+void RequireSameOutputs(const TransCoo& spared, const TransCoo& full) {
+  const Snapshot a(spared);
+  const Snapshot b(full);
+  Require(spared.Error() == full.Error(), "sparing outputs changes no refusal", spared.Error());
+  Require(std::memcmp(a.numbers.data(), b.numbers.data(), kAlwaysComputed * sizeof(double)) == 0 &&
+              std::memcmp(&a.numbers[kLatitudeSeconds], &b.numbers[kLatitudeSeconds],
+                          2 * sizeof(double)) == 0 &&
+              a.dmsParts == b.dmsParts,
+          "sparing outputs changes no position");
+  if (spared.ComputeUtm) {
+    Require(std::memcmp(&a.numbers[kEasting], &b.numbers[kEasting], 2 * sizeof(double)) == 0 &&
+                a.mgrs == b.mgrs,
+            "sparing IFBL changes no UTM output",
+            spared.OrigType() + ": " + std::to_string(a.numbers[kEasting]) + " " +
+                std::to_string(a.numbers[kNorthing]) + " \"" + a.mgrs + "\" / " +
+                std::to_string(b.numbers[kEasting]) + " " + std::to_string(b.numbers[kNorthing]) +
+                " \"" + b.mgrs + "\"");
+  }
+  if (spared.ComputeIfbl) {
+    Require(a.ifbl == b.ifbl, "sparing UTM changes no IFBL output", a.ifbl + " / " + b.ifbl);
+  }
+}
 
 void FillInput(FuzzBytes& bytes, TransCoo& point) {
   point.SetX(bytes.Double());
@@ -102,10 +135,19 @@ void ConvertOne(FuzzBytes& bytes, TransCoo& point) {
   const std::int16_t from = point.DatumFromIndex();
   const std::int16_t dest = point.DatumDestIndex();
 
+  // The same point converted in full, to compare what a spared conversion
+  // computes.
+  TransCoo full = point;
+  full.ComputeUtm = true;
+  full.ComputeIfbl = true;
+  const bool fullReturned = koord::fuzz::OnlyRuntimeError([&] { full.Conversion(); });
+
   const bool returned = koord::fuzz::OnlyRuntimeError([&] { point.Conversion(); });
   Require(point.DatumFromIndex() == from && point.DatumDestIndex() == dest,
           "the datum selections are the caller's after Conversion");
+  Require(returned == fullReturned, "sparing outputs changes no fault");
   if (!returned) return;
+  RequireSameOutputs(point, full);
 
   // An error left by an earlier point without Reset stays (Conversion
   // clears nothing), so it says nothing about this one.
@@ -115,7 +157,8 @@ void ConvertOne(FuzzBytes& bytes, TransCoo& point) {
     Require(after == before, "a refused point writes nothing", point.Error());
     return;
   }
-  Require(after.AllFinite(), "a converted point has no NaN or infinity", point.OrigType());
+  Require(Snapshot(full).AllFinite(), "a converted point has no NaN or infinity",
+          point.OrigType());
   const std::string& kind = point.OrigType();
   if (kind == "LMB") {
     Require(std::memcmp(&after.numbers[0], &before.numbers[0], 2 * sizeof(double)) == 0,
@@ -141,6 +184,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   point.IfblPrecision = bytes.Pick(2) == 0 ? static_cast<std::int16_t>(2 * bytes.Between(1, 3))
                                            : bytes.Int16();
   point.mgrsPrecision = bytes.Int32();
+  point.ComputeUtm = bytes.Pick(2) == 0;
+  point.ComputeIfbl = bytes.Pick(2) == 0;
   const int points = 1 + bytes.Pick(kMaxPoints);
   for (int i = 0; i < points; ++i) ConvertOne(bytes, point);
   return 0;
