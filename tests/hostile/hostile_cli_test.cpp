@@ -147,7 +147,7 @@ class HostileInput : public ::testing::TestWithParam<Case> {};
 
 TEST_P(HostileInput, GivesItsOutputAndStatus) {
   const Case& c = GetParam();
-  const fs::path work = fs::path(KOORD_HOSTILE_WORK) / c.name;
+  const fs::path work = fs::path(KOORD_CLI_WORK) / c.name;
   fs::create_directories(work);
   {
     std::ofstream in(work / "in.txt", std::ios::binary);

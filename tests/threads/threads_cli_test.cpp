@@ -95,7 +95,7 @@ class Threads : public ::testing::TestWithParam<Case> {};
 
 TEST_P(Threads, GiveTheBytesOfOneThread) {
   const Case& c = GetParam();
-  const fs::path work = fs::path(KOORD_THREADS_WORK) / c.name;
+  const fs::path work = fs::path(KOORD_CLI_WORK) / c.name;
   fs::create_directories(work);
   const fs::path input = work / "in.txt";
   std::ofstream(input, std::ios::binary) << Input();
@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(Table, Threads,
 // The messages name their lines in order, and the reference point keeps
 // its place and its known result.
 TEST(Threads, MessagesInOrderAndLinesInPlace) {
-  const fs::path work = fs::path(KOORD_THREADS_WORK) / "order";
+  const fs::path work = fs::path(KOORD_CLI_WORK) / "order";
   fs::create_directories(work);
   const fs::path input = work / "in.txt";
   std::ofstream(input, std::ios::binary) << Input();
