@@ -149,6 +149,13 @@ std::int16_t LetterNumber(char c) {
   return static_cast<std::int16_t>(static_cast<unsigned char>(c) - kLetterBase);
 }
 
+// The twenty latitude bands, C to X without I and O. Any other letter would
+// place the cell below 80 degrees south or beyond the pole.
+bool IsBandLetter(char c) {
+  constexpr std::string_view kBandLetters = "CDEFGHJKLMNPQRSTUVWX";
+  return kBandLetters.find(c) != std::string_view::npos;
+}
+
 // Norway and Svalbard zones; `zone` is the one chosen from the longitude.
 std::int16_t SpecialZone(double latitude, double longitude, std::int16_t zone) {
   const double degree = Degree();
@@ -275,7 +282,8 @@ void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a,
   const double hemisphere = band < kLetterN ? -1.0 : 1.0;
   zone = ToInt16(ReadNumber(Field(mgrs, kZoneField, kZoneWidth)));
 
-  if (band == kLetterX && (zone == 32 || zone == 34 || zone == 36)) {
+  if (!IsBandLetter(mgrs[kBandChar]) ||
+      (band == kLetterX && (zone == 32 || zone == 34 || zone == 36))) {
     Refuse(mgrs, kInvalidMgrs, latitude, longitude, northing, easting, refused);
     return;
   }

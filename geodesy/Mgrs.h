@@ -37,8 +37,8 @@ void UtmToMgrs(std::int16_t zone, double northing, double easting,
                double latitude, std::int16_t ellipsoidNumber,
                std::string& mgrs);
 
-// Decodes a full 15-character text. On refusal (band X with zone 32, 34 or
-// 36; no lettering; the point outside its band and zone) refused becomes 1
+// Decodes a full 15-character text. On refusal (a letter that is no UTM
+// band; band X with zone 32, 34 or 36; no lettering; the point outside its band and zone) refused becomes 1
 // and the text is overwritten with an error text. The northing comes back
 // non-negative, false northing included.
 void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a,
