@@ -34,10 +34,9 @@ bool IsOneOf(char c, std::string_view letters) {
 // each zone's set and the twenty row letters. Any other letter would be read
 // as a square somewhere else (or, for the polar bands, north of 84 degrees).
 bool HasMgrsLetters(int zone, char band, char column, char row) {
-  constexpr std::string_view kBands = "CDEFGHJKLMNPQRSTUVWX";
   constexpr std::string_view kColumns[3] = {"ABCDEFGH", "JKLMNPQR", "STUVWXYZ"};
   constexpr std::string_view kRows = "ABCDEFGHJKLMNPQRSTUV";
-  return IsOneOf(band, kBands) && IsOneOf(column, kColumns[(zone - 1) % 3]) &&
+  return DMA::IsBandLetter(band) && IsOneOf(column, kColumns[(zone - 1) % 3]) &&
          IsOneOf(row, kRows);
 }
 

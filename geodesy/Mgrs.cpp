@@ -149,13 +149,6 @@ std::int16_t LetterNumber(char c) {
   return static_cast<std::int16_t>(static_cast<unsigned char>(c) - kLetterBase);
 }
 
-// The twenty latitude bands, C to X without I and O. Any other letter would
-// place the cell below 80 degrees south or beyond the pole.
-bool IsBandLetter(char c) {
-  constexpr std::string_view kBandLetters = "CDEFGHJKLMNPQRSTUVWX";
-  return kBandLetters.find(c) != std::string_view::npos;
-}
-
 // Norway and Svalbard zones; `zone` is the one chosen from the longitude.
 std::int16_t SpecialZone(double latitude, double longitude, std::int16_t zone) {
   const double degree = Degree();
@@ -268,6 +261,11 @@ void UtmToMgrs(std::int16_t zone, double northing, double easting,
   } catch (...) {
     mgrs = kUtmError;
   }
+}
+
+bool IsBandLetter(char c) {
+  constexpr std::string_view kBandLetters = "CDEFGHJKLMNPQRSTUVWX";
+  return kBandLetters.find(c) != std::string_view::npos;
 }
 
 void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a,

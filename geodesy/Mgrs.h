@@ -37,6 +37,10 @@ void UtmToMgrs(std::int16_t zone, double northing, double easting,
                double latitude, std::int16_t ellipsoidNumber,
                std::string& mgrs);
 
+// The twenty latitude bands, C to X without I and O. Any other letter would
+// place the cell below 80 degrees south or beyond the pole.
+bool IsBandLetter(char c);
+
 // Decodes a full 15-character text. On refusal (a letter that is no UTM
 // band; band X with zone 32, 34 or 36; no lettering; the point outside its band and zone) refused becomes 1
 // and the text is overwritten with an error text. The northing comes back
