@@ -42,9 +42,9 @@ void UtmToMgrs(std::int16_t zone, double northing, double easting,
 bool IsBandLetter(char c);
 
 // Decodes a full 15-character text. On refusal (a letter that is no UTM
-// band; band X with zone 32, 34 or 36; no lettering; the point outside its band and zone) refused becomes 1
-// and the text is overwritten with an error text. The northing comes back
-// non-negative, false northing included.
+// band; band X with zone 32, 34 or 36; no lettering; the point outside its
+// band and zone) refused becomes 1 and the text is overwritten with an
+// error text. The northing comes back non-negative, false northing included.
 void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a,
                double f, double& latitude, double& longitude,
                std::int16_t& zone, double& northing, double& easting,
