@@ -5,7 +5,7 @@
 #ifdef KOORD_HAVE_MAP
 #include <QString>
 
-#include "ui/MapPng.h"
+#include "map/MapPng.h"
 #endif
 
 namespace koord::cli {

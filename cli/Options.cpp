@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "support/Ascii.h"
+
 namespace koord::cli {
 
 const char* const kHelp =
@@ -65,22 +67,14 @@ constexpr std::array<std::string_view, 3> kIfblPrecisions{"1x1", "4x4",
 constexpr int kMgrsDefaultPrecision = 2;
 constexpr int kIfblDefaultPrecision = 0;
 
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return lower;
-}
-
 // Position of `word` (any case) in `names`; otherwise UsageError, its
 // message opened by `unknown`.
 template <std::size_t N>
 int Position(const std::array<std::string_view, N>& names,
              const std::string& word, const std::string& unknown) {
-  const std::string lower = Lower(word);
+  const std::string lower = ascii::ToLower(word);
   for (std::size_t i = 0; i < N; ++i) {
-    if (Lower(names[i]) == lower) return static_cast<int>(i);
+    if (ascii::ToLower(names[i]) == lower) return static_cast<int>(i);
   }
   std::string allowed;
   for (std::size_t i = 0; i < N; ++i) {

@@ -6,6 +6,7 @@
 #include "cli/Convert.h"
 #include "cli/Fatal.h"
 #include "cli/Options.h"
+#include "support/Version.h"
 
 namespace {
 

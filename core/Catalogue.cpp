@@ -1,4 +1,5 @@
 #include "core/Catalogue.h"
+#include "support/Ascii.h"
 
 #include <array>
 
@@ -53,14 +54,7 @@ std::span<const DatumRecord> DatumCatalogue() { return kDatums; }
 std::span<const EllipsoidRecord> EllipsoidCatalogue() { return kEllipsoids; }
 
 std::string_view TrimmedCode(const DatumRecord& datum) {
-  std::string_view code = datum.Code;
-  while (!code.empty() && code.back() == ' ') code.remove_suffix(1);
-  return code;
-}
-
-EllipsoidInUse& CurrentEllipsoid() {
-  thread_local EllipsoidInUse current;
-  return current;
+  return ascii::TrimTrailingBlanks(datum.Code);
 }
 
 }  // namespace koord

@@ -12,6 +12,7 @@
 #include "geodesy/Ifbl.h"
 #include "geodesy/Lambert.h"
 #include "geodesy/Mgrs.h"
+#include "support/Ascii.h"
 
 namespace koord {
 namespace {
@@ -25,7 +26,6 @@ bool Within(double value, double low, double high) {
   return value >= low && value <= high;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsOneOf(char c, std::string_view letters) {
   return letters.find(c) != std::string_view::npos;
 }
@@ -43,11 +43,11 @@ bool HasMgrsLetters(int zone, char band, char column, char row) {
 // Zone 01-60, band and square letters, ten digits.
 bool IsFullMgrsLayout(const std::string& text) {
   if (text.size() != 15) return false;
-  if (!IsDigit(text[0]) || !IsDigit(text[1])) return false;
+  if (!ascii::IsDigit(text[0]) || !ascii::IsDigit(text[1])) return false;
   const int zone = (text[0] - '0') * 10 + (text[1] - '0');
   if (zone < 1 || zone > 60) return false;
   if (!HasMgrsLetters(zone, text[2], text[3], text[4])) return false;
-  return std::all_of(text.begin() + 5, text.end(), IsDigit);
+  return std::all_of(text.begin() + 5, text.end(), ascii::IsDigit);
 }
 
 // The reference without blanks, its zone written with two digits: references
@@ -58,7 +58,7 @@ std::string NormaliseMgrs(const std::string& reference) {
   for (char c : reference) {
     if (c != ' ') text += c;
   }
-  if (text.size() >= 2 && IsDigit(text[0]) && !IsDigit(text[1])) text.insert(0, 1, '0');
+  if (text.size() >= 2 && ascii::IsDigit(text[0]) && !ascii::IsDigit(text[1])) text.insert(0, 1, '0');
   return text;
 }
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "core/Checked.h"
+#include "support/Checked.h"
 
 namespace koord {
 

@@ -1,15 +1,10 @@
 #include "core/MgrsDigits.h"
+#include "support/Ascii.h"
 
 #include <algorithm>
 
 namespace koord {
 namespace {
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
 
 // Two square letters and 5 + 5 digits.
 constexpr std::size_t kCompleteLength = 12;
@@ -18,7 +13,7 @@ constexpr std::size_t kCompleteLength = 12;
 
 std::string CompleteMgrsDigits(std::string_view text) {
   if (text.empty()) return std::string();
-  const std::string_view trimmed = TrimBlanks(text);
+  const std::string_view trimmed = ascii::TrimBlanks(text);
   if (trimmed.size() == kCompleteLength) return std::string(trimmed);
 
   std::string s(trimmed);

@@ -3,26 +3,15 @@
 #include <algorithm>
 #include <array>
 
-#include "core/Checked.h"
-#include "core/RuntimeError.h"
+#include "support/Checked.h"
+#include "support/RuntimeError.h"
 #include "geodesy/General.h"
+#include "support/Ascii.h"
 
 namespace koord {
 namespace {
 
 const char* const kIndexOutOfRange = "Indice hors limites";
-
-void UpperAsciiInPlace(std::string& text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-}
-
-std::string ToUpperAscii(std::string_view text) {
-  std::string upper(text);
-  UpperAsciiInPlace(upper);
-  return upper;
-}
 
 bool IsKnownKind(std::string_view kind) {
   constexpr std::array<std::string_view, 7> kKinds{"MGR", "MGRS", "DEG", "LMB",
@@ -74,14 +63,13 @@ void TransCoo::Reset() {
 }
 
 void TransCoo::SetOrigType(std::string_view kind) {
-  // In place: the text keeps its room from one point to the next.
   origType_.assign(kind);
-  UpperAsciiInPlace(origType_);
+  ascii::ToUpperInPlace(origType_);
   if (!IsKnownKind(origType_)) error_ = kUnknownKind;
 }
 
 std::int16_t TransCoo::FindDatum(std::string_view code) const {
-  const std::string wanted = ToUpperAscii(code);
+  const std::string wanted = ascii::ToUpper(code);
   for (std::size_t i = 0; i < datums_.size(); ++i) {
     if (TrimmedCode(datums_[i]) == wanted) return static_cast<std::int16_t>(i + 1);
   }
@@ -93,9 +81,7 @@ void TransCoo::SetDatumFrom(std::string_view code) { datumFromIndex_ = FindDatum
 void TransCoo::SetDatumDest(std::string_view code) { datumDestIndex_ = FindDatum(code); }
 
 void TransCoo::SetMGRS(std::string_view reference) {
-  while (!reference.empty() && reference.front() == ' ') reference.remove_prefix(1);
-  while (!reference.empty() && reference.back() == ' ') reference.remove_suffix(1);
-  mgrs_ = reference;
+  mgrs_ = ascii::TrimBlanks(reference);
 }
 
 void TransCoo::SetIFBL(std::string_view code) {

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "core/RuntimeError.h"
+#include "support/RuntimeError.h"
 #include "engine/LineConverter.h"
 #include "engine/LineSplitter.h"
 

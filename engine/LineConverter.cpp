@@ -3,12 +3,13 @@
 #include <array>
 #include <cstddef>
 
-#include "core/Checked.h"
+#include "support/Checked.h"
 #include "core/IfblCode.h"
-#include "core/RuntimeError.h"
+#include "support/RuntimeError.h"
 #include "engine/LineSplitter.h"
 #include "engine/NumberReader.h"
 #include "engine/OutputFormat.h"
+#include "support/Ascii.h"
 
 namespace koord {
 namespace {
@@ -45,14 +46,6 @@ std::string_view Field(std::string_view line, int n) {
     line.remove_prefix(tab + 1);
   }
   return line.substr(0, line.find('\t'));
-}
-
-std::string UpperAscii(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
 }
 
 // Lambert values under 1000 are kilometres; the test is strict and holds
@@ -139,10 +132,10 @@ void LineConverter::ReadInput(std::string_view line) {
       break;
     }
     case kMgrs:
-      point_.SetMGRS(UpperAscii(Field(line, 1)));
+      point_.SetMGRS(ascii::ToUpper(Field(line, 1)));
       break;
     case kIfbl:
-      point_.SetIFBL(UpperAscii(Field(line, 1)));
+      point_.SetIFBL(ascii::ToUpper(Field(line, 1)));
       break;
     case kDegrees:
       point_.SetLatitude(ReadNumber(Field(line, 1)));

@@ -7,7 +7,8 @@
 #include <string>
 #include <system_error>
 
-#include "core/RuntimeError.h"
+#include "support/RuntimeError.h"
+#include "support/Ascii.h"
 
 namespace koord {
 namespace {
@@ -19,7 +20,6 @@ const char* const kTooLarge = "Nombre trop grand";
 constexpr long kExponentCap = 100000;
 
 bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The parts of the number found in a field, without the skipped characters.
 struct NumberText {
@@ -48,17 +48,17 @@ NumberText Scan(std::string_view field) {
   NumberText n;
   std::size_t i = 0;
   if (at(i) == '+' || at(i) == '-') n.negative = s[i++] == '-';
-  while (IsDigit(at(i))) n.integer += s[i++];
+  while (ascii::IsDigit(at(i))) n.integer += s[i++];
   if (at(i) == '.') {
     ++i;
-    while (IsDigit(at(i))) n.fraction += s[i++];
+    while (ascii::IsDigit(at(i))) n.fraction += s[i++];
   }
   if (n.integer.empty() && n.fraction.empty()) return n;
   if (at(i) == 'E' || at(i) == 'e') {
     std::size_t j = i + 1;
     const bool negative = at(j) == '-';
     if (at(j) == '+' || at(j) == '-') ++j;
-    while (IsDigit(at(j))) n.exponent += s[j++];
+    while (ascii::IsDigit(at(j))) n.exponent += s[j++];
     n.exponentNegative = negative;
   }
   return n;
@@ -94,7 +94,7 @@ constexpr std::array<double, kExactDigits + 1> kExactPowersOfTen{
 // returns where they end.
 const char* ReadDigits(const char* p, const char* end, std::uint64_t& digits,
                        int& count) {
-  for (; p != end && IsDigit(*p); ++p) {
+  for (; p != end && ascii::IsDigit(*p); ++p) {
     if (++count > kExactDigits) return p;
     digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
   }

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/Checked.h"
+#include "support/Checked.h"
 
 namespace koord {
 namespace {

@@ -5,7 +5,7 @@
 #include <exception>
 #include <string_view>
 
-#include "core/RuntimeError.h"
+#include "support/RuntimeError.h"
 
 namespace koord::fuzz {
 

@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "core/IfblCode.h"
-#include "core/RuntimeError.h"
+#include "support/RuntimeError.h"
 #include "core/TransCoo.h"
 #include "engine/BatchConverter.h"
 #include "engine/LineConverter.h"

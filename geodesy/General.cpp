@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "core/Checked.h"
+#include "support/Checked.h"
 
 namespace koord::General {
 namespace {

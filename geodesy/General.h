@@ -6,7 +6,8 @@
 
 #include <cstdint>
 
-#include "core/Catalogue.h"
+#include "geodesy/Datum.h"
+#include "geodesy/Ellipsoid.h"
 
 namespace koord::General {
 

@@ -6,8 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/Checked.h"
-#include "core/RuntimeError.h"
+#include "support/Checked.h"
+#include "support/RuntimeError.h"
+#include "support/Ascii.h"
 
 namespace koord::IFBL {
 namespace {
@@ -54,18 +55,12 @@ std::vector<std::string_view> Characters(std::string_view text) {
 }
 
 bool IsDigit(std::string_view character) {
-  return character.size() == 1 && character[0] >= '0' && character[0] <= '9';
+  return character.size() == 1 && ascii::IsDigit(character[0]);
 }
 
 // Value of a one-character text: its digit, 0 for anything else.
 double DigitValue(std::string_view character) {
   return IsDigit(character) ? character[0] - '0' : 0.0;
-}
-
-void ToUpperAscii(std::string& text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
 }
 
 // Adds the offset (km) of the 1 km square named by the two characters; a
@@ -122,7 +117,7 @@ void IfblToLambert(std::string& code, double& X, double& Y,
     status = kRefusedCode;
     return;
   }
-  ToUpperAscii(code);  // in place: the character views stay valid
+  ascii::ToUpperInPlace(code);  // in place: the character views stay valid
   const std::size_t row =
       upper[0].size() == 1 ? kRows.find(upper[0][0]) : std::string_view::npos;
   if (row == std::string_view::npos) {

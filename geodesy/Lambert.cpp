@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "core/Checked.h"
-#include "core/RuntimeError.h"
+#include "support/Checked.h"
+#include "support/RuntimeError.h"
 #include "geodesy/General.h"
 
 namespace koord::Lambert {

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "core/Checked.h"
-#include "core/RuntimeError.h"
+#include "support/Checked.h"
+#include "support/RuntimeError.h"
 #include "geodesy/Utm.h"
 
 namespace koord::DMA {
@@ -115,7 +115,7 @@ void WriteFiveDigits(std::int64_t value, char* out) {
 // Reads a number as far as its text goes: leading blanks skipped, then an
 // optional sign, digits and a decimal fraction; an empty or unreadable
 // field is 0.
-double ReadNumber(std::string_view field) {
+double FieldNumber(std::string_view field) {
   const std::size_t start = field.find_first_not_of(' ');
   if (start == std::string_view::npos) return 0.0;
   field.remove_prefix(start);
@@ -278,7 +278,7 @@ void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a,
   const std::int16_t column = LetterNumber(mgrs[kColumnChar]);
   const std::int16_t row = LetterNumber(mgrs[kRowChar]);
   const double hemisphere = band < kLetterN ? -1.0 : 1.0;
-  zone = ToInt16(ReadNumber(Field(mgrs, kZoneField, kZoneWidth)));
+  zone = ToInt16(FieldNumber(Field(mgrs, kZoneField, kZoneWidth)));
 
   if (!IsBandLetter(mgrs[kBandChar]) ||
       (band == kLetterX && (zone == 32 || zone == 34 || zone == 36))) {
@@ -317,8 +317,8 @@ void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a,
   if (q < 0.0) q += kRowCycle;
   q = RoundAway(g + q);
 
-  easting = ReadNumber(Field(mgrs, kEastingField, kDigitsWidth)) + p;
-  northing = (ReadNumber(NorthingField(mgrs)) + q) * hemisphere;
+  easting = FieldNumber(Field(mgrs, kEastingField, kDigitsWidth)) + p;
+  northing = (FieldNumber(NorthingField(mgrs)) + q) * hemisphere;
   UtmToGeo(a, f, latitude, longitude, zone, northing, easting);
 
   const double tauLongitude = kCellTolerance / std::cos(latitude);

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/Catalogue.h"
-#include "core/Checked.h"
+#include "geodesy/Ellipsoid.h"
+#include "support/Checked.h"
 
 namespace koord::DMA {
 namespace {

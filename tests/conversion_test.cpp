@@ -12,7 +12,7 @@
 #include <cmath>
 #include <string>
 
-#include "core/RuntimeError.h"
+#include "support/RuntimeError.h"
 #include "core/TransCoo.h"
 #include "geodesy/Lambert.h"
 

@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "core/Catalogue.h"
-#include "core/RuntimeError.h"
+#include "support/RuntimeError.h"
 
 namespace {
 

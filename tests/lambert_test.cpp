@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "core/RuntimeError.h"
+#include "support/RuntimeError.h"
 #include "geodesy/General.h"
 
 namespace {

@@ -15,7 +15,7 @@
 #include <limits>
 #include <string>
 
-#include "core/RuntimeError.h"
+#include "support/RuntimeError.h"
 #include "geodesy/Utm.h"
 
 namespace koord::DMA {

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "core/RuntimeError.h"
+#include "support/RuntimeError.h"
 #include "engine/NumberReader.h"
 
 namespace {

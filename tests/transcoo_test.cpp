@@ -10,7 +10,7 @@
 #include "core/Dms.h"
 #include "core/IfblCode.h"
 #include "core/MgrsDigits.h"
-#include "core/RuntimeError.h"
+#include "support/RuntimeError.h"
 #include "core/TransCoo.h"
 
 namespace koord {

@@ -15,7 +15,7 @@
 #include <limits>
 
 #include "core/Catalogue.h"
-#include "core/RuntimeError.h"
+#include "support/RuntimeError.h"
 
 namespace koord::DMA {
 namespace {

@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "ui/MapRenderer.h"
-#include "ui/MapScale.h"
+#include "map/MapRenderer.h"
+#include "map/MapScale.h"
 
 namespace koord::ui {
 

@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include "support/Version.h"
+
 namespace koord::ui {
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QVBoxLayout>
 
-#include "ui/MapScale.h"
+#include "map/MapScale.h"
 #include "ui/MapView.h"
 
 namespace koord::ui {

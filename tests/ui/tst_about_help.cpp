@@ -4,6 +4,7 @@
 #include <QTextBrowser>
 #include <QtTest>
 
+#include "support/Version.h"
 #include "ui/HelpWindow.h"
 #include "ui/frmAbout.h"
 

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "ui/MapPng.h"
+#include "map/MapPng.h"
 
 namespace {
 

@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "tests/accuracy/Chain.h"
-#include "ui/MapData.h"
-#include "ui/MapRenderer.h"
-#include "ui/MapScale.h"
+#include "map/MapData.h"
+#include "map/MapRenderer.h"
+#include "map/MapScale.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/MapRenderer.h"
+#include "map/MapRenderer.h"
 
 #include <QColor>
 #include <QPainter>
@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/MapData.h"
-#include "ui/MapScale.h"
+#include "map/MapData.h"
+#include "map/MapScale.h"
 
 namespace koord::map {
 namespace {

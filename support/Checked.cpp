@@ -1,9 +1,9 @@
-#include "core/Checked.h"
+#include "support/Checked.h"
 
 #include <cmath>
 #include <limits>
 
-#include "core/RuntimeError.h"
+#include "support/RuntimeError.h"
 
 namespace koord {
 namespace {

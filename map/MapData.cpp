@@ -1,4 +1,4 @@
-#include "ui/MapData.h"
+#include "map/MapData.h"
 
 #include <QFile>
 #include <QtDebug>

@@ -1,10 +1,10 @@
-#include "ui/MapPng.h"
+#include "map/MapPng.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
 
-#include "ui/MapRenderer.h"
+#include "map/MapRenderer.h"
 
 namespace koord::map {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/MapScale.h"
+#include "map/MapScale.h"
 
 #include <cmath>
 
