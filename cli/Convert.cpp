@@ -43,13 +43,6 @@ void RefuseOutputOverInput(const Options& options) {
   }
 }
 
-LineConverter MakeConverter(const Options& options, bool onMap) {
-  LineConverter converter(options.choices, onMap);
-  // The options only give positions inside the tables.
-  converter.SelectPrecision();
-  return converter;
-}
-
 }  // namespace
 
 int ConvertToText(const Options& options) {
@@ -74,7 +67,7 @@ int ConvertToText(const Options& options) {
 }
 
 int PlotToMap(const Options& options) {
-  LineConverter converter = MakeConverter(options, true);
+  LineConverter converter(options.choices, RunOutput::Map);
   std::vector<MapPoint> points;
   int status = kAllConverted;
   ForEachInputLine(options.inputs, [&](std::uint64_t number,

@@ -47,56 +47,45 @@ const char* const kHelp =
 
 namespace {
 
-// Names of the kinds, by position of the kind lists.
-constexpr std::array<std::string_view, 4> kKinds{"lambert", "mgrs", "ifbl",
-                                                 "deg"};
-constexpr int kLambert = 0;
-constexpr int kMgrs = 1;
-constexpr int kIfbl = 2;
-// Datum codes, by position of the datum lists.
-constexpr std::array<std::string_view, 4> kDatums{"BEL72", "WGS84", "EUR-M",
-                                                  "NTF"};
-constexpr int kBel72 = 0;
-constexpr int kWgs84 = 1;
-// Precision words, by position of the precision tables.
-constexpr std::array<std::string_view, 5> kMgrsPrecisions{"1", "10", "100",
-                                                          "1000", "10000"};
-constexpr std::array<std::string_view, 3> kIfblPrecisions{"1x1", "4x4",
-                                                          "32x20"};
-// Default positions: 100 m and 1 x 1 km.
-constexpr int kMgrsDefaultPrecision = 2;
-constexpr int kIfblDefaultPrecision = 0;
-
-// Position of `word` (any case) in `names`; otherwise UsageError, its
-// message opened by `unknown`.
-template <std::size_t N>
-int Position(const std::array<std::string_view, N>& names,
-             const std::string& word, const std::string& unknown) {
+// The value whose name (any case) is `word` in a table; otherwise
+// UsageError, its message opened by `unknown` and listing the names.
+template <typename Entry, std::size_t N, typename Name>
+decltype(Entry::value) Lookup(const std::array<Entry, N>& table, Name name,
+                              const std::string& word, const std::string& unknown) {
   const std::string lower = ascii::ToLower(word);
-  for (std::size_t i = 0; i < N; ++i) {
-    if (ascii::ToLower(names[i]) == lower) return static_cast<int>(i);
+  for (const Entry& entry : table) {
+    if (ascii::ToLower(name(entry)) == lower) return entry.value;
   }
   std::string allowed;
   for (std::size_t i = 0; i < N; ++i) {
     allowed += i == 0 ? "" : (i + 1 == N ? " ou " : ", ");
-    allowed += names[i];
+    allowed += name(table[i]);
   }
   throw UsageError(unknown + " : « " + word + " » (" + allowed + ")");
 }
 
-int PrecisionPosition(int kind, const std::string& word) {
-  if (kind == kMgrs) {
-    return word.empty() ? kMgrsDefaultPrecision
-                        : Position(kMgrsPrecisions, word, "précision MGRS inconnue");
-  }
-  if (kind == kIfbl) {
-    return word.empty() ? kIfblDefaultPrecision
-                        : Position(kIfblPrecisions, word, "précision IFBL inconnue");
-  }
-  if (!word.empty()) {
+constexpr auto kCliName = [](const auto& entry) { return entry.cliName; };
+constexpr auto kCode = [](const DatumEntry& entry) { return entry.code; };
+
+CoordKind Kind(const std::string& word) {
+  return Lookup(kKindTable, kCliName, word, "type de coordonnées inconnu");
+}
+
+Datum DatumNamed(const std::string& word) {
+  return Lookup(kDatumTable, kCode, word, "datum inconnu");
+}
+
+void ReadPrecision(const std::string& word, BatchChoices& choices) {
+  if (word.empty()) return;
+  if (choices.coorDest == CoordKind::Mgrs) {
+    choices.mgrsPrecision =
+        Lookup(kMgrsPrecisionTable, kCliName, word, "précision MGRS inconnue");
+  } else if (choices.coorDest == CoordKind::Ifbl) {
+    choices.ifblPrecision =
+        Lookup(kIfblPrecisionTable, kCliName, word, "précision IFBL inconnue");
+  } else {
     throw UsageError("--precision ne vaut que pour --to mgrs ou --to ifbl");
   }
-  return 0;
 }
 
 char DecimalMark(const std::string& word) {
@@ -180,12 +169,13 @@ Options ParseOptions(int argc, const char* const* argv) {
   if (!mapSize.empty()) ReadMapSize(mapSize, options);
 
   BatchChoices& c = options.choices;
-  c.coorFrom = Position(kKinds, from, "type de coordonnées inconnu");
-  c.coorDest = Position(kKinds, to, "type de coordonnées inconnu");
-  c.datumFrom = Position(kDatums, datumFrom, "datum inconnu");
-  c.datumDest = datumTo.empty() ? (c.coorDest == kLambert ? kBel72 : kWgs84)
-                                : Position(kDatums, datumTo, "datum inconnu");
-  c.precision = PrecisionPosition(c.coorDest, precision);
+  c.coorFrom = Kind(from);
+  c.coorDest = Kind(to);
+  c.datumFrom = DatumNamed(datumFrom);
+  c.datumDest = datumTo.empty()
+                    ? (c.coorDest == CoordKind::Lambert ? Datum::Bel72 : Datum::Wgs84)
+                    : DatumNamed(datumTo);
+  ReadPrecision(precision, c);
   c.decimalMark = DecimalMark(mark);
   c.lineEnd = "\n";
   if (options.inputs.empty()) options.inputs.emplace_back("-");

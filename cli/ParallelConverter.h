@@ -1,33 +1,28 @@
 #pragma once
-// Converts koord-cli's lines on several threads, and hands the results back
+// Converts koord-cli's lines on several threads and hands the results back
 // in input order: the same bytes as one thread converting line after line.
 //
-// Lines are gathered into batches of a few thousand; each worker thread
-// converts whole batches with its own LineConverter, and the thread that
-// adds the lines writes each finished batch, oldest first. A fixed number
-// of batches circulates, so memory stays bounded whatever the input.
+// Lines are gathered into batches; each full batch is converted by a task
+// of its own (std::async) with its own LineConverter, and at most two
+// batches per thread are in flight: the oldest is handed back, in order,
+// before another starts. Memory stays bounded whatever the input.
 //
 //   ParallelConverter converter(choices, threads, onBatch);
 //   converter.Add(number, line, tooLong);   // for every line, in order
 //   converter.Finish();                     // the last batches
 //
-// With one thread, Add converts each batch itself when it is full.
+// With one thread, each batch is converted on the adding thread.
 
-#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
-#include <exception>
 #include <functional>
-#include <memory>
-#include <mutex>
+#include <future>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 #include "engine/BatchConverter.h"
-#include "engine/LineConverter.h"
 
 namespace koord::cli {
 
@@ -44,10 +39,6 @@ struct Batch {
   std::string output;    // one output line per input line, line ends included
   std::string messages;  // "koord-cli: ligne N: ..." of the refused lines
   bool refused = false;  // some line was refused
-  std::exception_ptr failure;  // an unexpected fault while converting
-  bool done = false;
-
-  void Clear();
 };
 
 class ParallelConverter {
@@ -55,11 +46,9 @@ class ParallelConverter {
   // Receives each converted batch, in input order, on the adding thread.
   using OnBatch = std::function<void(const Batch&)>;
 
-  // threads: the number of converting threads, at least 1. Raises
-  // RuntimeError when the choices' precision lies outside its table.
-  ParallelConverter(const BatchChoices& choices, unsigned threads,
-                    OnBatch onBatch);
-  // Stops the workers; batches not yet handed back are dropped.
+  // threads: the number of converting threads, at least 1.
+  ParallelConverter(const BatchChoices& choices, unsigned threads, OnBatch onBatch);
+  // Waits for the batches in flight; their results are dropped.
   ~ParallelConverter();
   ParallelConverter(const ParallelConverter&) = delete;
   ParallelConverter& operator=(const ParallelConverter&) = delete;
@@ -67,36 +56,22 @@ class ParallelConverter {
   // Adds the next line (numbered from 1 across the inputs).
   void Add(std::uint64_t number, std::string_view line, bool tooLong);
   // Converts what is left and hands back every batch; rethrows a fault
-  // raised on a worker.
+  // raised while converting.
   void Finish();
 
  private:
   void Submit();
-  // Hands back the oldest batch, waiting for it when `wait`; false when
-  // there was none to hand back.
-  bool HandBackOldest(bool wait);
-  Batch* FreeBatch();
-  void Work(LineConverter converter);
+  void HandBackOldest();
 
   const BatchChoices choices_;
-  // The converter of the adding thread, copied by each worker.
-  LineConverter converter_;
+  const std::size_t maxInFlight_;
   const OnBatch onBatch_;
-  std::vector<std::unique_ptr<Batch>> all_;
-  std::vector<Batch*> free_;
-  std::deque<Batch*> inOrder_;   // submitted, oldest first
-  std::deque<Batch*> pending_;   // submitted, not yet taken by a worker
-  Batch* filling_ = nullptr;
-  std::mutex mutex_;
-  std::condition_variable workToDo_;
-  std::condition_variable batchDone_;
-  bool stopping_ = false;
-  std::vector<std::thread> workers_;
+  Batch filling_;
+  std::deque<std::future<Batch>> inFlight_;  // oldest first
 };
 
 // Appends "koord-cli: ligne N: <reason>" and a line end to `messages`.
-void AppendRefusal(std::string& messages, std::uint64_t number,
-                   std::string_view reason);
+void AppendRefusal(std::string& messages, std::uint64_t number, std::string_view reason);
 
 // The number of converting threads: KOORD_THREADS when it holds a number
 // from 1 to 8, otherwise one per core, 8 at most.

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "core/Dms.h"
-#include "core/IfblCode.h"
 #include "core/MgrsDigits.h"
 #include "core/TransCoo.h"
 #include "geodesy/General.h"
@@ -26,27 +25,13 @@ bool Within(double value, double low, double high) {
   return value >= low && value <= high;
 }
 
-bool IsOneOf(char c, std::string_view letters) {
-  return letters.find(c) != std::string_view::npos;
-}
-
-// The letters that MGRS gives: the UTM bands, the eight column letters of
-// each zone's set and the twenty row letters. Any other letter would be read
-// as a square somewhere else (or, for the polar bands, north of 84 degrees).
-bool HasMgrsLetters(int zone, char band, char column, char row) {
-  constexpr std::string_view kColumns[3] = {"ABCDEFGH", "JKLMNPQR", "STUVWXYZ"};
-  constexpr std::string_view kRows = "ABCDEFGHJKLMNPQRSTUV";
-  return DMA::IsBandLetter(band) && IsOneOf(column, kColumns[(zone - 1) % 3]) &&
-         IsOneOf(row, kRows);
-}
-
-// Zone 01-60, band and square letters, ten digits.
+// Zone 01-60, three characters for the decoder to check as band and
+// square letters, ten digits.
 bool IsFullMgrsLayout(const std::string& text) {
   if (text.size() != 15) return false;
   if (!ascii::IsDigit(text[0]) || !ascii::IsDigit(text[1])) return false;
   const int zone = (text[0] - '0') * 10 + (text[1] - '0');
   if (zone < 1 || zone > 60) return false;
-  if (!HasMgrsLetters(zone, text[2], text[3], text[4])) return false;
   return std::all_of(text.begin() + 5, text.end(), ascii::IsDigit);
 }
 
@@ -165,6 +150,7 @@ void TransCoo::ConvertMgrs() {
   }
   northing_ = northing;
   easting_ = easting;
+  mgrsResult_ = DMA::MgrsStatus::Made;
   latitude_ = General::RadToDeg(latitude);
   longitude_ = General::RadToDeg(longitude);
   DmsBlock();
@@ -191,11 +177,12 @@ void TransCoo::ConvertIfbl() {
   IFBL::IfblToLambert(code, x, y, status);
   // A code that names no square of the grid (letters where digits go,
   // digits out of range) would otherwise land in some neighbouring square.
-  if (status != 0 || !IsIfblGridCode(code)) {
+  if (status != 0 || !IFBL::IsGridCode(code)) {
     error_ = kBadIfbl;
     return;
   }
   ifbl_ = code;
+  ifblInGrid_ = true;
   x_ = x;
   y_ = y;
   InverseLambertBlock();
@@ -253,15 +240,16 @@ void TransCoo::LambertBlock() {
 
 void TransCoo::FillIfbl() {
   if (!ComputeIfbl) return;
-  std::int32_t outsideGrid = 0;  // IFBL then keeps what Reset left
-  IFBL::LambertToIfbl(x_, y_, ifbl_, outsideGrid, IfblPrecision);
+  ifblInGrid_ = IFBL::InLetteredGrid(x_, y_);
+  std::int32_t outsideBounds = 0;  // IFBL then keeps what Reset left
+  IFBL::LambertToIfbl(x_, y_, ifbl_, outsideBounds, IfblPrecision);
 }
 
 void TransCoo::UtmBlock() {
   if (!ComputeUtm) return;
   const EllipsoidInUse ellipsoid = CurrentEllipsoid();
   std::int16_t zone = 0;  // visible only as the first characters of MGRS
-  DMA::GeoToUtm(ellipsoid.a, ellipsoid.f, General::DegToRad(latitude_),
+  mgrsResult_ = DMA::GeoToUtm(ellipsoid.a, ellipsoid.f, General::DegToRad(latitude_),
                 General::DegToRad(longitude_), zone, northing_, easting_, mgrs_,
                 ellipsoid.Number);
   CutMgrs(mgrs_, mgrsPrecision);

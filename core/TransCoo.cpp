@@ -57,6 +57,8 @@ void TransCoo::Reset() {
   origType_.clear();
   mgrs_.clear();
   ifbl_.clear();
+  mgrsResult_ = DMA::MgrsStatus::OutsideUtm;
+  ifblInGrid_ = false;
   x_ = y_ = 0;
   latitude_ = longitude_ = 0;
   northing_ = easting_ = 0;

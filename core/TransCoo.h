@@ -18,6 +18,7 @@
 #include <string_view>
 
 #include "core/Catalogue.h"
+#include "geodesy/Mgrs.h"
 
 namespace koord {
 
@@ -55,8 +56,9 @@ class TransCoo {
   void Conversion();
 
   // Empties Error, OrigType, MGRS and IFBL and zeroes X, Y, Latitude,
-  // Longitude, Northing and Easting. The DMS parts, the datum selections,
-  // the precisions and the catalogues stay.
+  // Longitude, Northing and Easting (MgrsResult and IfblInGrid follow the
+  // empty texts). The DMS parts, the datum selections, the precisions and
+  // the catalogues stay.
   void Reset();
 
   std::int16_t LatDmsDeg() const { return latDmsDeg_; }
@@ -97,6 +99,13 @@ class TransCoo {
   void SetIFBL(std::string_view code);
 
   const std::string& MGRS() const { return mgrs_; }
+  // What MGRS holds after a Conversion that set no Error: a reference (the
+  // input's, or one computed), or nothing (outside the UTM latitudes) or an
+  // error text of the UTM routines.
+  DMA::MgrsStatus MgrsResult() const { return mgrsResult_; }
+  // False when the point lies outside the lettered IFBL grid: IFBL then
+  // holds what Reset left, or a code that names no square ("N-13821").
+  bool IfblInGrid() const { return ifblInGrid_; }
   // Stores the reference without leading and trailing blanks.
   void SetMGRS(std::string_view reference);
 
@@ -157,6 +166,8 @@ class TransCoo {
   double y_ = 0;
   std::string mgrs_;
   std::string ifbl_;
+  DMA::MgrsStatus mgrsResult_ = DMA::MgrsStatus::OutsideUtm;
+  bool ifblInGrid_ = false;
   double latitude_ = 0;
   double longitude_ = 0;
   double northing_ = 0;

@@ -2,7 +2,6 @@
 
 #include <string_view>
 
-#include "support/RuntimeError.h"
 #include "engine/LineConverter.h"
 #include "engine/LineSplitter.h"
 
@@ -20,26 +19,15 @@ constexpr unsigned char kLastControlCode = 32;
 // output whatever the host.
 class Run {
  public:
-  Run(BatchHost& host, const BatchChoices& choices, bool onMap)
-      : host_(host), choices_(choices), onMap_(onMap),
-        converter_(choices, onMap) {}
-
-  // False when the user ended the run at a prompt.
-  bool SelectPrecision() {
-    try {
-      converter_.SelectPrecision();
-      return true;
-    } catch (const RuntimeError& fault) {
-      return AskContinue(fault.what());
-    }
-  }
+  Run(BatchHost& host, const BatchChoices& choices, RunOutput output)
+      : host_(host), choices_(choices), runOutput_(output), converter_(choices, output) {}
 
   bool Line(std::string_view line, bool tooLong) {
     const LineOutcome& outcome = converter_.Convert(line, tooLong);
     if (outcome.status == LineStatus::Fault && !AskContinue(outcome.text)) {
       return false;
     }
-    if (onMap_) {
+    if (runOutput_ == RunOutput::Map) {
       if (outcome.status == LineStatus::Converted) {
         host_.PlotPoint(outcome.x, outcome.y);
       }
@@ -71,7 +59,7 @@ class Run {
 
   BatchHost& host_;
   const BatchChoices& choices_;
-  const bool onMap_;
+  const RunOutput runOutput_;
   LineConverter converter_;
   std::string output_;
 };
@@ -90,12 +78,12 @@ std::string CloseInputText(BatchHost& host) {
 
 }  // namespace
 
-void Converti(BatchHost& host, const BatchChoices& choices, bool onMap) {
-  Run run(host, choices, onMap);
-  if (!run.SelectPrecision()) return;
+void Converti(BatchHost& host, const BatchChoices& choices, RunOutput output) {
+  Run run(host, choices, output);
   const std::string text = CloseInputText(host);
 
   host.SetBusy(true);
+  const bool onMap = output == RunOutput::Map;
   if (onMap) host.PrepareMap();
   LineSplitter lines;
   const auto onLine = [&run](std::string_view line, bool tooLong) {

@@ -5,26 +5,22 @@
 // The host gives what the converter needs of a window system through
 // BatchHost; everything else here runs without one.
 
-#include <array>
-#include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "engine/Choices.h"
+
 namespace koord {
 
-// The run's choices, as positions of the main window's lists.
+// The run's choices.
 struct BatchChoices {
-  // Input and output kinds: 0 Lambert 1972, 1 MGRS, 2 IFBL, 3 degrees.
-  int coorFrom = 0;
-  int coorDest = 1;
-  // Datums: 0 "BEL72", 1 "WGS84", 2 "EUR-M", 3 "NTF".
-  int datumFrom = 0;
-  int datumDest = 1;
-  // Position in the precision list; read through the table of the output
-  // kind (mgrsPrecValues for MGRS, ifblPrecValues for IFBL).
-  int precision = 2;
-  std::array<std::int32_t, 5> mgrsPrecValues{1, 10, 100, 1000, 10000};
-  std::array<std::int16_t, 3> ifblPrecValues{6, 4, 2};
+  CoordKind coorFrom = CoordKind::Lambert;
+  CoordKind coorDest = CoordKind::Mgrs;
+  Datum datumFrom = Datum::Bel72;
+  Datum datumDest = Datum::Wgs84;
+  // Read only for an output of their kind.
+  MgrsPrecision mgrsPrecision = MgrsPrecision::HundredMetres;
+  IfblPrecision ifblPrecision = IfblPrecision::Square1km;
   // Decimal mark of degree output.
   char decimalMark = '.';
   // Line end written after every output line.
@@ -50,7 +46,7 @@ class BatchHost {
   virtual void ShowMap() = 0;
 };
 
-// One run over the host's input text: text output (onMap false) or map.
-void Converti(BatchHost& host, const BatchChoices& choices, bool onMap);
+// One run over the host's input text, into output lines or onto the map.
+void Converti(BatchHost& host, const BatchChoices& choices, RunOutput output);
 
 }  // namespace koord

@@ -1,73 +1,58 @@
 #pragma once
 // Converts one line of the input text with one conversion object, for the
-// text output or for the map. Converti and koord-cli share it, so both give
+// output lines or for the map. Converti and koord-cli share it, so both give
 // the same text for the same line.
 //
-//   LineConverter converter(choices, /*onMap=*/false);
-//   converter.SelectPrecision();            // may raise RuntimeError
+//   LineConverter converter(choices, RunOutput::Text);
 //   const LineOutcome& r = converter.Convert("150000\t170000");
 //   // r.status == LineStatus::Converted, r.text == "31UFS..."
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "core/TransCoo.h"
 #include "engine/BatchConverter.h"
+#include "engine/Refusal.h"
 
 namespace koord {
 
-// Reasons given in place of an output, and the fault of a bad precision.
-inline constexpr std::string_view kMissingField = "Champ manquant";
-inline constexpr std::string_view kOutsideUtm =
-    "Hors des latitudes UTM (80° S à 84° N)";
-inline constexpr std::string_view kMgrsNotMade =
-    "Référence MGRS impossible à établir";
-inline constexpr std::string_view kOutsideIfbl = "Hors de la grille IFBL";
-inline constexpr std::string_view kUnknownDest =
-    "Type de coordonnées de destination inconnu";
-inline constexpr std::string_view kLineTooLong = "Ligne trop longue";
-inline constexpr std::string_view kBadPrecision =
-    "Indice hors limites : précision inconnue";
-
 enum class LineStatus {
   Blank,      // only blanks and tabs: an empty output line, no conversion
-  Converted,  // text holds the output fields (text mode); x, y the point
-  Refused,    // text holds why: the object's Error or a missing result
-  Fault,      // text holds the fault: a missing field, an overflow
+  Converted,  // text holds the output fields (text output); x, y the point
+  Refused,    // text holds why (reason)
+  Fault,      // text holds why (reason): a missing field or a run-time
+              // error, which the window asks about before going on
 };
 
 struct LineOutcome {
   LineStatus status = LineStatus::Blank;
+  // Why, when the line is refused or faulty.
+  Reason reason = Reason::Refused;
+  // The output fields, or the reason's text: what stands in the line's place.
   std::string text;
-  // The point to plot in map mode, Lambert 1972 metres.
+  // The point to plot on the map, Lambert 1972 metres.
   double x = 0;
   double y = 0;
 };
 
 class LineConverter {
  public:
-  // Selects the datums of the choices; a position outside 0..3 selects
-  // nothing and the object keeps its own ("EUR-M").
-  LineConverter(const BatchChoices& choices, bool onMap);
-
-  // Sets the MGRS or IFBL precision from its table. Raises RuntimeError
-  // when the precision position lies outside the table; the object then
-  // keeps its default (full MGRS reference, 1 x 1 km IFBL square).
-  void SelectPrecision();
+  // Selects the datums and the precision of the choices.
+  LineConverter(const BatchChoices& choices, RunOutput output);
 
   // Converts one line (without its line end); a line flagged tooLong is
   // refused unread. The outcome stays valid until the next call.
   const LineOutcome& Convert(std::string_view line, bool tooLong = false);
 
  private:
-  void ReadInput(std::string_view line);
+  bool ReadInput(std::string_view line);
   void ReadResult();
   void FormatOutput();
-  void Refuse(std::string_view reason);
+  void Refuse(Reason reason, std::string_view detail = {});
+  void Fail(Reason reason, std::string_view detail = {});
 
   const BatchChoices choices_;
-  const bool onMap_;
+  const RunOutput output_;
   TransCoo point_;
   LineOutcome outcome_;
 };

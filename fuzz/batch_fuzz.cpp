@@ -1,6 +1,6 @@
 // The batch converter on arbitrary text, with the run's choices (kinds,
-// datums, precision position, decimal mark, line end, text or map, and the
-// answers at the "Continuer?" prompt) taken from the first bytes.
+// datums, precisions, decimal mark, line end, text or map, and the answers
+// at the "Continuer?" prompt) taken from the first bytes.
 //
 // With every prompt answered Yes the output has exactly one line per input
 // line: empty for a blank line, otherwise either a coordinate of the output
@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/IfblCode.h"
+#include "geodesy/Ifbl.h"
 #include "support/RuntimeError.h"
 #include "core/TransCoo.h"
 #include "engine/BatchConverter.h"
@@ -34,23 +34,12 @@ using koord::fuzz::Require;
 
 // Longest input text tried.
 constexpr std::size_t kMaxInput = 1 << 14;
-// List positions tried: the four entries and one beyond each end.
-constexpr int kFirstPosition = -1;
-constexpr int kLastKindPosition = 4;
-constexpr int kLastPrecisionPosition = 5;
-// Positions of the kind lists.
-constexpr int kLambert = 0;
-constexpr int kMgrs = 1;
-constexpr int kIfbl = 2;
-constexpr int kDegrees = 3;
-// Digits per axis of an MGRS output by precision position (1 m to 10 km),
-// and with no precision set (the full reference).
+using koord::CoordKind;
+// Digits per axis of an MGRS output by precision (1 m to 10 km).
 constexpr std::array<std::size_t, 5> kMgrsDigits{5, 4, 3, 2, 1};
 constexpr std::size_t kFullMgrsDigits = 5;
-// Code length of an IFBL output by precision position, and with no
-// precision set (the 1 x 1 km square).
+// Code length of an IFBL output by precision (1 x 1 km to 32 x 20 km).
 constexpr std::array<std::size_t, 3> kIfblLength{6, 4, 2};
-constexpr std::size_t kFullIfblLength = 6;
 
 // The UTF-8 byte-order mark, skipped at the start of a text.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -64,7 +53,8 @@ constexpr double kKilometreLimit = 1000;
 constexpr double kMetresPerKilometre = 1000;
 
 // Reasons that hold digits without being coordinates.
-constexpr std::array<std::string_view, 1> kReasonsWithDigits{koord::kOutsideUtm};
+const std::array<std::string_view, 1> kReasonsWithDigits{
+    koord::ReasonText(koord::Reason::OutsideUtm)};
 
 // The host: a text in, a text out, a map that records its points, and the
 // prompt answered Yes, or No at the answer given.
@@ -204,34 +194,29 @@ const std::regex& MgrsOutput(std::size_t k) {
   return patterns[k];
 }
 
-template <typename Table>
-auto AtPosition(const Table& table, int position, typename Table::value_type outside) {
-  const bool inside = position >= 0 && position < static_cast<int>(table.size());
-  return inside ? table[static_cast<std::size_t>(position)] : outside;
-}
-
 // True when `out` is a well-formed coordinate of the output kind for the
 // input line `in`.
 bool IsConverted(const koord::BatchChoices& c, std::string_view in, const std::string& out) {
   switch (c.coorDest) {
-    case kLambert:
+    case CoordKind::Lambert:
       return std::regex_match(out, kLambertOutput);
-    case kDegrees:
+    case CoordKind::Degrees:
       return std::regex_match(out, DegreeOutput(c.decimalMark));
-    case kMgrs:
-      return c.coorFrom == kMgrs
-                 ? out == MgrsEcho(in)
-                 : std::regex_match(out, MgrsOutput(AtPosition(kMgrsDigits, c.precision,
-                                                               kFullMgrsDigits)));
-    case kIfbl:
+    case CoordKind::Mgrs: {
+      const auto digits =
+          kMgrsDigits[static_cast<std::size_t>(ListPosition(koord::kMgrsPrecisionTable, c.mgrsPrecision))];
+      return c.coorFrom == CoordKind::Mgrs ? out == MgrsEcho(in)
+                                           : std::regex_match(out, MgrsOutput(digits));
+    }
+    case CoordKind::Ifbl: {
+      const auto length =
+          kIfblLength[static_cast<std::size_t>(ListPosition(koord::kIfblPrecisionTable, c.ifblPrecision))];
       // Codes outside the lettered grid are refused, not shown.
-      return koord::IsIfblGridCode(out) &&
-             (c.coorFrom == kIfbl
-                  ? out == IfblEcho(in)
-                  : out.size() == AtPosition(kIfblLength, c.precision, kFullIfblLength));
-    default:
-      return false;
+      return koord::IFBL::IsGridCode(out) &&
+             (c.coorFrom == CoordKind::Ifbl ? out == IfblEcho(in) : out.size() == length);
+    }
   }
+  return false;
 }
 
 // A reason never shows a coordinate: no digits, but in the echo of a
@@ -250,7 +235,7 @@ bool IsReason(std::string_view out) {
 // number too large to read, or Lambert 1972 or degrees outside the accepted
 // ranges (bounds included; Lambert values under 1000 are kilometres).
 bool MustBeRefused(const koord::BatchChoices& c, std::string_view line) {
-  if (c.coorFrom != kLambert && c.coorFrom != kDegrees) return false;
+  if (c.coorFrom != CoordKind::Lambert && c.coorFrom != CoordKind::Degrees) return false;
   const std::size_t tab = line.find('\t');
   if (tab == std::string_view::npos) return true;
   const std::string_view second = line.substr(tab + 1);
@@ -262,7 +247,7 @@ bool MustBeRefused(const koord::BatchChoices& c, std::string_view line) {
   } catch (const koord::RuntimeError&) {
     return true;
   }
-  if (c.coorFrom == kDegrees) return !(a >= -kMaxLatitude && a <= kMaxLatitude &&
+  if (c.coorFrom == CoordKind::Degrees) return !(a >= -kMaxLatitude && a <= kMaxLatitude &&
                                        b >= -kMaxLongitude && b <= kMaxLongitude);
   if (a < kKilometreLimit) a *= kMetresPerKilometre;
   if (b < kKilometreLimit) b *= kMetresPerKilometre;
@@ -271,12 +256,15 @@ bool MustBeRefused(const koord::BatchChoices& c, std::string_view line) {
 
 koord::BatchChoices Choose(koord::fuzz::FuzzBytes& bytes) {
   koord::BatchChoices choices;
-  const auto position = [&bytes](int last) { return kFirstPosition + bytes.Pick(last - kFirstPosition + 1); };
-  choices.coorFrom = position(kLastKindPosition);
-  choices.coorDest = position(kLastKindPosition);
-  choices.datumFrom = position(kLastKindPosition);
-  choices.datumDest = position(kLastKindPosition);
-  choices.precision = position(kLastPrecisionPosition);
+  const auto pick = [&bytes](const auto& table) {
+    return table[static_cast<std::size_t>(bytes.Pick(static_cast<int>(table.size())))].value;
+  };
+  choices.coorFrom = pick(koord::kKindTable);
+  choices.coorDest = pick(koord::kKindTable);
+  choices.datumFrom = pick(koord::kDatumTable);
+  choices.datumDest = pick(koord::kDatumTable);
+  choices.mgrsPrecision = pick(koord::kMgrsPrecisionTable);
+  choices.ifblPrecision = pick(koord::kIfblPrecisionTable);
   choices.decimalMark = bytes.Pick(2) == 0 ? '.' : ',';
   choices.lineEnd = bytes.Pick(2) == 0 ? "\r\n" : "\n";
   return choices;
@@ -289,10 +277,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   koord::fuzz::FuzzBytes bytes(data, size);
   const koord::BatchChoices choices = Choose(bytes);
   const bool onMap = bytes.Pick(4) == 0;
+  const koord::RunOutput output = onMap ? koord::RunOutput::Map : koord::RunOutput::Text;
   // Mostly Yes at every prompt; sometimes No at the first, second or third.
   const int noAt = bytes.Pick(8) < 5 ? 0 : bytes.Between(1, 3);
   FuzzHost host(std::string(bytes.Rest()), noAt);
-  const bool returned = koord::fuzz::OnlyRuntimeError([&] { koord::Converti(host, choices, onMap); });
+  const bool returned = koord::fuzz::OnlyRuntimeError([&] { koord::Converti(host, choices, output); });
   Require(returned, "faults never leave Converti");
   Require(!host.Busy(), "the pointer is normal after the run");
   // The lines of the input box as the run left it, closing line break

@@ -14,7 +14,7 @@
 #include <regex>
 #include <string>
 
-#include "core/IfblCode.h"
+#include "geodesy/Ifbl.h"
 #include "fuzz/FuzzBytes.h"
 #include "fuzz/Invariant.h"
 #include "geodesy/Ifbl.h"
@@ -60,7 +60,7 @@ void CheckCodeToLambert(const std::string& text) {
   Require(std::isfinite(x) && std::isfinite(y), "a square centre is finite", code);
   Require(x >= kLowestX && x <= kHighestX && y >= kLowestY && y <= kHighestY,
           "a square centre lies at the grid", code);
-  if (!koord::IsIfblGridCode(code)) return;
+  if (!koord::IFBL::IsGridCode(code)) return;
 
   std::string back;
   std::int32_t backStatus = 0;

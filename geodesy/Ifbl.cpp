@@ -24,6 +24,9 @@ constexpr double kSubRows = 5.0;        // sub-rows per large square
 constexpr double kMaxX = 350000.0;      // accepted Lambert range, m
 constexpr double kMaxY = 270000.0;
 constexpr int kLastRowIndex = 11;       // letters A..M less I, north to south
+constexpr double kLastColumn = 9;       // columns 0..9, west to east
+constexpr char kSubColumns = '8';       // sub-columns 1..8 of a large square
+constexpr char kQuadrants = '4';        // quadrants 1..4, squares 1..4 in each
 constexpr int kLetterI = 8;             // row index that would give the letter I
 constexpr std::int32_t kRefusedCode = -1;
 constexpr std::int32_t kRefusedPoint = 1;
@@ -84,6 +87,21 @@ std::int16_t PairAt(std::int16_t i, std::int16_t j) {
   if (i < 0 || i >= kSide || j < 0 || j >= kSide) throw RuntimeError(kIndexError);
   return kPairs[i][j];
 }
+
+// Row (from the south, M = 0) and column of the large square holding a
+// point, as the grid arithmetic gives them: outside the lettered grid too.
+struct LargeSquare {
+  double rowFromSouth;
+  double column;
+};
+
+LargeSquare LargeSquareAt(double X, double Y) {
+  const double y = (Y - kOriginY) / kMetresPerKm;
+  const double x = (X - kOriginX) / kMetresPerKm;
+  return {std::floor(y / kRowHeight), std::floor(x / kColumnWidth)};
+}
+
+bool InRange(char c, char low, char high) { return c >= low && c <= high; }
 
 // Room for the longest code: a letter and four numbers of 16 bits.
 constexpr std::size_t kCodeRoom = 32;
@@ -153,8 +171,7 @@ void LambertToIfbl(double X, double Y, std::string& code,
   }
   const double y = (Y - kOriginY) / kMetresPerKm;
   const double x = (X - kOriginX) / kMetresPerKm;
-  const double rowFromSouth = std::floor(y / kRowHeight);
-  const double column = std::floor(x / kColumnWidth);
+  const auto [rowFromSouth, column] = LargeSquareAt(X, Y);
 
   std::int16_t g = ToInt16(kLastRowIndex - rowFromSouth);
   if (g >= kLetterI) ++g;
@@ -174,6 +191,28 @@ void LambertToIfbl(double X, double Y, std::string& code,
     }
   }
   code = result.View();
+}
+
+bool IsGridCode(std::string_view code) {
+  const std::size_t n = code.size();
+  if (n != 2 && n != 4 && n != 6) return false;
+  if (kRows.find(code[0]) == std::string_view::npos) return false;
+  if (!ascii::IsDigit(code[1])) return false;
+  const char lastSubRow = static_cast<char>('0' + kSubRows);
+  if (n >= 4 && !(InRange(code[2], '1', lastSubRow) && InRange(code[3], '1', kSubColumns))) {
+    return false;
+  }
+  if (n == 6 && !(InRange(code[4], '1', kQuadrants) && InRange(code[5], '1', kQuadrants))) {
+    return false;
+  }
+  return true;
+}
+
+bool InLetteredGrid(double X, double Y) {
+  if (!(0 <= X && X <= kMaxX) || !(0 <= Y && Y <= kMaxY)) return false;
+  const auto [rowFromSouth, column] = LargeSquareAt(X, Y);
+  return rowFromSouth >= 0 && rowFromSouth <= kLastRowIndex && column >= 0 &&
+         column <= kLastColumn;
 }
 
 }  // namespace koord::IFBL

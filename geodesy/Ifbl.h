@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace koord::IFBL {
 
@@ -21,5 +22,16 @@ void IfblToLambert(std::string& code, double& X, double& Y,
 // with status 1, leaving `code` alone; on acceptance status is not written.
 void LambertToIfbl(double X, double Y, std::string& code,
                    std::int32_t& status, std::int16_t precision);
+
+// True when `code` names a square of the lettered grid: a row letter of
+// "MLKJHGFEDCBA", a column digit, then for 4 and 6 characters a sub-row 1-5
+// and a sub-column 1-8, then for 6 a quadrant 1-4 and a square 1-4.
+bool IsGridCode(std::string_view code);
+
+// True when (X, Y) lies in a square of the lettered grid, rows M to A and
+// columns 0 to 9: LambertToIfbl then writes a code that IsGridCode accepts.
+// Elsewhere within its bounds it still writes one, such as "N-13821",
+// which names no square.
+bool InLetteredGrid(double X, double Y);
 
 }  // namespace koord::IFBL

@@ -36,14 +36,12 @@ constexpr std::size_t kNorthingField = 10;
 constexpr std::size_t kDigitsWidth = 5;
 
 // Letter numbers (A = 1).
-constexpr int kLetterI = 9;
 constexpr int kLetterN = 14;
-constexpr int kLetterO = 15;
 constexpr int kLetterV = 22;
 constexpr int kLetterX = 24;
 constexpr int kLetterZ = 26;
 constexpr int kLetterBase = 64;  // character code of the letter before A
-constexpr int kColumnsJ = 10;    // first column of sets 2 and 5 (J .. R)
+constexpr std::size_t kZoneSets = 6;  // zones take their letters in turns of six
 
 // Lettering scheme of each ellipsoid number 1..23; 0 has none.
 constexpr std::array<int, 24> kSchemeOf = {
@@ -66,9 +64,6 @@ constexpr std::int16_t kClarke1866 = 5;  // takes scheme 1 in zones 47..55
 
 // Row offset in metres by scheme (1, 2) and set parity (odd, even).
 constexpr double kRowOffset[2][2] = {{0.0, 1500000.0}, {1000000.0, 500000.0}};
-// First column letter number by set, modulo 3 (sets 1/4, 2/5, 3/6).
-constexpr std::array<std::int16_t, 3> kFirstColumn = {1, kColumnsJ, 19};
-
 const char* const kIndexError = "Indice hors limites";
 const char* const kTooShort = "Référence MGRS trop courte";
 
@@ -90,6 +85,20 @@ std::int32_t Truncate32(double x) { return ToInt32(std::trunc(x)); }
 char Letter(int number) {
   if (number < 1 || number > kLetterZ) throw RuntimeError(kIndexError);
   return static_cast<char>(kLetterBase + number);
+}
+
+// The letter at a position of a letter set.
+char LetterAt(std::string_view letters, std::int32_t position) {
+  if (position < 0 || static_cast<std::size_t>(position) >= letters.size()) {
+    throw RuntimeError(kIndexError);
+  }
+  return letters[static_cast<std::size_t>(position)];
+}
+
+// The set of a zone, 1 to 6 (zone 0 is in set 6).
+std::size_t ZoneSet(std::int16_t zone) {
+  const int sets = static_cast<int>(kZoneSets);
+  return static_cast<std::size_t>(((zone - 1) % sets + sets) % sets + 1);
 }
 
 // The zone as the last two characters of its decimal text, where a
@@ -180,7 +189,7 @@ void Refuse(std::string& mgrs, const char* text, double& latitude,
 
 }  // namespace
 
-void GeoToUtm(double a, double f, double latitude, double longitude,
+MgrsStatus GeoToUtm(double a, double f, double latitude, double longitude,
               std::int16_t& zone, double& northing, double& easting,
               std::string& mgrs, std::int16_t ellipsoidNumber) {
   const double degree = Degree();
@@ -190,7 +199,7 @@ void GeoToUtm(double a, double f, double latitude, double longitude,
     zone = 0;
     northing = 0.0;
     easting = 0.0;
-    return;
+    return MgrsStatus::OutsideUtm;
   }
   GeoToTm(a, f, latitude, longitude, zone, northing, easting, 0);
   const std::int16_t special = SpecialZone(latitude, longitude, zone);
@@ -198,13 +207,13 @@ void GeoToUtm(double a, double f, double latitude, double longitude,
     zone = special;
     GeoToTm(a, f, latitude, longitude, zone, northing, easting, 1);
   }
-  UtmToMgrs(zone, northing, easting, latitude, ellipsoidNumber, mgrs);
+  return UtmToMgrs(zone, northing, easting, latitude, ellipsoidNumber, mgrs);
 }
 
 void MgrsLetterSet(std::int16_t zone, std::int16_t& firstColumn,
                    double& rowOffset, std::int16_t ellipsoidNumber,
                    std::int32_t& refused) {
-  const int set = ((zone - 1) % 6 + 6) % 6 + 1;
+  const std::size_t set = ZoneSet(zone);
   const bool known = ellipsoidNumber >= 1 &&
                      ellipsoidNumber < static_cast<int>(kSchemeOf.size());
   int scheme = known ? kSchemeOf[static_cast<std::size_t>(ellipsoidNumber)] : 0;
@@ -213,11 +222,11 @@ void MgrsLetterSet(std::int16_t zone, std::int16_t& firstColumn,
       (ellipsoidNumber == kClarke1866 && zone >= 47 && zone <= 55)) {
     scheme = 1;
   }
-  firstColumn = kFirstColumn[static_cast<std::size_t>((set - 1) % 3)];
+  firstColumn = static_cast<std::int16_t>(ColumnLetters(zone).front() - kLetterBase);
   rowOffset = kRowOffset[scheme - 1][set % 2 == 0 ? 1 : 0];
 }
 
-void UtmToMgrs(std::int16_t zone, double northing, double easting,
+MgrsStatus UtmToMgrs(std::int16_t zone, double northing, double easting,
                double latitude, std::int16_t ellipsoidNumber,
                std::string& mgrs) {
   try {
@@ -227,7 +236,7 @@ void UtmToMgrs(std::int16_t zone, double northing, double easting,
     MgrsLetterSet(zone, firstColumn, rowOffset, ellipsoidNumber, refused);
     if (refused != 0) {
       mgrs = kMgrsNotValid;
-      return;
+      return MgrsStatus::NoLettering;
     }
     std::int16_t band = 0;
     double south = 0.0, north = 0.0, east = 0.0, west = 0.0;
@@ -237,36 +246,36 @@ void UtmToMgrs(std::int16_t zone, double northing, double easting,
     std::int32_t inCycle = n >= kRowCycle ? n % kRowCycle : n;
     inCycle -= ToInt32(rowOffset);
     if (inCycle < 0) inCycle += kRowCycle;
-    int row = Truncate32((inCycle + 0.1) / kSquare) + 1;
-    if (row >= kLetterI) ++row;
-    if (row >= kLetterO) ++row;
+    const std::int32_t row = Truncate32((inCycle + 0.1) / kSquare);
 
     std::int32_t e = ToInt32(RoundAway(easting));
     // The Norway cell of zone 31 ends at 3 degrees east, left of the
     // central meridian: its last metre stays in column D.
     if (e == kZoneCentre && zone == 31 && band == kLetterV) e = kZoneCentre - 1;
-    int column = Truncate32((e + 0.1) / kSquare) + firstColumn - 1;
-    if (firstColumn == kColumnsJ && column >= kLetterO) ++column;
+    const std::int32_t column = Truncate32((e + 0.1) / kSquare) - 1;
 
     std::array<char, kTextLength> text{};
     WriteZone(zone, text.data() + kZoneField);
     text[kBandChar] = Letter(band);
-    text[kColumnChar] = Letter(column);
-    text[kRowChar] = Letter(row);
+    text[kColumnChar] = LetterAt(ColumnLetters(zone), column);
+    text[kRowChar] = LetterAt(kRowLetters, row);
     WriteFiveDigits(std::int64_t{e} + kDigitCarrier,
                     text.data() + kEastingField);
     WriteFiveDigits(std::int64_t{n} + kDigitCarrier,
                     text.data() + kNorthingField);
     mgrs.assign(text.data(), text.size());
+    return MgrsStatus::Made;
   } catch (...) {
     mgrs = kUtmError;
+    return MgrsStatus::NotMade;
   }
 }
 
-bool IsBandLetter(char c) {
-  constexpr std::string_view kBandLetters = "CDEFGHJKLMNPQRSTUVWX";
-  return kBandLetters.find(c) != std::string_view::npos;
+std::string_view ColumnLetters(std::int16_t zone) {
+  return kColumnLetters[(ZoneSet(zone) - 1) % kColumnLetters.size()];
 }
+
+bool IsBandLetter(char c) { return kBandLetters.find(c) != std::string_view::npos; }
 
 void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a,
                double f, double& latitude, double& longitude,
@@ -275,12 +284,13 @@ void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a,
   refused = 0;
   if (mgrs.size() <= kRowChar) throw RuntimeError(kTooShort);
   const std::int16_t band = LetterNumber(mgrs[kBandChar]);
-  const std::int16_t column = LetterNumber(mgrs[kColumnChar]);
-  const std::int16_t row = LetterNumber(mgrs[kRowChar]);
   const double hemisphere = band < kLetterN ? -1.0 : 1.0;
   zone = ToInt16(FieldNumber(Field(mgrs, kZoneField, kZoneWidth)));
+  const std::size_t column = ColumnLetters(zone).find(mgrs[kColumnChar]);
+  const std::size_t row = kRowLetters.find(mgrs[kRowChar]);
 
-  if (!IsBandLetter(mgrs[kBandChar]) ||
+  if (!IsBandLetter(mgrs[kBandChar]) || column == std::string_view::npos ||
+      row == std::string_view::npos ||
       (band == kLetterX && (zone == 32 || zone == 34 || zone == 36))) {
     Refuse(mgrs, kInvalidMgrs, latitude, longitude, northing, easting, refused);
     return;
@@ -307,11 +317,8 @@ void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a,
   const double g = std::trunc(edgeNorthing / kSquare) * kSquare;
   const double m = g >= kRowCycle ? std::fmod(g, kRowCycle) : g;
 
-  double q = (row - 1) * kSquare + rowOffset;
-  double p = (column - firstColumn + 1) * kSquare;
-  if (firstColumn == kColumnsJ && column > kLetterO) p -= kSquare;
-  if (row > kLetterO) q -= kSquare;
-  if (row > kLetterI) q -= kSquare;
+  double q = static_cast<double>(row) * kSquare + rowOffset;
+  const double p = static_cast<double>(column + 1) * kSquare;
   if (RoundAway(q) >= kRowCycle) q -= kRowCycle;
   q = RoundAway(q) - m;
   if (q < 0.0) q += kRowCycle;

@@ -7,8 +7,10 @@
 // fixed English error texts in the text argument (and a flag for
 // MgrsToGeo), as other military grid software does.
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace koord::DMA {
 
@@ -19,10 +21,32 @@ inline constexpr const char* kInvalidMgrs = " INVALID MGRS  ";
 inline constexpr const char* kEllipsoidNA = " ELLIPSOID N/A  ";
 inline constexpr const char* kOutsideRange = " OUTSIDE RANGE ";
 
+// The letters of the 100 km squares, written once for the encoder and the
+// decoder. Rows: twenty letters, A to V without I and O, one per 100 km of
+// northing, in a cycle of 2 000 000 m.
+inline constexpr std::string_view kRowLetters = "ABCDEFGHJKLMNPQRSTUV";
+// Columns: eight letters per zone, west to east from easting 100 000 m;
+// zones 1, 4, 7 ... take the first run, 2, 5, 8 ... the second (O
+// skipped), 3, 6, 9 ... the third.
+inline constexpr std::array<std::string_view, 3> kColumnLetters{"ABCDEFGH", "JKLMNPQR",
+                                                                 "STUVWXYZ"};
+
+// The column letters of a zone (any zone number, 0 and negative included).
+std::string_view ColumnLetters(std::int16_t zone);
+
+// What the text of GeoToUtm and UtmToMgrs holds, so that callers need not
+// recognise the error texts.
+enum class MgrsStatus {
+  Made,           // a 15-character reference
+  OutsideUtm,     // empty: the latitude lies outside -80..84 degrees
+  NoLettering,    // kMgrsNotValid: the ellipsoid has no MGRS lettering
+  NotMade,        // kUtmError: the position has no reference (a fault)
+};
+
 // UTM position of a point and its 15-character MGRS text. Outside the UTM
 // latitude range (-80..84 degrees) the text is empty and zone, northing and
 // easting are 0. Applies the Norway and Svalbard zones.
-void GeoToUtm(double a, double f, double latitude, double longitude,
+MgrsStatus GeoToUtm(double a, double f, double latitude, double longitude,
               std::int16_t& zone, double& northing, double& easting,
               std::string& mgrs, std::int16_t ellipsoidNumber);
 
@@ -33,18 +57,18 @@ void MgrsLetterSet(std::int16_t zone, std::int16_t& firstColumn,
                    std::int32_t& refused);
 
 // Writes the 15-character text, or an error text; never throws.
-void UtmToMgrs(std::int16_t zone, double northing, double easting,
+MgrsStatus UtmToMgrs(std::int16_t zone, double northing, double easting,
                double latitude, std::int16_t ellipsoidNumber,
                std::string& mgrs);
 
-// The twenty latitude bands, C to X without I and O. Any other letter would
+// One of the twenty latitude bands (kBandLetters). Any other letter would
 // place the cell below 80 degrees south or beyond the pole.
 bool IsBandLetter(char c);
 
 // Decodes a full 15-character text. On refusal (a letter that is no UTM
-// band; band X with zone 32, 34 or 36; no lettering; the point outside its
-// band and zone) refused becomes 1 and the text is overwritten with an
-// error text. The northing comes back non-negative, false northing included.
+// band, no column letter of the zone or no row letter; band X with zone 32,
+// 34 or 36; no lettering; the point outside its band and zone) refused
+// becomes 1 and the text is overwritten with an error text. The northing comes back non-negative, false northing included.
 void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a,
                double f, double& latitude, double& longitude,
                std::int16_t& zone, double& northing, double& easting,

@@ -5,6 +5,7 @@
 
 #include "geodesy/Ellipsoid.h"
 #include "support/Checked.h"
+#include "support/RuntimeError.h"
 
 namespace koord::DMA {
 namespace {
@@ -19,17 +20,17 @@ constexpr int kFirstZone = 1;
 constexpr int kLastZone = 60;
 constexpr int kFootpointIterations = 5;  // fixed count, enough at UTM latitudes
 
-// Latitude band letter numbers (A = 1).
-constexpr int kBandC = 3;         // first band, from 80 degrees south
-constexpr int kBandI = 9;         // letter skipped
+// Latitude band letter numbers (A = 1) that the cell rules name.
 constexpr int kBandM = 13;        // last band of the southern hemisphere
 constexpr int kBandN = 14;        // first band of the northern hemisphere
-constexpr int kBandO = 15;        // letter skipped
 constexpr int kBandV = 22;        // 56 to 64 degrees north, Norway exception
 constexpr int kBandX = 24;        // last band, 72 to 84 degrees north
 constexpr int kBandHeight = 8;    // degrees
 constexpr int kBandXHeight = 12;  // degrees
 constexpr int kSouthEdge = 80;    // degrees south where band C begins
+constexpr int kLetterBase = 64;   // character code of the letter before A
+
+const char* const kIndexError = "Indice hors limites";
 
 // Quantities of the ellipsoid that both projections need.
 struct Shape {
@@ -106,17 +107,34 @@ std::int16_t ZoneOf(double longitude) {
   return static_cast<std::int16_t>(std::clamp(zone, kFirstZone, kLastZone));
 }
 
+// Letter number of the band at a position in kBandLetters.
+std::int16_t BandNumber(int position) {
+  if (position < 0 || position >= static_cast<int>(kBandLetters.size())) {
+    throw RuntimeError(kIndexError);
+  }
+  return static_cast<std::int16_t>(kBandLetters[static_cast<std::size_t>(position)] -
+                                   kLetterBase);
+}
+
+// Position in kBandLetters of a band letter number.
+int BandPosition(std::int16_t band) {
+  const std::size_t position =
+      band > 0 ? kBandLetters.find(static_cast<char>(band + kLetterBase)) : std::string_view::npos;
+  if (position == std::string_view::npos) throw RuntimeError(kIndexError);
+  return static_cast<int>(position);
+}
+
+// Bands count from 80 degrees south, truncated toward zero; above 80
+// degrees north the last band, X, goes on to the pole.
 std::int16_t BandOf(double latitude) {
   const double degree = Degree();
-  int band = ToInt16(std::trunc((kSouthEdge * degree + latitude) /
-                                (kBandHeight * degree))) +
-             kBandC;
-  if (band >= kBandI) ++band;
-  if (band >= kBandO) ++band;
-  band = std::min(band, kBandX);
+  const int position =
+      ToInt16(std::trunc((kSouthEdge * degree + latitude) / (kBandHeight * degree)));
+  std::int16_t band =
+      BandNumber(std::min(position, static_cast<int>(kBandLetters.size()) - 1));
   // The equator belongs to the northern hemisphere.
   if (band == kBandM && latitude == 0.0) band = kBandN;
-  return static_cast<std::int16_t>(band);
+  return band;
 }
 
 }  // namespace
@@ -288,10 +306,7 @@ void BandLimits(std::int16_t& band, double latitude, std::int16_t zone,
   if (band == 0) band = BandOf(latitude);
   const double degree = Degree();
 
-  int southDegrees = (band - kBandC) * kBandHeight - kSouthEdge;
-  if (band >= kBandI) southDegrees -= kBandHeight;
-  if (band >= kBandO) southDegrees -= kBandHeight;
-  south = southDegrees * degree;
+  south = (BandPosition(band) * kBandHeight - kSouthEdge) * degree;
   north = south + (band == kBandX ? kBandXHeight : kBandHeight) * degree;
 
   const double centre = CentralMeridian(zone);

@@ -8,6 +8,7 @@
 // A floating-point fault raises RuntimeError at once.
 
 #include <cstdint>
+#include <string_view>
 
 namespace koord::DMA {
 
@@ -35,6 +36,10 @@ void GeoToTm(double a, double f, double latitude, double longitude,
 // it is replaced by its absolute value in the caller's variable.
 void UtmToGeo(double a, double f, double& latitude, double& longitude,
               std::int16_t zone, double& northing, double easting);
+
+// The twenty latitude bands, 8 degrees each from 80 degrees south (X, the
+// last, 12 degrees): C to X without I and O.
+inline constexpr std::string_view kBandLetters = "CDEFGHJKLMNPQRSTUVWX";
 
 // Latitude band (letter number, C = 3 .. X = 24; 0 asks for it to be
 // derived from the latitude and written back) and the limits, in radians,

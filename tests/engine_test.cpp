@@ -23,13 +23,15 @@ namespace {
 
 using koord::BatchChoices;
 
-// List positions.
-constexpr int kLambert = 0;
-constexpr int kMgrs = 1;
-constexpr int kIfbl = 2;
-constexpr int kDegrees = 3;
-constexpr int kBel72 = 0;
-constexpr int kWgs84 = 1;
+using koord::CoordKind;
+using koord::Datum;
+using koord::RunOutput;
+constexpr CoordKind kLambert = CoordKind::Lambert;
+constexpr CoordKind kMgrs = CoordKind::Mgrs;
+constexpr CoordKind kIfbl = CoordKind::Ifbl;
+constexpr CoordKind kDegrees = CoordKind::Degrees;
+constexpr Datum kBel72 = Datum::Bel72;
+constexpr Datum kWgs84 = Datum::Wgs84;
 
 struct Point {
   double x;
@@ -76,20 +78,22 @@ class FakeHost : public koord::BatchHost {
   int mapShows = 0;
 };
 
-BatchChoices Choices(int from, int dest, int datumFrom, int datumDest,
+// precision: the position in the precision list of the output kind.
+BatchChoices Choices(CoordKind from, CoordKind dest, Datum datumFrom, Datum datumDest,
                      int precision = 0) {
   BatchChoices c;
   c.coorFrom = from;
   c.coorDest = dest;
   c.datumFrom = datumFrom;
   c.datumDest = datumDest;
-  c.precision = precision;
+  if (dest == kMgrs) c.mgrsPrecision = *AtListPosition(koord::kMgrsPrecisionTable, precision);
+  if (dest == kIfbl) c.ifblPrecision = *AtListPosition(koord::kIfblPrecisionTable, precision);
   return c;
 }
 
 std::string Convert(const std::string& input, const BatchChoices& choices) {
   FakeHost host(input);
-  koord::Converti(host, choices, false);
+  koord::Converti(host, choices, RunOutput::Text);
   EXPECT_TRUE(host.prompts.empty()) << host.prompts.front();
   return host.output;
 }
@@ -100,7 +104,7 @@ std::string Prompt(std::string_view description) {
 
 TEST(Converti, WorkedExampleClosesTheInputAndAppliesTheKilometreRule) {
   FakeHost host("150000\t170000\r\n150\t170");
-  koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), false);
+  koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), RunOutput::Text);
   EXPECT_EQ(host.input, "150000\t170000\r\n150\t170\r\n");
   EXPECT_EQ(host.output, "150000\t170000\r\n150000\t170000\r\n");
   EXPECT_EQ(host.busy, (std::vector<bool>{true, false}));
@@ -111,7 +115,7 @@ TEST(Converti, WorkedExampleClosesTheInputAndAppliesTheKilometreRule) {
 TEST(Converti, OutputIsAppendedOnceForAWholeRun) {
   FakeHost host("150000\t170000\n");
   host.output = "earlier run\r\n";
-  koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), false);
+  koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), RunOutput::Text);
   EXPECT_EQ(host.output, "earlier run\r\n150000\t170000\r\n");
   EXPECT_EQ(host.appends, 1);
 }
@@ -133,7 +137,7 @@ TEST(Converti, KilometreRuleOnTheMapWithoutConversion) {
   std::string input;
   for (const KilometreCase& c : cases) input += std::string(c.line) + "\r\n";
   FakeHost host(input);
-  koord::Converti(host, Choices(kLambert, kMgrs, kBel72, kWgs84, 2), true);
+  koord::Converti(host, Choices(kLambert, kMgrs, kBel72, kWgs84, 2), RunOutput::Map);
   ASSERT_EQ(host.points.size(), std::size(cases));
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     EXPECT_EQ(host.points[i].x, cases[i].expected.x) << cases[i].line;
@@ -147,7 +151,7 @@ TEST(Converti, KilometreRuleOnTheMapWithoutConversion) {
 TEST(Converti, MapModeDrawsConvertedPointsAndSkipsRefusedOnes) {
   // E53711 is the square centred on (186512, 169680); XX is no square.
   FakeHost host("E5.37.11\nXX\ne53711\n");
-  koord::Converti(host, Choices(kIfbl, kMgrs, kBel72, kWgs84, 2), true);
+  koord::Converti(host, Choices(kIfbl, kMgrs, kBel72, kWgs84, 2), RunOutput::Map);
   ASSERT_EQ(host.points.size(), 2u);
   for (const Point& p : host.points) {
     EXPECT_NEAR(p.x, 186512, 1e-6);  // metres
@@ -248,11 +252,6 @@ TEST(Converti, RefusedPointsShowWhyInsteadOfAResult) {
       // Inside the Lambert range but south-west of the lettered grid.
       {"1000\t10000\n", Choices(kLambert, kIfbl, kBel72, kBel72, 0),
        "Hors de la grille IFBL\r\n"},
-      // Positions outside the lists.
-      {"1\t2\n", Choices(-1, kLambert, kBel72, kBel72),
-       "Type de coordonnées originales inconnu\r\n"},
-      {"150000\t170000\n", Choices(kLambert, 7, kBel72, kBel72),
-       "Type de coordonnées de destination inconnu\r\n"},
   };
   for (const RefusalCase& c : cases) {
     EXPECT_EQ(Convert(std::string(c.input), c.choices), c.expected) << c.input;
@@ -267,7 +266,7 @@ TEST(Converti, BlankLinesGiveEmptyLinesWithoutPrompt) {
 
 TEST(Converti, EmptyInputConvertsNothing) {
   FakeHost host("");
-  koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), false);
+  koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), RunOutput::Text);
   EXPECT_EQ(host.output, "");
   EXPECT_EQ(host.input, "");
   EXPECT_EQ(host.inputWrites, 0);
@@ -277,7 +276,7 @@ TEST(Converti, EmptyInputConvertsNothing) {
 TEST(Converti, LastLineIsConvertedWhateverItEndsWith) {
   // Ending in a blank: no closing line break added, the line still counts.
   FakeHost host("150\t170\n150\t170 ");
-  koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), false);
+  koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), RunOutput::Text);
   EXPECT_EQ(host.inputWrites, 0);
   EXPECT_EQ(host.output, "150000\t170000\r\n150000\t170000\r\n");
   // A rest of blanks and tabs is not a line.
@@ -300,7 +299,7 @@ TEST(Converti, EveryLineEndCutsLines) {
 
 TEST(Converti, MissingFieldPromptsOnceAndYesKeepsTheLine) {
   FakeHost host("150\t170\n150\n151\t171\n", {true});
-  koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), false);
+  koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), RunOutput::Text);
   EXPECT_EQ(host.prompts, (std::vector<std::string>{Prompt("Champ manquant")}));
   EXPECT_EQ(host.output,
             "150000\t170000\r\nChamp manquant\r\n151000\t171000\r\n");
@@ -310,7 +309,7 @@ TEST(Converti, MissingFieldPromptsOnceAndYesKeepsTheLine) {
 
 TEST(Converti, NoEndsTheRunAtOnce) {
   FakeHost host("150\t170\n1e999\t170\n151\t171\n", {false});
-  koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), false);
+  koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), RunOutput::Text);
   EXPECT_EQ(host.prompts, (std::vector<std::string>{Prompt("Nombre trop grand")}));
   EXPECT_EQ(host.output, "150000\t170000\r\n");
   EXPECT_EQ(host.busy, (std::vector<bool>{true, false}));
@@ -318,7 +317,7 @@ TEST(Converti, NoEndsTheRunAtOnce) {
 
 TEST(Converti, NoInMapModeDoesNotShowTheMap) {
   FakeHost host("150\t170\n\t\t\n150\n151\t171\n", {false});
-  koord::Converti(host, Choices(kLambert, kMgrs, kBel72, kWgs84, 2), true);
+  koord::Converti(host, Choices(kLambert, kMgrs, kBel72, kWgs84, 2), RunOutput::Map);
   EXPECT_EQ(host.prompts.size(), 1u);  // the blank line raised none
   EXPECT_EQ(host.points.size(), 1u);
   EXPECT_EQ(host.mapShows, 0);
@@ -326,23 +325,11 @@ TEST(Converti, NoInMapModeDoesNotShowTheMap) {
 
 TEST(Converti, MgrsInputNeedsOneFieldDegreesTwo) {
   FakeHost host("31UES9506734013\n50.85\n", {true});
-  koord::Converti(host, Choices(kMgrs, kMgrs, kWgs84, kWgs84, 0), false);
+  koord::Converti(host, Choices(kMgrs, kMgrs, kWgs84, kWgs84, 0), RunOutput::Text);
   EXPECT_TRUE(host.prompts.empty());
   FakeHost degrees("50.85\n", {true});
-  koord::Converti(degrees, Choices(kDegrees, kMgrs, kWgs84, kWgs84, 0), false);
+  koord::Converti(degrees, Choices(kDegrees, kMgrs, kWgs84, kWgs84, 0), RunOutput::Text);
   EXPECT_EQ(degrees.prompts.size(), 1u);
-}
-
-TEST(Converti, PrecisionOutsideItsTableIsAFault) {
-  const BatchChoices choices = Choices(kDegrees, kMgrs, kWgs84, kWgs84, 5);
-  FakeHost no("50.85\t4.3505\n", {false});
-  koord::Converti(no, choices, false);
-  EXPECT_EQ(no.prompts, (std::vector<std::string>{Prompt(koord::kBadPrecision)}));
-  EXPECT_EQ(no.output, "");
-  // After Yes the object keeps its default: the full reference.
-  FakeHost yes("50.85\t4.3505\n", {true});
-  koord::Converti(yes, choices, false);
-  EXPECT_EQ(yes.output, "31UES9506734013\r\n");
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 #include "core/Catalogue.h"
 #include "core/Dms.h"
-#include "core/IfblCode.h"
+#include "geodesy/Ifbl.h"
 #include "core/MgrsDigits.h"
 #include "support/RuntimeError.h"
 #include "core/TransCoo.h"
@@ -250,7 +250,7 @@ TEST(IfblCode, GridCodes) {
       {"N-13821", false}, {"", false},
   };
   for (const auto& row : rows) {
-    EXPECT_EQ(IsIfblGridCode(row.code), row.valid) << row.code;
+    EXPECT_EQ(IFBL::IsGridCode(row.code), row.valid) << row.code;
   }
 }
 

@@ -1,61 +1,101 @@
 #include "ui/Choices.h"
 
 namespace koord::ui {
+namespace {
 
-QStringList KindEntries() {
-  return {QStringLiteral("Lambert belge 1972"), QStringLiteral("UTM alphanumérique (MGRS)"),
-          QStringLiteral("IFBL"), QStringLiteral("Degrés décimaux Greenwich")};
+QString KindLabel(CoordKind kind) {
+  switch (kind) {
+    case CoordKind::Lambert: return QStringLiteral("Lambert belge 1972");
+    case CoordKind::Mgrs: return QStringLiteral("UTM alphanumérique (MGRS)");
+    case CoordKind::Ifbl: return QStringLiteral("IFBL");
+    case CoordKind::Degrees: return QStringLiteral("Degrés décimaux Greenwich");
+  }
+  return {};
 }
 
-QStringList DatumEntries() {
-  return {QStringLiteral("Lambert 1972"), QStringLiteral("WGS84"),
-          QStringLiteral("European 1950"), QStringLiteral("NTF (France)")};
+QString DatumLabel(Datum datum) {
+  switch (datum) {
+    case Datum::Bel72: return QStringLiteral("Lambert 1972");
+    case Datum::Wgs84: return QStringLiteral("WGS84");
+    case Datum::Eur50: return QStringLiteral("European 1950");
+    case Datum::Ntf: return QStringLiteral("NTF (France)");
+  }
+  return {};
 }
 
-QStringList PrecisionEntries(int destKind) {
+QString MgrsPrecisionLabel(MgrsPrecision precision) {
+  switch (precision) {
+    case MgrsPrecision::Metre: return QStringLiteral("1 m");
+    case MgrsPrecision::TenMetres: return QStringLiteral("10 m");
+    case MgrsPrecision::HundredMetres: return QStringLiteral("100 m");
+    case MgrsPrecision::Kilometre: return QStringLiteral("1 km");
+    case MgrsPrecision::TenKilometres: return QStringLiteral("10 km");
+  }
+  return {};
+}
+
+QString IfblPrecisionLabel(IfblPrecision precision) {
+  switch (precision) {
+    case IfblPrecision::Square1km: return QStringLiteral("1 x 1 km");
+    case IfblPrecision::Square4km: return QStringLiteral("4 x 4 km");
+    case IfblPrecision::Square32x20km: return QStringLiteral("32 x 20 km");
+  }
+  return {};
+}
+
+// The labels of a table's values, in list order.
+template <typename Entry, std::size_t N, typename Label>
+QStringList Labels(const std::array<Entry, N>& table, Label label) {
+  QStringList labels;
+  for (const Entry& entry : table) labels << label(entry.value);
+  return labels;
+}
+
+}  // namespace
+
+QStringList KindEntries() { return Labels(kKindTable, KindLabel); }
+
+QStringList DatumEntries() { return Labels(kDatumTable, DatumLabel); }
+
+QStringList PrecisionEntries(CoordKind destKind) {
   switch (destKind) {
-    case kMgrs:
-      return {QStringLiteral("1 m"), QStringLiteral("10 m"), QStringLiteral("100 m"),
-              QStringLiteral("1 km"), QStringLiteral("10 km")};
-    case kIfbl:
-      return {QStringLiteral("1 x 1 km"), QStringLiteral("4 x 4 km"),
-              QStringLiteral("32 x 20 km")};
-    default:
-      return {};
+    case CoordKind::Mgrs: return Labels(kMgrsPrecisionTable, MgrsPrecisionLabel);
+    case CoordKind::Ifbl: return Labels(kIfblPrecisionTable, IfblPrecisionLabel);
+    default: return {};
   }
 }
 
-int DefaultPrecision(int destKind) {
-  // "100 m" for MGRS, "1 x 1 km" for IFBL.
-  return destKind == kMgrs ? 2 : 0;
+int DefaultPrecision(CoordKind destKind) {
+  return destKind == CoordKind::Mgrs
+             ? ListPosition(kMgrsPrecisionTable, MgrsPrecision::HundredMetres)
+             : ListPosition(kIfblPrecisionTable, IfblPrecision::Square1km);
 }
 
-std::optional<int> InputDatumFor(int fromKind) {
-  if (fromKind == kLambert) return kDatumBel72;
+std::optional<Datum> InputDatumFor(CoordKind fromKind) {
+  if (fromKind == CoordKind::Lambert) return Datum::Bel72;
   return std::nullopt;
 }
 
-std::optional<int> OutputDatumFor(int destKind) {
-  if (destKind == kLambert) return kDatumBel72;
-  if (destKind == kMgrs) return kDatumWgs84;
+std::optional<Datum> OutputDatumFor(CoordKind destKind) {
+  if (destKind == CoordKind::Lambert) return Datum::Bel72;
+  if (destKind == CoordKind::Mgrs) return Datum::Wgs84;
   return std::nullopt;
 }
 
-QString InputExample(int fromKind) {
+QString InputExample(CoordKind fromKind) {
   switch (fromKind) {
-    case kLambert:
+    case CoordKind::Lambert:
       return QStringLiteral("Un point par ligne : X, tabulation, Y (en mètres ou en km)\n"
                             "par exemple\n150000\t170000\n150,5\t170");
-    case kMgrs:
+    case CoordKind::Mgrs:
       return QStringLiteral("Une référence MGRS par ligne, par exemple\n31UES9637232970");
-    case kIfbl:
+    case CoordKind::Ifbl:
       return QStringLiteral("Un carré IFBL par ligne, par exemple\nE4\nE435\nE43522");
-    case kDegrees:
+    case CoordKind::Degrees:
       return QStringLiteral("Un point par ligne : latitude, tabulation, longitude\n"
                             "par exemple\n50,84096\t4,36749");
-    default:
-      return {};
   }
+  return {};
 }
 
 }  // namespace koord::ui

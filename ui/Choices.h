@@ -1,18 +1,17 @@
 #pragma once
 // The entries of the main window's lists and the rules that tie them
-// together, apart from any widget.
+// together, apart from any widget. The lists hold the run's choices in the
+// order of their tables (engine/Choices.h): an entry's position is its
+// value's list position.
 
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
-namespace koord::ui {
+#include "engine/Choices.h"
 
-// Positions of the kind lists (input and output).
-enum KindPosition { kLambert = 0, kMgrs = 1, kIfbl = 2, kDegrees = 3 };
-// Positions of the datum lists.
-enum DatumPosition { kDatumBel72 = 0, kDatumWgs84 = 1, kDatumEur50 = 2, kDatumNtf = 3 };
+namespace koord::ui {
 
 // "Lambert belge 1972", "UTM alphanumérique (MGRS)", "IFBL",
 // "Degrés décimaux Greenwich".
@@ -22,15 +21,15 @@ QStringList DatumEntries();
 
 // The precision entries offered for an output kind (none for Lambert and
 // degrees, which have no precision choice) and the one selected at first.
-QStringList PrecisionEntries(int destKind);
-int DefaultPrecision(int destKind);
+QStringList PrecisionEntries(CoordKind destKind);
+int DefaultPrecision(CoordKind destKind);
 
 // The datum that choosing a kind selects as a starting choice, if any:
 // Lambert goes with the Belgian datum on both sides, MGRS output with WGS84.
-std::optional<int> InputDatumFor(int fromKind);
-std::optional<int> OutputDatumFor(int destKind);
+std::optional<Datum> InputDatumFor(CoordKind fromKind);
+std::optional<Datum> OutputDatumFor(CoordKind destKind);
 
 // An example line of the input kind, shown in the empty input box.
-QString InputExample(int fromKind);
+QString InputExample(CoordKind fromKind);
 
 }  // namespace koord::ui

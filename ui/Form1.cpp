@@ -268,27 +268,35 @@ void Form1::Form_Load() {
     cmbDatumFrom->addItems(DatumEntries());
     cmbDatumDest->addItems(DatumEntries());
   }
-  cmbCoorFrom_Click(kLambert);
-  cmbCoorDest->setCurrentIndex(kMgrs);
-  cmbDatumFrom->setCurrentIndex(kDatumBel72);
-  cmbDatumDest->setCurrentIndex(kDatumWgs84);
+  cmbCoorFrom_Click(ListPosition(kKindTable, CoordKind::Lambert));
+  cmbCoorDest->setCurrentIndex(ListPosition(kKindTable, CoordKind::Mgrs));
+  cmbDatumFrom->setCurrentIndex(ListPosition(kDatumTable, Datum::Bel72));
+  cmbDatumDest->setCurrentIndex(ListPosition(kDatumTable, Datum::Wgs84));
   txtDest->setTabStopDistance(
       HorizontalDialogUnits(QFontMetricsF(txtDest->font()), kOutputTabStop));
 }
 
 void Form1::cmbCoorFrom_Click(int position) {
-  if (const auto datum = InputDatumFor(position)) cmbDatumFrom->setCurrentIndex(*datum);
-  txtFrom->setPlaceholderText(InputExample(position));
+  const std::optional<CoordKind> kind = AtListPosition(kKindTable, position);
+  if (!kind) return;
+  if (const auto datum = InputDatumFor(*kind)) {
+    cmbDatumFrom->setCurrentIndex(ListPosition(kDatumTable, *datum));
+  }
+  txtFrom->setPlaceholderText(InputExample(*kind));
 }
 
 void Form1::cmbCoorDest_Click(int position) {
-  const QStringList entries = PrecisionEntries(position);
+  const std::optional<CoordKind> kind = AtListPosition(kKindTable, position);
+  if (!kind) return;
+  const QStringList entries = PrecisionEntries(*kind);
   cmbPrecision->clear();
   cmbPrecision->addItems(entries);
-  cmbPrecision->setCurrentIndex(entries.isEmpty() ? -1 : DefaultPrecision(position));
+  cmbPrecision->setCurrentIndex(entries.isEmpty() ? -1 : DefaultPrecision(*kind));
   cmbPrecision->setVisible(!entries.isEmpty());
   lblPrecision->setVisible(!entries.isEmpty());
-  if (const auto datum = OutputDatumFor(position)) cmbDatumDest->setCurrentIndex(*datum);
+  if (const auto datum = OutputDatumFor(*kind)) {
+    cmbDatumDest->setCurrentIndex(ListPosition(kDatumTable, *datum));
+  }
 }
 
 void Form1::cmdErase_Click(int index) {
@@ -317,18 +325,27 @@ void Form1::CopyOutput() {
 
 BatchChoices Form1::Choices() const {
   BatchChoices choices;
-  choices.coorFrom = cmbCoorFrom->currentIndex();
-  choices.coorDest = cmbCoorDest->currentIndex();
-  choices.datumFrom = cmbDatumFrom->currentIndex();
-  choices.datumDest = cmbDatumDest->currentIndex();
-  choices.precision = cmbPrecision->currentIndex();
+  // Every list has a selection from Form_Load on; the defaults stand for
+  // one that has none.
+  const auto at = [](const auto& table, const QComboBox* list, auto fallback) {
+    return AtListPosition(table, list->currentIndex()).value_or(fallback);
+  };
+  choices.coorFrom = at(kKindTable, cmbCoorFrom, choices.coorFrom);
+  choices.coorDest = at(kKindTable, cmbCoorDest, choices.coorDest);
+  choices.datumFrom = at(kDatumTable, cmbDatumFrom, choices.datumFrom);
+  choices.datumDest = at(kDatumTable, cmbDatumDest, choices.datumDest);
+  if (choices.coorDest == CoordKind::Mgrs) {
+    choices.mgrsPrecision = at(kMgrsPrecisionTable, cmbPrecision, choices.mgrsPrecision);
+  } else if (choices.coorDest == CoordKind::Ifbl) {
+    choices.ifblPrecision = at(kIfblPrecisionTable, cmbPrecision, choices.ifblPrecision);
+  }
   choices.decimalMark = SystemDecimalMark();
   choices.lineEnd = kLineEnd;
   return choices;
 }
 
 void Form1::Converti(bool onMap) {
-  koord::Converti(*this, Choices(), onMap);
+  koord::Converti(*this, Choices(), onMap ? RunOutput::Map : RunOutput::Text);
   SetBusy(false);
 }
 
