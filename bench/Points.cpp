@@ -17,8 +17,6 @@ constexpr double kWest = 22000;
 constexpr double kEast = 296000;
 constexpr double kSouth = 20000;
 constexpr double kNorth = 245000;
-// Precision position of 1 m for MGRS and of 1 x 1 km for IFBL.
-constexpr int kFinest = 0;
 
 }  // namespace
 
@@ -35,20 +33,20 @@ std::vector<Point> BelgianPoints(std::size_t count) {
   return points;
 }
 
-std::vector<std::string> InputLines(int kind, std::size_t count) {
+std::vector<std::string> InputLines(CoordKind kind, std::size_t count) {
   BatchChoices choices;
-  choices.coorFrom = kLambert;
+  choices.coorFrom = CoordKind::Lambert;
   choices.coorDest = kind;
-  choices.datumDest = 0;  // BEL72, the datum the lines are read in
-  choices.precision = kFinest;
-  LineConverter converter(choices, false);
-  converter.SelectPrecision();
+  choices.datumDest = Datum::Bel72;  // the datum the lines are read in
+  choices.mgrsPrecision = MgrsPrecision::Metre;
+  choices.ifblPrecision = IfblPrecision::Square1km;
+  LineConverter converter(choices, RunOutput::Text);
   std::vector<std::string> lines;
   lines.reserve(count);
   for (const Point& p : BelgianPoints(count)) {
     std::string line;
     AppendLambert(line, p.x, p.y);
-    lines.push_back(kind == kLambert ? line : converter.Convert(line).text);
+    lines.push_back(kind == CoordKind::Lambert ? line : converter.Convert(line).text);
   }
   return lines;
 }

@@ -33,27 +33,27 @@ class MemoryHost : public BatchHost {
 
 std::string InputText() {
   std::string text;
-  for (const std::string& line : InputLines(kLambert, kLines)) {
+  for (const std::string& line : InputLines(CoordKind::Lambert, kLines)) {
     text += line;
     text += '\n';
   }
   return text;
 }
 
-void Converti100k(benchmark::State& state, int to) {
+void Converti100k(benchmark::State& state, CoordKind to) {
   MemoryHost host(InputText());
   BatchChoices choices;
   choices.coorDest = to;
   choices.lineEnd = "\n";
   for (auto _ : state) {
     host.output.clear();
-    Converti(host, choices, false);
+    Converti(host, choices, RunOutput::Text);
     benchmark::DoNotOptimize(host.output.data());
   }
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kLines));
 }
-BENCHMARK_CAPTURE(Converti100k, lambert->mgrs, kMgrs)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Converti100k, lambert->deg, kDegrees)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Converti100k, lambert->mgrs, CoordKind::Mgrs)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Converti100k, lambert->deg, CoordKind::Degrees)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace koord::bench

@@ -94,7 +94,7 @@ BENCHMARK(GeoToUtm);
 void MgrsToGeo(benchmark::State& state) {
   const EllipsoidRecord& wgs84 = EllipsoidCatalogue()[kWgs84Ellipsoid];
   std::vector<std::string> references;
-  for (const std::string& line : InputLines(kMgrs, kPointPool)) {
+  for (const std::string& line : InputLines(CoordKind::Mgrs, kPointPool)) {
     references.push_back(line);
   }
   std::size_t i = 0;
@@ -125,7 +125,7 @@ void LambertToIfbl(benchmark::State& state) {
 BENCHMARK(LambertToIfbl);
 
 void IfblToLambert(benchmark::State& state) {
-  const std::vector<std::string> codes = InputLines(kIfbl, kPointPool);
+  const std::vector<std::string> codes = InputLines(CoordKind::Ifbl, kPointPool);
   std::size_t i = 0;
   std::string code;
   for (auto _ : state) {
@@ -142,7 +142,7 @@ BENCHMARK(IfblToLambert);
 
 // The text side of a line: reading two numbers, writing two degrees.
 void ReadTwoNumbers(benchmark::State& state) {
-  const std::vector<std::string> lines = InputLines(kLambert, kPointPool);
+  const std::vector<std::string> lines = InputLines(CoordKind::Lambert, kPointPool);
   std::size_t i = 0;
   for (auto _ : state) {
     const std::string_view line = lines[i];

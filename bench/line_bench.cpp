@@ -4,7 +4,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,30 +15,20 @@
 namespace koord::bench {
 namespace {
 
-constexpr std::array<std::string_view, kKinds> kKindNames{"lambert", "mgrs",
-                                                          "ifbl", "deg"};
-// Datum positions: BEL72, the datum the lines are made in; WGS84.
-constexpr int kBel72 = 0;
-constexpr int kWgs84 = 1;
-// Default precisions: 100 m for MGRS, 1 x 1 km for IFBL.
-constexpr int kMgrsDefault = 2;
-constexpr int kIfblDefault = 0;
-
-BatchChoices ChoicesFor(int from, int to) {
+// The lines are made in BEL72; the default precisions (100 m, 1 x 1 km).
+BatchChoices ChoicesFor(CoordKind from, CoordKind to) {
   BatchChoices choices;
   choices.coorFrom = from;
   choices.coorDest = to;
-  choices.datumFrom = kBel72;
-  choices.datumDest = to == kLambert ? kBel72 : kWgs84;
-  choices.precision = to == kIfbl ? kIfblDefault : kMgrsDefault;
+  choices.datumFrom = Datum::Bel72;
+  choices.datumDest = to == CoordKind::Lambert ? Datum::Bel72 : Datum::Wgs84;
   choices.lineEnd = "\n";
   return choices;
 }
 
-void ConvertLine(benchmark::State& state, int from, int to) {
+void ConvertLine(benchmark::State& state, CoordKind from, CoordKind to) {
   const std::vector<std::string> lines = InputLines(from, kPointPool);
-  LineConverter converter(ChoicesFor(from, to), false);
-  converter.SelectPrecision();
+  LineConverter converter(ChoicesFor(from, to), RunOutput::Text);
   std::size_t i = 0;
   for (auto _ : state) {
     benchmark::DoNotOptimize(converter.Convert(lines[i]).text.data());
@@ -49,11 +38,11 @@ void ConvertLine(benchmark::State& state, int from, int to) {
 }
 
 const bool kRegistered = [] {
-  for (int from = 0; from < kKinds; ++from) {
-    for (int to = 0; to < kKinds; ++to) {
-      const std::string name = "Line/" + std::string(kKindNames[from]) +
-                               "->" + std::string(kKindNames[to]);
-      benchmark::RegisterBenchmark(name.c_str(), ConvertLine, from, to);
+  for (const KindEntry& from : kKindTable) {
+    for (const KindEntry& to : kKindTable) {
+      const std::string name =
+          "Line/" + std::string(from.cliName) + "->" + std::string(to.cliName);
+      benchmark::RegisterBenchmark(name.c_str(), ConvertLine, from.value, to.value);
     }
   }
   return true;

@@ -14,10 +14,9 @@ namespace koord::cli {
 namespace {
 
 // A batch is full at this many lines or bytes of text: a few milliseconds
-// of work, so that starting its task costs little, and few enough batches
-// in flight to keep memory small.
+// of work, and few enough bytes to keep memory small.
 constexpr std::size_t kBatchLines = 8192;
-constexpr std::size_t kBatchBytes = 1 << 18;
+constexpr std::size_t kBatchBytes = 1 << 17;
 // Batches in flight per converting thread: one converting, one waiting.
 constexpr std::size_t kInFlightPerThread = 2;
 // Most converting threads, whatever the cores or KOORD_THREADS.
@@ -62,14 +61,9 @@ void AppendRefusal(std::string& messages, std::uint64_t number, std::string_view
 ParallelConverter::ParallelConverter(const BatchChoices& choices, unsigned threads,
                                      OnBatch onBatch)
     : choices_(choices),
+      onBatch_(std::move(onBatch)),
       maxInFlight_(threads > 1 ? kInFlightPerThread * threads : 0),
-      onBatch_(std::move(onBatch)) {}
-
-ParallelConverter::~ParallelConverter() {
-  for (std::future<Batch>& batch : inFlight_) {
-    if (batch.valid()) batch.wait();
-  }
-}
+      pool_(threads > 1 ? threads : 0) {}
 
 void ParallelConverter::Add(std::uint64_t number, std::string_view line, bool tooLong) {
   if (filling_.lines.empty()) filling_.firstNumber = number;
@@ -80,24 +74,43 @@ void ParallelConverter::Add(std::uint64_t number, std::string_view line, bool to
 
 void ParallelConverter::Finish() {
   if (!filling_.lines.empty()) Submit();
-  while (!inFlight_.empty()) HandBackOldest();
+  while (!inFlight_.empty()) {
+    std::future<Batch> oldest = std::move(inFlight_.front());
+    inFlight_.pop_front();
+    HandBack(oldest.get());
+  }
 }
 
 void ParallelConverter::Submit() {
-  Batch batch = std::exchange(filling_, Batch{});
+  Batch batch = std::exchange(filling_, SpareBatch());
   if (maxInFlight_ == 0) {
-    onBatch_(Convert(choices_, std::move(batch)));
+    HandBack(Convert(choices_, std::move(batch)));
     return;
   }
-  while (inFlight_.size() >= maxInFlight_) HandBackOldest();
-  inFlight_.push_back(std::async(std::launch::async, Convert, std::cref(choices_),
-                                 std::move(batch)));
+  while (inFlight_.size() >= maxInFlight_) {
+    std::future<Batch> oldest = std::move(inFlight_.front());
+    inFlight_.pop_front();
+    HandBack(oldest.get());
+  }
+  inFlight_.push_back(pool_.Run(std::packaged_task<Batch()>(
+      [this, batch = std::move(batch)]() mutable { return Convert(choices_, std::move(batch)); })));
 }
 
-void ParallelConverter::HandBackOldest() {
-  std::future<Batch> oldest = std::move(inFlight_.front());
-  inFlight_.pop_front();
-  onBatch_(oldest.get());
+void ParallelConverter::HandBack(Batch batch) {
+  onBatch_(batch);
+  spares_.push_back(std::move(batch));
+}
+
+Batch ParallelConverter::SpareBatch() {
+  if (spares_.empty()) return Batch{};
+  Batch batch = std::move(spares_.back());
+  spares_.pop_back();
+  batch.text.clear();
+  batch.lines.clear();
+  batch.output.clear();
+  batch.messages.clear();
+  batch.refused = false;
+  return batch;
 }
 
 unsigned ConverterThreads() {

@@ -2,10 +2,11 @@
 // Converts koord-cli's lines on several threads and hands the results back
 // in input order: the same bytes as one thread converting line after line.
 //
-// Lines are gathered into batches; each full batch is converted by a task
-// of its own (std::async) with its own LineConverter, and at most two
+// Lines are gathered into batches; each full batch becomes a task of the
+// worker pool, converted with a LineConverter of its own. At most two
 // batches per thread are in flight: the oldest is handed back, in order,
-// before another starts. Memory stays bounded whatever the input.
+// before another is given, so memory stays bounded whatever the input, and
+// the room of the batches handed back is used again.
 //
 //   ParallelConverter converter(choices, threads, onBatch);
 //   converter.Add(number, line, tooLong);   // for every line, in order
@@ -22,6 +23,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/WorkerPool.h"
 #include "engine/BatchConverter.h"
 
 namespace koord::cli {
@@ -48,10 +50,6 @@ class ParallelConverter {
 
   // threads: the number of converting threads, at least 1.
   ParallelConverter(const BatchChoices& choices, unsigned threads, OnBatch onBatch);
-  // Waits for the batches in flight; their results are dropped.
-  ~ParallelConverter();
-  ParallelConverter(const ParallelConverter&) = delete;
-  ParallelConverter& operator=(const ParallelConverter&) = delete;
 
   // Adds the next line (numbered from 1 across the inputs).
   void Add(std::uint64_t number, std::string_view line, bool tooLong);
@@ -61,13 +59,17 @@ class ParallelConverter {
 
  private:
   void Submit();
-  void HandBackOldest();
+  void HandBack(Batch batch);
+  Batch SpareBatch();
 
   const BatchChoices choices_;
-  const std::size_t maxInFlight_;
   const OnBatch onBatch_;
+  const std::size_t maxInFlight_;
   Batch filling_;
+  std::vector<Batch> spares_;                // handed back, to be filled again
   std::deque<std::future<Batch>> inFlight_;  // oldest first
+  // Last, so that it is stopped first: its tasks use the members above.
+  WorkerPool<Batch> pool_;
 };
 
 // Appends "koord-cli: ligne N: <reason>" and a line end to `messages`.
