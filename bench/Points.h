@@ -9,7 +9,6 @@
 
 namespace koord::bench {
 
-
 // Lambert 1972 metres and BEL72 degrees of one point.
 struct Point {
   double x;

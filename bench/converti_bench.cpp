@@ -2,7 +2,6 @@
 // keeps the output in memory: the work behind one click of the window.
 
 #include <benchmark/benchmark.h>
-
 #include <string>
 
 #include "bench/Points.h"

@@ -2,7 +2,6 @@
 // pool of Belgian points made before the timing.
 
 #include <benchmark/benchmark.h>
-
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -69,8 +68,7 @@ void MolodenskyShift(benchmark::State& state) {
       EllipsoidCatalogue()[static_cast<std::size_t>(datum.Ellipsoid) - 1];
   EachPoint(state, [&](const Point& p) {
     double latitude = 0, longitude = 0;
-    General::MolodenskyShift(p.latitude, p.longitude, 0, latitude, longitude,
-                             datum, ellipsoid, 1);
+    General::MolodenskyShift(p.latitude, p.longitude, 0, latitude, longitude, datum, ellipsoid, 1);
     benchmark::DoNotOptimize(latitude);
     benchmark::DoNotOptimize(longitude);
   });
@@ -83,9 +81,8 @@ void GeoToUtm(benchmark::State& state) {
   EachPoint(state, [&](const Point& p) {
     std::int16_t zone = 0;
     double northing = 0, easting = 0;
-    DMA::GeoToUtm(wgs84.SemiMajorAxis, 1 / wgs84.InverseFlattening,
-                  General::DegToRad(p.latitude), General::DegToRad(p.longitude),
-                  zone, northing, easting, mgrs, wgs84.Number);
+    DMA::GeoToUtm(wgs84.SemiMajorAxis, 1 / wgs84.InverseFlattening, General::DegToRad(p.latitude),
+                  General::DegToRad(p.longitude), zone, northing, easting, mgrs, wgs84.Number);
     benchmark::DoNotOptimize(mgrs.data());
   });
 }
@@ -104,9 +101,8 @@ void MgrsToGeo(benchmark::State& state) {
     double latitude = 0, longitude = 0, northing = 0, easting = 0;
     std::int16_t zone = 0;
     std::int32_t refused = 0;
-    DMA::MgrsToGeo(mgrs, wgs84.Number, wgs84.SemiMajorAxis,
-                   1 / wgs84.InverseFlattening, latitude, longitude, zone,
-                   northing, easting, refused);
+    DMA::MgrsToGeo(mgrs, wgs84.Number, wgs84.SemiMajorAxis, 1 / wgs84.InverseFlattening, latitude,
+                   longitude, zone, northing, easting, refused);
     benchmark::DoNotOptimize(latitude);
     i = (i + 1) % references.size();
   }

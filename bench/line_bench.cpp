@@ -3,7 +3,6 @@
 // pipeline and the output text. One point per iteration.
 
 #include <benchmark/benchmark.h>
-
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,8 +39,7 @@ void ConvertLine(benchmark::State& state, CoordKind from, CoordKind to) {
 const bool kRegistered = [] {
   for (const KindEntry& from : kKindTable) {
     for (const KindEntry& to : kKindTable) {
-      const std::string name =
-          "Line/" + std::string(from.cliName) + "->" + std::string(to.cliName);
+      const std::string name = "Line/" + std::string(from.cliName) + "->" + std::string(to.cliName);
       benchmark::RegisterBenchmark(name.c_str(), ConvertLine, from.value, to.value);
     }
   }

@@ -22,8 +22,7 @@ constexpr int kAllConverted = 0;
 constexpr int kSomeRefused = 1;
 
 bool IsRefused(const LineOutcome& outcome) {
-  return outcome.status == LineStatus::Refused ||
-         outcome.status == LineStatus::Fault;
+  return outcome.status == LineStatus::Refused || outcome.status == LineStatus::Fault;
 }
 
 void ReportRefusal(std::uint64_t number, const std::string& reason) {
@@ -49,16 +48,14 @@ int ConvertToText(const Options& options) {
   if (!options.output.empty()) RefuseOutputOverInput(options);
   OutputFile output(options.output);
   int status = kAllConverted;
-  ParallelConverter converter(
-      options.choices, ConverterThreads(), [&](const Batch& batch) {
-        if (batch.refused) {
-          std::fwrite(batch.messages.data(), 1, batch.messages.size(), stderr);
-          status = kSomeRefused;
-        }
-        output.Write(batch.output);
-      });
-  ForEachInputLine(options.inputs, [&](std::uint64_t number,
-                                       std::string_view line, bool tooLong) {
+  ParallelConverter converter(options.choices, ConverterThreads(), [&](const Batch& batch) {
+    if (batch.refused) {
+      std::fwrite(batch.messages.data(), 1, batch.messages.size(), stderr);
+      status = kSomeRefused;
+    }
+    output.Write(batch.output);
+  });
+  ForEachInputLine(options.inputs, [&](std::uint64_t number, std::string_view line, bool tooLong) {
     converter.Add(number, line, tooLong);
   });
   converter.Finish();
@@ -70,8 +67,7 @@ int PlotToMap(const Options& options) {
   LineConverter converter(options.choices, RunOutput::Map);
   std::vector<MapPoint> points;
   int status = kAllConverted;
-  ForEachInputLine(options.inputs, [&](std::uint64_t number,
-                                       std::string_view line, bool tooLong) {
+  ForEachInputLine(options.inputs, [&](std::uint64_t number, std::string_view line, bool tooLong) {
     const LineOutcome& outcome = converter.Convert(line, tooLong);
     if (IsRefused(outcome)) {
       ReportRefusal(number, outcome.text);

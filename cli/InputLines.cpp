@@ -34,21 +34,15 @@ File OpenInput(const std::string& name) {
 
 std::string FileProblem(int error) {
   switch (error) {
-    case ENOENT:
-      return "fichier introuvable";
-    case EACCES:
-      return "accès refusé";
-    case EISDIR:
-      return "c'est un dossier";
-    case ENOSPC:
-      return "disque plein";
-    default:
-      return "erreur système " + std::to_string(error);
+    case ENOENT: return "fichier introuvable";
+    case EACCES: return "accès refusé";
+    case EISDIR: return "c'est un dossier";
+    case ENOSPC: return "disque plein";
+    default: return "erreur système " + std::to_string(error);
   }
 }
 
-void ForEachInputLine(const std::vector<std::string>& inputs,
-                      const OnInputLine& onLine) {
+void ForEachInputLine(const std::vector<std::string>& inputs, const OnInputLine& onLine) {
   std::uint64_t number = 0;
   const auto deliver = [&](std::string_view line, bool tooLong) {
     onLine(++number, line, tooLong);

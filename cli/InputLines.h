@@ -12,13 +12,11 @@ namespace koord::cli {
 
 // Called for every line, numbered from 1 across all inputs; tooLong flags a
 // line cut to the longest length kept.
-using OnInputLine =
-    std::function<void(std::uint64_t number, std::string_view line, bool tooLong)>;
+using OnInputLine = std::function<void(std::uint64_t number, std::string_view line, bool tooLong)>;
 
 // Reads the files in order ("-" is standard input). Each file ends its own
 // last line. Raises Fatal when a file cannot be opened or read.
-void ForEachInputLine(const std::vector<std::string>& inputs,
-                      const OnInputLine& onLine);
+void ForEachInputLine(const std::vector<std::string>& inputs, const OnInputLine& onLine);
 
 // "fichier introuvable" and the like, for a failed file operation.
 std::string FileProblem(int error);

@@ -12,8 +12,8 @@ namespace koord::cli {
 
 #ifdef KOORD_HAVE_MAP
 
-void WriteMapPng(const std::vector<MapPoint>& points, const std::string& path,
-                 int width, int height) {
+void WriteMapPng(const std::vector<MapPoint>& points, const std::string& path, int width,
+                 int height) {
   std::vector<std::pair<double, double>> dots;
   dots.reserve(points.size());
   for (const MapPoint& p : points) dots.emplace_back(p.x, p.y);
@@ -25,8 +25,8 @@ void WriteMapPng(const std::vector<MapPoint>& points, const std::string& path,
 
 #else
 
-void WriteMapPng(const std::vector<MapPoint>& /*points*/, const std::string& path,
-                 int /*width*/, int /*height*/) {
+void WriteMapPng(const std::vector<MapPoint>& /*points*/, const std::string& path, int /*width*/,
+                 int /*height*/) {
   throw Fatal("la carte (« " + path +
               " ») demande le programme de bureau, absent de cette compilation");
 }

@@ -15,7 +15,7 @@ struct MapPoint {
 
 // Raises Fatal when the image cannot be written, or when this build has no
 // map renderer (built without the desktop program).
-void WriteMapPng(const std::vector<MapPoint>& points, const std::string& path,
-                 int width, int height);
+void WriteMapPng(const std::vector<MapPoint>& points, const std::string& path, int width,
+                 int height);
 
 }  // namespace koord::cli

@@ -50,8 +50,8 @@ namespace {
 // The value whose name (any case) is `word` in a table; otherwise
 // UsageError, its message opened by `unknown` and listing the names.
 template <typename Entry, std::size_t N, typename Name>
-decltype(Entry::value) Lookup(const std::array<Entry, N>& table, Name name,
-                              const std::string& word, const std::string& unknown) {
+decltype(Entry::value) Lookup(const std::array<Entry, N>& table, Name name, const std::string& word,
+                              const std::string& unknown) {
   const std::string lower = ascii::ToLower(word);
   for (const Entry& entry : table) {
     if (ascii::ToLower(name(entry)) == lower) return entry.value;
@@ -78,11 +78,9 @@ Datum DatumNamed(const std::string& word) {
 void ReadPrecision(const std::string& word, BatchChoices& choices) {
   if (word.empty()) return;
   if (choices.coorDest == CoordKind::Mgrs) {
-    choices.mgrsPrecision =
-        Lookup(kMgrsPrecisionTable, kCliName, word, "précision MGRS inconnue");
+    choices.mgrsPrecision = Lookup(kMgrsPrecisionTable, kCliName, word, "précision MGRS inconnue");
   } else if (choices.coorDest == CoordKind::Ifbl) {
-    choices.ifblPrecision =
-        Lookup(kIfblPrecisionTable, kCliName, word, "précision IFBL inconnue");
+    choices.ifblPrecision = Lookup(kIfblPrecisionTable, kCliName, word, "précision IFBL inconnue");
   } else {
     throw UsageError("--precision ne vaut que pour --to mgrs ou --to ifbl");
   }
@@ -107,8 +105,8 @@ std::string FrenchParseError(const CLI::ParseError& error) {
 
 // "LxH" in pixels, each side 1 to 4096.
 void ReadMapSize(const std::string& text, Options& options) {
-  const std::string error = "taille de carte incorrecte : " + text +
-                            " (attendu LxH, de 1 à 4096 pixels)";
+  const std::string error =
+      "taille de carte incorrecte : " + text + " (attendu LxH, de 1 à 4096 pixels)";
   const std::size_t x = text.find_first_of("xX");
   if (x == std::string::npos) throw UsageError(error);
   const auto side = [&](std::string_view digits) {
@@ -172,9 +170,8 @@ Options ParseOptions(int argc, const char* const* argv) {
   c.coorFrom = Kind(from);
   c.coorDest = Kind(to);
   c.datumFrom = DatumNamed(datumFrom);
-  c.datumDest = datumTo.empty()
-                    ? (c.coorDest == CoordKind::Lambert ? Datum::Bel72 : Datum::Wgs84)
-                    : DatumNamed(datumTo);
+  c.datumDest = datumTo.empty() ? (c.coorDest == CoordKind::Lambert ? Datum::Bel72 : Datum::Wgs84)
+                                : DatumNamed(datumTo);
   ReadPrecision(precision, c);
   c.decimalMark = DecimalMark(mark);
   c.lineEnd = "\n";

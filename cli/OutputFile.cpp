@@ -52,8 +52,7 @@ void OutputFile::Close() {
   Flush();
   std::FILE* file = file_;
   file_ = nullptr;
-  const bool failed =
-      file == stdout ? std::fflush(file) != 0 : std::fclose(file) != 0;
+  const bool failed = file == stdout ? std::fflush(file) != 0 : std::fclose(file) != 0;
   if (failed) {
     throw Fatal("erreur d'écriture dans « " + path_ + " » : " + FileProblem(errno));
   }

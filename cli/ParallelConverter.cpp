@@ -58,8 +58,7 @@ void AppendRefusal(std::string& messages, std::uint64_t number, std::string_view
   messages += '\n';
 }
 
-ParallelConverter::ParallelConverter(const BatchChoices& choices, unsigned threads,
-                                     OnBatch onBatch)
+ParallelConverter::ParallelConverter(const BatchChoices& choices, unsigned threads, OnBatch onBatch)
     : choices_(choices),
       onBatch_(std::move(onBatch)),
       maxInFlight_(threads > 1 ? kInFlightPerThread * threads : 0),

@@ -1,26 +1,26 @@
 #include "core/Catalogue.h"
-#include "support/Ascii.h"
 
 #include <array>
+
+#include "support/Ascii.h"
 
 namespace koord {
 namespace {
 
-// The Hayford datums carry two slightly different flattening differences;
-// both are kept as the catalogue has always had them.
+// The Hayford datums carry two slightly different flattening differences
+// (-0.0000141927 and -0.000014192702); each datum's shift uses its own.
 constexpr std::array<DatumRecord, 4> kDatums{{
     {-251, -0.0000141927, -87, -98, -121, 15, "EUR-M", "European 1950",
      "MEAN FOR Austria, Belgium, Denmark,Finland, France, W Germany,  "
      "Gibraltar, Greece, Italy, Luxembourg, Netherlands, Norway,  "
      "Switzerland"},
-    {-251, -0.000014192702, -125.8, 79.9, -100.5, 15, "BEL72",
-     "Belgian datum 1972", "Belgium"},
+    {-251, -0.000014192702, -125.8, 79.9, -100.5, 15, "BEL72", "Belgian datum 1972", "Belgium"},
     {0, 0, 0, 0, 0, 21, "WGS84", "WGS 1984", "Global Definition"},
-    {-112, -0.000054750714, -168, -60, 320, 6, "NTF  ",
-     "Nouvelle Triangulation Française", "France"},
+    {-112, -0.000054750714, -168, -60, 320, 6, "NTF  ", "Nouvelle Triangulation Française",
+     "France"},
 }};
 
-// Names as the catalogue has always spelt them ("Clarcke", "Everest(Pakistan)").
+// Names as the catalogue spells them ("Clarcke", "Everest(Pakistan)").
 constexpr std::array<EllipsoidRecord, 23> kEllipsoids{{
     {1, "Airy", 6377563.396, 299.3249646},
     {2, "Airy modified", 6377340.189, 299.3249646},
@@ -49,9 +49,13 @@ constexpr std::array<EllipsoidRecord, 23> kEllipsoids{{
 
 }  // namespace
 
-std::span<const DatumRecord> DatumCatalogue() { return kDatums; }
+std::span<const DatumRecord> DatumCatalogue() {
+  return kDatums;
+}
 
-std::span<const EllipsoidRecord> EllipsoidCatalogue() { return kEllipsoids; }
+std::span<const EllipsoidRecord> EllipsoidCatalogue() {
+  return kEllipsoids;
+}
 
 std::string_view TrimmedCode(const DatumRecord& datum) {
   return ascii::TrimTrailingBlanks(datum.Code);

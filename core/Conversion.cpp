@@ -43,7 +43,8 @@ std::string NormaliseMgrs(const std::string& reference) {
   for (char c : reference) {
     if (c != ' ') text += c;
   }
-  if (text.size() >= 2 && ascii::IsDigit(text[0]) && !ascii::IsDigit(text[1])) text.insert(0, 1, '0');
+  if (text.size() >= 2 && ascii::IsDigit(text[0]) && !ascii::IsDigit(text[1]))
+    text.insert(0, 1, '0');
   return text;
 }
 
@@ -142,8 +143,8 @@ void TransCoo::ConvertMgrs() {
   double easting = 0;
   std::int16_t zone = 0;
   std::int32_t refused = 0;
-  DMA::MgrsToGeo(working, ellipsoid.Number, ellipsoid.a, ellipsoid.f, latitude, longitude,
-                 zone, northing, easting, refused);
+  DMA::MgrsToGeo(working, ellipsoid.Number, ellipsoid.a, ellipsoid.f, latitude, longitude, zone,
+                 northing, easting, refused);
   if (refused != 0) {
     error_ = BadReference(mgrs_);
     return;
@@ -232,8 +233,7 @@ void TransCoo::LambertBlock() {
   const DatumSwitch toBel72(datumDestIndex_, bel72Index_);
   double latitude72 = 0;
   double longitude72 = 0;
-  ShiftDatum(latitude_, longitude_, 0, datumFromIndex_, datumDestIndex_, latitude72,
-             longitude72);
+  ShiftDatum(latitude_, longitude_, 0, datumFromIndex_, datumDestIndex_, latitude72, longitude72);
   Lambert::GeoToLambert(latitude72, longitude72, x_, y_);
   FillIfbl();
 }
@@ -250,8 +250,8 @@ void TransCoo::UtmBlock() {
   const EllipsoidInUse ellipsoid = CurrentEllipsoid();
   std::int16_t zone = 0;  // visible only as the first characters of MGRS
   mgrsResult_ = DMA::GeoToUtm(ellipsoid.a, ellipsoid.f, General::DegToRad(latitude_),
-                General::DegToRad(longitude_), zone, northing_, easting_, mgrs_,
-                ellipsoid.Number);
+                              General::DegToRad(longitude_), zone, northing_, easting_, mgrs_,
+                              ellipsoid.Number);
   CutMgrs(mgrs_, mgrsPrecision);
 }
 
@@ -261,8 +261,7 @@ void TransCoo::InverseLambertBlock() {
   Lambert::LambertToGeo(x_, y_, latitude72, longitude72);
   {
     const DatumSwitch fromBel72(datumFromIndex_, bel72Index_);
-    ShiftDatum(latitude72, longitude72, 0, datumFromIndex_, datumDestIndex_, latitude_,
-               longitude_);
+    ShiftDatum(latitude72, longitude72, 0, datumFromIndex_, datumDestIndex_, latitude_, longitude_);
     FillDmsParts();
   }
   SelectEllipsoid(datumDestIndex_);

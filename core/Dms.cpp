@@ -14,14 +14,14 @@ double DmsToDegrees(std::int16_t degrees, std::int16_t minutes, float seconds) {
 }
 
 Dms DegreesToDms(double degrees) {
-  // The total minutes are kept as a 32-bit float, as they always were.
+  // The total minutes pass through a 32-bit float: the seconds are good to
+  // about a hundredth of a second, the precision of the DMS parts.
   const float total = static_cast<float>(std::fabs(degrees * 60.0));
   const double minutesTotal = total;
   Dms dms{};
   dms.degrees = ToInt16(std::trunc(minutesTotal / 60.0));
   dms.minutes = ToInt16(std::trunc(minutesTotal - dms.degrees * 60.0));
-  dms.seconds = static_cast<float>(
-      (minutesTotal - dms.degrees * 60.0 - dms.minutes) * 60.0);
+  dms.seconds = static_cast<float>((minutesTotal - dms.degrees * 60.0 - dms.minutes) * 60.0);
   if (degrees < 0) dms.degrees = static_cast<std::int16_t>(-dms.degrees);
   return dms;
 }

@@ -1,7 +1,8 @@
 #include "core/MgrsDigits.h"
-#include "support/Ascii.h"
 
 #include <algorithm>
+
+#include "support/Ascii.h"
 
 namespace koord {
 namespace {

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <array>
 
-#include "support/Checked.h"
-#include "support/RuntimeError.h"
 #include "geodesy/General.h"
 #include "support/Ascii.h"
+#include "support/Checked.h"
+#include "support/RuntimeError.h"
 
 namespace koord {
 namespace {
@@ -15,7 +15,7 @@ const char* const kIndexOutOfRange = "Indice hors limites";
 
 bool IsKnownKind(std::string_view kind) {
   constexpr std::array<std::string_view, 7> kKinds{"MGR", "MGRS", "DEG", "LMB",
-                                                   "DMS", "IFB", "IFBL"};
+                                                   "DMS", "IFB",  "IFBL"};
   return std::find(kKinds.begin(), kKinds.end(), kind) != kKinds.end();
 }
 
@@ -25,8 +25,8 @@ bool IsKnownKind(std::string_view kind) {
 // corrections), adding those zeros changes no bit, and this is exactly the
 // shift; it raises the same fault on an angle that is not finite. False
 // when the full formulas are needed.
-bool ShiftWgs84ToItself(double latitude, double longitude, double height,
-                        double& newLatitude, double& newLongitude) {
+bool ShiftWgs84ToItself(double latitude, double longitude, double height, double& newLatitude,
+                        double& newLongitude) {
   const double phi = General::DegToRad(latitude);
   const double lambda = General::DegToRad(longitude);
   if (height != 0 || phi == 0 || lambda == 0) return false;
@@ -78,9 +78,13 @@ std::int16_t TransCoo::FindDatum(std::string_view code) const {
   return 0;
 }
 
-void TransCoo::SetDatumFrom(std::string_view code) { datumFromIndex_ = FindDatum(code); }
+void TransCoo::SetDatumFrom(std::string_view code) {
+  datumFromIndex_ = FindDatum(code);
+}
 
-void TransCoo::SetDatumDest(std::string_view code) { datumDestIndex_ = FindDatum(code); }
+void TransCoo::SetDatumDest(std::string_view code) {
+  datumDestIndex_ = FindDatum(code);
+}
 
 void TransCoo::SetMGRS(std::string_view reference) {
   mgrs_ = ascii::TrimBlanks(reference);
@@ -118,16 +122,15 @@ void TransCoo::SelectEllipsoid(std::int16_t datumIndex) const {
 }
 
 void TransCoo::MolodenskyShift(double latitude, double longitude, double height,
-                               double& newLatitude, double& newLongitude,
-                               std::int16_t datumIndex, std::int16_t direction) const {
+                               double& newLatitude, double& newLongitude, std::int16_t datumIndex,
+                               std::int16_t direction) const {
   const DatumRecord& datum = DatumAt(datumIndex);
   General::MolodenskyShift(latitude, longitude, height, newLatitude, newLongitude, datum,
                            EllipsoidAt(datum.Ellipsoid), direction);
 }
 
-void TransCoo::ShiftDatum(double latitude, double longitude, double height,
-                          std::int16_t fromIndex, std::int16_t toIndex,
-                          double& newLatitude, double& newLongitude) const {
+void TransCoo::ShiftDatum(double latitude, double longitude, double height, std::int16_t fromIndex,
+                          std::int16_t toIndex, double& newLatitude, double& newLongitude) const {
   if (fromIndex == toIndex) {
     newLatitude = latitude;
     newLongitude = longitude;

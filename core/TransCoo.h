@@ -24,8 +24,7 @@ namespace koord {
 
 // Error texts of the conversion object.
 inline constexpr std::string_view kDatumNotSet = "Datum non initialisé";
-inline constexpr std::string_view kUnknownKind =
-    "Type de coordonnées originales inconnu";
+inline constexpr std::string_view kUnknownKind = "Type de coordonnées originales inconnu";
 inline constexpr std::string_view kBadMgrsPrefix = "Coordonnées MGRS erronées (";
 inline constexpr std::string_view kBadLambert = "Coordonnées Lambert incorrectes";
 inline constexpr std::string_view kBadIfbl = "Coordonnée IFBL incorrecte";
@@ -127,18 +126,16 @@ class TransCoo {
   // The point in the datum at toIndex (degrees); height in metres. Equal
   // positions return the input unchanged; otherwise the shift goes through
   // WGS84.
-  void ShiftDatum(double latitude, double longitude, double height,
-                  std::int16_t fromIndex, std::int16_t toIndex,
-                  double& newLatitude, double& newLongitude) const;
+  void ShiftDatum(double latitude, double longitude, double height, std::int16_t fromIndex,
+                  std::int16_t toIndex, double& newLatitude, double& newLongitude) const;
 
  private:
   void BuildCatalogue();
   const DatumRecord& DatumAt(std::int16_t position) const;
   const EllipsoidRecord& EllipsoidAt(std::int16_t position) const;
   std::int16_t FindDatum(std::string_view code) const;
-  void MolodenskyShift(double latitude, double longitude, double height,
-                       double& newLatitude, double& newLongitude,
-                       std::int16_t datumIndex, std::int16_t direction) const;
+  void MolodenskyShift(double latitude, double longitude, double height, double& newLatitude,
+                       double& newLongitude, std::int16_t datumIndex, std::int16_t direction) const;
 
   // The steps of Conversion, one per input kind and block.
   void ConvertMgrs();

@@ -68,8 +68,7 @@ class Run {
 // a printable character, and returns the text to convert.
 std::string CloseInputText(BatchHost& host) {
   std::string text = host.InputText();
-  if (!text.empty() &&
-      static_cast<unsigned char>(text.back()) > kLastControlCode) {
+  if (!text.empty() && static_cast<unsigned char>(text.back()) > kLastControlCode) {
     text += "\r\n";
     host.SetInputText(text);
   }

@@ -72,8 +72,7 @@ inline constexpr std::array<IfblPrecisionEntry, 3> kIfblPrecisionTable{{
 
 // The row of a value in its table. Every enumerator has one.
 template <typename Entry, std::size_t N>
-constexpr const Entry& EntryOf(const std::array<Entry, N>& table,
-                               decltype(Entry::value) value) {
+constexpr const Entry& EntryOf(const std::array<Entry, N>& table, decltype(Entry::value) value) {
   for (const Entry& entry : table) {
     if (entry.value == value) return entry;
   }

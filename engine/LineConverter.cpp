@@ -30,8 +30,7 @@ std::optional<std::string_view> Field(std::string_view line, int n) {
 // Lambert values under 1000 are kilometres; the test is strict and holds
 // for negative values too.
 double ApplyKilometreRule(double value) {
-  return value < kKilometreLimit ? RequireFinite(value * kMetresPerKilometre)
-                                 : value;
+  return value < kKilometreLimit ? RequireFinite(value * kMetresPerKilometre) : value;
 }
 
 }  // namespace
@@ -53,8 +52,7 @@ LineConverter::LineConverter(const BatchChoices& choices, RunOutput output)
   point_.ComputeIfbl = text && choices_.coorDest == CoordKind::Ifbl;
 }
 
-const LineOutcome& LineConverter::Convert(std::string_view line,
-                                          bool tooLong) {
+const LineOutcome& LineConverter::Convert(std::string_view line, bool tooLong) {
   outcome_.text.clear();
   outcome_.x = 0;
   outcome_.y = 0;
@@ -66,8 +64,7 @@ const LineOutcome& LineConverter::Convert(std::string_view line,
     try {
       if (!ReadInput(line)) return outcome_;
       // The map shows Lambert input as read, unconverted and unchecked.
-      const bool plotAsRead =
-          output_ == RunOutput::Map && choices_.coorFrom == CoordKind::Lambert;
+      const bool plotAsRead = output_ == RunOutput::Map && choices_.coorFrom == CoordKind::Lambert;
       if (!plotAsRead) point_.Conversion();
       ReadResult();
     } catch (const RuntimeError& fault) {
@@ -102,12 +99,8 @@ bool LineConverter::ReadInput(std::string_view line) {
       }
       break;
     }
-    case CoordKind::Mgrs:
-      point_.SetMGRS(ascii::ToUpper(first));
-      break;
-    case CoordKind::Ifbl:
-      point_.SetIFBL(ascii::ToUpper(first));
-      break;
+    case CoordKind::Mgrs: point_.SetMGRS(ascii::ToUpper(first)); break;
+    case CoordKind::Ifbl: point_.SetIFBL(ascii::ToUpper(first)); break;
   }
   return true;
 }
@@ -128,21 +121,13 @@ void LineConverter::ReadResult() {
 
 void LineConverter::FormatOutput() {
   switch (choices_.coorDest) {
-    case CoordKind::Lambert:
-      AppendLambert(outcome_.text, point_.X(), point_.Y());
-      return;
+    case CoordKind::Lambert: AppendLambert(outcome_.text, point_.X(), point_.Y()); return;
     case CoordKind::Mgrs:
       switch (point_.MgrsResult()) {
-        case DMA::MgrsStatus::Made:
-          outcome_.text = point_.MGRS();
-          return;
-        case DMA::MgrsStatus::OutsideUtm:
-          Refuse(Reason::OutsideUtm);
-          return;
+        case DMA::MgrsStatus::Made: outcome_.text = point_.MGRS(); return;
+        case DMA::MgrsStatus::OutsideUtm: Refuse(Reason::OutsideUtm); return;
         case DMA::MgrsStatus::NoLettering:
-        case DMA::MgrsStatus::NotMade:
-          Refuse(Reason::MgrsNotMade);
-          return;
+        case DMA::MgrsStatus::NotMade: Refuse(Reason::MgrsNotMade); return;
       }
       return;
     case CoordKind::Ifbl:
@@ -153,8 +138,7 @@ void LineConverter::FormatOutput() {
       }
       return;
     case CoordKind::Degrees:
-      AppendDegrees(outcome_.text, point_.Latitude(), point_.Longitude(),
-                    choices_.decimalMark);
+      AppendDegrees(outcome_.text, point_.Latitude(), point_.Longitude(), choices_.decimalMark);
       return;
   }
 }

@@ -2,13 +2,13 @@
 
 #include <array>
 #include <charconv>
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <system_error>
 
-#include "support/RuntimeError.h"
 #include "support/Ascii.h"
+#include "support/RuntimeError.h"
 
 namespace koord {
 namespace {
@@ -19,7 +19,9 @@ const char* const kTooLarge = "Nombre trop grand";
 // magnitude arithmetic below far from integer overflow.
 constexpr long kExponentCap = 100000;
 
-bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool IsSkipped(char c) {
+  return c == ' ' || c == '\t' || c == '\n';
+}
 
 // The parts of the number found in a field, without the skipped characters.
 struct NumberText {
@@ -87,13 +89,11 @@ constexpr int kExactDigits = 15;
 // Exact powers of ten: such a whole number divided by one of them is the
 // correctly rounded value of the decimal text, as from_chars gives.
 constexpr std::array<double, kExactDigits + 1> kExactPowersOfTen{
-    1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-    1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
 // Adds the digits from p on to `digits`, at most up to kExactDigits in all;
 // returns where they end.
-const char* ReadDigits(const char* p, const char* end, std::uint64_t& digits,
-                       int& count) {
+const char* ReadDigits(const char* p, const char* end, std::uint64_t& digits, int& count) {
   for (; p != end && ascii::IsDigit(*p); ++p) {
     if (++count > kExactDigits) return p;
     digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
@@ -136,8 +136,7 @@ double ReadNumber(std::string_view field) {
     text += n.exponent;
   }
   double value = 0;
-  const auto [end, ec] =
-      std::from_chars(text.data(), text.data() + text.size(), value);
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (ec == std::errc::result_out_of_range) {
     // Too small to tell from zero is zero; too large is a fault.
     if (Magnitude(n) >= 0) throw RuntimeError(kTooLarge);

@@ -26,8 +26,7 @@ constexpr int kLatitudeDigits = 2;
 constexpr int kLongitudeDigits = 3;
 
 // Powers of ten up to the decimals written.
-constexpr std::array<std::uint64_t, 6> kPowersOfTen{1, 10, 100, 1000, 10000,
-                                                    100000};
+constexpr std::array<std::uint64_t, 6> kPowersOfTen{1, 10, 100, 1000, 10000, 100000};
 // Magnitudes below this are scaled exactly in 128 bits: their 53-bit
 // mantissa times 10^5 fits, and the scaled value fits 64 bits.
 constexpr double kExactLimit = 1e12;
@@ -59,8 +58,7 @@ bool ScaleExactly(double magnitude, int decimals, std::uint64_t& scaled) {
     scaled = 0;
     return true;
   }
-  const Wide product =
-      Wide{mantissa} * kPowersOfTen[static_cast<std::size_t>(decimals)];
+  const Wide product = Wide{mantissa} * kPowersOfTen[static_cast<std::size_t>(decimals)];
   const Wide quotient = product >> shift;
   const Wide remainder = product - (quotient << shift);
   const Wide half = Wide{1} << (shift - 1);
@@ -71,8 +69,8 @@ bool ScaleExactly(double magnitude, int decimals, std::uint64_t& scaled) {
 
 // AppendFixed for magnitudes that scale exactly: the same text, written
 // from its last digit.
-void AppendScaled(std::string& out, bool negative, std::uint64_t scaled,
-                  int decimals, int minDigits, char mark) {
+void AppendScaled(std::string& out, bool negative, std::uint64_t scaled, int decimals,
+                  int minDigits, char mark) {
   std::array<char, kScaledRoom> text;
   std::size_t start = text.size();
   std::uint64_t rest = scaled;
@@ -96,8 +94,7 @@ void AppendScaled(std::string& out, bool negative, std::uint64_t scaled,
 // Appends `value` in fixed notation with `decimals` decimals (at most 5),
 // its integer part padded with zeros to `minDigits`, the full stop replaced
 // by `mark`.
-void AppendFixed(std::string& out, double value, int decimals, int minDigits,
-                 char mark) {
+void AppendFixed(std::string& out, double value, int decimals, int minDigits, char mark) {
   RequireFinite(value);
   std::uint64_t scaled = 0;
   if (ScaleExactly(std::fabs(value), decimals, scaled)) {
@@ -105,19 +102,16 @@ void AppendFixed(std::string& out, double value, int decimals, int minDigits,
     return;
   }
   std::array<char, kNumberRoom> buffer{};
-  const auto result =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                    std::chars_format::fixed, decimals);
-  std::string_view text(buffer.data(),
-                        static_cast<std::size_t>(result.ptr - buffer.data()));
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                    std::chars_format::fixed, decimals);
+  std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
   const bool negative = !text.empty() && text.front() == '-';
   if (negative) text.remove_prefix(1);
   if (negative && text.find_first_of("123456789") != std::string_view::npos) {
     out += '-';
   }
   const std::size_t markAt = text.find('.');
-  const std::size_t digits = markAt == std::string_view::npos ? text.size()
-                                                               : markAt;
+  const std::size_t digits = markAt == std::string_view::npos ? text.size() : markAt;
   if (digits < static_cast<std::size_t>(minDigits)) {
     out.append(static_cast<std::size_t>(minDigits) - digits, '0');
   }
@@ -140,8 +134,7 @@ void AppendLambert(std::string& out, double x, double y) {
   AppendWholeMetres(out, y);
 }
 
-void AppendDegrees(std::string& out, double latitude, double longitude,
-                   char decimalMark) {
+void AppendDegrees(std::string& out, double latitude, double longitude, char decimalMark) {
   AppendFixed(out, latitude, kDegreeDecimals, kLatitudeDigits, decimalMark);
   out += '\t';
   AppendFixed(out, longitude, kDegreeDecimals, kLongitudeDigits, decimalMark);

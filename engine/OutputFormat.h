@@ -14,7 +14,6 @@ void AppendLambert(std::string& out, double x, double y);
 // (50.5, 4.25) gives "50.50000\t004.25000" with '.', rounded to five
 // decimals, a minus sign before the padded digits of a negative value, and
 // no sign when the value rounds to zero.
-void AppendDegrees(std::string& out, double latitude, double longitude,
-                   char decimalMark);
+void AppendDegrees(std::string& out, double latitude, double longitude, char decimalMark);
 
 }  // namespace koord

@@ -12,12 +12,34 @@ using Limits = std::numeric_limits<double>;
 // Values that have broken numeric code before, and the edges of the ranges
 // that the conversion object accepts (Lambert 0..310000 x 0..260000,
 // latitudes -90..90, longitudes -180..180, the UTM band edges -80 and 84).
-constexpr std::array<double, 28> kHostile{
-    Limits::quiet_NaN(), -Limits::quiet_NaN(), Limits::infinity(),
-    -Limits::infinity(), Limits::max(), -Limits::max(), Limits::min(),
-    Limits::denorm_min(), -Limits::denorm_min(), 0.0, -0.0, 1e-300, 1e300,
-    310000.0, 310000.0000001, 260000.0, 260000.0000001, -1e-9, 90.0, -90.0,
-    90.0000001, 180.0, -180.0, 84.0, -80.0, 999.9999999, 1000.0, 4.0e9};
+constexpr std::array<double, 28> kHostile{Limits::quiet_NaN(),
+                                          -Limits::quiet_NaN(),
+                                          Limits::infinity(),
+                                          -Limits::infinity(),
+                                          Limits::max(),
+                                          -Limits::max(),
+                                          Limits::min(),
+                                          Limits::denorm_min(),
+                                          -Limits::denorm_min(),
+                                          0.0,
+                                          -0.0,
+                                          1e-300,
+                                          1e300,
+                                          310000.0,
+                                          310000.0000001,
+                                          260000.0,
+                                          260000.0000001,
+                                          -1e-9,
+                                          90.0,
+                                          -90.0,
+                                          90.0000001,
+                                          180.0,
+                                          -180.0,
+                                          84.0,
+                                          -80.0,
+                                          999.9999999,
+                                          1000.0,
+                                          4.0e9};
 
 // Kinds of number, chosen by one byte.
 enum NumberKind { kFromTable, kRawBits, kScaled, kKinds };
@@ -42,17 +64,25 @@ std::uint64_t FuzzBytes::Bits(std::size_t count) {
   return value;
 }
 
-std::uint8_t FuzzBytes::Byte() { return static_cast<std::uint8_t>(Bits(1)); }
+std::uint8_t FuzzBytes::Byte() {
+  return static_cast<std::uint8_t>(Bits(1));
+}
 
-int FuzzBytes::Pick(int count) { return count <= 0 ? 0 : Byte() % count; }
+int FuzzBytes::Pick(int count) {
+  return count <= 0 ? 0 : Byte() % count;
+}
 
 int FuzzBytes::Between(int low, int high) {
   return low + static_cast<int>(Bits(2) % static_cast<unsigned>(high - low + 1));
 }
 
-std::int16_t FuzzBytes::Int16() { return static_cast<std::int16_t>(Bits(2)); }
+std::int16_t FuzzBytes::Int16() {
+  return static_cast<std::int16_t>(Bits(2));
+}
 
-std::int32_t FuzzBytes::Int32() { return static_cast<std::int32_t>(Bits(4)); }
+std::int32_t FuzzBytes::Int32() {
+  return static_cast<std::int32_t>(Bits(4));
+}
 
 double FuzzBytes::Double() {
   switch (Pick(kKinds)) {
@@ -64,9 +94,7 @@ double FuzzBytes::Double() {
       std::memcpy(&value, &bits, sizeof value);
       return value;
     }
-    default:
-      return kScaledLow +
-             kScaledSpan * static_cast<double>(Bits(4)) / kFourBytes;
+    default: return kScaledLow + kScaledSpan * static_cast<double>(Bits(4)) / kFourBytes;
   }
 }
 

@@ -11,8 +11,7 @@ namespace koord::fuzz {
 
 [[noreturn]] void Broken(std::string_view invariant, std::string_view detail = {});
 
-inline void Require(bool holds, std::string_view invariant,
-                    std::string_view detail = {}) {
+inline void Require(bool holds, std::string_view invariant, std::string_view detail = {}) {
   if (!holds) Broken(invariant, detail);
 }
 

@@ -19,14 +19,14 @@
 #include <string_view>
 #include <vector>
 
-#include "geodesy/Ifbl.h"
-#include "support/RuntimeError.h"
 #include "core/TransCoo.h"
 #include "engine/BatchConverter.h"
 #include "engine/LineConverter.h"
 #include "engine/NumberReader.h"
 #include "fuzz/FuzzBytes.h"
 #include "fuzz/Invariant.h"
+#include "geodesy/Ifbl.h"
+#include "support/RuntimeError.h"
 
 namespace {
 
@@ -198,19 +198,17 @@ const std::regex& MgrsOutput(std::size_t k) {
 // input line `in`.
 bool IsConverted(const koord::BatchChoices& c, std::string_view in, const std::string& out) {
   switch (c.coorDest) {
-    case CoordKind::Lambert:
-      return std::regex_match(out, kLambertOutput);
-    case CoordKind::Degrees:
-      return std::regex_match(out, DegreeOutput(c.decimalMark));
+    case CoordKind::Lambert: return std::regex_match(out, kLambertOutput);
+    case CoordKind::Degrees: return std::regex_match(out, DegreeOutput(c.decimalMark));
     case CoordKind::Mgrs: {
-      const auto digits =
-          kMgrsDigits[static_cast<std::size_t>(ListPosition(koord::kMgrsPrecisionTable, c.mgrsPrecision))];
+      const auto digits = kMgrsDigits[static_cast<std::size_t>(
+          ListPosition(koord::kMgrsPrecisionTable, c.mgrsPrecision))];
       return c.coorFrom == CoordKind::Mgrs ? out == MgrsEcho(in)
                                            : std::regex_match(out, MgrsOutput(digits));
     }
     case CoordKind::Ifbl: {
-      const auto length =
-          kIfblLength[static_cast<std::size_t>(ListPosition(koord::kIfblPrecisionTable, c.ifblPrecision))];
+      const auto length = kIfblLength[static_cast<std::size_t>(
+          ListPosition(koord::kIfblPrecisionTable, c.ifblPrecision))];
       // Codes outside the lettered grid are refused, not shown.
       return koord::IFBL::IsGridCode(out) &&
              (c.coorFrom == CoordKind::Ifbl ? out == IfblEcho(in) : out.size() == length);
@@ -247,8 +245,8 @@ bool MustBeRefused(const koord::BatchChoices& c, std::string_view line) {
   } catch (const koord::RuntimeError&) {
     return true;
   }
-  if (c.coorFrom == CoordKind::Degrees) return !(a >= -kMaxLatitude && a <= kMaxLatitude &&
-                                       b >= -kMaxLongitude && b <= kMaxLongitude);
+  if (c.coorFrom == CoordKind::Degrees)
+    return !(a >= -kMaxLatitude && a <= kMaxLatitude && b >= -kMaxLongitude && b <= kMaxLongitude);
   if (a < kKilometreLimit) a *= kMetresPerKilometre;
   if (b < kKilometreLimit) b *= kMetresPerKilometre;
   return !(a >= 0 && a <= kLambertMaxX && b >= 0 && b <= kLambertMaxY);
@@ -281,7 +279,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Mostly Yes at every prompt; sometimes No at the first, second or third.
   const int noAt = bytes.Pick(8) < 5 ? 0 : bytes.Between(1, 3);
   FuzzHost host(std::string(bytes.Rest()), noAt);
-  const bool returned = koord::fuzz::OnlyRuntimeError([&] { koord::Converti(host, choices, output); });
+  const bool returned =
+      koord::fuzz::OnlyRuntimeError([&] { koord::Converti(host, choices, output); });
   Require(returned, "faults never leave Converti");
   Require(!host.Busy(), "the pointer is normal after the run");
   // The lines of the input box as the run left it, closing line break

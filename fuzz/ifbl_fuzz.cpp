@@ -14,7 +14,6 @@
 #include <regex>
 #include <string>
 
-#include "geodesy/Ifbl.h"
 #include "fuzz/FuzzBytes.h"
 #include "fuzz/Invariant.h"
 #include "geodesy/Ifbl.h"
@@ -37,8 +36,7 @@ constexpr double kHighestY = 18180.0 + 13 * 20000.0;
 
 // Codes that LambertToIfbl writes inside its accepted bounds: the grid rows
 // and the one beyond each end ('@', 'N'), the grid columns and -1 or 10.
-const std::regex kWrittenCode(
-    "[@A-HJ-N](-1|[0-9]|10)([1-5][1-8]([1-4][1-4])?)?");
+const std::regex kWrittenCode("[@A-HJ-N](-1|[0-9]|10)([1-5][1-8]([1-4][1-4])?)?");
 
 void CheckCodeToLambert(const std::string& text) {
   std::string code = text;
@@ -46,8 +44,7 @@ void CheckCodeToLambert(const std::string& text) {
   double x = untouched;
   double y = untouched;
   std::int32_t status = 0;
-  if (!koord::fuzz::OnlyRuntimeError(
-          [&] { koord::IFBL::IfblToLambert(code, x, y, status); })) {
+  if (!koord::fuzz::OnlyRuntimeError([&] { koord::IFBL::IfblToLambert(code, x, y, status); })) {
     return;
   }
   if (status != 0) {
@@ -64,8 +61,7 @@ void CheckCodeToLambert(const std::string& text) {
 
   std::string back;
   std::int32_t backStatus = 0;
-  koord::IFBL::LambertToIfbl(x, y, back, backStatus,
-                             static_cast<std::int16_t>(code.size()));
+  koord::IFBL::LambertToIfbl(x, y, back, backStatus, static_cast<std::int16_t>(code.size()));
   Require(backStatus == 0 && back == code, "a grid code comes back from its centre",
           code + " -> " + back);
 }

@@ -49,8 +49,7 @@ bool IsBlank(std::string_view line) {
 }
 
 Line Kept(std::string_view raw) {
-  return {std::string(raw.substr(0, koord::kMaxLineLength)),
-          raw.size() > koord::kMaxLineLength};
+  return {std::string(raw.substr(0, koord::kMaxLineLength)), raw.size() > koord::kMaxLineLength};
 }
 
 // The lines cut here independently: a byte-order mark at the start is no

@@ -60,8 +60,7 @@ std::string_view Trim(std::string_view text) {
 
 void CheckCompletion(std::string_view text) {
   const std::string once = koord::CompleteMgrsDigits(text);
-  Require(koord::CompleteMgrsDigits(once) == once, "completion is idempotent",
-          std::string(text));
+  Require(koord::CompleteMgrsDigits(once) == once, "completion is idempotent", std::string(text));
   const std::string_view trimmed = Trim(text);
   std::size_t nonBlank = 0;
   for (char c : trimmed) nonBlank += c != ' ';
@@ -71,8 +70,7 @@ void CheckCompletion(std::string_view text) {
     Require(once.size() == kCompleteLength, "a short form is completed to 12 characters",
             std::string(text) + " -> " + once);
   } else {
-    Require(once == trimmed, "anything else comes back trimmed",
-            std::string(text) + " -> " + once);
+    Require(once == trimmed, "anything else comes back trimmed", std::string(text) + " -> " + once);
   }
 }
 
@@ -84,8 +82,8 @@ void CheckDecoding(const std::string& text, const koord::EllipsoidRecord& ellips
   std::int32_t refused = 0;
   const double f = 1.0 / ellipsoid.InverseFlattening;
   if (!koord::fuzz::OnlyRuntimeError([&] {
-        koord::DMA::MgrsToGeo(mgrs, number, ellipsoid.SemiMajorAxis, f, latitude,
-                              longitude, zone, northing, easting, refused);
+        koord::DMA::MgrsToGeo(mgrs, number, ellipsoid.SemiMajorAxis, f, latitude, longitude, zone,
+                              northing, easting, refused);
       })) {
     return;
   }
@@ -103,8 +101,7 @@ void CheckDecoding(const std::string& text, const koord::EllipsoidRecord& ellips
   Require(std::isfinite(latitude) && std::isfinite(longitude) && std::isfinite(northing) &&
               std::isfinite(easting),
           "a decoded point is finite", text);
-  Require(std::abs(latitude) <= std::numbers::pi / 2, "a decoded latitude is a latitude",
-          text);
+  Require(std::abs(latitude) <= std::numbers::pi / 2, "a decoded latitude is a latitude", text);
   Require(northing >= 0, "a decoded northing is not negative", text);
 }
 
@@ -154,11 +151,10 @@ void CheckConversion(const std::string& text, std::string_view datum) {
   Require(kColumnLetters.find(letters.column) != std::string_view::npos &&
               kRowLetters.find(letters.row) != std::string_view::npos,
           "only square letters of MGRS are accepted", text);
-  Require(std::abs(point.Longitude()) <= kLongitudeLimit, "a decoded longitude is one",
-          text);
-  Require(std::isfinite(point.X()) && std::isfinite(point.Y()) &&
-              std::isfinite(point.Easting()) && std::isfinite(point.Northing()) &&
-              std::isfinite(point.LatDmsSec()) && std::isfinite(point.LonDmsSec()),
+  Require(std::abs(point.Longitude()) <= kLongitudeLimit, "a decoded longitude is one", text);
+  Require(std::isfinite(point.X()) && std::isfinite(point.Y()) && std::isfinite(point.Easting()) &&
+              std::isfinite(point.Northing()) && std::isfinite(point.LatDmsSec()) &&
+              std::isfinite(point.LonDmsSec()),
           "every output of a decoded reference is finite", text);
 }
 

@@ -52,7 +52,9 @@ std::string Compact(std::string_view field) {
   return s;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Digits with at most one full stop, at most kPlainDigits digits.
 bool IsPlainDecimal(std::string_view s) {
@@ -92,8 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(value && *value == expected, "a plain decimal reads as strtod", field);
     std::string negated = "-";
     negated += field;
-    Require(Same(Read(negated), -expected),
-            "a minus sign negates the number", field);
+    Require(Same(Read(negated), -expected), "a minus sign negates the number", field);
   }
   return 0;
 }

@@ -32,7 +32,7 @@ constexpr std::size_t kMaxText = 24;
 // Points converted on one object.
 constexpr int kMaxPoints = 3;
 
-constexpr std::array<std::string_view, 9> kKinds{"DEG", "DMS", "LMB", "MGR",  "MGRS",
+constexpr std::array<std::string_view, 9> kKinds{"DEG", "DMS",  "LMB", "MGR", "MGRS",
                                                  "IFB", "IFBL", "lmb", "deg"};
 constexpr std::array<std::string_view, 6> kDatums{"BEL72", "WGS84", "EUR-M",
                                                   "NTF",   "bel72", "ntf  "};
@@ -60,8 +60,8 @@ struct Snapshot {
   std::string ifbl;
 
   explicit Snapshot(const TransCoo& p)
-      : numbers{p.X(), p.Y(), p.Latitude(), p.Longitude(), p.Easting(), p.Northing(),
-                p.LatDmsSec(), p.LonDmsSec()},
+      : numbers{p.X(),       p.Y(),        p.Latitude(),  p.Longitude(),
+                p.Easting(), p.Northing(), p.LatDmsSec(), p.LonDmsSec()},
         dmsParts{p.LatDmsDeg(), p.LatDmsMin(), p.LonDmsDeg(), p.LonDmsMin()},
         mgrs(p.MGRS()),
         ifbl(p.IFBL()) {}
@@ -157,8 +157,7 @@ void ConvertOne(FuzzBytes& bytes, TransCoo& point) {
     Require(after == before, "a refused point writes nothing", point.Error());
     return;
   }
-  Require(Snapshot(full).AllFinite(), "a converted point has no NaN or infinity",
-          point.OrigType());
+  Require(Snapshot(full).AllFinite(), "a converted point has no NaN or infinity", point.OrigType());
   const std::string& kind = point.OrigType();
   if (kind == "LMB") {
     Require(std::memcmp(&after.numbers[0], &before.numbers[0], 2 * sizeof(double)) == 0,
@@ -181,8 +180,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   TransCoo point;
   point.SetDatumFrom(Code(bytes, kDatums));
   point.SetDatumDest(Code(bytes, kDatums));
-  point.IfblPrecision = bytes.Pick(2) == 0 ? static_cast<std::int16_t>(2 * bytes.Between(1, 3))
-                                           : bytes.Int16();
+  point.IfblPrecision =
+      bytes.Pick(2) == 0 ? static_cast<std::int16_t>(2 * bytes.Between(1, 3)) : bytes.Int16();
   point.mgrsPrecision = bytes.Int32();
   point.ComputeUtm = bytes.Pick(2) == 0;
   point.ComputeIfbl = bytes.Pick(2) == 0;

@@ -31,11 +31,9 @@ const Flattening& FlatteningOf(double inverseFlattening) {
 
 }  // namespace
 
-void MolodenskyShift(double latitude, double longitude, double height,
-                     double& newLatitude, double& newLongitude,
-                     const DatumRecord& datum,
-                     const EllipsoidRecord& ellipsoid,
-                     std::int16_t direction) {
+void MolodenskyShift(double latitude, double longitude, double height, double& newLatitude,
+                     double& newLongitude, const DatumRecord& datum,
+                     const EllipsoidRecord& ellipsoid, std::int16_t direction) {
   const double phi = DegToRad(latitude);
   const double lambda = DegToRad(longitude);
   const double sinPhi = std::sin(phi);
@@ -55,8 +53,8 @@ void MolodenskyShift(double latitude, double longitude, double height,
   const double e2 = flattening.e2;
   const double aOverB = flattening.aOverB;
   const double w2 = 1.0 - e2 * sinPhi * sinPhi;
-  const double rn = a / std::sqrt(w2);                    // prime vertical
-  const double rm = a * (1.0 - e2) / std::pow(w2, 1.5);   // meridian
+  const double rn = a / std::sqrt(w2);                   // prime vertical
+  const double rm = a * (1.0 - e2) / std::pow(w2, 1.5);  // meridian
 
   double t = -dx * sinPhi * cosLambda - dy * sinPhi * sinLambda + dz * cosPhi;
   t = t + rn * e2 * sinPhi * cosPhi * da / a;

@@ -6,28 +6,28 @@
 #include <string_view>
 #include <vector>
 
+#include "support/Ascii.h"
 #include "support/Checked.h"
 #include "support/RuntimeError.h"
-#include "support/Ascii.h"
 
 namespace koord::IFBL {
 namespace {
 
 constexpr std::string_view kRows = "MLKJHGFEDCBA";  // row letters, south to north
-constexpr double kOriginX = 2012.0;     // south-west corner of the grid, m
+constexpr double kOriginX = 2012.0;                 // south-west corner of the grid, m
 constexpr double kOriginY = 18180.0;
 constexpr double kMetresPerKm = 1000.0;
-constexpr double kColumnWidth = 32.0;   // large square, km
+constexpr double kColumnWidth = 32.0;  // large square, km
 constexpr double kRowHeight = 20.0;
-constexpr double kSquare = 4.0;         // 4 x 4 km square, km
-constexpr double kSubRows = 5.0;        // sub-rows per large square
-constexpr double kMaxX = 350000.0;      // accepted Lambert range, m
+constexpr double kSquare = 4.0;     // 4 x 4 km square, km
+constexpr double kSubRows = 5.0;    // sub-rows per large square
+constexpr double kMaxX = 350000.0;  // accepted Lambert range, m
 constexpr double kMaxY = 270000.0;
-constexpr int kLastRowIndex = 11;       // letters A..M less I, north to south
-constexpr double kLastColumn = 9;       // columns 0..9, west to east
-constexpr char kSubColumns = '8';       // sub-columns 1..8 of a large square
-constexpr char kQuadrants = '4';        // quadrants 1..4, squares 1..4 in each
-constexpr int kLetterI = 8;             // row index that would give the letter I
+constexpr int kLastRowIndex = 11;  // letters A..M less I, north to south
+constexpr double kLastColumn = 9;  // columns 0..9, west to east
+constexpr char kSubColumns = '8';  // sub-columns 1..8 of a large square
+constexpr char kQuadrants = '4';   // quadrants 1..4, squares 1..4 in each
+constexpr int kLetterI = 8;        // row index that would give the letter I
 constexpr std::int32_t kRefusedCode = -1;
 constexpr std::int32_t kRefusedPoint = 1;
 
@@ -47,8 +47,7 @@ std::vector<std::string_view> Characters(std::string_view text) {
   std::size_t start = 0;
   for (std::size_t k = 1; k <= text.size(); ++k) {
     const bool continuation =
-        k < text.size() &&
-        (static_cast<unsigned char>(text[k]) & 0xC0) == 0x80;
+        k < text.size() && (static_cast<unsigned char>(text[k]) & 0xC0) == 0x80;
     if (!continuation) {
       characters.push_back(text.substr(start, k - start));
       start = k;
@@ -68,8 +67,7 @@ double DigitValue(std::string_view character) {
 
 // Adds the offset (km) of the 1 km square named by the two characters; a
 // pair outside the table adds nothing.
-void AddPairOffset(std::string_view first, std::string_view second,
-                   double& x, double& y) {
+void AddPairOffset(std::string_view first, std::string_view second, double& x, double& y) {
   if (!IsDigit(first) || !IsDigit(second)) return;
   const int pair = (first[0] - '0') * 10 + (second[0] - '0');
   for (int i = 0; i < kSide; ++i) {
@@ -101,7 +99,9 @@ LargeSquare LargeSquareAt(double X, double Y) {
   return {std::floor(y / kRowHeight), std::floor(x / kColumnWidth)};
 }
 
-bool InRange(char c, char low, char high) { return c >= low && c <= high; }
+bool InRange(char c, char low, char high) {
+  return c >= low && c <= high;
+}
 
 // Room for the longest code: a letter and four numbers of 16 bits.
 constexpr std::size_t kCodeRoom = 32;
@@ -112,9 +112,8 @@ class CodeText {
   explicit CodeText(char letter) { text_[length_++] = letter; }
   // The decimal text of a whole value held in 16 bits.
   void AppendNumber(double wholeValue) {
-    const auto result = std::to_chars(text_.data() + length_,
-                                      text_.data() + text_.size(),
-                                      ToInt16(wholeValue));
+    const auto result =
+        std::to_chars(text_.data() + length_, text_.data() + text_.size(), ToInt16(wholeValue));
     length_ = static_cast<std::size_t>(result.ptr - text_.data());
   }
   std::string_view View() const { return {text_.data(), length_}; }
@@ -126,8 +125,7 @@ class CodeText {
 
 }  // namespace
 
-void IfblToLambert(std::string& code, double& X, double& Y,
-                   std::int32_t& status) {
+void IfblToLambert(std::string& code, double& X, double& Y, std::int32_t& status) {
   std::erase(code, ' ');
   const std::vector<std::string_view> upper = Characters(code);
   const std::size_t n = upper.size();
@@ -136,8 +134,7 @@ void IfblToLambert(std::string& code, double& X, double& Y,
     return;
   }
   ascii::ToUpperInPlace(code);  // in place: the character views stay valid
-  const std::size_t row =
-      upper[0].size() == 1 ? kRows.find(upper[0][0]) : std::string_view::npos;
+  const std::size_t row = upper[0].size() == 1 ? kRows.find(upper[0][0]) : std::string_view::npos;
   if (row == std::string_view::npos) {
     status = kRefusedCode;
     return;
@@ -162,8 +159,8 @@ void IfblToLambert(std::string& code, double& X, double& Y,
   X = x * kMetresPerKm + kOriginX;
 }
 
-void LambertToIfbl(double X, double Y, std::string& code,
-                   std::int32_t& status, std::int16_t precision) {
+void LambertToIfbl(double X, double Y, std::string& code, std::int32_t& status,
+                   std::int16_t precision) {
   // Written so that a NaN is refused too.
   if (!(0 <= X && X <= kMaxX) || !(0 <= Y && Y <= kMaxY)) {
     status = kRefusedPoint;
@@ -211,8 +208,7 @@ bool IsGridCode(std::string_view code) {
 bool InLetteredGrid(double X, double Y) {
   if (!(0 <= X && X <= kMaxX) || !(0 <= Y && Y <= kMaxY)) return false;
   const auto [rowFromSouth, column] = LargeSquareAt(X, Y);
-  return rowFromSouth >= 0 && rowFromSouth <= kLastRowIndex && column >= 0 &&
-         column <= kLastColumn;
+  return rowFromSouth >= 0 && rowFromSouth <= kLastRowIndex && column >= 0 && column <= kLastColumn;
 }
 
 }  // namespace koord::IFBL

@@ -14,14 +14,13 @@ namespace koord::IFBL {
 // (trimmed, spaces removed, upper case for lengths 2, 4 and 6). On refusal
 // status becomes -1 and X, Y are left alone; on acceptance status is not
 // written (the caller presets it to 0).
-void IfblToLambert(std::string& code, double& X, double& Y,
-                   std::int32_t& status);
+void IfblToLambert(std::string& code, double& X, double& Y, std::int32_t& status);
 
 // Code of the square holding (X, Y) at `precision` characters (2, 4, any
 // other value gives 6). Refuses X outside 0..350000 or Y outside 0..270000
 // with status 1, leaving `code` alone; on acceptance status is not written.
-void LambertToIfbl(double X, double Y, std::string& code,
-                   std::int32_t& status, std::int16_t precision);
+void LambertToIfbl(double X, double Y, std::string& code, std::int32_t& status,
+                   std::int16_t precision);
 
 // True when `code` names a square of the lettered grid: a row letter of
 // "MLKJHGFEDCBA", a column digit, then for 4 and 6 characters a sub-row 1-5

@@ -2,29 +2,28 @@
 
 #include <cmath>
 
+#include "geodesy/General.h"
 #include "support/Checked.h"
 #include "support/RuntimeError.h"
-#include "geodesy/General.h"
 
 namespace koord::Lambert {
 namespace {
 
-constexpr double kA = 6378388.0;               // Hayford semi-major axis, m
-constexpr double kInverseFlattening = 297.0;   // Hayford 1/f
-constexpr double kN = 0.7716421928;            // cone constant
-constexpr double kAF = 11565915.812935;        // radius factor, m
-constexpr double kLambda0 = 0.076042943;       // central meridian, rad
+constexpr double kA = 6378388.0;                  // Hayford semi-major axis, m
+constexpr double kInverseFlattening = 297.0;      // Hayford 1/f
+constexpr double kN = 0.7716421928;               // cone constant
+constexpr double kAF = 11565915.812935;           // radius factor, m
+constexpr double kLambda0 = 0.076042943;          // central meridian, rad
 constexpr double kThetaCorrection = 0.000142043;  // cone angle shift, rad
-constexpr double kX0 = 150000.01256;           // false easting, m
-constexpr double kY0 = 5400088.4378;           // northing of the apex, m
-constexpr double kQuarterPi = 0.785398163375;  // pi/4 with the program's pi
-constexpr double kHalfPi = 1.57079632675;      // pi/2 with the program's pi
-constexpr double kTolerance = 2.77777e-08;     // latitude convergence, rad
+constexpr double kX0 = 150000.01256;              // false easting, m
+constexpr double kY0 = 5400088.4378;              // northing of the apex, m
+constexpr double kQuarterPi = 0.785398163375;     // pi/4 with the program's pi
+constexpr double kHalfPi = 1.57079632675;         // pi/2 with the program's pi
+constexpr double kTolerance = 2.77777e-08;        // latitude convergence, rad
 // Belgian points converge in about four rounds; far-off ones may not at all.
 constexpr int kMaxRounds = 50;
 
-const char* const kNoConvergence =
-    "Le calcul de la latitude Lambert ne converge pas";
+const char* const kNoConvergence = "Le calcul de la latitude Lambert ne converge pas";
 
 // First eccentricity of the Hayford ellipsoid, from a and b.
 double ComputeEccentricity() {
@@ -44,8 +43,8 @@ double LatitudeFromT(double t, double e) {
   double phi = 2.0 * std::atan(t);
   for (int round = 0; round < kMaxRounds; ++round) {
     const double s = e * std::sin(phi);
-    const double next = RequireFinite(
-        kHalfPi - 2.0 * std::atan(t * std::pow((1.0 - s) / (1.0 + s), halfE)));
+    const double next =
+        RequireFinite(kHalfPi - 2.0 * std::atan(t * std::pow((1.0 - s) / (1.0 + s), halfE)));
     const double d = next - phi;
     phi = next;
     if (std::fabs(d) <= kTolerance) return phi;
@@ -61,8 +60,7 @@ void GeoToLambert(double latitude, double longitude, double& X, double& Y) {
   const double e = Eccentricity();
   const double s = e * std::sin(phi);
   // Beyond the pole the tangent turns negative and its power is a NaN.
-  const double t = std::tan(kQuarterPi - phi / 2.0) *
-                   std::pow((1.0 + s) / (1.0 - s), e / 2.0);
+  const double t = std::tan(kQuarterPi - phi / 2.0) * std::pow((1.0 + s) / (1.0 - s), e / 2.0);
   const double r = std::pow(t, kN) * kAF;
   const double theta = (lambda - kLambda0) * kN;
   const double x = RequireFinite(r * std::sin(theta - kThetaCorrection) + kX0);

@@ -7,23 +7,23 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "geodesy/Utm.h"
 #include "support/Checked.h"
 #include "support/RuntimeError.h"
-#include "geodesy/Utm.h"
 
 namespace koord::DMA {
 namespace {
 
-constexpr double kRangeTolerance = 4.85e-10;  // rad, UTM range, special zones
-constexpr double kCellTolerance = 1.56e-7;    // rad, cell check of a text
-constexpr double kSouthLimit = -80.0;         // degrees, end of the UTM range
-constexpr double kNorthLimit = 84.0;          // degrees, end of the UTM range
-constexpr double kSquare = 100000.0;          // metres, side of a grid square
-constexpr std::int32_t kRowCycle = 2000000;   // metres, row letter period
+constexpr double kRangeTolerance = 4.85e-10;       // rad, UTM range, special zones
+constexpr double kCellTolerance = 1.56e-7;         // rad, cell check of a text
+constexpr double kSouthLimit = -80.0;              // degrees, end of the UTM range
+constexpr double kNorthLimit = 84.0;               // degrees, end of the UTM range
+constexpr double kSquare = 100000.0;               // metres, side of a grid square
+constexpr std::int32_t kRowCycle = 2000000;        // metres, row letter period
 constexpr std::int32_t kEquatorSouth = 10000000;   // false northing, metres
 constexpr std::int32_t kLastSouthMetre = 9999999;  // keeps the equator south
 constexpr std::int32_t kDigitCarrier = 10000000;   // fixes the digit count
-constexpr std::int32_t kZoneCentre = 500000;  // easting of the central meridian
+constexpr std::int32_t kZoneCentre = 500000;       // easting of the central meridian
 
 constexpr std::size_t kTextLength = 15;  // "ZZLLLEEEEENNNNN"
 constexpr std::size_t kZoneField = 0;
@@ -40,26 +40,26 @@ constexpr int kLetterN = 14;
 constexpr int kLetterV = 22;
 constexpr int kLetterX = 24;
 constexpr int kLetterZ = 26;
-constexpr int kLetterBase = 64;  // character code of the letter before A
+constexpr int kLetterBase = 64;       // character code of the letter before A
 constexpr std::size_t kZoneSets = 6;  // zones take their letters in turns of six
 
 // Lettering scheme of each ellipsoid number 1..23; 0 has none.
 constexpr std::array<int, 24> kSchemeOf = {
-    0,        // no ellipsoid 0
-    1, 1, 1,  // Airy, Airy modified, Australian National
-    2, 2, 2,  // Bessel 1841, Clarke 1866, Clarke 1880
-    1, 1,     // Everest 1830, Everest modified
-    0,        // Modified Fischer 1960
-    1,        // Everest (Pakistan)
-    0,        // Indonesian 1974
-    1,        // GRS 80
-    0, 0,     // Helmert 1906, Hough 1960
-    1,        // Hayford
-    0,        // Krassovsky 1940
-    1, 1, 1,  // South American 1969, Everest (Malaysia, Sabah)
-    1, 1,     // WGS 1972, WGS 1984
-    2,        // Bessel 1841 (Namibia)
-    1};       // Everest (India 1956)
+    0,                                   // no ellipsoid 0
+    1, 1, 1,                             // Airy, Airy modified, Australian National
+    2, 2, 2,                             // Bessel 1841, Clarke 1866, Clarke 1880
+    1, 1,                                // Everest 1830, Everest modified
+    0,                                   // Modified Fischer 1960
+    1,                                   // Everest (Pakistan)
+    0,                                   // Indonesian 1974
+    1,                                   // GRS 80
+    0, 0,                                // Helmert 1906, Hough 1960
+    1,                                   // Hayford
+    0,                                   // Krassovsky 1940
+    1, 1, 1,                             // South American 1969, Everest (Malaysia, Sabah)
+    1, 1,                                // WGS 1972, WGS 1984
+    2,                                   // Bessel 1841 (Namibia)
+    1};                                  // Everest (India 1956)
 constexpr std::int16_t kClarke1866 = 5;  // takes scheme 1 in zones 47..55
 
 // Row offset in metres by scheme (1, 2) and set parity (odd, even).
@@ -80,7 +80,9 @@ std::int32_t WholeNorthing(double northing) {
   return n == kEquatorSouth ? kLastSouthMetre : n;
 }
 
-std::int32_t Truncate32(double x) { return ToInt32(std::trunc(x)); }
+std::int32_t Truncate32(double x) {
+  return ToInt32(std::trunc(x));
+}
 
 char Letter(int number) {
   if (number < 1 || number > kLetterZ) throw RuntimeError(kIndexError);
@@ -106,8 +108,7 @@ std::size_t ZoneSet(std::int16_t zone) {
 void WriteZone(std::int16_t zone, char* out) {
   std::array<char, 8> text{};
   text[0] = zone < 0 ? '-' : ' ';
-  const auto result =
-      std::to_chars(text.data() + 1, text.data() + text.size(), std::abs(zone));
+  const auto result = std::to_chars(text.data() + 1, text.data() + text.size(), std::abs(zone));
   out[0] = result.ptr[-2];
   out[1] = result.ptr[-1];
 }
@@ -134,23 +135,21 @@ double FieldNumber(std::string_view field) {
     field.remove_prefix(1);
   }
   double value = 0.0;
-  const auto result = std::from_chars(field.data(), field.data() + field.size(),
-                                      value, std::chars_format::fixed);
+  const auto result =
+      std::from_chars(field.data(), field.data() + field.size(), value, std::chars_format::fixed);
   return result.ec == std::errc{} ? sign * value : 0.0;
 }
 
 // A field of the text, clipped to what the text holds.
-std::string_view Field(std::string_view text, std::size_t start,
-                       std::size_t width) {
+std::string_view Field(std::string_view text, std::size_t start, std::size_t width) {
   return text.substr(std::min(start, text.size()), width);
 }
 
 // Northing digits: the last five characters, never reaching into the
 // easting field of a short text.
 std::string_view NorthingField(std::string_view text) {
-  const std::size_t start = text.size() > kNorthingField + kDigitsWidth
-                                ? text.size() - kDigitsWidth
-                                : kNorthingField;
+  const std::size_t start =
+      text.size() > kNorthingField + kDigitsWidth ? text.size() - kDigitsWidth : kNorthingField;
   return Field(text, start, kDigitsWidth);
 }
 
@@ -176,9 +175,8 @@ std::int16_t SpecialZone(double latitude, double longitude, std::int16_t zone) {
   return svalbard;
 }
 
-void Refuse(std::string& mgrs, const char* text, double& latitude,
-            double& longitude, double& northing, double& easting,
-            std::int32_t& refused) {
+void Refuse(std::string& mgrs, const char* text, double& latitude, double& longitude,
+            double& northing, double& easting, std::int32_t& refused) {
   mgrs = text;
   latitude = 0.0;
   longitude = 0.0;
@@ -189,9 +187,9 @@ void Refuse(std::string& mgrs, const char* text, double& latitude,
 
 }  // namespace
 
-MgrsStatus GeoToUtm(double a, double f, double latitude, double longitude,
-              std::int16_t& zone, double& northing, double& easting,
-              std::string& mgrs, std::int16_t ellipsoidNumber) {
+MgrsStatus GeoToUtm(double a, double f, double latitude, double longitude, std::int16_t& zone,
+                    double& northing, double& easting, std::string& mgrs,
+                    std::int16_t ellipsoidNumber) {
   const double degree = Degree();
   if (latitude < kSouthLimit * degree - kRangeTolerance ||
       latitude > kNorthLimit * degree + kRangeTolerance) {
@@ -210,25 +208,21 @@ MgrsStatus GeoToUtm(double a, double f, double latitude, double longitude,
   return UtmToMgrs(zone, northing, easting, latitude, ellipsoidNumber, mgrs);
 }
 
-void MgrsLetterSet(std::int16_t zone, std::int16_t& firstColumn,
-                   double& rowOffset, std::int16_t ellipsoidNumber,
-                   std::int32_t& refused) {
+void MgrsLetterSet(std::int16_t zone, std::int16_t& firstColumn, double& rowOffset,
+                   std::int16_t ellipsoidNumber, std::int32_t& refused) {
   const std::size_t set = ZoneSet(zone);
-  const bool known = ellipsoidNumber >= 1 &&
-                     ellipsoidNumber < static_cast<int>(kSchemeOf.size());
+  const bool known = ellipsoidNumber >= 1 && ellipsoidNumber < static_cast<int>(kSchemeOf.size());
   int scheme = known ? kSchemeOf[static_cast<std::size_t>(ellipsoidNumber)] : 0;
   refused = scheme == 0 ? 1 : 0;
-  if (scheme == 0 ||
-      (ellipsoidNumber == kClarke1866 && zone >= 47 && zone <= 55)) {
+  if (scheme == 0 || (ellipsoidNumber == kClarke1866 && zone >= 47 && zone <= 55)) {
     scheme = 1;
   }
   firstColumn = static_cast<std::int16_t>(ColumnLetters(zone).front() - kLetterBase);
   rowOffset = kRowOffset[scheme - 1][set % 2 == 0 ? 1 : 0];
 }
 
-MgrsStatus UtmToMgrs(std::int16_t zone, double northing, double easting,
-               double latitude, std::int16_t ellipsoidNumber,
-               std::string& mgrs) {
+MgrsStatus UtmToMgrs(std::int16_t zone, double northing, double easting, double latitude,
+                     std::int16_t ellipsoidNumber, std::string& mgrs) {
   try {
     std::int16_t firstColumn = 0;
     double rowOffset = 0.0;
@@ -259,10 +253,8 @@ MgrsStatus UtmToMgrs(std::int16_t zone, double northing, double easting,
     text[kBandChar] = Letter(band);
     text[kColumnChar] = LetterAt(ColumnLetters(zone), column);
     text[kRowChar] = LetterAt(kRowLetters, row);
-    WriteFiveDigits(std::int64_t{e} + kDigitCarrier,
-                    text.data() + kEastingField);
-    WriteFiveDigits(std::int64_t{n} + kDigitCarrier,
-                    text.data() + kNorthingField);
+    WriteFiveDigits(std::int64_t{e} + kDigitCarrier, text.data() + kEastingField);
+    WriteFiveDigits(std::int64_t{n} + kDigitCarrier, text.data() + kNorthingField);
     mgrs.assign(text.data(), text.size());
     return MgrsStatus::Made;
   } catch (...) {
@@ -275,12 +267,13 @@ std::string_view ColumnLetters(std::int16_t zone) {
   return kColumnLetters[(ZoneSet(zone) - 1) % kColumnLetters.size()];
 }
 
-bool IsBandLetter(char c) { return kBandLetters.find(c) != std::string_view::npos; }
+bool IsBandLetter(char c) {
+  return kBandLetters.find(c) != std::string_view::npos;
+}
 
-void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a,
-               double f, double& latitude, double& longitude,
-               std::int16_t& zone, double& northing, double& easting,
-               std::int32_t& refused) {
+void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a, double f,
+               double& latitude, double& longitude, std::int16_t& zone, double& northing,
+               double& easting, std::int32_t& refused) {
   refused = 0;
   if (mgrs.size() <= kRowChar) throw RuntimeError(kTooShort);
   const std::int16_t band = LetterNumber(mgrs[kBandChar]);
@@ -312,8 +305,7 @@ void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a,
   // its 100 km line; the square lands in the row cycle that begins there.
   std::int16_t centralZone = zone;
   double edgeNorthing = 0.0, edgeEasting = 0.0;
-  GeoToTm(a, f, south, (6.0 * zone - 183.0) * degree, centralZone, edgeNorthing,
-          edgeEasting, 1);
+  GeoToTm(a, f, south, (6.0 * zone - 183.0) * degree, centralZone, edgeNorthing, edgeEasting, 1);
   const double g = std::trunc(edgeNorthing / kSquare) * kSquare;
   const double m = g >= kRowCycle ? std::fmod(g, kRowCycle) : g;
 
@@ -329,10 +321,8 @@ void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a,
   UtmToGeo(a, f, latitude, longitude, zone, northing, easting);
 
   const double tauLongitude = kCellTolerance / std::cos(latitude);
-  const bool inside = latitude + kCellTolerance >= south &&
-                      latitude - kCellTolerance <= north &&
-                      longitude + tauLongitude >= west &&
-                      longitude - tauLongitude <= east;
+  const bool inside = latitude + kCellTolerance >= south && latitude - kCellTolerance <= north &&
+                      longitude + tauLongitude >= west && longitude - tauLongitude <= east;
   if (!inside) {
     mgrs = kOutsideRange;
     refused = 1;

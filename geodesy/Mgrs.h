@@ -28,8 +28,7 @@ inline constexpr std::string_view kRowLetters = "ABCDEFGHJKLMNPQRSTUV";
 // Columns: eight letters per zone, west to east from easting 100 000 m;
 // zones 1, 4, 7 ... take the first run, 2, 5, 8 ... the second (O
 // skipped), 3, 6, 9 ... the third.
-inline constexpr std::array<std::string_view, 3> kColumnLetters{"ABCDEFGH", "JKLMNPQR",
-                                                                 "STUVWXYZ"};
+inline constexpr std::array<std::string_view, 3> kColumnLetters{"ABCDEFGH", "JKLMNPQR", "STUVWXYZ"};
 
 // The column letters of a zone (any zone number, 0 and negative included).
 std::string_view ColumnLetters(std::int16_t zone);
@@ -37,29 +36,27 @@ std::string_view ColumnLetters(std::int16_t zone);
 // What the text of GeoToUtm and UtmToMgrs holds, so that callers need not
 // recognise the error texts.
 enum class MgrsStatus {
-  Made,           // a 15-character reference
-  OutsideUtm,     // empty: the latitude lies outside -80..84 degrees
-  NoLettering,    // kMgrsNotValid: the ellipsoid has no MGRS lettering
-  NotMade,        // kUtmError: the position has no reference (a fault)
+  Made,         // a 15-character reference
+  OutsideUtm,   // empty: the latitude lies outside -80..84 degrees
+  NoLettering,  // kMgrsNotValid: the ellipsoid has no MGRS lettering
+  NotMade,      // kUtmError: the position has no reference (a fault)
 };
 
 // UTM position of a point and its 15-character MGRS text. Outside the UTM
 // latitude range (-80..84 degrees) the text is empty and zone, northing and
 // easting are 0. Applies the Norway and Svalbard zones.
-MgrsStatus GeoToUtm(double a, double f, double latitude, double longitude,
-              std::int16_t& zone, double& northing, double& easting,
-              std::string& mgrs, std::int16_t ellipsoidNumber);
+MgrsStatus GeoToUtm(double a, double f, double latitude, double longitude, std::int16_t& zone,
+                    double& northing, double& easting, std::string& mgrs,
+                    std::int16_t ellipsoidNumber);
 
 // Letter set of a zone: first column letter number, row offset in metres;
 // refused = 1 when the ellipsoid has no lettering scheme.
-void MgrsLetterSet(std::int16_t zone, std::int16_t& firstColumn,
-                   double& rowOffset, std::int16_t ellipsoidNumber,
-                   std::int32_t& refused);
+void MgrsLetterSet(std::int16_t zone, std::int16_t& firstColumn, double& rowOffset,
+                   std::int16_t ellipsoidNumber, std::int32_t& refused);
 
 // Writes the 15-character text, or an error text; never throws.
-MgrsStatus UtmToMgrs(std::int16_t zone, double northing, double easting,
-               double latitude, std::int16_t ellipsoidNumber,
-               std::string& mgrs);
+MgrsStatus UtmToMgrs(std::int16_t zone, double northing, double easting, double latitude,
+                     std::int16_t ellipsoidNumber, std::string& mgrs);
 
 // One of the twenty latitude bands (kBandLetters). Any other letter would
 // place the cell below 80 degrees south or beyond the pole.
@@ -68,10 +65,10 @@ bool IsBandLetter(char c);
 // Decodes a full 15-character text. On refusal (a letter that is no UTM
 // band, no column letter of the zone or no row letter; band X with zone 32,
 // 34 or 36; no lettering; the point outside its band and zone) refused
-// becomes 1 and the text is overwritten with an error text. The northing comes back non-negative, false northing included.
-void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a,
-               double f, double& latitude, double& longitude,
-               std::int16_t& zone, double& northing, double& easting,
-               std::int32_t& refused);
+// becomes 1 and the text is overwritten with an error text. The northing comes back non-negative,
+// false northing included.
+void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a, double f,
+               double& latitude, double& longitude, std::int16_t& zone, double& northing,
+               double& easting, std::int32_t& refused);
 
 }  // namespace koord::DMA

@@ -10,12 +10,11 @@
 namespace koord::DMA {
 namespace {
 
-constexpr double kK0 = 0.9996;              // central scale factor
-constexpr double kFalseEasting = 500000.0;  // metres
-constexpr double kSouthFalseNorthing =
-    10000000.0;                     // metres, south of the equator
-constexpr int kZoneWidth = 6;       // degrees of longitude
-constexpr int kGreenwichZone = 31;  // the zone from 0 to 6 degrees east
+constexpr double kK0 = 0.9996;                      // central scale factor
+constexpr double kFalseEasting = 500000.0;          // metres
+constexpr double kSouthFalseNorthing = 10000000.0;  // metres, south of the equator
+constexpr int kZoneWidth = 6;                       // degrees of longitude
+constexpr int kGreenwichZone = 31;                  // the zone from 0 to 6 degrees east
 constexpr int kFirstZone = 1;
 constexpr int kLastZone = 60;
 constexpr int kFootpointIterations = 5;  // fixed count, enough at UTM latitudes
@@ -68,11 +67,10 @@ Shape ComputeShape(double a, double f) {
       {a * (1.0 - n + 5.0 / 4.0 * (n2 - n3) + 81.0 / 64.0 * (n4 - n5)),
        3.0 * a / 2.0 * (n - n2 + 7.0 / 8.0 * (n3 - n4) + 55.0 / 64.0 * n5),
        15.0 * a / 16.0 * (n2 - n3 + 3.0 / 4.0 * (n4 - n5)),
-       35.0 * a / 48.0 * (n3 - n4 + 11.0 / 16.0 * n5),
-       315.0 * a / 512.0 * (n4 - n5)}};
+       35.0 * a / 48.0 * (n3 - n4 + 11.0 / 16.0 * n5), 315.0 * a / 512.0 * (n4 - n5)}};
   // b = 0 or a = 0 would divide by zero above.
-  for (const double value : {shape.e2, shape.ep2, shape.arc.A, shape.arc.B,
-                             shape.arc.C, shape.arc.D, shape.arc.E}) {
+  for (const double value :
+       {shape.e2, shape.ep2, shape.arc.A, shape.arc.B, shape.arc.C, shape.arc.D, shape.arc.E}) {
     RequireFinite(value);
   }
   return shape;
@@ -102,8 +100,7 @@ double CentralMeridian(std::int16_t zone) {
 // Zone of a longitude; checked conversion so that NaN or a huge value
 // raises instead of overflowing.
 std::int16_t ZoneOf(double longitude) {
-  const int zone =
-      ToInt16(std::floor(longitude / Degree() / kZoneWidth)) + kGreenwichZone;
+  const int zone = ToInt16(std::floor(longitude / Degree() / kZoneWidth)) + kGreenwichZone;
   return static_cast<std::int16_t>(std::clamp(zone, kFirstZone, kLastZone));
 }
 
@@ -112,8 +109,7 @@ std::int16_t BandNumber(int position) {
   if (position < 0 || position >= static_cast<int>(kBandLetters.size())) {
     throw RuntimeError(kIndexError);
   }
-  return static_cast<std::int16_t>(kBandLetters[static_cast<std::size_t>(position)] -
-                                   kLetterBase);
+  return static_cast<std::int16_t>(kBandLetters[static_cast<std::size_t>(position)] - kLetterBase);
 }
 
 // Position in kBandLetters of a band letter number.
@@ -130,8 +126,7 @@ std::int16_t BandOf(double latitude) {
   const double degree = Degree();
   const int position =
       ToInt16(std::trunc((kSouthEdge * degree + latitude) / (kBandHeight * degree)));
-  std::int16_t band =
-      BandNumber(std::min(position, static_cast<int>(kBandLetters.size()) - 1));
+  std::int16_t band = BandNumber(std::min(position, static_cast<int>(kBandLetters.size()) - 1));
   // The equator belongs to the northern hemisphere.
   if (band == kBandM && latitude == 0.0) band = kBandN;
   return band;
@@ -188,9 +183,8 @@ double MeridianArc(const ArcCoefficients& k, double phi) {
          k.D * std::sin(6.0 * phi) + k.E * std::sin(8.0 * phi);
 }
 
-void GeoToTm(double a, double f, double latitude, double longitude,
-             std::int16_t& zone, double& northing, double& easting,
-             std::int16_t zoneGiven) {
+void GeoToTm(double a, double f, double latitude, double longitude, std::int16_t& zone,
+             double& northing, double& easting, std::int16_t zoneGiven) {
   const Shape& shape = DeriveShape(a, f);
   if (zoneGiven == 0) zone = ZoneOf(longitude);
   const double dl = longitude - CentralMeridian(zone);
@@ -206,21 +200,19 @@ void GeoToTm(double a, double f, double latitude, double longitude,
   const double t1 = arc * kK0;
   const double t2n = nu * s * c * kK0 / 2.0;
   const double t3 = nu * s * c3 * kK0 * (5.0 - t2 + 9.0 * h2 + 4.0 * h4) / 24.0;
-  const double t4n = nu * s * c5 * kK0 *
-                     (61.0 - 58.0 * t2 + t4 + 270.0 * h2 - 330.0 * t2 * h2 +
-                      445.0 * h4 + 324.0 * h6 - 680.0 * t2 * h4 + 88.0 * h8 -
-                      600.0 * t2 * h6 - 192.0 * t2 * h8) /
-                     720.0;
-  const double t5 =
-      nu * s * c7 * kK0 * (1385.0 - 3111.0 * t2 + 543.0 * t4 - t6) / 40320.0;
+  const double t4n =
+      nu * s * c5 * kK0 *
+      (61.0 - 58.0 * t2 + t4 + 270.0 * h2 - 330.0 * t2 * h2 + 445.0 * h4 + 324.0 * h6 -
+       680.0 * t2 * h4 + 88.0 * h8 - 600.0 * t2 * h6 - 192.0 * t2 * h8) /
+      720.0;
+  const double t5 = nu * s * c7 * kK0 * (1385.0 - 3111.0 * t2 + 543.0 * t4 - t6) / 40320.0;
   const double t6e = nu * c * kK0;
   const double t7 = nu * c3 * kK0 * (1.0 - t2 + h2) / 6.0;
   const double t8 = nu * c5 * kK0 *
-                    (5.0 - 18.0 * t2 + t4 + 14.0 * h2 - 58.0 * t2 * h2 +
-                     13.0 * h4 + 4.0 * h6 - 64.0 * t2 * h4 - 24.0 * t2 * h6) /
+                    (5.0 - 18.0 * t2 + t4 + 14.0 * h2 - 58.0 * t2 * h2 + 13.0 * h4 + 4.0 * h6 -
+                     64.0 * t2 * h4 - 24.0 * t2 * h6) /
                     120.0;
-  const double t9 =
-      nu * c7 * kK0 * (61.0 - 479.0 * t2 + 179.0 * t4 - t6) / 5040.0;
+  const double t9 = nu * c7 * kK0 * (61.0 - 479.0 * t2 + 179.0 * t4 - t6) / 5040.0;
 
   const double dl2 = dl * dl;
   const double dl3 = dl2 * dl;
@@ -230,15 +222,14 @@ void GeoToTm(double a, double f, double latitude, double longitude,
   const double dl7 = dl6 * dl;
   const double dl8 = dl4 * dl4;
   const double falseNorthing = latitude < 0.0 ? kSouthFalseNorthing : 0.0;
-  const double north =
-      falseNorthing + t1 + dl2 * t2n + dl4 * t3 + dl6 * t4n + dl8 * t5;
+  const double north = falseNorthing + t1 + dl2 * t2n + dl4 * t3 + dl6 * t4n + dl8 * t5;
   const double east = kFalseEasting + dl * t6e + dl3 * t7 + dl5 * t8 + dl7 * t9;
   northing = RequireFinite(north);
   easting = RequireFinite(east);
 }
 
-void UtmToGeo(double a, double f, double& latitude, double& longitude,
-              std::int16_t zone, double& northing, double easting) {
+void UtmToGeo(double a, double f, double& latitude, double& longitude, std::int16_t zone,
+              double& northing, double easting) {
   const Shape& shape = DeriveShape(a, f);
   double falseNorthing = 0.0;
   if (northing < 0.0) {
@@ -268,23 +259,20 @@ void UtmToGeo(double a, double f, double& latitude, double& longitude,
   const double k8 = k4 * k4;
 
   const double t10 = t / (2.0 * rho * nu * k2);
-  const double t11 = t * (5.0 + 3.0 * t2 + h2 - 4.0 * h4 - 9.0 * t2 * h2) /
-                     (24.0 * rho * nu3 * k4);
-  const double t12 =
-      t *
-      (61.0 + 90.0 * t2 + 46.0 * h2 + 45.0 * t4 - 252.0 * t2 * h2 - 3.0 * h4 +
-       100.0 * h6 - 66.0 * t2 * h4 - 90.0 * t4 * h2 + 88.0 * h8 +
-       225.0 * t4 * h4 + 84.0 * t2 * h6 - 192.0 * t2 * h8) /
-      (720.0 * rho * nu5 * k6);
-  const double t13 = t * (1385.0 + 3633.0 * t2 + 4095.0 * t4 + 1575.0 * t6) /
-                     (40320.0 * rho * nu7 * k8);
+  const double t11 = t * (5.0 + 3.0 * t2 + h2 - 4.0 * h4 - 9.0 * t2 * h2) / (24.0 * rho * nu3 * k4);
+  const double t12 = t *
+                     (61.0 + 90.0 * t2 + 46.0 * h2 + 45.0 * t4 - 252.0 * t2 * h2 - 3.0 * h4 +
+                      100.0 * h6 - 66.0 * t2 * h4 - 90.0 * t4 * h2 + 88.0 * h8 + 225.0 * t4 * h4 +
+                      84.0 * t2 * h6 - 192.0 * t2 * h8) /
+                     (720.0 * rho * nu5 * k6);
+  const double t13 =
+      t * (1385.0 + 3633.0 * t2 + 4095.0 * t4 + 1575.0 * t6) / (40320.0 * rho * nu7 * k8);
   const double t14 = 1.0 / (nu * c * kK0);
   const double t15 = (1.0 + 2.0 * t2 + h2) / (6.0 * nu3 * c * k3);
-  const double t16 = (5.0 + 6.0 * h2 + 28.0 * t2 - 3.0 * h4 + 8.0 * t2 * h2 +
-                      24.0 * t4 - 4.0 * h6 + 4.0 * t2 * h4 + 24.0 * t2 * h6) /
+  const double t16 = (5.0 + 6.0 * h2 + 28.0 * t2 - 3.0 * h4 + 8.0 * t2 * h2 + 24.0 * t4 - 4.0 * h6 +
+                      4.0 * t2 * h4 + 24.0 * t2 * h6) /
                      (120.0 * nu5 * c * k5);
-  const double t17 =
-      (61.0 + 662.0 * t2 + 1320.0 * t4 + 720.0 * t6) / (5040.0 * nu7 * c * k7);
+  const double t17 = (61.0 + 662.0 * t2 + 1320.0 * t4 + 720.0 * t6) / (5040.0 * nu7 * c * k7);
 
   const double de = easting - kFalseEasting;
   const double de2 = de * de;
@@ -295,14 +283,13 @@ void UtmToGeo(double a, double f, double& latitude, double& longitude,
   const double de7 = de6 * de;
   const double de8 = de4 * de4;
   const double lat = phi - de2 * t10 + de4 * t11 - de6 * t12 + de8 * t13;
-  const double lon =
-      CentralMeridian(zone) + de * t14 - de3 * t15 + de5 * t16 - de7 * t17;
+  const double lon = CentralMeridian(zone) + de * t14 - de3 * t15 + de5 * t16 - de7 * t17;
   latitude = RequireFinite(lat);
   longitude = RequireFinite(lon);
 }
 
-void BandLimits(std::int16_t& band, double latitude, std::int16_t zone,
-                double& south, double& north, double& east, double& west) {
+void BandLimits(std::int16_t& band, double latitude, std::int16_t zone, double& south,
+                double& north, double& east, double& west) {
   if (band == 0) band = BandOf(latitude);
   const double degree = Degree();
 
@@ -323,9 +310,7 @@ void BandLimits(std::int16_t& band, double latitude, std::int16_t zone,
   }
   if (band < kBandX) return;
   switch (zone) {
-    case 31:
-      east = 9.0 * degree;
-      break;
+    case 31: east = 9.0 * degree; break;
     case 33:
       west = 9.0 * degree;
       east = 21.0 * degree;
@@ -334,9 +319,7 @@ void BandLimits(std::int16_t& band, double latitude, std::int16_t zone,
       west = 21.0 * degree;
       east = 33.0 * degree;
       break;
-    case 37:
-      west = 33.0 * degree;
-      break;
+    case 37: west = 33.0 * degree; break;
     default:  // 32, 34 and 36 do not exist in band X
       break;
   }

@@ -28,14 +28,13 @@ double MeridianArc(const ArcCoefficients& k, double phi);
 // Forward projection. With zoneGiven 0 the zone is chosen from the
 // longitude (1..60) and written back; otherwise `zone` is used as given.
 // The northing carries a false northing of 10 000 000 m south of the equator.
-void GeoToTm(double a, double f, double latitude, double longitude,
-             std::int16_t& zone, double& northing, double& easting,
-             std::int16_t zoneGiven);
+void GeoToTm(double a, double f, double latitude, double longitude, std::int16_t& zone,
+             double& northing, double& easting, std::int16_t zoneGiven);
 
 // Inverse projection. A negative northing marks the southern hemisphere;
 // it is replaced by its absolute value in the caller's variable.
-void UtmToGeo(double a, double f, double& latitude, double& longitude,
-              std::int16_t zone, double& northing, double easting);
+void UtmToGeo(double a, double f, double& latitude, double& longitude, std::int16_t zone,
+              double& northing, double easting);
 
 // The twenty latitude bands, 8 degrees each from 80 degrees south (X, the
 // last, 12 degrees): C to X without I and O.
@@ -44,7 +43,7 @@ inline constexpr std::string_view kBandLetters = "CDEFGHJKLMNPQRSTUVWX";
 // Latitude band (letter number, C = 3 .. X = 24; 0 asks for it to be
 // derived from the latitude and written back) and the limits, in radians,
 // of the cell of that band and zone, Norway and Svalbard included.
-void BandLimits(std::int16_t& band, double latitude, std::int16_t zone,
-                double& south, double& north, double& east, double& west);
+void BandLimits(std::int16_t& band, double latitude, std::int16_t zone, double& south,
+                double& north, double& east, double& west);
 
 }  // namespace koord::DMA

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QtDebug>
-
 #include <optional>
 
 namespace koord::map {

@@ -6,7 +6,6 @@
 #include <QPolygonF>
 #include <QString>
 #include <QStringView>
-
 #include <vector>
 
 namespace koord::map {

@@ -16,12 +16,15 @@ bool Fail(QString* error, const QString& message) {
 
 }  // namespace
 
-bool RenderMapPng(const std::vector<std::pair<double, double>>& points,
-                  const QString& path, QSize size, QString* error) {
+bool RenderMapPng(const std::vector<std::pair<double, double>>& points, const QString& path,
+                  QSize size, QString* error) {
   if (size.width() < 1 || size.height() < 1 || size.width() > kMaxPngSide ||
       size.height() > kMaxPngSide) {
-    return Fail(error, QStringLiteral("Taille de carte invalide : %1 x %2 (de 1 à %3 pixels de côté)")
-                           .arg(size.width()).arg(size.height()).arg(kMaxPngSide));
+    return Fail(error,
+                QStringLiteral("Taille de carte invalide : %1 x %2 (de 1 à %3 pixels de côté)")
+                    .arg(size.width())
+                    .arg(size.height())
+                    .arg(kMaxPngSide));
   }
   std::vector<QPointF> dots;
   dots.reserve(points.size());
@@ -35,8 +38,9 @@ bool RenderMapPng(const std::vector<std::pair<double, double>>& points,
   }
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-    return Fail(error, QStringLiteral("Impossible d'écrire la carte %1 : %2")
-                           .arg(path, file.errorString()));
+    return Fail(
+        error,
+        QStringLiteral("Impossible d'écrire la carte %1 : %2").arg(path, file.errorString()));
   }
   return true;
 }

@@ -3,7 +3,6 @@
 
 #include <QSize>
 #include <QString>
-
 #include <utility>
 #include <vector>
 
@@ -20,7 +19,7 @@ inline constexpr int kMaxPngSide = 4096;
 // false with a French message in *error (when error is not null) if the
 // size is out of range or the file cannot be written. Needs no
 // QGuiApplication.
-bool RenderMapPng(const std::vector<std::pair<double, double>>& points,
-                  const QString& path, QSize size, QString* error);
+bool RenderMapPng(const std::vector<std::pair<double, double>>& points, const QString& path,
+                  QSize size, QString* error);
 
 }  // namespace koord::map

@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
-
 #include <algorithm>
 #include <cmath>
 
@@ -50,8 +49,7 @@ const MapPaths& Paths() {
     MapPaths built;
     QString lastName;
     for (const MapShape& shape : BelgiumMap()) {
-      auto& list = shape.kind == MapShape::Kind::Province ? built.provinces
-                                                          : built.neighbours;
+      auto& list = shape.kind == MapShape::Kind::Province ? built.provinces : built.neighbours;
       if (list.empty() || shape.name != lastName) {
         list.emplace_back();
         list.back().setFillRule(Qt::OddEvenFill);
@@ -86,9 +84,9 @@ void PaintLand(QPainter& painter, QSize area) {
   const double grow = std::max(1.0, area.width() / double(kDefaultAreaWidth));
   const QTransform base = painter.transform();
   const QTransform toPixels = LambertToPixels(area) * base;
-  const QTransform shadow =
-      LambertToPixels(area) *
-      QTransform::fromTranslate(kShadowOffset * grow, kShadowOffset * grow) * base;
+  const QTransform shadow = LambertToPixels(area) *
+                            QTransform::fromTranslate(kShadowOffset * grow, kShadowOffset * grow) *
+                            base;
 
   painter.setTransform(toPixels);
   painter.setPen(CosmeticPen(kNeighbourBorder, kProvinceLine * grow));
@@ -113,8 +111,8 @@ void PaintLand(QPainter& painter, QSize area) {
 void PaintDots(QPainter& painter, QSize area, const std::vector<QPointF>& dots) {
   const MapScale scale(area);
   const double radius = kDotRadius * scale.PixelsPerMetre();
-  const QRectF visible = QRectF(QPointF(0, 0), QSizeF(area))
-                             .adjusted(-radius, -radius, radius, radius);
+  const QRectF visible =
+      QRectF(QPointF(0, 0), QSizeF(area)).adjusted(-radius, -radius, radius, radius);
   painter.setPen(CosmeticPen(kDotOutline, 1.0));
   painter.setBrush(kDotFill);
   for (const QPointF& dot : dots) {

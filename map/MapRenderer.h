@@ -5,7 +5,6 @@
 
 #include <QPointF>
 #include <QSize>
-
 #include <vector>
 
 class QPainter;

@@ -7,16 +7,16 @@ namespace koord::map {
 MapScale::MapScale(QSizeF area) : area_(area) {}
 
 QPointF MapScale::ToPixel(double x, double y) const {
-  return {(x - kLeft) / kWidth * area_.width(),
-          (kTop - y) / kHeight * area_.height()};
+  return {(x - kLeft) / kWidth * area_.width(), (kTop - y) / kHeight * area_.height()};
 }
 
 QPointF MapScale::ToLambert(QPointF pixel) const {
-  return {kLeft + kWidth * pixel.x() / area_.width(),
-          kTop - kHeight * pixel.y() / area_.height()};
+  return {kLeft + kWidth * pixel.x() / area_.width(), kTop - kHeight * pixel.y() / area_.height()};
 }
 
-double MapScale::PixelsPerMetre() const { return area_.width() / kWidth; }
+double MapScale::PixelsPerMetre() const {
+  return area_.width() / kWidth;
+}
 
 QString PointerCaption(QPointF lambert) {
   const auto whole = [](double v) {

@@ -7,12 +7,22 @@
 
 namespace koord::ascii {
 
-constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-constexpr bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
-constexpr bool IsLower(char c) { return c >= 'a' && c <= 'z'; }
+constexpr bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+constexpr bool IsUpper(char c) {
+  return c >= 'A' && c <= 'Z';
+}
+constexpr bool IsLower(char c) {
+  return c >= 'a' && c <= 'z';
+}
 
-constexpr char ToUpper(char c) { return IsLower(c) ? static_cast<char>(c - 'a' + 'A') : c; }
-constexpr char ToLower(char c) { return IsUpper(c) ? static_cast<char>(c - 'A' + 'a') : c; }
+constexpr char ToUpper(char c) {
+  return IsLower(c) ? static_cast<char>(c - 'a' + 'A') : c;
+}
+constexpr char ToLower(char c) {
+  return IsUpper(c) ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // In place, so that a text keeps its room from one point to the next.
 inline void ToUpperInPlace(std::string& text) {

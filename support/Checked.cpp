@@ -35,11 +35,17 @@ Int ToInt(double value) {
 
 namespace checked_detail {
 
-std::int16_t RoundToInt16(double value) { return ToInt<std::int16_t>(value); }
+std::int16_t RoundToInt16(double value) {
+  return ToInt<std::int16_t>(value);
+}
 
-std::int32_t RoundToInt32(double value) { return ToInt<std::int32_t>(value); }
+std::int32_t RoundToInt32(double value) {
+  return ToInt<std::int32_t>(value);
+}
 
-void ThrowFloatFault() { throw RuntimeError(kFloatFault); }
+void ThrowFloatFault() {
+  throw RuntimeError(kFloatFault);
+}
 
 }  // namespace checked_detail
 

@@ -33,15 +33,13 @@ bool IsWholeIn(double value, Int& whole) {
 // Rounds half to even and checks the 16-bit range.
 inline std::int16_t ToInt16(double value) {
   std::int16_t whole = 0;
-  return checked_detail::IsWholeIn(value, whole) ? whole
-                                                 : checked_detail::RoundToInt16(value);
+  return checked_detail::IsWholeIn(value, whole) ? whole : checked_detail::RoundToInt16(value);
 }
 
 // Rounds half to even and checks the 32-bit range.
 inline std::int32_t ToInt32(double value) {
   std::int32_t whole = 0;
-  return checked_detail::IsWholeIn(value, whole) ? whole
-                                                 : checked_detail::RoundToInt32(value);
+  return checked_detail::IsWholeIn(value, whole) ? whole : checked_detail::RoundToInt32(value);
 }
 
 // 16-bit product with overflow detection.

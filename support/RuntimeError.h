@@ -11,8 +11,7 @@ namespace koord {
 
 class RuntimeError : public std::runtime_error {
  public:
-  explicit RuntimeError(const std::string& description)
-      : std::runtime_error(description) {}
+  explicit RuntimeError(const std::string& description) : std::runtime_error(description) {}
 };
 
 }  // namespace koord

@@ -7,14 +7,13 @@
 // parameters, UTM zone 31); the others are the worked values of the
 // geodetic routines.
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <string>
 
-#include "support/RuntimeError.h"
 #include "core/TransCoo.h"
 #include "geodesy/Lambert.h"
+#include "support/RuntimeError.h"
 
 namespace koord {
 namespace {
@@ -83,7 +82,7 @@ TEST(Conversion, MgrsIsCutToThePrecision) {
   const struct {
     std::int32_t precision;
     const char* mgrs;
-  } rows[] = {{10000, "31UES93"},   {1000, "31UES9534"},       {100, "31UES950341"},
+  } rows[] = {{10000, "31UES93"},    {1000, "31UES9534"},    {100, "31UES950341"},
               {10, "31UES95033412"}, {1, "31UES9503734128"}, {0, "31UES9503734128"},
               {5, "31UES9503734128"}};
   for (const auto& row : rows) {
@@ -238,8 +237,8 @@ TEST(Conversion, AcceptedBoundaries) {
   EXPECT_EQ(object.Error(), "");
   ConvertDegrees(object, -80, 179.9);
   EXPECT_EQ(object.Error(), "");
-  for (const auto& [x, y] : {std::pair{310000.0, 0.0}, {0.0, 260000.0}, {0.0, 0.0},
-                             {310000.0, 260000.0}}) {
+  for (const auto& [x, y] :
+       {std::pair{310000.0, 0.0}, {0.0, 260000.0}, {0.0, 0.0}, {310000.0, 260000.0}}) {
     TransCoo lambert = Object("BEL72", "WGS84");
     ConvertLambert(lambert, x, y);
     EXPECT_EQ(lambert.Error(), "") << x << " " << y;
@@ -254,10 +253,9 @@ TEST(Conversion, DmsInputChecksEachPart) {
     float lonS;
     bool accepted;
   } rows[] = {
-      {50, 60, 60, 4, 60, 60, true},   {91, 0, 0, 4, 0, 0, false},
-      {50, 0, 0, 181, 0, 0, false},    {50, 0, 0, 4, -1, 0, false},
-      {50, -1, 0, 4, 0, 0, false},     {50, 0, 60.5f, 4, 0, 0, false},
-      {50, 0, 0, 4, 0, NAN, false},    {-90, 0, 0, -180, 0, 0, true},
+      {50, 60, 60, 4, 60, 60, true}, {91, 0, 0, 4, 0, 0, false},    {50, 0, 0, 181, 0, 0, false},
+      {50, 0, 0, 4, -1, 0, false},   {50, -1, 0, 4, 0, 0, false},   {50, 0, 60.5f, 4, 0, 0, false},
+      {50, 0, 0, 4, 0, NAN, false},  {-90, 0, 0, -180, 0, 0, true},
   };
   for (const auto& row : rows) {
     TransCoo object = Object("BEL72", "BEL72");

@@ -1,7 +1,6 @@
 // Cutting texts into lines, whole or in blocks.
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,8 +14,7 @@ namespace {
 std::vector<std::string> Lines(std::string_view text, std::size_t blockSize) {
   std::vector<std::string> lines;
   const auto onLine = [&lines](std::string_view line, bool tooLong) {
-    lines.push_back(tooLong ? "<long:" + std::to_string(line.size()) + ">"
-                            : std::string(line));
+    lines.push_back(tooLong ? "<long:" + std::to_string(line.size()) + ">" : std::string(line));
     return true;
   };
   koord::LineSplitter splitter;
@@ -35,17 +33,26 @@ struct SplitCase {
 const SplitCase kSplitCases[] = {
     {"", {}},
     {"a\tb\r\nc\r\n", {"a\tb", "c"}},
-    {"a\nb\rc", {"a", "b", "c"}},          // LF and lone CR end lines too
+    {"a\nb\rc", {"a", "b", "c"}},  // LF and lone CR end lines too
     {"a\r\n\r\nb\n\nc\r\r", {"a", "", "b", "", "c", ""}},
-    {"a\n\r\n", {"a", ""}},                 // LF then CR LF: two line ends
-    {"a\n \t", {"a"}},                       // a blank rest is no line
-    {"a\n1\t2 ", {"a", "1\t2 "}},            // a rest ending in a blank is
-    {" \t\n", {" \t"}},                      // a blank line is still a line
+    {"a\n\r\n", {"a", ""}},        // LF then CR LF: two line ends
+    {"a\n \t", {"a"}},             // a blank rest is no line
+    {"a\n1\t2 ", {"a", "1\t2 "}},  // a rest ending in a blank is
+    {" \t\n", {" \t"}},            // a blank line is still a line
     // A byte-order mark is skipped at the start only; a broken one is text.
-    {"\xEF\xBB\xBF" "a\nb", {"a", "b"}},
+    {"\xEF\xBB\xBF"
+     "a\nb",
+     {"a", "b"}},
     {"\xEF\xBB\xBF", {}},
-    {"a\n\xEF\xBB\xBF" "b", {"a", "\xEF\xBB\xBF" "b"}},
-    {"\xEF\xBB" "a\n", {"\xEF\xBB" "a"}},
+    {"a\n\xEF\xBB\xBF"
+     "b",
+     {"a",
+      "\xEF\xBB\xBF"
+      "b"}},
+    {"\xEF\xBB"
+     "a\n",
+     {"\xEF\xBB"
+      "a"}},
     {"\xEF", {"\xEF"}},
 };
 
@@ -54,18 +61,16 @@ TEST(LineSplitter, EveryLineEndWholeOrInBlocks) {
     // Block sizes 1 and 2 split CR LF pairs across blocks.
     for (std::size_t blockSize : {std::size_t{1}, std::size_t{2}, std::size_t{1000}}) {
       EXPECT_EQ(Lines(c.text, blockSize), c.lines)
-          << "text: " << testing::PrintToString(std::string(c.text))
-          << " block: " << blockSize;
+          << "text: " << testing::PrintToString(std::string(c.text)) << " block: " << blockSize;
     }
   }
 }
 
 TEST(LineSplitter, LongLinesAreCutAndFlagged) {
-  const std::string text = std::string(koord::kMaxLineLength + 10, 'x') +
-                           "\nok\n" + std::string(koord::kMaxLineLength, 'y');
-  const std::vector<std::string> expected = {
-      "<long:" + std::to_string(koord::kMaxLineLength) + ">", "ok",
-      std::string(koord::kMaxLineLength, 'y')};
+  const std::string text = std::string(koord::kMaxLineLength + 10, 'x') + "\nok\n" +
+                           std::string(koord::kMaxLineLength, 'y');
+  const std::vector<std::string> expected = {"<long:" + std::to_string(koord::kMaxLineLength) + ">",
+                                             "ok", std::string(koord::kMaxLineLength, 'y')};
   EXPECT_EQ(Lines(text, 4096), expected);
 }
 

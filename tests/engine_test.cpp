@@ -6,10 +6,9 @@
 // of Lambert (150000, 170000) from PROJ (EPSG:31370 to EPSG:4326), which
 // shifts the datum with a different method, hence the metre tolerances.
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <deque>
+#include <gtest/gtest.h>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,8 +40,8 @@ struct Point {
 // Records what the converter asks of its host.
 class FakeHost : public koord::BatchHost {
  public:
-  explicit FakeHost(std::string input, std::deque<bool> answers = {})
-      : input(std::move(input)), answers(std::move(answers)) {}
+  explicit FakeHost(std::string text, std::deque<bool> yesOrNo = {})
+      : input(std::move(text)), answers(std::move(yesOrNo)) {}
 
   std::string InputText() override { return input; }
   void SetInputText(const std::string& text) override {
@@ -128,10 +127,10 @@ struct KilometreCase {
 TEST(Converti, KilometreRuleOnTheMapWithoutConversion) {
   const KilometreCase cases[] = {
       {"150,5\t170", {150500, 170000}},
-      {"999\t999", {999000, 999000}},   // outside Belgium, still plotted
-      {"1000\t1000", {1000, 1000}},     // the test is strict
-      {"-5\t20", {-5000, 20000}},       // negative values too
-      {"400\t170", {400000, 170000}},   // unchecked on the map
+      {"999\t999", {999000, 999000}},  // outside Belgium, still plotted
+      {"1000\t1000", {1000, 1000}},    // the test is strict
+      {"-5\t20", {-5000, 20000}},      // negative values too
+      {"400\t170", {400000, 170000}},  // unchecked on the map
       {"150 000\t170000,0", {150000, 170000}},
   };
   std::string input;
@@ -163,8 +162,7 @@ TEST(Converti, MapModeDrawsConvertedPointsAndSkipsRefusedOnes) {
 TEST(Converti, DegreesAreReadWithEitherMarkAndWrittenWithTheChosenOne) {
   const std::string input = "50,5\t4,25\n50.5\t4.25\n";
   BatchChoices choices = Choices(kDegrees, kDegrees, kWgs84, kWgs84);
-  EXPECT_EQ(Convert(input, choices),
-            "50.50000\t004.25000\r\n50.50000\t004.25000\r\n");
+  EXPECT_EQ(Convert(input, choices), "50.50000\t004.25000\r\n50.50000\t004.25000\r\n");
   choices.decimalMark = ',';
   choices.lineEnd = "\n";
   EXPECT_EQ(Convert(input, choices), "50,50000\t004,25000\n50,50000\t004,25000\n");
@@ -183,8 +181,7 @@ TEST(Converti, EveryMgrsPrecisionCutsTheReference) {
       {3, "31UES9534"},       {4, "31UES93"},
   };
   for (const PrecisionCase& c : cases) {
-    EXPECT_EQ(Convert("50.85\t4.3505\n",
-                      Choices(kDegrees, kMgrs, kWgs84, kWgs84, c.position)),
+    EXPECT_EQ(Convert("50.85\t4.3505\n", Choices(kDegrees, kMgrs, kWgs84, kWgs84, c.position)),
               std::string(c.expected) + "\r\n")
         << c.position;
   }
@@ -193,8 +190,7 @@ TEST(Converti, EveryMgrsPrecisionCutsTheReference) {
 TEST(Converti, EveryIfblPrecisionGivesItsSquare) {
   const PrecisionCase cases[] = {{0, "E43522"}, {1, "E435"}, {2, "E4"}};
   for (const PrecisionCase& c : cases) {
-    EXPECT_EQ(Convert("150000\t170000\n",
-                      Choices(kLambert, kIfbl, kBel72, kWgs84, c.position)),
+    EXPECT_EQ(Convert("150000\t170000\n", Choices(kLambert, kIfbl, kBel72, kWgs84, c.position)),
               std::string(c.expected) + "\r\n")
         << c.position;
   }
@@ -204,11 +200,9 @@ TEST(Converti, LambertToMgrsAndDegreesOnWgs84) {
   // PROJ: Lambert (150000, 170000) is 50.8404113 N 4.3687521 E on WGS84,
   // 31UES9637232970 at 1 m; 70 m from any 100 m line, so the datum methods
   // agree at 100 m.
-  EXPECT_EQ(Convert("150000\t170000\n",
-                    Choices(kLambert, kMgrs, kBel72, kWgs84, 2)),
+  EXPECT_EQ(Convert("150000\t170000\n", Choices(kLambert, kMgrs, kBel72, kWgs84, 2)),
             "31UES963329\r\n");
-  const std::string degrees =
-      Convert("150\t170\n", Choices(kLambert, kDegrees, kBel72, kWgs84));
+  const std::string degrees = Convert("150\t170\n", Choices(kLambert, kDegrees, kBel72, kWgs84));
   const std::size_t tab = degrees.find('\t');
   ASSERT_NE(tab, std::string::npos);
   EXPECT_EQ(degrees.substr(degrees.size() - 2), "\r\n");
@@ -219,10 +213,8 @@ TEST(Converti, LambertToMgrsAndDegreesOnWgs84) {
 }
 
 TEST(Converti, IfblAndMgrsInputAreUpperCased) {
-  EXPECT_EQ(Convert("e5 37 11\n", Choices(kIfbl, kLambert, kBel72, kBel72)),
-            "186512\t169680\r\n");
-  EXPECT_EQ(Convert("31ues9506734013\n",
-                    Choices(kMgrs, kMgrs, kWgs84, kWgs84, 2)),
+  EXPECT_EQ(Convert("e5 37 11\n", Choices(kIfbl, kLambert, kBel72, kBel72)), "186512\t169680\r\n");
+  EXPECT_EQ(Convert("31ues9506734013\n", Choices(kMgrs, kMgrs, kWgs84, kWgs84, 2)),
             "31UES9506734013\r\n");
 }
 
@@ -238,20 +230,15 @@ TEST(Converti, RefusedPointsShowWhyInsteadOfAResult) {
        "Coordonnées Lambert incorrectes\r\n"},
       {"400\t170\n", Choices(kLambert, kMgrs, kBel72, kWgs84, 2),
        "Coordonnées Lambert incorrectes\r\n"},
-      {"95\t4\n", Choices(kDegrees, kDegrees, kWgs84, kWgs84),
-       "Coordonnées DEG incorrectes\r\n"},
-      {"31U\n", Choices(kMgrs, kLambert, kWgs84, kBel72),
-       "Coordonnées MGRS erronées (31U)\r\n"},
-      {"E\n", Choices(kIfbl, kLambert, kBel72, kBel72),
-       "Coordonnée IFBL incorrecte\r\n"},
+      {"95\t4\n", Choices(kDegrees, kDegrees, kWgs84, kWgs84), "Coordonnées DEG incorrectes\r\n"},
+      {"31U\n", Choices(kMgrs, kLambert, kWgs84, kBel72), "Coordonnées MGRS erronées (31U)\r\n"},
+      {"E\n", Choices(kIfbl, kLambert, kBel72, kBel72), "Coordonnée IFBL incorrecte\r\n"},
       // Valid points without a result of the wanted kind.
       {"85\t4\n", Choices(kDegrees, kMgrs, kWgs84, kWgs84, 2),
        "Hors des latitudes UTM (80° S à 84° N)\r\n"},
-      {"20\t4\n", Choices(kDegrees, kIfbl, kWgs84, kWgs84, 0),
-       "Hors de la grille IFBL\r\n"},
+      {"20\t4\n", Choices(kDegrees, kIfbl, kWgs84, kWgs84, 0), "Hors de la grille IFBL\r\n"},
       // Inside the Lambert range but south-west of the lettered grid.
-      {"1000\t10000\n", Choices(kLambert, kIfbl, kBel72, kBel72, 0),
-       "Hors de la grille IFBL\r\n"},
+      {"1000\t10000\n", Choices(kLambert, kIfbl, kBel72, kBel72, 0), "Hors de la grille IFBL\r\n"},
   };
   for (const RefusalCase& c : cases) {
     EXPECT_EQ(Convert(std::string(c.input), c.choices), c.expected) << c.input;
@@ -259,9 +246,9 @@ TEST(Converti, RefusedPointsShowWhyInsteadOfAResult) {
 }
 
 TEST(Converti, BlankLinesGiveEmptyLinesWithoutPrompt) {
-  EXPECT_EQ(Convert("150\t170\r\n\r\n \t \r\n150\t170\r\n",
-                    Choices(kLambert, kLambert, kBel72, kBel72)),
-            "150000\t170000\r\n\r\n\r\n150000\t170000\r\n");
+  EXPECT_EQ(
+      Convert("150\t170\r\n\r\n \t \r\n150\t170\r\n", Choices(kLambert, kLambert, kBel72, kBel72)),
+      "150000\t170000\r\n\r\n\r\n150000\t170000\r\n");
 }
 
 TEST(Converti, EmptyInputConvertsNothing) {
@@ -286,23 +273,21 @@ TEST(Converti, LastLineIsConvertedWhateverItEndsWith) {
 
 TEST(Converti, OverlongLinesAreRefusedUnread) {
   const std::string longLine(koord::kMaxLineLength + 1, '1');
-  EXPECT_EQ(Convert(longLine + "\n150\t170\n",
-                    Choices(kLambert, kLambert, kBel72, kBel72)),
+  EXPECT_EQ(Convert(longLine + "\n150\t170\n", Choices(kLambert, kLambert, kBel72, kBel72)),
             "Ligne trop longue\r\n150000\t170000\r\n");
 }
 
 TEST(Converti, EveryLineEndCutsLines) {
-  EXPECT_EQ(Convert("150\t170\n151\t171\r152\t172\r\n",
-                    Choices(kLambert, kLambert, kBel72, kBel72)),
-            "150000\t170000\r\n151000\t171000\r\n152000\t172000\r\n");
+  EXPECT_EQ(
+      Convert("150\t170\n151\t171\r152\t172\r\n", Choices(kLambert, kLambert, kBel72, kBel72)),
+      "150000\t170000\r\n151000\t171000\r\n152000\t172000\r\n");
 }
 
 TEST(Converti, MissingFieldPromptsOnceAndYesKeepsTheLine) {
   FakeHost host("150\t170\n150\n151\t171\n", {true});
   koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), RunOutput::Text);
   EXPECT_EQ(host.prompts, (std::vector<std::string>{Prompt("Champ manquant")}));
-  EXPECT_EQ(host.output,
-            "150000\t170000\r\nChamp manquant\r\n151000\t171000\r\n");
+  EXPECT_EQ(host.output, "150000\t170000\r\nChamp manquant\r\n151000\t171000\r\n");
   // Normal while the prompt shows, busy again after Yes.
   EXPECT_EQ(host.busy, (std::vector<bool>{true, false, true, false}));
 }

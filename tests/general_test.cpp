@@ -1,8 +1,7 @@
 #include "geodesy/General.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 #include "core/Catalogue.h"
@@ -14,9 +13,9 @@ using koord::General::DegToRad;
 using koord::General::MolodenskyShift;
 using koord::General::RadToDeg;
 
-constexpr int kBel72 = 1;   // catalogue index (position 2)
-constexpr int kWgs84 = 2;   // position 3
-constexpr int kHayford = 14;  // position 15
+constexpr int kBel72 = 1;            // catalogue index (position 2)
+constexpr int kWgs84 = 2;            // position 3
+constexpr int kHayford = 14;         // position 15
 constexpr int kWgs84Ellipsoid = 20;  // position 21
 
 TEST(AngleUnits, ProgramPiConvertsExactly) {
@@ -27,23 +26,22 @@ TEST(AngleUnits, ProgramPiConvertsExactly) {
 }
 
 TEST(AngleUnits, RoundTripWithinTwoUlp) {
-  const double angles[] = {1e-9, 0.1, 4.4, 45.0, 50.8, 89.999999, 90.0,
-                           -33.3, 123.456789, 179.99999, -180.0};
+  const double angles[] = {1e-9, 0.1,   4.4,        45.0,      50.8,  89.999999,
+                           90.0, -33.3, 123.456789, 179.99999, -180.0};
   for (double degrees : angles) {
     const double back = RadToDeg(DegToRad(degrees));
-    const double ulp = std::nextafter(std::fabs(degrees),
-                                      std::numeric_limits<double>::infinity()) -
+    const double ulp = std::nextafter(std::fabs(degrees), std::numeric_limits<double>::infinity()) -
                        std::fabs(degrees);
     EXPECT_LE(std::fabs(back - degrees), 2 * ulp) << degrees;
   }
 }
 
 struct ShiftCase {
-  double latitude, longitude;        // degrees
-  int datum, ellipsoid;              // catalogue indexes
+  double latitude, longitude;    // degrees
+  std::size_t datum, ellipsoid;  // catalogue indexes
   std::int16_t direction;
   double wantLatitude, wantLongitude;  // degrees
-  double tolerance;                   // degrees
+  double tolerance;                    // degrees
 };
 
 TEST(Molodensky, KnownShifts) {
@@ -89,8 +87,7 @@ TEST(Molodensky, FaultsRaiseAndLeaveOutputs) {
   } const faults[] = {{50.8, 0.0, 200}, {nan, 0.0, 1}, {50.8, nan, 1}};
   for (const Fault& f : faults) {
     double lat = 7, lon = 8;
-    EXPECT_THROW(MolodenskyShift(f.latitude, 4.4, f.height, lat, lon, bel72,
-                                 hayford, f.direction),
+    EXPECT_THROW(MolodenskyShift(f.latitude, 4.4, f.height, lat, lon, bel72, hayford, f.direction),
                  koord::RuntimeError);
     EXPECT_EQ(lat, 7);
     EXPECT_EQ(lon, 8);

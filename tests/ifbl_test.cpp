@@ -1,8 +1,7 @@
 #include "geodesy/Ifbl.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <limits>
 #include <string>
 #include <vector>
@@ -48,8 +47,15 @@ TEST(IfblToLambert, RefusalsLeaveXY) {
     const char* code;
     const char* normalised;  // upper case only at lengths 2, 4 and 6
   } const cases[] = {
-      {"I5", "I5"},   {"i5", "I5"},     {"N5", "N5"},     {"5E", "5E"},         {"E5X", "E5X"},
-      {"", ""},       {"   ", ""},      {" e 5x", "e5x"},     {"E5371", "E5371"},
+      {"I5", "I5"},
+      {"i5", "I5"},
+      {"N5", "N5"},
+      {"5E", "5E"},
+      {"E5X", "E5X"},
+      {"", ""},
+      {"   ", ""},
+      {" e 5x", "e5x"},
+      {"E5371", "E5371"},
       {"E537111", "E537111"},
       // One character, two bytes: length 2; only ASCII letters change case.
       {"é5", "é5"},
@@ -77,7 +83,7 @@ TEST(LambertToIfbl, CodesAtEachPrecision) {
       {150000, 170000, 6, "E43522"},
       {150000, 170000, 0, "E43522"},  // anything but 2 or 4 gives 6
       {150000, 170000, -4, "E43522"},
-      {2012, 18180, 6, "M05133"},     // grid origin
+      {2012, 18180, 6, "M05133"},  // grid origin
       // A boundary belongs to the square north and east of it.
       {34012, 38180, 6, "L15133"},
       {34011.999, 38179.999, 6, "M01822"},
@@ -99,10 +105,9 @@ TEST(LambertToIfbl, CodesAtEachPrecision) {
 TEST(LambertToIfbl, RefusalsLeaveCode) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
-  const double points[][2] = {{-0.001, 170000}, {350000.001, 170000},
-                              {150000, -0.001}, {150000, 270000.001},
-                              {nan, 170000},    {150000, nan},
-                              {inf, 170000},    {1e300, -1e300}};
+  const double points[][2] = {{-0.001, 170000},     {350000.001, 170000}, {150000, -0.001},
+                              {150000, 270000.001}, {nan, 170000},        {150000, nan},
+                              {inf, 170000},        {1e300, -1e300}};
   for (const auto& p : points) {
     std::string code = "unchanged";
     std::int32_t status = 0;

@@ -1,12 +1,11 @@
 #include "geodesy/Lambert.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
-#include "support/RuntimeError.h"
 #include "geodesy/General.h"
+#include "support/RuntimeError.h"
 
 namespace {
 
@@ -116,8 +115,7 @@ TEST(Lambert, FaultsRaiseAndLeaveOutputs) {
   };
   for (const Grid& g : badGrid) {
     double lat = 1, lon = 2;
-    EXPECT_THROW(LambertToGeo(g.X, g.Y, lat, lon), koord::RuntimeError)
-        << g.X << " " << g.Y;
+    EXPECT_THROW(LambertToGeo(g.X, g.Y, lat, lon), koord::RuntimeError) << g.X << " " << g.Y;
     EXPECT_EQ(lat, 1);
     EXPECT_EQ(lon, 2);
   }

@@ -8,15 +8,14 @@
 
 #include "geodesy/Mgrs.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <limits>
 #include <string>
 
-#include "support/RuntimeError.h"
 #include "geodesy/Utm.h"
+#include "support/RuntimeError.h"
 
 namespace koord::DMA {
 namespace {
@@ -31,13 +30,14 @@ constexpr Ellipsoid kWgs84{21, 6378137.0, 298.257223563};
 constexpr Ellipsoid kClarke1880{6, 6378249.145, 293.465};
 constexpr Ellipsoid kKrassovsky{16, 6378245.0, 298.3};
 
-constexpr double kMetreTolerance = 1e-3;  // m, grid values
-constexpr double kEarthRadius =
-    6371000.0;  // m, to express angles as ground distance
+constexpr double kMetreTolerance = 1e-3;    // m, grid values
+constexpr double kEarthRadius = 6371000.0;  // m, to express angles as ground distance
 // The conversion object's value of pi, a little small.
 constexpr double kObjectPi = 3.1415926535;
 
-double Deg(double degrees) { return degrees * Degree(); }
+double Deg(double degrees) {
+  return degrees * Degree();
+}
 
 // Approximate ground distance in metres between two nearby positions (rad).
 double Distance(double lat1, double lon1, double lat2, double lon2) {
@@ -52,8 +52,8 @@ struct Utm {
 
 Utm Forward(const Ellipsoid& e, double latitude, double longitude) {
   Utm out;
-  GeoToUtm(e.a, 1.0 / e.inverse, latitude, longitude, out.zone, out.northing,
-           out.easting, out.mgrs, e.number);
+  GeoToUtm(e.a, 1.0 / e.inverse, latitude, longitude, out.zone, out.northing, out.easting, out.mgrs,
+           e.number);
   return out;
 }
 
@@ -67,8 +67,8 @@ struct Decoded {
 
 Decoded Decode(const Ellipsoid& e, std::string text) {
   Decoded out;
-  MgrsToGeo(text, e.number, e.a, 1.0 / e.inverse, out.latitude, out.longitude,
-            out.zone, out.northing, out.easting, out.refused);
+  MgrsToGeo(text, e.number, e.a, 1.0 / e.inverse, out.latitude, out.longitude, out.zone,
+            out.northing, out.easting, out.refused);
   out.text = text;
   return out;
 }
@@ -83,27 +83,19 @@ struct TextCase {
 TEST(GeoToUtm, KnownTexts) {
   const TextCase cases[] = {
       {"Brussels", kHayford, Deg(50.85), Deg(4.35), "31UES9503734128"},
-      {"Paris, scheme 2", kClarke1880, Deg(48.85), Deg(2.35),
-       "31UDE5231310672"},
-      {"Alaska, one-digit zone", kWgs84, Deg(61.2), Deg(-149.9),
-       " 6VUN4417488521"},
+      {"Paris, scheme 2", kClarke1880, Deg(48.85), Deg(2.35), "31UDE5231310672"},
+      {"Alaska, one-digit zone", kWgs84, Deg(61.2), Deg(-149.9), " 6VUN4417488521"},
       {"just south of the equator", kWgs84, -1e-9, Deg(3.0), "31MEV0000099999"},
-      {"zone 31 band V at 500 000 m", kWgs84, Deg(60.0), Deg(2.9999999),
-       "31VDG9999951411"},
-      {"GeoConvert Cape Town", kWgs84, Deg(-33.9), Deg(18.4),
-       "34HBH5958345888"},
+      {"zone 31 band V at 500 000 m", kWgs84, Deg(60.0), Deg(2.9999999), "31VDG9999951411"},
+      {"GeoConvert Cape Town", kWgs84, Deg(-33.9), Deg(18.4), "34HBH5958345888"},
       {"GeoConvert Svalbard", kWgs84, Deg(78.0), Deg(15.0), "33XWG0000058370"},
-      {"GeoConvert Svalbard edge", kWgs84, Deg(78.0), Deg(9.0001),
-       "33XUG6097665497"},
+      {"GeoConvert Svalbard edge", kWgs84, Deg(78.0), Deg(9.0001), "33XUG6097665497"},
       {"GeoConvert Norway", kWgs84, Deg(60.0), Deg(4.0), "32VKM2128961953"},
       {"GeoConvert band C", kWgs84, Deg(-79.9), Deg(-100.0), "14CMS8042329407"},
       {"GeoConvert band X", kWgs84, Deg(83.9), Deg(50.0), "39XVP8813717033"},
-      {"GeoConvert north of equator", kWgs84, Deg(0.5), Deg(-60.0),
-       "21NSA6603455341"},
-      {"GeoConvert south of equator", kWgs84, Deg(-0.5), Deg(170.0),
-       "59MLV8872444726"},
-      {"GeoConvert New Zealand", kWgs84, Deg(-45.0), Deg(170.5),
-       "59GML6059216928"},
+      {"GeoConvert north of equator", kWgs84, Deg(0.5), Deg(-60.0), "21NSA6603455341"},
+      {"GeoConvert south of equator", kWgs84, Deg(-0.5), Deg(170.0), "59MLV8872444726"},
+      {"GeoConvert New Zealand", kWgs84, Deg(-45.0), Deg(170.5), "59GML6059216928"},
   };
   for (const TextCase& c : cases) {
     SCOPED_TRACE(c.source);
@@ -118,26 +110,22 @@ struct ZoneCase {
 
 TEST(GeoToUtm, NorwayAndSvalbardZones) {
   const ZoneCase cases[] = {
-      {60.0, 2.9, 31},     {60.0, 3.0, 32},     {60.0, 5.9, 32},
-      {56.0, 3.5, 31},     {56.0001, 3.5, 32},  {64.0, 3.5, 32},
-      {64.0001, 3.5, 31},  {60.0, 13.0, 33},    {72.0, 10.0, 32},
-      {72.0001, 10.0, 33}, {78.0, 9.0, 31},     {78.0, 9.0001, 33},
-      {78.0, 21.0, 33},    {78.0, 21.0001, 35}, {78.0, 33.0001, 37},
-      {78.0, 41.9, 37},    {78.0, -0.1, 30},    {78.0, 42.1, 38},
-      {84.0, 10.0, 33},    {-80.0, 3.0, 31},
+      {60.0, 2.9, 31},    {60.0, 3.0, 32},     {60.0, 5.9, 32},     {56.0, 3.5, 31},
+      {56.0001, 3.5, 32}, {64.0, 3.5, 32},     {64.0001, 3.5, 31},  {60.0, 13.0, 33},
+      {72.0, 10.0, 32},   {72.0001, 10.0, 33}, {78.0, 9.0, 31},     {78.0, 9.0001, 33},
+      {78.0, 21.0, 33},   {78.0, 21.0001, 35}, {78.0, 33.0001, 37}, {78.0, 41.9, 37},
+      {78.0, -0.1, 30},   {78.0, 42.1, 38},    {84.0, 10.0, 33},    {-80.0, 3.0, 31},
   };
   for (const ZoneCase& c : cases) {
     SCOPED_TRACE(testing::Message() << c.latitude << " " << c.longitude);
     EXPECT_EQ(Forward(kWgs84, Deg(c.latitude), Deg(c.longitude)).zone, c.zone);
   }
   // Worked value: 3 degrees east at 60 north, projected in zone 32.
-  EXPECT_NEAR(Forward(kWgs84, Deg(60.0), Deg(3.0)).easting, 165640.332,
-              kMetreTolerance);
+  EXPECT_NEAR(Forward(kWgs84, Deg(60.0), Deg(3.0)).easting, 165640.332, kMetreTolerance);
 }
 
 TEST(GeoToUtm, ObjectAnglesStayWestOfThreeDegrees) {
-  const Utm utm =
-      Forward(kWgs84, kObjectPi / 180.0 * 60.0, kObjectPi / 180.0 * 3.0);
+  const Utm utm = Forward(kWgs84, kObjectPi / 180.0 * 60.0, kObjectPi / 180.0 * 3.0);
   EXPECT_EQ(utm.zone, 31);
   EXPECT_LT(utm.easting, 500000.0);
   EXPECT_GT(utm.easting, 500000.0 - kMetreTolerance);
@@ -149,8 +137,7 @@ TEST(GeoToUtm, RangeLimits) {
     const char* band;
   } inside[] = {{84.0, "X"}, {-80.0, "C"}};
   for (const auto& c : inside) {
-    EXPECT_EQ(Forward(kWgs84, Deg(c.latitude), Deg(10.0)).mgrs.substr(2, 1),
-              c.band);
+    EXPECT_EQ(Forward(kWgs84, Deg(c.latitude), Deg(10.0)).mgrs.substr(2, 1), c.band);
   }
   for (const double latitude : {84.0001, -80.0001, 90.0, -90.0}) {
     SCOPED_TRACE(latitude);
@@ -170,8 +157,7 @@ TEST(GeoToUtm, RefusedLetteringKeepsGridValues) {
 }
 
 TEST(GeoToUtm, FaultRaises) {
-  EXPECT_THROW(Forward(kWgs84, std::numeric_limits<double>::quiet_NaN(), 0.1),
-               RuntimeError);
+  EXPECT_THROW(Forward(kWgs84, std::numeric_limits<double>::quiet_NaN(), 0.1), RuntimeError);
 }
 
 struct LetterSetCase {
@@ -183,22 +169,17 @@ struct LetterSetCase {
 
 TEST(MgrsLetterSet, SchemesBySetAndEllipsoid) {
   const LetterSetCase cases[] = {
-      {31, 21, 1, 0.0, 0},        {32, 21, 10, 1500000.0, 0},
-      {33, 15, 19, 0.0, 0},       {34, 15, 1, 1500000.0, 0},
-      {35, 12, 10, 0.0, 0},       {36, 1, 19, 1500000.0, 0},
-      {31, 6, 1, 1000000.0, 0},   {32, 6, 10, 500000.0, 0},
-      {33, 22, 19, 1000000.0, 0}, {34, 4, 1, 500000.0, 0},
-      {46, 5, 1, 500000.0, 0},    {47, 5, 10, 0.0, 0},
-      {55, 5, 1, 0.0, 0},         {56, 5, 10, 500000.0, 0},
-      {0, 21, 19, 1500000.0, 0},  {-5, 21, 1, 0.0, 0},
-      {31, 9, 1, 0.0, 1},         {31, 11, 1, 0.0, 1},
-      {31, 13, 1, 0.0, 1},        {31, 14, 1, 0.0, 1},
-      {32, 16, 10, 1500000.0, 1}, {31, 0, 1, 0.0, 1},
-      {31, 24, 1, 0.0, 1},        {31, -1, 1, 0.0, 1},
+      {31, 21, 1, 0.0, 0},       {32, 21, 10, 1500000.0, 0}, {33, 15, 19, 0.0, 0},
+      {34, 15, 1, 1500000.0, 0}, {35, 12, 10, 0.0, 0},       {36, 1, 19, 1500000.0, 0},
+      {31, 6, 1, 1000000.0, 0},  {32, 6, 10, 500000.0, 0},   {33, 22, 19, 1000000.0, 0},
+      {34, 4, 1, 500000.0, 0},   {46, 5, 1, 500000.0, 0},    {47, 5, 10, 0.0, 0},
+      {55, 5, 1, 0.0, 0},        {56, 5, 10, 500000.0, 0},   {0, 21, 19, 1500000.0, 0},
+      {-5, 21, 1, 0.0, 0},       {31, 9, 1, 0.0, 1},         {31, 11, 1, 0.0, 1},
+      {31, 13, 1, 0.0, 1},       {31, 14, 1, 0.0, 1},        {32, 16, 10, 1500000.0, 1},
+      {31, 0, 1, 0.0, 1},        {31, 24, 1, 0.0, 1},        {31, -1, 1, 0.0, 1},
   };
   for (const LetterSetCase& c : cases) {
-    SCOPED_TRACE(testing::Message()
-                 << "zone " << c.zone << " ellipsoid " << c.ellipsoid);
+    SCOPED_TRACE(testing::Message() << "zone " << c.zone << " ellipsoid " << c.ellipsoid);
     std::int16_t firstColumn = -1;
     double rowOffset = -1.0;
     std::int32_t refused = -1;
@@ -223,24 +204,16 @@ TEST(UtmToMgrs, Texts) {
   // Texts without a source are built by hand from the letter rules.
   const UtmTextCase cases[] = {
       {"Paris, scheme 2", 31, 5410672.0, 452313.0, 48.85, 6, "31UDE5231310672"},
-      {"Paris position, scheme 1", 31, 5410672.0, 452313.0, 48.85, 21,
-       "31UDQ5231310672"},
-      {"Clarke 1866 in zone 50", 50, 100000.0, 500000.0, 0.9, 5,
-       "50NNG0000000000"},
-      {"Clarke 1866 in zone 56", 56, 100000.0, 500000.0, 0.9, 5,
-       "56NNS0000000000"},
+      {"Paris position, scheme 1", 31, 5410672.0, 452313.0, 48.85, 21, "31UDQ5231310672"},
+      {"Clarke 1866 in zone 50", 50, 100000.0, 500000.0, 0.9, 5, "50NNG0000000000"},
+      {"Clarke 1866 in zone 56", 56, 100000.0, 500000.0, 0.9, 5, "56NNS0000000000"},
       {"Bessel in zone 50", 50, 100000.0, 500000.0, 0.9, 4, "50NNS0000000000"},
-      {"row cycle end rounds to A", 31, 1999999.6, 500000.0, 18.0, 21,
-       "31QEA0000000000"},
-      {"500 000 m kept in zone 32", 32, 6651411.19, 500000.4, 60.0, 21,
-       "32VNM0000051411"},
-      {"500 000 m kept in band U", 31, 6651411.19, 500000.4, 55.0, 21,
-       "31UEG0000051411"},
-      {"column Q after skipped O", 32, 5500000.0, 750000.0, 50.0, 21,
-       "32UQA5000000000"},
+      {"row cycle end rounds to A", 31, 1999999.6, 500000.0, 18.0, 21, "31QEA0000000000"},
+      {"500 000 m kept in zone 32", 32, 6651411.19, 500000.4, 60.0, 21, "32VNM0000051411"},
+      {"500 000 m kept in band U", 31, 6651411.19, 500000.4, 55.0, 21, "31UEG0000051411"},
+      {"column Q after skipped O", 32, 5500000.0, 750000.0, 50.0, 21, "32UQA5000000000"},
       {"easting below column A", 31, 5634128.0, 50000.0, 50.85, 21, kUtmError},
-      {"easting beyond column Z", 33, 5634128.0, 950000.0, 50.85, 21,
-       kUtmError},
+      {"easting beyond column Z", 33, 5634128.0, 950000.0, 50.85, 21, kUtmError},
       {"NaN northing", 31, nan, 500000.0, 50.85, 21, kUtmError},
       {"NaN easting", 31, 5634128.0, nan, 50.85, 21, kUtmError},
       {"NaN latitude", 31, 5634128.0, 500000.0, nan, 21, kUtmError},
@@ -253,8 +226,7 @@ TEST(UtmToMgrs, Texts) {
   for (const UtmTextCase& c : cases) {
     SCOPED_TRACE(c.what);
     std::string mgrs = "previous";
-    UtmToMgrs(c.zone, c.northing, c.easting, Deg(c.latitude), c.ellipsoid,
-              mgrs);
+    UtmToMgrs(c.zone, c.northing, c.easting, Deg(c.latitude), c.ellipsoid, mgrs);
     EXPECT_EQ(mgrs, c.mgrs);
   }
 }
@@ -291,9 +263,7 @@ TEST(MgrsToGeo, DecodesInsideItsCell) {
     EXPECT_EQ(d.zone, c.zone);
     EXPECT_EQ(d.easting, c.easting);
     EXPECT_EQ(d.northing, c.northing);
-    EXPECT_LT(
-        Distance(d.latitude, d.longitude, Deg(c.latitude), Deg(c.longitude)),
-        c.tolerance);
+    EXPECT_LT(Distance(d.latitude, d.longitude, Deg(c.latitude), Deg(c.longitude)), c.tolerance);
   }
 }
 
@@ -366,8 +336,7 @@ TEST(MgrsToGeo, RoundTripsWithinTheMetre) {
   for (const Ellipsoid& e : {kHayford, kWgs84, kClarke1880}) {
     for (double lat = -79.5; lat <= 83.5; lat += 3.7) {
       for (double lon = -179.5; lon <= 180.0; lon += 7.3) {
-        SCOPED_TRACE(testing::Message()
-                     << "ellipsoid " << e.number << " " << lat << " " << lon);
+        SCOPED_TRACE(testing::Message() << "ellipsoid " << e.number << " " << lat << " " << lon);
         const Utm utm = Forward(e, Deg(lat), Deg(lon));
         const Decoded d = Decode(e, utm.mgrs);
         ASSERT_EQ(d.refused, 0) << utm.mgrs << " -> " << d.text;

@@ -4,14 +4,13 @@
 // (Belgian coordinates, ties at the fifth decimal, huge, tiny and
 // subnormal values, both signs, both zeros).
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <limits>
 #include <random>
 #include <string>
@@ -50,12 +49,12 @@ class Values {
  public:
   double Next() {
     switch (turn_++ % 7) {
-      case 0: return Uniform(-200, 200);                       // degrees
-      case 1: return Uniform(-1e6, 1e6);                       // metres
-      case 2: return Tie();                                    // x.xxxxx5
+      case 0: return Uniform(-200, 200);                          // degrees
+      case 1: return Uniform(-1e6, 1e6);                          // metres
+      case 2: return Tie();                                       // x.xxxxx5
       case 3: return std::ldexp(Uniform(-1, 1), Int(-1074, 60));  // any magnitude
       case 4: return std::nextafter(Tie(), Uniform(-1, 1) < 0 ? -1e300 : 1e300);
-      case 5: return Bits();                                   // any finite double
+      case 5: return Bits();  // any finite double
       default: return Uniform(-1e12, 1e12) * (Uniform(0, 1) < 0.5 ? 1 : 1e-12);
     }
   }
@@ -87,8 +86,8 @@ TEST(OutputFormatProperty, DegreesMatchToCharsOnAMillionValues) {
     const double longitude = values.Next();
     std::string out;
     koord::AppendDegrees(out, latitude, longitude, '.');
-    const std::string expected = Reference(latitude, kDegreeDecimals, 2) + '\t' +
-                                 Reference(longitude, kDegreeDecimals, 3);
+    const std::string expected =
+        Reference(latitude, kDegreeDecimals, 2) + '\t' + Reference(longitude, kDegreeDecimals, 3);
     if (out != expected) {
       ++mismatches;
       ADD_FAILURE() << std::hexfloat << latitude << " " << longitude << ": " << out
@@ -117,13 +116,13 @@ TEST(OutputFormatProperty, WholeMetresMatchToCharsOnAMillionValues) {
 TEST(OutputFormatProperty, SpecialValuesMatchToChars) {
   constexpr double kMin = std::numeric_limits<double>::denorm_min();
   constexpr double kMax = std::numeric_limits<double>::max();
-  for (const double value : {0.0, -0.0, kMin, -kMin, kMax, -kMax, 0.000005, -0.000005,
-                             0.0000049999999999, 1e12, std::nextafter(1e12, 0.0), 99.999995,
-                             -179.999995, 9.999995, 0.5, -0.5}) {
+  for (const double value :
+       {0.0, -0.0, kMin, -kMin, kMax, -kMax, 0.000005, -0.000005, 0.0000049999999999, 1e12,
+        std::nextafter(1e12, 0.0), 99.999995, -179.999995, 9.999995, 0.5, -0.5}) {
     std::string out;
     koord::AppendDegrees(out, value, value, ',');
-    std::string expected = Reference(value, kDegreeDecimals, 2) + '\t' +
-                           Reference(value, kDegreeDecimals, 3);
+    std::string expected =
+        Reference(value, kDegreeDecimals, 2) + '\t' + Reference(value, kDegreeDecimals, 3);
     std::replace(expected.begin(), expected.end(), '.', ',');
     EXPECT_EQ(out, expected) << std::hexfloat << value;
   }

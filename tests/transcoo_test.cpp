@@ -1,17 +1,17 @@
 // The conversion object's state: catalogues, setters, Reset and the DMS and
 // MGRS-completion helpers.
 
-#include <gtest/gtest.h>
+#include "core/TransCoo.h"
 
 #include <cmath>
+#include <gtest/gtest.h>
 #include <string>
 
 #include "core/Catalogue.h"
 #include "core/Dms.h"
-#include "geodesy/Ifbl.h"
 #include "core/MgrsDigits.h"
+#include "geodesy/Ifbl.h"
 #include "support/RuntimeError.h"
-#include "core/TransCoo.h"
 
 namespace koord {
 namespace {
@@ -97,8 +97,8 @@ TEST(TransCoo, DatumCodesSelectByTrimmedCodeInAnyCase) {
   const struct {
     const char* code;
     std::int16_t position;
-  } rows[] = {{"bel72", 2}, {"WGS84", 3}, {"wgs84", 3}, {"NTF", 4}, {"ntf", 4},
-              {"EUR-M", 1}, {"XYZ", 0}, {" NTF", 0}, {"NTF  ", 0}, {"", 0}};
+  } rows[] = {{"bel72", 2}, {"WGS84", 3}, {"wgs84", 3}, {"NTF", 4},   {"ntf", 4},
+              {"EUR-M", 1}, {"XYZ", 0},   {" NTF", 0},  {"NTF  ", 0}, {"", 0}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.code);
     TransCoo object;
@@ -115,8 +115,12 @@ TEST(TransCoo, OrigTypeIsStoredUpperCase) {
     const char* stored;
     const char* error;
   } rows[] = {
-      {"deg", "DEG", ""},   {"Lmb", "LMB", ""},   {"mgrs", "MGRS", ""}, {"ifbl", "IFBL", ""},
-      {"dms", "DMS", ""},   {"abc", "ABC", "Type de coordonnées originales inconnu"},
+      {"deg", "DEG", ""},
+      {"Lmb", "LMB", ""},
+      {"mgrs", "MGRS", ""},
+      {"ifbl", "IFBL", ""},
+      {"dms", "DMS", ""},
+      {"abc", "ABC", "Type de coordonnées originales inconnu"},
       {"", "", "Type de coordonnées originales inconnu"},
   };
   for (const auto& row : rows) {
@@ -179,9 +183,8 @@ TEST(Dms, DegreesToDmsCarriesTheSignOnTheDegrees) {
     std::int16_t d, m;
     float s;
   } rows[] = {
-      {50.5, 50, 30, 0},     {-4.25, -4, 15, 0},  {-0.5, 0, 30, 0},
-      {0, 0, 0, 0},          {180, 180, 0, 0},    {-180, -180, 0, 0},
-      {4.4, 4, 24, 0},       {90, 90, 0, 0},
+      {50.5, 50, 30, 0}, {-4.25, -4, 15, 0}, {-0.5, 0, 30, 0}, {0, 0, 0, 0},
+      {180, 180, 0, 0},  {-180, -180, 0, 0}, {4.4, 4, 24, 0},  {90, 90, 0, 0},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.value);
@@ -230,7 +233,7 @@ TEST(MgrsDigits, CompletesToTheMetreOneMetreShortOfTheCentre) {
       {"ES1234567890", "ES1234567890"},
       {"ES 1234 5678", "ES 1234 5678"},  // twelve characters with its blanks
       {" ES 12 56 ", "ES1249956499"},
-      {"ES123", "ES123"},                // odd digit count: cannot complete
+      {"ES123", "ES123"},  // odd digit count: cannot complete
       {"", ""},
   };
   for (const auto& row : rows) {
@@ -243,11 +246,10 @@ TEST(IfblCode, GridCodes) {
     const char* code;
     bool valid;
   } rows[] = {
-      {"E5", true},      {"M0", true},      {"A9", true},      {"E537", true},
-      {"E53744", true},  {"E51111", true},  {"I5", false},     {"N5", false},
-      {"E5X7", false},   {"E509", false},   {"E590", false},   {"E53755", false},
-      {"E53705", false}, {"E", false},      {"E53", false},    {"5E", false},
-      {"N-13821", false}, {"", false},
+      {"E5", true},     {"M0", true},       {"A9", true},      {"E537", true},  {"E53744", true},
+      {"E51111", true}, {"I5", false},      {"N5", false},     {"E5X7", false}, {"E509", false},
+      {"E590", false},  {"E53755", false},  {"E53705", false}, {"E", false},    {"E53", false},
+      {"5E", false},    {"N-13821", false}, {"", false},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(IFBL::IsGridCode(row.code), row.valid) << row.code;

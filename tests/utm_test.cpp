@@ -8,10 +8,9 @@
 
 #include "geodesy/Utm.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <limits>
 
 #include "core/Catalogue.h"
@@ -35,8 +34,12 @@ constexpr double kLimitTolerance = 1e-12;   // rad, band and zone limits
 // hair closer to 0 than the exact ones.
 constexpr double kObjectPi = 3.1415926535;
 
-double Deg(double degrees) { return degrees * Degree(); }
-double ObjectDeg(double degrees) { return kObjectPi / 180.0 * degrees; }
+double Deg(double degrees) {
+  return degrees * Degree();
+}
+double ObjectDeg(double degrees) {
+  return kObjectPi / 180.0 * degrees;
+}
 
 struct GridCase {
   const char* source;
@@ -52,8 +55,7 @@ constexpr GridCase kGridCases[] = {
     {"Cape Town", kWgs84, -33.9, 18.4, 34, 259583.222, 6245888.045},
     {"GeoConvert Alaska", kWgs84, 61.2, -149.9, 6, 344173.864, 6788521.418},
     {"GeoConvert Seattle", kWgs84, 47.3, -122.3, 10, 552919.186, 5238740.477},
-    {"GeoConvert -79.9/-100", kWgs84, -79.9, -100.0, 14, 480423.389,
-     1129407.483},
+    {"GeoConvert -79.9/-100", kWgs84, -79.9, -100.0, 14, 480423.389, 1129407.483},
     {"GeoConvert 83.9/50", kWgs84, 83.9, 50.0, 39, 488136.731, 9317033.097},
     {"GeoConvert 0.5/-60", kWgs84, 0.5, -60.0, 21, 166034.098, 55341.388},
     {"GeoConvert -0.5/170", kWgs84, -0.5, 170.0, 59, 388723.559, 9944726.488},
@@ -65,8 +67,8 @@ TEST(GeoToTm, KnownPoints) {
     SCOPED_TRACE(c.source);
     std::int16_t zone = 0;
     double northing = 0.0, easting = 0.0;
-    GeoToTm(c.ellipsoid.a, 1.0 / c.ellipsoid.inverse, Deg(c.latitude),
-            Deg(c.longitude), zone, northing, easting, 0);
+    GeoToTm(c.ellipsoid.a, 1.0 / c.ellipsoid.inverse, Deg(c.latitude), Deg(c.longitude), zone,
+            northing, easting, 0);
     EXPECT_EQ(zone, c.zone);
     EXPECT_NEAR(easting, c.easting, kMetreTolerance);
     EXPECT_NEAR(northing, c.northing, kMetreTolerance);
@@ -77,8 +79,7 @@ TEST(GeoToTm, GivenZoneIsKept) {
   // 3 degrees east at 60 north, in the Norway zone 32 (worked value).
   std::int16_t zone = 32;
   double northing = 0.0, easting = 0.0;
-  GeoToTm(kWgs84.a, 1.0 / kWgs84.inverse, Deg(60.0), Deg(3.0), zone, northing,
-          easting, 1);
+  GeoToTm(kWgs84.a, 1.0 / kWgs84.inverse, Deg(60.0), Deg(3.0), zone, northing, easting, 1);
   EXPECT_EQ(zone, 32);
   EXPECT_NEAR(easting, 165640.332, kMetreTolerance);
 }
@@ -86,8 +87,7 @@ TEST(GeoToTm, GivenZoneIsKept) {
 TEST(GeoToTm, EquatorHasNoFalseNorthing) {
   std::int16_t zone = 0;
   double northing = -1.0, easting = 0.0;
-  GeoToTm(kWgs84.a, 1.0 / kWgs84.inverse, 0.0, Deg(3.0), zone, northing,
-          easting, 0);
+  GeoToTm(kWgs84.a, 1.0 / kWgs84.inverse, 0.0, Deg(3.0), zone, northing, easting, 0);
   EXPECT_EQ(northing, 0.0);
   EXPECT_NEAR(easting, 500000.0, kMetreTolerance);
 }
@@ -96,8 +96,7 @@ TEST(GeoToTm, WritesSemiMinorAxis) {
   CurrentEllipsoid().b = 0.0;
   std::int16_t zone = 0;
   double northing = 0.0, easting = 0.0;
-  GeoToTm(kHayford.a, 1.0 / kHayford.inverse, Deg(50.0), Deg(4.0), zone,
-          northing, easting, 0);
+  GeoToTm(kHayford.a, 1.0 / kHayford.inverse, Deg(50.0), Deg(4.0), zone, northing, easting, 0);
   EXPECT_NEAR(CurrentEllipsoid().b, 6356911.9461279465, 1e-6);  // m
 }
 
@@ -116,8 +115,7 @@ TEST(GeoToTm, ZoneFromLongitude) {
     SCOPED_TRACE(c.longitude);
     std::int16_t zone = 0;
     double northing = 0.0, easting = 0.0;
-    GeoToTm(kWgs84.a, 1.0 / kWgs84.inverse, Deg(45.0), c.longitude, zone,
-            northing, easting, 0);
+    GeoToTm(kWgs84.a, 1.0 / kWgs84.inverse, Deg(45.0), c.longitude, zone, northing, easting, 0);
     EXPECT_EQ(zone, c.zone);
   }
 }
@@ -139,9 +137,9 @@ TEST(GeoToTm, FaultsRaiseAndLeaveGridValues) {
     SCOPED_TRACE(c.what);
     std::int16_t zone = 31;
     double northing = 1.0, easting = 2.0;
-    EXPECT_THROW(GeoToTm(kHayford.a, c.f, c.latitude, c.longitude, zone,
-                         northing, easting, c.zoneGiven),
-                 RuntimeError);
+    EXPECT_THROW(
+        GeoToTm(kHayford.a, c.f, c.latitude, c.longitude, zone, northing, easting, c.zoneGiven),
+        RuntimeError);
     EXPECT_EQ(northing, 1.0);
     EXPECT_EQ(easting, 2.0);
   }
@@ -165,9 +163,9 @@ TEST(UtmToGeo, SouthernNorthingIsNegative) {
 TEST(UtmToGeo, FaultsRaise) {
   double latitude = 1.0, longitude = 2.0;
   double northing = std::numeric_limits<double>::quiet_NaN();
-  EXPECT_THROW(UtmToGeo(kWgs84.a, 1.0 / kWgs84.inverse, latitude, longitude, 31,
-                        northing, 500000.0),
-               RuntimeError);
+  EXPECT_THROW(
+      UtmToGeo(kWgs84.a, 1.0 / kWgs84.inverse, latitude, longitude, 31, northing, 500000.0),
+      RuntimeError);
   EXPECT_EQ(latitude, 1.0);
   EXPECT_EQ(longitude, 2.0);
 }
@@ -177,20 +175,17 @@ TEST(UtmToGeo, RoundTrip) {
     Ellipsoid ellipsoid;
     double latitude, longitude;  // degrees
   } cases[] = {
-      {kHayford, 50.85, 4.35}, {kWgs84, 50.85, 4.35},
-      {kWgs84, -33.9, 18.4},   {kClarke1880, 48.85, 2.35},
-      {kWgs84, 0.001, 3.0},    {kWgs84, -0.001, 2.0},
-      {kWgs84, 83.9, 50.0},    {kWgs84, -79.9, -100.0},
-      {kHayford, 51.5, 2.5},   {kHayford, 49.5, 6.4},
-      {kWgs84, 61.2, -149.9},  {kWgs84, 60.0, 3.0},
+      {kHayford, 50.85, 4.35},    {kWgs84, 50.85, 4.35},   {kWgs84, -33.9, 18.4},
+      {kClarke1880, 48.85, 2.35}, {kWgs84, 0.001, 3.0},    {kWgs84, -0.001, 2.0},
+      {kWgs84, 83.9, 50.0},       {kWgs84, -79.9, -100.0}, {kHayford, 51.5, 2.5},
+      {kHayford, 49.5, 6.4},      {kWgs84, 61.2, -149.9},  {kWgs84, 60.0, 3.0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.latitude << " " << c.longitude);
     const double f = 1.0 / c.ellipsoid.inverse;
     std::int16_t zone = 0;
     double northing = 0.0, easting = 0.0;
-    GeoToTm(c.ellipsoid.a, f, Deg(c.latitude), Deg(c.longitude), zone, northing,
-            easting, 0);
+    GeoToTm(c.ellipsoid.a, f, Deg(c.latitude), Deg(c.longitude), zone, northing, easting, 0);
     if (c.latitude < 0.0) northing = -northing;
     double latitude = 0.0, longitude = 0.0;
     UtmToGeo(c.ellipsoid.a, f, latitude, longitude, zone, northing, easting);
@@ -206,24 +201,11 @@ struct BandCase {
 
 TEST(BandLimits, BandFromLatitude) {
   const BandCase cases[] = {
-      {Deg(-79.9), 3},
-      {Deg(-80.0), 3},
-      {Deg(-33.9), 8},
-      {Deg(-25.0), 10},
-      {Deg(-10.0), 12},
-      {-1e-9, 13},
-      {0.0, 14},
-      {-0.0, 14},
-      {Deg(7.9), 14},
-      {ObjectDeg(8.0), 14},
-      {Deg(8.0001), 16},
-      {Deg(50.85), 21},
-      {ObjectDeg(64.0), 22},
-      {ObjectDeg(72.0), 23},
-      {Deg(72.0001), 24},
-      {Deg(83.9), 24},
-      {Deg(84.0), 24},
-      {Deg(89.0), 24},
+      {Deg(-79.9), 3},       {Deg(-80.0), 3},       {Deg(-33.9), 8},    {Deg(-25.0), 10},
+      {Deg(-10.0), 12},      {-1e-9, 13},           {0.0, 14},          {-0.0, 14},
+      {Deg(7.9), 14},        {ObjectDeg(8.0), 14},  {Deg(8.0001), 16},  {Deg(50.85), 21},
+      {ObjectDeg(64.0), 22}, {ObjectDeg(72.0), 23}, {Deg(72.0001), 24}, {Deg(83.9), 24},
+      {Deg(84.0), 24},       {Deg(89.0), 24},
   };
   for (const BandCase& c : cases) {
     SCOPED_TRACE(c.latitude / Degree());
@@ -237,9 +219,9 @@ TEST(BandLimits, BandFromLatitude) {
 TEST(BandLimits, BandNaNRaises) {
   std::int16_t band = 0;
   double south = 0.0, north = 0.0, east = 0.0, west = 0.0;
-  EXPECT_THROW(BandLimits(band, std::numeric_limits<double>::quiet_NaN(), 31,
-                          south, north, east, west),
-               RuntimeError);
+  EXPECT_THROW(
+      BandLimits(band, std::numeric_limits<double>::quiet_NaN(), 31, south, north, east, west),
+      RuntimeError);
 }
 
 struct LimitCase {

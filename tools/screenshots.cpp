@@ -12,7 +12,6 @@
 #include <QPlainTextEdit>
 #include <QTextBrowser>
 #include <QTimer>
-
 #include <cstdio>
 
 #include "ui/Form1.h"
@@ -24,26 +23,25 @@ namespace {
 
 // Lambert 1972 points (m) of a few Belgian towns.
 const char* const kTowns =
-    "150000\t170000\n"  // Bruxelles
-    "152500\t212000\n"  // Antwerpen
-    "105000\t194000\n"  // Gent
-    "70000\t211000\n"   // Brugge
-    "235000\t148000\n"  // Liège
-    "185000\t128000\n"  // Namur
-    "120000\t127000\n"  // Mons
-    "255000\t42000\n"   // Arlon
-    "219000\t181000\n"  // Hasselt
-    "173000\t174000\n"  // Leuven
-    "155000\t122000\n"  // Charleroi
-    "207000\t82000\n"   // Marche-en-Famenne
-    "39000\t200000\n"   // Ieper
-    "268000\t142000\n"; // Eupen
+    "150000\t170000\n"   // Bruxelles
+    "152500\t212000\n"   // Antwerpen
+    "105000\t194000\n"   // Gent
+    "70000\t211000\n"    // Brugge
+    "235000\t148000\n"   // Liège
+    "185000\t128000\n"   // Namur
+    "120000\t127000\n"   // Mons
+    "255000\t42000\n"    // Arlon
+    "219000\t181000\n"   // Hasselt
+    "173000\t174000\n"   // Leuven
+    "155000\t122000\n"   // Charleroi
+    "207000\t82000\n"    // Marche-en-Famenne
+    "39000\t200000\n"    // Ieper
+    "268000\t142000\n";  // Eupen
 
 bool Save(QWidget* widget, const QDir& folder, const char* name) {
   const QString path = folder.filePath(QString::fromLatin1(name));
   const bool saved = widget->grab().save(path);
-  std::fprintf(saved ? stdout : stderr, "%s %s\n", saved ? "écrit" : "échec :",
-               qPrintable(path));
+  std::fprintf(saved ? stdout : stderr, "%s %s\n", saved ? "écrit" : "échec :", qPrintable(path));
   return saved;
 }
 

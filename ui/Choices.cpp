@@ -53,9 +53,13 @@ QStringList Labels(const std::array<Entry, N>& table, Label label) {
 
 }  // namespace
 
-QStringList KindEntries() { return Labels(kKindTable, KindLabel); }
+QStringList KindEntries() {
+  return Labels(kKindTable, KindLabel);
+}
 
-QStringList DatumEntries() { return Labels(kDatumTable, DatumLabel); }
+QStringList DatumEntries() {
+  return Labels(kDatumTable, DatumLabel);
+}
 
 QStringList PrecisionEntries(CoordKind destKind) {
   switch (destKind) {
@@ -85,15 +89,17 @@ std::optional<Datum> OutputDatumFor(CoordKind destKind) {
 QString InputExample(CoordKind fromKind) {
   switch (fromKind) {
     case CoordKind::Lambert:
-      return QStringLiteral("Un point par ligne : X, tabulation, Y (en mètres ou en km)\n"
-                            "par exemple\n150000\t170000\n150,5\t170");
+      return QStringLiteral(
+          "Un point par ligne : X, tabulation, Y (en mètres ou en km)\n"
+          "par exemple\n150000\t170000\n150,5\t170");
     case CoordKind::Mgrs:
       return QStringLiteral("Une référence MGRS par ligne, par exemple\n31UES9637232970");
     case CoordKind::Ifbl:
       return QStringLiteral("Un carré IFBL par ligne, par exemple\nE4\nE435\nE43522");
     case CoordKind::Degrees:
-      return QStringLiteral("Un point par ligne : latitude, tabulation, longitude\n"
-                            "par exemple\n50,84096\t4,36749");
+      return QStringLiteral(
+          "Un point par ligne : latitude, tabulation, longitude\n"
+          "par exemple\n50,84096\t4,36749");
   }
   return {};
 }

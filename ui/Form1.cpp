@@ -43,8 +43,7 @@ constexpr int kPictureIconSide = 32;
 constexpr char kLineEnd = '\n';
 
 QIcon ThemedIcon(const char* themeName, const char* resource) {
-  return QIcon::fromTheme(QString::fromLatin1(themeName),
-                          QIcon(QString::fromLatin1(resource)));
+  return QIcon::fromTheme(QString::fromLatin1(themeName), QIcon(QString::fromLatin1(resource)));
 }
 
 QToolButton* PictureButton(const char* name, const QString& tip, const QIcon& icon,
@@ -80,8 +79,7 @@ QString BoxText(std::string_view text) {
 // The system's decimal mark, when it is one byte; the full stop otherwise.
 char SystemDecimalMark() {
   const QString mark = QLocale::system().decimalPoint();
-  return mark.size() == 1 && mark.at(0).unicode() < 0x80 ? char(mark.at(0).unicode())
-                                                        : '.';
+  return mark.size() == 1 && mark.at(0).unicode() < 0x80 ? char(mark.at(0).unicode()) : '.';
 }
 
 bool CriticalPrompt(QWidget* parent, const QString& message) {
@@ -112,10 +110,10 @@ Form1::~Form1() {
 }
 
 void Form1::CreateControls() {
-  lblDepart = Named(new QLabel(QStringLiteral("Les coodonnées de départs sont en :"), this),
-                    "lblDepart");
-  Label1 = Named(new QLabel(QStringLiteral("Les coodonnées de destination sont en :"), this),
-                 "Label1");
+  lblDepart =
+      Named(new QLabel(QStringLiteral("Les coodonnées de départs sont en :"), this), "lblDepart");
+  Label1 =
+      Named(new QLabel(QStringLiteral("Les coodonnées de destination sont en :"), this), "Label1");
   cmbCoorFrom = DropDown("cmbCoorFrom", this);
   cmbCoorDest = DropDown("cmbCoorDest", this);
   lblDatumFrom = Named(new QLabel(QStringLiteral("Datum:"), this), "lblDatumFrom");
@@ -159,12 +157,11 @@ void Form1::CreateControls() {
 }
 
 void Form1::CreateActions() {
-  Command2 = Named(new QAction(QStringLiteral("Données de test (501 points)"), this),
-                   "Command2");
-  Command2->setToolTip(QStringLiteral("Remplit la zone de départ de points Lambert 1972 "
-                                      "tirés au hasard"));
-  copyOutput = Named(new QAction(QStringLiteral("Copier tout le résultat"), this),
-                     "copyOutput");
+  Command2 = Named(new QAction(QStringLiteral("Données de test (501 points)"), this), "Command2");
+  Command2->setToolTip(
+      QStringLiteral("Remplit la zone de départ de points Lambert 1972 "
+                     "tirés au hasard"));
+  copyOutput = Named(new QAction(QStringLiteral("Copier tout le résultat"), this), "copyOutput");
   copyOutput->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
   copyOutput->setShortcutContext(Qt::WindowShortcut);
   addAction(copyOutput);
@@ -249,8 +246,7 @@ void Form1::Connect() {
   connect(cmdHelp, &QToolButton::clicked, this, &Form1::cmdHelp_Click);
   connect(cmdStop, &QToolButton::clicked, this, &QWidget::close);
   for (int index = 0; index < 2; ++index) {
-    connect(cmdErase[index], &QPushButton::clicked, this,
-            [this, index] { cmdErase_Click(index); });
+    connect(cmdErase[index], &QPushButton::clicked, this, [this, index] { cmdErase_Click(index); });
   }
   connect(cmdAbout, &QPushButton::clicked, this, &Form1::cmdAbout_Click);
   connect(cmdCopy, &QPushButton::clicked, this, &Form1::CopyOutput);
@@ -349,7 +345,9 @@ void Form1::Converti(bool onMap) {
   SetBusy(false);
 }
 
-void Form1::SetPrompt(Prompt prompt) { prompt_ = std::move(prompt); }
+void Form1::SetPrompt(Prompt prompt) {
+  prompt_ = std::move(prompt);
+}
 
 std::string Form1::InputText() {
   lastInput_ = txtFrom->toPlainText();
@@ -386,7 +384,9 @@ void Form1::SetBusy(bool busy) {
   }
 }
 
-bool Form1::AskContinue(const std::string& message) { return prompt_(BoxText(message)); }
+bool Form1::AskContinue(const std::string& message) {
+  return prompt_(BoxText(message));
+}
 
 void Form1::PrepareMap() {
   if (!map_) map_ = std::make_unique<frmMap>(this);

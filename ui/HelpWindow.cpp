@@ -31,12 +31,12 @@ HelpWindow::HelpWindow(QWidget* parent)
 
   auto* tools = new QToolBar(this);
   tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  QAction* contents = tools->addAction(
-      QIcon::fromTheme(QStringLiteral("go-home")), QStringLiteral("Sommaire"));
-  QAction* back = tools->addAction(
-      QIcon::fromTheme(QStringLiteral("go-previous")), QStringLiteral("Précédent"));
-  QAction* forward = tools->addAction(
-      QIcon::fromTheme(QStringLiteral("go-next")), QStringLiteral("Suivant"));
+  QAction* contents =
+      tools->addAction(QIcon::fromTheme(QStringLiteral("go-home")), QStringLiteral("Sommaire"));
+  QAction* back = tools->addAction(QIcon::fromTheme(QStringLiteral("go-previous")),
+                                   QStringLiteral("Précédent"));
+  QAction* forward =
+      tools->addAction(QIcon::fromTheme(QStringLiteral("go-next")), QStringLiteral("Suivant"));
   back->setShortcut(QKeySequence::Back);
   forward->setShortcut(QKeySequence::Forward);
   back->setEnabled(false);

@@ -40,9 +40,9 @@ QString ImportedText(const QByteArray& data) {
 bool InputEdit::LoadFile(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxDroppedFileSize) return false;
-  const QByteArray data = file.read(kMaxDroppedFileSize);
+  const QByteArray bytes = file.read(kMaxDroppedFileSize);
   if (file.error() != QFileDevice::NoError) return false;
-  setPlainText(ImportedText(data));
+  setPlainText(ImportedText(bytes));
   return true;
 }
 

@@ -5,7 +5,6 @@
 
 #include <QFrame>
 #include <QPointF>
-
 #include <vector>
 
 namespace koord::ui {

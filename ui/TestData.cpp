@@ -1,7 +1,6 @@
 #include "ui/TestData.h"
 
 #include <QRandomGenerator>
-
 #include <cmath>
 
 namespace koord::ui {
@@ -13,7 +12,9 @@ constexpr double kSpanX = 298300;
 constexpr double kMinY = 20000;
 constexpr double kSpanY = 292000;
 
-QString Whole(double value) { return QString::number(value, 'f', 0); }
+QString Whole(double value) {
+  return QString::number(value, 'f', 0);
+}
 
 }  // namespace
 

@@ -32,7 +32,8 @@ QString Credits() {
       QStringLiteral("Contact : par le suivi des tickets du projet Koord"),
       QStringLiteral("Développé en C++ et Qt 6"),
       QStringLiteral("Carte : Natural Earth (domaine public)"),
-  }.join(u'\n');
+  }
+      .join(u'\n');
 }
 
 void Colour(QWidget* widget) {
@@ -45,9 +46,13 @@ void Colour(QWidget* widget) {
 
 }  // namespace
 
-QString ProgramVersion() { return QStringLiteral(KOORD_VERSION); }
+QString ProgramVersion() {
+  return QStringLiteral(KOORD_VERSION);
+}
 
-QString ProgramTitle() { return QStringLiteral("Koord ") + ProgramVersion(); }
+QString ProgramTitle() {
+  return QStringLiteral("Koord ") + ProgramVersion();
+}
 
 frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent),

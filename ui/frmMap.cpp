@@ -19,7 +19,9 @@ frmMap::frmMap(QWidget* parent) : QDialog(parent), Picture1(new MapView(this)) {
   resize(sizeHint());
 }
 
-void frmMap::AddPoint(double x, double y) { Picture1->AddDot(x, y); }
+void frmMap::AddPoint(double x, double y) {
+  Picture1->AddDot(x, y);
+}
 
 void frmMap::Picture1_MouseMove(QPointF lambert) {
   setWindowTitle(map::PointerCaption(lambert));

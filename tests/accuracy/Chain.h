@@ -14,7 +14,7 @@ struct ChainPoint {
   double koordLatitude, koordLongitude;  // degrees, WGS84, from TransCoo
   double projLatitude, projLongitude;    // degrees, WGS84, from PROJ
   double distance;                       // metres between the two
-  bool inAreaOfUse;  // PROJ's position inside the area of its operation
+  bool inAreaOfUse;                      // PROJ's position inside the area of its operation
 };
 
 class ChainComparison {

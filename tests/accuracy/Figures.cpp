@@ -36,12 +36,12 @@ void Report(const std::string& quantity, const std::string& reference, const Spr
 }
 
 void PrintReport() {
-  std::printf("\n%-44s %-34s %7s %12s %12s %12s  %s\n", "Quantity", "Reference", "points",
-              "mean", "max", "tolerance", "worst at");
+  std::printf("\n%-44s %-34s %7s %12s %12s %12s  %s\n", "Quantity", "Reference", "points", "mean",
+              "max", "tolerance", "worst at");
   for (const Line& l : Lines()) {
     std::printf("%-44s %-34s %7zu %12.3g %12.3g %12.3g  %s  (%s)\n", l.quantity.c_str(),
-                l.reference.c_str(), l.spread.Count(), l.spread.Mean(), l.spread.Max(),
-                l.tolerance, l.spread.WorstAt().c_str(), l.unit.c_str());
+                l.reference.c_str(), l.spread.Count(), l.spread.Mean(), l.spread.Max(), l.tolerance,
+                l.spread.WorstAt().c_str(), l.unit.c_str());
   }
 }
 

@@ -6,7 +6,6 @@ namespace koord::accuracy {
 
 // Geodesic distance in metres on WGS84 (GeographicLib); degrees in. At the
 // millimetre level the choice of ellipsoid does not matter.
-double GroundDistance(double latitude1, double longitude1, double latitude2,
-                      double longitude2);
+double GroundDistance(double latitude1, double longitude1, double latitude2, double longitude2);
 
 }  // namespace koord::accuracy

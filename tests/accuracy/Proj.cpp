@@ -23,18 +23,22 @@ ProjOperation::ProjOperation(const std::string& definition)
 
 ProjOperation::ProjOperation(const std::string& sourceCrs, const std::string& targetCrs)
     : context_(proj_context_create()),
-      operation_(Checked(proj_create_crs_to_crs(context_, sourceCrs.c_str(),
-                                                targetCrs.c_str(), nullptr),
-                         context_, sourceCrs + " -> " + targetCrs)) {}
+      operation_(
+          Checked(proj_create_crs_to_crs(context_, sourceCrs.c_str(), targetCrs.c_str(), nullptr),
+                  context_, sourceCrs + " -> " + targetCrs)) {}
 
 ProjOperation::~ProjOperation() {
   proj_destroy(operation_);
   proj_context_destroy(context_);
 }
 
-PJ_COORD ProjOperation::Forward(double u, double v) const { return Transform(PJ_FWD, u, v); }
+PJ_COORD ProjOperation::Forward(double u, double v) const {
+  return Transform(PJ_FWD, u, v);
+}
 
-PJ_COORD ProjOperation::Inverse(double u, double v) const { return Transform(PJ_INV, u, v); }
+PJ_COORD ProjOperation::Inverse(double u, double v) const {
+  return Transform(PJ_INV, u, v);
+}
 
 PJ_COORD ProjOperation::Transform(PJ_DIRECTION direction, double u, double v) const {
   proj_errno_reset(operation_);

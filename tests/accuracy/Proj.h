@@ -3,7 +3,6 @@
 // PROJ string or from two CRS codes, freed with it. Test-only oracle.
 
 #include <proj.h>
-
 #include <string>
 
 namespace koord::accuracy {

@@ -3,7 +3,6 @@
 // transformation EPSG:31370 -> EPSG:4326 (seven-parameter Helmert, 1 m).
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 #include "tests/accuracy/Chain.h"
@@ -12,10 +11,10 @@
 namespace koord::accuracy {
 namespace {
 
-constexpr double kStep = 5000;     // grid spacing, m
-constexpr int kColumns = 62;       // 0..310000 m in X
-constexpr int kRows = 52;          // 0..260000 m in Y
-constexpr double kGuard = 2.0;     // m
+constexpr double kStep = 5000;  // grid spacing, m
+constexpr int kColumns = 62;    // 0..310000 m in X
+constexpr int kRows = 52;       // 0..260000 m in Y
+constexpr double kGuard = 2.0;  // m
 
 TEST(ChainAccuracy, Lambert72ToWgs84OverBelgium) {
   ChainComparison chain;
@@ -34,8 +33,8 @@ TEST(ChainAccuracy, Lambert72ToWgs84OverBelgium) {
   }
   ASSERT_GT(distances.Count(), 0u);
   std::printf("PROJ operation used: %s\n", operation.c_str());
-  Report("Lambert 1972 -> WGS84 (TransCoo), Belgium", "PROJ EPSG:31370 -> EPSG:4326",
-         distances, "m", kGuard);
+  Report("Lambert 1972 -> WGS84 (TransCoo), Belgium", "PROJ EPSG:31370 -> EPSG:4326", distances,
+         "m", kGuard);
   EXPECT_LE(distances.Max(), kGuard) << distances.WorstAt();
 }
 

@@ -1,9 +1,8 @@
 // Lambert 1972 both ways against PROJ's Lambert conformal conic with the
 // EPSG:31370 definition on the international (Hayford) ellipsoid.
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <string>
 
 #include "geodesy/Lambert.h"
@@ -18,10 +17,10 @@ const char* const kLambert72 =
     "+proj=lcc +lat_1=51.16666723333333 +lat_2=49.8333339 +lat_0=90 "
     "+lon_0=4.367486666666666 +x_0=150000.013 +y_0=5400088.438 +ellps=intl";
 
-constexpr double kStep = 5000;          // grid spacing, m
-constexpr int kColumns = 62;            // 0..310000 m in X
-constexpr int kRows = 52;               // 0..260000 m in Y
-constexpr double kTolerance = 0.005;    // m, both directions
+constexpr double kStep = 5000;        // grid spacing, m
+constexpr int kColumns = 62;          // 0..310000 m in X
+constexpr int kRows = 52;             // 0..260000 m in Y
+constexpr double kTolerance = 0.005;  // m, both directions
 
 std::string Where(double X, double Y) {
   return "X=" + std::to_string(static_cast<long>(X)) + " Y=" + std::to_string(static_cast<long>(Y));

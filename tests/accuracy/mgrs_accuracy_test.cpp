@@ -3,14 +3,12 @@
 // Koord's rounding to the nearest metre of GeographicLib's exact position
 // (GeographicLib itself truncates).
 
-#include <gtest/gtest.h>
-
 #include <GeographicLib/MGRS.hpp>
 #include <GeographicLib/UTMUPS.hpp>
-
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <numbers>
 #include <random>
 #include <string>
@@ -24,11 +22,11 @@ namespace koord::accuracy {
 namespace {
 
 constexpr int kPoints = 100000;
-constexpr std::uint64_t kSeed = 1972;      // fixed: the same points every run
-constexpr std::int16_t kWgs84 = 21;        // catalogue number of WGS 1984
-constexpr double kSquare = 100000;         // m, side of an MGRS square
-constexpr double kBandHeight = 8;          // degrees
-constexpr double kZoneWidth = 6;           // degrees
+constexpr std::uint64_t kSeed = 1972;  // fixed: the same points every run
+constexpr std::int16_t kWgs84 = 21;    // catalogue number of WGS 1984
+constexpr double kSquare = 100000;     // m, side of an MGRS square
+constexpr double kBandHeight = 8;      // degrees
+constexpr double kZoneWidth = 6;       // degrees
 // Norway and Svalbard zone edges that are not multiples of six, degrees.
 constexpr std::array<double, 4> kSpecialEdges = {3, 9, 21, 33};
 // Rounding to the metre moves a digit by at most half a metre, plus the
@@ -36,8 +34,8 @@ constexpr std::array<double, 4> kSpecialEdges = {3, 9, 21, 33};
 constexpr double kDigitTolerance = 0.5 + 1e-4;  // m
 // Points closer than this to a band, zone or square edge may change cell
 // with the rounding; they are skipped.
-constexpr double kEdgeMargin = 1.0;              // m
-constexpr double kMetresPerDegree = 111000;      // m, along a meridian, roughly
+constexpr double kEdgeMargin = 1.0;          // m
+constexpr double kMetresPerDegree = 111000;  // m, along a meridian, roughly
 
 struct Reference {
   int zone;
@@ -96,13 +94,12 @@ TEST(MgrsAccuracy, RandomPointsWorldWide) {
     std::int16_t koordZone = 0;
     double northing = 0, easting = 0;
     std::string mgrs;
-    DMA::GeoToUtm(wgs84.SemiMajorAxis, 1.0 / wgs84.InverseFlattening,
-                  latitude * DMA::Degree(), longitude * DMA::Degree(), koordZone, northing,
-                  easting, mgrs, kWgs84);
+    DMA::GeoToUtm(wgs84.SemiMajorAxis, 1.0 / wgs84.InverseFlattening, latitude * DMA::Degree(),
+                  longitude * DMA::Degree(), koordZone, northing, easting, mgrs, kWgs84);
     ASSERT_EQ(mgrs.size(), 15u) << latitude << " " << longitude << " " << mgrs;
     const Reference got = Parse(mgrs);
-    const std::string where = std::to_string(latitude) + " " + std::to_string(longitude) + " " +
-                              mgrs + " / " + text;
+    const std::string where =
+        std::to_string(latitude) + " " + std::to_string(longitude) + " " + mgrs + " / " + text;
     EXPECT_EQ(got.zone, expected.zone) << where;
     EXPECT_EQ(got.letters, expected.letters) << where;
     digits.Add(std::max(std::fabs(got.easting - expected.easting),

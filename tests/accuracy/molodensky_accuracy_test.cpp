@@ -1,9 +1,8 @@
 // MolodenskyShift for every catalogue datum against PROJ's standard
 // Molodensky operation with the same five parameters, both directions.
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <string>
 
 #include "core/Catalogue.h"
@@ -25,8 +24,8 @@ std::string MolodenskyDefinition(const DatumRecord& datum, const EllipsoidRecord
   std::snprintf(text, sizeof text,
                 "+proj=molodensky +a=%.17g +rf=%.17g +da=%d +df=%.17g +dx=%.17g +dy=%.17g "
                 "+dz=%.17g",
-                ellipsoid.SemiMajorAxis, ellipsoid.InverseFlattening, datum.Da, datum.Df,
-                datum.Dx, datum.Dy, datum.Dz);
+                ellipsoid.SemiMajorAxis, ellipsoid.InverseFlattening, datum.Da, datum.Df, datum.Dx,
+                datum.Dy, datum.Dz);
   return text;
 }
 
@@ -36,12 +35,11 @@ struct Differences {
 };
 
 // Koord's shift of (latitude, longitude) in `direction` against PROJ's.
-void Compare(const ProjOperation& proj, const DatumRecord& datum,
-             const EllipsoidRecord& ellipsoid, int direction, double latitude,
-             double longitude, Differences& out) {
+void Compare(const ProjOperation& proj, const DatumRecord& datum, const EllipsoidRecord& ellipsoid,
+             int direction, double latitude, double longitude, Differences& out) {
   double koordLatitude = 0, koordLongitude = 0;
-  General::MolodenskyShift(latitude, longitude, 0, koordLatitude, koordLongitude, datum,
-                           ellipsoid, static_cast<std::int16_t>(direction));
+  General::MolodenskyShift(latitude, longitude, 0, koordLatitude, koordLongitude, datum, ellipsoid,
+                           static_cast<std::int16_t>(direction));
   const auto shift = [&](double lam, double phi) {
     return direction > 0 ? proj.Forward(lam, phi) : proj.Inverse(lam, phi);
   };
@@ -49,8 +47,7 @@ void Compare(const ProjOperation& proj, const DatumRecord& datum,
                             std::to_string(latitude) + " " + std::to_string(longitude);
 
   const PJ_COORD same = shift(General::DegToRad(longitude), General::DegToRad(latitude));
-  out.sameRadians.Add(GroundDistance(koordLatitude, koordLongitude,
-                                     General::RadToDeg(same.lp.phi),
+  out.sameRadians.Add(GroundDistance(koordLatitude, koordLongitude, General::RadToDeg(same.lp.phi),
                                      General::RadToDeg(same.lp.lam)),
                       where);
   const PJ_COORD exact = shift(proj_torad(longitude), proj_torad(latitude));
@@ -68,16 +65,15 @@ TEST(MolodenskyAccuracy, EveryDatumBothDirections) {
     for (int direction : {+1, -1}) {
       for (int latitude = kSouth; latitude <= kNorth; ++latitude) {
         for (int longitude = kWest; longitude <= kEast; ++longitude) {
-          Compare(proj, datum, ellipsoid, direction, latitude + 0.5, longitude + 0.5,
-                  differences);
+          Compare(proj, datum, ellipsoid, direction, latitude + 0.5, longitude + 0.5, differences);
         }
       }
     }
   }
   Report("MolodenskyShift, 4 datums x 2 directions", "PROJ molodensky (same radians)",
          differences.sameRadians, "m", kTolerance);
-  Report("MolodenskyShift, same points", "PROJ molodensky (true degrees)",
-         differences.trueDegrees, "m", kTolerance);
+  Report("MolodenskyShift, same points", "PROJ molodensky (true degrees)", differences.trueDegrees,
+         "m", kTolerance);
   EXPECT_LE(differences.sameRadians.Max(), kTolerance) << differences.sameRadians.WorstAt();
   EXPECT_LE(differences.trueDegrees.Max(), kTolerance) << differences.trueDegrees.WorstAt();
 }

@@ -2,12 +2,10 @@
 // Mercator, world-wide within 3.5 degrees of the central meridian and in
 // Belgium, on the three ellipsoids of the catalogue's datums.
 
-#include <gtest/gtest.h>
-
 #include <GeographicLib/TransverseMercatorExact.hpp>
-
 #include <cmath>
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <string>
 
 #include "core/Catalogue.h"
@@ -18,11 +16,11 @@
 namespace koord::accuracy {
 namespace {
 
-constexpr double kK0 = 0.9996;                     // UTM central scale factor
-constexpr double kFalseEasting = 500000;           // m
-constexpr double kSouthernFalseNorthing = 1e7;     // m
-constexpr double kWorldTolerance = 1e-4;           // m, -80..84 and 3.5 degrees off
-constexpr double kBelgiumTolerance = 0.001;        // m, zones 31 and 32 in Belgium
+constexpr double kK0 = 0.9996;                  // UTM central scale factor
+constexpr double kFalseEasting = 500000;        // m
+constexpr double kSouthernFalseNorthing = 1e7;  // m
+constexpr double kWorldTolerance = 1e-4;        // m, -80..84 and 3.5 degrees off
+constexpr double kBelgiumTolerance = 0.001;     // m, zones 31 and 32 in Belgium
 
 struct Ellipsoid {
   std::int16_t number;  // catalogue number
@@ -52,8 +50,8 @@ void Compare(const EllipsoidRecord& e, const GeographicLib::TransverseMercatorEx
   const double a = e.SemiMajorAxis;
   const double f = 1.0 / e.InverseFlattening;
   const double degree = DMA::Degree();
-  const std::string where = std::string(e.Name) + " " + std::to_string(latitude) + " " +
-                            std::to_string(longitude);
+  const std::string where =
+      std::string(e.Name) + " " + std::to_string(latitude) + " " + std::to_string(longitude);
   const Utm exact = ExactUtm(tm, zone, latitude, longitude);
 
   std::int16_t koordZone = zone;
@@ -73,7 +71,7 @@ const EllipsoidRecord& Catalogued(std::int16_t number) {
 }
 
 TEST(TransverseMercatorAccuracy, WorldWithinThreeAndAHalfDegrees) {
-  constexpr std::int16_t kZone = 31;  // central meridian 3 E; any zone would do
+  constexpr std::int16_t kZone = 31;        // central meridian 3 E; any zone would do
   constexpr int kSouth = -80, kNorth = 84;  // degrees, one-degree steps
   constexpr int kOffsets = 14;              // quarter degrees each side
   Differences differences;

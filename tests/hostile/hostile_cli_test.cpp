@@ -3,16 +3,15 @@
 // exactly when some line was refused. Defaults: Lambert 1972 in, MGRS at
 // 100 m on WGS84 out; Lambert (150000, 170000) is 31UES963329 there.
 
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
 #include <cstddef>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <ostream>
 #include <string>
+#include <sys/wait.h>
 #include <vector>
 
 namespace {
@@ -40,7 +39,9 @@ struct Case {
 };
 
 // Names the case in failure messages instead of dumping its bytes.
-void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const Case& c, std::ostream* out) {
+  *out << c.name;
+}
 
 std::string Repeat(const std::string& text, std::size_t times) {
   std::string all;
@@ -55,8 +56,7 @@ std::vector<Case> Cases() {
   return {
       {"ten_megabyte_line", "", string(kTenMegabytes, '7') + "\n", "Ligne trop longue\n",
        kSomeRefused},
-      {"ten_megabyte_line_then_a_point", "",
-       string(kTenMegabytes, ' ') + "x\n150000\t170000\n",
+      {"ten_megabyte_line_then_a_point", "", string(kTenMegabytes, ' ') + "x\n150000\t170000\n",
        "Ligne trop longue\n" + kReference + "\n", kSomeRefused},
       {"hundred_thousand_empty_lines", "", string(kManyLines, '\n'), string(kManyLines, '\n'),
        kAllConverted},
@@ -67,12 +67,15 @@ std::vector<Case> Cases() {
       {"nul_bytes_only", "", nul + nul + nul + "\n", "Champ manquant\n", kSomeRefused},
       {"invalid_utf8_fields_hold_no_number", "-t lambert", "\xFF\xFE\t\xC3\x28\n", "0\t0\n",
        kAllConverted},
-      {"invalid_utf8_in_mgrs", "-f mgrs -t lambert", "\xFF\xFE""31UES963329\n",
-       "Coordonnées MGRS erronées (\xFF\xFE""31UES963329)\n", kSomeRefused},
-      {"utf8_letter_in_ifbl", "-f ifbl -t lambert", "E\xC3\xA9\n",
-       "Coordonnée IFBL incorrecte\n", kSomeRefused},
-      {"byte_order_mark_skipped", "", kBom + "150000\t170000\n", kReference + "\n",
-       kAllConverted},
+      {"invalid_utf8_in_mgrs", "-f mgrs -t lambert",
+       "\xFF\xFE"
+       "31UES963329\n",
+       "Coordonnées MGRS erronées (\xFF\xFE"
+       "31UES963329)\n",
+       kSomeRefused},
+      {"utf8_letter_in_ifbl", "-f ifbl -t lambert", "E\xC3\xA9\n", "Coordonnée IFBL incorrecte\n",
+       kSomeRefused},
+      {"byte_order_mark_skipped", "", kBom + "150000\t170000\n", kReference + "\n", kAllConverted},
       {"byte_order_mark_alone", "", kBom, "", kAllConverted},
       {"byte_order_mark_only_at_start", "-t lambert", "150\t170\n" + kBom + "151\t171\n",
        "150000\t170000\n0\t171000\n", kAllConverted},
@@ -84,13 +87,11 @@ std::vector<Case> Cases() {
       {"inf_holds_no_number", "-t lambert", "150\tinf\n", "150000\t0\n", kAllConverted},
       {"nan_degrees_hold_no_number", "-f deg -t deg --datum-from wgs84", "NaN\t-Inf\n",
        "00.00000\t000.00000\n", kAllConverted},
-      {"four_hundred_digits", "", string(kTooManyDigits, '9') + "\t170000\n",
-       "Nombre trop grand\n", kSomeRefused},
+      {"four_hundred_digits", "", string(kTooManyDigits, '9') + "\t170000\n", "Nombre trop grand\n",
+       kSomeRefused},
       {"four_hundred_digit_fraction", "-t lambert",
-       "150000." + string(kTooManyDigits, '9') + "\t170\n", "150001\t170000\n",
-       kAllConverted},
-      {"hexadecimal_reads_its_zero", "-t lambert", "0x10\t170\n", "0\t170000\n",
-       kAllConverted},
+       "150000." + string(kTooManyDigits, '9') + "\t170\n", "150001\t170000\n", kAllConverted},
+      {"hexadecimal_reads_its_zero", "-t lambert", "0x10\t170\n", "0\t170000\n", kAllConverted},
       {"only_tabs", "", "\t\t\t\n\t\n", "\n\n", kAllConverted},
       {"one_field_missing", "", "150000\n", "Champ manquant\n", kSomeRefused},
       {"both_fields_empty", "-t lambert", "\tx\n", "0\t0\n", kAllConverted},
@@ -98,29 +99,29 @@ std::vector<Case> Cases() {
       {"mgrs_of_seven_blanks", "-f mgrs", "       \n", "\n", kAllConverted},
       {"mgrs_of_seven_blanks_then_a_field", "-f mgrs", "       \tx\n",
        "Coordonnées MGRS erronées ()\n", kSomeRefused},
-      {"ifbl_letter_for_column", "-f ifbl -t lambert", "EA37\n",
-       "Coordonnée IFBL incorrecte\n", kSomeRefused},
-      {"ifbl_letters_for_square", "-f ifbl -t lambert", "E537XY\n",
-       "Coordonnée IFBL incorrecte\n", kSomeRefused},
-      {"ifbl_good_code_still_converts", "-f ifbl -t lambert", "e5 37 11\n",
-       "186512\t169680\n", kAllConverted},
+      {"ifbl_letter_for_column", "-f ifbl -t lambert", "EA37\n", "Coordonnée IFBL incorrecte\n",
+       kSomeRefused},
+      {"ifbl_letters_for_square", "-f ifbl -t lambert", "E537XY\n", "Coordonnée IFBL incorrecte\n",
+       kSomeRefused},
+      {"ifbl_good_code_still_converts", "-f ifbl -t lambert", "e5 37 11\n", "186512\t169680\n",
+       kAllConverted},
       {"mgrs_zone_00", "-f mgrs", "00UES963329\n", "Coordonnées MGRS erronées (00UES963329)\n",
        kSomeRefused},
       {"mgrs_zone_99", "-f mgrs", "99UES963329\n", "Coordonnées MGRS erronées (99UES963329)\n",
        kSomeRefused},
       // Y is a polar band, north of the UTM latitudes.
-      {"mgrs_polar_band_y", "-f mgrs -t deg", "32YNA12\n",
-       "Coordonnées MGRS erronées (32YNA12)\n", kSomeRefused},
+      {"mgrs_polar_band_y", "-f mgrs -t deg", "32YNA12\n", "Coordonnées MGRS erronées (32YNA12)\n",
+       kSomeRefused},
       // Letters that MGRS never uses name no square: read as some other
       // letter they would give a point elsewhere.
-      {"mgrs_polar_band_b", "-f mgrs -t deg", "40BEL00\n",
-       "Coordonnées MGRS erronées (40BEL00)\n", kSomeRefused},
-      {"mgrs_band_i", "-f mgrs -t deg", "31IES16\n",
-       "Coordonnées MGRS erronées (31IES16)\n", kSomeRefused},
-      {"mgrs_row_o", "-f mgrs -t deg", "31UEO16\n",
-       "Coordonnées MGRS erronées (31UEO16)\n", kSomeRefused},
-      {"mgrs_row_w", "-f mgrs -t deg", "31UEW90\n",
-       "Coordonnées MGRS erronées (31UEW90)\n", kSomeRefused},
+      {"mgrs_polar_band_b", "-f mgrs -t deg", "40BEL00\n", "Coordonnées MGRS erronées (40BEL00)\n",
+       kSomeRefused},
+      {"mgrs_band_i", "-f mgrs -t deg", "31IES16\n", "Coordonnées MGRS erronées (31IES16)\n",
+       kSomeRefused},
+      {"mgrs_row_o", "-f mgrs -t deg", "31UEO16\n", "Coordonnées MGRS erronées (31UEO16)\n",
+       kSomeRefused},
+      {"mgrs_row_w", "-f mgrs -t deg", "31UEW90\n", "Coordonnées MGRS erronées (31UEW90)\n",
+       kSomeRefused},
       {"mixed_line_ends", "-t lambert", "150\t170\r\n151\t171\n152\t172\r153\t173\r\r\n154\t174",
        "150000\t170000\n151000\t171000\n152000\t172000\n153000\t173000\n\n154000\t174000\n",
        kAllConverted},
@@ -138,9 +139,9 @@ std::string Difference(const std::string& actual, const std::string& expected) {
   std::size_t i = 0;
   while (i < actual.size() && i < expected.size() && actual[i] == expected[i]) ++i;
   const auto around = [i](const std::string& s) { return s.substr(i, 60); };
-  return "first difference at byte " + std::to_string(i) + " of " +
-         std::to_string(actual.size()) + " (expected " + std::to_string(expected.size()) +
-         "): actual \"" + around(actual) + "\", expected \"" + around(expected) + "\"";
+  return "first difference at byte " + std::to_string(i) + " of " + std::to_string(actual.size()) +
+         " (expected " + std::to_string(expected.size()) + "): actual \"" + around(actual) +
+         "\", expected \"" + around(expected) + "\"";
 }
 
 class HostileInput : public ::testing::TestWithParam<Case> {};
@@ -154,9 +155,8 @@ TEST_P(HostileInput, GivesItsOutputAndStatus) {
     in.write(c.input.data(), static_cast<std::streamsize>(c.input.size()));
   }
   const std::string command = std::string("'") + KOORD_CLI + "' " + c.args + " < '" +
-                              (work / "in.txt").string() + "' > '" +
-                              (work / "out.txt").string() + "' 2> '" +
-                              (work / "err.txt").string() + "'";
+                              (work / "in.txt").string() + "' > '" + (work / "out.txt").string() +
+                              "' 2> '" + (work / "err.txt").string() + "'";
   const int raw = std::system(command.c_str());
   ASSERT_TRUE(WIFEXITED(raw)) << "koord-cli did not exit normally";
   const std::string output = ReadFile(work / "out.txt");
@@ -171,8 +171,8 @@ TEST_P(HostileInput, GivesItsOutputAndStatus) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, HostileInput, ::testing::ValuesIn(Cases()),
-                         [](const ::testing::TestParamInfo<Case>& info) {
-                           return info.param.name;
+                         [](const ::testing::TestParamInfo<Case>& test) {
+                           return test.param.name;
                          });
 
 }  // namespace

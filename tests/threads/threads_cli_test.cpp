@@ -3,17 +3,16 @@
 // status, over an input of many batches with refused, blank, CR LF,
 // overlong and unterminated lines.
 
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
 #include <cstddef>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
 #include <vector>
 
 namespace {
@@ -34,21 +33,23 @@ struct Case {
   std::string args;
 };
 
-void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const Case& c, std::ostream* out) {
+  *out << c.name;
+}
 
 // Line i of the input: points, kilometres, refusals, blanks, odd line ends.
 std::string InputLine(std::size_t i) {
   if (i % kReferenceEvery == 0) return kReferenceLine + "\n";
   switch (i % 13) {
-    case 0: return "400\t170\n";                 // outside Lambert
-    case 1: return "150000\n";                   // missing field
-    case 2: return " \t\n";                      // blank
-    case 3: return "abc\t1e999\r\n";             // too large, CR LF
-    case 4: return std::to_string(20 + i % 280) + "," + std::to_string(i % 10) +
-                   "\t" + std::to_string(30 + i % 200) + "\r";  // km, lone CR
+    case 0: return "400\t170\n";      // outside Lambert
+    case 1: return "150000\n";        // missing field
+    case 2: return " \t\n";           // blank
+    case 3: return "abc\t1e999\r\n";  // too large, CR LF
+    case 4:
+      return std::to_string(20 + i % 280) + "," + std::to_string(i % 10) + "\t" +
+             std::to_string(30 + i % 200) + "\r";  // km, lone CR
     default:
-      return std::to_string(21000 + (i * 7919) % 275000) + "." +
-             std::to_string(i % 100) + "\t" +
+      return std::to_string(21000 + (i * 7919) % 275000) + "." + std::to_string(i % 100) + "\t" +
              std::to_string(21000 + (i * 104729) % 224000) + "\n";
   }
 }
@@ -77,9 +78,8 @@ Result RunCli(const Case& c, const fs::path& input, const std::string& threads) 
   const fs::path work = input.parent_path();
   const fs::path out = work / ("out" + threads);
   const fs::path err = work / ("err" + threads);
-  const std::string command = "KOORD_THREADS=" + threads + " " KOORD_CLI " " + c.args +
-                              " < " + input.string() + " > " + out.string() + " 2> " +
-                              err.string();
+  const std::string command = "KOORD_THREADS=" + threads + " " KOORD_CLI " " + c.args + " < " +
+                              input.string() + " > " + out.string() + " 2> " + err.string();
   const int raw = std::system(command.c_str());
   return {Read(out), Read(err), WIFEXITED(raw) ? WEXITSTATUS(raw) : -1};
 }
@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(Table, Threads,
                                                 "-t deg --decimal-mark ,"},
                                            Case{"lambert_to_ifbl", "-t ifbl -p 4x4"},
                                            Case{"lambert_to_lambert", "-t lambert"}),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& test) { return test.param.name; });
 
 // The messages name their lines in order, and the reference point keeps
 // its place and its known result.

@@ -21,8 +21,8 @@ class TestAboutHelp : public QObject {
 void TestAboutHelp::aboutLabels_data() {
   QTest::addColumn<QString>("label");
   QTest::addColumn<QString>("expected");
-  QTest::newRow("program and version") << QStringLiteral("Label1")
-                                       << QStringLiteral("Koord " KOORD_VERSION);
+  QTest::newRow("program and version")
+      << QStringLiteral("Label1") << QStringLiteral("Koord " KOORD_VERSION);
   QTest::newRow("credit") << QStringLiteral("Label2") << QStringLiteral("L'équipe Koord");
   QTest::newRow("tool") << QStringLiteral("Label2") << QStringLiteral("C++ et Qt 6");
   QTest::newRow("map data") << QStringLiteral("Label2") << QStringLiteral("Natural Earth");
@@ -57,14 +57,15 @@ void TestAboutHelp::helpOpensAtItsContents() {
   QVERIFY(QTest::qWaitForWindowExposed(&help));
   QCOMPARE(help.Browser()->source().fragment(), QStringLiteral("sommaire"));
   const QString text = help.Browser()->toPlainText();
-  for (const char* topic : {"Lambert belge 1972", "MGRS", "IFBL", "Degrés décimaux",
-                            "WGS84", "koord-cli", "Natural Earth"}) {
+  for (const char* topic : {"Lambert belge 1972", "MGRS", "IFBL", "Degrés décimaux", "WGS84",
+                            "koord-cli", "Natural Earth"}) {
     QVERIFY2(text.contains(QString::fromUtf8(topic)), topic);
   }
   // The IFBL figure is embedded and readable.
-  QVERIFY(!help.Browser()->loadResource(QTextDocument::ImageResource,
-                                        QUrl(QStringLiteral("qrc:/help/ifbl.svg")))
-               .isNull());
+  QVERIFY(
+      !help.Browser()
+           ->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("qrc:/help/ifbl.svg")))
+           .isNull());
 }
 
 QTEST_MAIN(TestAboutHelp)

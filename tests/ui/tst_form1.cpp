@@ -12,7 +12,6 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QtTest>
-
 #include <memory>
 
 #include "ui/Form1.h"
@@ -104,7 +103,9 @@ void TestForm1::init() {
   QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
 }
 
-void TestForm1::cleanup() { window_.reset(); }
+void TestForm1::cleanup() {
+  window_.reset();
+}
 
 QAbstractButton* TestForm1::EraseButton(int index) const {
   for (auto* button : window_->findChildren<QAbstractButton*>(QStringLiteral("cmdErase"))) {
@@ -124,11 +125,16 @@ void TestForm1::Choose(int from, int datumFrom, int dest, int datumDest, int pre
 void TestForm1::defaults_data() {
   QTest::addColumn<QString>("list");
   QTest::addColumn<QString>("selected");
-  QTest::newRow("input kind") << "cmbCoorFrom" << "Lambert belge 1972";
-  QTest::newRow("input datum") << "cmbDatumFrom" << "Lambert 1972";
-  QTest::newRow("output kind") << "cmbCoorDest" << "UTM alphanumérique (MGRS)";
-  QTest::newRow("output datum") << "cmbDatumDest" << "WGS84";
-  QTest::newRow("precision") << "cmbPrecision" << "100 m";
+  QTest::newRow("input kind") << "cmbCoorFrom"
+                              << "Lambert belge 1972";
+  QTest::newRow("input datum") << "cmbDatumFrom"
+                               << "Lambert 1972";
+  QTest::newRow("output kind") << "cmbCoorDest"
+                               << "UTM alphanumérique (MGRS)";
+  QTest::newRow("output datum") << "cmbDatumDest"
+                                << "WGS84";
+  QTest::newRow("precision") << "cmbPrecision"
+                             << "100 m";
 }
 
 void TestForm1::defaults() {
@@ -165,8 +171,10 @@ void TestForm1::outputKindCoupling_data() {
   QTest::addColumn<QString>("datum");
   // The output datum starts at "NTF (France)" each time.
   QTest::newRow("Lambert") << 0 << QStringList() << QString() << "Lambert 1972";
-  QTest::newRow("MGRS") << 1 << kMgrsPrecisions << "100 m" << "WGS84";
-  QTest::newRow("IFBL") << 2 << kIfblPrecisions << "1 x 1 km" << "NTF (France)";
+  QTest::newRow("MGRS") << 1 << kMgrsPrecisions << "100 m"
+                        << "WGS84";
+  QTest::newRow("IFBL") << 2 << kIfblPrecisions << "1 x 1 km"
+                        << "NTF (France)";
   QTest::newRow("degrees") << 3 << QStringList() << QString() << "NTF (France)";
 }
 
@@ -206,10 +214,10 @@ void TestForm1::inputKindCoupling() {
 }
 
 void TestForm1::tabOrder() {
-  const QStringList expected = {"cmbCoorFrom", "cmbDatumFrom", "txtFrom",  "cmbCoorDest",
+  const QStringList expected = {"cmbCoorFrom",  "cmbDatumFrom", "txtFrom",  "cmbCoorDest",
                                 "cmbDatumDest", "cmbPrecision", "Command1", "txtDest",
-                                "Command3",    "cmdHelp",      "cmdStop",  "cmdErase",
-                                "cmdAbout",    "cmdErase"};
+                                "Command3",     "cmdHelp",      "cmdStop",  "cmdErase",
+                                "cmdAbout",     "cmdErase"};
   QStringList chain;
   QWidget* widget = List("cmbCoorFrom");
   for (int step = 0; step < 200 && chain.size() < expected.size(); ++step) {
@@ -250,21 +258,27 @@ void TestForm1::conversion_data() {
   QTest::addColumn<QString>("inputAfter");
   QTest::newRow("Lambert to Lambert, metres and km")
       << "150000\t170000\n150\t170" << QList<int>{0, 0, 0, 0, -1}
-      << "150000\t170000\n150000\t170000\n" << "150000\t170000\n150\t170\n";
-  QTest::newRow("Lambert to IFBL 1 x 1 km") << "150000\t170000\n" << QList<int>{0, 0, 2, 0, 0}
-                                            << "E43522\n" << "150000\t170000\n";
-  QTest::newRow("Lambert to IFBL 4 x 4 km") << "150000\t170000\n" << QList<int>{0, 0, 2, 0, 1}
-                                            << "E435\n" << "150000\t170000\n";
-  QTest::newRow("Lambert to IFBL 32 x 20 km") << "150000\t170000" << QList<int>{0, 0, 2, 0, 2}
-                                              << "E4\n" << "150000\t170000\n";
+      << "150000\t170000\n150000\t170000\n"
+      << "150000\t170000\n150\t170\n";
+  QTest::newRow("Lambert to IFBL 1 x 1 km") << "150000\t170000\n"
+                                            << QList<int>{0, 0, 2, 0, 0} << "E43522\n"
+                                            << "150000\t170000\n";
+  QTest::newRow("Lambert to IFBL 4 x 4 km") << "150000\t170000\n"
+                                            << QList<int>{0, 0, 2, 0, 1} << "E435\n"
+                                            << "150000\t170000\n";
+  QTest::newRow("Lambert to IFBL 32 x 20 km")
+      << "150000\t170000" << QList<int>{0, 0, 2, 0, 2} << "E4\n"
+      << "150000\t170000\n";
   QTest::newRow("Lambert to degrees, Belgian datum")
-      << "150000\t170000\n" << QList<int>{0, 0, 3, 0, -1}
-      << Degrees("50.84096\t004.36749\n") << "150000\t170000\n";
-  QTest::newRow("IFBL to Lambert, lower case") << "e5\nE53711\n" << QList<int>{2, 0, 0, 0, -1}
-                                               << "178012\t168180\n186512\t169680\n"
-                                               << "e5\nE53711\n";
-  QTest::newRow("decimal comma") << "150,5\t170\n" << QList<int>{0, 0, 0, 0, -1}
-                                 << "150500\t170000\n" << "150,5\t170\n";
+      << "150000\t170000\n"
+      << QList<int>{0, 0, 3, 0, -1} << Degrees("50.84096\t004.36749\n") << "150000\t170000\n";
+  QTest::newRow("IFBL to Lambert, lower case")
+      << "e5\nE53711\n"
+      << QList<int>{2, 0, 0, 0, -1} << "178012\t168180\n186512\t169680\n"
+      << "e5\nE53711\n";
+  QTest::newRow("decimal comma") << "150,5\t170\n"
+                                 << QList<int>{0, 0, 0, 0, -1} << "150500\t170000\n"
+                                 << "150,5\t170\n";
 }
 
 void TestForm1::conversion() {

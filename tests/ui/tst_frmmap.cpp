@@ -36,12 +36,12 @@ void TestFrmMap::readOut_data() {
   QTest::addColumn<QString>("caption");
   QTest::newRow("top-left pixel") << QSize(250, 206) << QPoint(0, 0)
                                   << QStringLiteral("X=17570 Y=249430");
-  QTest::newRow("bottom-right pixel") << QSize(250, 206) << QPoint(249, 205)
-                                      << QStringLiteral("X=297177 Y=19322");
+  QTest::newRow("bottom-right pixel")
+      << QSize(250, 206) << QPoint(249, 205) << QStringLiteral("X=297177 Y=19322");
   QTest::newRow("middle") << QSize(250, 206) << QPoint(125, 103)
                           << QStringLiteral("X=157935 Y=133815");
-  QTest::newRow("enlarged, bottom-right") << QSize(500, 412) << QPoint(499, 411)
-                                          << QStringLiteral("X=297738 Y=18761");
+  QTest::newRow("enlarged, bottom-right")
+      << QSize(500, 412) << QPoint(499, 411) << QStringLiteral("X=297738 Y=18761");
 }
 
 void TestFrmMap::readOut() {

@@ -8,7 +8,9 @@
 
 namespace {
 
-bool IsDotRed(QRgb pixel) { return qRed(pixel) > 230 && qGreen(pixel) < 40 && qBlue(pixel) < 40; }
+bool IsDotRed(QRgb pixel) {
+  return qRed(pixel) > 230 && qGreen(pixel) < 40 && qBlue(pixel) < 40;
+}
 
 }  // namespace
 
@@ -35,13 +37,16 @@ void TestMapRenderer::rendersDotsWhereTheyBelong_data() {
   QTest::addColumn<QSize>("size");
   QTest::addColumn<QPoint>("pixel");
   // 150000, 170000 at 250 x 206: column 117.93, row 70.76.
-  QTest::newRow("Bruxelles, 250 x 206") << 150000.0 << 170000.0 << QSize(250, 206) << QPoint(118, 70);
+  QTest::newRow("Bruxelles, 250 x 206")
+      << 150000.0 << 170000.0 << QSize(250, 206) << QPoint(118, 70);
   // Same point at 1000 x 824: column 471.7, row 283.0.
-  QTest::newRow("Bruxelles, 1000 x 824") << 150000.0 << 170000.0 << QSize(1000, 824) << QPoint(471, 283);
+  QTest::newRow("Bruxelles, 1000 x 824")
+      << 150000.0 << 170000.0 << QSize(1000, 824) << QPoint(471, 283);
   // The top-left corner of the map: a quarter dot at (0, 0).
   QTest::newRow("top-left corner") << 17570.0 << 249430.0 << QSize(250, 206) << QPoint(0, 0);
   // 250000, 50000 at 250 x 206: column 206.97, row 177.63.
-  QTest::newRow("Luxembourg province") << 250000.0 << 50000.0 << QSize(250, 206) << QPoint(207, 177);
+  QTest::newRow("Luxembourg province")
+      << 250000.0 << 50000.0 << QSize(250, 206) << QPoint(207, 177);
 }
 
 void TestMapRenderer::rendersDotsWhereTheyBelong() {
@@ -75,7 +80,8 @@ void TestMapRenderer::colours() {
   QFETCH(QString, expected);
   const QString path = dir_.filePath(QStringLiteral("plain.png"));
   QVERIFY(koord::map::RenderMapPng({}, path, QSize(250, 206), nullptr));
-  const QPoint pixel((x - 17570) / 280730 * 250, (249430 - y) / 231230 * 206);
+  const QPoint pixel(static_cast<int>((x - 17570) / 280730 * 250),
+                     static_cast<int>((249430 - y) / 231230 * 206));
   const QRgb colour = QImage(path).pixel(pixel);
   if (expected == u"green") {
     QVERIFY(qGreen(colour) > qRed(colour) && qGreen(colour) > qBlue(colour));

@@ -10,15 +10,14 @@
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
-
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
-#include "tests/accuracy/Chain.h"
 #include "map/MapData.h"
 #include "map/MapRenderer.h"
 #include "map/MapScale.h"
+#include "tests/accuracy/Chain.h"
 
 namespace {
 
@@ -27,13 +26,13 @@ using koord::accuracy::ChainComparison;
 const char* const kDefaultPath = "docs/precision-bd72.png";
 // The map window's proportions (250:206), at a size that keeps the file small.
 const QSize kImageSize(800, 659);
-constexpr double kStep = 5000;       // grid spacing, Lambert metres
-constexpr int kColumns = 62;         // 0..310000 m in X
-constexpr int kRows = 52;            // 0..260000 m in Y
-constexpr double kScaleTop = 2.0;    // m, red end of the colour scale (the test's guard)
-constexpr double kBlueHue = 240;     // degrees of hue at 0 m; 0 (red) at kScaleTop
-constexpr int kClasses = 8;          // colour classes of kScaleTop / kClasses metres
-constexpr double kDotFraction = 0.4; // dot radius, as a fraction of the grid step
+constexpr double kStep = 5000;        // grid spacing, Lambert metres
+constexpr int kColumns = 62;          // 0..310000 m in X
+constexpr int kRows = 52;             // 0..260000 m in Y
+constexpr double kScaleTop = 2.0;     // m, red end of the colour scale (the test's guard)
+constexpr double kBlueHue = 240;      // degrees of hue at 0 m; 0 (red) at kScaleTop
+constexpr int kClasses = 8;           // colour classes of kScaleTop / kClasses metres
+constexpr double kDotFraction = 0.4;  // dot radius, as a fraction of the grid step
 
 struct Sample {
   double x, y;      // Lambert 1972, m
@@ -70,7 +69,9 @@ QColor ColourOf(double distance) {
   return QColor::fromHsvF(static_cast<float>(kBlueHue * (1.0 - share) / 360.0), 0.85f, 0.95f);
 }
 
-QString Metres(double value) { return QString::number(value, 'f', 2).replace('.', ',') + " m"; }
+QString Metres(double value) {
+  return QString::number(value, 'f', 2).replace('.', ',') + " m";
+}
 
 void PaintSamples(QPainter& painter, const std::vector<Sample>& samples) {
   const koord::map::MapScale scale(kImageSize);
@@ -105,8 +106,9 @@ void PaintLegend(QPainter& painter, double mean, double max) {
     painter.drawText(QPointF(bar.left() + width * k, bar.bottom() + 14),
                      QString::number(from, 'f', 2).replace('.', ','));
   }
-  painter.drawText(QPointF(bar.left(), bar.bottom() + 32),
-                   QStringLiteral("Belgique : moyenne %1, maximum %2").arg(Metres(mean), Metres(max)));
+  painter.drawText(
+      QPointF(bar.left(), bar.bottom() + 32),
+      QStringLiteral("Belgique : moyenne %1, maximum %2").arg(Metres(mean), Metres(max)));
 }
 
 bool WritePng(const QImage& image, const QString& path) {
