@@ -143,8 +143,11 @@ void ReadTwoNumbers(benchmark::State& state) {
   for (auto _ : state) {
     const std::string_view line = lines[i];
     const std::size_t tab = line.find('\t');
-    benchmark::DoNotOptimize(ReadNumber(line.substr(0, tab)));
-    benchmark::DoNotOptimize(ReadNumber(line.substr(tab + 1)));
+    double x = 0;
+    double y = 0;
+    benchmark::DoNotOptimize(ReadNumber(line.substr(0, tab), x));
+    benchmark::DoNotOptimize(ReadNumber(line.substr(tab + 1), y));
+    benchmark::DoNotOptimize(x + y);
     i = (i + 1) % lines.size();
   }
   state.SetItemsProcessed(state.iterations());

@@ -55,8 +55,9 @@ int ConvertToText(const Options& options) {
     }
     output.Write(batch.output);
   });
-  ForEachInputLine(options.inputs, [&](std::uint64_t number, std::string_view line, bool tooLong) {
-    converter.Add(number, line, tooLong);
+  ForEachInputLine(options.inputs, [&](std::uint64_t number, std::string_view line,
+                                       bool tooLong, bool mayBeHeader) {
+    converter.Add(number, line, tooLong, mayBeHeader);
   });
   converter.Finish();
   output.Close();
@@ -67,10 +68,11 @@ int PlotToMap(const Options& options) {
   LineConverter converter(options.choices, RunOutput::Map);
   std::vector<MapPoint> points;
   int status = kAllConverted;
-  ForEachInputLine(options.inputs, [&](std::uint64_t number, std::string_view line, bool tooLong) {
-    const LineOutcome& outcome = converter.Convert(line, tooLong);
+  ForEachInputLine(options.inputs, [&](std::uint64_t number, std::string_view line,
+                                       bool tooLong, bool mayBeHeader) {
+    const LineOutcome& outcome = converter.Convert(line, tooLong, mayBeHeader);
     if (IsRefused(outcome)) {
-      ReportRefusal(number, outcome.text);
+      ReportRefusal(number, outcome.why);
       status = kSomeRefused;
     } else if (outcome.status == LineStatus::Converted) {
       points.push_back({outcome.x, outcome.y});

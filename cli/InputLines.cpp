@@ -44,14 +44,18 @@ std::string FileProblem(int error) {
 
 void ForEachInputLine(const std::vector<std::string>& inputs, const OnInputLine& onLine) {
   std::uint64_t number = 0;
+  bool seenText = false;  // in the file being read
   const auto deliver = [&](std::string_view line, bool tooLong) {
-    onLine(++number, line, tooLong);
+    const bool mayBeHeader = !seenText && !IsBlank(line);
+    seenText = seenText || !IsBlank(line);
+    onLine(++number, line, tooLong, mayBeHeader);
     return true;
   };
   std::string block(kBlockSize, '\0');
   for (const std::string& name : inputs) {
     const File file = OpenInput(name);
     LineSplitter lines;
+    seenText = false;
     for (;;) {
       const std::size_t got = std::fread(block.data(), 1, block.size(), file.get());
       lines.Feed(std::string_view(block.data(), got), deliver);

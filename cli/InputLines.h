@@ -11,8 +11,10 @@
 namespace koord::cli {
 
 // Called for every line, numbered from 1 across all inputs; tooLong flags a
-// line cut to the longest length kept.
-using OnInputLine = std::function<void(std::uint64_t number, std::string_view line, bool tooLong)>;
+// line cut to the longest length kept, mayBeHeader the first non-blank line
+// of each file.
+using OnInputLine = std::function<void(std::uint64_t number, std::string_view line, bool tooLong,
+                                       bool mayBeHeader)>;
 
 // Reads the files in order ("-" is standard input). Each file ends its own
 // last line. Raises Fatal when a file cannot be opened or read.

@@ -2,8 +2,11 @@
 
 #include <CLI/CLI.hpp>
 #include <array>
+#include <charconv>
 #include <cstddef>
+#include <string>
 #include <string_view>
+#include <system_error>
 
 #include "support/Ascii.h"
 
@@ -24,6 +27,12 @@ const char* const kHelp =
     "  -p, --precision P       mgrs : 1 | 10 | 100 | 1000 | 10000 mètres (défaut : 100)\n"
     "                          ifbl : 1x1 | 4x4 | 32x20 km (défaut : 1x1)\n"
     "      --decimal-mark C    . ou , dans les degrés écrits (défaut : .)\n"
+    "      --separator S       ce qui sépare les champs : tab | ';' | ',' | blank\n"
+    "                          (blancs et tabulations) (défaut : tab) ; les\n"
+    "                          champs de sortie sont séparés de même\n"
+    "      --columns N         les coordonnées commencent au champ N (défaut : 1)\n"
+    "      --keep              chaque ligne de sortie reprend la ligne d'entrée,\n"
+    "                          puis le séparateur et le résultat\n"
     "  -o, --output FICHIER    écrit dans FICHIER au lieu de la sortie standard\n"
     "      --map FICHIER.png   dessine les points sur la carte de Belgique dans\n"
     "                          une image PNG au lieu de convertir\n"
@@ -31,16 +40,28 @@ const char* const kHelp =
     "  -h, --help              affiche cette aide\n"
     "  -V, --version           affiche la version\n"
     "\n"
-    "Lignes d'entrée :\n"
-    "  lambert  X<TAB>Y en mètres (une valeur sous 1000 est lue en kilomètres)\n"
-    "  deg      latitude<TAB>longitude en degrés décimaux\n"
+    "Champs d'entrée :\n"
+    "  lambert  X et Y en mètres ; une valeur sous 1000 est lue en kilomètres\n"
+    "  deg      latitude et longitude en degrés : 50.85, 50,85 N, S33.9, 4.35 W,\n"
+    "           50°51'06\"N, 50°51.1'N, 50:51:06, 50d51m06s ; les lettres N, S, E,\n"
+    "           W (avant ou après) disent lequel est la latitude : 4.35E 50.85N\n"
     "  mgrs     une référence, par exemple 31UES963329\n"
     "  ifbl     un carré, par exemple E5.12.34\n"
-    "  La virgule vaut un point décimal ; les blancs sont ignorés.\n"
+    "  Un nombre : chiffres, blancs permis (150 000), virgule ou point décimal\n"
+    "  une seule fois, signe et exposant permis (-1,5e3). Un champ peut être\n"
+    "  entre guillemets, comme en CSV. Avec --separator , le point décimal est\n"
+    "  le point.\n"
+    "  Refusés, avec leur raison : un champ vide (« Champ manquant »), un texte\n"
+    "  (« Nombre illisible : « abc » »), nan, inf, 1.2.3, 150000abc, un nombre\n"
+    "  trop grand, une lettre autre que N, S, E, W, un signe avec une lettre,\n"
+    "  deux latitudes, des minutes ou secondes de 60 ou plus.\n"
+    "  La première ligne d'un fichier sans chiffre dans ses champs de\n"
+    "  coordonnées est un en-tête : elle reçoit les noms des colonnes de sortie.\n"
+    "  Textes UTF-8 (avec ou sans marque d'ordre des octets) ou UTF-16 avec marque.\n"
     "\n"
-    "Une ligne de sortie par ligne d'entrée, champs séparés par une tabulation.\n"
-    "Une ligne refusée reçoit la raison du refus, répétée sur la sortie d'erreur\n"
-    "sous la forme « koord-cli: ligne N: raison ».\n"
+    "Une ligne de sortie par ligne d'entrée. Une ligne refusée reçoit la raison\n"
+    "du refus, répétée sur la sortie d'erreur sous la forme\n"
+    "« koord-cli: ligne N: raison ».\n"
     "\n"
     "Code de sortie : 0 tout est converti, 1 une ligne au moins est refusée,\n"
     "2 erreur d'utilisation ou de fichier.\n";
@@ -84,6 +105,23 @@ void ReadPrecision(const std::string& word, BatchChoices& choices) {
   } else {
     throw UsageError("--precision ne vaut que pour --to mgrs ou --to ifbl");
   }
+}
+
+Separator SeparatorNamed(const std::string& word) {
+  return Lookup(kSeparatorTable, kCliName, word, "séparateur inconnu");
+}
+
+// A field number from 1 to kMaxColumn.
+constexpr std::size_t kMaxColumn = 1000;
+
+std::size_t Column(const std::string& word) {
+  std::size_t value = 0;
+  const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
+  if (ec != std::errc{} || end != word.data() + word.size() || value < 1 || value > kMaxColumn) {
+    throw UsageError("numéro de colonne incorrect : « " + word + " » (de 1 à " +
+                     std::to_string(kMaxColumn) + ")");
+  }
+  return value;
 }
 
 char DecimalMark(const std::string& word) {
@@ -133,6 +171,8 @@ Options ParseOptions(int argc, const char* const* argv) {
   std::string datumTo;
   std::string precision;
   std::string mark = ".";
+  std::string separator = "tab";
+  std::string columns = "1";
 
   CLI::App app;
   app.set_help_flag();
@@ -144,6 +184,9 @@ Options ParseOptions(int argc, const char* const* argv) {
   app.add_option("--datum-to", datumTo)->take_last();
   app.add_option("-p,--precision", precision)->take_last();
   app.add_option("--decimal-mark", mark)->take_last();
+  app.add_option("--separator", separator)->take_last();
+  app.add_option("--columns", columns)->take_last();
+  app.add_flag("--keep", options.choices.keepLine);
   app.add_option("-o,--output", options.output)->take_last();
   app.add_option("--map", options.map)->take_last();
   std::string mapSize;
@@ -174,6 +217,11 @@ Options ParseOptions(int argc, const char* const* argv) {
                                 : DatumNamed(datumTo);
   ReadPrecision(precision, c);
   c.decimalMark = DecimalMark(mark);
+  c.separator = SeparatorNamed(separator);
+  c.firstColumn = Column(columns);
+  if (c.separator == Separator::Comma && c.decimalMark == ',') {
+    throw UsageError("--decimal-mark , et --separator , ne vont pas ensemble");
+  }
   c.lineEnd = "\n";
   if (options.inputs.empty()) options.inputs.emplace_back("-");
   return options;

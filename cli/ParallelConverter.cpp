@@ -34,10 +34,11 @@ Batch Convert(const BatchChoices& choices, Batch batch) {
   LineConverter converter(choices, RunOutput::Text);
   for (std::size_t i = 0; i < batch.lines.size(); ++i) {
     const Batch::Line& line = batch.lines[i];
-    const LineOutcome& outcome = converter.Convert(
-        std::string_view(batch.text).substr(line.offset, line.length), line.tooLong);
+    const LineOutcome& outcome =
+        converter.Convert(std::string_view(batch.text).substr(line.offset, line.length),
+                          line.tooLong, line.mayBeHeader);
     if (IsRefused(outcome)) {
-      AppendRefusal(batch.messages, batch.firstNumber + i, outcome.text);
+      AppendRefusal(batch.messages, batch.firstNumber + i, outcome.why);
       batch.refused = true;
     }
     batch.output += outcome.text;
@@ -64,9 +65,10 @@ ParallelConverter::ParallelConverter(const BatchChoices& choices, unsigned threa
       maxInFlight_(threads > 1 ? kInFlightPerThread * threads : 0),
       pool_(threads > 1 ? threads : 0) {}
 
-void ParallelConverter::Add(std::uint64_t number, std::string_view line, bool tooLong) {
+void ParallelConverter::Add(std::uint64_t number, std::string_view line, bool tooLong,
+                            bool mayBeHeader) {
   if (filling_.lines.empty()) filling_.firstNumber = number;
-  filling_.lines.push_back({filling_.text.size(), line.size(), tooLong});
+  filling_.lines.push_back({filling_.text.size(), line.size(), tooLong, mayBeHeader});
   filling_.text.append(line);
   if (filling_.lines.size() >= kBatchLines || filling_.text.size() >= kBatchBytes) Submit();
 }

@@ -34,6 +34,7 @@ struct Batch {
     std::size_t offset;  // in text
     std::size_t length;
     bool tooLong;
+    bool mayBeHeader;  // the first non-blank line of its file
   };
   std::uint64_t firstNumber = 0;  // number of the first line, from 1
   std::string text;               // the lines, back to back
@@ -52,7 +53,7 @@ class ParallelConverter {
   ParallelConverter(const BatchChoices& choices, unsigned threads, OnBatch onBatch);
 
   // Adds the next line (numbered from 1 across the inputs).
-  void Add(std::uint64_t number, std::string_view line, bool tooLong);
+  void Add(std::uint64_t number, std::string_view line, bool tooLong, bool mayBeHeader);
   // Converts what is left and hands back every batch; rethrows a fault
   // raised while converting.
   void Finish();

@@ -23,8 +23,11 @@ class Run {
       : host_(host), choices_(choices), runOutput_(output), converter_(choices, output) {}
 
   bool Line(std::string_view line, bool tooLong) {
-    const LineOutcome& outcome = converter_.Convert(line, tooLong);
-    if (outcome.status == LineStatus::Fault && !AskContinue(outcome.text)) {
+    // The first non-blank line of the text may be its header.
+    const bool mayBeHeader = !seenText_ && !IsBlank(line);
+    seenText_ = seenText_ || !IsBlank(line);
+    const LineOutcome& outcome = converter_.Convert(line, tooLong, mayBeHeader);
+    if (outcome.status == LineStatus::Fault && !AskContinue(outcome.why)) {
       return false;
     }
     if (runOutput_ == RunOutput::Map) {
@@ -62,6 +65,7 @@ class Run {
   const RunOutput runOutput_;
   LineConverter converter_;
   std::string output_;
+  bool seenText_ = false;
 };
 
 // Adds the closing line break that the input box gets when its text ends in

@@ -5,6 +5,7 @@
 // The host gives what the converter needs of a window system through
 // BatchHost; everything else here runs without one.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,13 @@ struct BatchChoices {
   IfblPrecision ifblPrecision = IfblPrecision::Square1km;
   // Decimal mark of degree output.
   char decimalMark = '.';
+  // The fields of the input lines: what separates them, and the field
+  // (from 1) where the coordinate fields start.
+  Separator separator = Separator::Tab;
+  std::size_t firstColumn = 1;
+  // Each output line repeats the input line before the output fields, so
+  // that the result pastes back beside the records.
+  bool keepLine = false;
   // Line end written after every output line.
   std::string lineEnd = "\r\n";
 };

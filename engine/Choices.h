@@ -23,6 +23,9 @@ enum class IfblPrecision { Square1km, Square4km, Square32x20km };
 // What a run makes of the points: output lines, or dots on the map.
 enum class RunOutput { Text, Map };
 
+// What separates the fields of a line; runs of blanks and tabs for Blank.
+enum class Separator { Tab, Semicolon, Comma, Blank };
+
 struct KindEntry {
   CoordKind value;
   std::string_view cliName;
@@ -68,6 +71,19 @@ inline constexpr std::array<IfblPrecisionEntry, 3> kIfblPrecisionTable{{
     {IfblPrecision::Square1km, "1x1", 6},
     {IfblPrecision::Square4km, "4x4", 4},
     {IfblPrecision::Square32x20km, "32x20", 2},
+}};
+
+struct SeparatorEntry {
+  Separator value;
+  std::string_view cliName;
+  char input;   // between the input fields (a blank stands for runs of blanks and tabs)
+  char output;  // between the output fields (a tab after blank-separated input)
+};
+inline constexpr std::array<SeparatorEntry, 4> kSeparatorTable{{
+    {Separator::Tab, "tab", '\t', '\t'},
+    {Separator::Semicolon, ";", ';', ';'},
+    {Separator::Comma, ",", ',', ','},
+    {Separator::Blank, "blank", ' ', '\t'},
 }};
 
 // The row of a value in its table. Every enumerator has one.

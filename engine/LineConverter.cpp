@@ -1,8 +1,10 @@
 #include "engine/LineConverter.h"
 
+#include <array>
 #include <cstddef>
 #include <optional>
 
+#include "engine/DegreeReader.h"
 #include "engine/LineSplitter.h"
 #include "engine/NumberReader.h"
 #include "engine/OutputFormat.h"
@@ -17,26 +19,57 @@ namespace {
 constexpr double kKilometreLimit = 1000;
 constexpr double kMetresPerKilometre = 1000;
 
-// Field n (from 1) of a line cut at tabs; nothing when the line has fewer.
-std::optional<std::string_view> Field(std::string_view line, int n) {
-  for (int i = 1; i < n; ++i) {
-    const std::size_t tab = line.find('\t');
-    if (tab == std::string_view::npos) return std::nullopt;
-    line.remove_prefix(tab + 1);
-  }
-  return line.substr(0, line.find('\t'));
-}
-
 // Lambert values under 1000 are kilometres; the test is strict and holds
 // for negative values too.
 double ApplyKilometreRule(double value) {
   return value < kKilometreLimit ? RequireFinite(value * kMetresPerKilometre) : value;
 }
 
+// The coordinate fields that a kind reads, and their names in a header.
+std::size_t FieldCount(CoordKind kind) {
+  return kind == CoordKind::Lambert || kind == CoordKind::Degrees ? 2 : 1;
+}
+
+std::array<std::string_view, 2> ColumnNames(CoordKind kind) {
+  switch (kind) {
+    case CoordKind::Lambert: return {"X", "Y"};
+    case CoordKind::Mgrs: return {"MGRS", {}};
+    case CoordKind::Ifbl: return {"IFBL", {}};
+    case CoordKind::Degrees: return {"Latitude", "Longitude"};
+  }
+  return {};
+}
+
+bool IsLatitudeLetter(Hemisphere h) { return h == Hemisphere::North || h == Hemisphere::South; }
+bool IsLongitudeLetter(Hemisphere h) { return h == Hemisphere::East || h == Hemisphere::West; }
+
+// The angle with the sign of its letter.
+double Signed(const DegreeReading& reading) {
+  const bool negative =
+      reading.hemisphere == Hemisphere::South || reading.hemisphere == Hemisphere::West;
+  return negative ? -reading.value : reading.value;
+}
+
+// Why two letters cannot make a latitude and a longitude, if they cannot.
+std::optional<Reason> LetterConflict(Hemisphere first, Hemisphere second) {
+  if (IsLatitudeLetter(first) && IsLatitudeLetter(second)) return Reason::TwoLatitudes;
+  if (IsLongitudeLetter(first) && IsLongitudeLetter(second)) return Reason::TwoLongitudes;
+  if (IsLongitudeLetter(first) && second == Hemisphere::None) {
+    return Reason::LongitudeLetterOnLatitude;
+  }
+  if (first == Hemisphere::None && IsLatitudeLetter(second)) {
+    return Reason::LatitudeLetterOnLongitude;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 LineConverter::LineConverter(const BatchChoices& choices, RunOutput output)
-    : choices_(choices), output_(output) {
+    : choices_(choices),
+      output_(output),
+      separator_(EntryOf(kSeparatorTable, choices.separator).output),
+      firstField_(choices.firstColumn > 0 ? choices.firstColumn - 1 : 0) {
   point_.SetDatumFrom(EntryOf(kDatumTable, choices_.datumFrom).code);
   point_.SetDatumDest(EntryOf(kDatumTable, choices_.datumDest).code);
   const bool text = output_ == RunOutput::Text;
@@ -52,56 +85,108 @@ LineConverter::LineConverter(const BatchChoices& choices, RunOutput output)
   point_.ComputeIfbl = text && choices_.coorDest == CoordKind::Ifbl;
 }
 
-const LineOutcome& LineConverter::Convert(std::string_view line, bool tooLong) {
+const LineOutcome& LineConverter::Convert(std::string_view line, bool tooLong, bool mayBeHeader) {
+  line_ = line;
   outcome_.text.clear();
+  outcome_.why.clear();
   outcome_.x = 0;
   outcome_.y = 0;
   if (tooLong) {
     Refuse(Reason::LineTooLong);
-  } else if (IsBlank(line)) {
+    return outcome_;
+  }
+  if (IsBlank(line)) {
     outcome_.status = LineStatus::Blank;
-  } else {
-    try {
-      if (!ReadInput(line)) return outcome_;
-      // The map shows Lambert input as read, unconverted and unchecked.
-      const bool plotAsRead = output_ == RunOutput::Map && choices_.coorFrom == CoordKind::Lambert;
-      if (!plotAsRead) point_.Conversion();
-      ReadResult();
-    } catch (const RuntimeError& fault) {
-      Fail(Reason::Fault, fault.what());
-    }
+    return outcome_;
+  }
+  fields_.Split(line, choices_.separator, firstField_ + FieldCount(choices_.coorFrom));
+  if (mayBeHeader && IsHeader()) {
+    WriteHeader();
+    return outcome_;
+  }
+  try {
+    if (!ReadInput()) return outcome_;
+    // The map shows Lambert input as read, unconverted and unchecked.
+    const bool plotAsRead = output_ == RunOutput::Map && choices_.coorFrom == CoordKind::Lambert;
+    if (!plotAsRead) point_.Conversion();
+    ReadResult();
+  } catch (const RuntimeError& fault) {
+    Fail(Reason::Fault, fault.what());
   }
   return outcome_;
 }
 
-bool LineConverter::ReadInput(std::string_view line) {
+bool LineConverter::IsHeader() const {
+  for (std::size_t i = firstField_; i < fields_.Count(); ++i) {
+    if (HasDigit(fields_[i])) return false;
+  }
+  return true;
+}
+
+bool LineConverter::ReadInput() {
   point_.Reset();
   point_.SetOrigType(EntryOf(kKindTable, choices_.coorFrom).objectCode);
-  // A line always has a first field; the first number is read (and may
-  // fault) before the second field is looked for.
-  const std::string_view first = *Field(line, 1);
+  const std::size_t first = firstField_;
+  const std::size_t count = FieldCount(choices_.coorFrom);
+  if (fields_.Count() < first + count) {
+    Fail(Reason::MissingField);
+    return false;
+  }
+  const std::string_view field = fields_[first];
   switch (choices_.coorFrom) {
-    case CoordKind::Lambert:
-    case CoordKind::Degrees: {
-      const double a = ReadNumber(first);
-      const std::optional<std::string_view> second = Field(line, 2);
-      if (!second) {
-        Fail(Reason::MissingField);
+    case CoordKind::Lambert: return ReadLambert(field, fields_[first + 1]);
+    case CoordKind::Degrees: return ReadDegrees(field, fields_[first + 1]);
+    case CoordKind::Mgrs:
+    case CoordKind::Ifbl:
+      if (IsBlank(field)) {
+        Refuse(Reason::MissingField);
         return false;
       }
-      const double b = ReadNumber(*second);
-      if (choices_.coorFrom == CoordKind::Lambert) {
-        point_.SetY(ApplyKilometreRule(b));
-        point_.SetX(ApplyKilometreRule(a));
+      if (choices_.coorFrom == CoordKind::Mgrs) {
+        point_.SetMGRS(ascii::ToUpper(field));
       } else {
-        point_.SetLatitude(a);
-        point_.SetLongitude(b);
+        point_.SetIFBL(ascii::ToUpper(field));
       }
-      break;
-    }
-    case CoordKind::Mgrs: point_.SetMGRS(ascii::ToUpper(first)); break;
-    case CoordKind::Ifbl: point_.SetIFBL(ascii::ToUpper(first)); break;
+      return true;
   }
+  return false;
+}
+
+bool LineConverter::ReadLambert(std::string_view xField, std::string_view yField) {
+  std::array<double, 2> xy{};
+  const std::array<std::string_view, 2> fields{xField, yField};
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    if (const std::optional<Reason> why = ReadNumber(fields[i], xy[i])) {
+      Refuse(*why, *why == Reason::MissingField ? std::string() : QuotedField(fields[i]));
+      return false;
+    }
+  }
+  point_.SetY(ApplyKilometreRule(xy[1]));
+  point_.SetX(ApplyKilometreRule(xy[0]));
+  return true;
+}
+
+bool LineConverter::ReadDegrees(std::string_view first, std::string_view second) {
+  std::array<DegreeReading, 2> readings{};
+  const std::array<std::string_view, 2> fields{first, second};
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    if (const std::optional<Reason> why = koord::ReadDegrees(fields[i], readings[i])) {
+      Refuse(*why, *why == Reason::MissingField ? std::string() : QuotedField(fields[i]));
+      return false;
+    }
+  }
+  const Hemisphere h1 = readings[0].hemisphere;
+  const Hemisphere h2 = readings[1].hemisphere;
+  if (const std::optional<Reason> why = LetterConflict(h1, h2)) {
+    const bool both = h1 != Hemisphere::None && h2 != Hemisphere::None;
+    Refuse(*why, both ? QuotedField(first) + " et " + QuotedField(second)
+                      : QuotedField(h1 != Hemisphere::None ? first : second));
+    return false;
+  }
+  // Letters on both fields say which is the latitude.
+  const bool swapped = IsLongitudeLetter(h1);
+  point_.SetLatitude(Signed(readings[swapped ? 1 : 0]));
+  point_.SetLongitude(Signed(readings[swapped ? 0 : 1]));
   return true;
 }
 
@@ -120,11 +205,16 @@ void LineConverter::ReadResult() {
 }
 
 void LineConverter::FormatOutput() {
+  std::string& out = outcome_.text;
+  if (choices_.keepLine) {
+    out += line_;
+    out += separator_;
+  }
   switch (choices_.coorDest) {
-    case CoordKind::Lambert: AppendLambert(outcome_.text, point_.X(), point_.Y()); return;
+    case CoordKind::Lambert: AppendLambert(out, point_.X(), point_.Y(), separator_); return;
     case CoordKind::Mgrs:
       switch (point_.MgrsResult()) {
-        case DMA::MgrsStatus::Made: outcome_.text = point_.MGRS(); return;
+        case DMA::MgrsStatus::Made: out += point_.MGRS(); return;
         case DMA::MgrsStatus::OutsideUtm: Refuse(Reason::OutsideUtm); return;
         case DMA::MgrsStatus::NoLettering:
         case DMA::MgrsStatus::NotMade: Refuse(Reason::MgrsNotMade); return;
@@ -132,22 +222,42 @@ void LineConverter::FormatOutput() {
       return;
     case CoordKind::Ifbl:
       if (point_.IfblInGrid()) {
-        outcome_.text = point_.IFBL();
+        out += point_.IFBL();
       } else {
         Refuse(Reason::OutsideIfbl);
       }
       return;
     case CoordKind::Degrees:
-      AppendDegrees(outcome_.text, point_.Latitude(), point_.Longitude(), choices_.decimalMark);
+      AppendDegrees(out, point_.Latitude(), point_.Longitude(), choices_.decimalMark, separator_);
       return;
+  }
+}
+
+void LineConverter::WriteHeader() {
+  outcome_.status = LineStatus::Header;
+  std::string& out = outcome_.text;
+  if (choices_.keepLine) {
+    out += line_;
+    out += separator_;
+  }
+  const std::array<std::string_view, 2> names = ColumnNames(choices_.coorDest);
+  out += names[0];
+  if (!names[1].empty()) {
+    out += separator_;
+    out += names[1];
   }
 }
 
 void LineConverter::Refuse(Reason reason, std::string_view detail) {
   outcome_.status = LineStatus::Refused;
   outcome_.reason = reason;
-  const std::string_view text = ReasonText(reason);
-  outcome_.text.assign(text.empty() ? detail : text);
+  outcome_.why = RefusalText(reason, detail);
+  outcome_.text.clear();
+  if (choices_.keepLine) {
+    outcome_.text += line_;
+    outcome_.text += separator_;
+  }
+  AppendField(outcome_.text, outcome_.why, separator_);
 }
 
 void LineConverter::Fail(Reason reason, std::string_view detail) {

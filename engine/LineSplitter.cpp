@@ -22,6 +22,22 @@ std::size_t LineSplitter::LineEnd(std::string_view block, std::size_t from) {
   return from + end;
 }
 
+void LineSplitter::Decide(bool atEnd) {
+  const bool utf8 = start_.starts_with(kByteOrderMark);
+  const bool le = start_.starts_with(kUtf16LeMark);
+  const bool be = start_.starts_with(kUtf16BeMark);
+  if (utf8 || le || be) {
+    start_.erase(0, utf8 ? kByteOrderMark.size() : kUtf16LeMark.size());
+    encoding_ = utf8 ? Encoding::Bytes : Encoding::Utf16;
+    if (!utf8) decoder_.emplace(be);
+    return;
+  }
+  const bool maybeMark = kByteOrderMark.starts_with(start_) ||
+                         kUtf16LeMark.starts_with(start_) || kUtf16BeMark.starts_with(start_);
+  if (!atEnd && maybeMark) return;
+  encoding_ = Encoding::Bytes;
+}
+
 void LineSplitter::Keep(std::string_view piece) {
   const std::size_t room = kMaxLineLength - line_.size();
   if (piece.size() > room) {

@@ -1,5 +1,6 @@
 #pragma once
-// Cuts a text, given whole or in blocks, into lines. CR LF, LF and a lone CR
+// Cuts a text, given whole or in blocks, into lines, UTF-16 text decoded to
+// UTF-8 on the way (see Feed). CR LF, LF and a lone CR
 // each end a line (a CR LF split between two blocks is one line end). The
 // unterminated rest at the end is a line when it holds anything but blanks
 // and tabs. A line longer than kMaxLineLength bytes is delivered cut to
@@ -13,8 +14,12 @@
 // and Finish then return false and deliver nothing more.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+
+#include "engine/Utf16.h"
 
 namespace koord {
 
@@ -29,29 +34,34 @@ inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 class LineSplitter {
  public:
-  // A byte-order mark at the very start of the text is skipped, even when
-  // it arrives split over blocks; anything else is text.
+  // The first bytes of the text say how it is encoded: a UTF-8 byte-order
+  // mark is skipped, a UTF-16 one (little or big endian) makes the rest
+  // decoded to UTF-8; without a mark the bytes are taken as they come. A
+  // mark split over blocks is recognised too.
   template <typename OnLine>
   bool Feed(std::string_view block, OnLine&& onLine) {
-    while (markMatched_ < kByteOrderMark.size() && !block.empty()) {
-      if (block.front() != kByteOrderMark[markMatched_]) {
-        // Not a mark after all: the bytes taken for one are text.
-        const std::string_view taken = kByteOrderMark.substr(0, markMatched_);
-        markMatched_ = kByteOrderMark.size();
-        return FeedText(taken, onLine) && FeedText(block, onLine);
+    if (encoding_ == Encoding::Undecided) {
+      while (!block.empty() && encoding_ == Encoding::Undecided) {
+        start_ += block.front();
+        block.remove_prefix(1);
+        Decide(false);
       }
-      ++markMatched_;
-      block.remove_prefix(1);
+      if (encoding_ == Encoding::Undecided) return true;
+      if (!FeedBytes(std::exchange(start_, {}), onLine)) return false;
     }
-    return FeedText(block, onLine);
+    return FeedBytes(block, onLine);
   }
 
   template <typename OnLine>
   bool Finish(OnLine&& onLine) {
-    if (markMatched_ < kByteOrderMark.size()) {
-      const std::string_view taken = kByteOrderMark.substr(0, markMatched_);
-      markMatched_ = kByteOrderMark.size();
-      if (!FeedText(taken, onLine)) return false;
+    if (encoding_ == Encoding::Undecided) {
+      Decide(true);
+      if (!FeedBytes(std::exchange(start_, {}), onLine)) return false;
+    }
+    if (decoder_) {
+      decoded_.clear();
+      decoder_->Finish(decoded_);
+      if (!FeedText(decoded_, onLine)) return false;
     }
     afterCr_ = false;
     if (IsBlank(line_) && !tooLong_) {
@@ -62,6 +72,20 @@ class LineSplitter {
   }
 
  private:
+  enum class Encoding { Undecided, Bytes, Utf16 };
+
+  // Settles the encoding from the first bytes held in start_, dropping the
+  // mark; with atEnd, no more bytes will come.
+  void Decide(bool atEnd);
+
+  template <typename OnLine>
+  bool FeedBytes(std::string_view bytes, OnLine& onLine) {
+    if (!decoder_) return FeedText(bytes, onLine);
+    decoded_.clear();
+    decoder_->Decode(bytes, decoded_);
+    return FeedText(decoded_, onLine);
+  }
+
   template <typename OnLine>
   bool FeedText(std::string_view block, OnLine& onLine) {
     for (std::size_t i = 0; i < block.size(); ++i) {
@@ -103,7 +127,10 @@ class LineSplitter {
   static std::size_t LineEnd(std::string_view block, std::size_t from);
 
   std::string line_;
-  std::size_t markMatched_ = 0;  // bytes of a leading byte-order mark seen
+  Encoding encoding_ = Encoding::Undecided;
+  std::string start_;  // the first bytes, until they settle the encoding
+  std::optional<Utf16Decoder> decoder_;
+  std::string decoded_;  // a block turned into UTF-8
   bool tooLong_ = false;
   bool afterCr_ = false;
 };

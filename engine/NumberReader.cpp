@@ -1,5 +1,6 @@
 #include "engine/NumberReader.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstddef>
@@ -7,82 +8,11 @@
 #include <string>
 #include <system_error>
 
+#include "engine/TextScan.h"
 #include "support/Ascii.h"
-#include "support/RuntimeError.h"
 
 namespace koord {
 namespace {
-
-const char* const kTooLarge = "Nombre trop grand";
-
-// Exponents beyond this are out of range whatever the digits; it keeps the
-// magnitude arithmetic below far from integer overflow.
-constexpr long kExponentCap = 100000;
-
-bool IsSkipped(char c) {
-  return c == ' ' || c == '\t' || c == '\n';
-}
-
-// The parts of the number found in a field, without the skipped characters.
-struct NumberText {
-  bool negative = false;
-  std::string integer;
-  std::string fraction;
-  bool exponentNegative = false;
-  std::string exponent;
-};
-
-// The field without the skipped characters, with commas as full stops.
-std::string Compact(std::string_view field) {
-  std::string s;
-  s.reserve(field.size());
-  for (char c : field) {
-    if (!IsSkipped(c)) s += c == ',' ? '.' : c;
-  }
-  return s;
-}
-
-// Sign, integer, fraction, then an exponent that counts only with a digit;
-// the first character that cannot continue ends the number.
-NumberText Scan(std::string_view field) {
-  const std::string s = Compact(field);
-  const auto at = [&s](std::size_t i) { return i < s.size() ? s[i] : '\0'; };
-  NumberText n;
-  std::size_t i = 0;
-  if (at(i) == '+' || at(i) == '-') n.negative = s[i++] == '-';
-  while (ascii::IsDigit(at(i))) n.integer += s[i++];
-  if (at(i) == '.') {
-    ++i;
-    while (ascii::IsDigit(at(i))) n.fraction += s[i++];
-  }
-  if (n.integer.empty() && n.fraction.empty()) return n;
-  if (at(i) == 'E' || at(i) == 'e') {
-    std::size_t j = i + 1;
-    const bool negative = at(j) == '-';
-    if (at(j) == '+' || at(j) == '-') ++j;
-    while (ascii::IsDigit(at(j))) n.exponent += s[j++];
-    n.exponentNegative = negative;
-  }
-  return n;
-}
-
-// Power of ten of the first significant digit (0 for a zero mantissa);
-// saturates with huge exponents.
-long Magnitude(const NumberText& n) {
-  long exponent = 0;
-  for (char d : n.exponent) {
-    exponent = exponent * 10 + (d - '0');
-    if (exponent > kExponentCap) break;
-  }
-  if (n.exponentNegative) exponent = -exponent;
-  const auto firstInteger = n.integer.find_first_not_of('0');
-  if (firstInteger != std::string::npos) {
-    return exponent + static_cast<long>(n.integer.size() - firstInteger) - 1;
-  }
-  const auto firstFraction = n.fraction.find_first_not_of('0');
-  if (firstFraction == std::string::npos) return 0;
-  return exponent - static_cast<long>(firstFraction) - 1;
-}
 
 // Digits that always make a whole number below 2^53, exact in a double.
 constexpr int kExactDigits = 15;
@@ -102,8 +32,8 @@ const char* ReadDigits(const char* p, const char* end, std::uint64_t& digits, in
 }
 
 // The common field, digits with an optional sign and decimal mark and
-// nothing else, read without building a text. Returns false for any other
-// field, and for digits too many to be exact this way.
+// nothing else, read without building a text. False for any other field,
+// and for digits too many to be exact this way.
 bool ReadPlainNumber(std::string_view field, double& value) {
   const char* p = field.data();
   const char* const end = p + field.size();
@@ -115,36 +45,112 @@ bool ReadPlainNumber(std::string_view field, double& value) {
   const int integerDigits = count;
   if (p != end && (*p == '.' || *p == ',')) p = ReadDigits(p + 1, end, digits, count);
   if (p != end || count == 0 || count > kExactDigits) return false;
-  const double magnitude = static_cast<double>(digits) /
-                           kExactPowersOfTen[static_cast<std::size_t>(count - integerDigits)];
+  const double magnitude =
+      static_cast<double>(digits) /
+      kExactPowersOfTen[static_cast<std::size_t>(count - integerDigits)];
   value = negative ? -magnitude : magnitude;
   return true;
 }
 
+// The field as C text for from_chars: blanks dropped, the sign and the
+// decimal mark in ASCII; nothing when it breaks the grammar.
+std::optional<std::string> Normalised(std::string_view field) {
+  TextScan scan(field);
+  std::string text;
+  scan.SkipBlanks();
+  if (scan.TakeSign() < 0) text += '-';
+  bool mantissaDigits = false;
+  bool mark = false;
+  for (;;) {
+    scan.SkipBlanks();
+    const std::string_view digits = scan.TakeDigits();
+    if (!digits.empty()) {
+      text += digits;
+      mantissaDigits = true;
+    } else if (!mark && scan.TakeOneOf(".,") != '\0') {
+      text += '.';
+      mark = true;
+    } else {
+      break;
+    }
+  }
+  if (!mantissaDigits) return std::nullopt;
+  if (scan.TakeOneOf("eE") != '\0') {
+    text += 'e';
+    scan.SkipBlanks();
+    if (scan.TakeSign() < 0) text += '-';
+    bool exponentDigits = false;
+    for (;;) {
+      scan.SkipBlanks();
+      const std::string_view digits = scan.TakeDigits();
+      if (digits.empty()) break;
+      text += digits;
+      exponentDigits = true;
+    }
+    if (!exponentDigits) return std::nullopt;
+  }
+  scan.SkipBlanks();
+  if (!scan.AtEnd()) return std::nullopt;
+  return text;
+}
+
+// Exponents beyond this are out of range whatever the digits; it keeps the
+// magnitude arithmetic below far from integer overflow.
+constexpr long kExponentCap = 100000;
+
+// Power of ten of the first significant digit of a normalised text (0 for a
+// zero mantissa), saturating with huge exponents: a text out of a double's
+// range is too large when this is not negative, too small otherwise.
+long Magnitude(std::string_view text) {
+  const std::size_t e = text.find('e');
+  const std::string_view mantissa = text.substr(0, e);
+  long exponent = 0;
+  if (e != std::string_view::npos) {
+    std::string_view digits = text.substr(e + 1);
+    const bool negative = digits.starts_with('-');
+    if (negative) digits.remove_prefix(1);
+    for (const char d : digits) {
+      exponent = exponent * 10 + (d - '0');
+      if (exponent > kExponentCap) break;
+    }
+    if (negative) exponent = -exponent;
+  }
+  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+  const std::size_t first = mantissa.find_first_of("123456789");
+  if (first == std::string_view::npos) return 0;
+  const long shift = static_cast<long>(point) - static_cast<long>(first);
+  return exponent + (first < point ? shift - 1 : shift);
+}
+
 }  // namespace
 
-double ReadNumber(std::string_view field) {
-  double plain = 0;
-  if (ReadPlainNumber(field, plain)) return plain;
-  const NumberText n = Scan(field);
-  if (n.integer.empty() && n.fraction.empty()) return 0;
-
-  std::string text = n.integer.empty() ? "0" : n.integer;
-  if (!n.fraction.empty()) text += '.' + n.fraction;
-  if (!n.exponent.empty()) {
-    text += n.exponentNegative ? "e-" : "e";
-    text += n.exponent;
-  }
-  double value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+std::optional<Reason> ReadNumber(std::string_view field, double& value) {
+  if (ReadPlainNumber(field, value)) return std::nullopt;
+  TextScan blanks(field);
+  blanks.SkipBlanks();
+  if (blanks.AtEnd()) return Reason::MissingField;
+  const std::optional<std::string> text = Normalised(field);
+  if (!text) return Reason::UnreadableNumber;
+  double read = 0;
+  const char* const begin = text->data();
+  const char* const end = begin + text->size();
+  const auto [stop, ec] = std::from_chars(begin, end, read);
   if (ec == std::errc::result_out_of_range) {
-    // Too small to tell from zero is zero; too large is a fault.
-    if (Magnitude(n) >= 0) throw RuntimeError(kTooLarge);
-    value = 0;
-  } else if (ec != std::errc{} || end != text.data() + text.size()) {
-    throw RuntimeError(kTooLarge);
+    // Too small to tell from zero is zero; too large is refused.
+    if (Magnitude(*text) >= 0) return Reason::NumberTooLarge;
+    read = 0;
+  } else if (ec != std::errc{} || stop != end) {
+    return Reason::UnreadableNumber;
   }
-  return n.negative ? -value : value;
+  value = read;
+  return std::nullopt;
+}
+
+bool HasDigit(std::string_view field) {
+  for (const char c : field) {
+    if (ascii::IsDigit(c)) return true;
+  }
+  return false;
 }
 
 }  // namespace koord

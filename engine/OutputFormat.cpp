@@ -128,15 +128,16 @@ void AppendWholeMetres(std::string& out, double value) {
 
 }  // namespace
 
-void AppendLambert(std::string& out, double x, double y) {
+void AppendLambert(std::string& out, double x, double y, char separator) {
   AppendWholeMetres(out, x);
-  out += '\t';
+  out += separator;
   AppendWholeMetres(out, y);
 }
 
-void AppendDegrees(std::string& out, double latitude, double longitude, char decimalMark) {
+void AppendDegrees(std::string& out, double latitude, double longitude, char decimalMark,
+                   char separator) {
   AppendFixed(out, latitude, kDegreeDecimals, kLatitudeDigits, decimalMark);
-  out += '\t';
+  out += separator;
   AppendFixed(out, longitude, kDegreeDecimals, kLongitudeDigits, decimalMark);
 }
 

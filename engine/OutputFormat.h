@@ -6,14 +6,16 @@
 
 namespace koord {
 
-// floor(x), a tab, floor(y): "150000\t169999" for (150000.9, 169999.2).
+// floor(x), the separator (a tab by default), floor(y): "150000\t169999"
+// for (150000.9, 169999.2).
 // No sign for positive values, no separators; -0.5 gives "-1".
-void AppendLambert(std::string& out, double x, double y);
+void AppendLambert(std::string& out, double x, double y, char separator = '\t');
 
-// Latitude on the pattern "00.00000", a tab, longitude on "000.00000":
+// Latitude on the pattern "00.00000", the separator, longitude on "000.00000":
 // (50.5, 4.25) gives "50.50000\t004.25000" with '.', rounded to five
 // decimals, a minus sign before the padded digits of a negative value, and
 // no sign when the value rounds to zero.
-void AppendDegrees(std::string& out, double latitude, double longitude, char decimalMark);
+void AppendDegrees(std::string& out, double latitude, double longitude, char decimalMark,
+                   char separator = '\t');
 
 }  // namespace koord

@@ -1,23 +1,44 @@
 #pragma once
 // Why a line gives no coordinate: a value, with its French text from one
-// table. The text of the line's output is the reason's text.
+// table. The text written in the line's place is the reason's text, then,
+// for most reasons, the field it is about: « Nombre illisible : « abc » ».
 
+#include <string>
 #include <string_view>
 
 namespace koord {
 
 enum class Reason {
-  MissingField,  // the line has fewer fields than its kind reads
-  LineTooLong,   // the line was cut before it ended (kMaxLineLength)
-  OutsideUtm,    // MGRS output for a latitude outside the UTM bands
-  MgrsNotMade,   // MGRS output the UTM routines could not make
-  OutsideIfbl,   // IFBL output for a point outside the lettered grid
-  Refused,       // the conversion object refused the input: its Error text
-  Fault,         // a run-time error while converting: its description
+  MissingField,                // the line has fewer fields than its kind reads
+  UnreadableNumber,            // a field that is no number ("abc", "1.2.3")
+  NumberTooLarge,              // a number beyond a double ("1e999")
+  UnknownHemisphere,           // a letter other than N, S, E, W ("4.35 O")
+  SignAndHemisphere,           // a sign and a letter ("-50.85 N")
+  TwoHemisphereLetters,        // a letter before and after ("N50.85N")
+  MinutesOrSecondsOutOfRange,  // minutes or seconds of 60 or more
+  LatitudeLetterOnLongitude,   // N or S on the second field, alone
+  LongitudeLetterOnLatitude,   // E or W on the first field, alone
+  TwoLatitudes,                // N or S on both fields
+  TwoLongitudes,               // E or W on both fields
+  LineTooLong,                 // the line was cut before it ended (kMaxLineLength)
+  OutsideUtm,                  // MGRS output for a latitude outside the UTM bands
+  MgrsNotMade,                 // MGRS output the UTM routines could not make
+  OutsideIfbl,                 // IFBL output for a point outside the lettered grid
+  Refused,                     // the conversion object refused the input: its Error text
+  Fault,                       // a run-time error while converting: its description
 };
 
 // The French text of a reason; empty for Refused and Fault, whose text is
 // the detail that comes with them.
 std::string_view ReasonText(Reason reason);
+
+// The text written in a refused line's place: the reason's text, then
+// " : " and the detail when there is one (the detail alone for Refused and
+// Fault).
+std::string RefusalText(Reason reason, std::string_view detail);
+
+// A field quoted for a reason: « text », cut to about 30 characters, with
+// any byte that is not UTF-8 shown as U+FFFD.
+std::string QuotedField(std::string_view field);
 
 }  // namespace koord

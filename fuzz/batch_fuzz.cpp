@@ -239,10 +239,8 @@ bool MustBeRefused(const koord::BatchChoices& c, std::string_view line) {
   const std::string_view second = line.substr(tab + 1);
   double a = 0;
   double b = 0;
-  try {
-    a = koord::ReadNumber(line.substr(0, tab));
-    b = koord::ReadNumber(second.substr(0, second.find('\t')));
-  } catch (const koord::RuntimeError&) {
+  if (koord::ReadNumber(line.substr(0, tab), a) ||
+      koord::ReadNumber(second.substr(0, second.find('\t')), b)) {
     return true;
   }
   if (c.coorFrom == CoordKind::Degrees)

@@ -208,8 +208,12 @@ TEST(Converti, LambertToMgrsAndDegreesOnWgs84) {
   EXPECT_EQ(degrees.substr(degrees.size() - 2), "\r\n");
   EXPECT_EQ(degrees.find_first_not_of("0123456789.\t\r\n"), std::string::npos);
   // 2e-5 degrees is about 2 m, the gap between the two datum shifts.
-  EXPECT_NEAR(koord::ReadNumber(degrees.substr(0, tab)), 50.8404113, 2e-5);
-  EXPECT_NEAR(koord::ReadNumber(degrees.substr(tab + 1)), 4.3687521, 2e-5);
+  double latitude = 0;
+  double longitude = 0;
+  EXPECT_FALSE(koord::ReadNumber(degrees.substr(0, tab), latitude));
+  EXPECT_FALSE(koord::ReadNumber(degrees.substr(tab + 1, degrees.size() - tab - 3), longitude));
+  EXPECT_NEAR(latitude, 50.8404113, 2e-5);
+  EXPECT_NEAR(longitude, 4.3687521, 2e-5);
 }
 
 TEST(Converti, IfblAndMgrsInputAreUpperCased) {
@@ -232,7 +236,7 @@ TEST(Converti, RefusedPointsShowWhyInsteadOfAResult) {
        "Coordonnées Lambert incorrectes\r\n"},
       {"95\t4\n", Choices(kDegrees, kDegrees, kWgs84, kWgs84), "Coordonnées DEG incorrectes\r\n"},
       {"31U\n", Choices(kMgrs, kLambert, kWgs84, kBel72), "Coordonnées MGRS erronées (31U)\r\n"},
-      {"E\n", Choices(kIfbl, kLambert, kBel72, kBel72), "Coordonnée IFBL incorrecte\r\n"},
+      {"E2X\n", Choices(kIfbl, kLambert, kBel72, kBel72), "Coordonnée IFBL incorrecte\r\n"},
       // Valid points without a result of the wanted kind.
       {"85\t4\n", Choices(kDegrees, kMgrs, kWgs84, kWgs84, 2),
        "Hors des latitudes UTM (80° S à 84° N)\r\n"},
@@ -293,9 +297,9 @@ TEST(Converti, MissingFieldPromptsOnceAndYesKeepsTheLine) {
 }
 
 TEST(Converti, NoEndsTheRunAtOnce) {
-  FakeHost host("150\t170\n1e999\t170\n151\t171\n", {false});
+  FakeHost host("150\t170\n150\n151\t171\n", {false});
   koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), RunOutput::Text);
-  EXPECT_EQ(host.prompts, (std::vector<std::string>{Prompt("Nombre trop grand")}));
+  EXPECT_EQ(host.prompts, (std::vector<std::string>{Prompt("Champ manquant")}));
   EXPECT_EQ(host.output, "150000\t170000\r\n");
   EXPECT_EQ(host.busy, (std::vector<bool>{true, false}));
 }

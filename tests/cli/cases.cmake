@@ -18,8 +18,8 @@ koord_cli_case(kilometres_and_decimal_comma
 
 koord_cli_case(refused_lines_get_their_reason
   INPUT "150000\t170000\n400\t170\n150000\nabc\t1e999\n150000\t170000\n"
-  OUT "31UES963329\nCoordonnées Lambert incorrectes\nChamp manquant\nNombre trop grand\n31UES963329\n"
-  ERR "koord-cli: ligne 2: Coordonnées Lambert incorrectes\nkoord-cli: ligne 3: Champ manquant\nkoord-cli: ligne 4: Nombre trop grand\n"
+  OUT "31UES963329\nCoordonnées Lambert incorrectes\nChamp manquant\nNombre illisible : « abc »\n31UES963329\n"
+  ERR "koord-cli: ligne 2: Coordonnées Lambert incorrectes\nkoord-cli: ligne 3: Champ manquant\nkoord-cli: ligne 4: Nombre illisible : « abc »\n"
   EXIT 1)
 
 koord_cli_case(blank_lines_stay_empty

@@ -1,0 +1,170 @@
+// What a line's fields may hold, through the converter shared by the window
+// and koord-cli: every accepted form and every refusal, with the exact text
+// written in the line's place. The conversions are identities (Lambert to
+// Lambert, degrees to degrees on one datum, a reference or a square to
+// itself), so each expected text follows from the input alone.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+#include "engine/LineConverter.h"
+
+namespace {
+
+using koord::CoordKind;
+using koord::LineStatus;
+using koord::Separator;
+
+struct Row {
+  CoordKind kind;
+  std::string_view line;
+  std::string_view expected;
+  LineStatus status = LineStatus::Converted;
+  Separator separator = Separator::Tab;
+  std::size_t firstColumn = 1;
+  bool keep = false;
+  bool mayBeHeader = false;
+};
+
+constexpr auto kLambert = CoordKind::Lambert;
+constexpr auto kDegrees = CoordKind::Degrees;
+constexpr auto kMgrs = CoordKind::Mgrs;
+constexpr auto kIfbl = CoordKind::Ifbl;
+constexpr auto kRefused = LineStatus::Refused;
+constexpr auto kHeader = LineStatus::Header;
+constexpr auto kSemicolon = Separator::Semicolon;
+constexpr auto kComma = Separator::Comma;
+
+const Row kRows[] = {
+    // Lambert 1972 metres (values under 1000 are kilometres).
+    {kLambert, "150000\t170000", "150000\t170000"},
+    {kLambert, "150 000\t170 000", "150000\t170000"},
+    {kLambert, "150\xC2\xA0" "000\t170\xE2\x80\xAF" "000", "150000\t170000"},  // no-break spaces
+    {kLambert, "150,5\t170", "150500\t170000"},
+    {kLambert, "150.5\t170", "150500\t170000"},
+    {kLambert, "150000,9\t169999,2", "150000\t169999"},
+    {kLambert, "1,5e5\t1.7E5", "150000\t170000"},
+    {kLambert, "+150000\t+170000", "150000\t170000"},
+    {kLambert, " 150000 \t 170000 ", "150000\t170000"},
+    {kLambert, "\xEF\xBB\xBF" "150000\t170000", "150000\t170000"},  // a mark mid-text
+    {kLambert, "\xE2\x88\x92" "5\t20", "Coordonnées Lambert incorrectes", kRefused},
+    {kLambert, "X\tY", "Nombre illisible : « X »", kRefused},
+    {kLambert, "abc\t170000", "Nombre illisible : « abc »", kRefused},
+    {kLambert, "nan\t170000", "Nombre illisible : « nan »", kRefused},
+    {kLambert, "150000\tinf", "Nombre illisible : « inf »", kRefused},
+    {kLambert, "+\t170000", "Nombre illisible : « + »", kRefused},
+    {kLambert, ".\t170000", "Nombre illisible : « . »", kRefused},
+    {kLambert, "\t170000", "Champ manquant", kRefused},
+    {kLambert, "150000\t ", "Champ manquant", kRefused},
+    {kLambert, "1.2.3\t170000", "Nombre illisible : « 1.2.3 »", kRefused},
+    {kLambert, "150000abc\t170000", "Nombre illisible : « 150000abc »", kRefused},
+    {kLambert, "0x10\t170000", "Nombre illisible : « 0x10 »", kRefused},
+    {kLambert, "1e999\t170000", "Nombre trop grand : « 1e999 »", kRefused},
+    {kLambert, "150000\t1,234,567", "Nombre illisible : « 1,234,567 »", kRefused},
+    {kLambert, "150000 E\t170000", "Nombre illisible : « 150000 E »", kRefused},
+    {kLambert, "1234567890123456789012345678901234567890x\t1",
+     "Nombre illisible : « 123456789012345678901234567890… »", kRefused},
+    {kLambert, "\xFF" "1\t2", "Nombre illisible : « \xEF\xBF\xBD" "1 »", kRefused},
+    {kLambert, "150000", "Champ manquant", LineStatus::Fault},
+    // Degrees, decimal or sexagesimal, with hemisphere letters.
+    {kDegrees, "50.85\t4.35", "50.85000\t004.35000"},
+    {kDegrees, "50,85\t4,35", "50.85000\t004.35000"},
+    {kDegrees, "50.85 N\t4.35 E", "50.85000\t004.35000"},
+    {kDegrees, "50.85n\t4.35e", "50.85000\t004.35000"},
+    {kDegrees, "N50.85\tE 4.35", "50.85000\t004.35000"},
+    {kDegrees, "50.85 S\t4.35 W", "-50.85000\t-004.35000"},
+    {kDegrees, "4.35E\t50.85N", "50.85000\t004.35000"},  // the letters say which is which
+    {kDegrees, "4.35 W\t50.85 S", "-50.85000\t-004.35000"},
+    {kDegrees, "\xE2\x88\x92" "50.85\t\xE2\x88\x92" "4.35", "-50.85000\t-004.35000"},
+    {kDegrees, "50°51'06\"N\t4°21'36\"E", "50.85167\t004.36000"},
+    {kDegrees, "50°51'06.5\"\t4°21'", "50.85181\t004.35000"},
+    {kDegrees, "50°51.1'N\t4°21.6'E", "50.85167\t004.36000"},
+    {kDegrees, "50:51:06\t4:21:36", "50.85167\t004.36000"},
+    {kDegrees, "50d51m06s\t4d21m36s", "50.85167\t004.36000"},
+    {kDegrees, "50º51'06''\t4º21'36''", "50.85167\t004.36000"},
+    {kDegrees, "50˚51′06″ N\t4˚21′36″ E", "50.85167\t004.36000"},
+    {kDegrees, "S 33°52'\t151°12' E", "-33.86667\t151.20000"},
+    {kDegrees, "50.85 O\t4.35", "Lettre d'hémisphère inconnue (N, S, E ou W) : « 50.85 O »",
+     kRefused},
+    {kDegrees, "-50.85 S\t4.35", "Signe et lettre d'hémisphère ensemble : « -50.85 S »", kRefused},
+    {kDegrees, "50.85 N\t4.35 N", "Deux latitudes (N ou S) : « 50.85 N » et « 4.35 N »",
+     kRefused},
+    {kDegrees, "50.85 E\t4.35 W", "Deux longitudes (E ou W) : « 50.85 E » et « 4.35 W »",
+     kRefused},
+    {kDegrees, "50.85\t4.35 N", "Lettre de latitude (N ou S) sur la longitude : « 4.35 N »",
+     kRefused},
+    {kDegrees, "50.85 E\t4.35", "Lettre de longitude (E ou W) sur la latitude : « 50.85 E »",
+     kRefused},
+    {kDegrees, "50°60'\t4", "Minutes ou secondes de 60 ou plus : « 50°60' »", kRefused},
+    {kDegrees, "50°51'06\"\"\t4", "Nombre illisible : « 50°51'06\"\" »", kRefused},
+    {kDegrees, "lat\tlon", "Nombre illisible : « lat »", kRefused},
+    {kDegrees, "50.85\t", "Champ manquant", kRefused},
+    {kDegrees, "95\t4", "Coordonnées DEG incorrectes", kRefused},
+    // References and squares.
+    {kMgrs, " 31ues9637232970 ", "31UES9637232970"},
+    {kMgrs, "\t31UES9637232970", "Champ manquant", kRefused},
+    {kMgrs, "31U", "Coordonnées MGRS erronées (31U)", kRefused},
+    {kIfbl, "E5.37.11", "E53711"},
+    {kIfbl, "e5 37 11", "E53711"},
+    {kIfbl, "E5X", "Coordonnée IFBL incorrecte", kRefused},
+    // Columns, separators, quoted fields, the input line kept.
+    {kLambert, "id;150000;170000", "150000;170000", LineStatus::Converted, kSemicolon, 2},
+    {kLambert, "id;150000;170000", "id;150000;170000;150000;170000", LineStatus::Converted,
+     kSemicolon, 2, true},
+    {kLambert, "\"150 000,5\";\"170 000\"", "150000;170000", LineStatus::Converted, kSemicolon},
+    {kLambert, "150000.5,170000", "150000,170000", LineStatus::Converted, kComma},
+    {kLambert, "\"150000,5\",170000", "150000,170000", LineStatus::Converted, kComma},
+    {kLambert, "  150000   170000  ", "150000\t170000", LineStatus::Converted, Separator::Blank},
+    {kLambert, "P1\t150000\t170000\tChêne", "P1\t150000\t170000\tChêne\t150000\t170000",
+     LineStatus::Converted, Separator::Tab, 2, true},
+    {kLambert, "id;abc;1", "id;abc;1;Nombre illisible : « abc »", kRefused, kSemicolon, 2, true},
+    {kDegrees, "p,50.85 O,4.35",
+     "p,50.85 O,4.35,\"Lettre d'hémisphère inconnue (N, S, E ou W) : « 50.85 O »\"", kRefused,
+     kComma, 2, true},
+    {kDegrees, "\"50°51'06\"\"N\";\"4°21'36\"\"E\"", "50.85167;004.36000", LineStatus::Converted,
+     kSemicolon},
+    {kLambert, "\"un \"\"a\"\"\";150", "\"Nombre illisible : « un \"\"a\"\" »\"", kRefused,
+     kSemicolon},
+    // Headers: the first non-blank line, without digits in its coordinate fields.
+    {kLambert, "X\tY", "X\tY", kHeader, Separator::Tab, 1, false, true},
+    {kLambert, "Nom\tX\tY\tEspèce", "X\tY", kHeader, Separator::Tab, 2, false, true},
+    {kDegrees, "lat\tlon", "Latitude\tLongitude", kHeader, Separator::Tab, 1, false, true},
+    {kLambert, "id;x;y;espèce", "id;x;y;espèce;X;Y", kHeader, kSemicolon, 2, true, true},
+    {kLambert, "Relevé 2024\t", "Nombre illisible : « Relevé 2024 »", kRefused, Separator::Tab,
+     1, false, true},
+};
+
+TEST(LineFields, EachFormGivesItsExactOutputLine) {
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.line);
+    koord::BatchChoices choices;
+    choices.coorFrom = row.kind;
+    choices.coorDest = row.kind;
+    const bool lambertDatum = row.kind == kLambert || row.kind == kIfbl;
+    choices.datumFrom = lambertDatum ? koord::Datum::Bel72 : koord::Datum::Wgs84;
+    choices.datumDest = choices.datumFrom;
+    choices.mgrsPrecision = koord::MgrsPrecision::Metre;
+    choices.separator = row.separator;
+    choices.firstColumn = row.firstColumn;
+    choices.keepLine = row.keep;
+    koord::LineConverter converter(choices, koord::RunOutput::Text);
+    const koord::LineOutcome& outcome = converter.Convert(row.line, false, row.mayBeHeader);
+    EXPECT_EQ(outcome.text, row.expected);
+    EXPECT_EQ(outcome.status, row.status);
+  }
+}
+
+TEST(LineFields, HeaderNamesFollowTheOutputKind) {
+  const std::pair<CoordKind, std::string_view> rows[] = {
+      {kLambert, "X\tY"}, {kDegrees, "Latitude\tLongitude"}, {kMgrs, "MGRS"}, {kIfbl, "IFBL"}};
+  for (const auto& [to, names] : rows) {
+    koord::BatchChoices choices;
+    choices.coorDest = to;
+    koord::LineConverter converter(choices, koord::RunOutput::Text);
+    EXPECT_EQ(converter.Convert("x\ty", false, true).text, names);
+  }
+}
+
+}  // namespace

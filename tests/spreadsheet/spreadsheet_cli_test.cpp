@@ -1,0 +1,142 @@
+// koord-cli on what spreadsheets and field notebooks give: a header, an
+// identifier column and columns after the coordinates, semicolon- and
+// comma-separated CSV with quoted fields, UTF-16 files, one header per
+// file. Each case compares the whole output, the messages and the status.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Case {
+  std::string name;
+  std::string args;
+  std::vector<std::string> files;  // the inputs, in order
+  std::string out;
+  std::string err;
+  int status;
+};
+
+void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+
+std::string Read(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Lambert (150000, 170000) is 31UES963329 at 100 m on WGS84, and 50.85 N
+// 4.35 E (WGS84) is Lambert 148679 171066 (PROJ, EPSG:4326 to EPSG:31370:
+// 148679.45 171066.81; Koord's shift floors to the same metres).
+std::vector<Case> Cases() {
+  const std::string utf16 = std::string(
+      "\xFF\xFE"
+      "X\0;\0Y\0\n\0"
+      "1\0" "5\0" "0\0;\0" "1\0" "7\0" "0\0\n\0",
+      26);
+  return {
+      {"semicolons_header_id_and_extra_columns_kept", "--separator ';' --columns 2 --keep",
+       {"Id;X;Y;Espèce\n"
+        "P1;150000;170000;Quercus robur\n"
+        "P2;\"150 000,5\";\"170 000\";\"Fagus; sylvatica\"\n"
+        "P3;;170000;Acer\n"
+        "P4;abc;170000;Ilex\n"},
+       "Id;X;Y;Espèce;MGRS\n"
+       "P1;150000;170000;Quercus robur;31UES963329\n"
+       "P2;\"150 000,5\";\"170 000\";\"Fagus; sylvatica\";31UES963329\n"
+       "P3;;170000;Acer;Champ manquant\n"
+       "P4;abc;170000;Ilex;Nombre illisible : « abc »\n",
+       "koord-cli: ligne 4: Champ manquant\n"
+       "koord-cli: ligne 5: Nombre illisible : « abc »\n",
+       1},
+      {"commas_with_quoted_decimal_commas", "--separator , --columns 2 -f deg --datum-from WGS84 -t lambert",
+       {"Nom,Lat,Lon\nA,50.85N,4.35E\nB,\"50,85\",\"4,35\"\n"},
+       "X,Y\n148679,171066\n148679,171066\n",
+       "",
+       0},
+      {"degrees_and_minutes_in_csv", "--separator ';' -f deg --datum-from WGS84 -t lambert",
+       {"\"50°51'00\"\"N\";\"4°21'00\"\"E\"\n"},
+       "148679;171066\n",
+       "",
+       0},
+      {"blanks_between_fields", "--separator blank -t lambert",
+       {"  X    Y\n150000   170000\n"},
+       "X\tY\n150000\t170000\n",
+       "",
+       0},
+      {"a_header_per_file", "-t lambert",
+       {"X\tY\n150\t170\n", "\nX\tY\n151\t171\n"},
+       "X\tY\n150000\t170000\n\nX\tY\n151000\t171000\n",
+       "",
+       0},
+      {"a_digitless_line_later_is_refused", "-t lambert",
+       {"150\t170\nX\tY\n"},
+       "150000\t170000\nNombre illisible : « X »\n",
+       "koord-cli: ligne 2: Nombre illisible : « X »\n",
+       1},
+      {"utf16_with_a_header", "--separator ';' -t lambert", {utf16}, "X;Y\n150000;170000\n", "", 0},
+      {"columns_beyond_the_line", "--columns 2 -t lambert", {"1\t150\t170\n1\t150\n"},
+       "150000\t170000\nChamp manquant\n", "koord-cli: ligne 2: Champ manquant\n", 1},
+  };
+}
+
+class Spreadsheet : public ::testing::TestWithParam<Case> {};
+
+TEST_P(Spreadsheet, GivesItsOutputMessagesAndStatus) {
+  const Case& c = GetParam();
+  const fs::path work = fs::path(KOORD_CLI_WORK) / c.name;
+  fs::create_directories(work);
+  std::string names;
+  for (std::size_t i = 0; i < c.files.size(); ++i) {
+    const fs::path file = work / ("in" + std::to_string(i) + ".txt");
+    std::ofstream(file, std::ios::binary) << c.files[i];
+    names += " '" + file.string() + "'";
+  }
+  const std::string command = std::string(KOORD_CLI) + " " + c.args + names + " > '" +
+                              (work / "out").string() + "' 2> '" + (work / "err").string() + "'";
+  const int raw = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(raw));
+  EXPECT_EQ(Read(work / "out"), c.out);
+  EXPECT_EQ(Read(work / "err"), c.err);
+  EXPECT_EQ(WEXITSTATUS(raw), c.status);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Spreadsheet, ::testing::ValuesIn(Cases()),
+                         [](const auto& test) { return test.param.name; });
+
+struct UsageCase {
+  std::string args;
+  std::string message;
+};
+
+TEST(SpreadsheetOptions, WrongValuesAreUsageErrors) {
+  const UsageCase cases[] = {
+      {"--columns 0", "numéro de colonne incorrect : « 0 » (de 1 à 1000)"},
+      {"--columns abc", "numéro de colonne incorrect : « abc » (de 1 à 1000)"},
+      {"--separator x", "séparateur inconnu : « x » (tab, ;, , ou blank)"},
+      {"--separator , --decimal-mark , -t deg",
+       "--decimal-mark , et --separator , ne vont pas ensemble"},
+  };
+  const fs::path work = fs::path(KOORD_CLI_WORK) / "usage";
+  fs::create_directories(work);
+  for (const UsageCase& c : cases) {
+    SCOPED_TRACE(c.args);
+    const std::string command = std::string(KOORD_CLI) + " " + c.args + " < /dev/null 2> '" +
+                                (work / "err").string() + "'";
+    const int raw = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 2);
+    EXPECT_EQ(Read(work / "err"), "koord-cli: " + c.message + "\nVoir koord-cli --help.\n");
+  }
+}
+
+}  // namespace
