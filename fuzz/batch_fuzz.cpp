@@ -1,17 +1,25 @@
 // The batch converter on arbitrary text, with the run's choices (kinds,
-// datums, precisions, decimal mark, line end, text or map, and the answers
-// at the "Continuer?" prompt) taken from the first bytes.
+// datums, precisions, decimal mark, separator, first column, whether the
+// input line is kept, line end, text or map, and the answers at the
+// "Continuer?" prompt) taken from the first bytes.
 //
 // With every prompt answered Yes the output has exactly one line per input
-// line: empty for a blank line, otherwise either a coordinate of the output
-// kind, well formed, or a reason that shows no coordinate; always a reason
-// for a missing field and for numbers outside the accepted ranges. Nothing
-// holds "nan" or "inf". The map gets finite points only, and is shown once,
-// after the last one. The pointer is normal whenever a prompt shows and
-// after the run; a No ends the run without showing the map.
+// line: empty for a blank line, the output's column names for a header (the
+// first non-blank line when its coordinate fields hold no digit), otherwise
+// either a coordinate of the output kind, well formed, or a reason that
+// shows no coordinate (digits only inside the field it quotes). A line is
+// never a coordinate unless its coordinate fields pass the grammar written
+// here independently (a number, or for degrees an angle with at most one
+// hemisphere letter) and lie in the accepted ranges. Nothing holds "nan" or
+// "inf". The map gets finite points only, and is shown once, after the last
+// one. The pointer is normal whenever a prompt shows and after the run; a No
+// ends the run without showing the map.
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
+#include <optional>
 #include <cstddef>
 #include <cstdint>
 #include <regex>
@@ -25,6 +33,7 @@
 #include "engine/NumberReader.h"
 #include "fuzz/FuzzBytes.h"
 #include "fuzz/Invariant.h"
+#include "fuzz/TextOracle.h"
 #include "geodesy/Ifbl.h"
 #include "support/RuntimeError.h"
 
@@ -41,8 +50,6 @@ constexpr std::size_t kFullMgrsDigits = 5;
 // Code length of an IFBL output by precision (1 x 1 km to 32 x 20 km).
 constexpr std::array<std::size_t, 3> kIfblLength{6, 4, 2};
 
-// The UTF-8 byte-order mark, skipped at the start of a text.
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // Accepted input, bounds included: Lambert 1972 metres and degrees.
 constexpr double kLambertMaxX = 310000;
 constexpr double kLambertMaxY = 260000;
@@ -111,11 +118,9 @@ bool IsBlank(std::string_view line) {
   return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
-// The lines of the input: a byte-order mark at the start is no text; CR LF,
-// LF and a lone CR each end a line; the rest after the last line end is a
-// line unless it is blank.
+// The lines of the decoded input: CR LF, LF and a lone CR each end a line;
+// the rest after the last line end is a line unless it is blank.
 std::vector<std::string_view> InputLines(std::string_view text) {
-  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   std::vector<std::string_view> lines;
   std::size_t start = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -139,8 +144,61 @@ std::vector<std::string_view> OutputLines(std::string_view text, std::string_vie
   return lines;
 }
 
-std::string FirstField(std::string_view line) {
-  return std::string(line.substr(0, line.find('\t')));
+// The fields of a line, cut at the separator as spreadsheets write CSV: a
+// field that starts (after blanks) with a quote runs to the next quote that
+// is not doubled, a doubled quote standing for one; what follows up to the
+// separator belongs to it. Runs of blanks and tabs separate for Blank.
+std::vector<std::string> Fields(std::string_view line, koord::Separator separator) {
+  const bool blanks = separator == koord::Separator::Blank;
+  const char cut = koord::EntryOf(koord::kSeparatorTable, separator).input;
+  const auto isCut = [&](char c) { return blanks ? c == ' ' || c == '\t' : c == cut; };
+  std::vector<std::string> fields;
+  std::size_t i = 0;
+  if (blanks) i = std::min(line.find_first_not_of(" \t"), line.size());
+  for (;;) {
+    std::string field;
+    std::size_t j = i;
+    while (j < line.size() && (line[j] == ' ' || line[j] == '\t') && !isCut(line[j])) ++j;
+    if (j < line.size() && line[j] == '"') {
+      for (++j; j < line.size(); ++j) {
+        if (line[j] != '"') {
+          field += line[j];
+        } else if (j + 1 < line.size() && line[j + 1] == '"') {
+          field += '"';
+          ++j;
+        } else {
+          ++j;
+          break;
+        }
+      }
+      for (; j < line.size() && !isCut(line[j]); ++j) field += line[j];
+    } else {
+      for (j = i; j < line.size() && !isCut(line[j]); ++j) field += line[j];
+    }
+    fields.push_back(field);
+    if (j >= line.size()) break;
+    i = j + 1;
+    if (blanks) {
+      i = std::min(line.find_first_not_of(" \t", i), line.size());
+      if (i == line.size()) break;
+    }
+  }
+  return fields;
+}
+
+std::size_t FieldCount(CoordKind kind) {
+  return kind == CoordKind::Lambert || kind == CoordKind::Degrees ? 2 : 1;
+}
+
+// The coordinate fields of a line; fewer when the line has fewer.
+std::vector<std::string> CoordinateFields(const koord::BatchChoices& c, std::string_view line) {
+  std::vector<std::string> all = Fields(line, c.separator);
+  const std::size_t first = c.firstColumn - 1;
+  std::vector<std::string> fields;
+  for (std::size_t i = first; i < all.size() && i < first + FieldCount(c.coorFrom); ++i) {
+    fields.push_back(all[i]);
+  }
+  return fields;
 }
 
 std::string Upper(std::string text) {
@@ -152,8 +210,8 @@ std::string Upper(std::string text) {
 
 // What the object keeps of an MGRS input: the upper-case text without
 // leading and trailing blanks.
-std::string MgrsEcho(std::string_view line) {
-  const std::string field = Upper(FirstField(line));
+std::string MgrsEcho(const std::string& input) {
+  const std::string field = Upper(input);
   const std::size_t first = field.find_first_not_of(' ');
   if (first == std::string::npos) return {};
   return field.substr(first, field.find_last_not_of(' ') - first + 1);
@@ -161,24 +219,21 @@ std::string MgrsEcho(std::string_view line) {
 
 // What the object keeps of an IFBL input: upper case, without blanks and
 // full stops.
-std::string IfblEcho(std::string_view line) {
+std::string IfblEcho(const std::string& input) {
   std::string code;
-  for (char c : Upper(FirstField(line))) {
+  for (char c : Upper(input)) {
     if (c != ' ' && c != '.') code += c;
   }
   return code;
 }
 
-const std::regex kLambertOutput("-?[0-9]+\t-?[0-9]+");
-
-std::regex DegreePattern(const std::string& mark) {
-  return std::regex("-?[0-9]{2,}" + mark + "[0-9]{5}\t-?[0-9]{3,}" + mark + "[0-9]{5}");
+std::regex LambertPattern(char separator) {
+  return std::regex(std::string("-?[0-9]+") + separator + "-?[0-9]+");
 }
 
-const std::regex& DegreeOutput(char mark) {
-  static const std::regex stop = DegreePattern("\\.");
-  static const std::regex comma = DegreePattern(",");
-  return mark == '.' ? stop : comma;
+std::regex DegreePattern(const std::string& mark, char separator) {
+  return std::regex("-?[0-9]{2,}" + mark + "[0-9]{5}" + separator + "-?[0-9]{3,}" + mark +
+                    "[0-9]{5}");
 }
 
 // Zone, band, square letters and k digits per axis.
@@ -195,15 +250,19 @@ const std::regex& MgrsOutput(std::size_t k) {
 }
 
 // True when `out` is a well-formed coordinate of the output kind for the
-// input line `in`.
-bool IsConverted(const koord::BatchChoices& c, std::string_view in, const std::string& out) {
+// coordinate fields `in`.
+bool IsConverted(const koord::BatchChoices& c, const std::vector<std::string>& in,
+                 const std::string& out) {
+  const char separator = koord::EntryOf(koord::kSeparatorTable, c.separator).output;
   switch (c.coorDest) {
-    case CoordKind::Lambert: return std::regex_match(out, kLambertOutput);
-    case CoordKind::Degrees: return std::regex_match(out, DegreeOutput(c.decimalMark));
+    case CoordKind::Lambert: return std::regex_match(out, LambertPattern(separator));
+    case CoordKind::Degrees:
+      return std::regex_match(out,
+                              DegreePattern(c.decimalMark == '.' ? "\\." : ",", separator));
     case CoordKind::Mgrs: {
       const auto digits = kMgrsDigits[static_cast<std::size_t>(
           ListPosition(koord::kMgrsPrecisionTable, c.mgrsPrecision))];
-      return c.coorFrom == CoordKind::Mgrs ? out == MgrsEcho(in)
+      return c.coorFrom == CoordKind::Mgrs ? out == MgrsEcho(in.at(0))
                                            : std::regex_match(out, MgrsOutput(digits));
     }
     case CoordKind::Ifbl: {
@@ -211,43 +270,130 @@ bool IsConverted(const koord::BatchChoices& c, std::string_view in, const std::s
           ListPosition(koord::kIfblPrecisionTable, c.ifblPrecision))];
       // Codes outside the lettered grid are refused, not shown.
       return koord::IFBL::IsGridCode(out) &&
-             (c.coorFrom == CoordKind::Ifbl ? out == IfblEcho(in) : out.size() == length);
+             (c.coorFrom == CoordKind::Ifbl ? out == IfblEcho(in.at(0)) : out.size() == length);
     }
   }
   return false;
 }
 
-// A reason never shows a coordinate: no digits, but in the echo of a
-// refused MGRS input and in the few fixed reasons that name latitudes.
+// An output field of a CSV line without its quotes.
+std::string Unquoted(std::string_view out, char separator) {
+  if (separator == '\t' || !out.starts_with('"')) return std::string(out);
+  std::string text;
+  for (std::size_t i = 1; i + 1 < out.size(); ++i) {
+    text += out[i];
+    if (out[i] == '"') ++i;
+  }
+  return text;
+}
+
+// A reason never shows a coordinate: no digits, but inside the « » that
+// quote a field, in the echo of a refused MGRS input and in the few fixed
+// reasons that name latitudes.
 bool IsReason(std::string_view out) {
   if (out.empty()) return false;
   if (out.starts_with(koord::kBadMgrsPrefix) && out.ends_with(")")) return true;
   for (std::string_view known : kReasonsWithDigits) {
     if (out == known) return true;
   }
-  return out.find_first_of("0123456789") == std::string_view::npos &&
-         !koord::fuzz::HoldsNanOrInf(out);
+  std::string unquoted;
+  for (std::size_t i = 0; i < out.size();) {
+    const std::size_t open = out.find("\xC2\xAB ", i);
+    const std::size_t close = open == std::string_view::npos ? open : out.find(" \xC2\xBB", open);
+    if (close == std::string_view::npos) {
+      unquoted += out.substr(i);
+      break;
+    }
+    unquoted += out.substr(i, open - i);
+    i = close + 3;
+  }
+  return unquoted.find_first_of("0123456789") == std::string::npos &&
+         !koord::fuzz::HoldsNanOrInf(unquoted);
 }
 
-// Lines that no converter may turn into a coordinate: a missing field, a
-// number too large to read, or Lambert 1972 or degrees outside the accepted
-// ranges (bounds included; Lambert values under 1000 are kilometres).
-bool MustBeRefused(const koord::BatchChoices& c, std::string_view line) {
-  if (c.coorFrom != CoordKind::Lambert && c.coorFrom != CoordKind::Degrees) return false;
-  const std::size_t tab = line.find('\t');
-  if (tab == std::string_view::npos) return true;
-  const std::string_view second = line.substr(tab + 1);
-  double a = 0;
-  double b = 0;
-  if (koord::ReadNumber(line.substr(0, tab), a) ||
-      koord::ReadNumber(second.substr(0, second.find('\t')), b)) {
-    return true;
+// The blanks of a field: blank, tab and the no-break spaces.
+std::string WithoutBlanks(std::string_view field) {
+  static const std::regex blanks("[ \t]|\xC2\xA0|\xE2\x80\xAF|\xEF\xBB\xBF");
+  std::string text = std::regex_replace(std::string(field), blanks, "");
+  return std::regex_replace(text, std::regex("\xE2\x88\x92"), "-");
+}
+
+// A number as users type it, its blanks taken out; its value, or nothing.
+std::optional<double> Number(std::string_view field) {
+  static const std::regex number(R"([+-]?([0-9]+([.,][0-9]*)?|[.,][0-9]+)([eE][+-]?[0-9]+)?)");
+  std::string text = WithoutBlanks(field);
+  if (!std::regex_match(text, number)) return std::nullopt;
+  for (char& c : text) c = c == ',' ? '.' : c;
+  const double value = std::strtod(text.c_str(), nullptr);
+  if (!std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+// An angle: a number, or degrees, minutes and seconds with their signs,
+// with at most one hemisphere letter before or after. The value, when it is
+// a plain number without a letter; a NaN for any other accepted form.
+std::optional<double> Angle(std::string_view field) {
+  static const std::string deg = "(\xC2\xB0|\xC2\xBA|\xCB\x9A|d|D|:)";
+  static const std::string min = "('|\xE2\x80\xB2|\xE2\x80\x99|m|M|:)";
+  static const std::string sec =
+      "(\"|\xE2\x80\xB3|''|\xE2\x80\xB2\xE2\x80\xB2|\xE2\x80\x99\xE2\x80\x99|s|S)";
+  static const std::regex sexagesimal("[+-]?[0-9]+([.,][0-9]*)?" + deg + "|[+-]?[0-9]+" + deg +
+                                      "[0-9]+([.,][0-9]*)?" + min + "?|[+-]?[0-9]+" + deg +
+                                      "[0-9]+" + min + "[0-9]+([.,][0-9]*)?" + sec + "?");
+  const std::string text = WithoutBlanks(field);
+  const auto reads = [&](const std::string& t) {
+    return Number(t).has_value() || std::regex_match(t, sexagesimal);
+  };
+  if (const std::optional<double> plain = Number(text)) return plain;
+  if (reads(text)) return std::nan("");
+  static const std::string letters = "NSEWnsew";
+  const bool front = !text.empty() && letters.find(text.front()) != std::string::npos;
+  const bool back = !text.empty() && letters.find(text.back()) != std::string::npos;
+  if ((front && reads(text.substr(1))) || (back && reads(text.substr(0, text.size() - 1)))) {
+    return std::nan("");
   }
-  if (c.coorFrom == CoordKind::Degrees)
-    return !(a >= -kMaxLatitude && a <= kMaxLatitude && b >= -kMaxLongitude && b <= kMaxLongitude);
-  if (a < kKilometreLimit) a *= kMetresPerKilometre;
-  if (b < kKilometreLimit) b *= kMetresPerKilometre;
-  return !(a >= 0 && a <= kLambertMaxX && b >= 0 && b <= kLambertMaxY);
+  return std::nullopt;
+}
+
+// Lines that no converter may turn into a coordinate: a coordinate field
+// missing or not of the grammar, or Lambert 1972 or plain degrees outside
+// the accepted ranges (bounds included; Lambert values under 1000 are
+// kilometres).
+bool MustBeRefused(const koord::BatchChoices& c, const std::vector<std::string>& fields) {
+  if (fields.size() < FieldCount(c.coorFrom)) return true;
+  if (c.coorFrom == CoordKind::Degrees) {
+    const std::optional<double> a = Angle(fields[0]);
+    const std::optional<double> b = Angle(fields[1]);
+    if (!a || !b) return true;
+    if (std::isnan(*a) || std::isnan(*b)) return false;  // letters decide
+    return !(std::fabs(*a) <= kMaxLatitude && std::fabs(*b) <= kMaxLongitude);
+  }
+  if (c.coorFrom != CoordKind::Lambert) return false;
+  std::optional<double> a = Number(fields[0]);
+  std::optional<double> b = Number(fields[1]);
+  if (!a || !b) return true;
+  if (*a < kKilometreLimit) *a *= kMetresPerKilometre;
+  if (*b < kKilometreLimit) *b *= kMetresPerKilometre;
+  return !(*a >= 0 && *a <= kLambertMaxX && *b >= 0 && *b <= kLambertMaxY);
+}
+
+// The output's column names, joined by the output separator.
+std::string ColumnNames(const koord::BatchChoices& c) {
+  const std::string separator(1, koord::EntryOf(koord::kSeparatorTable, c.separator).output);
+  switch (c.coorDest) {
+    case CoordKind::Lambert: return "X" + separator + "Y";
+    case CoordKind::Degrees: return "Latitude" + separator + "Longitude";
+    case CoordKind::Mgrs: return "MGRS";
+    case CoordKind::Ifbl: return "IFBL";
+  }
+  return {};
+}
+
+bool HasDigit(const std::vector<std::string>& fields) {
+  for (const std::string& field : fields) {
+    if (field.find_first_of("0123456789") != std::string::npos) return true;
+  }
+  return false;
 }
 
 koord::BatchChoices Choose(koord::fuzz::FuzzBytes& bytes) {
@@ -263,6 +409,10 @@ koord::BatchChoices Choose(koord::fuzz::FuzzBytes& bytes) {
   choices.ifblPrecision = pick(koord::kIfblPrecisionTable);
   choices.decimalMark = bytes.Pick(2) == 0 ? '.' : ',';
   choices.lineEnd = bytes.Pick(2) == 0 ? "\r\n" : "\n";
+  choices.separator = pick(koord::kSeparatorTable);
+  if (choices.separator == koord::Separator::Comma) choices.decimalMark = '.';
+  choices.firstColumn = static_cast<std::size_t>(bytes.Between(1, 3));
+  choices.keepLine = bytes.Pick(4) == 0;
   return choices;
 }
 
@@ -283,7 +433,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(!host.Busy(), "the pointer is normal after the run");
   // The lines of the input box as the run left it, closing line break
   // included: it makes a text of only a byte-order mark one empty line.
-  const std::string input = host.InputText();
+  const std::string input = koord::fuzz::DecodedText(host.InputText());
   const std::vector<std::string_view> lines = InputLines(input);
 
   const std::vector<std::string_view> out = OutputLines(host.Output(), choices.lineEnd);
@@ -299,22 +449,36 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(out.size() == lines.size(), "one output line per input line",
             std::to_string(lines.size()) + " in, " + std::to_string(out.size()) + " out");
   }
+  const char separator = koord::EntryOf(koord::kSeparatorTable, choices.separator).output;
+  bool seenText = false;
   for (std::size_t i = 0; i < out.size(); ++i) {
-    const std::string line(out[i]);
+    std::string_view line = out[i];
+    const std::string trace = std::string(lines[i]) + " -> " + std::string(line);
     Require(line.find_first_of("\r\n") == std::string::npos, "an output line holds no line end",
-            line);
+            trace);
     if (IsBlank(lines[i])) {
-      Require(line.empty(), "a blank line gives an empty line", line);
+      Require(line.empty(), "a blank line gives an empty line", trace);
       continue;
     }
-    if (MustBeRefused(choices, lines[i])) {
-      Require(IsReason(line), "a refused line shows its reason",
-              std::string(lines[i]) + " -> " + line);
+    const bool mayBeHeader = !seenText;
+    seenText = true;
+    if (choices.keepLine) {
+      const std::string kept = std::string(lines[i]) + separator;
+      Require(line.starts_with(kept), "a kept line comes first", trace);
+      line.remove_prefix(kept.size());
+    }
+    const std::vector<std::string> fields = CoordinateFields(choices, lines[i]);
+    if (mayBeHeader && !HasDigit(fields)) {
+      Require(line == ColumnNames(choices), "a header gets the column names", trace);
       continue;
     }
-    Require(IsConverted(choices, lines[i], line) || IsReason(line),
-            "a line gives a well-formed coordinate or a reason without one",
-            std::string(lines[i]) + " -> " + line);
+    const std::string text = Unquoted(line, separator);
+    if (MustBeRefused(choices, fields)) {
+      Require(IsReason(text), "a refused line shows its reason", trace);
+      continue;
+    }
+    Require(IsConverted(choices, fields, text) || IsReason(text),
+            "a line gives a well-formed coordinate or a reason without one", trace);
   }
   return 0;
 }

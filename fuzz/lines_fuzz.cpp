@@ -1,7 +1,8 @@
 // Line cutting on arbitrary bytes, fed whole and in blocks of sizes taken
 // from the first bytes, as koord-cli reads its inputs. Both ways give the
-// lines found here by an independent cut: no line holds a line end, and a
-// line is cut to the longest kept and flagged exactly when it is longer.
+// lines found here by an independent decoding (TextOracle.h) and cut: no
+// line holds a line end, and a line is cut to the longest kept and flagged
+// exactly when it is longer.
 
 #include <algorithm>
 #include <cstddef>
@@ -13,13 +14,12 @@
 #include "engine/LineSplitter.h"
 #include "fuzz/FuzzBytes.h"
 #include "fuzz/Invariant.h"
+#include "fuzz/TextOracle.h"
 
 namespace {
 
 using koord::fuzz::Require;
 
-// The UTF-8 byte-order mark, skipped at the start of a text.
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // Room for lines past the longest kept, so that cutting is exercised.
 constexpr std::size_t kMaxInput = koord::kMaxLineLength + (1 << 12);
 // Block sizes tried; a CR LF split between blocks must stay one line end.
@@ -52,11 +52,10 @@ Line Kept(std::string_view raw) {
   return {std::string(raw.substr(0, koord::kMaxLineLength)), raw.size() > koord::kMaxLineLength};
 }
 
-// The lines cut here independently: a byte-order mark at the start is no
-// text; CR LF, LF and a lone CR each end a line; the rest after the last
-// line end counts unless it is blank (and short).
+// The lines cut here independently: CR LF, LF and a lone CR each end a
+// line; the rest after the last line end counts unless it is blank (and
+// short).
 std::vector<Line> Expected(std::string_view text) {
-  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   std::vector<Line> lines;
   std::size_t start = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -91,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   });
   Require(whole == blocks, "blocks give the same lines as the whole text");
 
-  const std::vector<Line> expected = Expected(text);
+  const std::vector<Line> expected = Expected(koord::fuzz::DecodedText(text));
   Require(whole == expected, "the lines are those of the text, cut to the longest kept");
   return 0;
 }
