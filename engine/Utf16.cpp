@@ -44,7 +44,8 @@ void Utf16Decoder::Decode(std::string_view bytes, std::string& out) {
 }
 
 void Utf16Decoder::Finish(std::string& out) {
-  if (highSurrogate_ != 0 || pendingByte_ >= 0) AppendUtf8(kReplacement, out);
+  if (highSurrogate_ != 0) AppendUtf8(kReplacement, out);
+  if (pendingByte_ >= 0) AppendUtf8(kReplacement, out);
   highSurrogate_ = 0;
   pendingByte_ = -1;
 }

@@ -60,8 +60,9 @@ constexpr double kKilometreLimit = 1000;
 constexpr double kMetresPerKilometre = 1000;
 
 // Reasons that hold digits without being coordinates.
-const std::array<std::string_view, 1> kReasonsWithDigits{
-    koord::ReasonText(koord::Reason::OutsideUtm)};
+const std::array<std::string_view, 2> kReasonsWithDigits{
+    koord::ReasonText(koord::Reason::OutsideUtm),
+    koord::ReasonText(koord::Reason::MinutesOrSecondsOutOfRange)};
 
 // The host: a text in, a text out, a map that records its points, and the
 // prompt answered Yes, or No at the answer given.
@@ -294,18 +295,14 @@ bool IsReason(std::string_view out) {
   if (out.empty()) return false;
   if (out.starts_with(koord::kBadMgrsPrefix) && out.ends_with(")")) return true;
   for (std::string_view known : kReasonsWithDigits) {
-    if (out == known) return true;
+    if (out.starts_with(known)) out.remove_prefix(known.size());
   }
-  std::string unquoted;
-  for (std::size_t i = 0; i < out.size();) {
-    const std::size_t open = out.find("\xC2\xAB ", i);
-    const std::size_t close = open == std::string_view::npos ? open : out.find(" \xC2\xBB", open);
-    if (close == std::string_view::npos) {
-      unquoted += out.substr(i);
-      break;
-    }
-    unquoted += out.substr(i, open - i);
-    i = close + 3;
+  // From the first « to the last »: a quoted field may hold » itself.
+  std::string unquoted(out);
+  const std::size_t open = out.find("\xC2\xAB ");
+  const std::size_t close = out.rfind(" \xC2\xBB");
+  if (open != std::string_view::npos && close != std::string_view::npos && close > open) {
+    unquoted = std::string(out.substr(0, open)) + std::string(out.substr(close + 3));
   }
   return unquoted.find_first_of("0123456789") == std::string::npos &&
          !koord::fuzz::HoldsNanOrInf(unquoted);

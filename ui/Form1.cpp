@@ -16,6 +16,7 @@
 #include <QRandomGenerator>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -23,7 +24,10 @@
 #include "ui/Choices.h"
 #include "ui/DialogUnits.h"
 #include "ui/HelpWindow.h"
+#include "engine/FieldSplitter.h"
 #include "ui/InputEdit.h"
+#include "ui/InputOptionsMenu.h"
+#include "ui/Settings.h"
 #include "ui/TestData.h"
 #include "ui/frmAbout.h"
 #include "ui/frmMap.h"
@@ -153,6 +157,15 @@ void Form1::CreateControls() {
   }
   cmdAbout = Named(new QPushButton(QStringLiteral("A &propos..."), this), "cmdAbout");
   cmdCopy = Named(new QPushButton(QStringLiteral("Copier"), this), "cmdCopy");
+  mnuOptions = new InputOptionsMenu(this);
+  mnuOptions->SetOptions(LoadInputOptions());
+  cmdOptions = Named(new QToolButton(this), "cmdOptions");
+  cmdOptions->setText(QStringLiteral("&Options de lecture"));
+  cmdOptions->setToolTip(QStringLiteral("Séparateur des champs, colonne des coordonnées, "
+                                        "ligne de départ recopiée"));
+  cmdOptions->setMenu(mnuOptions);
+  cmdOptions->setPopupMode(QToolButton::InstantPopup);
+  cmdOptions->setFocusPolicy(Qt::StrongFocus);
   cmdCopy->setToolTip(QStringLiteral("Copie tout le résultat dans le presse-papiers"));
 }
 
@@ -200,6 +213,12 @@ void Form1::ArrangeControls() {
   pictures->addWidget(cmdHelp, 0, Qt::AlignHCenter);
   pictures->addWidget(cmdStop, 0, Qt::AlignHCenter);
 
+  auto* inputButtons = new QHBoxLayout;
+  inputButtons->addStretch();
+  inputButtons->addWidget(cmdErase[0]);
+  inputButtons->addWidget(cmdOptions);
+  inputButtons->addStretch();
+
   auto* outputButtons = new QHBoxLayout;
   outputButtons->addStretch();
   outputButtons->addWidget(cmdCopy);
@@ -219,7 +238,7 @@ void Form1::ArrangeControls() {
   grid->addWidget(txtFrom, 4, 0);
   grid->addLayout(pictures, 4, 1);
   grid->addWidget(txtDest, 4, 2);
-  grid->addWidget(cmdErase[0], 5, 0, Qt::AlignHCenter);
+  grid->addLayout(inputButtons, 5, 0);
   grid->addWidget(cmdAbout, 5, 1, Qt::AlignHCenter);
   grid->addLayout(outputButtons, 5, 2);
   grid->setColumnStretch(0, 1);
@@ -232,7 +251,7 @@ void Form1::ArrangeControls() {
 void Form1::SetTabOrder() {
   QWidget* const order[] = {cmbCoorFrom,  cmbDatumFrom, txtFrom,  cmbCoorDest, cmbDatumDest,
                             cmbPrecision, Command1,     txtDest,  Command3,    cmdHelp,
-                            cmdStop,      cmdErase[0],  cmdAbout, cmdErase[1], cmdCopy};
+                            cmdStop,      cmdErase[0],  cmdOptions, cmdAbout, cmdErase[1], cmdCopy};
   for (std::size_t i = 1; i < std::size(order); ++i) {
     QWidget::setTabOrder(order[i - 1], order[i]);
   }
@@ -252,6 +271,8 @@ void Form1::Connect() {
   connect(cmdCopy, &QPushButton::clicked, this, &Form1::CopyOutput);
   connect(copyOutput, &QAction::triggered, this, &Form1::CopyOutput);
   connect(Command2, &QAction::triggered, this, &Form1::Command2_Click);
+  connect(mnuOptions, &InputOptionsMenu::OptionsChanged, this, &SaveInputOptions);
+  connect(txtFrom, &InputEdit::FileLoaded, this, &Form1::InputFileLoaded);
 }
 
 void Form1::Form_Load() {
@@ -315,6 +336,23 @@ void Form1::Command2_Click() {
   txtFrom->setPlainText(MakeTestPoints(random));
 }
 
+void Form1::InputFileLoaded(const QString& path) {
+  if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) return;
+  InputOptions options = mnuOptions->Options();
+  options.separator =
+      SeparatorForText(FirstTextLine().toStdString(), Separator::Tab, /*csvFile=*/true);
+  mnuOptions->SetOptions(options);
+  SaveInputOptions(options);
+}
+
+QString Form1::FirstTextLine() const {
+  for (QTextBlock block = txtFrom->document()->firstBlock(); block.isValid();
+       block = block.next()) {
+    if (!block.text().trimmed().isEmpty()) return block.text();
+  }
+  return {};
+}
+
 void Form1::CopyOutput() {
   QGuiApplication::clipboard()->setText(txtDest->toPlainText());
 }
@@ -337,6 +375,12 @@ BatchChoices Form1::Choices() const {
   }
   choices.decimalMark = SystemDecimalMark();
   choices.lineEnd = kLineEnd;
+  const InputOptions options = mnuOptions->Options();
+  choices.separator = SeparatorForText(FirstTextLine().toStdString(), options.separator);
+  choices.firstColumn = options.firstColumn;
+  choices.keepLine = options.keepLine;
+  // A comma separates the output fields: the decimal mark is the full stop.
+  if (choices.separator == Separator::Comma) choices.decimalMark = '.';
   return choices;
 }
 

@@ -25,6 +25,7 @@ namespace koord::ui {
 class frmMap;
 class HelpWindow;
 class InputEdit;
+class InputOptionsMenu;
 
 class Form1 : public QWidget, public BatchHost {
   Q_OBJECT
@@ -71,8 +72,11 @@ class Form1 : public QWidget, public BatchHost {
   void cmdAbout_Click();
   void Command2_Click();
   void CopyOutput();
+  void InputFileLoaded(const QString& path);
 
   BatchChoices Choices() const;
+  // The first line of the input box that is not blank.
+  QString FirstTextLine() const;
 
   QLabel* lblDepart;
   QLabel* Label1;
@@ -94,6 +98,8 @@ class Form1 : public QWidget, public BatchHost {
   QPushButton* cmdErase[2];
   QPushButton* cmdAbout;
   QPushButton* cmdCopy;
+  QToolButton* cmdOptions;
+  InputOptionsMenu* mnuOptions;
   QAction* Command2;
   QAction* copyOutput;
 

@@ -6,19 +6,20 @@
 #include <QStringDecoder>
 #include <QUrl>
 
+#include <optional>
+
 namespace koord::ui {
 namespace {
 
 QString Decode(const QByteArray& data) {
+  const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(data);
+  if (marked == QStringConverter::Utf16LE || marked == QStringConverter::Utf16BE) {
+    QStringDecoder utf16(*marked);
+    return utf16(data);
+  }
   QStringDecoder utf8(QStringDecoder::Utf8);
   QString text = utf8(data);
   return utf8.hasError() ? QString::fromLatin1(data) : text;
-}
-
-QString TabSeparatedLine(QString line) {
-  if (line.contains(u';')) return line.replace(u';', u'\t');
-  if (!line.contains(u'\t') && line.count(u',') == 1) line.replace(u',', u'\t');
-  return line;
 }
 
 QString FirstLocalFile(const QMimeData* source) {
@@ -31,10 +32,7 @@ QString FirstLocalFile(const QMimeData* source) {
 
 QString ImportedText(const QByteArray& data) {
   QString text = Decode(data);
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-  QStringList lines = text.split(u'\n');
-  for (QString& line : lines) line = TabSeparatedLine(std::move(line));
-  return lines.join(u'\n');
+  return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
 }
 
 bool InputEdit::LoadFile(const QString& path) {
@@ -43,6 +41,7 @@ bool InputEdit::LoadFile(const QString& path) {
   const QByteArray bytes = file.read(kMaxDroppedFileSize);
   if (file.error() != QFileDevice::NoError) return false;
   setPlainText(ImportedText(bytes));
+  emit FileLoaded(path);
   return true;
 }
 

@@ -11,10 +11,9 @@ namespace koord::ui {
 // Largest file loaded by a drop (bytes); far beyond any list of points.
 inline constexpr qint64 kMaxDroppedFileSize = 64 * 1024 * 1024;
 
-// The text of a dropped file, ready to convert: UTF-8 (Latin-1 when it is
-// not valid UTF-8), line ends made "\n", and the separators of CSV files
-// made tabs: every ';', and the comma of a line that has no tab, no ';'
-// and exactly one comma. Other commas stay (they are decimal marks).
+// The text of a dropped file, as it stands: UTF-8 with or without a
+// byte-order mark, UTF-16 with one, Latin-1 when it is none of these; line
+// ends made "\n". Its separators are left for the conversion to read.
 QString ImportedText(const QByteArray& data);
 
 class InputEdit : public QPlainTextEdit {
@@ -26,6 +25,10 @@ class InputEdit : public QPlainTextEdit {
   // Replaces the text by the file's; false (and the text unchanged) when it
   // cannot be read or is too large.
   bool LoadFile(const QString& path);
+
+ signals:
+  // A file's text was loaded into the box.
+  void FileLoaded(const QString& path);
 
  protected:
   bool canInsertFromMimeData(const QMimeData* source) const override;

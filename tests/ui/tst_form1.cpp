@@ -11,11 +11,16 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QSettings>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
 #include "ui/Form1.h"
 #include "ui/InputEdit.h"
+#include "ui/InputOptionsMenu.h"
 #include "ui/MapView.h"
 #include "ui/QtFrench.h"
 #include "ui/frmMap.h"
@@ -26,6 +31,7 @@ class TestForm1 : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase();
   void init();
   void cleanup();
 
@@ -51,6 +57,10 @@ class TestForm1 : public QObject {
   void mapRunEndedAtThePrompt();
   void importedText_data();
   void importedText();
+  void spreadsheetBlock();
+  void semicolonsFoundWithoutTabs();
+  void csvFileSetsItsSeparator();
+  void readingOptionsAreRemembered();
   void promptButtonsInFrench();
 
  private:
@@ -96,7 +106,13 @@ QString Degrees(const char* withPoint) {
 
 }  // namespace
 
+void TestForm1::initTestCase() {
+  // Settings go to a scratch store, not the user's.
+  QStandardPaths::setTestModeEnabled(true);
+}
+
 void TestForm1::init() {
+  QSettings(QStringLiteral("Koord"), QStringLiteral("koord")).clear();
   window_ = std::make_unique<Form1>();
   prompts_.clear();
   window_->show();
@@ -389,19 +405,78 @@ void TestForm1::importedText_data() {
   QTest::addColumn<QByteArray>("file");
   QTest::addColumn<QString>("text");
   QTest::newRow("tabs stay") << QByteArray("150000\t170000\n") << "150000\t170000\n";
-  QTest::newRow("semicolons") << QByteArray("150000;170000\r\n50,5;4,25\r\n")
-                              << "150000\t170000\n50,5\t4,25\n";
-  QTest::newRow("one comma separates") << QByteArray("150000,170000\n") << "150000\t170000\n";
-  QTest::newRow("decimal commas stay") << QByteArray("50,5\t4,25\n") << "50,5\t4,25\n";
-  QTest::newRow("ambiguous commas stay") << QByteArray("50,5,4,25\n") << "50,5,4,25\n";
+  QTest::newRow("semicolons stay") << QByteArray("150000;170000\r\n50,5;4,25\r\n")
+                                   << "150000;170000\n50,5;4,25\n";
+  QTest::newRow("commas stay") << QByteArray("150000,170000\n") << "150000,170000\n";
   QTest::newRow("lone CR") << QByteArray("E4\rE5\r") << "E4\nE5\n";
-  QTest::newRow("Latin-1") << QByteArray("Li\xe8ge;E4\n") << "Liège\tE4\n";
+  QTest::newRow("Latin-1") << QByteArray("Li\xe8ge;E4\n") << "Liège;E4\n";
+  QTest::newRow("UTF-8 mark") << QByteArray("\xEF\xBB\xBFLi\xC3\xA8ge\n") << "Liège\n";
+  QTest::newRow("UTF-16 little endian")
+      << QByteArray("\xFF\xFE" "E\0" "4\0" "\r\0\n\0" "\xE8\0", 12) << "E4\nè";
+  QTest::newRow("UTF-16 big endian") << QByteArray("\xFE\xFF\0E\0" "4", 6) << "E4";
 }
 
 void TestForm1::importedText() {
   QFETCH(QByteArray, file);
   QFETCH(QString, text);
   QCOMPARE(koord::ui::ImportedText(file), text);
+}
+
+void TestForm1::spreadsheetBlock() {
+  // A block copied from a spreadsheet: a header, an identifier column, an
+  // empty cell and a column after the coordinates. With the coordinates in
+  // the second field and the input lines kept, the result pastes back.
+  auto* menu = window_->findChild<koord::ui::InputOptionsMenu*>();
+  QVERIFY(menu);
+  menu->findChild<QSpinBox*>(QStringLiteral("spnFirstColumn"))->setValue(2);
+  menu->findChild<QAction*>(QStringLiteral("actKeepLine"))->setChecked(true);
+  Choose(0, 0, 2, 0, 1);
+  Box("txtFrom")->setPlainText(QStringLiteral("Id\tX\tY\tEspèce\n"
+                                              "P1\t150000\t170000\tQuercus robur\n"
+                                              "P2\t\t170000\tAcer\n"
+                                              "P3\t150,5\t170\tIlex"));
+  Find<QAbstractButton>("Command1")->click();
+  QVERIFY(prompts_.isEmpty());
+  QCOMPARE(Box("txtDest")->toPlainText(),
+           QStringLiteral("Id\tX\tY\tEspèce\tIFBL\n"
+                          "P1\t150000\t170000\tQuercus robur\tE435\n"
+                          "P2\t\t170000\tAcer\tChamp manquant\n"
+                          "P3\t150,5\t170\tIlex\tE436\n"));
+}
+
+void TestForm1::semicolonsFoundWithoutTabs() {
+  Choose(0, 0, 0, 0, 0);
+  Box("txtFrom")->setPlainText(QStringLiteral("x;y\n150 000;170 000\n"));
+  Find<QAbstractButton>("Command1")->click();
+  QCOMPARE(Box("txtDest")->toPlainText(), QStringLiteral("X;Y\n150000;170000\n"));
+}
+
+void TestForm1::csvFileSetsItsSeparator() {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("points.csv"));
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write("Lat,Lon\n50.85,4.35\n");
+  file.close();
+  QVERIFY(window_->findChild<koord::ui::InputEdit*>()->LoadFile(path));
+  auto* menu = window_->findChild<koord::ui::InputOptionsMenu*>();
+  QCOMPARE(menu->Options().separator, koord::Separator::Comma);
+  Choose(3, 1, 3, 1, 0);
+  Find<QAbstractButton>("Command1")->click();
+  QCOMPARE(Box("txtDest")->toPlainText(),
+           QStringLiteral("Latitude,Longitude\n50.85000,004.35000\n"));
+}
+
+void TestForm1::readingOptionsAreRemembered() {
+  auto* menu = window_->findChild<koord::ui::InputOptionsMenu*>();
+  menu->findChild<QSpinBox*>(QStringLiteral("spnFirstColumn"))->setValue(3);
+  menu->findChild<QAction*>(QStringLiteral("actKeepLine"))->setChecked(true);
+  window_ = std::make_unique<Form1>();
+  const koord::ui::InputOptions options =
+      window_->findChild<koord::ui::InputOptionsMenu*>()->Options();
+  QCOMPARE(options.firstColumn, std::size_t(3));
+  QVERIFY(options.keepLine);
+  QCOMPARE(options.separator, koord::Separator::Tab);
 }
 
 void TestForm1::promptButtonsInFrench() {

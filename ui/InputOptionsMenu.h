@@ -1,0 +1,39 @@
+#pragma once
+// The menu of the options that say how input lines are read: the field
+// separator, the field where the coordinates start, and whether each output
+// line repeats its input line. It shows the options given and tells when
+// the user changes them.
+
+#include <QMenu>
+
+#include "ui/Settings.h"
+
+class QActionGroup;
+class QSpinBox;
+
+namespace koord::ui {
+
+class InputOptionsMenu : public QMenu {
+  Q_OBJECT
+
+ public:
+  explicit InputOptionsMenu(QWidget* parent = nullptr);
+
+  InputOptions Options() const { return options_; }
+  // Shows `options` without telling.
+  void SetOptions(const InputOptions& options);
+
+ signals:
+  void OptionsChanged(const koord::ui::InputOptions& options);
+
+ private:
+  void Show();
+  void Change();
+
+  InputOptions options_;
+  QActionGroup* separators_;
+  QSpinBox* column_;
+  QAction* keepLine_;
+};
+
+}  // namespace koord::ui
