@@ -1,7 +1,10 @@
 // koord-cli: converts Belgian coordinates from files or pipes, one point per
 // line, like the desktop program's batch conversion.
 
+#include <csignal>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "cli/Convert.h"
 #include "cli/Fatal.h"
@@ -13,9 +16,35 @@ namespace {
 // Status of a usage or file error.
 constexpr int kFatal = 2;
 
+// A standard descriptor left closed by the caller would be taken by the
+// first file opened, and messages could land in the output: /dev/null
+// holds its place.
+void FillClosedStandardDescriptors() {
+  for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+    if (::fcntl(fd, F_GETFD) < 0) ::open("/dev/null", O_RDWR);
+  }
+}
+
+// Errors come back from the writes instead of ending the process: a closed
+// pipe (EPIPE) and a file beyond the size limit of `ulimit -f` (EFBIG),
+// which a run with a temporary file must clean up after.
+void ReportWriteErrorsInstead() {
+  std::signal(SIGPIPE, SIG_IGN);
+  std::signal(SIGXFSZ, SIG_IGN);
+}
+
+// Ends as a writer killed by SIGPIPE does, quietly with status 128 + 13.
+int EndByBrokenPipe() {
+  std::signal(SIGPIPE, SIG_DFL);
+  std::raise(SIGPIPE);
+  return 128 + SIGPIPE;  // when the caller blocks SIGPIPE
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  FillClosedStandardDescriptors();
+  ReportWriteErrorsInstead();
   try {
     const koord::cli::Options options = koord::cli::ParseOptions(argc, argv);
     if (options.help) {
@@ -32,6 +61,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "koord-cli: %s\nVoir koord-cli --help.\n", error.what());
   } catch (const koord::cli::Fatal& error) {
     std::fprintf(stderr, "koord-cli: %s\n", error.what());
+  } catch (const koord::cli::BrokenPipe&) {
+    return EndByBrokenPipe();
   }
   return kFatal;
 }
