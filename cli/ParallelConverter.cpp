@@ -11,7 +11,7 @@ namespace {
 
 // A batch is full at this many lines or bytes of text: a few milliseconds
 // of work, and few enough bytes to keep memory small.
-constexpr std::size_t kBatchLines = 8192;
+constexpr std::size_t kBatchLines = 4096;
 constexpr std::size_t kBatchBytes = 1 << 17;
 // Batches in flight per converting thread: one converting, one waiting.
 constexpr std::size_t kInFlightPerThread = 2;
