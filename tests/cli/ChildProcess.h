@@ -3,7 +3,7 @@
 // standard input, output and error on pipes (or its input and output on
 // files), optionally with a file size limit or as an unprivileged user.
 //
-//   ChildProcess cli({KOORD_CLI, "-t", "lambert"}, {.folder = work});
+//   ChildProcess cli({KOORD_CLI, "-t", "lambert"}, {});
 //   cli.Write("150\t170\n");
 //   cli.ReadLine(cli.Output(), kPatience);   // "150000\t170000"
 //   cli.CloseInput();
@@ -61,13 +61,6 @@ class ChildProcess {
     std::vector<char*> args;
     for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
     args.push_back(nullptr);
-    std::vector<std::string> environment = setup.env;
-    for (char** variable = environ; *variable != nullptr; ++variable) {
-      environment.emplace_back(*variable);
-    }
-    std::vector<char*> envp;
-    for (std::string& variable : environment) envp.push_back(variable.data());
-    envp.push_back(nullptr);
     const passwd* nobody = setup.unprivileged && geteuid() == 0 ? getpwnam("nobody") : nullptr;
     const rlimit limit{setup.fileSizeLimit, setup.fileSizeLimit};
 
@@ -92,7 +85,7 @@ class ChildProcess {
       if (nobody != nullptr && (setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0)) {
         _exit(kSetupFailed);
       }
-      execve(args[0], args.data(), envp.data());
+      execv(args[0], args.data());
       _exit(kSetupFailed);
     }
     close(in[0]);

@@ -36,6 +36,7 @@ namespace fs = std::filesystem;
 using koord::test::ChildProcess;
 
 // Exit statuses of koord-cli.
+constexpr int kAllConverted = 0;
 constexpr int kSomeRefused = 1;
 constexpr int kFatal = 2;
 
@@ -114,171 +115,139 @@ std::vector<std::string> Command(const std::vector<std::string>& args) {
   return command;
 }
 
+// How koord-cli is started, besides its arguments.
+enum class Start {
+  Plain,
+  FromOutTxt,        // standard input from out.txt
+  AppendingToInTxt,  // standard output appended to in.txt
+  OnASmallDisk,      // files limited to kFileSizeLimit bytes
+  Unprivileged,      // as "nobody" when the test runs as root
+};
+
+ChildProcess::Setup SetupFor(Start start, const fs::path& work) {
+  ChildProcess::Setup setup;
+  setup.folder = work.string();
+  setup.inputFile = start == Start::FromOutTxt ? "out.txt" : "";
+  setup.outputFile = start == Start::AppendingToInTxt ? "in.txt" : "";
+  setup.fileSizeLimit = start == Start::OnASmallDisk ? kFileSizeLimit : 0;
+  setup.unprivileged = start == Start::Unprivileged;
+  return setup;
+}
+
 struct Case {
   std::string name;
   std::vector<std::string> args;
-  ChildProcess::Setup setup;  // the folder is the case's
   int status;
   std::string errors;
-  std::string target;  // the file that must hold `content` afterwards
-  std::string content;
+  Start start = Start::Plain;
+  std::string target = "out.txt";  // must hold `content` afterwards; "" for none
+  std::string content = kOld;
 };
 
 void PrintTo(const Case& c, std::ostream* out) {
   *out << c.name;
 }
 
-ChildProcess::Setup Unprivileged() {
-  ChildProcess::Setup setup;
-  setup.unprivileged = true;
-  return setup;
-}
+const std::string kUsage = "\nVoir koord-cli --help.\n";
 
 std::vector<Case> Cases() {
-  const std::string usage = "\nVoir koord-cli --help.\n";
-  ChildProcess::Setup fromOut;
-  fromOut.inputFile = "out.txt";
-  ChildProcess::Setup appendToIn;
-  appendToIn.outputFile = "in.txt";
-  ChildProcess::Setup smallDisk;
-  smallDisk.fileSizeLimit = kFileSizeLimit;
   return {
       {"missing_input",
        {"-o", "out.txt", "in.txt", "absent.txt"},
-       {},
        kFatal,
-       "koord-cli: impossible d'ouvrir « absent.txt » : fichier introuvable\n",
-       "out.txt",
-       kOld},
+       "koord-cli: impossible d'ouvrir « absent.txt » : fichier introuvable\n"},
       {"unreadable_input",
        {"-o", "pub/out.txt", "in.txt", "secret.txt"},
-       Unprivileged(),
        kFatal,
        "koord-cli: impossible d'ouvrir « secret.txt » : accès refusé\n",
-       "pub/out.txt",
-       kOld},
+       Start::Unprivileged,
+       "pub/out.txt"},
       {"folder_as_input",
        {"-o", "out.txt", "pub"},
-       {},
        kFatal,
-       "koord-cli: impossible de lire « pub » : c'est un dossier\n",
-       "out.txt",
-       kOld},
+       "koord-cli: impossible de lire « pub » : c'est un dossier\n"},
       {"output_named_as_input",
        {"-o", "out.txt", "in.txt", "out.txt"},
-       {},
        kFatal,
        "koord-cli: le fichier de sortie « out.txt » est aussi le fichier d'entrée « out.txt »" +
-           usage,
-       "out.txt",
-       kOld},
+           kUsage},
       {"input_is_a_symbolic_link_to_the_output",
        {"-o", "out.txt", "link.txt"},
-       {},
        kFatal,
        "koord-cli: le fichier de sortie « out.txt » est aussi le fichier d'entrée « link.txt »" +
-           usage,
-       "out.txt",
-       kOld},
+           kUsage},
       {"output_is_a_symbolic_link_to_an_input",
        {"-o", "link.txt", "out.txt"},
-       {},
        kFatal,
        "koord-cli: le fichier de sortie « link.txt » est aussi le fichier d'entrée « out.txt »" +
-           usage,
-       "out.txt",
-       kOld},
+           kUsage},
       {"input_is_a_hard_link_to_the_output",
        {"-o", "out.txt", "hard.txt"},
-       {},
        kFatal,
        "koord-cli: le fichier de sortie « out.txt » est aussi le fichier d'entrée « hard.txt »" +
-           usage,
-       "out.txt",
-       kOld},
+           kUsage},
       {"output_is_standard_input",
        {"-o", "out.txt", "in.txt", "-"},
-       fromOut,
        kFatal,
-       "koord-cli: le fichier de sortie « out.txt » est aussi l'entrée standard" + usage,
-       "out.txt",
-       kOld},
+       "koord-cli: le fichier de sortie « out.txt » est aussi l'entrée standard" + kUsage,
+       Start::FromOutTxt},
       {"standard_output_appended_to_an_input",
        {"in.txt"},
-       appendToIn,
        kFatal,
-       "koord-cli: la sortie standard est aussi le fichier d'entrée « in.txt »" + usage,
+       "koord-cli: la sortie standard est aussi le fichier d'entrée « in.txt »" + kUsage,
+       Start::AppendingToInTxt,
        "in.txt",
        kIn},
       {"disk_full",
        {"-o", "out.txt", "big.txt"},
-       smallDisk,
        kFatal,
        "koord-cli: erreur d'écriture dans « out.txt » : fichier trop grand\n",
-       "out.txt",
-       kOld},
+       Start::OnASmallDisk},
       {"folder_not_writable",
        {"-o", "ro/out.txt", "in.txt"},
-       Unprivileged(),
        kFatal,
        "koord-cli: impossible d'écrire dans le dossier de « ro/out.txt » : accès refusé\n",
-       "ro/out.txt",
-       kOld},
+       Start::Unprivileged,
+       "ro/out.txt"},
       {"file_not_writable",
        {"-o", "pub/locked.txt", "in.txt"},
-       Unprivileged(),
        kFatal,
        "koord-cli: impossible de remplacer « pub/locked.txt » : accès refusé\n",
-       "pub/locked.txt",
-       kOld},
+       Start::Unprivileged,
+       "pub/locked.txt"},
       {"missing_folder",
        {"-o", "absent/out.txt", "in.txt"},
-       {},
        kFatal,
-       "koord-cli: impossible de créer « absent/out.txt » : dossier introuvable\n",
-       "",
-       ""},
+       "koord-cli: impossible de créer « absent/out.txt » : dossier introuvable\n"},
       {"output_is_a_folder",
        {"-o", "pub", "in.txt"},
-       {},
        kFatal,
-       "koord-cli: impossible de créer « pub » : c'est un dossier\n",
-       "",
-       ""},
+       "koord-cli: impossible de créer « pub » : c'est un dossier\n"},
       {"empty_output_name",
        {"-o", "", "in.txt"},
-       {},
        kFatal,
-       "koord-cli: nom de fichier vide pour --output" + usage,
-       "",
-       ""},
+       "koord-cli: nom de fichier vide pour --output" + kUsage},
       {"empty_input_name",
        {"-o", "out.txt", "in.txt", ""},
-       {},
        kFatal,
-       "koord-cli: nom de fichier vide en entrée" + usage,
-       "out.txt",
-       kOld},
+       "koord-cli: nom de fichier vide en entrée" + kUsage},
       {"empty_map_name",
        {"--map", "", "in.txt"},
-       {},
        kFatal,
-       "koord-cli: nom de fichier vide pour --map" + usage,
-       "",
-       ""},
+       "koord-cli: nom de fichier vide pour --map" + kUsage},
       // Refused lines are results too: the file is replaced.
       {"replaced_by_a_run_with_refusals",
        {"-t", "lambert", "-o", "out.txt", "in.txt"},
-       {},
        kSomeRefused,
        "koord-cli: in.txt:2: Coordonnées Lambert incorrectes\n",
+       Start::Plain,
        "out.txt",
        "150000\t170000\nCoordonnées Lambert incorrectes\n"},
       {"written_in_a_folder_anybody_may_write",
        {"-t", "lambert", "-o", "pub/out.txt", "big.txt"},
-       Unprivileged(),
-       0,
+       kAllConverted,
        "",
+       Start::Unprivileged,
        "pub/out.txt",
        Big()},
   };
@@ -289,9 +258,7 @@ class OutputFile : public ::testing::TestWithParam<Case> {};
 TEST_P(OutputFile, KeptOrReplacedWhole) {
   const Case& c = GetParam();
   const fs::path work = FreshFolder(c.name);
-  ChildProcess::Setup setup = c.setup;
-  setup.folder = work.string();
-  ChildProcess cli(Command(c.args), setup);
+  ChildProcess cli(Command(c.args), SetupFor(c.start, work));
   const ChildProcess::Result result = cli.Finish();
 
   ASSERT_TRUE(WIFEXITED(result.status)) << "status " << result.status;
@@ -313,10 +280,8 @@ TEST(OutputFile, ReplacedWithItsPermissionsAndLinks) {
   constexpr fs::perms kOwnerAndGroup =
       fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
   fs::permissions(work / "out.txt", kOwnerAndGroup);
-  ChildProcess::Setup setup;
-  setup.folder = work.string();
-  setup.inputFile = "in.txt";
-  ChildProcess cli(Command({"-t", "lambert", "-o", "link.txt"}), setup);
+  ChildProcess cli(Command({"-t", "lambert", "-o", "link.txt", "in.txt"}),
+                   SetupFor(Start::Plain, work));
   const ChildProcess::Result result = cli.Finish();
 
   EXPECT_EQ(WEXITSTATUS(result.status), kSomeRefused);
@@ -357,9 +322,7 @@ class Interrupted : public ::testing::TestWithParam<int> {};
 TEST_P(Interrupted, LeavesTheOldFileAndNoTemporary) {
   const int signal = GetParam();
   const fs::path work = FreshFolder(SignalCaseName({signal, 0}));
-  ChildProcess::Setup setup;
-  setup.folder = work.string();
-  ChildProcess cli(Command({"-o", "out.txt"}), setup);
+  ChildProcess cli(Command({"-o", "out.txt"}), SetupFor(Start::Plain, work));
   std::string lines;
   for (std::size_t i = 0; i < 10 * kBigLines; ++i) lines += kBigLine;
   ASSERT_TRUE(cli.Write(lines));
@@ -382,9 +345,7 @@ TEST(Interrupted, WhileReadingALargeFile) {
   std::string lines;
   for (std::size_t i = 0; i < 50 * kBigLines; ++i) lines += kBigLine;
   WriteFile(work / "large.txt", lines, fs::perms::owner_read | fs::perms::owner_write);
-  ChildProcess::Setup setup;
-  setup.folder = work.string();
-  ChildProcess cli(Command({"-o", "out.txt", "large.txt"}), setup);
+  ChildProcess cli(Command({"-o", "out.txt", "large.txt"}), SetupFor(Start::Plain, work));
   ASSERT_TRUE(WaitForHalfWrittenOutput(work));
   cli.Signal(SIGINT);
   const ChildProcess::Result result = cli.Finish();

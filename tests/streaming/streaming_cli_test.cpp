@@ -6,6 +6,7 @@
 // machine or the sanitizers do not fail it.
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -53,9 +54,8 @@ void PrintTo(const Case& c, std::ostream* out) {
 class Streaming : public ::testing::TestWithParam<Case> {};
 
 TEST_P(Streaming, AnswersEachLineBeforeTheNext) {
-  ChildProcess::Setup setup;
-  setup.env = {"KOORD_THREADS=" + GetParam().threads};
-  ChildProcess cli({KOORD_CLI, "-t", "lambert"}, setup);
+  setenv("KOORD_THREADS", GetParam().threads.c_str(), 1);
+  ChildProcess cli({KOORD_CLI, "-t", "lambert"}, {});
   for (const Exchange& exchange : kExchanges) {
     SCOPED_TRACE(exchange.line);
     ASSERT_TRUE(cli.Write(exchange.line));
@@ -77,7 +77,7 @@ TEST_P(Streaming, FileAnsweredBeforeAWaitingStandardInput) {
   std::ofstream(work / "in.txt", std::ios::binary) << "150\t170\n400\t170\n";
   ChildProcess::Setup setup;
   setup.folder = work.string();
-  setup.env = {"KOORD_THREADS=" + GetParam().threads};
+  setenv("KOORD_THREADS", GetParam().threads.c_str(), 1);
   ChildProcess cli({KOORD_CLI, "-t", "lambert", "in.txt", "-"}, setup);
 
   EXPECT_EQ(cli.ReadLine(cli.Output(), kPatience), "150000\t170000");
