@@ -41,7 +41,6 @@ class InputFiles {
   explicit InputFiles(const std::vector<std::string>& names);
 
   std::size_t Count() const { return inputs_.size(); }
-  Input& operator[](std::size_t i) { return inputs_[i]; }
   const Input& operator[](std::size_t i) const { return inputs_[i]; }
   // The first input that is the file `id`, or none.
   const Input* Find(FileId id) const;

@@ -55,7 +55,7 @@ class PauseWatch {
 
 }  // namespace
 
-void ForEachInputLine(InputFiles& inputs, const OnInputLine& onLine, const OnPause& onPause) {
+void ForEachInputLine(const InputFiles& inputs, const OnInputLine& onLine, const OnPause& onPause) {
   PauseWatch pauses(onPause);
   std::string block(kBlockSize, '\0');
   for (std::size_t i = 0; i < inputs.Count(); ++i) {

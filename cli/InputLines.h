@@ -28,6 +28,6 @@ using OnPause = std::function<void()>;
 
 // Reads the files in order. Each file ends its own last line. Raises Fatal
 // when a file cannot be read.
-void ForEachInputLine(InputFiles& inputs, const OnInputLine& onLine, const OnPause& onPause);
+void ForEachInputLine(const InputFiles& inputs, const OnInputLine& onLine, const OnPause& onPause);
 
 }  // namespace koord::cli
