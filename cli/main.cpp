@@ -17,11 +17,13 @@ namespace {
 constexpr int kFatal = 2;
 
 // A standard descriptor left closed by the caller would be taken by the
-// first file opened, and messages could land in the output: /dev/null
-// holds its place.
-void FillClosedStandardDescriptors() {
-  for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
-    if (::fcntl(fd, F_GETFD) < 0) ::open("/dev/null", O_RDWR);
+// first file opened, and messages could land in the output file. /dev/null
+// holds its place, opened the wrong way round, so that using the stream
+// still fails as on a closed descriptor.
+void HoldClosedStandardDescriptors() {
+  if (::fcntl(STDIN_FILENO, F_GETFD) < 0) ::open("/dev/null", O_WRONLY);
+  for (const int fd : {STDOUT_FILENO, STDERR_FILENO}) {
+    if (::fcntl(fd, F_GETFD) < 0) ::open("/dev/null", O_RDONLY);
   }
 }
 
@@ -43,7 +45,7 @@ int EndByBrokenPipe() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  FillClosedStandardDescriptors();
+  HoldClosedStandardDescriptors();
   ReportWriteErrorsInstead();
   try {
     const koord::cli::Options options = koord::cli::ParseOptions(argc, argv);
