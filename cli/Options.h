@@ -26,10 +26,10 @@ struct Options {
   bool version = false;
 };
 
-// Raises UsageError on an unknown option, an option given twice, a missing,
-// unknown or empty value, a precision or a decimal mark given for an output
-// without one, --map with --output, or KOORD_THREADS not a number from 1
-// to 8.
+// Raises UsageError on an unknown option, an option given twice, a missing
+// or unknown value, an empty file name, a precision or a decimal mark given
+// for an output without one, --map with --output, or KOORD_THREADS not a
+// number from 1 to 8.
 Options ParseOptions(int argc, const char* const* argv);
 
 // The French help text.
