@@ -29,6 +29,7 @@ const std::array kProblems{
     Problem{EMFILE, "trop de fichiers ouverts"},
     Problem{ENFILE, "trop de fichiers ouverts sur le système"},
     Problem{ENOMEM, "mémoire insuffisante"},
+    Problem{EAGAIN, "ressources du système épuisées"},
     Problem{ETXTBSY, "fichier occupé"},
     Problem{EBUSY, "fichier occupé"},
     Problem{EBADF, "descripteur de fichier fermé"},

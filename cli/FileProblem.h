@@ -1,6 +1,6 @@
 #pragma once
-// What went wrong with a file, in French words, from the errno of the
-// failed operation.
+// What went wrong with a file or another resource of the system, in French
+// words, from the errno of the failed operation.
 
 #include <string>
 

@@ -3,11 +3,15 @@
 
 #include <csignal>
 #include <cstdio>
+#include <exception>
 #include <fcntl.h>
+#include <new>
+#include <system_error>
 #include <unistd.h>
 
 #include "cli/Convert.h"
 #include "cli/Fatal.h"
+#include "cli/FileProblem.h"
 #include "cli/Options.h"
 #include "support/Version.h"
 
@@ -65,6 +69,15 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "koord-cli: %s\n", error.what());
   } catch (const koord::cli::BrokenPipe&) {
     return EndByBrokenPipe();
+  } catch (const std::system_error& error) {
+    // A converting thread that the system refuses to start.
+    std::fprintf(stderr, "koord-cli: erreur du système : %s\n",
+                 koord::cli::FileProblem(error.code().value()).c_str());
+  } catch (const std::bad_alloc&) {
+    std::fputs("koord-cli: mémoire insuffisante\n", stderr);
+  } catch (const std::exception& error) {
+    // Caught all the same, so that the temporary file is removed on the way.
+    std::fprintf(stderr, "koord-cli: erreur interne inattendue (%s)\n", error.what());
   }
   return kFatal;
 }
