@@ -18,8 +18,9 @@ const char* const kHelp =
     "  -f, --from TYPE         lambert | mgrs | ifbl | deg        (défaut : lambert)\n"
     "  -t, --to TYPE           lambert | mgrs | ifbl | deg        (défaut : mgrs)\n"
     "      --datum-from CODE   BEL72 | WGS84 | EUR-M | NTF, en majuscules ou non\n"
-    "                          (défaut : BEL72)\n"
-    "      --datum-to CODE     mêmes codes (défaut : BEL72 si --to lambert,\n"
+    "                          (défaut : BEL72 pour lambert et ifbl, WGS84 pour\n"
+    "                          deg et mgrs)\n"
+    "      --datum-to CODE     mêmes codes (défaut : BEL72 pour lambert et ifbl,\n"
     "                          WGS84 sinon)\n"
     "  -p, --precision P       mgrs : 1 | 10 | 100 | 1000 | 10000 mètres (défaut : 100)\n"
     "                          ifbl : 1x1 | 4x4 | 32x20 km (défaut : 1x1)\n"
@@ -37,6 +38,12 @@ const char* const kHelp =
     "  mgrs     une référence, par exemple 31UES963329\n"
     "  ifbl     un carré, par exemple E5.12.34\n"
     "  La virgule vaut un point décimal ; les blancs sont ignorés.\n"
+    "\n"
+    "Les degrés et les références MGRS sont donnés dans le datum d'arrivée ;\n"
+    "Lambert et IFBL sont toujours en BEL72. Une référence MGRS ou un carré IFBL\n"
+    "converti vers le même type est raccourci à la précision demandée, jamais\n"
+    "allongé. Un point hors du domaine Lambert (X de 0 à 310 000 m, Y de 0 à\n"
+    "260 000 m) n'a pas de coordonnées Lambert : sa ligne est refusée.\n"
     "\n"
     "Une ligne de sortie par ligne d'entrée, champs séparés par une tabulation.\n"
     "Une ligne refusée reçoit la raison du refus, répétée sur la sortie d'erreur\n"
@@ -86,6 +93,12 @@ void ReadPrecision(const std::string& word, BatchChoices& choices) {
   }
 }
 
+// Lambert and IFBL belong to BEL72; degrees and MGRS references that users
+// have come from GPS, on WGS84.
+Datum DefaultDatum(CoordKind kind) {
+  return kind == CoordKind::Lambert || kind == CoordKind::Ifbl ? Datum::Bel72 : Datum::Wgs84;
+}
+
 char DecimalMark(const std::string& word) {
   if (word != "." && word != ",") {
     throw UsageError("séparateur décimal inconnu : « " + word + " » (. ou ,)");
@@ -129,7 +142,7 @@ Options ParseOptions(int argc, const char* const* argv) {
   Options options;
   std::string from = "lambert";
   std::string to = "mgrs";
-  std::string datumFrom = "BEL72";
+  std::string datumFrom;
   std::string datumTo;
   std::string precision;
   std::string mark = ".";
@@ -169,9 +182,8 @@ Options ParseOptions(int argc, const char* const* argv) {
   BatchChoices& c = options.choices;
   c.coorFrom = Kind(from);
   c.coorDest = Kind(to);
-  c.datumFrom = DatumNamed(datumFrom);
-  c.datumDest = datumTo.empty() ? (c.coorDest == CoordKind::Lambert ? Datum::Bel72 : Datum::Wgs84)
-                                : DatumNamed(datumTo);
+  c.datumFrom = datumFrom.empty() ? DefaultDatum(c.coorFrom) : DatumNamed(datumFrom);
+  c.datumDest = datumTo.empty() ? DefaultDatum(c.coorDest) : DatumNamed(datumTo);
   ReadPrecision(precision, c);
   c.decimalMark = DecimalMark(mark);
   c.lineEnd = "\n";

@@ -121,7 +121,15 @@ void LineConverter::ReadResult() {
 
 void LineConverter::FormatOutput() {
   switch (choices_.coorDest) {
-    case CoordKind::Lambert: AppendLambert(outcome_.text, point_.X(), point_.Y()); return;
+    case CoordKind::Lambert:
+      // Beyond those bounds the projection gives numbers that no Lambert
+      // input would accept (swapped latitude and longitude, another country).
+      if (point_.LambertInDomain()) {
+        AppendLambert(outcome_.text, point_.X(), point_.Y());
+      } else {
+        Refuse(Reason::OutsideLambert);
+      }
+      return;
     case CoordKind::Mgrs:
       switch (point_.MgrsResult()) {
         case DMA::MgrsStatus::Made: outcome_.text = point_.MGRS(); return;

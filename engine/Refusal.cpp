@@ -6,12 +6,14 @@
 namespace koord {
 namespace {
 
-constexpr std::array<std::pair<Reason, std::string_view>, 5> kReasonTexts{{
+constexpr std::array<std::pair<Reason, std::string_view>, 6> kReasonTexts{{
     {Reason::MissingField, "Champ manquant"},
     {Reason::LineTooLong, "Ligne trop longue"},
     {Reason::OutsideUtm, "Hors des latitudes UTM (80° S à 84° N)"},
     {Reason::MgrsNotMade, "Référence MGRS impossible à établir"},
     {Reason::OutsideIfbl, "Hors de la grille IFBL"},
+    {Reason::OutsideLambert,
+     "Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)"},
 }};
 
 }  // namespace

@@ -7,13 +7,14 @@
 namespace koord {
 
 enum class Reason {
-  MissingField,  // the line has fewer fields than its kind reads
-  LineTooLong,   // the line was cut before it ended (kMaxLineLength)
-  OutsideUtm,    // MGRS output for a latitude outside the UTM bands
-  MgrsNotMade,   // MGRS output the UTM routines could not make
-  OutsideIfbl,   // IFBL output for a point outside the lettered grid
-  Refused,       // the conversion object refused the input: its Error text
-  Fault,         // a run-time error while converting: its description
+  MissingField,    // the line has fewer fields than its kind reads
+  LineTooLong,     // the line was cut before it ended (kMaxLineLength)
+  OutsideUtm,      // MGRS output for a latitude outside the UTM bands
+  MgrsNotMade,     // MGRS output the UTM routines could not make
+  OutsideIfbl,     // IFBL output for a point outside the lettered grid
+  OutsideLambert,  // Lambert output for a point outside the bounds of Lambert input
+  Refused,         // the conversion object refused the input: its Error text
+  Fault,           // a run-time error while converting: its description
 };
 
 // The French text of a reason; empty for Refused and Fault, whose text is
