@@ -10,6 +10,7 @@
 // after the last one. The pointer is normal whenever a prompt shows and
 // after the run; a No ends the run without showing the map.
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -53,8 +54,8 @@ constexpr double kKilometreLimit = 1000;
 constexpr double kMetresPerKilometre = 1000;
 
 // Reasons that hold digits without being coordinates.
-const std::array<std::string_view, 1> kReasonsWithDigits{
-    koord::ReasonText(koord::Reason::OutsideUtm)};
+const std::array<std::string_view, 2> kReasonsWithDigits{
+    koord::ReasonText(koord::Reason::OutsideUtm), koord::ReasonText(koord::Reason::OutsideLambert)};
 
 // The host: a text in, a text out, a map that records its points, and the
 // prompt answered Yes, or No at the answer given.
@@ -159,6 +160,17 @@ std::string MgrsEcho(std::string_view line) {
   return field.substr(first, field.find_last_not_of(' ') - first + 1);
 }
 
+// Digits per axis of an MGRS input, blanks left out: after a zone of one or
+// two digits come the band, two square letters and the digits.
+std::size_t MgrsInputDigits(std::string_view echo) {
+  std::string s;
+  for (char c : echo) {
+    if (c != ' ') s += c;
+  }
+  const std::size_t head = s.size() > 1 && s[1] >= '0' && s[1] <= '9' ? 5 : 4;
+  return s.size() > head ? (s.size() - head) / 2 : 0;
+}
+
 // What the object keeps of an IFBL input: upper case, without blanks and
 // full stops.
 std::string IfblEcho(std::string_view line) {
@@ -203,15 +215,22 @@ bool IsConverted(const koord::BatchChoices& c, std::string_view in, const std::s
     case CoordKind::Mgrs: {
       const auto digits = kMgrsDigits[static_cast<std::size_t>(
           ListPosition(koord::kMgrsPrecisionTable, c.mgrsPrecision))];
-      return c.coorFrom == CoordKind::Mgrs ? out == MgrsEcho(in)
-                                           : std::regex_match(out, MgrsOutput(digits));
+      if (c.coorFrom != CoordKind::Mgrs) return std::regex_match(out, MgrsOutput(digits));
+      // An MGRS input is given back as it is, unless it is cut to the
+      // precision asked for or written anew on another datum, never finer.
+      const std::string echo = MgrsEcho(in);
+      const std::size_t given = MgrsInputDigits(echo);
+      const std::size_t kept = std::min(given, digits);
+      if (c.datumFrom == c.datumDest && kept == given) return out == echo;
+      return std::regex_match(out, MgrsOutput(kept));
     }
     case CoordKind::Ifbl: {
       const auto length = kIfblLength[static_cast<std::size_t>(
           ListPosition(koord::kIfblPrecisionTable, c.ifblPrecision))];
       // Codes outside the lettered grid are refused, not shown.
       return koord::IFBL::IsGridCode(out) &&
-             (c.coorFrom == CoordKind::Ifbl ? out == IfblEcho(in) : out.size() == length);
+             (c.coorFrom == CoordKind::Ifbl ? out == IfblEcho(in).substr(0, length)
+                                            : out.size() == length);
     }
   }
   return false;

@@ -373,7 +373,9 @@ TEST(MgrsToGeo, SquaresCutByAnEdgeAreReadForTheirPartInside) {
   // The decoded point is the representative point of the square, even
   // where it lies across the zone or band edge.
   const SquareCase cases[] = {
-      {"10 km across 6 E, Liege", "31UGR1499954999", 1, 50.1082676975, 6.0069704843},
+      {"10 km across 6 E, Eupen", "31UGS1499914999", 1, 50.647123394, 6.041261093},
+      {"10 km across 6 E, Malmedy", "31UGR1499994999", 1, 50.4675123000, 6.029714643},
+      {"10 km across 6 E", "31UGR1499954999", 1, 50.1082676975, 6.0069704843},
       {"10 km across 6 E", "31UGR1499944999", 1, 50.0184518915, 6.0013559869},
       {"10 km across 6 E", "31UGS1499934999", 1, 50.8267269913, 6.0529258650},
       {"100 km square", "31UES4999949999", 0, 50.9993929678, 3.7125395569},
