@@ -12,6 +12,7 @@
 #include "geodesy/Lambert.h"
 #include "geodesy/Mgrs.h"
 #include "support/Ascii.h"
+#include "support/RuntimeError.h"
 
 namespace koord {
 namespace {
@@ -20,20 +21,20 @@ namespace {
 constexpr double kLambertMaxX = 310000;
 constexpr double kLambertMaxY = 260000;
 
+constexpr double kQuarterTurn = 90;  // degrees, the poles
+const char* const kPastThePole = "Changement de datum au-delà du pôle";
+
 // Both comparisons must hold, so a NaN never passes a range check.
 bool Within(double value, double low, double high) {
   return value >= low && value <= high;
 }
 
 // The same meridian within -180..180 degrees: the representative point of
-// an MGRS square, or a point shifted to another datum, may lie just across
-// the antimeridian.
+// an MGRS square may lie across the antimeridian, and a datum shift turns
+// a point metres from a pole by any number of degrees.
 double WithinHalfTurn(double longitude) {
-  constexpr double kHalfTurn = 180;
   constexpr double kTurn = 360;
-  if (longitude > kHalfTurn) return longitude - kTurn;
-  if (longitude < -kHalfTurn) return longitude + kTurn;
-  return longitude;
+  return std::remainder(longitude, kTurn);
 }
 
 // Zone 01-60, three characters for the decoder to check as band and
@@ -288,6 +289,8 @@ bool TransCoo::ShiftToOutputDatum() {
   double latitude = 0;
   double longitude = 0;
   ShiftDatum(latitude_, longitude_, 0, datumFromIndex_, datumDestIndex_, latitude, longitude);
+  // Within some 80 m of a pole the shift's formulas carry a point past it.
+  if (!(std::fabs(latitude) <= kQuarterTurn)) throw RuntimeError(kPastThePole);
   latitude_ = latitude;
   longitude_ = WithinHalfTurn(longitude);
   SelectEllipsoid(datumDestIndex_);

@@ -570,6 +570,25 @@ TEST(Conversion, ShiftPastThePoleIsAFaultNeverANaN) {
   EXPECT_EQ(object.MGRS(), "31UES9503234013");
 }
 
+TEST(Conversion, ShiftNearAPoleTurnsTheLongitudeWithinHalfATurn) {
+  // PROJ's cct (molodensky, European 1950 to WGS84): 89.9999 N 180 E moves
+  // to 89.9991211230 N 682.6847014066 E, that is 37.3152985934 W; Koord's
+  // pi, a hair small, moves the point a few millimetres there, 11 m from
+  // the pole. From 0 E the same shift carries the point past the pole
+  // (90.0006788675 N in PROJ): a fault.
+  TransCoo object = Object("EUR-M", "WGS84");
+  ConvertDegrees(object, 89.9999, 180);
+  EXPECT_EQ(object.Error(), "");
+  EXPECT_NEAR(object.Latitude(), 89.9991211230, 1e-7);
+  EXPECT_NEAR(object.Longitude(), -37.3152985934, 0.02);
+  object.Reset();
+  object.SetOrigType("deg");
+  object.SetLatitude(89.9999);
+  object.SetLongitude(0);
+  EXPECT_THROW(object.Conversion(), RuntimeError);
+  EXPECT_EQ(object.Latitude(), 89.9999);
+}
+
 TEST(Conversion, OutsideUtmLatitudesGivesAnEmptyReference) {
   TransCoo object = Object("WGS84", "WGS84");
   ConvertDegrees(object, 84.5, 10);
