@@ -25,8 +25,9 @@ const char* const kHelp =
     "  -f, --from TYPE         lambert | mgrs | ifbl | deg        (défaut : lambert)\n"
     "  -t, --to TYPE           lambert | mgrs | ifbl | deg        (défaut : mgrs)\n"
     "      --datum-from CODE   BEL72 | WGS84 | EUR-M | NTF, en majuscules ou non\n"
-    "                          (défaut : BEL72)\n"
-    "      --datum-to CODE     mêmes codes (défaut : BEL72 si --to lambert,\n"
+    "                          (défaut : BEL72 pour lambert et ifbl, WGS84 pour\n"
+    "                          deg et mgrs)\n"
+    "      --datum-to CODE     mêmes codes (défaut : BEL72 pour lambert et ifbl,\n"
     "                          WGS84 sinon)\n"
     "  -p, --precision P       mgrs : 1 | 10 | 100 | 1000 | 10000 mètres (défaut : 100)\n"
     "                          ifbl : 1x1 | 4x4 | 32x20 km (défaut : 1x1)\n"
@@ -64,6 +65,12 @@ const char* const kHelp =
     "  La première ligne d'un fichier sans chiffre dans ses champs de\n"
     "  coordonnées est un en-tête : elle reçoit les noms des colonnes de sortie.\n"
     "  Textes UTF-8 (avec ou sans marque d'ordre des octets) ou UTF-16 avec marque.\n"
+    "\n"
+    "Les degrés et les références MGRS sont donnés dans le datum d'arrivée ;\n"
+    "Lambert et IFBL sont toujours en BEL72. Une référence MGRS ou un carré IFBL\n"
+    "converti vers le même type est raccourci à la précision demandée, jamais\n"
+    "allongé. Un point hors du domaine Lambert (X de 0 à 310 000 m, Y de 0 à\n"
+    "260 000 m) n'a pas de coordonnées Lambert : sa ligne est refusée.\n"
     "\n"
     "Une ligne de sortie par ligne d'entrée, champs séparés comme à l'entrée.\n"
     "Une ligne refusée reçoit la raison du refus, répétée sur la sortie d'erreur\n"
@@ -117,6 +124,12 @@ void ReadPrecision(const std::string& word, BatchChoices& choices) {
   } else {
     throw UsageError("--precision ne vaut que pour --to mgrs ou --to ifbl");
   }
+}
+
+// Lambert and IFBL belong to BEL72; degrees and MGRS references that users
+// have come from GPS, on WGS84.
+Datum DefaultDatum(CoordKind kind) {
+  return kind == CoordKind::Lambert || kind == CoordKind::Ifbl ? Datum::Bel72 : Datum::Wgs84;
 }
 
 Separator SeparatorNamed(const std::string& word) {
@@ -203,7 +216,7 @@ Options ParseOptions(int argc, const char* const* argv) {
   Options options;
   std::string from = "lambert";
   std::string to = "mgrs";
-  std::string datumFrom = "BEL72";
+  std::string datumFrom;
   std::string datumTo;
   std::string precision;
   std::string mark;
@@ -263,9 +276,8 @@ Options ParseOptions(int argc, const char* const* argv) {
   BatchChoices& c = options.choices;
   c.coorFrom = Kind(from);
   c.coorDest = Kind(to);
-  c.datumFrom = DatumNamed(datumFrom);
-  c.datumDest = datumTo.empty() ? (c.coorDest == CoordKind::Lambert ? Datum::Bel72 : Datum::Wgs84)
-                                : DatumNamed(datumTo);
+  c.datumFrom = datumFrom.empty() ? DefaultDatum(c.coorFrom) : DatumNamed(datumFrom);
+  c.datumDest = datumTo.empty() ? DefaultDatum(c.coorDest) : DatumNamed(datumTo);
   if (precisionGiven->count() > 0) ReadPrecision(precision, c);
   if (markGiven->count() > 0) c.decimalMark = DecimalMark(mark, c.coorDest);
   if (separatorGiven->count() > 0) c.separator = SeparatorNamed(separator);

@@ -65,10 +65,51 @@ koord_cli_case(mgrs_at_one_metre
   EXIT 1)
 
 koord_cli_case(mgrs_input_in_lower_case
-  ARGS --from mgrs --datum-from wgs84 --to mgrs
+  ARGS --from mgrs --datum-from wgs84 --to mgrs -p 1
   INPUT "31ues9506734013\n"
   OUT "31UES9506734013\n"
   EXIT 0)
+
+# Degrees and MGRS references are read on WGS84 unless told otherwise; the
+# reference is read as its corner point, half a metre south-west of 50.85 N
+# 4.3505 E.
+koord_cli_case(degrees_default_to_wgs84
+  ARGS -f deg -t deg
+  INPUT "50.85\t4.35\n"
+  OUT "50.85000\t004.35000\n"
+  EXIT 0)
+
+koord_cli_case(degrees_to_mgrs_on_wgs84_by_default
+  ARGS -f deg
+  INPUT "50.85\t4.3505\n"
+  OUT "31UES950340\n"
+  EXIT 0)
+
+koord_cli_case(mgrs_defaults_to_wgs84
+  ARGS -f mgrs -t deg
+  INPUT "31UES9506734013\n"
+  OUT "50.85000\t004.35049\n"
+  EXIT 0)
+
+# The precision asked for applies when input and output kinds are equal.
+koord_cli_case(mgrs_to_mgrs_at_the_precision_asked_for
+  ARGS -f mgrs -t mgrs -p 1000
+  INPUT "31UES9506734013\n31UES95\n"
+  OUT "31UES9534\n31UES95\n"
+  EXIT 0)
+
+koord_cli_case(ifbl_to_ifbl_at_the_precision_asked_for
+  ARGS -f ifbl -t ifbl -p 4x4
+  INPUT "E51234\nE5\n"
+  OUT "E512\nE5\n"
+  EXIT 0)
+
+koord_cli_case(lambert_output_only_in_its_domain
+  ARGS -f deg -t lambert
+  INPUT "4.35\t50.85\n"
+  OUT "Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)\n"
+  ERR "koord-cli: -:1: Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)\n"
+  EXIT 1)
 
 koord_cli_case(ifbl_at_four_kilometres
   ARGS -t ifbl -p 4x4
