@@ -1,17 +1,16 @@
 #include "cli/Convert.h"
 
-#include <cstdint>
-#include <cstdio>
-#include <filesystem>
-#include <string_view>
-#include <system_error>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 #include "cli/Fatal.h"
+#include "cli/InputFiles.h"
 #include "cli/InputLines.h"
 #include "cli/MapPng.h"
 #include "cli/OutputFile.h"
 #include "cli/ParallelConverter.h"
+#include "cli/RefusalMessages.h"
 #include "engine/LineConverter.h"
 
 namespace koord::cli {
@@ -25,61 +24,75 @@ bool IsRefused(const LineOutcome& outcome) {
   return outcome.status == LineStatus::Refused || outcome.status == LineStatus::Fault;
 }
 
-void ReportRefusal(std::uint64_t number, const std::string& reason) {
-  std::string message;
-  AppendRefusal(message, number, reason);
-  std::fwrite(message.data(), 1, message.size(), stderr);
+std::vector<std::string> Names(const InputFiles& inputs) {
+  std::vector<std::string> names;
+  for (std::size_t i = 0; i < inputs.Count(); ++i) names.push_back(inputs[i].name);
+  return names;
 }
 
-// Writing over an input would destroy it before it is read.
-void RefuseOutputOverInput(const Options& options) {
-  for (const std::string& input : options.inputs) {
-    std::error_code ignored;
-    if (input != "-" && std::filesystem::equivalent(input, options.output, ignored)) {
-      throw UsageError("le fichier de sortie « " + options.output +
-                       " » est aussi un fichier d'entrée");
-    }
-  }
+// Writing into a file while reading it would lose or mix its lines; only a
+// regular file keeps what is written into it.
+void RefuseOutputOverInput(const std::string& output, const InputFiles& inputs) {
+  struct stat status {};
+  const bool found =
+      output.empty() ? ::fstat(STDOUT_FILENO, &status) == 0 : ::stat(output.c_str(), &status) == 0;
+  if (!found || !S_ISREG(status.st_mode)) return;
+  const Input* same = inputs.Find(FileId::Of(status));
+  if (same == nullptr) return;
+  const std::string input =
+      same->name == "-" ? "l'entrée standard" : "le fichier d'entrée « " + same->name + " »";
+  throw UsageError(output.empty() ? "la sortie standard est aussi " + input
+                                  : "le fichier de sortie « " + output + " » est aussi " + input);
 }
 
 }  // namespace
 
 int ConvertToText(const Options& options) {
-  if (!options.output.empty()) RefuseOutputOverInput(options);
+  InputFiles inputs(options.inputs);
+  RefuseOutputOverInput(options.output, inputs);
   OutputFile output(options.output);
-  int status = kAllConverted;
-  ParallelConverter converter(options.choices, ConverterThreads(), [&](const Batch& batch) {
-    if (batch.refused) {
-      std::fwrite(batch.messages.data(), 1, batch.messages.size(), stderr);
-      status = kSomeRefused;
-    }
-    output.Write(batch.output);
-  });
-  ForEachInputLine(options.inputs, [&](std::uint64_t number, std::string_view line,
-                                       bool tooLong, bool mayBeHeader) {
-    converter.Add(number, line, tooLong, mayBeHeader);
-  });
-  converter.Finish();
-  output.Close();
-  return status;
+  RefusalMessages messages(Names(inputs));
+  {
+    ParallelConverter converter(options.choices, options.threads, [&](const Batch& batch) {
+      for (const Batch::Refusal& refusal : batch.refusals) {
+        const Batch::Line& line = batch.lines[refusal.line];
+        messages.Add(line.file, line.number, batch.Reason(refusal));
+      }
+      output.Write(batch.output);
+    });
+    ForEachInputLine(
+        inputs, [&](const InputLine& line) { converter.Add(line); },
+        [&] {
+          converter.Flush();
+          messages.Flush();
+          output.Flush();
+        });
+    converter.Flush();
+  }
+  messages.Flush();
+  output.Commit();
+  return messages.Any() ? kSomeRefused : kAllConverted;
 }
 
 int PlotToMap(const Options& options) {
+  InputFiles inputs(options.inputs);
+  RefusalMessages messages(Names(inputs));
   LineConverter converter(options.choices, RunOutput::Map);
   std::vector<MapPoint> points;
-  int status = kAllConverted;
-  ForEachInputLine(options.inputs, [&](std::uint64_t number, std::string_view line,
-                                       bool tooLong, bool mayBeHeader) {
-    const LineOutcome& outcome = converter.Convert(line, tooLong, mayBeHeader);
-    if (IsRefused(outcome)) {
-      ReportRefusal(number, outcome.why);
-      status = kSomeRefused;
-    } else if (outcome.status == LineStatus::Converted) {
-      points.push_back({outcome.x, outcome.y});
-    }
-  });
+  ForEachInputLine(
+      inputs,
+      [&](const InputLine& line) {
+        const LineOutcome& outcome = converter.Convert(line.text, line.tooLong, line.mayBeHeader);
+        if (IsRefused(outcome)) {
+          messages.Add(line.file, line.number, outcome.why);
+        } else if (outcome.status == LineStatus::Converted) {
+          points.push_back({outcome.x, outcome.y});
+        }
+      },
+      [&] { messages.Flush(); });
+  messages.Flush();
   WriteMapPng(points, options.map, options.mapWidth, options.mapHeight);
-  return status;
+  return messages.Any() ? kSomeRefused : kAllConverted;
 }
 
 }  // namespace koord::cli

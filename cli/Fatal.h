@@ -17,4 +17,8 @@ class UsageError : public Fatal {
   using Fatal::Fatal;
 };
 
+// The reader of the output or of the messages has gone: the run ends
+// quietly, as it would by SIGPIPE.
+class BrokenPipe : public std::exception {};
+
 }  // namespace koord::cli

@@ -1,11 +1,13 @@
 #include "cli/InputLines.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstddef>
-#include <cstdio>
-#include <memory>
+#include <string>
 
 #include "cli/Fatal.h"
+#include "cli/FileProblem.h"
 #include "engine/LineSplitter.h"
 
 namespace koord::cli {
@@ -14,55 +16,72 @@ namespace {
 // Bytes read at a time.
 constexpr std::size_t kBlockSize = 1 << 16;
 
-struct FileCloser {
-  void operator()(std::FILE* file) const {
-    if (file != stdin) std::fclose(file);
-  }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
+using Clock = std::chrono::steady_clock;
 
-File OpenInput(const std::string& name) {
-  if (name == "-") return File(stdin);
-  File file(std::fopen(name.c_str(), "rb"));
-  if (!file) {
-    throw Fatal("impossible d'ouvrir « " + name + " » : " + FileProblem(errno));
+// Longest time a line read from a pipe or a terminal waits for the lines
+// after it before onPause: results of lines that trickle in keep up with
+// them, and those of a fast writer still go out in full batches.
+constexpr std::chrono::milliseconds kLongestWait{20};
+
+// Calls onPause when lines have waited kLongestWait and their input has
+// nothing more to give at once.
+class PauseWatch {
+ public:
+  explicit PauseWatch(const OnPause& onPause) : onPause_(onPause) {}
+
+  // Before a read from an input that may pause.
+  void BeforeRead(int fd) {
+    if (!waiting_) return;
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        firstRead_ + kLongestWait - Clock::now());
+    if (!WaitReadable(fd, std::max(left, std::chrono::milliseconds::zero()))) {
+      waiting_ = false;
+      onPause_();
+    }
   }
-  return file;
-}
+
+  // After bytes have been read, whose lines may now wait for their results.
+  void AfterRead() {
+    if (waiting_) return;
+    waiting_ = true;
+    firstRead_ = Clock::now();
+  }
+
+ private:
+  const OnPause& onPause_;
+  bool waiting_ = false;
+  Clock::time_point firstRead_;
+};
 
 }  // namespace
 
-std::string FileProblem(int error) {
-  switch (error) {
-    case ENOENT: return "fichier introuvable";
-    case EACCES: return "accès refusé";
-    case EISDIR: return "c'est un dossier";
-    case ENOSPC: return "disque plein";
-    default: return "erreur système " + std::to_string(error);
-  }
-}
-
-void ForEachInputLine(const std::vector<std::string>& inputs, const OnInputLine& onLine) {
-  std::uint64_t number = 0;
-  bool seenText = false;  // in the file being read
-  const auto deliver = [&](std::string_view line, bool tooLong) {
-    const bool mayBeHeader = !seenText && !IsBlank(line);
-    seenText = seenText || !IsBlank(line);
-    onLine(++number, line, tooLong, mayBeHeader);
-    return true;
-  };
+void ForEachInputLine(const InputFiles& inputs, const OnInputLine& onLine, const OnPause& onPause) {
+  PauseWatch pauses(onPause);
   std::string block(kBlockSize, '\0');
-  for (const std::string& name : inputs) {
-    const File file = OpenInput(name);
+  for (std::size_t i = 0; i < inputs.Count(); ++i) {
+    const Input& input = inputs[i];
+    // There are fewer inputs than arguments of a command line.
+    InputLine line{static_cast<std::uint32_t>(i), 0, {}, false, false};
+    bool seenText = false;
+    const auto deliver = [&](std::string_view text, bool tooLong) {
+      ++line.number;
+      line.text = text;
+      line.tooLong = tooLong;
+      line.mayBeHeader = !seenText && !IsBlank(text);
+      seenText = seenText || !IsBlank(text);
+      onLine(line);
+      return true;
+    };
     LineSplitter lines;
-    seenText = false;
     for (;;) {
-      const std::size_t got = std::fread(block.data(), 1, block.size(), file.get());
-      lines.Feed(std::string_view(block.data(), got), deliver);
-      if (got < block.size()) break;
-    }
-    if (std::ferror(file.get())) {
-      throw Fatal("erreur de lecture de « " + name + " » : " + FileProblem(errno));
+      if (input.mayPause) pauses.BeforeRead(input.fd);
+      const ssize_t got = ReadSome(input.fd, block.data(), block.size());
+      if (got < 0) {
+        throw Fatal("erreur de lecture de « " + input.name + " » : " + FileProblem(errno));
+      }
+      if (got == 0) break;
+      pauses.AfterRead();
+      lines.Feed(std::string_view(block.data(), static_cast<std::size_t>(got)), deliver);
     }
     lines.Finish(deliver);
   }

@@ -1,12 +1,16 @@
 #include "cli/Options.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstddef>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <thread>
+#include <vector>
 
 #include "support/Ascii.h"
 
@@ -21,19 +25,22 @@ const char* const kHelp =
     "  -f, --from TYPE         lambert | mgrs | ifbl | deg        (défaut : lambert)\n"
     "  -t, --to TYPE           lambert | mgrs | ifbl | deg        (défaut : mgrs)\n"
     "      --datum-from CODE   BEL72 | WGS84 | EUR-M | NTF, en majuscules ou non\n"
-    "                          (défaut : BEL72)\n"
-    "      --datum-to CODE     mêmes codes (défaut : BEL72 si --to lambert,\n"
+    "                          (défaut : BEL72 pour lambert et ifbl, WGS84 pour\n"
+    "                          deg et mgrs)\n"
+    "      --datum-to CODE     mêmes codes (défaut : BEL72 pour lambert et ifbl,\n"
     "                          WGS84 sinon)\n"
     "  -p, --precision P       mgrs : 1 | 10 | 100 | 1000 | 10000 mètres (défaut : 100)\n"
     "                          ifbl : 1x1 | 4x4 | 32x20 km (défaut : 1x1)\n"
-    "      --decimal-mark C    . ou , dans les degrés écrits (défaut : .)\n"
+    "      --decimal-mark C    deg : . ou , dans les degrés écrits (défaut : .)\n"
     "      --separator S       ce qui sépare les champs : tab | ';' | ',' | blank\n"
     "                          (blancs et tabulations) (défaut : tab) ; les\n"
     "                          champs de sortie sont séparés de même\n"
     "      --columns N         les coordonnées commencent au champ N (défaut : 1)\n"
     "      --keep              chaque ligne de sortie reprend la ligne d'entrée,\n"
     "                          puis le séparateur et le résultat\n"
-    "  -o, --output FICHIER    écrit dans FICHIER au lieu de la sortie standard\n"
+    "  -o, --output FICHIER    écrit dans FICHIER au lieu de la sortie standard ;\n"
+    "                          FICHIER n'est remplacé qu'à la fin d'une exécution\n"
+    "                          réussie, et reste intact sinon\n"
     "      --map FICHIER.png   dessine les points sur la carte de Belgique dans\n"
     "                          une image PNG au lieu de convertir\n"
     "      --map-size LxH      taille de cette image en pixels (défaut : 1000x824)\n"
@@ -59,14 +66,27 @@ const char* const kHelp =
     "  coordonnées est un en-tête : elle reçoit les noms des colonnes de sortie.\n"
     "  Textes UTF-8 (avec ou sans marque d'ordre des octets) ou UTF-16 avec marque.\n"
     "\n"
-    "Une ligne de sortie par ligne d'entrée. Une ligne refusée reçoit la raison\n"
-    "du refus, répétée sur la sortie d'erreur sous la forme\n"
-    "« koord-cli: ligne N: raison ».\n"
+    "Les degrés et les références MGRS sont donnés dans le datum d'arrivée ;\n"
+    "Lambert et IFBL sont toujours en BEL72. Une référence MGRS ou un carré IFBL\n"
+    "converti vers le même type est raccourci à la précision demandée, jamais\n"
+    "allongé. Un point hors du domaine Lambert (X de 0 à 310 000 m, Y de 0 à\n"
+    "260 000 m) n'a pas de coordonnées Lambert : sa ligne est refusée.\n"
+    "\n"
+    "Une ligne de sortie par ligne d'entrée, champs séparés comme à l'entrée.\n"
+    "Une ligne refusée reçoit la raison du refus, répétée sur la sortie d'erreur\n"
+    "sous la forme « koord-cli: FICHIER:N: raison », N étant le numéro de la\n"
+    "ligne dans FICHIER (- pour l'entrée standard).\n"
+    "\n"
+    "Variable d'environnement : KOORD_THREADS, le nombre de fils de conversion,\n"
+    "de 1 à 8 (défaut : un par cœur).\n"
     "\n"
     "Code de sortie : 0 tout est converti, 1 une ligne au moins est refusée,\n"
-    "2 erreur d'utilisation ou de fichier.\n";
+    "2 erreur d'utilisation ou de fichier, 128 + N interrompu par le signal N.\n";
 
 namespace {
+
+// Most converting threads, whatever the cores or KOORD_THREADS.
+constexpr unsigned kMaxThreads = 8;
 
 // The value whose name (any case) is `word` in a table; otherwise
 // UsageError, its message opened by `unknown` and listing the names.
@@ -97,7 +117,6 @@ Datum DatumNamed(const std::string& word) {
 }
 
 void ReadPrecision(const std::string& word, BatchChoices& choices) {
-  if (word.empty()) return;
   if (choices.coorDest == CoordKind::Mgrs) {
     choices.mgrsPrecision = Lookup(kMgrsPrecisionTable, kCliName, word, "précision MGRS inconnue");
   } else if (choices.coorDest == CoordKind::Ifbl) {
@@ -105,6 +124,12 @@ void ReadPrecision(const std::string& word, BatchChoices& choices) {
   } else {
     throw UsageError("--precision ne vaut que pour --to mgrs ou --to ifbl");
   }
+}
+
+// Lambert and IFBL belong to BEL72; degrees and MGRS references that users
+// have come from GPS, on WGS84.
+Datum DefaultDatum(CoordKind kind) {
+  return kind == CoordKind::Lambert || kind == CoordKind::Ifbl ? Datum::Bel72 : Datum::Wgs84;
 }
 
 Separator SeparatorNamed(const std::string& word) {
@@ -124,7 +149,8 @@ std::size_t Column(const std::string& word) {
   return value;
 }
 
-char DecimalMark(const std::string& word) {
+char DecimalMark(const std::string& word, CoordKind output) {
+  if (output != CoordKind::Degrees) throw UsageError("--decimal-mark ne vaut que pour --to deg");
   if (word != "." && word != ",") {
     throw UsageError("séparateur décimal inconnu : « " + word + " » (. ou ,)");
   }
@@ -161,36 +187,65 @@ void ReadMapSize(const std::string& text, Options& options) {
   options.mapHeight = side(view.substr(x + 1));
 }
 
+// One converting thread per core, or KOORD_THREADS when it is set.
+unsigned ConverterThreads() {
+  const char* asked = std::getenv("KOORD_THREADS");
+  if (asked == nullptr || *asked == '\0') {
+    const unsigned cores = std::thread::hardware_concurrency();
+    return std::clamp(cores, 1u, kMaxThreads);
+  }
+  const std::string_view text(asked);
+  unsigned threads = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), threads);
+  if (error != std::errc{} || end != text.data() + text.size() || threads < 1 ||
+      threads > kMaxThreads) {
+    throw UsageError("KOORD_THREADS incorrect : « " + std::string(text) + " » (un nombre de 1 à " +
+                     std::to_string(kMaxThreads) + ")");
+  }
+  return threads;
+}
+
+// A file name given empty would silently stand for something else.
+void RequireFileName(const std::string& name, const std::string& what) {
+  if (name.empty()) throw UsageError("nom de fichier vide " + what);
+}
+
 }  // namespace
 
 Options ParseOptions(int argc, const char* const* argv) {
   Options options;
   std::string from = "lambert";
   std::string to = "mgrs";
-  std::string datumFrom = "BEL72";
+  std::string datumFrom;
   std::string datumTo;
   std::string precision;
-  std::string mark = ".";
-  std::string separator = "tab";
-  std::string columns = "1";
+  std::string mark;
+  std::string separator;
+  std::string columns;
 
   CLI::App app;
   app.set_help_flag();
-  // Unknown options are reported below, in French.
+  // Unknown options and repeated ones are reported below, in French.
   app.allow_extras();
-  app.add_option("-f,--from", from)->take_last();
-  app.add_option("-t,--to", to)->take_last();
-  app.add_option("--datum-from", datumFrom)->take_last();
-  app.add_option("--datum-to", datumTo)->take_last();
-  app.add_option("-p,--precision", precision)->take_last();
-  app.add_option("--decimal-mark", mark)->take_last();
-  app.add_option("--separator", separator)->take_last();
-  app.add_option("--columns", columns)->take_last();
+  std::vector<const CLI::Option*> valued;
+  const auto add = [&](const std::string& names, std::string& value) {
+    const CLI::Option* option = app.add_option(names, value)->take_last();
+    valued.push_back(option);
+    return option;
+  };
+  add("-f,--from", from);
+  add("-t,--to", to);
+  add("--datum-from", datumFrom);
+  add("--datum-to", datumTo);
+  const CLI::Option* precisionGiven = add("-p,--precision", precision);
+  const CLI::Option* markGiven = add("--decimal-mark", mark);
+  const CLI::Option* separatorGiven = add("--separator", separator);
+  const CLI::Option* columnsGiven = add("--columns", columns);
   app.add_flag("--keep", options.choices.keepLine);
-  app.add_option("-o,--output", options.output)->take_last();
-  app.add_option("--map", options.map)->take_last();
+  const CLI::Option* outputGiven = add("-o,--output", options.output);
+  const CLI::Option* mapGiven = add("--map", options.map);
   std::string mapSize;
-  app.add_option("--map-size", mapSize)->take_last();
+  const CLI::Option* mapSizeGiven = add("--map-size", mapSize);
   app.add_flag("-h,--help", options.help);
   app.add_flag("-V,--version", options.version);
   app.add_option("files", options.inputs);
@@ -203,27 +258,36 @@ Options ParseOptions(int argc, const char* const* argv) {
     if (extra != "--") throw UsageError("option inconnue : " + extra);
   }
   if (options.help || options.version) return options;
-  if (!options.map.empty() && !options.output.empty()) {
+  // The last value would silently win over the first.
+  for (const CLI::Option* option : valued) {
+    if (option->count() > 1) {
+      throw UsageError("option donnée plus d'une fois : " + option->get_name());
+    }
+  }
+  if (outputGiven->count() > 0) RequireFileName(options.output, "pour --output");
+  if (mapGiven->count() > 0) RequireFileName(options.map, "pour --map");
+  for (const std::string& input : options.inputs) RequireFileName(input, "en entrée");
+  if (mapGiven->count() > 0 && outputGiven->count() > 0) {
     throw UsageError("--map et --output ne vont pas ensemble");
   }
 
-  if (!mapSize.empty()) ReadMapSize(mapSize, options);
+  if (mapSizeGiven->count() > 0) ReadMapSize(mapSize, options);
 
   BatchChoices& c = options.choices;
   c.coorFrom = Kind(from);
   c.coorDest = Kind(to);
-  c.datumFrom = DatumNamed(datumFrom);
-  c.datumDest = datumTo.empty() ? (c.coorDest == CoordKind::Lambert ? Datum::Bel72 : Datum::Wgs84)
-                                : DatumNamed(datumTo);
-  ReadPrecision(precision, c);
-  c.decimalMark = DecimalMark(mark);
-  c.separator = SeparatorNamed(separator);
-  c.firstColumn = Column(columns);
+  c.datumFrom = datumFrom.empty() ? DefaultDatum(c.coorFrom) : DatumNamed(datumFrom);
+  c.datumDest = datumTo.empty() ? DefaultDatum(c.coorDest) : DatumNamed(datumTo);
+  if (precisionGiven->count() > 0) ReadPrecision(precision, c);
+  if (markGiven->count() > 0) c.decimalMark = DecimalMark(mark, c.coorDest);
+  if (separatorGiven->count() > 0) c.separator = SeparatorNamed(separator);
+  if (columnsGiven->count() > 0) c.firstColumn = Column(columns);
   if (c.separator == Separator::Comma && c.decimalMark == ',') {
     throw UsageError("--decimal-mark , et --separator , ne vont pas ensemble");
   }
   c.lineEnd = "\n";
   if (options.inputs.empty()) options.inputs.emplace_back("-");
+  options.threads = ConverterThreads();
   return options;
 }
 

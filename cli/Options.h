@@ -20,12 +20,16 @@ struct Options {
   // Size of that image in pixels; the map window's proportion by default.
   int mapWidth = 1000;
   int mapHeight = 824;
+  // Converting threads: KOORD_THREADS, or one per core (8 at most).
+  unsigned threads = 1;
   bool help = false;
   bool version = false;
 };
 
-// Raises UsageError on an unknown option, a missing or unknown value, a
-// precision given for an output without one, or --map with --output.
+// Raises UsageError on an unknown option, an option given twice, a missing
+// or unknown value, an empty file name, a precision or a decimal mark given
+// for an output without one, --map with --output, or KOORD_THREADS not a
+// number from 1 to 8.
 Options ParseOptions(int argc, const char* const* argv);
 
 // The French help text.

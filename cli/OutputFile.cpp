@@ -2,9 +2,12 @@
 
 #include <cerrno>
 #include <cstddef>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "cli/Fatal.h"
-#include "cli/InputLines.h"
+#include "cli/FileProblem.h"
 
 namespace koord::cli {
 namespace {
@@ -12,19 +15,32 @@ namespace {
 // Bytes gathered before each write.
 constexpr std::size_t kBufferSize = 1 << 16;
 
+constexpr std::string_view kStandardOutput = "sortie standard";
+
 }  // namespace
 
 OutputFile::OutputFile(const std::string& path)
-    : path_(path.empty() ? "sortie standard" : path),
-      file_(path.empty() ? stdout : std::fopen(path.c_str(), "wb")) {
-  if (file_ == nullptr) {
+    : name_(path.empty() ? kStandardOutput : path), fd_(STDOUT_FILENO) {
+  buffer_.reserve(kBufferSize);
+  if (path.empty()) return;
+  struct stat status {};
+  const bool exists = ::stat(path.c_str(), &status) == 0;
+  if (!exists && errno != ENOENT) {
     throw Fatal("impossible de créer « " + path + " » : " + FileProblem(errno));
   }
-  buffer_.reserve(kBufferSize);
-}
-
-OutputFile::~OutputFile() {
-  if (file_ != nullptr && file_ != stdout) std::fclose(file_);
+  if (exists && S_ISDIR(status.st_mode)) {
+    throw Fatal("impossible de créer « " + path + " » : " + FileProblem(EISDIR));
+  }
+  if (exists && !S_ISREG(status.st_mode)) {
+    direct_ = Descriptor(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
+    if (!direct_.IsOpen()) {
+      throw Fatal("impossible d'ouvrir « " + path + " » : " + FileProblem(errno));
+    }
+    fd_ = direct_.Get();
+    return;
+  }
+  replaced_.emplace(path);
+  fd_ = replaced_->Descriptor();
 }
 
 void OutputFile::Write(std::string_view text) {
@@ -42,20 +58,22 @@ void OutputFile::Flush() {
   buffer_.clear();
 }
 
-void OutputFile::WriteOut(std::string_view text) {
-  if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) {
-    throw Fatal("erreur d'écriture dans « " + path_ + " » : " + FileProblem(errno));
+void OutputFile::Commit() {
+  Flush();
+  if (replaced_) {
+    replaced_->Commit();
+  } else if (const int error = direct_.Close()) {
+    FailWriting(error);
   }
 }
 
-void OutputFile::Close() {
-  Flush();
-  std::FILE* file = file_;
-  file_ = nullptr;
-  const bool failed = file == stdout ? std::fflush(file) != 0 : std::fclose(file) != 0;
-  if (failed) {
-    throw Fatal("erreur d'écriture dans « " + path_ + " » : " + FileProblem(errno));
-  }
+void OutputFile::WriteOut(std::string_view text) {
+  if (const int error = WriteAll(fd_, text)) FailWriting(error);
+}
+
+void OutputFile::FailWriting(int error) const {
+  if (error == EPIPE) throw BrokenPipe();
+  throw Fatal("erreur d'écriture dans « " + name_ + " » : " + FileProblem(error));
 }
 
 }  // namespace koord::cli

@@ -1,31 +1,40 @@
 #pragma once
-// Buffered writing of koord-cli's output to a file or to standard output.
+// Buffered writing of koord-cli's output: standard output, or a file that
+// keeps its old content until the whole run has succeeded (ReplacedFile.h).
+// A device or a pipe named as the output (/dev/null, a FIFO) has no
+// content to keep and is written directly.
 
-#include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "cli/Descriptor.h"
+#include "cli/ReplacedFile.h"
 
 namespace koord::cli {
 
 class OutputFile {
  public:
   // An empty path is standard output. Raises Fatal when the file cannot be
-  // created.
+  // written or replaced.
   explicit OutputFile(const std::string& path);
-  ~OutputFile();
-  OutputFile(const OutputFile&) = delete;
-  OutputFile& operator=(const OutputFile&) = delete;
 
+  // Raises Fatal on a write error, BrokenPipe when the output is a pipe
+  // that nobody reads any more.
   void Write(std::string_view text);
-  // Writes what is buffered and closes; raises Fatal on a write error.
-  void Close();
+  // Writes out what is buffered.
+  void Flush();
+  // Writes out the rest; a file replaced now takes its new content.
+  void Commit();
 
  private:
-  void Flush();
   void WriteOut(std::string_view text);
+  [[noreturn]] void FailWriting(int error) const;
 
-  std::string path_;
-  std::FILE* file_;
+  const std::string name_;
+  std::optional<ReplacedFile> replaced_;
+  Descriptor direct_;  // a device or a pipe named as the output
+  int fd_;
   std::string buffer_;
 };
 

@@ -1,29 +1,24 @@
 #include "cli/ParallelConverter.h"
 
-#include <algorithm>
-#include <array>
-#include <charconv>
-#include <cstdlib>
-#include <system_error>
-#include <thread>
+#include <limits>
 #include <utility>
 
 #include "engine/LineConverter.h"
+#include "engine/LineSplitter.h"
 
 namespace koord::cli {
 namespace {
 
 // A batch is full at this many lines or bytes of text: a few milliseconds
 // of work, and few enough bytes to keep memory small.
-constexpr std::size_t kBatchLines = 8192;
+constexpr std::size_t kBatchLines = 4096;
 constexpr std::size_t kBatchBytes = 1 << 17;
 // Batches in flight per converting thread: one converting, one waiting.
 constexpr std::size_t kInFlightPerThread = 2;
-// Most converting threads, whatever the cores or KOORD_THREADS.
-constexpr unsigned kMaxThreads = 8;
 
-constexpr std::string_view kMessageStart = "koord-cli: ligne ";
-constexpr std::string_view kMessageSeparator = ": ";
+// A batch's text holds less than kBatchBytes before its last line.
+static_assert(kBatchBytes + kMaxLineLength <= std::numeric_limits<std::uint32_t>::max(),
+              "line offsets fit Batch::Line");
 
 bool IsRefused(const LineOutcome& outcome) {
   return outcome.status == LineStatus::Refused || outcome.status == LineStatus::Fault;
@@ -38,8 +33,8 @@ Batch Convert(const BatchChoices& choices, Batch batch) {
         converter.Convert(std::string_view(batch.text).substr(line.offset, line.length),
                           line.tooLong, line.mayBeHeader);
     if (IsRefused(outcome)) {
-      AppendRefusal(batch.messages, batch.firstNumber + i, outcome.why);
-      batch.refused = true;
+      batch.refusals.push_back({i, batch.reasons.size(), outcome.why.size()});
+      batch.reasons += outcome.why;
     }
     batch.output += outcome.text;
     batch.output += choices.lineEnd;
@@ -49,37 +44,23 @@ Batch Convert(const BatchChoices& choices, Batch batch) {
 
 }  // namespace
 
-void AppendRefusal(std::string& messages, std::uint64_t number, std::string_view reason) {
-  std::array<char, 24> digits;
-  const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
-  messages += kMessageStart;
-  messages.append(digits.data(), end);
-  messages += kMessageSeparator;
-  messages += reason;
-  messages += '\n';
-}
-
 ParallelConverter::ParallelConverter(const BatchChoices& choices, unsigned threads, OnBatch onBatch)
     : choices_(choices),
       onBatch_(std::move(onBatch)),
       maxInFlight_(threads > 1 ? kInFlightPerThread * threads : 0),
       pool_(threads > 1 ? threads : 0) {}
 
-void ParallelConverter::Add(std::uint64_t number, std::string_view line, bool tooLong,
-                            bool mayBeHeader) {
-  if (filling_.lines.empty()) filling_.firstNumber = number;
-  filling_.lines.push_back({filling_.text.size(), line.size(), tooLong, mayBeHeader});
-  filling_.text.append(line);
+void ParallelConverter::Add(const InputLine& line) {
+  filling_.lines.push_back({static_cast<std::uint32_t>(filling_.text.size()),
+                            static_cast<std::uint32_t>(line.text.size()), line.number, line.file,
+                            line.tooLong, line.mayBeHeader});
+  filling_.text.append(line.text);
   if (filling_.lines.size() >= kBatchLines || filling_.text.size() >= kBatchBytes) Submit();
 }
 
-void ParallelConverter::Finish() {
+void ParallelConverter::Flush() {
   if (!filling_.lines.empty()) Submit();
-  while (!inFlight_.empty()) {
-    std::future<Batch> oldest = std::move(inFlight_.front());
-    inFlight_.pop_front();
-    HandBack(oldest.get());
-  }
+  while (!inFlight_.empty()) HandBackOldest();
 }
 
 void ParallelConverter::Submit() {
@@ -88,13 +69,15 @@ void ParallelConverter::Submit() {
     HandBack(Convert(choices_, std::move(batch)));
     return;
   }
-  while (inFlight_.size() >= maxInFlight_) {
-    std::future<Batch> oldest = std::move(inFlight_.front());
-    inFlight_.pop_front();
-    HandBack(oldest.get());
-  }
+  while (inFlight_.size() >= maxInFlight_) HandBackOldest();
   inFlight_.push_back(pool_.Run(std::packaged_task<Batch()>(
       [this, batch = std::move(batch)]() mutable { return Convert(choices_, std::move(batch)); })));
+}
+
+void ParallelConverter::HandBackOldest() {
+  std::future<Batch> oldest = std::move(inFlight_.front());
+  inFlight_.pop_front();
+  HandBack(oldest.get());
 }
 
 void ParallelConverter::HandBack(Batch batch) {
@@ -109,24 +92,9 @@ Batch ParallelConverter::SpareBatch() {
   batch.text.clear();
   batch.lines.clear();
   batch.output.clear();
-  batch.messages.clear();
-  batch.refused = false;
+  batch.refusals.clear();
+  batch.reasons.clear();
   return batch;
-}
-
-unsigned ConverterThreads() {
-  const char* asked = std::getenv("KOORD_THREADS");
-  if (asked != nullptr) {
-    const std::string_view text(asked);
-    unsigned threads = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), threads);
-    if (ec == std::errc{} && end == text.data() + text.size() && threads >= 1 &&
-        threads <= kMaxThreads) {
-      return threads;
-    }
-  }
-  const unsigned cores = std::thread::hardware_concurrency();
-  return cores == 0 ? 1 : std::min(cores, kMaxThreads);
 }
 
 }  // namespace koord::cli

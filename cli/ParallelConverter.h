@@ -9,8 +9,8 @@
 // the room of the batches handed back is used again.
 //
 //   ParallelConverter converter(choices, threads, onBatch);
-//   converter.Add(number, line, tooLong);   // for every line, in order
-//   converter.Finish();                     // the last batches
+//   converter.Add(line);   // for every line, in order
+//   converter.Flush();     // when the input pauses, and at its end
 //
 // With one thread, each batch is converted on the adding thread.
 
@@ -23,6 +23,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/InputLines.h"
 #include "cli/WorkerPool.h"
 #include "engine/BatchConverter.h"
 
@@ -31,17 +32,29 @@ namespace koord::cli {
 // A run of consecutive input lines and, once converted, their results.
 struct Batch {
   struct Line {
-    std::size_t offset;  // in text
-    std::size_t length;
+    std::uint32_t offset;  // in text
+    std::uint32_t length;
+    std::uint64_t number;  // from 1 in its input
+    std::uint32_t file;    // index of its input
     bool tooLong;
-    bool mayBeHeader;  // the first non-blank line of its file
+    bool mayBeHeader;  // the first non-blank line of its input
   };
-  std::uint64_t firstNumber = 0;  // number of the first line, from 1
-  std::string text;               // the lines, back to back
+  // A refused line: its index in lines, and where its reason stands in
+  // reasons.
+  struct Refusal {
+    std::size_t line;
+    std::size_t offset;
+    std::size_t length;
+  };
+  std::string text;  // the lines, back to back
   std::vector<Line> lines;
-  std::string output;    // one output line per input line, line ends included
-  std::string messages;  // "koord-cli: ligne N: ..." of the refused lines
-  bool refused = false;  // some line was refused
+  std::string output;  // one output line per input line, line ends included
+  std::vector<Refusal> refusals;
+  std::string reasons;  // the reasons of the refused lines, back to back
+
+  std::string_view Reason(const Refusal& refusal) const {
+    return std::string_view(reasons).substr(refusal.offset, refusal.length);
+  }
 };
 
 class ParallelConverter {
@@ -52,14 +65,15 @@ class ParallelConverter {
   // threads: the number of converting threads, at least 1.
   ParallelConverter(const BatchChoices& choices, unsigned threads, OnBatch onBatch);
 
-  // Adds the next line (numbered from 1 across the inputs).
-  void Add(std::uint64_t number, std::string_view line, bool tooLong, bool mayBeHeader);
-  // Converts what is left and hands back every batch; rethrows a fault
+  // Adds the next line.
+  void Add(const InputLine& line);
+  // Converts the lines added and hands back every batch; rethrows a fault
   // raised while converting.
-  void Finish();
+  void Flush();
 
  private:
   void Submit();
+  void HandBackOldest();
   void HandBack(Batch batch);
   Batch SpareBatch();
 
@@ -72,12 +86,5 @@ class ParallelConverter {
   // Last, so that it is stopped first: its tasks use the members above.
   WorkerPool<Batch> pool_;
 };
-
-// Appends "koord-cli: ligne N: <reason>" and a line end to `messages`.
-void AppendRefusal(std::string& messages, std::uint64_t number, std::string_view reason);
-
-// The number of converting threads: KOORD_THREADS when it holds a number
-// from 1 to 8, otherwise one per core, 8 at most.
-unsigned ConverterThreads();
 
 }  // namespace koord::cli

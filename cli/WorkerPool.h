@@ -21,18 +21,18 @@ namespace koord::cli {
 template <typename Result>
 class WorkerPool {
  public:
+  // Raises std::system_error when a thread cannot be started (the threads
+  // already started are stopped first).
   explicit WorkerPool(unsigned threads) {
-    for (unsigned i = 0; i < threads; ++i) threads_.emplace_back([this] { Work(); });
+    try {
+      for (unsigned i = 0; i < threads; ++i) threads_.emplace_back([this] { Work(); });
+    } catch (...) {
+      Stop();
+      throw;
+    }
   }
 
-  ~WorkerPool() {
-    {
-      const std::lock_guard lock(mutex_);
-      stopping_ = true;
-    }
-    ready_.notify_all();
-    for (std::thread& thread : threads_) thread.join();
-  }
+  ~WorkerPool() { Stop(); }
 
   WorkerPool(const WorkerPool&) = delete;
   WorkerPool& operator=(const WorkerPool&) = delete;
@@ -48,6 +48,15 @@ class WorkerPool {
   }
 
  private:
+  void Stop() {
+    {
+      const std::lock_guard lock(mutex_);
+      stopping_ = true;
+    }
+    ready_.notify_all();
+    for (std::thread& thread : threads_) thread.join();
+  }
+
   void Work() {
     for (;;) {
       std::packaged_task<Result()> task;

@@ -1,10 +1,17 @@
 // koord-cli: converts Belgian coordinates from files or pipes, one point per
 // line, like the desktop program's batch conversion.
 
+#include <csignal>
 #include <cstdio>
+#include <exception>
+#include <fcntl.h>
+#include <new>
+#include <system_error>
+#include <unistd.h>
 
 #include "cli/Convert.h"
 #include "cli/Fatal.h"
+#include "cli/FileProblem.h"
 #include "cli/Options.h"
 #include "support/Version.h"
 
@@ -13,9 +20,37 @@ namespace {
 // Status of a usage or file error.
 constexpr int kFatal = 2;
 
+// A standard descriptor left closed by the caller would be taken by the
+// first file opened, and messages could land in the output file. /dev/null
+// holds its place, opened the wrong way round, so that using the stream
+// still fails as on a closed descriptor.
+void HoldClosedStandardDescriptors() {
+  if (::fcntl(STDIN_FILENO, F_GETFD) < 0) ::open("/dev/null", O_WRONLY);
+  for (const int fd : {STDOUT_FILENO, STDERR_FILENO}) {
+    if (::fcntl(fd, F_GETFD) < 0) ::open("/dev/null", O_RDONLY);
+  }
+}
+
+// Errors come back from the writes instead of ending the process: a closed
+// pipe (EPIPE) and a file beyond the size limit of `ulimit -f` (EFBIG),
+// which a run with a temporary file must clean up after.
+void ReportWriteErrorsInstead() {
+  std::signal(SIGPIPE, SIG_IGN);
+  std::signal(SIGXFSZ, SIG_IGN);
+}
+
+// Ends as a writer killed by SIGPIPE does, quietly with status 128 + 13.
+int EndByBrokenPipe() {
+  std::signal(SIGPIPE, SIG_DFL);
+  std::raise(SIGPIPE);
+  return 128 + SIGPIPE;  // when the caller blocks SIGPIPE
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  HoldClosedStandardDescriptors();
+  ReportWriteErrorsInstead();
   try {
     const koord::cli::Options options = koord::cli::ParseOptions(argc, argv);
     if (options.help) {
@@ -32,6 +67,17 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "koord-cli: %s\nVoir koord-cli --help.\n", error.what());
   } catch (const koord::cli::Fatal& error) {
     std::fprintf(stderr, "koord-cli: %s\n", error.what());
+  } catch (const koord::cli::BrokenPipe&) {
+    return EndByBrokenPipe();
+  } catch (const std::system_error& error) {
+    // A converting thread that the system refuses to start.
+    std::fprintf(stderr, "koord-cli: erreur du système : %s\n",
+                 koord::cli::FileProblem(error.code().value()).c_str());
+  } catch (const std::bad_alloc&) {
+    std::fputs("koord-cli: mémoire insuffisante\n", stderr);
+  } catch (const std::exception& error) {
+    // Caught all the same, so that the temporary file is removed on the way.
+    std::fprintf(stderr, "koord-cli: erreur interne inattendue (%s)\n", error.what());
   }
   return kFatal;
 }

@@ -12,6 +12,7 @@
 #include "geodesy/Lambert.h"
 #include "geodesy/Mgrs.h"
 #include "support/Ascii.h"
+#include "support/RuntimeError.h"
 
 namespace koord {
 namespace {
@@ -20,9 +21,20 @@ namespace {
 constexpr double kLambertMaxX = 310000;
 constexpr double kLambertMaxY = 260000;
 
+constexpr double kQuarterTurn = 90;  // degrees, the poles
+const char* const kPastThePole = "Changement de datum au-delà du pôle";
+
 // Both comparisons must hold, so a NaN never passes a range check.
 bool Within(double value, double low, double high) {
   return value >= low && value <= high;
+}
+
+// The same meridian within -180..180 degrees: the representative point of
+// an MGRS square may lie across the antimeridian, and a datum shift turns
+// a point metres from a pole by any number of degrees.
+double WithinHalfTurn(double longitude) {
+  constexpr double kTurn = 360;
+  return std::remainder(longitude, kTurn);
 }
 
 // Zone 01-60, three characters for the decoder to check as band and
@@ -48,19 +60,29 @@ std::string NormaliseMgrs(const std::string& reference) {
   return text;
 }
 
-// Keeps k digits of each axis for a precision in metres; digits are cut,
-// never rounded. Applied, in place, to whatever text the UTM routines left:
-// its first 5 + k characters, then k from the eleventh on.
-void CutMgrs(std::string& text, std::int32_t precision) {
-  std::size_t k = 5;
+// Zone, band and square letters.
+constexpr std::size_t kMgrsHead = 5;
+// Digits per axis of a full reference.
+constexpr std::size_t kMgrsDigits = 5;
+
+// Digits kept per axis for a precision in metres: 0 for 100 km, 1 for
+// 10 km ... 5 for 1 m and for any value not listed.
+std::size_t DigitsFor(std::int32_t precision) {
   switch (precision) {
-    case 10000: k = 1; break;
-    case 1000: k = 2; break;
-    case 100: k = 3; break;
-    case 10: k = 4; break;
-    default: break;
+    case 100000: return 0;
+    case 10000: return 1;
+    case 1000: return 2;
+    case 100: return 3;
+    case 10: return 4;
+    default: return kMgrsDigits;
   }
-  const std::size_t head = std::min(text.size(), 5 + k);
+}
+
+// Keeps k digits of each axis; digits are cut, never rounded. Applied, in
+// place, to whatever text the UTM routines left: its first 5 + k
+// characters, then k from the eleventh on.
+void CutMgrs(std::string& text, std::size_t k) {
+  const std::size_t head = std::min(text.size(), kMgrsHead + k);
   if (text.size() <= 10) {
     text.resize(head);
     return;
@@ -68,6 +90,24 @@ void CutMgrs(std::string& text, std::int32_t precision) {
   const std::size_t tail = std::min(k, text.size() - 10);
   text.erase(head, 10 - head);
   text.resize(head + tail);
+}
+
+// A reference without blanks (NormaliseMgrs) cut to k digits per axis, its
+// zone written as the encoder writes it (" 6", "31").
+std::string CutReference(const std::string& text, std::size_t k) {
+  const std::size_t given = (text.size() - kMgrsHead) / 2;
+  std::string cut = text.substr(0, kMgrsHead + k) + text.substr(kMgrsHead + given, k);
+  if (cut.front() == '0') cut.front() = ' ';
+  return cut;
+}
+
+// The code of the square of the wanted size that holds the square of an
+// accepted code: 2, 4 or, for any other precision, 6 characters, never
+// more than the code has.
+std::string ShortenIfbl(const std::string& code, std::int16_t precision) {
+  const std::size_t length =
+      precision == 2 || precision == 4 ? static_cast<std::size_t>(precision) : 6;
+  return code.substr(0, length);
 }
 
 // The refusal of a reference, naming it as it was given.
@@ -122,9 +162,14 @@ void TransCoo::Conversion() {
   // Any other kind: SetOrigType has already put its message into Error.
 }
 
+bool TransCoo::LambertInDomain() const {
+  return Within(x_, 0, kLambertMaxX) && Within(y_, 0, kLambertMaxY);
+}
+
 void TransCoo::ConvertMgrs() {
   const std::string text = NormaliseMgrs(mgrs_);
-  if (text.size() < 7 || text.size() > 15) {
+  // From a 100 km square (zone, band, two letters) to 1 m.
+  if (text.size() < kMgrsHead || text.size() > kMgrsHead + 2 * kMgrsDigits) {
     error_ = BadReference(mgrs_);
     return;
   }
@@ -135,6 +180,8 @@ void TransCoo::ConvertMgrs() {
     error_ = BadReference(mgrs_);
     return;
   }
+  // Completed, the text had two square letters and as many digits per axis.
+  const std::size_t digits = (text.size() - kMgrsHead) / 2;
 
   const EllipsoidInUse ellipsoid = CurrentEllipsoid();
   double latitude = 0;
@@ -144,21 +191,31 @@ void TransCoo::ConvertMgrs() {
   std::int16_t zone = 0;
   std::int32_t refused = 0;
   DMA::MgrsToGeo(working, ellipsoid.Number, ellipsoid.a, ellipsoid.f, latitude, longitude, zone,
-                 northing, easting, refused);
+                 northing, easting, refused, static_cast<std::int16_t>(digits));
   if (refused != 0) {
     error_ = BadReference(mgrs_);
     return;
   }
+  latitude_ = General::RadToDeg(latitude);
+  longitude_ = WithinHalfTurn(General::RadToDeg(longitude));
+  LambertBlock();
+  // No digits are invented: a reference is written at most at its own
+  // precision.
+  const std::size_t kept = std::min(digits, DigitsFor(mgrsPrecision));
+  if (ShiftToOutputDatum()) {
+    FillDmsParts();
+    UtmBlock(kept);
+    return;
+  }
+  FillDmsParts();
   northing_ = northing;
   easting_ = easting;
   mgrsResult_ = DMA::MgrsStatus::Made;
-  latitude_ = General::RadToDeg(latitude);
-  longitude_ = General::RadToDeg(longitude);
-  DmsBlock();
+  if (kept < digits) mgrs_ = CutReference(text, kept);
 }
 
 void TransCoo::ConvertLambert() {
-  if (!(Within(x_, 0, kLambertMaxX) && Within(y_, 0, kLambertMaxY))) {
+  if (!LambertInDomain()) {
     error_ = kBadLambert;
     return;
   }
@@ -182,7 +239,7 @@ void TransCoo::ConvertIfbl() {
     error_ = kBadIfbl;
     return;
   }
-  ifbl_ = code;
+  ifbl_ = ShortenIfbl(code, IfblPrecision);
   ifblInGrid_ = true;
   x_ = x;
   y_ = y;
@@ -200,7 +257,9 @@ void TransCoo::ConvertDms() {
   latitude_ = DmsToDegrees(latDmsDeg_, latDmsMin_, latDmsSec_);
   longitude_ = DmsToDegrees(lonDmsDeg_, lonDmsMin_, lonDmsSec_);
   LambertBlock();
-  UtmBlock();
+  // The DMS parts stay as given unless the datum changes.
+  if (ShiftToOutputDatum()) FillDmsParts();
+  UtmBlock(DigitsFor(mgrsPrecision));
 }
 
 void TransCoo::ConvertDeg() {
@@ -208,8 +267,10 @@ void TransCoo::ConvertDeg() {
     error_ = kBadDeg;
     return;
   }
-  DmsBlock();
-  UtmBlock();
+  LambertBlock();
+  ShiftToOutputDatum();
+  FillDmsParts();
+  UtmBlock(DigitsFor(mgrsPrecision));
 }
 
 void TransCoo::FillDmsParts() {
@@ -223,9 +284,17 @@ void TransCoo::FillDmsParts() {
   lonDmsSec_ = longitude.seconds;
 }
 
-void TransCoo::DmsBlock() {
-  FillDmsParts();
-  LambertBlock();
+bool TransCoo::ShiftToOutputDatum() {
+  if (datumDestIndex_ == datumFromIndex_) return false;
+  double latitude = 0;
+  double longitude = 0;
+  ShiftDatum(latitude_, longitude_, 0, datumFromIndex_, datumDestIndex_, latitude, longitude);
+  // Within some 80 m of a pole the shift's formulas carry a point past it.
+  if (!(std::fabs(latitude) <= kQuarterTurn)) throw RuntimeError(kPastThePole);
+  latitude_ = latitude;
+  longitude_ = WithinHalfTurn(longitude);
+  SelectEllipsoid(datumDestIndex_);
+  return true;
 }
 
 void TransCoo::LambertBlock() {
@@ -245,14 +314,14 @@ void TransCoo::FillIfbl() {
   IFBL::LambertToIfbl(x_, y_, ifbl_, outsideBounds, IfblPrecision);
 }
 
-void TransCoo::UtmBlock() {
+void TransCoo::UtmBlock(std::size_t digits) {
   if (!ComputeUtm) return;
   const EllipsoidInUse ellipsoid = CurrentEllipsoid();
   std::int16_t zone = 0;  // visible only as the first characters of MGRS
   mgrsResult_ = DMA::GeoToUtm(ellipsoid.a, ellipsoid.f, General::DegToRad(latitude_),
                               General::DegToRad(longitude_), zone, northing_, easting_, mgrs_,
                               ellipsoid.Number);
-  CutMgrs(mgrs_, mgrsPrecision);
+  CutMgrs(mgrs_, digits);
 }
 
 void TransCoo::InverseLambertBlock() {
@@ -265,7 +334,7 @@ void TransCoo::InverseLambertBlock() {
     FillDmsParts();
   }
   SelectEllipsoid(datumDestIndex_);
-  UtmBlock();
+  UtmBlock(DigitsFor(mgrsPrecision));
 }
 
 }  // namespace koord

@@ -10,7 +10,9 @@
 // through Error (a French text); a fault (overflow, floating-point fault)
 // raises koord::RuntimeError out of Conversion.
 //
-// Lambert X/Y and IFBL always belong to the datum BEL72.
+// Lambert X/Y and IFBL always belong to the datum BEL72. Every other output
+// (degrees, DMS parts, UTM and MGRS on its ellipsoid) is in the output datum,
+// whatever the input kind: with two different datums the point is shifted.
 
 #include <cstdint>
 #include <span>
@@ -36,9 +38,12 @@ class TransCoo {
   // Builds the catalogues and selects "EUR-M" as both datums.
   TransCoo();
 
-  // Wanted length of the IFBL code made from Lambert coordinates: 6, 4 or 2.
+  // Wanted length of the IFBL code: 6, 4 or 2 (others: 6). An IFBL input is
+  // shortened to it, never lengthened.
   std::int16_t IfblPrecision = 0;
-  // Wanted MGRS precision in metres: 1, 10, 100, 1000 or 10000 (others: 1).
+  // Wanted MGRS precision in metres: 1, 10, 100, 1000, 10000 or 100000
+  // (others: 1). An MGRS input is cut to it, and never written finer than
+  // it was given.
   std::int32_t mgrsPrecision = 0;
 
   // Conversion fills every representation of the point. A caller that reads
@@ -108,6 +113,11 @@ class TransCoo {
   // Stores the reference without leading and trailing blanks.
   void SetMGRS(std::string_view reference);
 
+  // True when X and Y lie within the bounds that a Lambert input accepts
+  // (0 to 310 000 m east, 0 to 260 000 m north); elsewhere, after a
+  // conversion, they are the projection of a point far from Belgium.
+  bool LambertInDomain() const;
+
   const std::string& OrigType() const { return origType_; }
   // Stores the kind in upper case: "DEG", "DMS", "LMB", "MGR", "MGRS",
   // "IFB" or "IFBL"; any other text sets Error.
@@ -145,9 +155,13 @@ class TransCoo {
   void ConvertDeg();
   void FillDmsParts();
   void FillIfbl();
-  void DmsBlock();
   void LambertBlock();
-  void UtmBlock();
+  // Moves Latitude and Longitude from the input datum to the output datum
+  // and selects the output datum's ellipsoid; false, with nothing changed,
+  // when the two datums are the same.
+  bool ShiftToOutputDatum();
+  // Easting, Northing and MGRS, the reference cut to `digits` per axis.
+  void UtmBlock(std::size_t digits);
   void InverseLambertBlock();
 
   std::string error_;

@@ -15,13 +15,13 @@ namespace {
 
 // The signs that close each part of an angle. Two apostrophes (or primes)
 // close seconds and are looked for before one, which closes minutes.
-constexpr std::array<std::string_view, 5> kDegreeSigns{
-    "\xC2\xB0", "\xC2\xBA", "\xCB\x9A", "d", "D"};  // ° º ˚
+constexpr std::array<std::string_view, 5> kDegreeSigns{"\xC2\xB0", "\xC2\xBA", "\xCB\x9A", "d",
+                                                       "D"};  // ° º ˚
 constexpr std::array<std::string_view, 7> kSecondSigns{
-    "\"", "\xE2\x80\xB3", "''", "\xE2\x80\xB2\xE2\x80\xB2", "\xE2\x80\x99\xE2\x80\x99",
-    "s",  "S"};  // ″, two ′, two ’
-constexpr std::array<std::string_view, 5> kMinuteSigns{
-    "'", "\xE2\x80\xB2", "\xE2\x80\x99", "m", "M"};  // ′ ’
+    "\"", "\xE2\x80\xB3", "''", "\xE2\x80\xB2\xE2\x80\xB2", "\xE2\x80\x99\xE2\x80\x99", "s",
+    "S"};  // ″, two ′, two ’
+constexpr std::array<std::string_view, 5> kMinuteSigns{"'", "\xE2\x80\xB2", "\xE2\x80\x99", "m",
+                                                       "M"};  // ′ ’
 constexpr std::string_view kColon = ":";
 constexpr double kPerDegree[] = {1, 60, 3600};  // degrees, minutes, seconds
 constexpr double kPartLimit = 60;               // minutes and seconds stay below
@@ -119,7 +119,9 @@ Angle ReadAngle(std::string_view text) {
   return angle;
 }
 
-bool IsLetter(char c) { return ascii::IsUpper(c) || ascii::IsLower(c); }
+bool IsLetter(char c) {
+  return ascii::IsUpper(c) || ascii::IsLower(c);
+}
 
 std::optional<Hemisphere> HemisphereOf(char letter) {
   switch (ascii::ToUpper(letter)) {

@@ -7,7 +7,9 @@ namespace {
 
 constexpr char kQuote = '"';
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 std::string_view SkipBlanks(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);

@@ -40,8 +40,12 @@ std::array<std::string_view, 2> ColumnNames(CoordKind kind) {
   return {};
 }
 
-bool IsLatitudeLetter(Hemisphere h) { return h == Hemisphere::North || h == Hemisphere::South; }
-bool IsLongitudeLetter(Hemisphere h) { return h == Hemisphere::East || h == Hemisphere::West; }
+bool IsLatitudeLetter(Hemisphere h) {
+  return h == Hemisphere::North || h == Hemisphere::South;
+}
+bool IsLongitudeLetter(Hemisphere h) {
+  return h == Hemisphere::East || h == Hemisphere::West;
+}
 
 // The angle with the sign of its letter.
 double Signed(const DegreeReading& reading) {
@@ -211,7 +215,15 @@ void LineConverter::FormatOutput() {
     out += separator_;
   }
   switch (choices_.coorDest) {
-    case CoordKind::Lambert: AppendLambert(out, point_.X(), point_.Y(), separator_); return;
+    case CoordKind::Lambert:
+      // Beyond those bounds the projection gives numbers that no Lambert
+      // input would accept (swapped latitude and longitude, another country).
+      if (point_.LambertInDomain()) {
+        AppendLambert(out, point_.X(), point_.Y(), separator_);
+      } else {
+        Refuse(Reason::OutsideLambert);
+      }
+      return;
     case CoordKind::Mgrs:
       switch (point_.MgrsResult()) {
         case DMA::MgrsStatus::Made: out += point_.MGRS(); return;

@@ -55,8 +55,7 @@ class LineConverter {
   // Converts one line (without its line end); a line flagged tooLong is
   // refused unread. mayBeHeader: the line is the first non-blank line of
   // its text. The outcome stays valid until the next call.
-  const LineOutcome& Convert(std::string_view line, bool tooLong = false,
-                             bool mayBeHeader = false);
+  const LineOutcome& Convert(std::string_view line, bool tooLong = false, bool mayBeHeader = false);
 
  private:
   bool IsHeader() const;

@@ -32,8 +32,8 @@ void LineSplitter::Decide(bool atEnd) {
     if (!utf8) decoder_.emplace(be);
     return;
   }
-  const bool maybeMark = kByteOrderMark.starts_with(start_) ||
-                         kUtf16LeMark.starts_with(start_) || kUtf16BeMark.starts_with(start_);
+  const bool maybeMark = kByteOrderMark.starts_with(start_) || kUtf16LeMark.starts_with(start_) ||
+                         kUtf16BeMark.starts_with(start_);
   if (!atEnd && maybeMark) return;
   encoding_ = Encoding::Bytes;
 }

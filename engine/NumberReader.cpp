@@ -45,9 +45,8 @@ bool ReadPlainNumber(std::string_view field, double& value) {
   const int integerDigits = count;
   if (p != end && (*p == '.' || *p == ',')) p = ReadDigits(p + 1, end, digits, count);
   if (p != end || count == 0 || count > kExactDigits) return false;
-  const double magnitude =
-      static_cast<double>(digits) /
-      kExactPowersOfTen[static_cast<std::size_t>(count - integerDigits)];
+  const double magnitude = static_cast<double>(digits) /
+                           kExactPowersOfTen[static_cast<std::size_t>(count - integerDigits)];
   value = negative ? -magnitude : magnitude;
   return true;
 }

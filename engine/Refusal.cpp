@@ -7,7 +7,7 @@
 namespace koord {
 namespace {
 
-constexpr std::array<std::pair<Reason, std::string_view>, 15> kReasonTexts{{
+constexpr std::array<std::pair<Reason, std::string_view>, 16> kReasonTexts{{
     {Reason::MissingField, "Champ manquant"},
     {Reason::UnreadableNumber, "Nombre illisible"},
     {Reason::NumberTooLarge, "Nombre trop grand"},
@@ -23,14 +23,16 @@ constexpr std::array<std::pair<Reason, std::string_view>, 15> kReasonTexts{{
     {Reason::OutsideUtm, "Hors des latitudes UTM (80° S à 84° N)"},
     {Reason::MgrsNotMade, "Référence MGRS impossible à établir"},
     {Reason::OutsideIfbl, "Hors de la grille IFBL"},
+    {Reason::OutsideLambert,
+     "Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)"},
 }};
 
 // Characters of a field shown in a reason; a longer field is cut.
 constexpr std::size_t kQuotedCharacters = 30;
-constexpr std::string_view kEllipsis = "\xE2\x80\xA6";             // …
-constexpr std::string_view kReplacement = "\xEF\xBF\xBD";          // U+FFFD
-constexpr std::string_view kOpenQuote = "\xC2\xAB ";               // « and a blank
-constexpr std::string_view kCloseQuote = " \xC2\xBB";              // a blank and »
+constexpr std::string_view kEllipsis = "\xE2\x80\xA6";     // …
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
+constexpr std::string_view kOpenQuote = "\xC2\xAB ";       // « and a blank
+constexpr std::string_view kCloseQuote = " \xC2\xBB";      // a blank and »
 
 // Length of the well-formed UTF-8 sequence at the start of `text`, or 0
 // for a byte that is not one or a control character (a tab or a line end

@@ -24,6 +24,7 @@ enum class Reason {
   OutsideUtm,                  // MGRS output for a latitude outside the UTM bands
   MgrsNotMade,                 // MGRS output the UTM routines could not make
   OutsideIfbl,                 // IFBL output for a point outside the lettered grid
+  OutsideLambert,              // Lambert output outside the bounds of Lambert input
   Refused,                     // the conversion object refused the input: its Error text
   Fault,                       // a run-time error while converting: its description
 };

@@ -11,14 +11,13 @@ namespace koord {
 // The no-break spaces of French number formats, the zero-width one that a
 // byte-order mark becomes inside a text (files joined end to end), and the
 // minus sign.
-inline constexpr std::string_view kNoBreakSpace = "\xC2\xA0";            // U+00A0
-inline constexpr std::string_view kNarrowNoBreakSpace = "\xE2\x80\xAF";  // U+202F
+inline constexpr std::string_view kNoBreakSpace = "\xC2\xA0";               // U+00A0
+inline constexpr std::string_view kNarrowNoBreakSpace = "\xE2\x80\xAF";     // U+202F
 inline constexpr std::string_view kZeroWidthNoBreakSpace = "\xEF\xBB\xBF";  // U+FEFF
-inline constexpr std::string_view kMinusSign = "\xE2\x88\x92";             // U+2212
+inline constexpr std::string_view kMinusSign = "\xE2\x88\x92";              // U+2212
 // Everything that counts as a blank in a field.
-inline constexpr std::array<std::string_view, 5> kBlanks{" ", "\t", kNoBreakSpace,
-                                                         kNarrowNoBreakSpace,
-                                                         kZeroWidthNoBreakSpace};
+inline constexpr std::array<std::string_view, 5> kBlanks{
+    " ", "\t", kNoBreakSpace, kNarrowNoBreakSpace, kZeroWidthNoBreakSpace};
 
 // The text without the blanks at its ends.
 std::string_view TrimBlanks(std::string_view text);

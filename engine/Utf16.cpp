@@ -5,8 +5,12 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool IsHigh(std::uint16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLow(std::uint16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+bool IsHigh(std::uint16_t unit) {
+  return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool IsLow(std::uint16_t unit) {
+  return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 
 void AppendUtf8(char32_t code, std::string& out) {
   const auto byte = [&out](char32_t value) { out += static_cast<char>(value); };
@@ -53,8 +57,8 @@ void Utf16Decoder::Finish(std::string& out) {
 void Utf16Decoder::Unit(std::uint16_t unit, std::string& out) {
   if (highSurrogate_ != 0) {
     if (IsLow(unit)) {
-      const char32_t code = 0x10000 + ((char32_t{highSurrogate_} - 0xD800) << 10) +
-                            (char32_t{unit} - 0xDC00);
+      const char32_t code =
+          0x10000 + ((char32_t{highSurrogate_} - 0xD800) << 10) + (char32_t{unit} - 0xDC00);
       highSurrogate_ = 0;
       AppendUtf8(code, out);
       return;

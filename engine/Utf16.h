@@ -22,7 +22,7 @@ class Utf16Decoder {
   void Unit(std::uint16_t unit, std::string& out);
 
   bool bigEndian_;
-  int pendingByte_ = -1;         // first byte of a unit, or -1
+  int pendingByte_ = -1;             // first byte of a unit, or -1
   std::uint16_t highSurrogate_ = 0;  // waiting for its pair, or 0
 };
 

@@ -18,10 +18,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdlib>
-#include <optional>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <optional>
 #include <regex>
 #include <string>
 #include <string_view>
@@ -60,9 +60,10 @@ constexpr double kKilometreLimit = 1000;
 constexpr double kMetresPerKilometre = 1000;
 
 // Reasons that hold digits without being coordinates.
-const std::array<std::string_view, 2> kReasonsWithDigits{
+const std::array<std::string_view, 3> kReasonsWithDigits{
     koord::ReasonText(koord::Reason::OutsideUtm),
-    koord::ReasonText(koord::Reason::MinutesOrSecondsOutOfRange)};
+    koord::ReasonText(koord::Reason::MinutesOrSecondsOutOfRange),
+    koord::ReasonText(koord::Reason::OutsideLambert)};
 
 // The host: a text in, a text out, a map that records its points, and the
 // prompt answered Yes, or No at the answer given.
@@ -218,6 +219,17 @@ std::string MgrsEcho(const std::string& input) {
   return field.substr(first, field.find_last_not_of(' ') - first + 1);
 }
 
+// Digits per axis of an MGRS input, blanks left out: after a zone of one or
+// two digits come the band, two square letters and the digits.
+std::size_t MgrsInputDigits(std::string_view echo) {
+  std::string s;
+  for (char c : echo) {
+    if (c != ' ') s += c;
+  }
+  const std::size_t head = s.size() > 1 && s[1] >= '0' && s[1] <= '9' ? 5 : 4;
+  return s.size() > head ? (s.size() - head) / 2 : 0;
+}
+
 // What the object keeps of an IFBL input: upper case, without blanks and
 // full stops.
 std::string IfblEcho(const std::string& input) {
@@ -258,20 +270,26 @@ bool IsConverted(const koord::BatchChoices& c, const std::vector<std::string>& i
   switch (c.coorDest) {
     case CoordKind::Lambert: return std::regex_match(out, LambertPattern(separator));
     case CoordKind::Degrees:
-      return std::regex_match(out,
-                              DegreePattern(c.decimalMark == '.' ? "\\." : ",", separator));
+      return std::regex_match(out, DegreePattern(c.decimalMark == '.' ? "\\." : ",", separator));
     case CoordKind::Mgrs: {
       const auto digits = kMgrsDigits[static_cast<std::size_t>(
           ListPosition(koord::kMgrsPrecisionTable, c.mgrsPrecision))];
-      return c.coorFrom == CoordKind::Mgrs ? out == MgrsEcho(in.at(0))
-                                           : std::regex_match(out, MgrsOutput(digits));
+      if (c.coorFrom != CoordKind::Mgrs) return std::regex_match(out, MgrsOutput(digits));
+      // An MGRS input is given back as it is, unless it is cut to the
+      // precision asked for or written anew on another datum, never finer.
+      const std::string echo = MgrsEcho(in.at(0));
+      const std::size_t given = MgrsInputDigits(echo);
+      const std::size_t kept = std::min(given, digits);
+      if (c.datumFrom == c.datumDest && kept == given) return out == echo;
+      return std::regex_match(out, MgrsOutput(kept));
     }
     case CoordKind::Ifbl: {
       const auto length = kIfblLength[static_cast<std::size_t>(
           ListPosition(koord::kIfblPrecisionTable, c.ifblPrecision))];
       // Codes outside the lettered grid are refused, not shown.
       return koord::IFBL::IsGridCode(out) &&
-             (c.coorFrom == CoordKind::Ifbl ? out == IfblEcho(in.at(0)) : out.size() == length);
+             (c.coorFrom == CoordKind::Ifbl ? out == IfblEcho(in.at(0)).substr(0, length)
+                                            : out.size() == length);
     }
   }
   return false;

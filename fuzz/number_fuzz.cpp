@@ -71,7 +71,9 @@ std::string Compact(std::string_view field) {
   return s;
 }
 
-bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool IsContinuationByte(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "geodesy/GridSquare.h"
 #include "geodesy/Utm.h"
 #include "support/Checked.h"
 #include "support/RuntimeError.h"
@@ -14,8 +15,12 @@
 namespace koord::DMA {
 namespace {
 
-constexpr double kRangeTolerance = 4.85e-10;       // rad, UTM range, special zones
-constexpr double kCellTolerance = 1.56e-7;         // rad, cell check of a text
+constexpr double kRangeTolerance = 4.85e-10;  // rad, at the ends of the UTM range
+// Metres that a point may lie west or south of the square of its
+// reference: the metre digits are rounded to the nearest metre, not cut.
+constexpr double kRoundingMargin = 0.5;
+// Metres of room east and north of a square for the rounding of the series.
+constexpr double kNumericMargin = 1e-3;
 constexpr double kSouthLimit = -80.0;              // degrees, end of the UTM range
 constexpr double kNorthLimit = 84.0;               // degrees, end of the UTM range
 constexpr double kSquare = 100000.0;               // metres, side of a grid square
@@ -158,21 +163,71 @@ std::int16_t LetterNumber(char c) {
 }
 
 // Norway and Svalbard zones; `zone` is the one chosen from the longitude.
-std::int16_t SpecialZone(double latitude, double longitude, std::int16_t zone) {
+// Decided by the band letter that the text will carry, so that a reference
+// never names a grid zone that does not hold its point.
+std::int16_t SpecialZone(std::int16_t band, double longitude, std::int16_t zone) {
   const double degree = Degree();
-  if (!(latitude - kRangeTolerance > 56.0 * degree) || zone < 31 || zone > 37) {
-    return zone;
-  }
-  if (latitude <= 64.0 * degree) {
-    if (zone != 31 && zone != 32) return zone;
+  if (band == kLetterV && (zone == 31 || zone == 32)) {
     return longitude < 3.0 * degree ? 31 : 32;
   }
-  if (!(latitude - kRangeTolerance > 72.0 * degree)) return zone;
+  if (band != kLetterX || zone < 31 || zone > 37) return zone;
   std::int16_t svalbard = 31;
   for (const double edge : {9.0, 21.0, 33.0}) {
     if (longitude > edge * degree) svalbard += 2;
   }
   return svalbard;
+}
+
+// Side in metres of the square of a reference with `digits` digits per
+// axis: 1 m for 5, 100 km for 0.
+double SquareSide(std::int16_t digits) {
+  constexpr std::array<double, 6> kSides{100000.0, 10000.0, 1000.0, 100.0, 10.0, 1.0};
+  if (digits < 0 || static_cast<std::size_t>(digits) >= kSides.size()) {
+    throw RuntimeError(kIndexError);
+  }
+  return kSides[static_cast<std::size_t>(digits)];
+}
+
+double PositiveRemainder(double x, double period) {
+  const double r = std::fmod(x, period);
+  return r < 0.0 ? r + period : r;
+}
+
+// The 100 km line at or below the band's southern edge across the zone's
+// whole width, so that every square of the band decodes within the 2 000 000
+// m row cycle that begins there. North of the equator a parallel lies
+// lowest on the central meridian, south of it at the zone's sides. The
+// rounding margin keeps in the cycle a point rounded down across that line;
+// the equator, band N's edge, is itself a line.
+double CycleStart(double a, double f, std::int16_t zone, const CellLimits& cell) {
+  const double longitude = cell.south < 0.0 ? cell.west : (6.0 * zone - 183.0) * Degree();
+  std::int16_t givenZone = zone;
+  double edgeNorthing = 0.0, edgeEasting = 0.0;
+  GeoToTm(a, f, cell.south, longitude, givenZone, edgeNorthing, edgeEasting, 1);
+  const double lowest = std::max(edgeNorthing - kRoundingMargin, 0.0);
+  return std::floor(lowest / kSquare) * kSquare;
+}
+
+// Whether the square of a reference (northings from the equator) holds a
+// point of its grid zone; `latitude`, `longitude` is its representative
+// point.
+bool SquareInItsCell(double a, double f, std::int16_t zone, std::int16_t band, GridSquare square,
+                     const CellLimits& cell, double latitude, double longitude) {
+  // Two cell edges run along grid lines: the equator, top of the southern
+  // bands, and the central meridian of zone 31, east edge of its band V.
+  // The encoder keeps the last metre before them inside, so a square that
+  // begins on such a line names no point of the cell.
+  if (band < kLetterN && square.south >= 0.0) return false;
+  if (zone == 31 && band == kLetterV && square.west >= kZoneCentre) return false;
+  if (latitude >= cell.south && latitude <= cell.north && longitude >= cell.west &&
+      longitude <= cell.east) {
+    return true;
+  }
+  square.west -= kRoundingMargin;
+  square.south -= kRoundingMargin;
+  square.east += kNumericMargin;
+  square.north += kNumericMargin;
+  return SquareMeetsCell(a, f, zone, square, cell);
 }
 
 void Refuse(std::string& mgrs, const char* text, double& latitude, double& longitude,
@@ -200,7 +255,10 @@ MgrsStatus GeoToUtm(double a, double f, double latitude, double longitude, std::
     return MgrsStatus::OutsideUtm;
   }
   GeoToTm(a, f, latitude, longitude, zone, northing, easting, 0);
-  const std::int16_t special = SpecialZone(latitude, longitude, zone);
+  std::int16_t band = 0;
+  double south = 0.0, north = 0.0, east = 0.0, west = 0.0;
+  BandLimits(band, latitude, zone, south, north, east, west);
+  const std::int16_t special = SpecialZone(band, longitude, zone);
   if (special != zone) {
     zone = special;
     GeoToTm(a, f, latitude, longitude, zone, northing, easting, 1);
@@ -273,7 +331,7 @@ bool IsBandLetter(char c) {
 
 void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a, double f,
                double& latitude, double& longitude, std::int16_t& zone, double& northing,
-               double& easting, std::int32_t& refused) {
+               double& easting, std::int32_t& refused, std::int16_t digits) {
   refused = 0;
   if (mgrs.size() <= kRowChar) throw RuntimeError(kTooShort);
   const std::int16_t band = LetterNumber(mgrs[kBandChar]);
@@ -296,34 +354,31 @@ void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a, double
     return;
   }
 
-  const double degree = Degree();
+  const double side = SquareSide(digits);
   std::int16_t cellBand = band;
-  double south = 0.0, north = 0.0, east = 0.0, west = 0.0;
-  BandLimits(cellBand, 0.0, zone, south, north, east, west);
+  CellLimits cell{};
+  BandLimits(cellBand, 0.0, zone, cell.south, cell.north, cell.east, cell.west);
 
-  // Northing of the band's southern edge on the central meridian, down to
-  // its 100 km line; the square lands in the row cycle that begins there.
-  std::int16_t centralZone = zone;
-  double edgeNorthing = 0.0, edgeEasting = 0.0;
-  GeoToTm(a, f, south, (6.0 * zone - 183.0) * degree, centralZone, edgeNorthing, edgeEasting, 1);
-  const double g = std::trunc(edgeNorthing / kSquare) * kSquare;
-  const double m = g >= kRowCycle ? std::fmod(g, kRowCycle) : g;
-
-  double q = static_cast<double>(row) * kSquare + rowOffset;
+  // The square lands in the row cycle that begins at the band's southern
+  // edge.
+  const double rowNorthing = std::fmod(static_cast<double>(row) * kSquare + rowOffset, kRowCycle);
+  const double start = CycleStart(a, f, zone, cell);
+  const double q = start + PositiveRemainder(rowNorthing - start, kRowCycle);
   const double p = static_cast<double>(column + 1) * kSquare;
-  if (RoundAway(q) >= kRowCycle) q -= kRowCycle;
-  q = RoundAway(q) - m;
-  if (q < 0.0) q += kRowCycle;
-  q = RoundAway(g + q);
 
-  easting = FieldNumber(Field(mgrs, kEastingField, kDigitsWidth)) + p;
-  northing = (FieldNumber(NorthingField(mgrs)) + q) * hemisphere;
+  const double eastingDigits = FieldNumber(Field(mgrs, kEastingField, kDigitsWidth));
+  const double northingDigits = FieldNumber(NorthingField(mgrs));
+  easting = eastingDigits + p;
+  northing = (northingDigits + q) * hemisphere;
   UtmToGeo(a, f, latitude, longitude, zone, northing, easting);
 
-  const double tauLongitude = kCellTolerance / std::cos(latitude);
-  const bool inside = latitude + kCellTolerance >= south && latitude - kCellTolerance <= north &&
-                      longitude + tauLongitude >= west && longitude - tauLongitude <= east;
-  if (!inside) {
+  GridSquare square{};
+  square.west = p + std::floor(eastingDigits / side) * side;
+  square.east = square.west + side;
+  square.south =
+      q + std::floor(northingDigits / side) * side - (hemisphere < 0.0 ? kEquatorSouth : 0);
+  square.north = square.south + side;
+  if (!SquareInItsCell(a, f, zone, band, square, cell, latitude, longitude)) {
     mgrs = kOutsideRange;
     refused = 1;
   }

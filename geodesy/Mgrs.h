@@ -62,13 +62,23 @@ MgrsStatus UtmToMgrs(std::int16_t zone, double northing, double easting, double 
 // place the cell below 80 degrees south or beyond the pole.
 bool IsBandLetter(char c);
 
-// Decodes a full 15-character text. On refusal (a letter that is no UTM
-// band, no column letter of the zone or no row letter; band X with zone 32,
-// 34 or 36; no lettering; the point outside its band and zone) refused
-// becomes 1 and the text is overwritten with an error text. The northing comes back non-negative,
-// false northing included.
+// Decodes a full 15-character text: the reference given with `digits`
+// digits per axis (5: 1 m ... 0: 100 km), completed to its square's
+// representative point. The point decoded is that of the text, but the
+// reference is accepted when its square, not only that point, meets its grid
+// zone (the zone's longitude span with the Norway and Svalbard cells, and
+// the band's latitudes): a square cut by a zone or band edge is valid for its
+// part inside. Within a zone the row letters repeat every 2 000 000 m; the
+// square is taken in the cycle that holds the band across the whole zone.
+//
+// On refusal (a letter that is no UTM band, no column letter of the zone or
+// no row letter; band X with zone 32, 34 or 36; no lettering; a square
+// wholly outside its band and zone) refused becomes 1 and the text is
+// overwritten with an error text. The northing comes back non-negative,
+// false northing included. Throws RuntimeError on a text of fewer than five
+// characters, `digits` outside 0..5 or a floating-point fault.
 void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a, double f,
                double& latitude, double& longitude, std::int16_t& zone, double& northing,
-               double& easting, std::int32_t& refused);
+               double& easting, std::int32_t& refused, std::int16_t digits = 5);
 
 }  // namespace koord::DMA

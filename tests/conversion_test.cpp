@@ -82,9 +82,9 @@ TEST(Conversion, MgrsIsCutToThePrecision) {
   const struct {
     std::int32_t precision;
     const char* mgrs;
-  } rows[] = {{10000, "31UES93"},    {1000, "31UES9534"},    {100, "31UES950341"},
-              {10, "31UES95033412"}, {1, "31UES9503734128"}, {0, "31UES9503734128"},
-              {5, "31UES9503734128"}};
+  } rows[] = {{10000, "31UES93"},     {1000, "31UES9534"},    {100, "31UES950341"},
+              {10, "31UES95033412"},  {1, "31UES9503734128"}, {0, "31UES9503734128"},
+              {5, "31UES9503734128"}, {100000, "31UES"}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.precision);
     TransCoo object = Object("BEL72", "BEL72", row.precision);
@@ -93,8 +93,125 @@ TEST(Conversion, MgrsIsCutToThePrecision) {
   }
 }
 
-TEST(Conversion, MgrsInputDecodesOnTheInputDatum) {
-  TransCoo object = Object("EUR-M", "WGS84");
+// Reference values for the datum shifts: PROJ's cct on pipelines of its
+// molodensky operation with the catalogue's parameters, the height set back
+// to 0 between the two steps as Koord does (+proj=set +v_3=0), and its utm
+// operation on the datum's ellipsoid.
+constexpr double kShiftTolerance = 1e-8;  // degrees, about a millimetre
+constexpr double kGridTolerance = 0.001;  // m
+
+struct DatumCase {
+  const char* from;
+  const char* dest;
+  double latitude, longitude;  // degrees, in `dest`
+};
+
+TEST(Conversion, DegreesAreGivenInTheOutputDatum) {
+  const DatumCase cases[] = {
+      {"WGS84", "EUR-M", 50.850834964486, 4.351293802743},
+      {"WGS84", "BEL72", 50.850542998047, 4.348733277900},
+      {"WGS84", "NTF", 50.850063798577, 4.350668554945},
+      {"EUR-M", "WGS84", 50.849165035514, 4.348706197257},
+      {"NTF", "BEL72", 50.850479194119, 4.348064744461},
+      {"BEL72", "EUR-M", 50.850291968643, 4.352560480257},
+      {"WGS84", "WGS84", 50.85, 4.35},
+  };
+  for (const DatumCase& c : cases) {
+    SCOPED_TRACE(std::string(c.from) + " -> " + c.dest);
+    TransCoo object = Object(c.from, c.dest);
+    ConvertDegrees(object, 50.85, 4.35);
+    EXPECT_EQ(object.Error(), "");
+    EXPECT_NEAR(object.Latitude(), c.latitude, kShiftTolerance);
+    EXPECT_NEAR(object.Longitude(), c.longitude, kShiftTolerance);
+    // Lambert and IFBL come from the input, in BEL72, whatever the output
+    // datum.
+    TransCoo lambert = Object(c.from, "BEL72");
+    ConvertDegrees(lambert, 50.85, 4.35);
+    EXPECT_EQ(object.X(), lambert.X());
+    EXPECT_EQ(object.Y(), lambert.Y());
+    EXPECT_EQ(object.IFBL(), lambert.IFBL());
+  }
+}
+
+TEST(Conversion, UtmAndMgrsAreOnTheOutputDatumsEllipsoid) {
+  const struct {
+    const char* from;
+    const char* dest;
+    double latitude, longitude;  // degrees, in `from`
+    double easting, northing;    // m, in `dest`
+    const char* mgrs;            // the same rounded to the metre
+  } cases[] = {
+      {"WGS84", "EUR-M", 50.85, 4.35, 595126.224957, 5634222.434155, "31UES9512634222"},
+      // NTF takes the second lettering (row E, not Q).
+      {"WGS84", "NTF", 48.85, 2.35, 452365.677372, 5410679.085275, "31UDE5236610679"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.from) + " -> " + c.dest);
+    TransCoo object = Object(c.from, c.dest);
+    ConvertDegrees(object, c.latitude, c.longitude);
+    EXPECT_NEAR(object.Easting(), c.easting, kGridTolerance);
+    EXPECT_NEAR(object.Northing(), c.northing, kGridTolerance);
+    EXPECT_EQ(object.MGRS(), c.mgrs);
+  }
+}
+
+TEST(Conversion, DmsPartsAreGivenInTheOutputDatum) {
+  TransCoo object = Object("WGS84", "EUR-M");
+  object.Reset();
+  object.SetOrigType("dms");
+  object.SetLatDmsDeg(50);
+  object.SetLatDmsMin(51);
+  object.SetLatDmsSec(0);
+  object.SetLonDmsDeg(4);
+  object.SetLonDmsMin(21);
+  object.SetLonDmsSec(0);
+  object.Conversion();
+  EXPECT_EQ(object.Error(), "");
+  EXPECT_NEAR(object.Latitude(), 50.850834964486, kShiftTolerance);
+  EXPECT_NEAR(object.Longitude(), 4.351293802743, kShiftTolerance);
+  // 50.850834964486 is 50 degrees 51 minutes 3.0059 seconds.
+  EXPECT_EQ(object.LatDmsDeg(), 50);
+  EXPECT_EQ(object.LatDmsMin(), 51);
+  EXPECT_NEAR(object.LatDmsSec(), 3.0059, 0.01);
+  EXPECT_EQ(object.LonDmsMin(), 21);
+  EXPECT_NEAR(object.LonDmsSec(), 4.6577, 0.01);
+}
+
+TEST(Conversion, MgrsInputIsGivenInTheOutputDatum) {
+  const struct {
+    const char* from;
+    const char* dest;
+    const char* input;
+    std::int32_t precision;  // metres asked for
+    double latitude, longitude;
+    double easting, northing;  // m
+    const char* mgrs;
+  } cases[] = {
+      {"EUR-M", "WGS84", "31UES9503734128", 1, 50.849165712592, 4.348708402448, 594943.070616,
+       5633918.404397, "31UES9494333918"},
+      {"WGS84", "EUR-M", "31UES9503734128", 1, 50.851869533000, 4.351390546103, 595130.930407,
+       5634337.601458, "31UES9513134338"},
+      // Written at the precision asked for, or at the input's when finer.
+      {"WGS84", "EUR-M", "31UES9503734128", 100, 50.851869533000, 4.351390546103, 595130.930407,
+       5634337.601458, "31UES951343"},
+      {"WGS84", "EUR-M", "31UES95033412", 1, 50.851834066557, 4.351346902505, 595127.930387,
+       5634333.601430, "31UES95123433"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.from) + " -> " + c.dest + " " + c.input);
+    TransCoo object = Object(c.from, c.dest, c.precision);
+    ConvertMgrs(object, c.input);
+    EXPECT_EQ(object.Error(), "");
+    EXPECT_NEAR(object.Latitude(), c.latitude, kShiftTolerance);
+    EXPECT_NEAR(object.Longitude(), c.longitude, kShiftTolerance);
+    EXPECT_NEAR(object.Easting(), c.easting, kGridTolerance);
+    EXPECT_NEAR(object.Northing(), c.northing, kGridTolerance);
+    EXPECT_EQ(object.MGRS(), c.mgrs);
+  }
+}
+
+TEST(Conversion, MgrsInputOnOneDatumKeepsItsDecodedValues) {
+  TransCoo object = Object("EUR-M", "EUR-M");
   ConvertMgrs(object, "31UES9503734128");
   EXPECT_EQ(object.Error(), "");
   EXPECT_EQ(object.MGRS(), "31UES9503734128");
@@ -102,6 +219,103 @@ TEST(Conversion, MgrsInputDecodesOnTheInputDatum) {
   EXPECT_EQ(object.Northing(), 5634128);
   EXPECT_NEAR(object.Latitude(), 50.85, 3e-6);  // 0.25 m
   EXPECT_NEAR(object.Longitude(), 4.35, 4e-6);
+}
+
+TEST(Conversion, HundredKilometreReferenceIsItsRepresentativePoint) {
+  // GeoConvert: 31UES4999900049999000 (WGS84) is 50.9993929678 N
+  // 3.7125395569 E; the DMA series agree to a millimetre.
+  TransCoo object = Object("WGS84", "WGS84");
+  for (const char* reference : {"31UES", " 31U ES ", "31UES4999949999"}) {
+    SCOPED_TRACE(reference);
+    ConvertMgrs(object, reference);
+    EXPECT_EQ(object.Error(), "");
+    EXPECT_NEAR(object.Latitude(), 50.9993929678, 1e-7);
+    EXPECT_NEAR(object.Longitude(), 3.7125395569, 1e-7);
+    EXPECT_EQ(object.Easting(), 549999);
+    EXPECT_EQ(object.Northing(), 5649999);
+  }
+}
+
+TEST(Conversion, SquareAcrossTheAntimeridianGivesALongitudeWithinHalfATurn) {
+  // GeoConvert: the representative point of 60XWT, in zone 60 but east of
+  // 180 degrees, is 83.285563332668 N 179.166918732586 W.
+  TransCoo object = Object("WGS84", "WGS84");
+  ConvertMgrs(object, "60XWT");
+  EXPECT_EQ(object.Error(), "");
+  EXPECT_NEAR(object.Latitude(), 83.285563332668, 1e-7);
+  EXPECT_NEAR(object.Longitude(), -179.166918732586, 1e-6);
+}
+
+TEST(Conversion, MgrsInputIsCutToThePrecisionAskedFor) {
+  // Cut, never lengthened: a precision finer than the input keeps it.
+  const struct {
+    const char* input;
+    std::int32_t precision;
+    const char* mgrs;
+  } rows[] = {
+      {"31UES9503734128", 100000, "31UES"},      {"31UES9503734128", 10000, "31UES93"},
+      {"31UES9503734128", 1000, "31UES9534"},    {"31UES9503734128", 100, "31UES950341"},
+      {"31UES9503734128", 10, "31UES95033412"},  {"31UES9503734128", 1, "31UES9503734128"},
+      {"31UES9503734128", 0, "31UES9503734128"}, {"31UES9534", 10, "31UES9534"},
+      {"31UES9534", 10000, "31UES93"},           {"31UES", 1, "31UES"},
+      {"31U ES 95037 34128", 1000, "31UES9534"}, {"31U ES 95037 34128", 1, "31U ES 95037 34128"},
+      {"6VUN4417488521", 100, " 6VUN441885"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.input << " at " << row.precision);
+    TransCoo object = Object("WGS84", "WGS84", row.precision);
+    ConvertMgrs(object, row.input);
+    EXPECT_EQ(object.Error(), "");
+    EXPECT_EQ(object.MGRS(), row.mgrs);
+  }
+}
+
+TEST(Conversion, IfblInputIsShortenedToThePrecisionAskedFor) {
+  const struct {
+    const char* input;
+    std::int16_t precision;
+    const char* ifbl;
+  } rows[] = {
+      {"E51234", 4, "E512"},   {"E51234", 2, "E5"}, {"E51234", 6, "E51234"},
+      {"E51234", 0, "E51234"}, {"E512", 6, "E512"}, {"e5.12", 2, "E5"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.input << " at " << row.precision);
+    TransCoo object = Object("BEL72", "BEL72");
+    object.IfblPrecision = row.precision;
+    ConvertIfbl(object, row.input);
+    EXPECT_EQ(object.Error(), "");
+    EXPECT_EQ(object.IFBL(), row.ifbl);
+    // The point stays the centre of the square given.
+    TransCoo full = Object("BEL72", "BEL72");
+    ConvertIfbl(full, row.input);
+    EXPECT_EQ(object.X(), full.X());
+    EXPECT_EQ(object.Y(), full.Y());
+  }
+}
+
+TEST(Conversion, LambertDomainIsThatOfLambertInput) {
+  const struct {
+    double latitude, longitude;  // degrees, BEL72
+    bool inDomain;
+  } rows[] = {
+      {50.85, 4.35, true},  {4.35, 50.85, false},  // latitude and longitude swapped
+      {48.85, 2.35, false},                        // Paris, west of X = 0
+      {52.37, 4.90, false},                        // Amsterdam, north of Y = 260 000
+      {-33.9, 18.4, false},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.latitude << " " << row.longitude);
+    TransCoo object = Object("BEL72", "BEL72");
+    ConvertDegrees(object, row.latitude, row.longitude);
+    EXPECT_EQ(object.Error(), "");
+    EXPECT_EQ(object.LambertInDomain(), row.inDomain) << object.X() << " " << object.Y();
+  }
+  TransCoo lambert = Object("BEL72", "BEL72");
+  for (const auto& [x, y] : {std::pair{0.0, 0.0}, {310000.0, 260000.0}}) {
+    ConvertLambert(lambert, x, y);
+    EXPECT_TRUE(lambert.LambertInDomain());
+  }
 }
 
 TEST(Conversion, MgrsWrittenWithBlanksOrShortZonesReadsAlike) {
@@ -179,6 +393,10 @@ TEST(Conversion, RefusalsWriteTheirMessageAndNoOutput) {
       {kLmb, 0, 260000.1, "", "Coordonnées Lambert incorrectes"},
       {kLmb, NAN, 10, "", "Coordonnées Lambert incorrectes"},
       {kMgr, 0, 0, "31UES1", "Coordonnées MGRS erronées (31UES1)"},
+      {kMgr, 0, 0, "31UE", "Coordonnées MGRS erronées (31UE)"},
+      {kMgr, 0, 0, "31U", "Coordonnées MGRS erronées (31U)"},
+      // A square wholly outside its grid zone: east of 3 E in band V.
+      {kMgr, 0, 0, "31VEK", "Coordonnées MGRS erronées (31VEK)"},
       {kMgr, 0, 0, "31UES12345678901", "Coordonnées MGRS erronées (31UES12345678901)"},
       {kMgr, 0, 0, "31UES123", "Coordonnées MGRS erronées (31UES123)"},
       {kMgr, 0, 0, "31UES12X4", "Coordonnées MGRS erronées (31UES12X4)"},
@@ -302,23 +520,6 @@ TEST(Conversion, DatumOrUnsetKindRefused) {
   EXPECT_EQ(empty.Error(), "Type de coordonnées originales inconnu");
 }
 
-TEST(Conversion, DegreeOutputsStayInTheInputDatum) {
-  // Only Lambert and IFBL go through the shift (to BEL72).
-  TransCoo wgsToEur = Object("WGS84", "EUR-M");
-  TransCoo wgsToWgs = Object("WGS84", "WGS84");
-  TransCoo wgsToBel = Object("WGS84", "BEL72");
-  ConvertDegrees(wgsToEur, 50.85, 4.35);
-  ConvertDegrees(wgsToWgs, 50.85, 4.35);
-  ConvertDegrees(wgsToBel, 50.85, 4.35);
-  EXPECT_EQ(wgsToEur.Latitude(), 50.85);
-  EXPECT_EQ(wgsToEur.Longitude(), 4.35);
-  EXPECT_EQ(wgsToEur.MGRS(), "31UES9503234013");  // WGS84 ellipsoid, rounded to the metre
-  EXPECT_EQ(wgsToEur.MGRS(), wgsToWgs.MGRS());
-  EXPECT_EQ(wgsToEur.X(), wgsToBel.X());
-  EXPECT_EQ(wgsToEur.Y(), wgsToBel.Y());
-  EXPECT_EQ(wgsToEur.DatumDestIndex(), 1);
-}
-
 TEST(Conversion, LambertOutputsInTheOutputDatum) {
   TransCoo object = Object("WGS84", "BEL72");  // the input datum does not matter
   ConvertLambert(object, 150000, 170000);
@@ -367,6 +568,25 @@ TEST(Conversion, ShiftPastThePoleIsAFaultNeverANaN) {
   ConvertDegrees(object, 50.85, 4.35);
   EXPECT_EQ(object.Error(), "");
   EXPECT_EQ(object.MGRS(), "31UES9503234013");
+}
+
+TEST(Conversion, ShiftNearAPoleTurnsTheLongitudeWithinHalfATurn) {
+  // PROJ's cct (molodensky, European 1950 to WGS84): 89.9999 N 180 E moves
+  // to 89.9991211230 N 682.6847014066 E, that is 37.3152985934 W; Koord's
+  // pi, a hair small, moves the point a few millimetres there, 11 m from
+  // the pole. From 0 E the same shift carries the point past the pole
+  // (90.0006788675 N in PROJ): a fault.
+  TransCoo object = Object("EUR-M", "WGS84");
+  ConvertDegrees(object, 89.9999, 180);
+  EXPECT_EQ(object.Error(), "");
+  EXPECT_NEAR(object.Latitude(), 89.9991211230, 1e-7);
+  EXPECT_NEAR(object.Longitude(), -37.3152985934, 0.02);
+  object.Reset();
+  object.SetOrigType("deg");
+  object.SetLatitude(89.9999);
+  object.SetLongitude(0);
+  EXPECT_THROW(object.Conversion(), RuntimeError);
+  EXPECT_EQ(object.Latitude(), 89.9999);
 }
 
 TEST(Conversion, OutsideUtmLatitudesGivesAnEmptyReference) {

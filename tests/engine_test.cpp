@@ -218,7 +218,7 @@ TEST(Converti, LambertToMgrsAndDegreesOnWgs84) {
 
 TEST(Converti, IfblAndMgrsInputAreUpperCased) {
   EXPECT_EQ(Convert("e5 37 11\n", Choices(kIfbl, kLambert, kBel72, kBel72)), "186512\t169680\r\n");
-  EXPECT_EQ(Convert("31ues9506734013\n", Choices(kMgrs, kMgrs, kWgs84, kWgs84, 2)),
+  EXPECT_EQ(Convert("31ues9506734013\n", Choices(kMgrs, kMgrs, kWgs84, kWgs84, 0)),
             "31UES9506734013\r\n");
 }
 
@@ -243,10 +243,42 @@ TEST(Converti, RefusedPointsShowWhyInsteadOfAResult) {
       {"20\t4\n", Choices(kDegrees, kIfbl, kWgs84, kWgs84, 0), "Hors de la grille IFBL\r\n"},
       // Inside the Lambert range but south-west of the lettered grid.
       {"1000\t10000\n", Choices(kLambert, kIfbl, kBel72, kBel72, 0), "Hors de la grille IFBL\r\n"},
+      // Lambert 1972 only within the bounds of Lambert input: latitude and
+      // longitude swapped, Paris, Amsterdam.
+      {"4.35\t50.85\n", Choices(kDegrees, kLambert, kWgs84, kBel72),
+       "Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)\r\n"},
+      {"48.85\t2.35\n", Choices(kDegrees, kLambert, kWgs84, kBel72),
+       "Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)\r\n"},
+      {"52.37\t4.90\n", Choices(kDegrees, kLambert, kWgs84, kBel72),
+       "Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)\r\n"},
   };
   for (const RefusalCase& c : cases) {
     EXPECT_EQ(Convert(std::string(c.input), c.choices), c.expected) << c.input;
   }
+}
+
+TEST(Converti, SameKindOutputTakesThePrecisionAskedFor) {
+  // Cut or shortened to it, never made finer than the input.
+  const RefusalCase cases[] = {
+      {"31UES9506734013\n", Choices(kMgrs, kMgrs, kWgs84, kWgs84, 0), "31UES9506734013\r\n"},
+      {"31UES9506734013\n", Choices(kMgrs, kMgrs, kWgs84, kWgs84, 2), "31UES950340\r\n"},
+      {"31UES9506734013\n", Choices(kMgrs, kMgrs, kWgs84, kWgs84, 3), "31UES9534\r\n"},
+      {"31UES9534\n", Choices(kMgrs, kMgrs, kWgs84, kWgs84, 0), "31UES9534\r\n"},
+      {"E51234\n", Choices(kIfbl, kIfbl, kBel72, kBel72, 0), "E51234\r\n"},
+      {"E51234\n", Choices(kIfbl, kIfbl, kBel72, kBel72, 1), "E512\r\n"},
+      {"E51234\n", Choices(kIfbl, kIfbl, kBel72, kBel72, 2), "E5\r\n"},
+      {"E512\n", Choices(kIfbl, kIfbl, kBel72, kBel72, 0), "E512\r\n"},
+  };
+  for (const RefusalCase& c : cases) {
+    EXPECT_EQ(Convert(std::string(c.input), c.choices), c.expected) << c.input;
+  }
+}
+
+TEST(Converti, DegreesAreWrittenInTheOutputDatum) {
+  // PROJ (molodensky with the catalogue's European 1950 parameters): 50.85 N
+  // 4.35 E on WGS84 is 50.850834964 N 4.351293803 E on European 1950.
+  EXPECT_EQ(Convert("50.85\t4.35\n", Choices(kDegrees, kDegrees, kWgs84, Datum::Eur50)),
+            "50.85083\t004.35129\r\n");
 }
 
 TEST(Converti, BlankLinesGiveEmptyLinesWithoutPrompt) {

@@ -4,7 +4,9 @@
 // Reference values: the Brussels, Paris, Alaska, equator and Norway-edge
 // texts are the system's worked values; the other letters and digits come
 // from GeographicLib's GeoConvert (WGS 1984), its UTM values rounded half
-// away to the metre. Texts built by hand from the letter rules say so.
+// away to the metre, and the decoded positions from GeoConvert reading the
+// square's representative point. Texts built by hand from the letter rules
+// say so.
 
 #include "geodesy/Mgrs.h"
 
@@ -65,10 +67,11 @@ struct Decoded {
   std::int32_t refused = -1;
 };
 
-Decoded Decode(const Ellipsoid& e, std::string text) {
+// `digits` per axis of the reference that `text` completes (5: 1 m).
+Decoded Decode(const Ellipsoid& e, std::string text, std::int16_t digits = 5) {
   Decoded out;
   MgrsToGeo(text, e.number, e.a, 1.0 / e.inverse, out.latitude, out.longitude, out.zone,
-            out.northing, out.easting, out.refused);
+            out.northing, out.easting, out.refused, digits);
   out.text = text;
   return out;
 }
@@ -109,10 +112,13 @@ struct ZoneCase {
 };
 
 TEST(GeoToUtm, NorwayAndSvalbardZones) {
+  // The zone follows the band letter of the text: 64 degrees exactly is band
+  // W, 72 degrees band X, as GeoConvert has them; 56 degrees exactly, as this
+  // module's degree gives it, falls a hair into band U.
   const ZoneCase cases[] = {
       {60.0, 2.9, 31},    {60.0, 3.0, 32},     {60.0, 5.9, 32},     {56.0, 3.5, 31},
-      {56.0001, 3.5, 32}, {64.0, 3.5, 32},     {64.0001, 3.5, 31},  {60.0, 13.0, 33},
-      {72.0, 10.0, 32},   {72.0001, 10.0, 33}, {78.0, 9.0, 31},     {78.0, 9.0001, 33},
+      {56.0001, 3.5, 32}, {64.0, 3.5, 31},     {64.0001, 3.5, 31},  {60.0, 13.0, 33},
+      {72.0, 10.0, 33},   {72.0001, 10.0, 33}, {78.0, 9.0, 31},     {78.0, 9.0001, 33},
       {78.0, 21.0, 33},   {78.0, 21.0001, 35}, {78.0, 33.0001, 37}, {78.0, 41.9, 37},
       {78.0, -0.1, 30},   {78.0, 42.1, 38},    {84.0, 10.0, 33},    {-80.0, 3.0, 31},
   };
@@ -122,6 +128,50 @@ TEST(GeoToUtm, NorwayAndSvalbardZones) {
   }
   // Worked value: 3 degrees east at 60 north, projected in zone 32.
   EXPECT_NEAR(Forward(kWgs84, Deg(60.0), Deg(3.0)).easting, 165640.332, kMetreTolerance);
+}
+
+struct GridZoneCase {
+  double latitude, longitude;  // degrees
+  const char* gridZone;        // zone and band (GeoConvert)
+};
+
+TEST(GeoToUtm, GridZonesAtTheNorwayAndSvalbardEdges) {
+  // Within millimetres north of 56 and 72 degrees the band letter and the
+  // zone rule must agree: 2.2 mm north of 56 N at 4 E is 32V, not 31V.
+  const GridZoneCase cases[] = {
+      {56.00000002, 4.0, "32V"}, {56.00000002, 2.5, "31V"}, {72.00000002, 10.0, "33X"},
+      {72.00000002, 8.0, "31X"}, {63.99999998, 3.5, "32V"}, {64.0, 3.5, "31W"},
+      {72.0, 10.0, "33X"},
+  };
+  for (const GridZoneCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.latitude << " " << c.longitude);
+    EXPECT_EQ(Forward(kWgs84, Deg(c.latitude), Deg(c.longitude)).mgrs.substr(0, 3), c.gridZone);
+  }
+}
+
+TEST(GeoToUtm, EveryGridZoneHoldsItsPoint) {
+  // Points up to a few centimetres on both sides of every edge where the
+  // Norway and Svalbard zones begin or end.
+  constexpr double kOffsets[] = {0, 1e-10, -1e-10, 1e-9, -1e-9, 2e-8, -2e-8, 3e-8, -3e-8, 1e-6};
+  constexpr double kEdgeTolerance = 1e-12;  // rad
+  for (const double parallel : {56.0, 64.0, 72.0, 84.0}) {
+    for (double longitude = -0.5; longitude <= 42.5; longitude += 0.25) {
+      for (const double offset : kOffsets) {
+        const double latitude = Deg(parallel + offset);
+        // The UTM range itself reaches 3 mm beyond 84 degrees.
+        if (latitude > Deg(84.0)) continue;
+        const Utm utm = Forward(kWgs84, latitude, Deg(longitude));
+        SCOPED_TRACE(utm.mgrs);
+        std::int16_t band = static_cast<std::int16_t>(utm.mgrs[2] - 'A' + 1);
+        double south = 0, north = 0, east = 0, west = 0;
+        BandLimits(band, 0.0, utm.zone, south, north, east, west);
+        EXPECT_GE(latitude, south - kEdgeTolerance);
+        EXPECT_LE(latitude, north + kEdgeTolerance);
+        EXPECT_GE(Deg(longitude), west - kEdgeTolerance);
+        EXPECT_LE(Deg(longitude), east + kEdgeTolerance);
+      }
+    }
+  }
 }
 
 TEST(GeoToUtm, ObjectAnglesStayWestOfThreeDegrees) {
@@ -307,6 +357,67 @@ TEST(MgrsToGeo, RefusalsZeroTheOutputs) {
     EXPECT_EQ(d.longitude, 0.0);
     EXPECT_EQ(d.northing, 0.0);
     EXPECT_EQ(d.easting, 0.0);
+  }
+}
+
+struct SquareCase {
+  const char* what;
+  const char* text;  // completed to the square's representative point
+  std::int16_t digits;
+  // Degrees: GeoConvert on the text with three more zeros per axis (it reads
+  // a reference as the centre of its square).
+  double latitude, longitude;
+};
+
+TEST(MgrsToGeo, SquaresCutByAnEdgeAreReadForTheirPartInside) {
+  // The decoded point is the representative point of the square, even
+  // where it lies across the zone or band edge.
+  const SquareCase cases[] = {
+      {"10 km across 6 E, Eupen", "31UGS1499914999", 1, 50.647123394, 6.041261093},
+      {"10 km across 6 E, Malmedy", "31UGR1499994999", 1, 50.4675123000, 6.029714643},
+      {"10 km across 6 E", "31UGR1499954999", 1, 50.1082676975, 6.0069704843},
+      {"10 km across 6 E", "31UGR1499944999", 1, 50.0184518915, 6.0013559869},
+      {"10 km across 6 E", "31UGS1499934999", 1, 50.8267269913, 6.0529258650},
+      {"100 km square", "31UES4999949999", 0, 50.9993929678, 3.7125395569},
+      {"100 km mostly in band W", "31XEV4999949999", 0, 71.6456617298, 4.4227333679},
+      {"1 m at the side of zone 45 at 64 S", "45EXJ4342499686", 5, -63.9999938642, 89.9330644920},
+      {"100 km at the side of zone 45 at 64 S", "45EXJ4999949999", 0, -64.4424476166,
+       90.1170323620},
+  };
+  for (const SquareCase& c : cases) {
+    SCOPED_TRACE(c.what + std::string(" ") + c.text);
+    const Decoded d = Decode(kWgs84, c.text, c.digits);
+    EXPECT_EQ(d.refused, 0);
+    EXPECT_EQ(d.text, c.text);
+    EXPECT_LT(Distance(d.latitude, d.longitude, Deg(c.latitude), Deg(c.longitude)), 0.01);
+  }
+}
+
+TEST(MgrsToGeo, SquaresWhollyOutsideAreRefused) {
+  const SquareCase cases[] = {
+      {"the 1 m square of a 10 km text, east of 6 E", "31UGR1499954999", 5, 50.1082676975,
+       6.0069704843},
+      {"1 m wholly in band W", "31XEV4999949999", 5, 71.6456617298, 4.4227333679},
+      {"100 km west of 6 E", "32UJB4999949999", 0, 50.8953448771, 4.0219774963},
+      // Cells that end on a grid line: the central meridian of zone 31 in
+      // band V, the equator for band M (hand-built from the letter rules).
+      {"east of 3 E in band V", "31VEK4999949999", 0, 62.6771631433, 3.9763586751},
+      {"the equator itself in band M", "31MEA0000000000", 5, 0.0, 3.0},
+  };
+  for (const SquareCase& c : cases) {
+    SCOPED_TRACE(c.what + std::string(" ") + c.text);
+    const Decoded d = Decode(kWgs84, c.text, c.digits);
+    EXPECT_EQ(d.refused, 1);
+    EXPECT_EQ(d.text, kOutsideRange);
+    // The decoded position is kept.
+    EXPECT_LT(Distance(d.latitude, d.longitude, Deg(c.latitude), Deg(c.longitude)), 1.0);
+  }
+}
+
+TEST(MgrsToGeo, PrecisionOutsideItsRangeIsAFault) {
+  for (const int digits : {-1, 6}) {
+    EXPECT_THROW(Decode(kWgs84, "31UES9503734128", static_cast<std::int16_t>(digits)),
+                 RuntimeError);
   }
 }
 

@@ -226,6 +226,8 @@ TEST(MgrsDigits, CompletesToTheMetreOneMetreShortOfTheCentre) {
     const char* in;
     const char* out;
   } rows[] = {
+      {"ES", "ES4999949999"},
+      {" E S ", "ES4999949999"},
       {"ES12", "ES1499924999"},
       {"ES1256", "ES1249956499"},
       {"ES123567", "ES1234956749"},
@@ -234,6 +236,7 @@ TEST(MgrsDigits, CompletesToTheMetreOneMetreShortOfTheCentre) {
       {"ES 1234 5678", "ES 1234 5678"},  // twelve characters with its blanks
       {" ES 12 56 ", "ES1249956499"},
       {"ES123", "ES123"},  // odd digit count: cannot complete
+      {"E", "E"},
       {"", ""},
   };
   for (const auto& row : rows) {

@@ -1,6 +1,7 @@
 #include "tests/accuracy/Proj.h"
 
 #include <cmath>
+#include <cstdio>
 #include <stdexcept>
 
 namespace koord::accuracy {
@@ -67,6 +68,16 @@ ProjOperation::Area ProjOperation::LastUsedArea() const {
   }
   proj_destroy(used);
   return area;
+}
+
+std::string MolodenskyDefinition(const DatumRecord& datum, const EllipsoidRecord& ellipsoid) {
+  char text[256];
+  std::snprintf(text, sizeof text,
+                "+proj=molodensky +a=%.17g +rf=%.17g +da=%d +df=%.17g +dx=%.17g +dy=%.17g "
+                "+dz=%.17g",
+                ellipsoid.SemiMajorAxis, ellipsoid.InverseFlattening, datum.Da, datum.Df, datum.Dx,
+                datum.Dy, datum.Dz);
+  return text;
 }
 
 }  // namespace koord::accuracy

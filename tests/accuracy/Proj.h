@@ -5,6 +5,9 @@
 #include <proj.h>
 #include <string>
 
+#include "geodesy/Datum.h"
+#include "geodesy/Ellipsoid.h"
+
 namespace koord::accuracy {
 
 class ProjOperation {
@@ -44,5 +47,9 @@ class ProjOperation {
   PJ_CONTEXT* context_;
   PJ* operation_;
 };
+
+// PROJ's standard Molodensky operation from `datum` (on `ellipsoid`) to
+// WGS84, with the datum's five parameters written to the last digit.
+std::string MolodenskyDefinition(const DatumRecord& datum, const EllipsoidRecord& ellipsoid);
 
 }  // namespace koord::accuracy

@@ -1,7 +1,6 @@
 // MolodenskyShift for every catalogue datum against PROJ's standard
 // Molodensky operation with the same five parameters, both directions.
 
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -18,16 +17,6 @@ namespace {
 constexpr int kSouth = 35, kNorth = 72;  // degrees
 constexpr int kWest = -10, kEast = 30;   // degrees
 constexpr double kTolerance = 0.001;     // m
-
-std::string MolodenskyDefinition(const DatumRecord& datum, const EllipsoidRecord& ellipsoid) {
-  char text[256];
-  std::snprintf(text, sizeof text,
-                "+proj=molodensky +a=%.17g +rf=%.17g +da=%d +df=%.17g +dx=%.17g +dy=%.17g "
-                "+dz=%.17g",
-                ellipsoid.SemiMajorAxis, ellipsoid.InverseFlattening, datum.Da, datum.Df, datum.Dx,
-                datum.Dy, datum.Dz);
-  return text;
-}
 
 struct Differences {
   Spread sameRadians;  // PROJ fed the radians of Koord's own DegToRad

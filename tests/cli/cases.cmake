@@ -1,7 +1,7 @@
 # The cases of koord-cli, run by run_case.cmake:
 #   koord_cli_case(<name> [ARGS <arg>...] [INPUT <text>]
 #                  OUT <text> | OUT_REGEX <regex>  [ERR <text>] EXIT <status>
-#                  [OUTFILE <text>])
+#                  [OUTFILE <text>] [THREADS <KOORD_THREADS>])
 # Lambert (150000, 170000) is 31UES963329 at 100 m on WGS84; IFBL square
 # E435 at 4 x 4 km; 50.85 N 4.3505 E on WGS84 is 31UES9506734013.
 
@@ -19,7 +19,7 @@ koord_cli_case(kilometres_and_decimal_comma
 koord_cli_case(refused_lines_get_their_reason
   INPUT "150000\t170000\n400\t170\n150000\nabc\t1e999\n150000\t170000\n"
   OUT "31UES963329\nCoordonnées Lambert incorrectes\nChamp manquant\nNombre illisible : « abc »\n31UES963329\n"
-  ERR "koord-cli: ligne 2: Coordonnées Lambert incorrectes\nkoord-cli: ligne 3: Champ manquant\nkoord-cli: ligne 4: Nombre illisible : « abc »\n"
+  ERR "koord-cli: -:2: Coordonnées Lambert incorrectes\nkoord-cli: -:3: Champ manquant\nkoord-cli: -:4: Nombre illisible : « abc »\n"
   EXIT 1)
 
 koord_cli_case(blank_lines_stay_empty
@@ -61,14 +61,55 @@ koord_cli_case(mgrs_at_one_metre
   ARGS -f deg --datum-from WGS84 -p 1
   INPUT "50.85\t4.3505\n85\t4.35\n"
   OUT "31UES9506734013\nHors des latitudes UTM (80° S à 84° N)\n"
-  ERR "koord-cli: ligne 2: Hors des latitudes UTM (80° S à 84° N)\n"
+  ERR "koord-cli: -:2: Hors des latitudes UTM (80° S à 84° N)\n"
   EXIT 1)
 
 koord_cli_case(mgrs_input_in_lower_case
-  ARGS --from mgrs --datum-from wgs84 --to mgrs
+  ARGS --from mgrs --datum-from wgs84 --to mgrs -p 1
   INPUT "31ues9506734013\n"
   OUT "31UES9506734013\n"
   EXIT 0)
+
+# Degrees and MGRS references are read on WGS84 unless told otherwise; the
+# reference is read as its corner point, half a metre south-west of 50.85 N
+# 4.3505 E.
+koord_cli_case(degrees_default_to_wgs84
+  ARGS -f deg -t deg
+  INPUT "50.85\t4.35\n"
+  OUT "50.85000\t004.35000\n"
+  EXIT 0)
+
+koord_cli_case(degrees_to_mgrs_on_wgs84_by_default
+  ARGS -f deg
+  INPUT "50.85\t4.3505\n"
+  OUT "31UES950340\n"
+  EXIT 0)
+
+koord_cli_case(mgrs_defaults_to_wgs84
+  ARGS -f mgrs -t deg
+  INPUT "31UES9506734013\n"
+  OUT "50.85000\t004.35049\n"
+  EXIT 0)
+
+# The precision asked for applies when input and output kinds are equal.
+koord_cli_case(mgrs_to_mgrs_at_the_precision_asked_for
+  ARGS -f mgrs -t mgrs -p 1000
+  INPUT "31UES9506734013\n31UES95\n"
+  OUT "31UES9534\n31UES95\n"
+  EXIT 0)
+
+koord_cli_case(ifbl_to_ifbl_at_the_precision_asked_for
+  ARGS -f ifbl -t ifbl -p 4x4
+  INPUT "E51234\nE5\n"
+  OUT "E512\nE5\n"
+  EXIT 0)
+
+koord_cli_case(lambert_output_only_in_its_domain
+  ARGS -f deg -t lambert
+  INPUT "4.35\t50.85\n"
+  OUT "Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)\n"
+  ERR "koord-cli: -:1: Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)\n"
+  EXIT 1)
 
 koord_cli_case(ifbl_at_four_kilometres
   ARGS -t ifbl -p 4x4
@@ -80,26 +121,41 @@ koord_cli_case(ifbl_input_to_lambert
   ARGS -f ifbl -t lambert
   INPUT "e5.37.11\nI5\n"
   OUT "186512\t169680\nCoordonnée IFBL incorrecte\n"
-  ERR "koord-cli: ligne 2: Coordonnée IFBL incorrecte\n"
+  ERR "koord-cli: -:2: Coordonnée IFBL incorrecte\n"
   EXIT 1)
 
-koord_cli_case(files_numbered_across_and_written_to_output
-  ARGS -t lambert -o @OUT@ @IN@ - @IN@
-  INPUT "150\t170\n400\t170"
+# Each file numbers its own lines and is named as given; "-" is standard
+# input, here the same text.
+koord_cli_case(files_named_and_numbered_each
+  ARGS -t lambert -o @OUT@ in.txt - ./in.txt
+  INPUT "150\t170\n400\t170\n\n151\t171\nx"
   OUT ""
-  ERR "koord-cli: ligne 2: Coordonnées Lambert incorrectes\nkoord-cli: ligne 4: Coordonnées Lambert incorrectes\n"
-  OUTFILE "150000\t170000\nCoordonnées Lambert incorrectes\n150000\t170000\nCoordonnées Lambert incorrectes\n"
+  ERR "koord-cli: in.txt:2: Coordonnées Lambert incorrectes\nkoord-cli: in.txt:5: Champ manquant\nkoord-cli: -:2: Coordonnées Lambert incorrectes\nkoord-cli: -:5: Champ manquant\nkoord-cli: ./in.txt:2: Coordonnées Lambert incorrectes\nkoord-cli: ./in.txt:5: Champ manquant\n"
+  OUTFILE "150000\t170000\nCoordonnées Lambert incorrectes\n\n151000\t171000\nChamp manquant\n150000\t170000\nCoordonnées Lambert incorrectes\n\n151000\t171000\nChamp manquant\n150000\t170000\nCoordonnées Lambert incorrectes\n\n151000\t171000\nChamp manquant\n"
   EXIT 1)
 
 koord_cli_case(output_over_input_refused
   ARGS -o @IN@ @IN@
   INPUT "150\t170\n"
-  ERR "koord-cli: le fichier de sortie « @WORK@/in.txt » est aussi un fichier d'entrée\nVoir koord-cli --help.\n"
+  ERR "koord-cli: le fichier de sortie « @WORK@/in.txt » est aussi le fichier d'entrée « @WORK@/in.txt »\nVoir koord-cli --help.\n"
   EXIT 2)
 
 koord_cli_case(missing_file
   ARGS absent.txt
   ERR "koord-cli: impossible d'ouvrir « absent.txt » : fichier introuvable\n"
+  EXIT 2)
+
+# Every input is opened before anything is converted: no output at all.
+koord_cli_case(missing_file_after_a_good_one
+  ARGS @IN@ absent.txt
+  INPUT "150000\t170000\n400\t170\n"
+  OUT ""
+  ERR "koord-cli: impossible d'ouvrir « absent.txt » : fichier introuvable\n"
+  EXIT 2)
+
+koord_cli_case(folder_as_input
+  ARGS .
+  ERR "koord-cli: impossible de lire « . » : c'est un dossier\n"
   EXIT 2)
 
 koord_cli_case(unknown_option
@@ -133,8 +189,35 @@ koord_cli_case(precision_without_grid_output
   EXIT 2)
 
 koord_cli_case(bad_decimal_mark
-  ARGS --decimal-mark x
+  ARGS -t deg --decimal-mark x
   ERR "koord-cli: séparateur décimal inconnu : « x » (. ou ,)\nVoir koord-cli --help.\n"
+  EXIT 2)
+
+koord_cli_case(decimal_mark_without_degree_output
+  ARGS --decimal-mark ,
+  ERR "koord-cli: --decimal-mark ne vaut que pour --to deg\nVoir koord-cli --help.\n"
+  EXIT 2)
+
+koord_cli_case(option_given_twice
+  ARGS -t deg --to mgrs
+  ERR "koord-cli: option donnée plus d'une fois : --to\nVoir koord-cli --help.\n"
+  EXIT 2)
+
+koord_cli_case(output_given_twice
+  ARGS -o a.txt --output=b.txt
+  ERR "koord-cli: option donnée plus d'une fois : --output\nVoir koord-cli --help.\n"
+  EXIT 2)
+
+koord_cli_case(threads_not_a_number
+  THREADS "deux"
+  INPUT "150000\t170000\n"
+  ERR "koord-cli: KOORD_THREADS incorrect : « deux » (un nombre de 1 à 8)\nVoir koord-cli --help.\n"
+  EXIT 2)
+
+koord_cli_case(threads_out_of_range
+  THREADS "9"
+  INPUT "150000\t170000\n"
+  ERR "koord-cli: KOORD_THREADS incorrect : « 9 » (un nombre de 1 à 8)\nVoir koord-cli --help.\n"
   EXIT 2)
 
 # The map renderer comes with the desktop program.
@@ -143,7 +226,7 @@ if(TARGET koordmap)
     ARGS -f deg --map carte.png --map-size 250x206
     INPUT "50.85\t4.35\n95\t4\n"
     OUT ""
-    ERR "koord-cli: ligne 2: Coordonnées DEG incorrectes\n"
+    ERR "koord-cli: -:2: Coordonnées DEG incorrectes\n"
     EXIT 1)
 endif()
 

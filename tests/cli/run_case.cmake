@@ -1,7 +1,8 @@
 # Runs the case named CASE of cases.cmake with the koord-cli at CLI, in the
 # empty folder WORK. In ARGS, @IN@ stands for a file holding INPUT (which
 # otherwise goes to standard input) and @OUT@ for a file whose content must
-# equal OUTFILE; @VERSION@ in OUT stands for the project version.
+# equal OUTFILE; @VERSION@ in OUT stands for the project version. THREADS,
+# when given, is the value of KOORD_THREADS.
 cmake_minimum_required(VERSION 3.25)
 
 # Shows the invisible characters of a text in failure messages.
@@ -24,7 +25,7 @@ function(koord_cli_case name)
   if(NOT name STREQUAL CASE)
     return()
   endif()
-  cmake_parse_arguments(PARSE_ARGV 1 C "" "INPUT;OUT;OUT_REGEX;ERR;EXIT;OUTFILE" "ARGS")
+  cmake_parse_arguments(PARSE_ARGV 1 C "" "INPUT;OUT;OUT_REGEX;ERR;EXIT;OUTFILE;THREADS" "ARGS")
   file(REMOVE_RECURSE "${WORK}")
   file(MAKE_DIRECTORY "${WORK}")
   file(WRITE "${WORK}/in.txt" "${C_INPUT}")
@@ -38,6 +39,9 @@ function(koord_cli_case name)
     string(REPLACE "@OUT@" "${WORK}/out.txt" arg "${arg}")
     list(APPEND args "${arg}")
   endforeach()
+  if(DEFINED C_THREADS)
+    set(ENV{KOORD_THREADS} "${C_THREADS}")
+  endif()
   execute_process(COMMAND "${CLI}" ${args}
     WORKING_DIRECTORY "${WORK}"
     INPUT_FILE "${stdin}"

@@ -3,15 +3,14 @@
 // comma-separated CSV with quoted fields, UTF-16 files, one header per
 // file. Each case compares the whole output, the messages and the status.
 
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <ostream>
 #include <string>
+#include <sys/wait.h>
 #include <vector>
 
 namespace {
@@ -27,7 +26,9 @@ struct Case {
   int status;
 };
 
-void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const Case& c, std::ostream* out) {
+  *out << c.name;
+}
 
 std::string Read(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -41,10 +42,16 @@ std::vector<Case> Cases() {
   const std::string utf16 = std::string(
       "\xFF\xFE"
       "X\0;\0Y\0\n\0"
-      "1\0" "5\0" "0\0;\0" "1\0" "7\0" "0\0\n\0",
+      "1\0"
+      "5\0"
+      "0\0;\0"
+      "1\0"
+      "7\0"
+      "0\0\n\0",
       26);
   return {
-      {"semicolons_header_id_and_extra_columns_kept", "--separator ';' --columns 2 --keep",
+      {"semicolons_header_id_and_extra_columns_kept",
+       "--separator ';' --columns 2 --keep",
        {"Id;X;Y;Espèce\n"
         "P1;150000;170000;Quercus robur\n"
         "P2;\"150 000,5\";\"170 000\";\"Fagus; sylvatica\"\n"
@@ -55,37 +62,46 @@ std::vector<Case> Cases() {
        "P2;\"150 000,5\";\"170 000\";\"Fagus; sylvatica\";31UES963329\n"
        "P3;;170000;Acer;Champ manquant\n"
        "P4;abc;170000;Ilex;Nombre illisible : « abc »\n",
-       "koord-cli: ligne 4: Champ manquant\n"
-       "koord-cli: ligne 5: Nombre illisible : « abc »\n",
+       "koord-cli: in0.txt:4: Champ manquant\n"
+       "koord-cli: in0.txt:5: Nombre illisible : « abc »\n",
        1},
-      {"commas_with_quoted_decimal_commas", "--separator , --columns 2 -f deg --datum-from WGS84 -t lambert",
+      {"commas_with_quoted_decimal_commas",
+       "--separator , --columns 2 -f deg --datum-from WGS84 -t lambert",
        {"Nom,Lat,Lon\nA,50.85N,4.35E\nB,\"50,85\",\"4,35\"\n"},
        "X,Y\n148679,171066\n148679,171066\n",
        "",
        0},
-      {"degrees_and_minutes_in_csv", "--separator ';' -f deg --datum-from WGS84 -t lambert",
+      {"degrees_and_minutes_in_csv",
+       "--separator ';' -f deg --datum-from WGS84 -t lambert",
        {"\"50°51'00\"\"N\";\"4°21'00\"\"E\"\n"},
        "148679;171066\n",
        "",
        0},
-      {"blanks_between_fields", "--separator blank -t lambert",
+      {"blanks_between_fields",
+       "--separator blank -t lambert",
        {"  X    Y\n150000   170000\n"},
        "X\tY\n150000\t170000\n",
        "",
        0},
-      {"a_header_per_file", "-t lambert",
+      {"a_header_per_file",
+       "-t lambert",
        {"X\tY\n150\t170\n", "\nX\tY\n151\t171\n"},
        "X\tY\n150000\t170000\n\nX\tY\n151000\t171000\n",
        "",
        0},
-      {"a_digitless_line_later_is_refused", "-t lambert",
+      {"a_digitless_line_later_is_refused",
+       "-t lambert",
        {"150\t170\nX\tY\n"},
        "150000\t170000\nNombre illisible : « X »\n",
-       "koord-cli: ligne 2: Nombre illisible : « X »\n",
+       "koord-cli: in0.txt:2: Nombre illisible : « X »\n",
        1},
       {"utf16_with_a_header", "--separator ';' -t lambert", {utf16}, "X;Y\n150000;170000\n", "", 0},
-      {"columns_beyond_the_line", "--columns 2 -t lambert", {"1\t150\t170\n1\t150\n"},
-       "150000\t170000\nChamp manquant\n", "koord-cli: ligne 2: Champ manquant\n", 1},
+      {"columns_beyond_the_line",
+       "--columns 2 -t lambert",
+       {"1\t150\t170\n1\t150\n"},
+       "150000\t170000\nChamp manquant\n",
+       "koord-cli: in0.txt:2: Champ manquant\n",
+       1},
   };
 }
 
@@ -97,12 +113,13 @@ TEST_P(Spreadsheet, GivesItsOutputMessagesAndStatus) {
   fs::create_directories(work);
   std::string names;
   for (std::size_t i = 0; i < c.files.size(); ++i) {
-    const fs::path file = work / ("in" + std::to_string(i) + ".txt");
-    std::ofstream(file, std::ios::binary) << c.files[i];
-    names += " '" + file.string() + "'";
+    const std::string name = "in" + std::to_string(i) + ".txt";
+    std::ofstream(work / name, std::ios::binary) << c.files[i];
+    names += " " + name;
   }
-  const std::string command = std::string(KOORD_CLI) + " " + c.args + names + " > '" +
-                              (work / "out").string() + "' 2> '" + (work / "err").string() + "'";
+  // Run in the folder, so that messages name the files as given here.
+  const std::string command =
+      "cd '" + work.string() + "' && " + KOORD_CLI + " " + c.args + names + " > out 2> err";
   const int raw = std::system(command.c_str());
   ASSERT_TRUE(WIFEXITED(raw));
   EXPECT_EQ(Read(work / "out"), c.out);
@@ -130,8 +147,8 @@ TEST(SpreadsheetOptions, WrongValuesAreUsageErrors) {
   fs::create_directories(work);
   for (const UsageCase& c : cases) {
     SCOPED_TRACE(c.args);
-    const std::string command = std::string(KOORD_CLI) + " " + c.args + " < /dev/null 2> '" +
-                                (work / "err").string() + "'";
+    const std::string command =
+        std::string(KOORD_CLI) + " " + c.args + " < /dev/null 2> '" + (work / "err").string() + "'";
     const int raw = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(raw));
     EXPECT_EQ(WEXITSTATUS(raw), 2);

@@ -131,7 +131,7 @@ TEST(Threads, MessagesInOrderAndLinesInPlace) {
 
   std::size_t previous = 0;
   for (const std::string& message : Lines(many.err)) {
-    const std::string start = "koord-cli: ligne ";
+    const std::string start = "koord-cli: -:";
     ASSERT_EQ(message.rfind(start, 0), 0u) << message;
     const std::size_t number = std::stoul(message.substr(start.size()));
     EXPECT_GT(number, previous) << message;
