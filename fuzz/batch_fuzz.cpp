@@ -53,6 +53,10 @@ constexpr std::array<std::size_t, 3> kIfblLength{6, 4, 2};
 // Accepted input, bounds included: Lambert 1972 metres and degrees.
 constexpr double kLambertMaxX = 310000;
 constexpr double kLambertMaxY = 260000;
+constexpr double kLambert2008MinX = 499900;
+constexpr double kLambert2008MaxX = 810100;
+constexpr double kLambert2008MinY = 499900;
+constexpr double kLambert2008MaxY = 760100;
 constexpr double kMaxLatitude = 90;
 constexpr double kMaxLongitude = 180;
 // A Lambert value below this is taken as kilometres.
@@ -189,7 +193,8 @@ std::vector<std::string> Fields(std::string_view line, koord::Separator separato
 }
 
 std::size_t FieldCount(CoordKind kind) {
-  return kind == CoordKind::Lambert || kind == CoordKind::Degrees ? 2 : 1;
+  if (kind == CoordKind::Mgrs || kind == CoordKind::Ifbl) return 1;
+  return kind == CoordKind::Utm ? 3 : 2;
 }
 
 // The coordinate fields of a line; fewer when the line has fewer.
@@ -268,7 +273,11 @@ bool IsConverted(const koord::BatchChoices& c, const std::vector<std::string>& i
                  const std::string& out) {
   const char separator = koord::EntryOf(koord::kSeparatorTable, c.separator).output;
   switch (c.coorDest) {
-    case CoordKind::Lambert: return std::regex_match(out, LambertPattern(separator));
+    case CoordKind::Lambert:
+    case CoordKind::Lambert2008: return std::regex_match(out, LambertPattern(separator));
+    case CoordKind::Utm:
+      return std::regex_match(out, std::regex(std::string("([1-9]|[1-5][0-9]|60)[NS]") + separator +
+                                              "[0-9]+" + separator + "[0-9]+"));
     case CoordKind::Degrees:
       return std::regex_match(out, DegreePattern(c.decimalMark == '.' ? "\\." : ",", separator));
     case CoordKind::Mgrs: {
@@ -383,6 +392,17 @@ bool MustBeRefused(const koord::BatchChoices& c, const std::vector<std::string>&
     if (std::isnan(*a) || std::isnan(*b)) return false;  // letters decide
     return !(std::fabs(*a) <= kMaxLatitude && std::fabs(*b) <= kMaxLongitude);
   }
+  if (c.coorFrom == CoordKind::Lambert2008) {
+    const std::optional<double> a = Number(fields[0]);
+    const std::optional<double> b = Number(fields[1]);
+    return !(a && b && *a >= kLambert2008MinX && *a <= kLambert2008MaxX &&
+             *b >= kLambert2008MinY && *b <= kLambert2008MaxY);
+  }
+  if (c.coorFrom == CoordKind::Utm) {
+    static const std::regex zone("(0?[1-9]|[1-5][0-9]|60)[NnSs]");
+    return !std::regex_match(WithoutBlanks(fields[0]), zone) || !Number(fields[1]) ||
+           !Number(fields[2]);
+  }
   if (c.coorFrom != CoordKind::Lambert) return false;
   std::optional<double> a = Number(fields[0]);
   std::optional<double> b = Number(fields[1]);
@@ -396,7 +416,9 @@ bool MustBeRefused(const koord::BatchChoices& c, const std::vector<std::string>&
 std::string ColumnNames(const koord::BatchChoices& c) {
   const std::string separator(1, koord::EntryOf(koord::kSeparatorTable, c.separator).output);
   switch (c.coorDest) {
-    case CoordKind::Lambert: return "X" + separator + "Y";
+    case CoordKind::Lambert:
+    case CoordKind::Lambert2008: return "X" + separator + "Y";
+    case CoordKind::Utm: return "Zone" + separator + "Est" + separator + "Nord";
     case CoordKind::Degrees: return "Latitude" + separator + "Longitude";
     case CoordKind::Mgrs: return "MGRS";
     case CoordKind::Ifbl: return "IFBL";

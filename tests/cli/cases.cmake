@@ -169,13 +169,13 @@ koord_cli_case(option_without_value
   EXIT 2)
 
 koord_cli_case(unknown_kind
-  ARGS -t utm
-  ERR "koord-cli: type de coordonnées inconnu : « utm » (lambert, mgrs, ifbl ou deg)\nVoir koord-cli --help.\n"
+  ARGS -t dd
+  ERR "koord-cli: type de coordonnées inconnu : « dd » (lambert, mgrs, ifbl, deg, lambert2008 ou utm)\nVoir koord-cli --help.\n"
   EXIT 2)
 
 koord_cli_case(unknown_datum
   ARGS --datum-to ED50
-  ERR "koord-cli: datum inconnu : « ED50 » (BEL72, WGS84, EUR-M ou NTF)\nVoir koord-cli --help.\n"
+  ERR "koord-cli: datum inconnu : « ED50 » (BEL72, WGS84, EUR-M, NTF ou ETRS89)\nVoir koord-cli --help.\n"
   EXIT 2)
 
 koord_cli_case(unknown_precision
