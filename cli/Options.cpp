@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>

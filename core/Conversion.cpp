@@ -9,10 +9,10 @@
 #include "core/TransCoo.h"
 #include "geodesy/ConformalConic.h"
 #include "geodesy/General.h"
-#include "geodesy/Utm.h"
 #include "geodesy/Ifbl.h"
 #include "geodesy/Lambert.h"
 #include "geodesy/Mgrs.h"
+#include "geodesy/Utm.h"
 #include "support/Ascii.h"
 #include "support/RuntimeError.h"
 
@@ -424,16 +424,28 @@ void TransCoo::InverseLambertBlock() {
 
 void TransCoo::Lambert2008Block(double latitude, double longitude, std::int16_t datumIndex) {
   if (!ComputeLambert2008) return;
-  double etrsLatitude = 0;
-  double etrsLongitude = 0;
-  ShiftDatum(latitude, longitude, 0, datumIndex, etrs89Index_, etrsLatitude, etrsLongitude);
-  Lambert2008().Forward(etrsLatitude, etrsLongitude, x2008_, y2008_);
+  // A point that has no Lambert 2008 position (beyond a pole, or so far
+  // that the projection breaks down) is left outside its domain: refused
+  // by whoever asks for that output, never a fault of the whole point.
+  x2008_ = y2008_ = 0;
+  try {
+    double etrsLatitude = 0;
+    double etrsLongitude = 0;
+    ShiftDatum(latitude, longitude, 0, datumIndex, etrs89Index_, etrsLatitude, etrsLongitude);
+    double x = 0;
+    double y = 0;
+    Lambert2008().Forward(etrsLatitude, etrsLongitude, x, y);
+    x2008_ = x;
+    y2008_ = y;
+  } catch (const RuntimeError&) {
+  }
 }
 
 void TransCoo::Lambert2008FromLambert72() {
   if (!ComputeLambert2008) return;
   double latitude72 = 0;
   double longitude72 = 0;
+  // Lambert 1972 input lies in its domain: the inverse always succeeds.
   UnprojectLambert72(x_, y_, /*official=*/true, latitude72, longitude72);
   Lambert2008Block(latitude72, longitude72, bel72Index_);
 }

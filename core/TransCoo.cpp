@@ -159,9 +159,8 @@ void TransCoo::UnprojectLambert72(double X, double Y, bool official, double& lat
   }
 }
 
-void TransCoo::ShiftDatum(double latitude, double longitude, double height,
-                          std::int16_t fromIndex, std::int16_t toIndex, double& newLatitude,
-                          double& newLongitude) const {
+void TransCoo::ShiftDatum(double latitude, double longitude, double height, std::int16_t fromIndex,
+                          std::int16_t toIndex, double& newLatitude, double& newLongitude) const {
   if (fromIndex == toIndex) {
     newLatitude = latitude;
     newLongitude = longitude;

@@ -8,11 +8,10 @@
 //   // r.status == LineStatus::Converted, r.text == "31UES963329"
 //
 // The coordinate fields (two for Lambert, Lambert 2008 and degrees, three
-// for UTM, one for MGRS and IFBL) start at the chosen column; each must hold what its kind reads and
-// nothing else (NumberReader.h, DegreeReader.h), or the line is refused with
-// the reason and the field. The first non-blank line of a text is a header
-// when its coordinate fields hold no digit: it gets the output's column
-// names.
+// for UTM, one for MGRS and IFBL) start at the chosen column; each must hold what its kind reads
+// and nothing else (NumberReader.h, DegreeReader.h), or the line is refused with the reason and the
+// field. The first non-blank line of a text is a header when its coordinate fields hold no digit:
+// it gets the output's column names.
 
 #include <span>
 #include <string>

@@ -64,10 +64,14 @@ constexpr double kKilometreLimit = 1000;
 constexpr double kMetresPerKilometre = 1000;
 
 // Reasons that hold digits without being coordinates.
-const std::array<std::string_view, 3> kReasonsWithDigits{
+const std::array<std::string_view, 7> kReasonsWithDigits{
+    koord::kBadLambert2008,
     koord::ReasonText(koord::Reason::OutsideUtm),
     koord::ReasonText(koord::Reason::MinutesOrSecondsOutOfRange),
-    koord::ReasonText(koord::Reason::OutsideLambert)};
+    koord::ReasonText(koord::Reason::OutsideLambert),
+    koord::ReasonText(koord::Reason::OutsideLambert2008),
+    koord::ReasonText(koord::Reason::UtmZoneTooFar),
+    koord::ReasonText(koord::Reason::UnreadableZone)};
 
 // The host: a text in, a text out, a map that records its points, and the
 // prompt answered Yes, or No at the answer given.
@@ -395,8 +399,8 @@ bool MustBeRefused(const koord::BatchChoices& c, const std::vector<std::string>&
   if (c.coorFrom == CoordKind::Lambert2008) {
     const std::optional<double> a = Number(fields[0]);
     const std::optional<double> b = Number(fields[1]);
-    return !(a && b && *a >= kLambert2008MinX && *a <= kLambert2008MaxX &&
-             *b >= kLambert2008MinY && *b <= kLambert2008MaxY);
+    return !(a && b && *a >= kLambert2008MinX && *a <= kLambert2008MaxX && *b >= kLambert2008MinY &&
+             *b <= kLambert2008MaxY);
   }
   if (c.coorFrom == CoordKind::Utm) {
     static const std::regex zone("(0?[1-9]|[1-5][0-9]|60)[NnSs]");
@@ -450,6 +454,10 @@ koord::BatchChoices Choose(koord::fuzz::FuzzBytes& bytes) {
   if (choices.separator == koord::Separator::Comma) choices.decimalMark = '.';
   choices.firstColumn = static_cast<std::size_t>(bytes.Between(1, 3));
   choices.keepLine = bytes.Pick(4) == 0;
+  choices.preciseTransformation = bytes.Pick(2) == 0;
+  // Mostly the point's own zone; sometimes one of Belgium's or a far one.
+  constexpr std::array<std::int16_t, 6> kZones{0, 0, 0, 31, 32, 1};
+  choices.utmZone = kZones[static_cast<std::size_t>(bytes.Pick(static_cast<int>(kZones.size())))];
   return choices;
 }
 

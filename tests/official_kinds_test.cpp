@@ -5,7 +5,6 @@
 // degrees) as noted.
 
 #include <gtest/gtest.h>
-
 #include <string_view>
 
 #include "engine/LineConverter.h"
@@ -86,8 +85,7 @@ TEST(OfficialKinds, LinesGiveTheirExactOutput) {
 }
 
 TEST(OfficialKinds, HeadersNameTheNewColumns) {
-  const std::pair<CoordKind, std::string_view> rows[] = {{kL08, "X\tY"},
-                                                         {kUtm, "Zone\tEst\tNord"}};
+  const std::pair<CoordKind, std::string_view> rows[] = {{kL08, "X\tY"}, {kUtm, "Zone\tEst\tNord"}};
   for (const auto& [to, names] : rows) {
     koord::BatchChoices choices;
     choices.coorDest = to;

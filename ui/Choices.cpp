@@ -106,11 +106,13 @@ QString InputExample(CoordKind fromKind) {
           "Un point par ligne : latitude, tabulation, longitude\n"
           "par exemple\n50,84096\t4,36749");
     case CoordKind::Lambert2008:
-      return QStringLiteral("Un point par ligne : X, tabulation, Y (en mètres)\n"
-                            "par exemple\n649999\t670000");
+      return QStringLiteral(
+          "Un point par ligne : X, tabulation, Y (en mètres)\n"
+          "par exemple\n649999\t670000");
     case CoordKind::Utm:
-      return QStringLiteral("Un point par ligne : zone, tabulation, est, tabulation, nord\n"
-                            "par exemple\n31N\t596371\t5632970");
+      return QStringLiteral(
+          "Un point par ligne : zone, tabulation, est, tabulation, nord\n"
+          "par exemple\n31N\t596371\t5632970");
   }
   return {};
 }

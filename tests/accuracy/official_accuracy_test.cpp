@@ -128,7 +128,9 @@ constexpr double kGridStep = 1000;  // m
 constexpr double kMaxX = 310000;
 constexpr double kMaxY = 260000;
 
-std::string At(double X, double Y) { return std::to_string(X) + " " + std::to_string(Y); }
+std::string At(double X, double Y) {
+  return std::to_string(X) + " " + std::to_string(Y);
+}
 
 // A conversion object for one kind to others, datums as given.
 TransCoo Converter(const char* from, const char* to, bool precise = false) {
@@ -172,8 +174,8 @@ TEST(OfficialChainAccuracy, Lambert72AndLambert2008BothWaysOnAKilometreGrid) {
   }
   Report("Lambert 1972 -> Lambert 2008, 1 km grid", "PROJ EPSG:31370 -> EPSG:3812", forward, "m",
          kMillimetre);
-  Report("Lambert 2008 -> Lambert 1972, same points", "PROJ EPSG:3812 -> EPSG:31370", inverse,
-         "m", kMillimetre);
+  Report("Lambert 2008 -> Lambert 1972, same points", "PROJ EPSG:3812 -> EPSG:31370", inverse, "m",
+         kMillimetre);
   Report("Lambert 1972 -> 2008 -> 1972", "the starting point", roundTrip, "m", kMillimetre);
   EXPECT_LE(forward.Max(), kMillimetre) << forward.WorstAt();
   EXPECT_LE(inverse.Max(), kMillimetre) << inverse.WorstAt();
@@ -197,8 +199,9 @@ TEST(OfficialChainAccuracy, Lambert72ToEtrs89Degrees) {
                  At(X, Y));
     }
   }
-  Report("Lambert 1972 -> ETRS89 degrees, 1 km grid", "PROJ EPSG:31370 -> EPSG:4258 (" +
-         proj.LastUsedName() + ")", spread, "°", kDegreeTolerance);
+  Report("Lambert 1972 -> ETRS89 degrees, 1 km grid",
+         "PROJ EPSG:31370 -> EPSG:4258 (" + proj.LastUsedName() + ")", spread, "°",
+         kDegreeTolerance);
   EXPECT_LE(spread.Max(), kDegreeTolerance) << spread.WorstAt();
 }
 

@@ -122,10 +122,9 @@ void PaintLegend(QPainter& painter, const Picture& picture, double mean, double 
     painter.drawText(QPointF(bar.left() + width * k, bar.bottom() + 14),
                      QString::number(from / picture.unit, 'f', 2).replace('.', ','));
   }
-  painter.drawText(
-      QPointF(bar.left(), bar.bottom() + 32),
-      QStringLiteral("Belgique : moyenne %1, maximum %2")
-          .arg(Length(mean, picture), Length(max, picture)));
+  painter.drawText(QPointF(bar.left(), bar.bottom() + 32),
+                   QStringLiteral("Belgique : moyenne %1, maximum %2")
+                       .arg(Length(mean, picture), Length(max, picture)));
 }
 
 bool WritePng(const QImage& image, const QString& path) {
