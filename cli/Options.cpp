@@ -5,6 +5,7 @@
 #include <array>
 #include <charconv>
 #include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -22,13 +23,20 @@ const char* const kHelp =
     "par une tabulation. Sans FICHIER, ou avec -, lit l'entrée standard.\n"
     "\n"
     "Options :\n"
-    "  -f, --from TYPE         lambert | mgrs | ifbl | deg        (défaut : lambert)\n"
-    "  -t, --to TYPE           lambert | mgrs | ifbl | deg        (défaut : mgrs)\n"
-    "      --datum-from CODE   BEL72 | WGS84 | EUR-M | NTF, en majuscules ou non\n"
-    "                          (défaut : BEL72 pour lambert et ifbl, WGS84 pour\n"
-    "                          deg et mgrs)\n"
-    "      --datum-to CODE     mêmes codes (défaut : BEL72 pour lambert et ifbl,\n"
-    "                          WGS84 sinon)\n"
+    "  -f, --from TYPE         lambert | mgrs | ifbl | deg | lambert2008 | utm\n"
+    "                          (défaut : lambert)\n"
+    "  -t, --to TYPE           mêmes types (défaut : mgrs)\n"
+    "      --datum-from CODE   BEL72 | WGS84 | EUR-M | NTF | ETRS89, en majuscules ou\n"
+    "                          non (défaut : BEL72 pour lambert et ifbl, ETRS89 pour\n"
+    "                          lambert2008, WGS84 pour deg, mgrs et utm)\n"
+    "      --datum-to CODE     mêmes codes, mêmes défauts selon --to\n"
+    "      --precise           BD72 et WGS84 par la transformation officielle\n"
+    "                          « BD72 to ETRS89 (2) » (0,2 m) au lieu du décalage\n"
+    "                          de Molodensky (1 m environ) ; elle sert toujours\n"
+    "                          entre BD72 et ETRS89, et pour Lambert 2008\n"
+    "      --zone N            utm : la zone des résultats, de 1 à 60, au lieu de\n"
+    "                          celle de chaque point (par exemple 31 pour tout un\n"
+    "                          jeu de données belge)\n"
     "  -p, --precision P       mgrs : 1 | 10 | 100 | 1000 | 10000 mètres (défaut : 100)\n"
     "                          ifbl : 1x1 | 4x4 | 32x20 km (défaut : 1x1)\n"
     "      --decimal-mark C    deg : . ou , dans les degrés écrits (défaut : .)\n"
@@ -52,6 +60,8 @@ const char* const kHelp =
     "  deg      latitude et longitude en degrés : 50.85, 50,85 N, S33.9, 4.35 W,\n"
     "           50°51'06\"N, 50°51.1'N, 50:51:06, 50d51m06s ; les lettres N, S, E,\n"
     "           W (avant ou après) disent lequel est la latitude : 4.35E 50.85N\n"
+    "  lambert2008  X et Y en mètres (Lambert belge 2008, ETRS89)\n"
+    "  utm      zone et hémisphère, est, nord : 31N<TAB>596371<TAB>5632970\n"
     "  mgrs     une référence, par exemple 31UES963329\n"
     "  ifbl     un carré, par exemple E5.12.34\n"
     "  Un nombre : chiffres, blancs permis (150 000), virgule ou point décimal\n"
@@ -126,10 +136,28 @@ void ReadPrecision(const std::string& word, BatchChoices& choices) {
   }
 }
 
-// Lambert and IFBL belong to BEL72; degrees and MGRS references that users
-// have come from GPS, on WGS84.
+// Lambert and IFBL belong to BEL72, Lambert 2008 to ETRS89; degrees, MGRS
+// references and UTM numbers that users have come from GPS, on WGS84.
 Datum DefaultDatum(CoordKind kind) {
-  return kind == CoordKind::Lambert || kind == CoordKind::Ifbl ? Datum::Bel72 : Datum::Wgs84;
+  switch (kind) {
+    case CoordKind::Lambert:
+    case CoordKind::Ifbl: return Datum::Bel72;
+    case CoordKind::Lambert2008: return Datum::Etrs89;
+    default: return Datum::Wgs84;
+  }
+}
+
+constexpr int kLastZone = 60;
+
+// A zone number from 1 to 60, for UTM output only.
+std::int16_t Zone(const std::string& word, CoordKind output) {
+  if (output != CoordKind::Utm) throw UsageError("--zone ne vaut que pour --to utm");
+  int value = 0;
+  const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
+  if (ec != std::errc{} || end != word.data() + word.size() || value < 1 || value > kLastZone) {
+    throw UsageError("zone UTM incorrecte : « " + word + " » (de 1 à 60)");
+  }
+  return static_cast<std::int16_t>(value);
 }
 
 Separator SeparatorNamed(const std::string& word) {
@@ -222,6 +250,7 @@ Options ParseOptions(int argc, const char* const* argv) {
   std::string mark;
   std::string separator;
   std::string columns;
+  std::string zone;
 
   CLI::App app;
   app.set_help_flag();
@@ -242,6 +271,8 @@ Options ParseOptions(int argc, const char* const* argv) {
   const CLI::Option* separatorGiven = add("--separator", separator);
   const CLI::Option* columnsGiven = add("--columns", columns);
   app.add_flag("--keep", options.choices.keepLine);
+  app.add_flag("--precise", options.choices.preciseTransformation);
+  const CLI::Option* zoneGiven = add("--zone", zone);
   const CLI::Option* outputGiven = add("-o,--output", options.output);
   const CLI::Option* mapGiven = add("--map", options.map);
   std::string mapSize;
@@ -282,6 +313,7 @@ Options ParseOptions(int argc, const char* const* argv) {
   if (markGiven->count() > 0) c.decimalMark = DecimalMark(mark, c.coorDest);
   if (separatorGiven->count() > 0) c.separator = SeparatorNamed(separator);
   if (columnsGiven->count() > 0) c.firstColumn = Column(columns);
+  if (zoneGiven->count() > 0) c.utmZone = Zone(zone, c.coorDest);
   if (c.separator == Separator::Comma && c.decimalMark == ',') {
     throw UsageError("--decimal-mark , et --separator , ne vont pas ensemble");
   }

@@ -9,7 +9,9 @@ namespace {
 
 // The Hayford datums carry two slightly different flattening differences
 // (-0.0000141927 and -0.000014192702); each datum's shift uses its own.
-constexpr std::array<DatumRecord, 4> kDatums{{
+// ETRS89 and WGS84 are taken as one datum, as EPSG takes them at the metre
+// level: no shift between them, the GRS80 ellipsoid for ETRS89's UTM.
+constexpr std::array<DatumRecord, 5> kDatums{{
     {-251, -0.0000141927, -87, -98, -121, 15, "EUR-M", "European 1950",
      "MEAN FOR Austria, Belgium, Denmark,Finland, France, W Germany,  "
      "Gibraltar, Greece, Italy, Luxembourg, Netherlands, Norway,  "
@@ -18,6 +20,7 @@ constexpr std::array<DatumRecord, 4> kDatums{{
     {0, 0, 0, 0, 0, 21, "WGS84", "WGS 1984", "Global Definition"},
     {-112, -0.000054750714, -168, -60, 320, 6, "NTF  ", "Nouvelle Triangulation Française",
      "France"},
+    {0, 0, 0, 0, 0, 12, "ETRS89", "European Terrestrial Reference System 1989", "Europe"},
 }};
 
 // Names as the catalogue spells them ("Clarcke", "Everest(Pakistan)").

@@ -12,7 +12,8 @@
 
 namespace koord {
 
-// The four datums, in position order ("EUR-M", "BEL72", "WGS84", "NTF").
+// The five datums, in position order ("EUR-M", "BEL72", "WGS84", "NTF",
+// "ETRS89").
 std::span<const DatumRecord> DatumCatalogue();
 // The 23 ellipsoids, in position order.
 std::span<const EllipsoidRecord> EllipsoidCatalogue();

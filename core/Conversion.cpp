@@ -7,10 +7,12 @@
 #include "core/Dms.h"
 #include "core/MgrsDigits.h"
 #include "core/TransCoo.h"
+#include "geodesy/ConformalConic.h"
 #include "geodesy/General.h"
 #include "geodesy/Ifbl.h"
 #include "geodesy/Lambert.h"
 #include "geodesy/Mgrs.h"
+#include "geodesy/Utm.h"
 #include "support/Ascii.h"
 #include "support/RuntimeError.h"
 
@@ -20,6 +22,18 @@ namespace {
 // Limits of the accepted Lambert 1972 input, metres, inclusive.
 constexpr double kLambertMaxX = 310000;
 constexpr double kLambertMaxY = 260000;
+// The same area in Lambert 2008, whose false origin lies 500 km further
+// east and north (to within 25 m at the corners, hence 100 m of margin).
+constexpr double kLambert2008MinX = 499900;
+constexpr double kLambert2008MaxX = 810100;
+constexpr double kLambert2008MinY = 499900;
+constexpr double kLambert2008MaxY = 760100;
+// UTM latitudes, degrees.
+constexpr double kUtmSouth = -80;
+constexpr double kUtmNorth = 84;
+constexpr std::int16_t kLastZone = 60;
+constexpr double kMaxEasting = 1000000;    // m
+constexpr double kMaxNorthing = 10000000;  // m, with the southern false northing
 
 constexpr double kQuarterTurn = 90;  // degrees, the poles
 const char* const kPastThePole = "Changement de datum au-delà du pôle";
@@ -27,6 +41,13 @@ const char* const kPastThePole = "Changement de datum au-delà du pôle";
 // Both comparisons must hold, so a NaN never passes a range check.
 bool Within(double value, double low, double high) {
   return value >= low && value <= high;
+}
+
+// Longitude of the central meridian of a UTM zone, degrees.
+double CentralMeridian(std::int16_t zone) {
+  constexpr double kZoneWidth = 6;
+  constexpr double kWestOfZone1 = 183;
+  return kZoneWidth * zone - kWestOfZone1;
 }
 
 // The same meridian within -180..180 degrees: the representative point of
@@ -158,12 +179,21 @@ void TransCoo::Conversion() {
     ConvertDms();
   } else if (kind == "DEG") {
     ConvertDeg();
+  } else if (kind == "L08") {
+    ConvertLambert2008();
+  } else if (kind == "UTM") {
+    ConvertUtm();
   }
   // Any other kind: SetOrigType has already put its message into Error.
 }
 
 bool TransCoo::LambertInDomain() const {
   return Within(x_, 0, kLambertMaxX) && Within(y_, 0, kLambertMaxY);
+}
+
+bool TransCoo::Lambert2008InDomain() const {
+  return Within(x2008_, kLambert2008MinX, kLambert2008MaxX) &&
+         Within(y2008_, kLambert2008MinY, kLambert2008MaxY);
 }
 
 void TransCoo::ConvertMgrs() {
@@ -199,6 +229,7 @@ void TransCoo::ConvertMgrs() {
   latitude_ = General::RadToDeg(latitude);
   longitude_ = WithinHalfTurn(General::RadToDeg(longitude));
   LambertBlock();
+  Lambert2008Block(latitude_, longitude_, datumFromIndex_);
   // No digits are invented: a reference is written at most at its own
   // precision.
   const std::size_t kept = std::min(digits, DigitsFor(mgrsPrecision));
@@ -220,6 +251,7 @@ void TransCoo::ConvertLambert() {
     return;
   }
   FillIfbl();
+  Lambert2008FromLambert72();
   InverseLambertBlock();
 }
 
@@ -243,7 +275,55 @@ void TransCoo::ConvertIfbl() {
   ifblInGrid_ = true;
   x_ = x;
   y_ = y;
+  Lambert2008FromLambert72();
   InverseLambertBlock();
+}
+
+void TransCoo::ConvertLambert2008() {
+  if (!Lambert2008InDomain()) {
+    error_ = kBadLambert2008;
+    return;
+  }
+  // From here on a point in degrees on ETRS89, through the official chain.
+  Lambert2008().Inverse(x2008_, y2008_, latitude_, longitude_);
+  const DatumSwitch fromEtrs89(datumFromIndex_, etrs89Index_);
+  SelectEllipsoid(etrs89Index_);
+  LambertBlock();
+  ShiftToOutputDatum();
+  FillDmsParts();
+  UtmBlock(DigitsFor(mgrsPrecision));
+}
+
+void TransCoo::ConvertUtm() {
+  const double centre = CentralMeridian(zone_);
+  const bool zoneKnown = zone_ >= 1 && zone_ <= kLastZone;
+  // Beyond these no point of the zone or its neighbour lies.
+  if (!(zoneKnown && Within(easting_, 0, kMaxEasting) && Within(northing_, 0, kMaxNorthing))) {
+    error_ = kBadUtm;
+    return;
+  }
+  const EllipsoidInUse ellipsoid = CurrentEllipsoid();
+  double phi = 0;
+  double lambda = 0;
+  // A negative northing tells the routine that the point is south.
+  double northing = north_ ? northing_ : -northing_;
+  DMA::UtmToGeo(ellipsoid.a, ellipsoid.f, phi, lambda, zone_, northing, easting_);
+  const double latitude = General::RadToDeg(phi);
+  const double longitude = General::RadToDeg(lambda);
+  const bool inReach = Within(latitude, kUtmSouth, kUtmNorth) &&
+                       std::fabs(WithinHalfTurn(longitude - centre)) <= kUtmZoneReach &&
+                       (latitude < 0) == !north_;
+  if (!inReach) {
+    error_ = kBadUtm;
+    return;
+  }
+  latitude_ = latitude;
+  longitude_ = WithinHalfTurn(longitude);
+  LambertBlock();
+  Lambert2008Block(latitude_, longitude_, datumFromIndex_);
+  ShiftToOutputDatum();
+  FillDmsParts();
+  UtmBlock(DigitsFor(mgrsPrecision));
 }
 
 void TransCoo::ConvertDms() {
@@ -257,6 +337,7 @@ void TransCoo::ConvertDms() {
   latitude_ = DmsToDegrees(latDmsDeg_, latDmsMin_, latDmsSec_);
   longitude_ = DmsToDegrees(lonDmsDeg_, lonDmsMin_, lonDmsSec_);
   LambertBlock();
+  Lambert2008Block(latitude_, longitude_, datumFromIndex_);
   // The DMS parts stay as given unless the datum changes.
   if (ShiftToOutputDatum()) FillDmsParts();
   UtmBlock(DigitsFor(mgrsPrecision));
@@ -268,6 +349,7 @@ void TransCoo::ConvertDeg() {
     return;
   }
   LambertBlock();
+  Lambert2008Block(latitude_, longitude_, datumFromIndex_);
   ShiftToOutputDatum();
   FillDmsParts();
   UtmBlock(DigitsFor(mgrsPrecision));
@@ -303,7 +385,7 @@ void TransCoo::LambertBlock() {
   double latitude72 = 0;
   double longitude72 = 0;
   ShiftDatum(latitude_, longitude_, 0, datumFromIndex_, datumDestIndex_, latitude72, longitude72);
-  Lambert::GeoToLambert(latitude72, longitude72, x_, y_);
+  ProjectLambert72(latitude72, longitude72, OfficialChain(datumFromIndex_), x_, y_);
   FillIfbl();
 }
 
@@ -317,17 +399,20 @@ void TransCoo::FillIfbl() {
 void TransCoo::UtmBlock(std::size_t digits) {
   if (!ComputeUtm) return;
   const EllipsoidInUse ellipsoid = CurrentEllipsoid();
-  std::int16_t zone = 0;  // visible only as the first characters of MGRS
+  std::int16_t zone = 0;
   mgrsResult_ = DMA::GeoToUtm(ellipsoid.a, ellipsoid.f, General::DegToRad(latitude_),
                               General::DegToRad(longitude_), zone, northing_, easting_, mgrs_,
                               ellipsoid.Number);
+  zone_ = zone;
+  north_ = !(latitude_ < 0);
   CutMgrs(mgrs_, digits);
+  if (UtmZone != 0) ForcedZoneBlock();
 }
 
 void TransCoo::InverseLambertBlock() {
   double latitude72 = 0;
   double longitude72 = 0;
-  Lambert::LambertToGeo(x_, y_, latitude72, longitude72);
+  UnprojectLambert72(x_, y_, OfficialChain(datumDestIndex_), latitude72, longitude72);
   {
     const DatumSwitch fromBel72(datumFromIndex_, bel72Index_);
     ShiftDatum(latitude72, longitude72, 0, datumFromIndex_, datumDestIndex_, latitude_, longitude_);
@@ -335,6 +420,48 @@ void TransCoo::InverseLambertBlock() {
   }
   SelectEllipsoid(datumDestIndex_);
   UtmBlock(DigitsFor(mgrsPrecision));
+}
+
+void TransCoo::Lambert2008Block(double latitude, double longitude, std::int16_t datumIndex) {
+  if (!ComputeLambert2008) return;
+  // A point that has no Lambert 2008 position (beyond a pole, or so far
+  // that the projection breaks down) is left outside its domain: refused
+  // by whoever asks for that output, never a fault of the whole point.
+  x2008_ = y2008_ = 0;
+  try {
+    double etrsLatitude = 0;
+    double etrsLongitude = 0;
+    ShiftDatum(latitude, longitude, 0, datumIndex, etrs89Index_, etrsLatitude, etrsLongitude);
+    double x = 0;
+    double y = 0;
+    Lambert2008().Forward(etrsLatitude, etrsLongitude, x, y);
+    x2008_ = x;
+    y2008_ = y;
+  } catch (const RuntimeError&) {
+  }
+}
+
+void TransCoo::Lambert2008FromLambert72() {
+  if (!ComputeLambert2008) return;
+  double latitude72 = 0;
+  double longitude72 = 0;
+  // Lambert 1972 input lies in its domain: the inverse always succeeds.
+  UnprojectLambert72(x_, y_, /*official=*/true, latitude72, longitude72);
+  Lambert2008Block(latitude72, longitude72, bel72Index_);
+}
+
+void TransCoo::ForcedZoneBlock() {
+  const double offset = std::fabs(WithinHalfTurn(longitude_ - CentralMeridian(UtmZone)));
+  utmInReach_ = UtmZone >= 1 && UtmZone <= kLastZone && offset <= kUtmZoneReach &&
+                Within(latitude_, kUtmSouth, kUtmNorth);
+  if (!utmInReach_) {
+    northing_ = easting_ = 0;
+    return;
+  }
+  const EllipsoidInUse ellipsoid = CurrentEllipsoid();
+  zone_ = UtmZone;
+  DMA::GeoToTm(ellipsoid.a, ellipsoid.f, General::DegToRad(latitude_),
+               General::DegToRad(longitude_), zone_, northing_, easting_, 1);
 }
 
 }  // namespace koord

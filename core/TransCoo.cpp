@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <array>
 
+#include "geodesy/ConformalConic.h"
 #include "geodesy/General.h"
+#include "geodesy/Helmert.h"
+#include "geodesy/Lambert.h"
 #include "support/Ascii.h"
 #include "support/Checked.h"
 #include "support/RuntimeError.h"
@@ -14,8 +17,8 @@ namespace {
 const char* const kIndexOutOfRange = "Indice hors limites";
 
 bool IsKnownKind(std::string_view kind) {
-  constexpr std::array<std::string_view, 7> kKinds{"MGR", "MGRS", "DEG", "LMB",
-                                                   "DMS", "IFB",  "IFBL"};
+  constexpr std::array<std::string_view, 9> kKinds{"MGR", "MGRS", "DEG", "LMB", "DMS",
+                                                   "IFB", "IFBL", "L08", "UTM"};
   return std::find(kKinds.begin(), kKinds.end(), kind) != kKinds.end();
 }
 
@@ -50,6 +53,7 @@ void TransCoo::BuildCatalogue() {
   ellipsoids_ = EllipsoidCatalogue();
   bel72Index_ = FindDatum("BEL72");
   wgs84Index_ = FindDatum("WGS84");
+  etrs89Index_ = FindDatum("ETRS89");
 }
 
 void TransCoo::Reset() {
@@ -62,6 +66,10 @@ void TransCoo::Reset() {
   x_ = y_ = 0;
   latitude_ = longitude_ = 0;
   northing_ = easting_ = 0;
+  x2008_ = y2008_ = 0;
+  zone_ = 0;
+  north_ = true;
+  utmInReach_ = true;
 }
 
 void TransCoo::SetOrigType(std::string_view kind) {
@@ -129,6 +137,28 @@ void TransCoo::MolodenskyShift(double latitude, double longitude, double height,
                            EllipsoidAt(datum.Ellipsoid), direction);
 }
 
+bool TransCoo::OfficialChain(std::int16_t other) const {
+  return PreciseTransformation || other == etrs89Index_;
+}
+
+void TransCoo::ProjectLambert72(double latitude, double longitude, bool official, double& X,
+                                double& Y) const {
+  if (official) {
+    Lambert72Official().Forward(latitude, longitude, X, Y);
+  } else {
+    Lambert::GeoToLambert(latitude, longitude, X, Y);
+  }
+}
+
+void TransCoo::UnprojectLambert72(double X, double Y, bool official, double& latitude,
+                                  double& longitude) const {
+  if (official) {
+    Lambert72Official().Inverse(X, Y, latitude, longitude);
+  } else {
+    Lambert::LambertToGeo(X, Y, latitude, longitude);
+  }
+}
+
 void TransCoo::ShiftDatum(double latitude, double longitude, double height, std::int16_t fromIndex,
                           std::int16_t toIndex, double& newLatitude, double& newLongitude) const {
   if (fromIndex == toIndex) {
@@ -136,16 +166,32 @@ void TransCoo::ShiftDatum(double latitude, double longitude, double height, std:
     newLongitude = longitude;
     return;
   }
-  // Every change of datum goes through WGS84, even from WGS84 itself.
+  // Every change of datum goes through WGS84 (ETRS89 taken as the same),
+  // even from WGS84 itself; BD72 by the official transformation when the
+  // chain asks for it, onto the ellipsoid of the other side.
+  const bool toEtrs89 = toIndex == etrs89Index_;
+  const Helmert::Ellipsoid& hub =
+      toEtrs89 || fromIndex == etrs89Index_ ? Helmert::kGrs80 : Helmert::kWgs84;
   double wgsLatitude = 0;
   double wgsLongitude = 0;
-  if (!(fromIndex == wgs84Index_ &&
-        ShiftWgs84ToItself(latitude, longitude, height, wgsLatitude, wgsLongitude))) {
+  if (fromIndex == bel72Index_ && OfficialChain(toIndex)) {
+    Helmert::Shift(latitude, longitude, height, Helmert::kBd72ToEtrs89, Helmert::kHayford, hub,
+                   Helmert::Direction::Forward, wgsLatitude, wgsLongitude);
+  } else if (fromIndex == etrs89Index_) {
+    wgsLatitude = latitude;
+    wgsLongitude = longitude;
+  } else if (!(fromIndex == wgs84Index_ &&
+               ShiftWgs84ToItself(latitude, longitude, height, wgsLatitude, wgsLongitude))) {
     MolodenskyShift(latitude, longitude, height, wgsLatitude, wgsLongitude, fromIndex, +1);
   }
-  if (toIndex == wgs84Index_) {
+  if (toIndex == wgs84Index_ || toEtrs89) {
     newLatitude = wgsLatitude;
     newLongitude = wgsLongitude;
+    return;
+  }
+  if (toIndex == bel72Index_ && OfficialChain(fromIndex)) {
+    Helmert::Shift(wgsLatitude, wgsLongitude, height, Helmert::kBd72ToEtrs89, Helmert::kHayford,
+                   hub, Helmert::Direction::Inverse, newLatitude, newLongitude);
     return;
   }
   MolodenskyShift(wgsLatitude, wgsLongitude, height, newLatitude, newLongitude, toIndex, -1);

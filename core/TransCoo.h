@@ -32,6 +32,13 @@ inline constexpr std::string_view kBadLambert = "Coordonnées Lambert incorrecte
 inline constexpr std::string_view kBadIfbl = "Coordonnée IFBL incorrecte";
 inline constexpr std::string_view kBadDms = "Coordonnées DMS incorrectes";
 inline constexpr std::string_view kBadDeg = "Coordonnées DEG incorrectes";
+inline constexpr std::string_view kBadLambert2008 = "Coordonnées Lambert 2008 incorrectes";
+inline constexpr std::string_view kBadUtm = "Coordonnées UTM incorrectes";
+
+// How far from its zone's central meridian a UTM point may be given or
+// asked for, degrees: the zone and its neighbour (the series stay within
+// 0.3 mm of the exact projection there at Belgian latitudes).
+inline constexpr double kUtmZoneReach = 9;
 
 class TransCoo {
  public:
@@ -53,6 +60,19 @@ class TransCoo {
   // are computed stay the same, bit for bit.
   bool ComputeUtm = true;
   bool ComputeIfbl = true;
+  bool ComputeLambert2008 = true;
+
+  // BD72 and ETRS89 always go through the transformation "BD72 to ETRS89
+  // (2)" (seven parameters, 0.2 m) and Belgian Lambert 72 as EPSG defines
+  // it; with PreciseTransformation, so do BD72 and WGS84 (otherwise the
+  // Molodensky shift, about 1 m, and the program's own Lambert 1972).
+  bool PreciseTransformation = false;
+
+  // The UTM zone of Easting and Northing, 1 to 60; 0 lets the point choose
+  // it, as for MGRS. A zone given may be a neighbour of the point's own
+  // (for a data set that straddles two zones): UtmInZoneReach says whether
+  // the point lies within its reach.
+  std::int16_t UtmZone = 0;
 
   // Converts the input of the kind OrigType into every other
   // representation. Always returns normally on refused input (see Error);
@@ -91,6 +111,19 @@ class TransCoo {
   double Y() const { return y_; }
   void SetY(double v) { y_ = v; }
 
+  // Belgian Lambert 2008, metres, datum ETRS89 (the kind "L08").
+  double X2008() const { return x2008_; }
+  void SetX2008(double v) { x2008_ = v; }
+  double Y2008() const { return y2008_; }
+  void SetY2008(double v) { y2008_ = v; }
+
+  // The UTM zone (1 to 60) and hemisphere of Easting and Northing (the
+  // kind "UTM"; the northing carries 10 000 000 m south of the equator).
+  std::int16_t Zone() const { return zone_; }
+  void SetZone(std::int16_t v) { zone_ = v; }
+  bool North() const { return north_; }
+  void SetNorth(bool v) { north_ = v; }
+
   // Datum codes "EUR-M", "BEL72", "WGS84", "NTF", in any case. An unknown
   // code selects nothing; the next Conversion reports "Datum non initialisé".
   void SetDatumFrom(std::string_view code);
@@ -117,10 +150,17 @@ class TransCoo {
   // (0 to 310 000 m east, 0 to 260 000 m north); elsewhere, after a
   // conversion, they are the projection of a point far from Belgium.
   bool LambertInDomain() const;
+  // The same for X2008 and Y2008: 499 900 to 810 100 m east, 499 900 to
+  // 760 100 m north, the Lambert 1972 bounds carried over.
+  bool Lambert2008InDomain() const;
+  // False when Easting and Northing, in the zone given by UtmZone, would be
+  // those of a point farther than kUtmZoneReach from the zone's central
+  // meridian (they are then what Reset left).
+  bool UtmInZoneReach() const { return utmInReach_; }
 
   const std::string& OrigType() const { return origType_; }
   // Stores the kind in upper case: "DEG", "DMS", "LMB", "MGR", "MGRS",
-  // "IFB" or "IFBL"; any other text sets Error.
+  // "IFB", "IFBL", "L08" (Lambert 2008) or "UTM"; any other text sets Error.
   void SetOrigType(std::string_view kind);
 
   // Read-only views, for callers that show the catalogue.
@@ -147,8 +187,19 @@ class TransCoo {
   void MolodenskyShift(double latitude, double longitude, double height, double& newLatitude,
                        double& newLongitude, std::int16_t datumIndex, std::int16_t direction) const;
 
+  // Whether the BD72 side of a shift to or from `other` goes through the
+  // official chain (Helmert and Lambert 72 as EPSG defines it).
+  bool OfficialChain(std::int16_t other) const;
+  // Lambert 1972 both ways, by the official chain or the program's own.
+  void ProjectLambert72(double latitude, double longitude, bool official, double& X,
+                        double& Y) const;
+  void UnprojectLambert72(double X, double Y, bool official, double& latitude,
+                          double& longitude) const;
+
   // The steps of Conversion, one per input kind and block.
   void ConvertMgrs();
+  void ConvertLambert2008();
+  void ConvertUtm();
   void ConvertLambert();
   void ConvertIfbl();
   void ConvertDms();
@@ -163,15 +214,22 @@ class TransCoo {
   // Easting, Northing and MGRS, the reference cut to `digits` per axis.
   void UtmBlock(std::size_t digits);
   void InverseLambertBlock();
+  // X2008 and Y2008 from a point in the datum at datumIndex.
+  void Lambert2008Block(double latitude, double longitude, std::int16_t datumIndex);
+  // Lambert 2008 from Lambert 1972 input, always by the official chain.
+  void Lambert2008FromLambert72();
+  // Easting and Northing again, in the zone given by UtmZone.
+  void ForcedZoneBlock();
 
   std::string error_;
   std::span<const DatumRecord> datums_;
   std::span<const EllipsoidRecord> ellipsoids_;
   std::int16_t datumFromIndex_ = 0;
   std::int16_t datumDestIndex_ = 0;
-  // Positions of BEL72 and WGS84, found once in the fixed catalogue.
+  // Positions of BEL72, WGS84 and ETRS89, found once in the fixed catalogue.
   std::int16_t bel72Index_ = 0;
   std::int16_t wgs84Index_ = 0;
+  std::int16_t etrs89Index_ = 0;
   std::string origType_;
   double x_ = 0;
   double y_ = 0;
@@ -183,6 +241,11 @@ class TransCoo {
   double longitude_ = 0;
   double northing_ = 0;
   double easting_ = 0;
+  double x2008_ = 0;
+  double y2008_ = 0;
+  std::int16_t zone_ = 0;
+  bool north_ = true;
+  bool utmInReach_ = true;
   std::int16_t latDmsDeg_ = 0;
   std::int16_t latDmsMin_ = 0;
   float latDmsSec_ = 0;

@@ -6,6 +6,7 @@
 // BatchHost; everything else here runs without one.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,11 @@ struct BatchChoices {
   // Each output line repeats the input line before the output fields, so
   // that the result pastes back beside the records.
   bool keepLine = false;
+  // BD72 and WGS84 through the official seven-parameter transformation
+  // (0.2 m) rather than the Molodensky shift (about 1 m).
+  bool preciseTransformation = false;
+  // The UTM zone of UTM output, 1 to 60; 0 lets each point choose.
+  std::int16_t utmZone = 0;
   // Line end written after every output line.
   std::string lineEnd = "\r\n";
 };

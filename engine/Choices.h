@@ -12,9 +12,9 @@
 
 namespace koord {
 
-enum class CoordKind { Lambert, Mgrs, Ifbl, Degrees };
+enum class CoordKind { Lambert, Mgrs, Ifbl, Degrees, Lambert2008, Utm };
 
-enum class Datum { Bel72, Wgs84, Eur50, Ntf };
+enum class Datum { Bel72, Wgs84, Eur50, Ntf, Etrs89 };
 
 enum class MgrsPrecision { Metre, TenMetres, HundredMetres, Kilometre, TenKilometres };
 
@@ -31,22 +31,25 @@ struct KindEntry {
   std::string_view cliName;
   std::string_view objectCode;  // TransCoo's OrigType
 };
-inline constexpr std::array<KindEntry, 4> kKindTable{{
+inline constexpr std::array<KindEntry, 6> kKindTable{{
     {CoordKind::Lambert, "lambert", "lmb"},
     {CoordKind::Mgrs, "mgrs", "mgr"},
     {CoordKind::Ifbl, "ifbl", "ifb"},
     {CoordKind::Degrees, "deg", "deg"},
+    {CoordKind::Lambert2008, "lambert2008", "l08"},
+    {CoordKind::Utm, "utm", "utm"},
 }};
 
 struct DatumEntry {
   Datum value;
   std::string_view code;  // on the command line and in TransCoo alike
 };
-inline constexpr std::array<DatumEntry, 4> kDatumTable{{
+inline constexpr std::array<DatumEntry, 5> kDatumTable{{
     {Datum::Bel72, "BEL72"},
     {Datum::Wgs84, "WGS84"},
     {Datum::Eur50, "EUR-M"},
     {Datum::Ntf, "NTF"},
+    {Datum::Etrs89, "ETRS89"},
 }};
 
 struct MgrsPrecisionEntry {

@@ -3,11 +3,13 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <span>
 
 #include "engine/DegreeReader.h"
 #include "engine/LineSplitter.h"
 #include "engine/NumberReader.h"
 #include "engine/OutputFormat.h"
+#include "engine/UtmZoneText.h"
 #include "support/Ascii.h"
 #include "support/Checked.h"
 #include "support/RuntimeError.h"
@@ -27,15 +29,22 @@ double ApplyKilometreRule(double value) {
 
 // The coordinate fields that a kind reads, and their names in a header.
 std::size_t FieldCount(CoordKind kind) {
-  return kind == CoordKind::Lambert || kind == CoordKind::Degrees ? 2 : 1;
+  switch (kind) {
+    case CoordKind::Mgrs:
+    case CoordKind::Ifbl: return 1;
+    case CoordKind::Utm: return 3;
+    default: return 2;
+  }
 }
 
-std::array<std::string_view, 2> ColumnNames(CoordKind kind) {
+std::array<std::string_view, 3> ColumnNames(CoordKind kind) {
   switch (kind) {
-    case CoordKind::Lambert: return {"X", "Y"};
-    case CoordKind::Mgrs: return {"MGRS", {}};
-    case CoordKind::Ifbl: return {"IFBL", {}};
-    case CoordKind::Degrees: return {"Latitude", "Longitude"};
+    case CoordKind::Lambert:
+    case CoordKind::Lambert2008: return {"X", "Y", {}};
+    case CoordKind::Mgrs: return {"MGRS", {}, {}};
+    case CoordKind::Ifbl: return {"IFBL", {}, {}};
+    case CoordKind::Degrees: return {"Latitude", "Longitude", {}};
+    case CoordKind::Utm: return {"Zone", "Est", "Nord"};
   }
   return {};
 }
@@ -85,8 +94,12 @@ LineConverter::LineConverter(const BatchChoices& choices, RunOutput output)
   }
   // Each line is read for one output only; MGRS and IFBL cost a third of the
   // work of a Lambert line.
-  point_.ComputeUtm = text && choices_.coorDest == CoordKind::Mgrs;
+  point_.ComputeUtm =
+      text && (choices_.coorDest == CoordKind::Mgrs || choices_.coorDest == CoordKind::Utm);
   point_.ComputeIfbl = text && choices_.coorDest == CoordKind::Ifbl;
+  point_.ComputeLambert2008 = text && choices_.coorDest == CoordKind::Lambert2008;
+  point_.PreciseTransformation = choices_.preciseTransformation;
+  point_.UtmZone = choices_.utmZone;
 }
 
 const LineOutcome& LineConverter::Convert(std::string_view line, bool tooLong, bool mayBeHeader) {
@@ -140,6 +153,8 @@ bool LineConverter::ReadInput() {
   switch (choices_.coorFrom) {
     case CoordKind::Lambert: return ReadLambert(field, fields_[first + 1]);
     case CoordKind::Degrees: return ReadDegrees(field, fields_[first + 1]);
+    case CoordKind::Lambert2008: return ReadLambert2008(field, fields_[first + 1]);
+    case CoordKind::Utm: return ReadUtm(field, fields_[first + 1], fields_[first + 2]);
     case CoordKind::Mgrs:
     case CoordKind::Ifbl:
       if (IsBlank(field)) {
@@ -156,17 +171,50 @@ bool LineConverter::ReadInput() {
   return false;
 }
 
-bool LineConverter::ReadLambert(std::string_view xField, std::string_view yField) {
-  std::array<double, 2> xy{};
-  const std::array<std::string_view, 2> fields{xField, yField};
+bool LineConverter::ReadNumbers(std::span<const std::string_view> fields,
+                                std::span<double> values) {
   for (std::size_t i = 0; i < fields.size(); ++i) {
-    if (const std::optional<Reason> why = ReadNumber(fields[i], xy[i])) {
+    if (const std::optional<Reason> why = ReadNumber(fields[i], values[i])) {
       Refuse(*why, *why == Reason::MissingField ? std::string() : QuotedField(fields[i]));
       return false;
     }
   }
+  return true;
+}
+
+bool LineConverter::ReadLambert(std::string_view xField, std::string_view yField) {
+  std::array<double, 2> xy{};
+  if (!ReadNumbers(std::array{xField, yField}, xy)) return false;
   point_.SetY(ApplyKilometreRule(xy[1]));
   point_.SetX(ApplyKilometreRule(xy[0]));
+  return true;
+}
+
+bool LineConverter::ReadLambert2008(std::string_view xField, std::string_view yField) {
+  std::array<double, 2> xy{};
+  if (!ReadNumbers(std::array{xField, yField}, xy)) return false;
+  point_.SetX2008(xy[0]);
+  point_.SetY2008(xy[1]);
+  return true;
+}
+
+bool LineConverter::ReadUtm(std::string_view zoneField, std::string_view eastingField,
+                            std::string_view northingField) {
+  const std::optional<UtmZoneText> zone = ReadUtmZone(zoneField);
+  if (!zone) {
+    if (IsBlank(zoneField)) {
+      Refuse(Reason::MissingField);
+    } else {
+      Refuse(Reason::UnreadableZone, QuotedField(zoneField));
+    }
+    return false;
+  }
+  std::array<double, 2> en{};
+  if (!ReadNumbers(std::array{eastingField, northingField}, en)) return false;
+  point_.SetZone(zone->zone);
+  point_.SetNorth(zone->north);
+  point_.SetEasting(en[0]);
+  point_.SetNorthing(en[1]);
   return true;
 }
 
@@ -242,6 +290,23 @@ void LineConverter::FormatOutput() {
     case CoordKind::Degrees:
       AppendDegrees(out, point_.Latitude(), point_.Longitude(), choices_.decimalMark, separator_);
       return;
+    case CoordKind::Lambert2008:
+      if (point_.Lambert2008InDomain()) {
+        AppendLambert(out, point_.X2008(), point_.Y2008(), separator_);
+      } else {
+        Refuse(Reason::OutsideLambert2008);
+      }
+      return;
+    case CoordKind::Utm:
+      if (point_.MgrsResult() == DMA::MgrsStatus::OutsideUtm) {
+        Refuse(Reason::OutsideUtm);
+      } else if (!point_.UtmInZoneReach()) {
+        Refuse(Reason::UtmZoneTooFar);
+      } else {
+        AppendUtm(out, {point_.Zone(), point_.North()}, point_.Easting(), point_.Northing(),
+                  separator_);
+      }
+      return;
   }
 }
 
@@ -252,11 +317,11 @@ void LineConverter::WriteHeader() {
     out += line_;
     out += separator_;
   }
-  const std::array<std::string_view, 2> names = ColumnNames(choices_.coorDest);
+  const std::array<std::string_view, 3> names = ColumnNames(choices_.coorDest);
   out += names[0];
-  if (!names[1].empty()) {
+  for (std::size_t i = 1; i < names.size() && !names[i].empty(); ++i) {
     out += separator_;
-    out += names[1];
+    out += names[i];
   }
 }
 

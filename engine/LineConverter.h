@@ -7,13 +7,13 @@
 //   const LineOutcome& r = converter.Convert("150000\t170000");
 //   // r.status == LineStatus::Converted, r.text == "31UES963329"
 //
-// The coordinate fields (two for Lambert and degrees, one for MGRS and
-// IFBL) start at the chosen column; each must hold what its kind reads and
-// nothing else (NumberReader.h, DegreeReader.h), or the line is refused with
-// the reason and the field. The first non-blank line of a text is a header
-// when its coordinate fields hold no digit: it gets the output's column
-// names.
+// The coordinate fields (two for Lambert, Lambert 2008 and degrees, three
+// for UTM, one for MGRS and IFBL) start at the chosen column; each must hold what its kind reads
+// and nothing else (NumberReader.h, DegreeReader.h), or the line is refused with the reason and the
+// field. The first non-blank line of a text is a header when its coordinate fields hold no digit:
+// it gets the output's column names.
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -60,7 +60,12 @@ class LineConverter {
  private:
   bool IsHeader() const;
   bool ReadInput();
+  // Reads each field into its value, or refuses the line.
+  bool ReadNumbers(std::span<const std::string_view> fields, std::span<double> values);
   bool ReadLambert(std::string_view xField, std::string_view yField);
+  bool ReadLambert2008(std::string_view xField, std::string_view yField);
+  bool ReadUtm(std::string_view zoneField, std::string_view eastingField,
+               std::string_view northingField);
   bool ReadDegrees(std::string_view first, std::string_view second);
   void ReadResult();
   void FormatOutput();

@@ -141,4 +141,13 @@ void AppendDegrees(std::string& out, double latitude, double longitude, char dec
   AppendFixed(out, longitude, kDegreeDecimals, kLongitudeDigits, decimalMark);
 }
 
+void AppendUtm(std::string& out, const UtmZoneText& zone, double easting, double northing,
+               char separator) {
+  out += UtmZoneName(zone);
+  out += separator;
+  AppendFixed(out, easting, 0, 1, '.');
+  out += separator;
+  AppendFixed(out, northing, 0, 1, '.');
+}
+
 }  // namespace koord

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "engine/UtmZoneText.h"
+
 namespace koord {
 
 // floor(x), the separator (a tab by default), floor(y): "150000\t169999"
@@ -17,5 +19,10 @@ void AppendLambert(std::string& out, double x, double y, char separator = '\t');
 // no sign when the value rounds to zero.
 void AppendDegrees(std::string& out, double latitude, double longitude, char decimalMark,
                    char separator = '\t');
+
+// The zone, the easting and the northing, rounded to the metre:
+// "31N\t596037\t5634128".
+void AppendUtm(std::string& out, const UtmZoneText& zone, double easting, double northing,
+               char separator = '\t');
 
 }  // namespace koord

@@ -7,7 +7,7 @@
 namespace koord {
 namespace {
 
-constexpr std::array<std::pair<Reason, std::string_view>, 16> kReasonTexts{{
+constexpr std::array<std::pair<Reason, std::string_view>, 19> kReasonTexts{{
     {Reason::MissingField, "Champ manquant"},
     {Reason::UnreadableNumber, "Nombre illisible"},
     {Reason::NumberTooLarge, "Nombre trop grand"},
@@ -25,6 +25,10 @@ constexpr std::array<std::pair<Reason, std::string_view>, 16> kReasonTexts{{
     {Reason::OutsideIfbl, "Hors de la grille IFBL"},
     {Reason::OutsideLambert,
      "Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)"},
+    {Reason::OutsideLambert2008,
+     "Hors du domaine Lambert 2008 (X de 499 900 à 810 100 m, Y de 499 900 à 760 100 m)"},
+    {Reason::UtmZoneTooFar, "Zone UTM trop éloignée du point (9° au plus de son méridien central)"},
+    {Reason::UnreadableZone, "Zone UTM illisible (de 1N à 60N ou de 1S à 60S)"},
 }};
 
 // Characters of a field shown in a reason; a longer field is cut.

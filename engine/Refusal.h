@@ -25,6 +25,9 @@ enum class Reason {
   MgrsNotMade,                 // MGRS output the UTM routines could not make
   OutsideIfbl,                 // IFBL output for a point outside the lettered grid
   OutsideLambert,              // Lambert output outside the bounds of Lambert input
+  OutsideLambert2008,          // the same for Lambert 2008 output
+  UtmZoneTooFar,               // UTM output in a zone given, too far from the point
+  UnreadableZone,              // a UTM zone field that is no zone ("31N", "32 S")
   Refused,                     // the conversion object refused the input: its Error text
   Fault,                       // a run-time error while converting: its description
 };

@@ -53,6 +53,10 @@ constexpr std::array<std::size_t, 3> kIfblLength{6, 4, 2};
 // Accepted input, bounds included: Lambert 1972 metres and degrees.
 constexpr double kLambertMaxX = 310000;
 constexpr double kLambertMaxY = 260000;
+constexpr double kLambert2008MinX = 499900;
+constexpr double kLambert2008MaxX = 810100;
+constexpr double kLambert2008MinY = 499900;
+constexpr double kLambert2008MaxY = 760100;
 constexpr double kMaxLatitude = 90;
 constexpr double kMaxLongitude = 180;
 // A Lambert value below this is taken as kilometres.
@@ -60,10 +64,14 @@ constexpr double kKilometreLimit = 1000;
 constexpr double kMetresPerKilometre = 1000;
 
 // Reasons that hold digits without being coordinates.
-const std::array<std::string_view, 3> kReasonsWithDigits{
+const std::array<std::string_view, 7> kReasonsWithDigits{
+    koord::kBadLambert2008,
     koord::ReasonText(koord::Reason::OutsideUtm),
     koord::ReasonText(koord::Reason::MinutesOrSecondsOutOfRange),
-    koord::ReasonText(koord::Reason::OutsideLambert)};
+    koord::ReasonText(koord::Reason::OutsideLambert),
+    koord::ReasonText(koord::Reason::OutsideLambert2008),
+    koord::ReasonText(koord::Reason::UtmZoneTooFar),
+    koord::ReasonText(koord::Reason::UnreadableZone)};
 
 // The host: a text in, a text out, a map that records its points, and the
 // prompt answered Yes, or No at the answer given.
@@ -189,7 +197,8 @@ std::vector<std::string> Fields(std::string_view line, koord::Separator separato
 }
 
 std::size_t FieldCount(CoordKind kind) {
-  return kind == CoordKind::Lambert || kind == CoordKind::Degrees ? 2 : 1;
+  if (kind == CoordKind::Mgrs || kind == CoordKind::Ifbl) return 1;
+  return kind == CoordKind::Utm ? 3 : 2;
 }
 
 // The coordinate fields of a line; fewer when the line has fewer.
@@ -268,7 +277,11 @@ bool IsConverted(const koord::BatchChoices& c, const std::vector<std::string>& i
                  const std::string& out) {
   const char separator = koord::EntryOf(koord::kSeparatorTable, c.separator).output;
   switch (c.coorDest) {
-    case CoordKind::Lambert: return std::regex_match(out, LambertPattern(separator));
+    case CoordKind::Lambert:
+    case CoordKind::Lambert2008: return std::regex_match(out, LambertPattern(separator));
+    case CoordKind::Utm:
+      return std::regex_match(out, std::regex(std::string("([1-9]|[1-5][0-9]|60)[NS]") + separator +
+                                              "[0-9]+" + separator + "[0-9]+"));
     case CoordKind::Degrees:
       return std::regex_match(out, DegreePattern(c.decimalMark == '.' ? "\\." : ",", separator));
     case CoordKind::Mgrs: {
@@ -383,6 +396,17 @@ bool MustBeRefused(const koord::BatchChoices& c, const std::vector<std::string>&
     if (std::isnan(*a) || std::isnan(*b)) return false;  // letters decide
     return !(std::fabs(*a) <= kMaxLatitude && std::fabs(*b) <= kMaxLongitude);
   }
+  if (c.coorFrom == CoordKind::Lambert2008) {
+    const std::optional<double> a = Number(fields[0]);
+    const std::optional<double> b = Number(fields[1]);
+    return !(a && b && *a >= kLambert2008MinX && *a <= kLambert2008MaxX && *b >= kLambert2008MinY &&
+             *b <= kLambert2008MaxY);
+  }
+  if (c.coorFrom == CoordKind::Utm) {
+    static const std::regex zone("(0?[1-9]|[1-5][0-9]|60)[NnSs]");
+    return !std::regex_match(WithoutBlanks(fields[0]), zone) || !Number(fields[1]) ||
+           !Number(fields[2]);
+  }
   if (c.coorFrom != CoordKind::Lambert) return false;
   std::optional<double> a = Number(fields[0]);
   std::optional<double> b = Number(fields[1]);
@@ -396,7 +420,9 @@ bool MustBeRefused(const koord::BatchChoices& c, const std::vector<std::string>&
 std::string ColumnNames(const koord::BatchChoices& c) {
   const std::string separator(1, koord::EntryOf(koord::kSeparatorTable, c.separator).output);
   switch (c.coorDest) {
-    case CoordKind::Lambert: return "X" + separator + "Y";
+    case CoordKind::Lambert:
+    case CoordKind::Lambert2008: return "X" + separator + "Y";
+    case CoordKind::Utm: return "Zone" + separator + "Est" + separator + "Nord";
     case CoordKind::Degrees: return "Latitude" + separator + "Longitude";
     case CoordKind::Mgrs: return "MGRS";
     case CoordKind::Ifbl: return "IFBL";
@@ -428,6 +454,10 @@ koord::BatchChoices Choose(koord::fuzz::FuzzBytes& bytes) {
   if (choices.separator == koord::Separator::Comma) choices.decimalMark = '.';
   choices.firstColumn = static_cast<std::size_t>(bytes.Between(1, 3));
   choices.keepLine = bytes.Pick(4) == 0;
+  choices.preciseTransformation = bytes.Pick(2) == 0;
+  // Mostly the point's own zone; sometimes one of Belgium's or a far one.
+  constexpr std::array<std::int16_t, 6> kZones{0, 0, 0, 31, 32, 1};
+  choices.utmZone = kZones[static_cast<std::size_t>(bytes.Pick(static_cast<int>(kZones.size())))];
   return choices;
 }
 

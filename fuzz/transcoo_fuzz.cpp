@@ -34,10 +34,10 @@ constexpr std::size_t kMaxText = 24;
 // Points converted on one object.
 constexpr int kMaxPoints = 3;
 
-constexpr std::array<std::string_view, 9> kKinds{"DEG", "DMS",  "LMB", "MGR", "MGRS",
-                                                 "IFB", "IFBL", "lmb", "deg"};
-constexpr std::array<std::string_view, 6> kDatums{"BEL72", "WGS84", "EUR-M",
-                                                  "NTF",   "bel72", "ntf  "};
+constexpr std::array<std::string_view, 11> kKinds{"DEG",  "DMS", "LMB", "MGR", "MGRS", "IFB",
+                                                  "IFBL", "lmb", "deg", "L08", "UTM"};
+constexpr std::array<std::string_view, 7> kDatums{"BEL72", "WGS84", "EUR-M", "NTF",
+                                                  "bel72", "ntf  ", "ETRS89"};
 
 // A known code most of the time, any text otherwise.
 template <std::size_t N>
@@ -132,6 +132,11 @@ void FillInput(FuzzBytes& bytes, TransCoo& point) {
   point.SetLonDmsSec(bytes.Float());
   point.SetMGRS(bytes.Text(kMaxText));
   point.SetIFBL(bytes.Text(kMaxText));
+  point.SetX2008(bytes.Double());
+  point.SetY2008(bytes.Double());
+  point.SetZone(bytes.Pick(2) == 0 ? static_cast<std::int16_t>(bytes.Between(1, 60))
+                                   : bytes.Int16());
+  point.SetNorth(bytes.Pick(2) == 0);
 }
 
 void ConvertOne(FuzzBytes& bytes, TransCoo& point) {
@@ -148,6 +153,7 @@ void ConvertOne(FuzzBytes& bytes, TransCoo& point) {
   TransCoo full = point;
   full.ComputeUtm = true;
   full.ComputeIfbl = true;
+  full.ComputeLambert2008 = true;
   const bool fullReturned = koord::fuzz::OnlyRuntimeError([&] { full.Conversion(); });
 
   const bool returned = koord::fuzz::OnlyRuntimeError([&] { point.Conversion(); });
@@ -194,6 +200,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   point.mgrsPrecision = bytes.Int32();
   point.ComputeUtm = bytes.Pick(2) == 0;
   point.ComputeIfbl = bytes.Pick(2) == 0;
+  point.ComputeLambert2008 = bytes.Pick(2) == 0;
+  point.PreciseTransformation = bytes.Pick(2) == 0;
+  point.UtmZone = bytes.Pick(2) == 0 ? 0 : static_cast<std::int16_t>(bytes.Between(-1, 61));
   const int points = 1 + bytes.Pick(kMaxPoints);
   for (int i = 0; i < points; ++i) ConvertOne(bytes, point);
   return 0;

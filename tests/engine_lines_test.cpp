@@ -57,16 +57,46 @@ const SplitCase kSplitCases[] = {
     // A UTF-16 mark makes the text UTF-16, little or big endian: decoded,
     // pairs of surrogates included; a lone surrogate or an odd last byte
     // becomes U+FFFD.
-    {std::string_view("\xFF\xFE" "5\0" "0\0" "\t\0" "4\0" "\r\0\n\0" "\xE9\0", 16),
+    {std::string_view("\xFF\xFE"
+                      "5\0"
+                      "0\0"
+                      "\t\0"
+                      "4\0"
+                      "\r\0\n\0"
+                      "\xE9\0",
+                      16),
      {"50\t4", "\xC3\xA9"}},
-    {std::string_view("\xFE\xFF" "\0" "E" "\0" "5" "\0\n" "\x20\xAC", 10),
+    {std::string_view("\xFE\xFF"
+                      "\0"
+                      "E"
+                      "\0"
+                      "5"
+                      "\0\n"
+                      "\x20\xAC",
+                      10),
      {"E5", "\xE2\x82\xAC"}},  // €
-    {std::string_view("\xFF\xFE" "\x3D\xD8\x00\xDE" "\n\0", 8), {"\xF0\x9F\x98\x80"}},
-    {std::string_view("\xFF\xFE" "\x00\xD8" "a\0", 6), {"\xEF\xBF\xBD" "a"}},
-    {std::string_view("\xFF\xFE" "a\0" "b", 5), {"a\xEF\xBF\xBD"}},
+    {std::string_view("\xFF\xFE"
+                      "\x3D\xD8\x00\xDE"
+                      "\n\0",
+                      8),
+     {"\xF0\x9F\x98\x80"}},
+    {std::string_view("\xFF\xFE"
+                      "\x00\xD8"
+                      "a\0",
+                      6),
+     {"\xEF\xBF\xBD"
+      "a"}},
+    {std::string_view("\xFF\xFE"
+                      "a\0"
+                      "b",
+                      5),
+     {"a\xEF\xBF\xBD"}},
     {"\xFF\xFE", {}},
     {"\xFE", {"\xFE"}},
-    {"\xFF" "a\n", {"\xFF" "a"}},
+    {"\xFF"
+     "a\n",
+     {"\xFF"
+      "a"}},
 };
 
 TEST(LineSplitter, EveryLineEndWholeOrInBlocks) {

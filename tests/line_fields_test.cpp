@@ -5,7 +5,6 @@
 // itself), so each expected text follows from the input alone.
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <string_view>
 
@@ -41,15 +40,25 @@ const Row kRows[] = {
     // Lambert 1972 metres (values under 1000 are kilometres).
     {kLambert, "150000\t170000", "150000\t170000"},
     {kLambert, "150 000\t170 000", "150000\t170000"},
-    {kLambert, "150\xC2\xA0" "000\t170\xE2\x80\xAF" "000", "150000\t170000"},  // no-break spaces
+    {kLambert,
+     "150\xC2\xA0"
+     "000\t170\xE2\x80\xAF"
+     "000",
+     "150000\t170000"},  // no-break spaces
     {kLambert, "150,5\t170", "150500\t170000"},
     {kLambert, "150.5\t170", "150500\t170000"},
     {kLambert, "150000,9\t169999,2", "150000\t169999"},
     {kLambert, "1,5e5\t1.7E5", "150000\t170000"},
     {kLambert, "+150000\t+170000", "150000\t170000"},
     {kLambert, " 150000 \t 170000 ", "150000\t170000"},
-    {kLambert, "\xEF\xBB\xBF" "150000\t170000", "150000\t170000"},  // a mark mid-text
-    {kLambert, "\xE2\x88\x92" "5\t20", "Coordonnées Lambert incorrectes", kRefused},
+    {kLambert,
+     "\xEF\xBB\xBF"
+     "150000\t170000",
+     "150000\t170000"},  // a mark mid-text
+    {kLambert,
+     "\xE2\x88\x92"
+     "5\t20",
+     "Coordonnées Lambert incorrectes", kRefused},
     {kLambert, "X\tY", "Nombre illisible : « X »", kRefused},
     {kLambert, "abc\t170000", "Nombre illisible : « abc »", kRefused},
     {kLambert, "nan\t170000", "Nombre illisible : « nan »", kRefused},
@@ -66,7 +75,12 @@ const Row kRows[] = {
     {kLambert, "150000 E\t170000", "Nombre illisible : « 150000 E »", kRefused},
     {kLambert, "1234567890123456789012345678901234567890x\t1",
      "Nombre illisible : « 123456789012345678901234567890… »", kRefused},
-    {kLambert, "\xFF" "1\t2", "Nombre illisible : « \xEF\xBF\xBD" "1 »", kRefused},
+    {kLambert,
+     "\xFF"
+     "1\t2",
+     "Nombre illisible : « \xEF\xBF\xBD"
+     "1 »",
+     kRefused},
     {kLambert, "150000", "Champ manquant", LineStatus::Fault},
     // Degrees, decimal or sexagesimal, with hemisphere letters.
     {kDegrees, "50.85\t4.35", "50.85000\t004.35000"},
@@ -77,7 +91,11 @@ const Row kRows[] = {
     {kDegrees, "50.85 S\t4.35 W", "-50.85000\t-004.35000"},
     {kDegrees, "4.35E\t50.85N", "50.85000\t004.35000"},  // the letters say which is which
     {kDegrees, "4.35 W\t50.85 S", "-50.85000\t-004.35000"},
-    {kDegrees, "\xE2\x88\x92" "50.85\t\xE2\x88\x92" "4.35", "-50.85000\t-004.35000"},
+    {kDegrees,
+     "\xE2\x88\x92"
+     "50.85\t\xE2\x88\x92"
+     "4.35",
+     "-50.85000\t-004.35000"},
     {kDegrees, "50°51'06\"N\t4°21'36\"E", "50.85167\t004.36000"},
     {kDegrees, "50°51'06.5\"\t4°21'", "50.85181\t004.35000"},
     {kDegrees, "50°51.1'N\t4°21.6'E", "50.85167\t004.36000"},
@@ -89,10 +107,8 @@ const Row kRows[] = {
     {kDegrees, "50.85 O\t4.35", "Lettre d'hémisphère inconnue (N, S, E ou W) : « 50.85 O »",
      kRefused},
     {kDegrees, "-50.85 S\t4.35", "Signe et lettre d'hémisphère ensemble : « -50.85 S »", kRefused},
-    {kDegrees, "50.85 N\t4.35 N", "Deux latitudes (N ou S) : « 50.85 N » et « 4.35 N »",
-     kRefused},
-    {kDegrees, "50.85 E\t4.35 W", "Deux longitudes (E ou W) : « 50.85 E » et « 4.35 W »",
-     kRefused},
+    {kDegrees, "50.85 N\t4.35 N", "Deux latitudes (N ou S) : « 50.85 N » et « 4.35 N »", kRefused},
+    {kDegrees, "50.85 E\t4.35 W", "Deux longitudes (E ou W) : « 50.85 E » et « 4.35 W »", kRefused},
     {kDegrees, "50.85\t4.35 N", "Lettre de latitude (N ou S) sur la longitude : « 4.35 N »",
      kRefused},
     {kDegrees, "50.85 E\t4.35", "Lettre de longitude (E ou W) sur la latitude : « 50.85 E »",
@@ -132,8 +148,8 @@ const Row kRows[] = {
     {kLambert, "Nom\tX\tY\tEspèce", "X\tY", kHeader, Separator::Tab, 2, false, true},
     {kDegrees, "lat\tlon", "Latitude\tLongitude", kHeader, Separator::Tab, 1, false, true},
     {kLambert, "id;x;y;espèce", "id;x;y;espèce;X;Y", kHeader, kSemicolon, 2, true, true},
-    {kLambert, "Relevé 2024\t", "Nombre illisible : « Relevé 2024 »", kRefused, Separator::Tab,
-     1, false, true},
+    {kLambert, "Relevé 2024\t", "Nombre illisible : « Relevé 2024 »", kRefused, Separator::Tab, 1,
+     false, true},
 };
 
 TEST(LineFields, EachFormGivesItsExactOutputLine) {

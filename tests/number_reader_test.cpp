@@ -2,7 +2,6 @@
 // worth, and why the rest is refused.
 
 #include <gtest/gtest.h>
-
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,20 +21,26 @@ struct NumberCase {
 
 const NumberCase kAccepted[] = {
     {"150000", 150000},
-    {"150,5", 150.5},                 // comma as decimal mark
-    {"150 000", 150000},              // blanks anywhere
-    {"150\xC2\xA0" "000,25", 150000.25},  // no-break space between thousands
-    {"1\xE2\x80\xAF" "234", 1234},    // narrow no-break space
+    {"150,5", 150.5},     // comma as decimal mark
+    {"150 000", 150000},  // blanks anywhere
+    {"150\xC2\xA0"
+     "000,25",
+     150000.25},  // no-break space between thousands
+    {"1\xE2\x80\xAF"
+     "234",
+     1234},  // narrow no-break space
     {" \t-4,25 ", -4.25},
     {"+7", 7},
     {"- 5", -5},
-    {"\xE2\x88\x92" "4.25", -4.25},   // the minus sign U+2212
+    {"\xE2\x88\x92"
+     "4.25",
+     -4.25},  // the minus sign U+2212
     {".5", 0.5},
     {"5.", 5},
     {"1,5e3", 1500},
     {"2E-2", 0.02},
     {"1 e 3", 1000},
-    {"1e-999", 0},                    // underflow is zero
+    {"1e-999", 0},  // underflow is zero
     {"0e99999999999999999999", 0},
     {"1.7976931348623157e308", 1.7976931348623157e308},
     {"000150000", 150000},
@@ -67,14 +72,14 @@ const RefusedCase kRefused[] = {
     {".", Reason::UnreadableNumber},
     {"-", Reason::UnreadableNumber},
     {"1.2.3", Reason::UnreadableNumber},
-    {"1,2.3", Reason::UnreadableNumber},      // two decimal marks
+    {"1,2.3", Reason::UnreadableNumber},  // two decimal marks
     {"150000abc", Reason::UnreadableNumber},
-    {"50.8 N", Reason::UnreadableNumber},     // letters are for degrees only
+    {"50.8 N", Reason::UnreadableNumber},  // letters are for degrees only
     {"--5", Reason::UnreadableNumber},
-    {"1e", Reason::UnreadableNumber},         // an exponent needs digits
+    {"1e", Reason::UnreadableNumber},  // an exponent needs digits
     {"1e+", Reason::UnreadableNumber},
     {"e5", Reason::UnreadableNumber},
-    {"12\n34", Reason::UnreadableNumber},     // a line feed is no blank
+    {"12\n34", Reason::UnreadableNumber},  // a line feed is no blank
     {"1e999", Reason::NumberTooLarge},
     {"-1e999", Reason::NumberTooLarge},
     {"1.8e308", Reason::NumberTooLarge},
@@ -110,10 +115,10 @@ const DegreeCase kDegrees[] = {
     {"N 50.85", 50.85, Hemisphere::North},
     {"S33.9", 33.9, Hemisphere::South},
     {"4.35 W", 4.35, Hemisphere::West},
-    {"4.35e", 4.35, Hemisphere::East},   // an exponent needs digits: E is east
+    {"4.35e", 4.35, Hemisphere::East},  // an exponent needs digits: E is east
     {"e4.35", 4.35, Hemisphere::East},
     {"-4.35", -4.35, Hemisphere::None},
-    {"1e1", 10, Hemisphere::None},       // an exponent
+    {"1e1", 10, Hemisphere::None},  // an exponent
     {"50°51'06\"N", kDms, Hemisphere::North},
     {"50° 51' 06\" N", kDms, Hemisphere::North},
     {"50°51'06.5\"", 50 + 51 / 60.0 + 6.5 / 3600.0, Hemisphere::None},
@@ -123,9 +128,14 @@ const DegreeCase kDegrees[] = {
     {"50:51.1", 50 + 51.1 / 60.0, Hemisphere::None},
     {"50d51m06s", kDms, Hemisphere::None},
     {"50d51m06sS", kDms, Hemisphere::South},
-    {"50º51'06''", kDms, Hemisphere::None},                            // º, two apostrophes
-    {"50\xCB\x9A" "51\xE2\x80\xB2" "06\xE2\x80\xB3 N", kDms, Hemisphere::North},  // ˚ ′ ″
-    {"50°51\xE2\x80\x99" "06\xE2\x80\x99\xE2\x80\x99", kDms, Hemisphere::None},   // ’ and ’’
+    {"50º51'06''", kDms, Hemisphere::None},  // º, two apostrophes
+    {"50\xCB\x9A"
+     "51\xE2\x80\xB2"
+     "06\xE2\x80\xB3 N",
+     kDms, Hemisphere::North},  // ˚ ′ ″
+    {"50°51\xE2\x80\x99"
+     "06\xE2\x80\x99\xE2\x80\x99",
+     kDms, Hemisphere::None},  // ’ and ’’
     {"-50°51'06\"", -kDms, Hemisphere::None},
     {"50.85°", 50.85, Hemisphere::None},
     {"50°", 50, Hemisphere::None},
@@ -146,7 +156,7 @@ const RefusedCase kRefusedDegrees[] = {
     {"", Reason::MissingField},
     {"abc", Reason::UnreadableNumber},
     {"lat", Reason::UnreadableNumber},
-    {"50.85 O", Reason::UnknownHemisphere},   // O is west in French, east in Dutch
+    {"50.85 O", Reason::UnknownHemisphere},  // O is west in French, east in Dutch
     {"O4.35", Reason::UnknownHemisphere},
     {"50.85 X", Reason::UnknownHemisphere},
     {"-50.85 N", Reason::SignAndHemisphere},
@@ -156,7 +166,7 @@ const RefusedCase kRefusedDegrees[] = {
     {"50°60'", Reason::MinutesOrSecondsOutOfRange},
     {"50°51'60\"", Reason::MinutesOrSecondsOutOfRange},
     {"50°61'N", Reason::MinutesOrSecondsOutOfRange},
-    {"50.5°30'", Reason::UnreadableNumber},   // decimals only on the last part
+    {"50.5°30'", Reason::UnreadableNumber},  // decimals only on the last part
     {"50°30'20\"10", Reason::UnreadableNumber},
     {"50°°", Reason::UnreadableNumber},
     {"°50", Reason::UnreadableNumber},

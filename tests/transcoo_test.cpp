@@ -28,6 +28,7 @@ TEST(Catalogue, DatumsInPositionOrder) {
       {"BEL72", 15, -251, -0.000014192702, -125.8, 79.9, -100.5},
       {"WGS84", 21, 0, 0, 0, 0, 0},
       {"NTF  ", 6, -112, -0.000054750714, -168, -60, 320},
+      {"ETRS89", 12, 0, 0, 0, 0, 0},  // GRS80, no shift from WGS84
   };
   const TransCoo object;
   ASSERT_EQ(object.Datums().size(), std::size(rows));

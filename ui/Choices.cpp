@@ -9,6 +9,8 @@ QString KindLabel(CoordKind kind) {
     case CoordKind::Mgrs: return QStringLiteral("UTM alphanumérique (MGRS)");
     case CoordKind::Ifbl: return QStringLiteral("IFBL");
     case CoordKind::Degrees: return QStringLiteral("Degrés décimaux Greenwich");
+    case CoordKind::Lambert2008: return QStringLiteral("Lambert belge 2008");
+    case CoordKind::Utm: return QStringLiteral("UTM (zone, est, nord)");
   }
   return {};
 }
@@ -19,6 +21,7 @@ QString DatumLabel(Datum datum) {
     case Datum::Wgs84: return QStringLiteral("WGS84");
     case Datum::Eur50: return QStringLiteral("European 1950");
     case Datum::Ntf: return QStringLiteral("NTF (France)");
+    case Datum::Etrs89: return QStringLiteral("ETRS89");
   }
   return {};
 }
@@ -77,11 +80,13 @@ int DefaultPrecision(CoordKind destKind) {
 
 std::optional<Datum> InputDatumFor(CoordKind fromKind) {
   if (fromKind == CoordKind::Lambert) return Datum::Bel72;
+  if (fromKind == CoordKind::Lambert2008) return Datum::Etrs89;
   return std::nullopt;
 }
 
 std::optional<Datum> OutputDatumFor(CoordKind destKind) {
   if (destKind == CoordKind::Lambert) return Datum::Bel72;
+  if (destKind == CoordKind::Lambert2008) return Datum::Etrs89;
   if (destKind == CoordKind::Mgrs) return Datum::Wgs84;
   return std::nullopt;
 }
@@ -100,6 +105,14 @@ QString InputExample(CoordKind fromKind) {
       return QStringLiteral(
           "Un point par ligne : latitude, tabulation, longitude\n"
           "par exemple\n50,84096\t4,36749");
+    case CoordKind::Lambert2008:
+      return QStringLiteral(
+          "Un point par ligne : X, tabulation, Y (en mètres)\n"
+          "par exemple\n649999\t670000");
+    case CoordKind::Utm:
+      return QStringLiteral(
+          "Un point par ligne : zone, tabulation, est, tabulation, nord\n"
+          "par exemple\n31N\t596371\t5632970");
   }
   return {};
 }

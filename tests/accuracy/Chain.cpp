@@ -6,9 +6,10 @@
 
 namespace koord::accuracy {
 
-ChainComparison::ChainComparison() : proj_("EPSG:31370", "EPSG:4326") {
+ChainComparison::ChainComparison(bool precise) : proj_("EPSG:31370", "EPSG:4326") {
   koord_.SetDatumFrom("BEL72");
   koord_.SetDatumDest("WGS84");
+  koord_.PreciseTransformation = precise;
 }
 
 ChainPoint ChainComparison::At(double X, double Y) {

@@ -1,7 +1,8 @@
 #pragma once
 // Koord's Lambert 1972 -> WGS84 chain (inverse Lambert, then the
-// three-parameter Molodensky shift of BD72) beside PROJ's default
-// transformation EPSG:31370 -> EPSG:4326 (a seven-parameter Helmert).
+// three-parameter Molodensky shift of BD72, or with `precise` the official
+// chain) beside PROJ's default transformation EPSG:31370 -> EPSG:4326 (a
+// seven-parameter Helmert).
 
 #include <string>
 
@@ -19,7 +20,7 @@ struct ChainPoint {
 
 class ChainComparison {
  public:
-  ChainComparison();
+  explicit ChainComparison(bool precise = false);
   // X, Y: Lambert 1972 metres within 0..310000 x 0..260000. Throws
   // std::runtime_error if Koord refuses the point or PROJ fails.
   ChainPoint At(double X, double Y);

@@ -169,13 +169,13 @@ koord_cli_case(option_without_value
   EXIT 2)
 
 koord_cli_case(unknown_kind
-  ARGS -t utm
-  ERR "koord-cli: type de coordonnées inconnu : « utm » (lambert, mgrs, ifbl ou deg)\nVoir koord-cli --help.\n"
+  ARGS -t dd
+  ERR "koord-cli: type de coordonnées inconnu : « dd » (lambert, mgrs, ifbl, deg, lambert2008 ou utm)\nVoir koord-cli --help.\n"
   EXIT 2)
 
 koord_cli_case(unknown_datum
   ARGS --datum-to ED50
-  ERR "koord-cli: datum inconnu : « ED50 » (BEL72, WGS84, EUR-M ou NTF)\nVoir koord-cli --help.\n"
+  ERR "koord-cli: datum inconnu : « ED50 » (BEL72, WGS84, EUR-M, NTF ou ETRS89)\nVoir koord-cli --help.\n"
   EXIT 2)
 
 koord_cli_case(unknown_precision
@@ -244,3 +244,33 @@ koord_cli_case(help
   ARGS --help
   OUT_REGEX "^Utilisation : koord-cli \\[OPTIONS\\] \\[FICHIER\\.\\.\\.\\]\n.*--datum-from CODE.*Code de sortie"
   EXIT 0)
+
+# Lambert 2008 (cs2cs EPSG:31370 -> EPSG:3812: 649999.687 670000.412) and
+# UTM numbers (cs2cs EPSG:4326 -> EPSG:32632: 172733.292 5643453.428).
+koord_cli_case(lambert2008_and_back
+  ARGS -t lambert2008
+  INPUT "X\tY\n150000\t170000\n"
+  OUT "X\tY\n649999\t670000\n"
+  EXIT 0)
+
+koord_cli_case(utm_in_a_zone_given
+  ARGS -f deg -t utm --zone 32
+  INPUT "50.85\t4.35\n"
+  OUT "32N\t172733\t5643453\n"
+  EXIT 0)
+
+koord_cli_case(precise_changes_the_bd72_shift
+  ARGS -f deg --datum-from BEL72 -t deg --precise
+  INPUT "50.85\t4.35\n"
+  OUT "50.84946\t004.35127\n"
+  EXIT 0)
+
+koord_cli_case(zone_only_for_utm
+  ARGS -t deg --zone 31
+  ERR "koord-cli: --zone ne vaut que pour --to utm\nVoir koord-cli --help.\n"
+  EXIT 2)
+
+koord_cli_case(zone_out_of_range
+  ARGS -t utm --zone 61
+  ERR "koord-cli: zone UTM incorrecte : « 61 » (de 1 à 60)\nVoir koord-cli --help.\n"
+  EXIT 2)

@@ -83,9 +83,12 @@ namespace {
 
 const QStringList kKinds = {QStringLiteral("Lambert belge 1972"),
                             QStringLiteral("UTM alphanumérique (MGRS)"), QStringLiteral("IFBL"),
-                            QStringLiteral("Degrés décimaux Greenwich")};
+                            QStringLiteral("Degrés décimaux Greenwich"),
+                            QStringLiteral("Lambert belge 2008"),
+                            QStringLiteral("UTM (zone, est, nord)")};
 const QStringList kDatums = {QStringLiteral("Lambert 1972"), QStringLiteral("WGS84"),
-                             QStringLiteral("European 1950"), QStringLiteral("NTF (France)")};
+                             QStringLiteral("European 1950"), QStringLiteral("NTF (France)"),
+                             QStringLiteral("ETRS89")};
 const QStringList kMgrsPrecisions = {QStringLiteral("1 m"), QStringLiteral("10 m"),
                                      QStringLiteral("100 m"), QStringLiteral("1 km"),
                                      QStringLiteral("10 km")};

@@ -1,0 +1,115 @@
+#include "geodesy/Helmert.h"
+
+#include <array>
+#include <cmath>
+#include <numbers>
+
+#include "support/Checked.h"
+#include "support/RuntimeError.h"
+
+namespace koord::Helmert {
+namespace {
+
+constexpr double kDegree = std::numbers::pi / 180;
+constexpr double kArcSecond = kDegree / 3600;
+constexpr double kPpm = 1e-6;
+// Latitude convergence from geocentric coordinates, radians (about 0.6 µm).
+constexpr double kTolerance = 1e-13;
+// Points near the ellipsoid converge in three or four rounds.
+constexpr int kMaxRounds = 20;
+
+const char* const kNoConvergence = "Le calcul de la latitude géocentrique ne converge pas";
+
+using Vector = std::array<double, 3>;
+using Matrix = std::array<Vector, 3>;
+
+double SquaredEccentricity(const Ellipsoid& e) {
+  const double f = 1 / e.inverseFlattening;
+  return f * (2 - f);
+}
+
+Vector ToGeocentric(double phi, double lambda, double h, const Ellipsoid& e) {
+  const double e2 = SquaredEccentricity(e);
+  const double s = std::sin(phi);
+  const double n = e.a / std::sqrt(1 - e2 * s * s);
+  return {(n + h) * std::cos(phi) * std::cos(lambda), (n + h) * std::cos(phi) * std::sin(lambda),
+          (n * (1 - e2) + h) * s};
+}
+
+// Latitude and longitude (radians) of a geocentric point, by fixed-point
+// iteration of tan(phi) = (z + e2 N sin(phi)) / p.
+void FromGeocentric(const Vector& v, const Ellipsoid& e, double& phi, double& lambda) {
+  const double e2 = SquaredEccentricity(e);
+  const double p = std::hypot(v[0], v[1]);
+  lambda = std::atan2(v[1], v[0]);
+  phi = std::atan2(v[2], p * (1 - e2));
+  for (int round = 0;; ++round) {
+    if (round == kMaxRounds) throw RuntimeError(kNoConvergence);
+    const double s = std::sin(phi);
+    const double n = e.a / std::sqrt(1 - e2 * s * s);
+    const double next = RequireFinite(std::atan2(v[2] + e2 * n * s, p));
+    const bool done = std::fabs(next - phi) <= kTolerance;
+    phi = next;
+    if (done) return;
+  }
+}
+
+// The rotation of the coordinate-frame convention, scale included.
+Matrix Similarity(const Parameters& p) {
+  const double rx = p.rx * kArcSecond;
+  const double ry = p.ry * kArcSecond;
+  const double rz = p.rz * kArcSecond;
+  const double m = 1 + p.scalePpm * kPpm;
+  return {{{m, m * rz, -m * ry}, {-m * rz, m, m * rx}, {m * ry, -m * rx, m}}};
+}
+
+Vector Apply(const Matrix& r, const Vector& v) {
+  Vector out{};
+  for (std::size_t i = 0; i < 3; ++i) out[i] = r[i][0] * v[0] + r[i][1] * v[1] + r[i][2] * v[2];
+  return out;
+}
+
+// The inverse of a 3 x 3 matrix, by its adjugate.
+Matrix Inverse(const Matrix& m) {
+  Matrix inv{};
+  for (std::size_t i = 0; i < 3; ++i) {
+    for (std::size_t j = 0; j < 3; ++j) {
+      const std::size_t j1 = (j + 1) % 3, j2 = (j + 2) % 3, i1 = (i + 1) % 3, i2 = (i + 2) % 3;
+      inv[i][j] = m[j1][i1] * m[j2][i2] - m[j1][i2] * m[j2][i1];
+    }
+  }
+  const double det = m[0][0] * inv[0][0] + m[0][1] * inv[1][0] + m[0][2] * inv[2][0];
+  for (Vector& row : inv) {
+    for (double& x : row) x /= det;
+  }
+  return inv;
+}
+
+}  // namespace
+
+void Shift(double latitude, double longitude, double height, const Parameters& parameters,
+           const Ellipsoid& from, const Ellipsoid& to, Direction direction, double& newLatitude,
+           double& newLongitude) {
+  const Vector translation{parameters.tx, parameters.ty, parameters.tz};
+  const Matrix similarity = Similarity(parameters);
+  const bool forward = direction == Direction::Forward;
+  const Ellipsoid& source = forward ? from : to;
+  const Ellipsoid& target = forward ? to : from;
+  Vector v = ToGeocentric(latitude * kDegree, longitude * kDegree, height, source);
+  if (forward) {
+    v = Apply(similarity, v);
+    for (std::size_t i = 0; i < 3; ++i) v[i] += translation[i];
+  } else {
+    for (std::size_t i = 0; i < 3; ++i) v[i] -= translation[i];
+    v = Apply(Inverse(similarity), v);
+  }
+  double phi = 0;
+  double lambda = 0;
+  FromGeocentric(v, target, phi, lambda);
+  const double lat = RequireFinite(phi / kDegree);
+  const double lon = RequireFinite(lambda / kDegree);
+  newLatitude = lat;
+  newLongitude = lon;
+}
+
+}  // namespace koord::Helmert
