@@ -19,13 +19,16 @@ const char* const kHelp =
     "\n"
     "Options :\n"
     "  -f, --from TYPE         lambert | mgrs | ifbl | deg        (défaut : lambert)\n"
-    "  -t, --to TYPE           lambert | mgrs | ifbl | deg        (défaut : mgrs)\n"
+    "  -t, --to TYPE           lambert | mgrs | ifbl | deg | dms  (défaut : mgrs)\n"
+    "                          dms : degrés, minutes, secondes (50°50'25.5\"N)\n"
     "      --datum-from CODE   BEL72 | WGS84 | EUR-M | NTF, en majuscules ou non\n"
     "                          (défaut : BEL72)\n"
     "      --datum-to CODE     mêmes codes (défaut : BEL72 si --to lambert,\n"
     "                          WGS84 sinon)\n"
     "  -p, --precision P       mgrs : 1 | 10 | 100 | 1000 | 10000 mètres (défaut : 100)\n"
     "                          ifbl : 1x1 | 4x4 | 32x20 km (défaut : 1x1)\n"
+    "      --decimals N        deg : 5, 6 ou 7 décimales (défaut : 5)\n"
+    "      --ifbl-dots         ifbl : codes avec points, E4.35.22 au lieu de E43522\n"
     "      --decimal-mark C    . ou , dans les degrés écrits (défaut : .)\n"
     "      --separator S       ce qui sépare les champs : tab | ';' | ',' | blank\n"
     "                          (blancs et tabulations) (défaut : tab) ; les\n"
@@ -92,6 +95,16 @@ CoordKind Kind(const std::string& word) {
   return Lookup(kKindTable, kCliName, word, "type de coordonnées inconnu");
 }
 
+CoordKind InputKind(const std::string& word) {
+  const CoordKind kind = Kind(word);
+  if (!EntryOf(kKindTable, kind).input) {
+    throw UsageError("« " + word +
+                     " » n'est qu'un type de sortie ; -f deg lit aussi les degrés, minutes, "
+                     "secondes");
+  }
+  return kind;
+}
+
 Datum DatumNamed(const std::string& word) {
   return Lookup(kDatumTable, kCode, word, "datum inconnu");
 }
@@ -122,6 +135,21 @@ std::size_t Column(const std::string& word) {
                      std::to_string(kMaxColumn) + ")");
   }
   return value;
+}
+
+// "5", "6" or "7"; only for degree output.
+void ReadDecimals(const std::string& word, BatchChoices& choices) {
+  if (word.empty()) return;
+  if (choices.coorDest != CoordKind::Degrees) {
+    throw UsageError("--decimals ne vaut que pour --to deg");
+  }
+  int value = 0;
+  const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
+  if (ec != std::errc{} || end != word.data() + word.size() || value < kMinDegreeDecimals ||
+      value > kMaxDegreeDecimals) {
+    throw UsageError("nombre de décimales incorrect : « " + word + " » (5, 6 ou 7)");
+  }
+  choices.degreeDecimals = value;
 }
 
 char DecimalMark(const std::string& word) {
@@ -183,6 +211,9 @@ Options ParseOptions(int argc, const char* const* argv) {
   app.add_option("--datum-from", datumFrom)->take_last();
   app.add_option("--datum-to", datumTo)->take_last();
   app.add_option("-p,--precision", precision)->take_last();
+  std::string decimals;
+  app.add_option("--decimals", decimals)->take_last();
+  app.add_flag("--ifbl-dots", options.choices.ifblDots);
   app.add_option("--decimal-mark", mark)->take_last();
   app.add_option("--separator", separator)->take_last();
   app.add_option("--columns", columns)->take_last();
@@ -210,12 +241,16 @@ Options ParseOptions(int argc, const char* const* argv) {
   if (!mapSize.empty()) ReadMapSize(mapSize, options);
 
   BatchChoices& c = options.choices;
-  c.coorFrom = Kind(from);
+  c.coorFrom = InputKind(from);
   c.coorDest = Kind(to);
   c.datumFrom = DatumNamed(datumFrom);
   c.datumDest = datumTo.empty() ? (c.coorDest == CoordKind::Lambert ? Datum::Bel72 : Datum::Wgs84)
                                 : DatumNamed(datumTo);
   ReadPrecision(precision, c);
+  ReadDecimals(decimals, c);
+  if (c.ifblDots && c.coorDest != CoordKind::Ifbl) {
+    throw UsageError("--ifbl-dots ne vaut que pour --to ifbl");
+  }
   c.decimalMark = DecimalMark(mark);
   c.separator = SeparatorNamed(separator);
   c.firstColumn = Column(columns);

@@ -12,7 +12,7 @@
 
 namespace koord {
 
-enum class CoordKind { Lambert, Mgrs, Ifbl, Degrees };
+enum class CoordKind { Lambert, Mgrs, Ifbl, Degrees, Dms };
 
 enum class Datum { Bel72, Wgs84, Eur50, Ntf };
 
@@ -30,13 +30,22 @@ struct KindEntry {
   CoordKind value;
   std::string_view cliName;
   std::string_view objectCode;  // TransCoo's OrigType
+  bool input;                   // offered as the kind of the input
 };
-inline constexpr std::array<KindEntry, 4> kKindTable{{
-    {CoordKind::Lambert, "lambert", "lmb"},
-    {CoordKind::Mgrs, "mgrs", "mgr"},
-    {CoordKind::Ifbl, "ifbl", "ifb"},
-    {CoordKind::Degrees, "deg", "deg"},
+// Degrees-minutes-seconds are an output only: decimal degree input reads
+// that notation already, so a text of them is read as degrees.
+inline constexpr std::array<KindEntry, 5> kKindTable{{
+    {CoordKind::Lambert, "lambert", "lmb", true},
+    {CoordKind::Mgrs, "mgrs", "mgr", true},
+    {CoordKind::Ifbl, "ifbl", "ifb", true},
+    {CoordKind::Degrees, "deg", "deg", true},
+    {CoordKind::Dms, "dms", "deg", false},
 }};
+
+// Decimals of decimal degree output: 5 (about a metre) to 7 (a centimetre).
+inline constexpr int kMinDegreeDecimals = 5;
+inline constexpr int kMaxDegreeDecimals = 7;
+inline constexpr int kDefaultDegreeDecimals = 5;
 
 struct DatumEntry {
   Datum value;

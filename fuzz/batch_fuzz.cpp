@@ -1,7 +1,8 @@
 // The batch converter on arbitrary text, with the run's choices (kinds,
-// datums, precisions, decimal mark, separator, first column, whether the
-// input line is kept, line end, text or map, and the answers at the
-// "Continuer?" prompt) taken from the first bytes.
+// datums, precisions, dotted IFBL codes, degree decimals, decimal mark,
+// separator, first column, whether the input line is kept, line end, text
+// or map, and the answers at the "Continuer?" prompt) taken from the first
+// bytes.
 //
 // With every prompt answered Yes the output has exactly one line per input
 // line: empty for a blank line, the output's column names for a header (the
@@ -187,8 +188,14 @@ std::vector<std::string> Fields(std::string_view line, koord::Separator separato
   return fields;
 }
 
+// Degree output or input: a text of degrees-minutes-seconds is read as
+// degrees.
+bool IsDegreeKind(CoordKind kind) {
+  return kind == CoordKind::Degrees || kind == CoordKind::Dms;
+}
+
 std::size_t FieldCount(CoordKind kind) {
-  return kind == CoordKind::Lambert || kind == CoordKind::Degrees ? 2 : 1;
+  return kind == CoordKind::Lambert || IsDegreeKind(kind) ? 2 : 1;
 }
 
 // The coordinate fields of a line; fewer when the line has fewer.
@@ -232,9 +239,35 @@ std::regex LambertPattern(char separator) {
   return std::regex(std::string("-?[0-9]+") + separator + "-?[0-9]+");
 }
 
-std::regex DegreePattern(const std::string& mark, char separator) {
-  return std::regex("-?[0-9]{2,}" + mark + "[0-9]{5}" + separator + "-?[0-9]{3,}" + mark +
-                    "[0-9]{5}");
+std::regex DegreePattern(const std::string& mark, char separator, int decimals) {
+  const std::string fraction = "[0-9]{" + std::to_string(decimals) + "}";
+  return std::regex("-?[0-9]{2,}" + mark + fraction + separator + "-?[0-9]{3,}" + mark + fraction);
+}
+
+// Degrees, minutes and seconds with a tenth and the hemisphere letter, each
+// field quoted as CSV when the separator is not a tab.
+std::regex DmsPattern(const std::string& mark, char separator) {
+  const bool tab = separator == '\t';
+  const std::string quote = tab ? "" : "\"";
+  const std::string seconds = tab ? "\"" : "\"\"";
+  const auto angle = [&](int degreeDigits, const char* letters) {
+    return quote + "[0-9]{1," + std::to_string(degreeDigits) + "}\xC2\xB0[0-5][0-9]'[0-5][0-9]" +
+           mark + "[0-9]" + seconds + letters + quote;
+  };
+  return std::regex(angle(2, "[NS]") + separator + angle(3, "[EW]"));
+}
+
+// An IFBL output without the full stops of the dotted form, or nothing
+// when the stops are misplaced.
+std::optional<std::string> IfblCode(const std::string& out, bool dots) {
+  if (!dots) return out;
+  static const std::regex dotted("[A-Z][0-9](\\.[0-9]{2}){0,2}");
+  if (!std::regex_match(out, dotted)) return std::nullopt;
+  std::string code;
+  for (char c : out) {
+    if (c != '.') code += c;
+  }
+  return code;
 }
 
 // Zone, band, square letters and k digits per axis.
@@ -258,8 +291,10 @@ bool IsConverted(const koord::BatchChoices& c, const std::vector<std::string>& i
   switch (c.coorDest) {
     case CoordKind::Lambert: return std::regex_match(out, LambertPattern(separator));
     case CoordKind::Degrees:
-      return std::regex_match(out,
-                              DegreePattern(c.decimalMark == '.' ? "\\." : ",", separator));
+      return std::regex_match(
+          out, DegreePattern(c.decimalMark == '.' ? "\\." : ",", separator, c.degreeDecimals));
+    case CoordKind::Dms:
+      return std::regex_match(out, DmsPattern(c.decimalMark == '.' ? "\\." : ",", separator));
     case CoordKind::Mgrs: {
       const auto digits = kMgrsDigits[static_cast<std::size_t>(
           ListPosition(koord::kMgrsPrecisionTable, c.mgrsPrecision))];
@@ -270,8 +305,9 @@ bool IsConverted(const koord::BatchChoices& c, const std::vector<std::string>& i
       const auto length = kIfblLength[static_cast<std::size_t>(
           ListPosition(koord::kIfblPrecisionTable, c.ifblPrecision))];
       // Codes outside the lettered grid are refused, not shown.
-      return koord::IFBL::IsGridCode(out) &&
-             (c.coorFrom == CoordKind::Ifbl ? out == IfblEcho(in.at(0)) : out.size() == length);
+      const std::optional<std::string> code = IfblCode(out, c.ifblDots);
+      return code && koord::IFBL::IsGridCode(*code) &&
+             (c.coorFrom == CoordKind::Ifbl ? *code == IfblEcho(in.at(0)) : code->size() == length);
     }
   }
   return false;
@@ -358,7 +394,7 @@ std::optional<double> Angle(std::string_view field) {
 // kilometres).
 bool MustBeRefused(const koord::BatchChoices& c, const std::vector<std::string>& fields) {
   if (fields.size() < FieldCount(c.coorFrom)) return true;
-  if (c.coorFrom == CoordKind::Degrees) {
+  if (IsDegreeKind(c.coorFrom)) {
     const std::optional<double> a = Angle(fields[0]);
     const std::optional<double> b = Angle(fields[1]);
     if (!a || !b) return true;
@@ -379,7 +415,8 @@ std::string ColumnNames(const koord::BatchChoices& c) {
   const std::string separator(1, koord::EntryOf(koord::kSeparatorTable, c.separator).output);
   switch (c.coorDest) {
     case CoordKind::Lambert: return "X" + separator + "Y";
-    case CoordKind::Degrees: return "Latitude" + separator + "Longitude";
+    case CoordKind::Degrees:
+    case CoordKind::Dms: return "Latitude" + separator + "Longitude";
     case CoordKind::Mgrs: return "MGRS";
     case CoordKind::Ifbl: return "IFBL";
   }
@@ -404,6 +441,8 @@ koord::BatchChoices Choose(koord::fuzz::FuzzBytes& bytes) {
   choices.datumDest = pick(koord::kDatumTable);
   choices.mgrsPrecision = pick(koord::kMgrsPrecisionTable);
   choices.ifblPrecision = pick(koord::kIfblPrecisionTable);
+  choices.ifblDots = bytes.Pick(2) == 0;
+  choices.degreeDecimals = bytes.Between(koord::kMinDegreeDecimals, koord::kMaxDegreeDecimals);
   choices.decimalMark = bytes.Pick(2) == 0 ? '.' : ',';
   choices.lineEnd = bytes.Pick(2) == 0 ? "\r\n" : "\n";
   choices.separator = pick(koord::kSeparatorTable);
@@ -474,7 +513,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       Require(IsReason(text), "a refused line shows its reason", trace);
       continue;
     }
-    Require(IsConverted(choices, fields, text) || IsReason(text),
+    Require(IsConverted(choices, fields, std::string(line)) || IsReason(text),
             "a line gives a well-formed coordinate or a reason without one", trace);
   }
   return 0;

@@ -9,6 +9,7 @@ QString KindLabel(CoordKind kind) {
     case CoordKind::Mgrs: return QStringLiteral("UTM alphanumérique (MGRS)");
     case CoordKind::Ifbl: return QStringLiteral("IFBL");
     case CoordKind::Degrees: return QStringLiteral("Degrés décimaux Greenwich");
+    case CoordKind::Dms: return QStringLiteral("Degrés, minutes, secondes");
   }
   return {};
 }
@@ -53,8 +54,12 @@ QStringList Labels(const std::array<Entry, N>& table, Label label) {
 
 }  // namespace
 
-QStringList KindEntries() {
-  return Labels(kKindTable, KindLabel);
+QStringList KindEntries(bool input) {
+  QStringList labels;
+  for (const KindEntry& entry : kKindTable) {
+    if (entry.input || !input) labels << KindLabel(entry.value);
+  }
+  return labels;
 }
 
 QStringList DatumEntries() {
@@ -97,6 +102,7 @@ QString InputExample(CoordKind fromKind) {
     case CoordKind::Ifbl:
       return QStringLiteral("Un carré IFBL par ligne, par exemple\nE4\nE435\nE43522");
     case CoordKind::Degrees:
+    case CoordKind::Dms:
       return QStringLiteral(
           "Un point par ligne : latitude, tabulation, longitude\n"
           "par exemple\n50,84096\t4,36749");

@@ -13,8 +13,9 @@
 namespace koord::ui {
 
 // "Lambert belge 1972", "UTM alphanumérique (MGRS)", "IFBL",
-// "Degrés décimaux Greenwich".
-QStringList KindEntries();
+// "Degrés décimaux Greenwich", then for the output "Degrés, minutes,
+// secondes".
+QStringList KindEntries(bool input);
 // "Lambert 1972", "WGS84", "European 1950", "NTF (France)".
 QStringList DatumEntries();
 

@@ -280,8 +280,8 @@ void Form1::Form_Load() {
     // Filling selects the first entries; the handlers run below.
     const QSignalBlocker quietFrom(cmbCoorFrom);
     const QSignalBlocker quietDest(cmbCoorDest);
-    cmbCoorFrom->addItems(KindEntries());
-    cmbCoorDest->addItems(KindEntries());
+    cmbCoorFrom->addItems(KindEntries(true));
+    cmbCoorDest->addItems(KindEntries(false));
     cmbDatumFrom->addItems(DatumEntries());
     cmbDatumDest->addItems(DatumEntries());
   }

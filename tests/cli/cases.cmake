@@ -114,7 +114,7 @@ koord_cli_case(option_without_value
 
 koord_cli_case(unknown_kind
   ARGS -t utm
-  ERR "koord-cli: type de coordonnées inconnu : « utm » (lambert, mgrs, ifbl ou deg)\nVoir koord-cli --help.\n"
+  ERR "koord-cli: type de coordonnées inconnu : « utm » (lambert, mgrs, ifbl, deg ou dms)\nVoir koord-cli --help.\n"
   EXIT 2)
 
 koord_cli_case(unknown_datum
@@ -161,3 +161,32 @@ koord_cli_case(help
   ARGS --help
   OUT_REGEX "^Utilisation : koord-cli \\[OPTIONS\\] \\[FICHIER\\.\\.\\.\\]\n.*--datum-from CODE.*Code de sortie"
   EXIT 0)
+
+koord_cli_case(degrees_minutes_seconds_output
+  ARGS -t dms --decimal-mark ,
+  INPUT "X\tY\n150000\t170000\n"
+  OUT "Latitude\tLongitude\n50°50'25,5\"N\t4°22'07,5\"E\n"
+  EXIT 0)
+
+koord_cli_case(dms_is_no_input_kind
+  ARGS -f dms
+  ERR "koord-cli: « dms » n'est qu'un type de sortie ; -f deg lit aussi les degrés, minutes, secondes\nVoir koord-cli --help.\n"
+  EXIT 2)
+
+# The centre of E5 is near 50.823 N 4.766 E: the case checks the decimals.
+koord_cli_case(seven_decimals
+  ARGS -f ifbl -t deg --decimals 7
+  INPUT "E5\n"
+  OUT_REGEX "^50\\.82[0-9][0-9][0-9][0-9][0-9]\t004\\.76[0-9][0-9][0-9][0-9][0-9]\n$"
+  EXIT 0)
+
+koord_cli_case(dotted_ifbl_codes
+  ARGS -t ifbl -p 4x4 --ifbl-dots
+  INPUT "150000\t170000\n"
+  OUT "E4.35\n"
+  EXIT 0)
+
+koord_cli_case(decimals_only_for_degrees
+  ARGS -t mgrs --decimals 6
+  ERR "koord-cli: --decimals ne vaut que pour --to deg\nVoir koord-cli --help.\n"
+  EXIT 2)
