@@ -1,0 +1,40 @@
+#pragma once
+// A text box of lines with their numbers in a margin on the left, as the two
+// boxes of the main window show them so that a result line is found beside
+// its input line. Ctrl+Tab and Ctrl+Shift+Tab leave it, since Tab types a
+// tab in it.
+
+#include <QPlainTextEdit>
+
+namespace koord::ui {
+
+class NumberedEdit : public QPlainTextEdit {
+  Q_OBJECT
+
+ public:
+  explicit NumberedEdit(QWidget* parent = nullptr);
+
+  // Width of the number margin, in pixels: room for the largest number.
+  int NumberMarginWidth() const;
+  // Selects line `index` (from 0) whole and scrolls it to the middle.
+  void SelectLine(int index);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  class NumberMargin;
+  friend class NumberMargin;
+
+  void UpdateMarginWidth();
+  void UpdateMargin(const QRect& rect, int dy);
+  void PaintNumbers(QPaintEvent* event);
+
+  QWidget* margin_;
+};
+
+// Keeps the two boxes scrolled to the same line, whichever scrolls.
+void ScrollTogether(QPlainTextEdit* first, QPlainTextEdit* second);
+
+}  // namespace koord::ui
