@@ -78,7 +78,7 @@ int PlotToMap(const Options& options) {
       points.push_back({outcome.x, outcome.y});
     }
   });
-  WriteMapPng(points, options.map, options.mapWidth, options.mapHeight);
+  WriteMapPng(points, options.map, options.mapWidth, options.mapHeight, options.mapGrid);
   return status;
 }
 

@@ -40,6 +40,7 @@ const char* const kHelp =
     "      --map FICHIER.png   dessine les points sur la carte de Belgique dans\n"
     "                          une image PNG au lieu de convertir\n"
     "      --map-size LxH      taille de cette image en pixels (défaut : 1000x824)\n"
+    "      --map-grid          y dessine la grille IFBL (carrés de 32 x 20 km)\n"
     "  -h, --help              affiche cette aide\n"
     "  -V, --version           affiche la version\n"
     "\n"
@@ -222,6 +223,7 @@ Options ParseOptions(int argc, const char* const* argv) {
   app.add_option("--map", options.map)->take_last();
   std::string mapSize;
   app.add_option("--map-size", mapSize)->take_last();
+  app.add_flag("--map-grid", options.mapGrid);
   app.add_flag("-h,--help", options.help);
   app.add_flag("-V,--version", options.version);
   app.add_option("files", options.inputs);

@@ -20,6 +20,8 @@ struct Options {
   // Size of that image in pixels; the map window's proportion by default.
   int mapWidth = 1000;
   int mapHeight = 824;
+  // The IFBL grid drawn on that map.
+  bool mapGrid = false;
   bool help = false;
   bool version = false;
 };

@@ -715,6 +715,7 @@ void Form1::FinishRun() {
   firstRefused_ = summary.firstRefused;
   ShowStatus(RunSummaryText(summary));
   cmdFirstRefused->setVisible(firstRefused_.has_value());
+  if (mapToShow_) ShowLoadedMap();
 }
 
 void Form1::SetRunning(bool running) {
@@ -793,6 +794,12 @@ void Form1::PlotPoint(double x, double y) {
 }
 
 void Form1::ShowMap() {
+  // Shown once the run has ended and the window is tidy again.
+  mapToShow_ = true;
+}
+
+void Form1::ShowLoadedMap() {
+  mapToShow_ = false;
   PrepareMap();
   map_->exec();
   // Closing unloads the map: the next run starts from a plain map.

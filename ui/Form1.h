@@ -110,6 +110,7 @@ class Form1 : public QWidget, public BatchHost {
   void StopRun();
   void FinishRun();
   void SetRunning(bool running);
+  void ShowLoadedMap();
   void ShowStatus(const QString& text);
 
   CoordKind FromKind() const;
@@ -177,6 +178,7 @@ class Form1 : public QWidget, public BatchHost {
   int outputStart_ = 0;
   char outputSeparator_ = '\t';
   bool lastRunOnMap_ = false;
+  bool mapToShow_ = false;
   std::optional<std::size_t> firstRefused_;
   // The box that the last Effacer emptied, and the output it held.
   Box erased_ = Box::None;

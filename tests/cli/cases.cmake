@@ -145,6 +145,12 @@ if(TARGET koordmap)
     OUT ""
     ERR "koord-cli: ligne 2: Coordonnées DEG incorrectes\n"
     EXIT 1)
+  # The grid's codes need fonts, without a display and without a word.
+  koord_cli_case(map_with_the_ifbl_grid
+    ARGS --map carte.png --map-grid
+    INPUT "150000\t170000\n"
+    OUT ""
+    EXIT 0)
 endif()
 
 koord_cli_case(bad_map_size
