@@ -679,6 +679,7 @@ void Form1::Converti(bool onMap) {
   if (!onMap) {
     if (mnuOutputOptions->Options().replaceResult) txtDest->clear();
     outputStart_ = OutputEnd();
+    txtDest->ReserveLines(outputStart_ + txtFrom->blockCount());
     outputSeparator_ = EntryOf(kSeparatorTable, choices.separator).output;
     if (erased_ == Box::Output) erased_ = Box::None;
   }

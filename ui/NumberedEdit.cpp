@@ -56,7 +56,7 @@ NumberedEdit::NumberedEdit(QWidget* parent)
 }
 
 int NumberedEdit::NumberMarginWidth() const {
-  const int digits = std::max(kLeastDigits, Digits(blockCount()));
+  const int digits = std::max({kLeastDigits, Digits(blockCount()), Digits(reservedLines_)});
   return 2 * kMarginPadding + fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits;
 }
 
@@ -72,7 +72,13 @@ void NumberedEdit::SelectLine(int index) {
   centerCursor();
 }
 
+void NumberedEdit::ReserveLines(int lines) {
+  reservedLines_ = lines;
+  UpdateMarginWidth();
+}
+
 void NumberedEdit::UpdateMarginWidth() {
+  if (viewportMargins().left() == NumberMarginWidth()) return;
   setViewportMargins(NumberMarginWidth(), 0, 0, 0);
 }
 
