@@ -230,7 +230,7 @@ void Form1::CreateControls() {
   cmdOpen = Named(new QPushButton(QStringLiteral("&Ouvrir…"), this), "cmdOpen");
   cmdOpen->setToolTip(
       QStringLiteral("Remplace les coordonnées de départ par un fichier texte ou CSV (Ctrl+O)"));
-  cmdSave = Named(new QPushButton(QStringLiteral("Enre&gistrer…"), this), "cmdSave");
+  cmdSave = Named(new QPushButton(QStringLiteral("Enre&gistrer le résultat…"), this), "cmdSave");
   cmdSave->setToolTip(
       QStringLiteral("Enregistre le résultat dans un fichier texte ou CSV (Ctrl+S)"));
 

@@ -65,7 +65,7 @@ frmMap::frmMap(QWidget* parent) : QDialog(parent), Picture1(new MapView(this)) {
                  QStringLiteral("Carrés IFBL de 32 x 20 km, et de 4 x 4 km de près"), this);
   chkIfblGrid->setObjectName(QStringLiteral("chkIfblGrid"));
   chkIfblGrid->setCheckable(true);
-  cmdSaveImage = ToolButton(QStringLiteral("&Image…"),
+  cmdSaveImage = ToolButton(QStringLiteral("&Enregistrer l'image…"),
                             QStringLiteral("Enregistre la carte en PNG ou en SVG (Ctrl+S)"), this);
   cmdSaveImage->setObjectName(QStringLiteral("cmdSaveImage"));
   cmdSaveImage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));

@@ -44,11 +44,15 @@ class TestFrmMap : public QObject {
   void dots_data();
   void dots();
   void geometryRemembered();
+  void everyButtonHasAKey();
 
  private:
   static void Show(frmMap& map);
   static void Resize(frmMap& map, QSize area);
   static QString Caption(frmMap& map, QPoint pixel);
+  // The area the pixels of most cases are worked out for.
+  static constexpr QSize kArea{500, 412};
+  static constexpr QPoint kMiddle{250, 206};
   static QPoint At(const frmMap& map, QPoint pixel) {
     return map.Picture()->DrawingArea().topLeft() + pixel;
   }
@@ -99,36 +103,35 @@ QString TestFrmMap::Caption(frmMap& map, QPoint pixel) {
   return map.windowTitle();
 }
 
+// The map of the original window, 206 pixels high and as wide as the
+// buttons above it need (250 pixels at least), the whole extent in view.
 void TestFrmMap::opensWithTheMapArea() {
   frmMap map;
   Show(map);
-  QCOMPARE(map.Picture()->DrawingArea().size(), QSize(250, 206));
+  QCOMPARE(map.Picture()->DrawingArea().height(), 206);
+  QVERIFY(map.Picture()->DrawingArea().width() >= 250);
   QCOMPARE(map.windowTitle(), QString());
   QVERIFY(map.isModal());
   QCOMPARE(map.Picture()->Viewport().Zoom(), 1.0);
+  QCOMPARE(map.Picture()->Viewport().PixelsPerMetre(), 206 / koord::map::kHeight);
 }
 
 // Expected values worked by hand: the whole extent fitted with one scale,
-// its centre (157935, 133815) at the middle of the area; at 250 x 206 the
-// width decides, 280730 / 250 = 1122.92 m a pixel: X = 157935 + (column -
-// 125) * 1122.92, Y = 133815 - (row - 103) * 1122.92, both rounded down.
+// its centre (157935, 133815) at the middle of the area. At 500 x 412 the
+// width decides, 280730 / 500 = 561.46 m a pixel: X = 157935 + (column -
+// 250) * 561.46, Y = 133815 - (row - 206) * 561.46, both rounded down.
 void TestFrmMap::caption_data() {
   QTest::addColumn<QSize>("area");
   QTest::addColumn<QPoint>("pixel");
   QTest::addColumn<QString>("caption");
-  QTest::newRow("top-left pixel") << QSize(250, 206) << QPoint(0, 0)
-                                  << QStringLiteral("X=17570 Y=249475");
+  QTest::newRow("top-left pixel") << kArea << QPoint(0, 0) << QStringLiteral("X=17570 Y=249475");
   QTest::newRow("bottom-right pixel")
-      << QSize(250, 206) << QPoint(249, 205) << QStringLiteral("X=297177 Y=19277");
-  QTest::newRow("middle") << QSize(250, 206) << QPoint(125, 103)
-                          << QStringLiteral("X=157935 Y=133815");
-  // Twice as large: 561.46 m a pixel about (250, 206).
-  QTest::newRow("enlarged, bottom-right")
-      << QSize(500, 412) << QPoint(499, 411) << QStringLiteral("X=297738 Y=18715");
-  // Wider: the height decides, 231230 / 206 = 1122.48 m a pixel, and the
+      << kArea << QPoint(499, 411) << QStringLiteral("X=297738 Y=18715");
+  QTest::newRow("middle") << kArea << kMiddle << QStringLiteral("X=157935 Y=133815");
+  // Wider: the height decides, 231230 / 412 = 561.24 m a pixel, and the
   // map extends beyond its extent on both sides.
   QTest::newRow("wide, left edge")
-      << QSize(600, 206) << QPoint(0, 103) << QStringLiteral("X=-178808 Y=133815");
+      << QSize(1200, 412) << QPoint(0, 206) << QStringLiteral("X=-178808 Y=133815");
 }
 
 void TestFrmMap::caption() {
@@ -184,9 +187,10 @@ void TestFrmMap::readOut() {
 void TestFrmMap::readOutFollowsThePointerAndLeavesWithIt() {
   frmMap map;
   Show(map);
+  Resize(map, kArea);
   const QString hint = ReadOutLabel(map);
   QVERIFY(!hint.isEmpty());
-  QCOMPARE(Caption(map, QPoint(125, 103)), QStringLiteral("X=157935 Y=133815"));
+  QCOMPARE(Caption(map, kMiddle), QStringLiteral("X=157935 Y=133815"));
   QVERIFY2(ReadOutLabel(map).startsWith(QStringLiteral("Lambert 1972 : X=157935 Y=133815\n")),
            qPrintable(ReadOutLabel(map)));
   QVERIFY(ReadOutLabel(map).contains(QStringLiteral("IFBL : G4.27.22")));
@@ -199,8 +203,9 @@ void TestFrmMap::readOutFollowsThePointerAndLeavesWithIt() {
 void TestFrmMap::clickCopiesThePoint() {
   frmMap map;
   Show(map);
+  Resize(map, kArea);
   QGuiApplication::clipboard()->clear();
-  QTest::mouseClick(map.Picture(), Qt::LeftButton, Qt::NoModifier, At(map, QPoint(125, 103)));
+  QTest::mouseClick(map.Picture(), Qt::LeftButton, Qt::NoModifier, At(map, kMiddle));
   const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
   QCOMPARE(lines.size(), 5);
   QCOMPARE(lines[0], QStringLiteral("Lambert 1972\t157935\t133815"));
@@ -212,6 +217,7 @@ void TestFrmMap::clickCopiesThePoint() {
 void TestFrmMap::wheelZoomsAboutThePointer() {
   frmMap map;
   Show(map);
+  Resize(map, kArea);
   const QPoint pixel(60, 50);
   const QString before = Caption(map, pixel);
   const double scale = map.Picture()->Viewport().PixelsPerMetre();
@@ -230,7 +236,8 @@ void TestFrmMap::wheelZoomsAboutThePointer() {
 void TestFrmMap::dragPansWithoutCopying() {
   frmMap map;
   Show(map);
-  Wheel(map.Picture(), At(map, QPoint(125, 103)), 4);
+  Resize(map, kArea);
+  Wheel(map.Picture(), At(map, kMiddle), 4);
   const QString grabbed = Caption(map, QPoint(100, 100));
   QGuiApplication::clipboard()->setText(QStringLiteral("rien"));
   QTest::mousePress(map.Picture(), Qt::LeftButton, Qt::NoModifier, At(map, QPoint(100, 100)));
@@ -262,6 +269,7 @@ void TestFrmMap::keysZoomPanAndReset() {
   QFETCH(bool, moved);
   frmMap map;
   Show(map);
+  Resize(map, kArea);
   if (key == Qt::Key_Home) {
     Wheel(map.Picture(), At(map, QPoint(10, 10)), 5);
     QTest::keyClick(map.Picture(), Qt::Key_Left);
@@ -269,19 +277,19 @@ void TestFrmMap::keysZoomPanAndReset() {
   const QString middle = QStringLiteral("X=157935 Y=133815");
   QTest::keyClick(map.Picture(), Qt::Key(key));
   QCOMPARE(map.Picture()->Viewport().Zoom(), zoom);
-  QCOMPARE(Caption(map, QPoint(125, 103)) != middle, moved);
+  QCOMPARE(Caption(map, kMiddle) != middle, moved);
   // The button does what Origine does.
   Wheel(map.Picture(), At(map, QPoint(10, 10)), 5);
   map.findChild<QToolButton*>(QStringLiteral("cmdWholeMap"))->click();
   QCOMPARE(map.Picture()->Viewport().Zoom(), 1.0);
-  QCOMPARE(Caption(map, QPoint(125, 103)), middle);
+  QCOMPARE(Caption(map, kMiddle), middle);
 }
 
 void TestFrmMap::proportionsKept_data() {
   QTest::addColumn<QSize>("area");
-  QTest::newRow("opening size") << QSize(250, 206);
-  QTest::newRow("wide") << QSize(600, 206);
-  QTest::newRow("tall") << QSize(250, 500);
+  QTest::newRow("window's proportions") << kArea;
+  QTest::newRow("wide") << QSize(900, 206);
+  QTest::newRow("tall") << QSize(320, 600);
 }
 
 // A hundred pixels across and a hundred down span the same distance,
@@ -340,6 +348,7 @@ void TestFrmMap::savesPngAndSvg() {
   frmMap map;
   map.AddPoint(150000, 170000);
   Show(map);
+  Resize(map, kArea);
   const QString path = dir_.filePath(name);
   QVERIFY(map.SaveImage(path));
   QFile file(path);
@@ -351,23 +360,24 @@ void TestFrmMap::savesPngAndSvg() {
     return;
   }
   const QImage image = QImage::fromData(bytes, "PNG");
-  // Drawn large enough to print: the window's view in more pixels.
+  // Drawn large enough to print: the window's view, 2.4 times as many
+  // pixels; Bruxelles at (235.87, 141.55) of the window's view.
   QCOMPARE(image.width(), 1200);
-  QCOMPARE(image.height(), qRound(206 * 1200.0 / 250));
-  QVERIFY(IsRed(image.pixel(QPoint(qRound(117.93 * 4.8), qRound(70.78 * 4.8)))));
+  QCOMPARE(image.height(), 989);
+  QVERIFY(IsRed(image.pixel(QPoint(566, 340))));
 }
 
 void TestFrmMap::dots_data() {
   QTest::addColumn<QPointF>("point");
   QTest::addColumn<QPoint>("pixel");
   QTest::addColumn<bool>("red");
-  // 150000, 170000: column 117.93, row 70.78 of the 250 x 206 area.
-  QTest::newRow("dot at its place") << QPointF(150000, 170000) << QPoint(118, 70) << true;
-  // Radius 4000 m is 3.56 pixels: 8 pixels away is outside the dot.
-  QTest::newRow("nothing beside it") << QPointF(150000, 170000) << QPoint(126, 70) << false;
+  // 150000, 170000: column 235.87, row 141.55 of the 500 x 412 area.
+  QTest::newRow("dot at its place") << QPointF(150000, 170000) << QPoint(236, 141) << true;
+  // Radius 7 pixels at this size: 12 pixels away is outside the dot.
+  QTest::newRow("nothing beside it") << QPointF(150000, 170000) << QPoint(248, 141) << false;
   QTest::newRow("centred on the top-left corner") << QPointF(17570, 249430) << QPoint(0, 0) << true;
   // X = 320000 lies beyond the right edge (298300): no red on the edge.
-  QTest::newRow("outside the map") << QPointF(320000, 170000) << QPoint(249, 70) << false;
+  QTest::newRow("outside the map") << QPointF(320000, 170000) << QPoint(499, 141) << false;
 }
 
 void TestFrmMap::dots() {
@@ -377,6 +387,7 @@ void TestFrmMap::dots() {
   frmMap map;
   map.AddPoint(point.x(), point.y());
   Show(map);
+  Resize(map, kArea);
   const QImage image = map.Picture()->grab(map.Picture()->DrawingArea()).toImage();
   QCOMPARE(IsRed(image.pixel(pixel)), red);
 }
@@ -391,6 +402,18 @@ void TestFrmMap::geometryRemembered() {
   frmMap reopened;
   Show(reopened);
   QCOMPARE(reopened.Picture()->DrawingArea().size(), QSize(400, 330));
+}
+
+void TestFrmMap::everyButtonHasAKey() {
+  frmMap map;
+  const QList<QAbstractButton*> buttons = map.findChildren<QAbstractButton*>();
+  QCOMPARE(buttons.size(), 3);
+  for (const QAbstractButton* button : buttons) {
+    QVERIFY2(!QKeySequence::mnemonic(button->text()).isEmpty(), qPrintable(button->text()));
+  }
+  QVERIFY(map.findChild<QToolButton*>(QStringLiteral("cmdSaveImage"))
+              ->toolTip()
+              .contains(QStringLiteral("(Ctrl+S)")));
 }
 
 QTEST_MAIN(TestFrmMap)
