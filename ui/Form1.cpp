@@ -415,7 +415,7 @@ void Form1::Connect() {
   connect(cmdFirstRefused, &QPushButton::clicked, this, &Form1::GoToFirstRefused);
   connect(cmdStopRun, &QPushButton::clicked, this, &Form1::StopRun);
   connect(actStopRun, &QAction::triggered, this, &Form1::StopRun);
-  ScrollTogether(txtFrom, txtDest);
+  scrollLink_ = new ScrollLink(txtFrom, txtDest);
 }
 
 void Form1::Form_Load() {
@@ -556,6 +556,10 @@ bool Form1::OpenFile(const QString& path) {
 
 void Form1::AskSaveResult() {
   if (Running()) return;
+  if (txtDest->document()->isEmpty()) {
+    ShowStatus(QStringLiteral("Rien à enregistrer : le résultat est vide."));
+    return;
+  }
   const QString path = dialogs_.savePath();
   if (!path.isEmpty()) SaveResult(path);
 }
@@ -768,6 +772,8 @@ void Form1::AppendOutput(std::string_view text) {
   QTextCursor end(txtDest->document());
   end.movePosition(QTextCursor::End);
   end.insertText(BoxText(text));
+  // The new lines come into view beside their input lines.
+  scrollLink_->SecondFollows();
 }
 
 void Form1::SetBusy(bool busy) {

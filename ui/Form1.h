@@ -31,6 +31,7 @@ class InputEdit;
 class InputOptionsMenu;
 class NumberedEdit;
 class OutputOptionsMenu;
+class ScrollLink;
 
 class Form1 : public QWidget, public BatchHost {
   Q_OBJECT
@@ -161,6 +162,7 @@ class Form1 : public QWidget, public BatchHost {
   QAction* actSave;
   QAction* actUndoErase;
   QAction* actStopRun;
+  ScrollLink* scrollLink_;
 
   Dialogs dialogs_;
   std::unique_ptr<frmMap> map_;

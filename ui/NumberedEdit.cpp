@@ -5,7 +5,6 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <algorithm>
-#include <memory>
 
 namespace koord::ui {
 namespace {
@@ -126,20 +125,21 @@ void NumberedEdit::PaintNumbers(QPaintEvent* event) {
   }
 }
 
-void ScrollTogether(QPlainTextEdit* first, QPlainTextEdit* second) {
-  QScrollBar* a = first->verticalScrollBar();
-  QScrollBar* b = second->verticalScrollBar();
-  // The box that follows may stop short at its last line; that must not
-  // pull back the one that leads.
-  const auto following = std::make_shared<bool>(false);
-  const auto follow = [following](QScrollBar* to, int value) {
-    if (*following) return;
-    *following = true;
-    to->setValue(value);
-    *following = false;
-  };
-  QObject::connect(a, &QScrollBar::valueChanged, b, [=](int value) { follow(b, value); });
-  QObject::connect(b, &QScrollBar::valueChanged, a, [=](int value) { follow(a, value); });
+ScrollLink::ScrollLink(QPlainTextEdit* first, QPlainTextEdit* second)
+    : QObject(first), first_(first->verticalScrollBar()), second_(second->verticalScrollBar()) {
+  connect(first_, &QScrollBar::valueChanged, this, [this](int value) { Follow(second_, value); });
+  connect(second_, &QScrollBar::valueChanged, this, [this](int value) { Follow(first_, value); });
+}
+
+void ScrollLink::SecondFollows() {
+  Follow(second_, first_->value());
+}
+
+void ScrollLink::Follow(QScrollBar* follower, int value) {
+  if (following_) return;
+  following_ = true;
+  follower->setValue(value);
+  following_ = false;
 }
 
 }  // namespace koord::ui

@@ -6,6 +6,8 @@
 
 #include <QPlainTextEdit>
 
+class QScrollBar;
+
 namespace koord::ui {
 
 class NumberedEdit : public QPlainTextEdit {
@@ -40,7 +42,24 @@ class NumberedEdit : public QPlainTextEdit {
   int reservedLines_ = 0;
 };
 
-// Keeps the two boxes scrolled to the same line, whichever scrolls.
-void ScrollTogether(QPlainTextEdit* first, QPlainTextEdit* second);
+// Keeps two boxes scrolled to the same line, whichever scrolls. A box that
+// has fewer lines stops at its last one without holding the other back.
+class ScrollLink : public QObject {
+  Q_OBJECT
+
+ public:
+  ScrollLink(QPlainTextEdit* first, QPlainTextEdit* second);
+
+  // Scrolls the second box to the first one's line, as far as it can (after
+  // lines were added to it).
+  void SecondFollows();
+
+ private:
+  void Follow(QScrollBar* follower, int value);
+
+  QScrollBar* first_;
+  QScrollBar* second_;
+  bool following_ = false;
+};
 
 }  // namespace koord::ui

@@ -82,6 +82,7 @@ class TestForm1 : public QObject {
   void saveResult_data();
   void saveResult();
   void failedSaveLeavesTheOldFile();
+  void emptyResultIsNotSaved();
   void settingsRestoredAfterRestart();
   void keyboard_data();
   void keyboard();
@@ -584,12 +585,16 @@ void TestForm1::boxesScrollTogether() {
   for (int i = 0; i < 300; ++i) input += QStringLiteral("150000\t170000\n");
   Choose(kLambert, kBel72, kIfbl, kBel72, 2);
   Box("txtFrom")->setPlainText(input);
-  Button("Command1")->click();
   QScrollBar* from = Box("txtFrom")->verticalScrollBar();
   QScrollBar* dest = Box("txtDest")->verticalScrollBar();
-  // The run leaves both at the same line: the result does not scroll on
-  // its own.
+  // As after a paste, the input shows its last lines: the result of the run
+  // comes into view beside them.
+  from->setValue(from->maximum());
+  QVERIFY(from->value() > 250);
+  Button("Command1")->click();
   QCOMPARE(dest->value(), from->value());
+  from->setValue(0);
+  QCOMPARE(dest->value(), 0);
   from->setValue(120);
   QCOMPARE(dest->value(), 120);
   dest->setValue(40);
@@ -847,6 +852,13 @@ void TestForm1::failedSaveLeavesTheOldFile() {
   QVERIFY(file.open(QIODevice::ReadOnly));
   QCOMPARE(file.readAll(), old);
   QCOMPARE(QDir(dir_.path()).entryList(QDir::Files).filter(QStringLiteral("garde")).size(), 1);
+}
+
+void TestForm1::emptyResultIsNotSaved() {
+  savePath_ = dir_.filePath(QStringLiteral("vide.txt"));
+  Button("cmdSave")->click();
+  QVERIFY(!QFile::exists(savePath_));
+  QVERIFY2(Status().contains(QStringLiteral("vide")), qPrintable(Status()));
 }
 
 void TestForm1::settingsRestoredAfterRestart() {
