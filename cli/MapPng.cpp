@@ -38,12 +38,13 @@ void WriteMapPng(const std::vector<MapPoint>& points, const std::string& path, i
   std::vector<std::pair<double, double>> dots;
   dots.reserve(points.size());
   for (const MapPoint& p : points) dots.emplace_back(p.x, p.y);
-  // The grid's codes are text, whose fonts need an application object; no
-  // display is needed for it.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
+  // The map's text (the grid's codes) needs fonts, and they an application
+  // object; the offscreen platform needs no display.
+  static int argc = 3;
   static char name[] = "koord-cli";
-  static char* argv[] = {name, nullptr};
+  static char platform[] = "-platform";
+  static char offscreen[] = "offscreen";
+  static char* argv[] = {name, platform, offscreen, nullptr};
   const QuietQt quiet;
   const QGuiApplication application(argc, argv);
   QString error;

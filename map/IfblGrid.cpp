@@ -50,6 +50,11 @@ const IfblGrid& IfblGrid::Get() {
 IfblGrid::IfblGrid() {
   const QPointF first = CentreOf(kSouthWestSquare);
   smallSide_ = CentreOf(kItsEastNeighbour).x() - first.x();
+  // Routines that refused the codes would give no grid to draw.
+  if (!(smallSide_ > 0)) {
+    smallSide_ = 0;
+    return;
+  }
   const double width = kSubColumns * smallSide_;
   const double height = kSubRows * smallSide_;
   const QPointF corner = first - QPointF(smallSide_ / 2, smallSide_ / 2);

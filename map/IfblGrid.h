@@ -21,7 +21,8 @@ class IfblGrid {
   static const IfblGrid& Get();
 
   const std::vector<IfblSquare>& LargeSquares() const { return large_; }
-  // Side of a 4 x 4 km square (m).
+  // Side of a 4 x 4 km square (m); 0, and no squares, if the IFBL routines
+  // could not give the grid.
   double SmallSide() const { return smallSide_; }
   // The lettered grid (m); top() is its southern edge.
   QRectF Extent() const { return extent_; }

@@ -171,7 +171,7 @@ void PaintSmallSquares(QPainter& painter, const MapViewport& view, const QRectF&
   const IfblGrid& grid = IfblGrid::Get();
   const double side = grid.SmallSide();
   const double pixels = side * view.PixelsPerMetre();
-  if (pixels < kSmallLineSide) return;
+  if (!(side > 0) || pixels < kSmallLineSide) return;
   const QRectF extent = grid.Extent();
   const double firstX = extent.left() + std::floor((shown.left() - extent.left()) / side) * side;
   const double firstY = extent.top() + std::floor((shown.top() - extent.top()) / side) * side;
