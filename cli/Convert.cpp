@@ -91,7 +91,7 @@ int PlotToMap(const Options& options) {
       },
       [&] { messages.Flush(); });
   messages.Flush();
-  WriteMapPng(points, options.map, options.mapWidth, options.mapHeight);
+  WriteMapPng(points, options.map, options.mapWidth, options.mapHeight, options.mapGrid);
   return messages.Any() ? kSomeRefused : kAllConverted;
 }
 

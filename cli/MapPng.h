@@ -14,8 +14,9 @@ struct MapPoint {
 };
 
 // Raises Fatal when the image cannot be written, or when this build has no
-// map renderer (built without the desktop program).
+// map renderer (built without the desktop program). `ifblGrid`: the IFBL
+// grid is drawn too.
 void WriteMapPng(const std::vector<MapPoint>& points, const std::string& path, int width,
-                 int height);
+                 int height, bool ifblGrid);
 
 }  // namespace koord::cli

@@ -25,7 +25,8 @@ const char* const kHelp =
     "Options :\n"
     "  -f, --from TYPE         lambert | mgrs | ifbl | deg | lambert2008 | utm\n"
     "                          (défaut : lambert)\n"
-    "  -t, --to TYPE           mêmes types (défaut : mgrs)\n"
+    "  -t, --to TYPE           mêmes types, ou dms : degrés, minutes, secondes\n"
+    "                          (50°50'25.5\"N) (défaut : mgrs)\n"
     "      --datum-from CODE   BEL72 | WGS84 | EUR-M | NTF | ETRS89, en majuscules ou\n"
     "                          non (défaut : BEL72 pour lambert et ifbl, ETRS89 pour\n"
     "                          lambert2008, WGS84 pour deg, mgrs et utm)\n"
@@ -39,7 +40,10 @@ const char* const kHelp =
     "                          jeu de données belge)\n"
     "  -p, --precision P       mgrs : 1 | 10 | 100 | 1000 | 10000 mètres (défaut : 100)\n"
     "                          ifbl : 1x1 | 4x4 | 32x20 km (défaut : 1x1)\n"
-    "      --decimal-mark C    deg : . ou , dans les degrés écrits (défaut : .)\n"
+    "      --decimals N        deg : 5, 6 ou 7 décimales (défaut : 5)\n"
+    "      --ifbl-dots         ifbl : codes avec points, E4.35.22 au lieu de E43522\n"
+    "      --decimal-mark C    deg et dms : . ou , dans les degrés écrits\n"
+    "                          (défaut : .)\n"
     "      --separator S       ce qui sépare les champs : tab | ';' | ',' | blank\n"
     "                          (blancs et tabulations) (défaut : tab) ; les\n"
     "                          champs de sortie sont séparés de même\n"
@@ -52,6 +56,7 @@ const char* const kHelp =
     "      --map FICHIER.png   dessine les points sur la carte de Belgique dans\n"
     "                          une image PNG au lieu de convertir\n"
     "      --map-size LxH      taille de cette image en pixels (défaut : 1000x824)\n"
+    "      --map-grid          y dessine la grille IFBL (carrés de 32 x 20 km)\n"
     "  -h, --help              affiche cette aide\n"
     "  -V, --version           affiche la version\n"
     "\n"
@@ -76,11 +81,12 @@ const char* const kHelp =
     "  coordonnées est un en-tête : elle reçoit les noms des colonnes de sortie.\n"
     "  Textes UTF-8 (avec ou sans marque d'ordre des octets) ou UTF-16 avec marque.\n"
     "\n"
-    "Les degrés et les références MGRS sont donnés dans le datum d'arrivée ;\n"
-    "Lambert et IFBL sont toujours en BEL72. Une référence MGRS ou un carré IFBL\n"
-    "converti vers le même type est raccourci à la précision demandée, jamais\n"
-    "allongé. Un point hors du domaine Lambert (X de 0 à 310 000 m, Y de 0 à\n"
-    "260 000 m) n'a pas de coordonnées Lambert : sa ligne est refusée.\n"
+    "Les degrés, les nombres UTM et les références MGRS sont donnés dans le datum\n"
+    "d'arrivée ; Lambert 1972 et IFBL sont toujours en BEL72, Lambert 2008 en\n"
+    "ETRS89. Une référence MGRS ou un carré IFBL converti vers le même type est\n"
+    "raccourci à la précision demandée, jamais allongé. Un point hors du domaine\n"
+    "Lambert (X de 0 à 310 000 m, Y de 0 à 260 000 m) n'a pas de coordonnées\n"
+    "Lambert : sa ligne est refusée.\n"
     "\n"
     "Une ligne de sortie par ligne d'entrée, champs séparés comme à l'entrée.\n"
     "Une ligne refusée reçoit la raison du refus, répétée sur la sortie d'erreur\n"
@@ -122,6 +128,16 @@ CoordKind Kind(const std::string& word) {
   return Lookup(kKindTable, kCliName, word, "type de coordonnées inconnu");
 }
 
+CoordKind InputKind(const std::string& word) {
+  const CoordKind kind = Kind(word);
+  if (!EntryOf(kKindTable, kind).input) {
+    throw UsageError("« " + word +
+                     " » n'est qu'un type de sortie ; -f deg lit aussi les degrés, minutes, "
+                     "secondes");
+  }
+  return kind;
+}
+
 Datum DatumNamed(const std::string& word) {
   return Lookup(kDatumTable, kCode, word, "datum inconnu");
 }
@@ -147,14 +163,12 @@ Datum DefaultDatum(CoordKind kind) {
   }
 }
 
-constexpr int kLastZone = 60;
-
 // A zone number from 1 to 60, for UTM output only.
 std::int16_t Zone(const std::string& word, CoordKind output) {
   if (output != CoordKind::Utm) throw UsageError("--zone ne vaut que pour --to utm");
   int value = 0;
   const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
-  if (ec != std::errc{} || end != word.data() + word.size() || value < 1 || value > kLastZone) {
+  if (ec != std::errc{} || end != word.data() + word.size() || value < 1 || value > kLastUtmZone) {
     throw UsageError("zone UTM incorrecte : « " + word + " » (de 1 à 60)");
   }
   return static_cast<std::int16_t>(value);
@@ -177,8 +191,24 @@ std::size_t Column(const std::string& word) {
   return value;
 }
 
+// "5", "6" or "7"; only for degree output.
+void ReadDecimals(const std::string& word, BatchChoices& choices) {
+  if (choices.coorDest != CoordKind::Degrees) {
+    throw UsageError("--decimals ne vaut que pour --to deg");
+  }
+  int value = 0;
+  const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
+  if (ec != std::errc{} || end != word.data() + word.size() || value < kMinDegreeDecimals ||
+      value > kMaxDegreeDecimals) {
+    throw UsageError("nombre de décimales incorrect : « " + word + " » (5, 6 ou 7)");
+  }
+  choices.degreeDecimals = value;
+}
+
 char DecimalMark(const std::string& word, CoordKind output) {
-  if (output != CoordKind::Degrees) throw UsageError("--decimal-mark ne vaut que pour --to deg");
+  if (output != CoordKind::Degrees && output != CoordKind::Dms) {
+    throw UsageError("--decimal-mark ne vaut que pour --to deg ou --to dms");
+  }
   if (word != "." && word != ",") {
     throw UsageError("séparateur décimal inconnu : « " + word + " » (. ou ,)");
   }
@@ -267,6 +297,9 @@ Options ParseOptions(int argc, const char* const* argv) {
   add("--datum-from", datumFrom);
   add("--datum-to", datumTo);
   const CLI::Option* precisionGiven = add("-p,--precision", precision);
+  std::string decimals;
+  const CLI::Option* decimalsGiven = add("--decimals", decimals);
+  app.add_flag("--ifbl-dots", options.choices.ifblDots);
   const CLI::Option* markGiven = add("--decimal-mark", mark);
   const CLI::Option* separatorGiven = add("--separator", separator);
   const CLI::Option* columnsGiven = add("--columns", columns);
@@ -277,6 +310,7 @@ Options ParseOptions(int argc, const char* const* argv) {
   const CLI::Option* mapGiven = add("--map", options.map);
   std::string mapSize;
   const CLI::Option* mapSizeGiven = add("--map-size", mapSize);
+  app.add_flag("--map-grid", options.mapGrid);
   app.add_flag("-h,--help", options.help);
   app.add_flag("-V,--version", options.version);
   app.add_option("files", options.inputs);
@@ -305,11 +339,15 @@ Options ParseOptions(int argc, const char* const* argv) {
   if (mapSizeGiven->count() > 0) ReadMapSize(mapSize, options);
 
   BatchChoices& c = options.choices;
-  c.coorFrom = Kind(from);
+  c.coorFrom = InputKind(from);
   c.coorDest = Kind(to);
   c.datumFrom = datumFrom.empty() ? DefaultDatum(c.coorFrom) : DatumNamed(datumFrom);
   c.datumDest = datumTo.empty() ? DefaultDatum(c.coorDest) : DatumNamed(datumTo);
   if (precisionGiven->count() > 0) ReadPrecision(precision, c);
+  if (decimalsGiven->count() > 0) ReadDecimals(decimals, c);
+  if (c.ifblDots && c.coorDest != CoordKind::Ifbl) {
+    throw UsageError("--ifbl-dots ne vaut que pour --to ifbl");
+  }
   if (markGiven->count() > 0) c.decimalMark = DecimalMark(mark, c.coorDest);
   if (separatorGiven->count() > 0) c.separator = SeparatorNamed(separator);
   if (columnsGiven->count() > 0) c.firstColumn = Column(columns);

@@ -20,6 +20,8 @@ struct Options {
   // Size of that image in pixels; the map window's proportion by default.
   int mapWidth = 1000;
   int mapHeight = 824;
+  // The IFBL grid drawn on that map.
+  bool mapGrid = false;
   // Converting threads: KOORD_THREADS, or one per core (8 at most).
   unsigned threads = 1;
   bool help = false;

@@ -4,9 +4,17 @@
 //
 // The host gives what the converter needs of a window system through
 // BatchHost; everything else here runs without one.
+//
+//   BatchRun run(host, choices, RunOutput::Text);
+//   while (run.Step(kBytesPerStep)) {
+//     // a window repaints here
+//   }
+//   run.Summary().refused  // lines refused, each with its reason in place
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +31,11 @@ struct BatchChoices {
   // Read only for an output of their kind.
   MgrsPrecision mgrsPrecision = MgrsPrecision::HundredMetres;
   IfblPrecision ifblPrecision = IfblPrecision::Square1km;
+  // IFBL codes written with full stops between their parts, as atlases
+  // print them: E4.35.22 rather than E43522.
+  bool ifblDots = false;
+  // Decimals of decimal degree output, kMinDegreeDecimals..kMaxDegreeDecimals.
+  int degreeDecimals = kDefaultDegreeDecimals;
   // Decimal mark of degree output.
   char decimalMark = '.';
   // The fields of the input lines: what separates them, and the field
@@ -60,7 +73,47 @@ class BatchHost {
   virtual void ShowMap() = 0;
 };
 
-// One run over the host's input text, into output lines or onto the map.
-void Converti(BatchHost& host, const BatchChoices& choices, RunOutput output);
+// What a run made of the lines of its text. Blank lines and a header count
+// in neither total.
+struct RunSummary {
+  std::size_t converted = 0;  // lines that gave a coordinate or a dot
+  std::size_t refused = 0;    // lines that gave their reason instead
+  // The first refused line, counted from 0 in the text.
+  std::optional<std::size_t> firstRefused;
+};
+
+// One run over the host's input text, into output lines or onto the map,
+// done in steps so that a window stays alive through a long text. The
+// output of each step is handed to the host in one piece, so a run costs
+// time linear in its output whatever the host.
+class BatchRun {
+ public:
+  // Reads the host's input text, giving it its closing line break when it
+  // ends in a printable character; sets the pointer busy and prepares the
+  // map.
+  BatchRun(BatchHost& host, const BatchChoices& choices, RunOutput output);
+  ~BatchRun();
+
+  // Converts the lines of about `bytes` more bytes of the text. At the end
+  // of the text the run ends: the pointer is normal and the map is shown.
+  // A No at the prompt of a fault ends it at once, the map unshown. True
+  // while there is more to do.
+  bool Step(std::size_t bytes);
+  // Ends the run before the end of its text, as a No at a prompt does.
+  void Stop();
+
+  bool Ended() const;
+  // Bytes of the text done, and all of them.
+  std::size_t Done() const;
+  std::size_t Size() const;
+  const RunSummary& Summary() const;
+
+ private:
+  class State;
+  std::unique_ptr<State> state_;
+};
+
+// A whole run in one call.
+RunSummary Converti(BatchHost& host, const BatchChoices& choices, RunOutput output);
 
 }  // namespace koord

@@ -12,7 +12,7 @@
 
 namespace koord {
 
-enum class CoordKind { Lambert, Mgrs, Ifbl, Degrees, Lambert2008, Utm };
+enum class CoordKind { Lambert, Mgrs, Ifbl, Degrees, Lambert2008, Utm, Dms };
 
 enum class Datum { Bel72, Wgs84, Eur50, Ntf, Etrs89 };
 
@@ -30,15 +30,27 @@ struct KindEntry {
   CoordKind value;
   std::string_view cliName;
   std::string_view objectCode;  // TransCoo's OrigType
+  bool input;                   // offered as the kind of the input
 };
-inline constexpr std::array<KindEntry, 6> kKindTable{{
-    {CoordKind::Lambert, "lambert", "lmb"},
-    {CoordKind::Mgrs, "mgrs", "mgr"},
-    {CoordKind::Ifbl, "ifbl", "ifb"},
-    {CoordKind::Degrees, "deg", "deg"},
-    {CoordKind::Lambert2008, "lambert2008", "l08"},
-    {CoordKind::Utm, "utm", "utm"},
+// Degrees-minutes-seconds are an output only: decimal degree input reads
+// that notation already, so a text of them is read as degrees.
+inline constexpr std::array<KindEntry, 7> kKindTable{{
+    {CoordKind::Lambert, "lambert", "lmb", true},
+    {CoordKind::Mgrs, "mgrs", "mgr", true},
+    {CoordKind::Ifbl, "ifbl", "ifb", true},
+    {CoordKind::Degrees, "deg", "deg", true},
+    {CoordKind::Lambert2008, "lambert2008", "l08", true},
+    {CoordKind::Utm, "utm", "utm", true},
+    {CoordKind::Dms, "dms", "deg", false},
 }};
+
+// UTM zones are numbered 1 to 60.
+inline constexpr int kLastUtmZone = 60;
+
+// Decimals of decimal degree output: 5 (about a metre) to 7 (a centimetre).
+inline constexpr int kMinDegreeDecimals = 5;
+inline constexpr int kMaxDegreeDecimals = 7;
+inline constexpr int kDefaultDegreeDecimals = 5;
 
 struct DatumEntry {
   Datum value;

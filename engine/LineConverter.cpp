@@ -1,5 +1,6 @@
 #include "engine/LineConverter.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -43,7 +44,8 @@ std::array<std::string_view, 3> ColumnNames(CoordKind kind) {
     case CoordKind::Lambert2008: return {"X", "Y", {}};
     case CoordKind::Mgrs: return {"MGRS", {}, {}};
     case CoordKind::Ifbl: return {"IFBL", {}, {}};
-    case CoordKind::Degrees: return {"Latitude", "Longitude", {}};
+    case CoordKind::Degrees:
+    case CoordKind::Dms: return {"Latitude", "Longitude", {}};
     case CoordKind::Utm: return {"Zone", "Est", "Nord"};
   }
   return {};
@@ -82,7 +84,8 @@ LineConverter::LineConverter(const BatchChoices& choices, RunOutput output)
     : choices_(choices),
       output_(output),
       separator_(EntryOf(kSeparatorTable, choices.separator).output),
-      firstField_(choices.firstColumn > 0 ? choices.firstColumn - 1 : 0) {
+      firstField_(choices.firstColumn > 0 ? choices.firstColumn - 1 : 0),
+      degreeDecimals_(std::clamp(choices.degreeDecimals, kMinDegreeDecimals, kMaxDegreeDecimals)) {
   point_.SetDatumFrom(EntryOf(kDatumTable, choices_.datumFrom).code);
   point_.SetDatumDest(EntryOf(kDatumTable, choices_.datumDest).code);
   const bool text = output_ == RunOutput::Text;
@@ -146,13 +149,14 @@ bool LineConverter::ReadInput() {
   const std::size_t first = firstField_;
   const std::size_t count = FieldCount(choices_.coorFrom);
   if (fields_.Count() < first + count) {
-    Fail(Reason::MissingField);
+    Refuse(Reason::MissingField);
     return false;
   }
   const std::string_view field = fields_[first];
   switch (choices_.coorFrom) {
     case CoordKind::Lambert: return ReadLambert(field, fields_[first + 1]);
-    case CoordKind::Degrees: return ReadDegrees(field, fields_[first + 1]);
+    case CoordKind::Degrees:
+    case CoordKind::Dms: return ReadDegrees(field, fields_[first + 1]);
     case CoordKind::Lambert2008: return ReadLambert2008(field, fields_[first + 1]);
     case CoordKind::Utm: return ReadUtm(field, fields_[first + 1], fields_[first + 2]);
     case CoordKind::Mgrs:
@@ -282,13 +286,21 @@ void LineConverter::FormatOutput() {
       return;
     case CoordKind::Ifbl:
       if (point_.IfblInGrid()) {
-        out += point_.IFBL();
+        AppendIfbl(out, point_.IFBL(), choices_.ifblDots);
       } else {
         Refuse(Reason::OutsideIfbl);
       }
       return;
     case CoordKind::Degrees:
-      AppendDegrees(out, point_.Latitude(), point_.Longitude(), choices_.decimalMark, separator_);
+      AppendDegrees(out, point_.Latitude(), point_.Longitude(), choices_.decimalMark, separator_,
+                    degreeDecimals_);
+      return;
+    case CoordKind::Dms:
+      AppendDms(
+          out,
+          {{point_.LatDmsDeg(), point_.LatDmsMin(), point_.LatDmsSec()}, point_.Latitude() < 0},
+          {{point_.LonDmsDeg(), point_.LonDmsMin(), point_.LonDmsSec()}, point_.Longitude() < 0},
+          choices_.decimalMark, separator_);
       return;
     case CoordKind::Lambert2008:
       if (point_.Lambert2008InDomain()) {

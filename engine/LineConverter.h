@@ -28,9 +28,9 @@ enum class LineStatus {
   Blank,      // only blanks and tabs: an empty output line, no conversion
   Header,     // the column names of a text: text holds the output's names
   Converted,  // text holds the output fields (text output); x, y the point
-  Refused,    // text holds why (reason, why)
-  Fault,      // text holds why (reason, why): a missing field or a run-time
-              // error, which the window asks about before going on
+  Refused,    // text holds why (reason, why), a missing field included
+  Fault,      // text holds why (reason, why): a run-time error, which the
+              // window asks about before going on
 };
 
 struct LineOutcome {
@@ -77,6 +77,7 @@ class LineConverter {
   const RunOutput output_;
   const char separator_;          // between output fields
   const std::size_t firstField_;  // index of the first coordinate field
+  const int degreeDecimals_;      // within the accepted range
   TransCoo point_;
   FieldSplitter fields_;
   std::string_view line_;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/FieldSplitter.h"
 #include "support/Checked.h"
 
 namespace koord {
@@ -16,23 +17,32 @@ namespace {
 // Room for the longest fixed text of a finite double (309 integer digits,
 // sign, mark and five decimals).
 constexpr std::size_t kNumberRoom = 330;
-// Room for a scaled value's text: sign, 20 digits, mark, 5 decimals, with
+// Room for a scaled value's text: sign, 20 digits, mark, 7 decimals, with
 // margin for the padding of the integer part (3 digits at most).
-constexpr std::size_t kScaledRoom = 32;
-// Decimals of degree output.
-constexpr int kDegreeDecimals = 5;
+constexpr std::size_t kScaledRoom = 34;
 // Least integer digits of latitude and of longitude output.
 constexpr int kLatitudeDigits = 2;
 constexpr int kLongitudeDigits = 3;
 
-// Powers of ten up to the decimals written.
-constexpr std::array<std::uint64_t, 6> kPowersOfTen{1, 10, 100, 1000, 10000, 100000};
+// Powers of ten up to the most decimals written (7).
+constexpr std::array<std::uint64_t, 8> kPowersOfTen{1,      10,      100,       1000,
+                                                    10'000, 100'000, 1'000'000, 10'000'000};
 // Magnitudes below this are scaled exactly in 128 bits: their 53-bit
-// mantissa times 10^5 fits, and the scaled value fits 64 bits.
+// mantissa times 10^7 fits, and the scaled value (below 10^19) fits 64
+// bits.
 constexpr double kExactLimit = 1e12;
-// Beyond this many fraction bits, a magnitude times 10^5 stays below one
+// Beyond this many fraction bits, a magnitude times 10^7 stays below one
 // half: it rounds to zero.
 constexpr int kNegligibleShift = 100;
+
+// Degrees-minutes-seconds: tenths of a second written, and the marks.
+constexpr int kTenthsPerSecond = 10;
+constexpr int kTenthsPerMinute = 60 * kTenthsPerSecond;
+constexpr int kMinutesPerDegree = 60;
+constexpr std::string_view kDegreeSign = "\xC2\xB0";  // °
+// Characters of the parts of a 6-character IFBL code: letter and column,
+// 4 x 4 km square, 1 x 1 km square.
+constexpr std::size_t kIfblPart = 2;
 // Stored fraction bits of a double; its exponent bias plus those bits, the
 // shift of an exponent field of 1; and the shift of subnormal values.
 constexpr int kFractionBits = 52;
@@ -91,7 +101,7 @@ void AppendScaled(std::string& out, bool negative, std::uint64_t scaled, int dec
   out.append(text.data() + start, text.size() - start);
 }
 
-// Appends `value` in fixed notation with `decimals` decimals (at most 5),
+// Appends `value` in fixed notation with `decimals` decimals (at most 7),
 // its integer part padded with zeros to `minDigits`, the full stop replaced
 // by `mark`.
 void AppendFixed(std::string& out, double value, int decimals, int minDigits, char mark) {
@@ -126,6 +136,40 @@ void AppendWholeMetres(std::string& out, double value) {
   AppendFixed(out, std::floor(value), 0, 1, '.');
 }
 
+// Two digits of a value below 100.
+void AppendTwoDigits(std::string& out, int value) {
+  out += static_cast<char>('0' + value / 10);
+  out += static_cast<char>('0' + value % 10);
+}
+
+// One angle of AppendDms; its parts as DegreesToDms gives them (minutes
+// and seconds below 60).
+std::string DmsText(const DmsAngle& angle, char positive, char negative, char decimalMark) {
+  const double seconds = std::fabs(RequireFinite(static_cast<double>(angle.parts.seconds)));
+  auto tenths = static_cast<int>(std::lround(seconds * kTenthsPerSecond));
+  int minutes = std::abs(angle.parts.minutes);
+  int degrees = std::abs(angle.parts.degrees);
+  if (tenths >= kTenthsPerMinute) {
+    tenths -= kTenthsPerMinute;
+    ++minutes;
+  }
+  if (minutes >= kMinutesPerDegree) {
+    minutes -= kMinutesPerDegree;
+    ++degrees;
+  }
+  const bool zero = degrees == 0 && minutes == 0 && tenths == 0;
+  std::string text = std::to_string(degrees);
+  text += kDegreeSign;
+  AppendTwoDigits(text, minutes);
+  text += '\'';
+  AppendTwoDigits(text, tenths / kTenthsPerSecond);
+  text += decimalMark;
+  text += static_cast<char>('0' + tenths % kTenthsPerSecond);
+  text += '"';
+  text += angle.negative && !zero ? negative : positive;
+  return text;
+}
+
 }  // namespace
 
 void AppendLambert(std::string& out, double x, double y, char separator) {
@@ -135,10 +179,24 @@ void AppendLambert(std::string& out, double x, double y, char separator) {
 }
 
 void AppendDegrees(std::string& out, double latitude, double longitude, char decimalMark,
-                   char separator) {
-  AppendFixed(out, latitude, kDegreeDecimals, kLatitudeDigits, decimalMark);
+                   char separator, int decimals) {
+  AppendFixed(out, latitude, decimals, kLatitudeDigits, decimalMark);
   out += separator;
-  AppendFixed(out, longitude, kDegreeDecimals, kLongitudeDigits, decimalMark);
+  AppendFixed(out, longitude, decimals, kLongitudeDigits, decimalMark);
+}
+
+void AppendDms(std::string& out, const DmsAngle& latitude, const DmsAngle& longitude,
+               char decimalMark, char separator) {
+  AppendField(out, DmsText(latitude, 'N', 'S', decimalMark), separator);
+  out += separator;
+  AppendField(out, DmsText(longitude, 'E', 'W', decimalMark), separator);
+}
+
+void AppendIfbl(std::string& out, std::string_view code, bool dots) {
+  for (std::size_t i = 0; i < code.size(); ++i) {
+    if (dots && i > 0 && i % kIfblPart == 0) out += '.';
+    out += code[i];
+  }
 }
 
 void AppendUtm(std::string& out, const UtmZoneText& zone, double easting, double northing,

@@ -1,7 +1,8 @@
 // The batch converter on arbitrary text, with the run's choices (kinds,
-// datums, precisions, decimal mark, separator, first column, whether the
-// input line is kept, line end, text or map, and the answers at the
-// "Continuer?" prompt) taken from the first bytes.
+// datums, precisions, dotted IFBL codes, degree decimals, decimal mark,
+// separator, first column, whether the input line is kept, line end, text
+// or map, and the answers at the "Continuer?" prompt) taken from the first
+// bytes.
 //
 // With every prompt answered Yes the output has exactly one line per input
 // line: empty for a blank line, the output's column names for a header (the
@@ -196,6 +197,12 @@ std::vector<std::string> Fields(std::string_view line, koord::Separator separato
   return fields;
 }
 
+// Degree output or input: a text of degrees-minutes-seconds is read as
+// degrees.
+bool IsDegreeKind(CoordKind kind) {
+  return kind == CoordKind::Degrees || kind == CoordKind::Dms;
+}
+
 std::size_t FieldCount(CoordKind kind) {
   if (kind == CoordKind::Mgrs || kind == CoordKind::Ifbl) return 1;
   return kind == CoordKind::Utm ? 3 : 2;
@@ -253,9 +260,35 @@ std::regex LambertPattern(char separator) {
   return std::regex(std::string("-?[0-9]+") + separator + "-?[0-9]+");
 }
 
-std::regex DegreePattern(const std::string& mark, char separator) {
-  return std::regex("-?[0-9]{2,}" + mark + "[0-9]{5}" + separator + "-?[0-9]{3,}" + mark +
-                    "[0-9]{5}");
+std::regex DegreePattern(const std::string& mark, char separator, int decimals) {
+  const std::string fraction = "[0-9]{" + std::to_string(decimals) + "}";
+  return std::regex("-?[0-9]{2,}" + mark + fraction + separator + "-?[0-9]{3,}" + mark + fraction);
+}
+
+// Degrees, minutes and seconds with a tenth and the hemisphere letter, each
+// field quoted as CSV when the separator is not a tab.
+std::regex DmsPattern(const std::string& mark, char separator) {
+  const bool tab = separator == '\t';
+  const std::string quote = tab ? "" : "\"";
+  const std::string seconds = tab ? "\"" : "\"\"";
+  const auto angle = [&](int degreeDigits, const char* letters) {
+    return quote + "[0-9]{1," + std::to_string(degreeDigits) + "}\xC2\xB0[0-5][0-9]'[0-5][0-9]" +
+           mark + "[0-9]" + seconds + letters + quote;
+  };
+  return std::regex(angle(2, "[NS]") + separator + angle(3, "[EW]"));
+}
+
+// An IFBL output without the full stops of the dotted form, or nothing
+// when the stops are misplaced.
+std::optional<std::string> IfblCode(const std::string& out, bool dots) {
+  if (!dots) return out;
+  static const std::regex dotted("[A-Z][0-9](\\.[0-9]{2}){0,2}");
+  if (!std::regex_match(out, dotted)) return std::nullopt;
+  std::string code;
+  for (char c : out) {
+    if (c != '.') code += c;
+  }
+  return code;
 }
 
 // Zone, band, square letters and k digits per axis.
@@ -283,7 +316,10 @@ bool IsConverted(const koord::BatchChoices& c, const std::vector<std::string>& i
       return std::regex_match(out, std::regex(std::string("([1-9]|[1-5][0-9]|60)[NS]") + separator +
                                               "[0-9]+" + separator + "[0-9]+"));
     case CoordKind::Degrees:
-      return std::regex_match(out, DegreePattern(c.decimalMark == '.' ? "\\." : ",", separator));
+      return std::regex_match(
+          out, DegreePattern(c.decimalMark == '.' ? "\\." : ",", separator, c.degreeDecimals));
+    case CoordKind::Dms:
+      return std::regex_match(out, DmsPattern(c.decimalMark == '.' ? "\\." : ",", separator));
     case CoordKind::Mgrs: {
       const auto digits = kMgrsDigits[static_cast<std::size_t>(
           ListPosition(koord::kMgrsPrecisionTable, c.mgrsPrecision))];
@@ -300,9 +336,10 @@ bool IsConverted(const koord::BatchChoices& c, const std::vector<std::string>& i
       const auto length = kIfblLength[static_cast<std::size_t>(
           ListPosition(koord::kIfblPrecisionTable, c.ifblPrecision))];
       // Codes outside the lettered grid are refused, not shown.
-      return koord::IFBL::IsGridCode(out) &&
-             (c.coorFrom == CoordKind::Ifbl ? out == IfblEcho(in.at(0)).substr(0, length)
-                                            : out.size() == length);
+      const std::optional<std::string> code = IfblCode(out, c.ifblDots);
+      return code && koord::IFBL::IsGridCode(*code) &&
+             (c.coorFrom == CoordKind::Ifbl ? *code == IfblEcho(in.at(0)).substr(0, length)
+                                            : code->size() == length);
     }
   }
   return false;
@@ -389,7 +426,7 @@ std::optional<double> Angle(std::string_view field) {
 // kilometres).
 bool MustBeRefused(const koord::BatchChoices& c, const std::vector<std::string>& fields) {
   if (fields.size() < FieldCount(c.coorFrom)) return true;
-  if (c.coorFrom == CoordKind::Degrees) {
+  if (IsDegreeKind(c.coorFrom)) {
     const std::optional<double> a = Angle(fields[0]);
     const std::optional<double> b = Angle(fields[1]);
     if (!a || !b) return true;
@@ -423,7 +460,8 @@ std::string ColumnNames(const koord::BatchChoices& c) {
     case CoordKind::Lambert:
     case CoordKind::Lambert2008: return "X" + separator + "Y";
     case CoordKind::Utm: return "Zone" + separator + "Est" + separator + "Nord";
-    case CoordKind::Degrees: return "Latitude" + separator + "Longitude";
+    case CoordKind::Degrees:
+    case CoordKind::Dms: return "Latitude" + separator + "Longitude";
     case CoordKind::Mgrs: return "MGRS";
     case CoordKind::Ifbl: return "IFBL";
   }
@@ -448,6 +486,8 @@ koord::BatchChoices Choose(koord::fuzz::FuzzBytes& bytes) {
   choices.datumDest = pick(koord::kDatumTable);
   choices.mgrsPrecision = pick(koord::kMgrsPrecisionTable);
   choices.ifblPrecision = pick(koord::kIfblPrecisionTable);
+  choices.ifblDots = bytes.Pick(2) == 0;
+  choices.degreeDecimals = bytes.Between(koord::kMinDegreeDecimals, koord::kMaxDegreeDecimals);
   choices.decimalMark = bytes.Pick(2) == 0 ? '.' : ',';
   choices.lineEnd = bytes.Pick(2) == 0 ? "\r\n" : "\n";
   choices.separator = pick(koord::kSeparatorTable);
@@ -522,7 +562,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       Require(IsReason(text), "a refused line shows its reason", trace);
       continue;
     }
-    Require(IsConverted(choices, fields, text) || IsReason(text),
+    Require(IsConverted(choices, fields, std::string(line)) || IsReason(text),
             "a line gives a well-formed coordinate or a reason without one", trace);
   }
   return 0;

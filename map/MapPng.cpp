@@ -17,7 +17,7 @@ bool Fail(QString* error, const QString& message) {
 }  // namespace
 
 bool RenderMapPng(const std::vector<std::pair<double, double>>& points, const QString& path,
-                  QSize size, QString* error) {
+                  QSize size, bool ifblGrid, QString* error) {
   if (size.width() < 1 || size.height() < 1 || size.width() > kMaxPngSide ||
       size.height() > kMaxPngSide) {
     return Fail(error,
@@ -34,10 +34,13 @@ bool RenderMapPng(const std::vector<std::pair<double, double>>& points, const QS
   if (image.isNull()) return Fail(error, QStringLiteral("Mémoire insuffisante pour la carte"));
   {
     QPainter painter(&image);
-    PaintMap(painter, size, dots);
+    PaintMap(painter, MapViewport(size), dots, ifblGrid);
   }
+  // Unbuffered, a short write (a full disk) fails the image's writer
+  // instead of being lost in the flush and the truncated file committed.
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !image.save(&file, "PNG") ||
+      !file.commit()) {
     return Fail(
         error,
         QStringLiteral("Impossible d'écrire la carte %1 : %2").arg(path, file.errorString()));

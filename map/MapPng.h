@@ -13,13 +13,14 @@ namespace koord::map {
 inline constexpr int kMaxPngSide = 4096;
 
 // Renders the map with one dot per point (Lambert 1972 X, Y in metres) at
-// `size` pixels (each side 1..kMaxPngSide; the map is stretched to it, so
-// keep the 250:206 proportion of the map window for an undistorted map, for
-// example 1000 x 824) and writes it atomically to `path` as PNG. Returns
-// false with a French message in *error (when error is not null) if the
-// size is out of range or the file cannot be written. Needs no
-// QGuiApplication.
+// `size` pixels (each side 1..kMaxPngSide; the whole map extent fitted in
+// it, its proportions kept, for example 1000 x 824), with the IFBL grid
+// when asked, and writes it atomically to `path` as PNG: on any failure the
+// file that was there stays. Returns false with a French message in *error
+// (when error is not null) if the size is out of range or the file cannot
+// be written. Needs no QGuiApplication, but for the grid, whose codes are
+// text drawn with the system's fonts.
 bool RenderMapPng(const std::vector<std::pair<double, double>>& points, const QString& path,
-                  QSize size, QString* error);
+                  QSize size, bool ifblGrid, QString* error);
 
 }  // namespace koord::map

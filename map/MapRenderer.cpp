@@ -1,33 +1,67 @@
 #include "map/MapRenderer.h"
 
 #include <QColor>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
 
+#include "map/IfblGrid.h"
 #include "map/MapData.h"
-#include "map/MapScale.h"
 
 namespace koord::map {
 namespace {
 
-// Colours of the map: light orange ground, pale neighbours, light green
-// country with black province borders and a soft brown shadow.
-const QColor kBackground(0xfd, 0xdf, 0xb8);
-const QColor kNeighbourFill(0xfb, 0xef, 0xdc);
+// Colours of the map: blue sea, light orange neighbours, light green
+// country with black province borders and a soft brown shadow; a neutral
+// grey where the map data ends.
+const QColor kNoData(0xe4, 0xe2, 0xdc);
+const QColor kSea(0xb3, 0xd5, 0xeb);
+const QColor kNeighbourFill(0xfd, 0xe6, 0xc6);
 const QColor kNeighbourBorder(0xc8, 0xa8, 0x84);
 const QColor kCountryFill(0xc4, 0xe8, 0xa4);
 const QColor kShadow(0xb0, 0x94, 0x74);
 const QColor kDotFill(Qt::red);
 const QColor kDotOutline(Qt::black);
+const QColor kGridLine(0x1d, 0x4e, 0x89, 190);
+const QColor kSmallGridLine(0x1d, 0x4e, 0x89, 80);
+const QColor kGridText(0x12, 0x32, 0x5a);
+const QColor kTextHalo(255, 255, 255, 190);
 
 // Shadow offset and line widths at the 250-pixel default width; they grow
 // with the area.
 constexpr double kShadowOffset = 3.0;
 constexpr double kProvinceLine = 0.8;
 constexpr double kCountryLine = 1.4;
+constexpr double kGridLineWidth = 1.2;
+constexpr double kSmallGridLineWidth = 0.7;
+
+// Dots: up to this many keep their full size; below a radius of this many
+// pixels they lose their outline, which would blacken them.
+constexpr double kFewDots = 1000;
+constexpr double kLeastDensityShare = 0.25;
+constexpr double kMinDotRadius = 1.0;
+constexpr double kMaxDotRadius = 7.0;
+constexpr double kOutlinedDotRadius = 2.5;
+
+// IFBL labels and lines need room: a large square's code is written from
+// this width in pixels, 4 x 4 km lines drawn from this side, and their
+// codes written from that one.
+constexpr double kLargeLabelWidth = 30;
+constexpr double kSmallLineSide = 10;
+constexpr double kSmallLabelSide = 46;
+// Label sizes in pixels, as a share of the square's width, within bounds.
+constexpr double kLargeLabelShare = 0.16;
+constexpr double kSmallLabelShare = 0.2;
+constexpr double kMinLabelPixels = 9;
+constexpr double kMaxLabelPixels = 16;
+constexpr double kLabelInset = 3;
 
 struct MapPaths {
   std::vector<QPainterPath> provinces;
@@ -65,13 +99,6 @@ const MapPaths& Paths() {
   return paths;
 }
 
-// Lambert metres to pixels of an area of the given size.
-QTransform LambertToPixels(QSize area) {
-  const double sx = area.width() / kWidth;
-  const double sy = area.height() / kHeight;
-  return QTransform(sx, 0, 0, -sy, -kLeft * sx, kTop * sy);
-}
-
 QPen CosmeticPen(const QColor& colour, double width) {
   QPen pen(colour, width);
   pen.setCosmetic(true);
@@ -79,12 +106,21 @@ QPen CosmeticPen(const QColor& colour, double width) {
   return pen;
 }
 
-void PaintLand(QPainter& painter, QSize area) {
+// Line widths grow with the fitted view, not with the zoom.
+double Grow(const MapViewport& view) {
+  return std::max(1.0, view.FitPixelsPerMetre() * kWidth / kDefaultAreaWidth);
+}
+
+QRectF DataRectangle(const MapViewport& view) {
+  return QRectF(view.ToPixel(kDataLeft, kDataTop), view.ToPixel(kDataRight, kDataBottom));
+}
+
+void PaintLand(QPainter& painter, const MapViewport& view) {
   const MapPaths& paths = Paths();
-  const double grow = std::max(1.0, area.width() / double(kDefaultAreaWidth));
+  const double grow = Grow(view);
   const QTransform base = painter.transform();
-  const QTransform toPixels = LambertToPixels(area) * base;
-  const QTransform shadow = LambertToPixels(area) *
+  const QTransform toPixels = view.LambertToPixels() * base;
+  const QTransform shadow = view.LambertToPixels() *
                             QTransform::fromTranslate(kShadowOffset * grow, kShadowOffset * grow) *
                             base;
 
@@ -108,30 +144,147 @@ void PaintLand(QPainter& painter, QSize area) {
   painter.setTransform(base);
 }
 
-void PaintDots(QPainter& painter, QSize area, const std::vector<QPointF>& dots) {
-  const MapScale scale(area);
-  const double radius = kDotRadius * scale.PixelsPerMetre();
-  const QRectF visible =
-      QRectF(QPointF(0, 0), QSizeF(area)).adjusted(-radius, -radius, radius, radius);
-  painter.setPen(CosmeticPen(kDotOutline, 1.0));
+// Where a square's code goes: the top-left corner of the part of the
+// square in view, so that a square cut by the edge is named too.
+QRectF LabelBox(const QRectF& square, const MapViewport& view) {
+  const QRectF shown = square.intersected(QRectF(QPointF(0, 0), view.Area()));
+  return shown.adjusted(kLabelInset, kLabelInset, 0, 0);
+}
+
+// A text at the top left of `box`, with a light halo, readable over land,
+// sea and lines alike.
+void PaintLabel(QPainter& painter, const QRectF& box, const QString& text, double pixels) {
+  constexpr int kFlags = Qt::AlignLeft | Qt::AlignTop;
+  QFont font = painter.font();
+  font.setPixelSize(static_cast<int>(pixels));
+  font.setBold(true);
+  painter.setFont(font);
+  const QRectF bounds = painter.boundingRect(box, kFlags, text);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(kTextHalo);
+  painter.drawRoundedRect(bounds.adjusted(-2, 0, 2, 0), 2, 2);
+  painter.setPen(kGridText);
+  painter.drawText(box, kFlags, text);
+}
+
+void PaintSmallSquares(QPainter& painter, const MapViewport& view, const QRectF& shown) {
+  const IfblGrid& grid = IfblGrid::Get();
+  const double side = grid.SmallSide();
+  const double pixels = side * view.PixelsPerMetre();
+  if (!(side > 0) || pixels < kSmallLineSide) return;
+  const QRectF extent = grid.Extent();
+  const double firstX = extent.left() + std::floor((shown.left() - extent.left()) / side) * side;
+  const double firstY = extent.top() + std::floor((shown.top() - extent.top()) / side) * side;
+  painter.setPen(CosmeticPen(kSmallGridLine, kSmallGridLineWidth));
+  for (double x = firstX; x <= shown.right(); x += side) {
+    painter.drawLine(view.ToPixel(x, shown.top()), view.ToPixel(x, shown.bottom()));
+  }
+  for (double y = firstY; y <= shown.bottom(); y += side) {
+    painter.drawLine(view.ToPixel(shown.left(), y), view.ToPixel(shown.right(), y));
+  }
+  if (pixels < kSmallLabelSide) return;
+  const double size = std::clamp(pixels * kSmallLabelShare, kMinLabelPixels, kMaxLabelPixels);
+  for (double x = firstX; x < shown.right(); x += side) {
+    for (double y = firstY; y < shown.bottom(); y += side) {
+      const QString code = IfblGrid::SmallSquareCode(x + side / 2, y + side / 2);
+      if (code.isEmpty()) continue;
+      const QRectF box(view.ToPixel(x, y + side), QSizeF(pixels, pixels));
+      PaintLabel(painter, LabelBox(box, view), code, size);
+    }
+  }
+}
+
+void PaintIfblGrid(QPainter& painter, const MapViewport& view) {
+  const IfblGrid& grid = IfblGrid::Get();
+  const QRectF shown = view.VisibleExtent().intersected(grid.Extent());
+  if (shown.isEmpty()) return;
+  PaintSmallSquares(painter, view, shown);
+  const double scale = view.PixelsPerMetre();
+  painter.setPen(CosmeticPen(kGridLine, kGridLineWidth * std::sqrt(Grow(view))));
+  painter.setBrush(Qt::NoBrush);
+  std::vector<const IfblSquare*> labelled;
+  for (const IfblSquare& square : grid.LargeSquares()) {
+    if (!square.lambert.intersects(shown)) continue;
+    const QRectF box(view.ToPixel(square.lambert.left(), square.lambert.bottom()),
+                     view.ToPixel(square.lambert.right(), square.lambert.top()));
+    painter.drawRect(box);
+    labelled.push_back(&square);
+  }
+  const double width =
+      grid.LargeSquares().empty() ? 0 : grid.LargeSquares().front().lambert.width() * scale;
+  // Where the 4 x 4 km codes show, they name the large square too.
+  if (width < kLargeLabelWidth || grid.SmallSide() * scale >= kSmallLabelSide) return;
+  const double size = std::clamp(width * kLargeLabelShare, kMinLabelPixels, kMaxLabelPixels);
+  for (const IfblSquare* square : labelled) {
+    const QRectF box(view.ToPixel(square->lambert.left(), square->lambert.bottom()),
+                     view.ToPixel(square->lambert.right(), square->lambert.top()));
+    PaintLabel(painter, LabelBox(box, view), square->code, size);
+  }
+}
+
+// One dot as a small image, blitted at each point: a hundred thousand dots
+// draw in milliseconds on a raster device.
+QImage DotImage(double radius, bool outline, qreal pixelRatio) {
+  const int side = static_cast<int>(std::ceil((2 * radius + 2) * pixelRatio));
+  QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  image.setDevicePixelRatio(pixelRatio);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(outline ? CosmeticPen(kDotOutline, 1.0) : QPen(Qt::NoPen));
   painter.setBrush(kDotFill);
-  for (const QPointF& dot : dots) {
-    if (!std::isfinite(dot.x()) || !std::isfinite(dot.y())) continue;
-    const QPointF centre = scale.ToPixel(dot.x(), dot.y());
-    if (visible.contains(centre)) painter.drawEllipse(centre, radius, radius);
+  const double centre = side / pixelRatio / 2;
+  painter.drawEllipse(QPointF(centre, centre), radius, radius);
+  return image;
+}
+
+void PaintDots(QPainter& painter, const MapViewport& view, const std::vector<QPointF>& dots) {
+  const double radius = DotRadius(view, dots.size());
+  const bool outline = radius >= kOutlinedDotRadius;
+  const QRectF visible =
+      QRectF(QPointF(0, 0), view.Area()).adjusted(-radius, -radius, radius, radius);
+  const bool raster =
+      painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
+  const QImage dot =
+      raster ? DotImage(radius, outline, painter.device()->devicePixelRatioF()) : QImage();
+  const QPointF half(dot.width() / dot.devicePixelRatio() / 2,
+                     dot.height() / dot.devicePixelRatio() / 2);
+  painter.setPen(outline ? CosmeticPen(kDotOutline, 1.0) : QPen(Qt::NoPen));
+  painter.setBrush(kDotFill);
+  for (const QPointF& point : dots) {
+    if (!std::isfinite(point.x()) || !std::isfinite(point.y())) continue;
+    const QPointF centre = view.ToPixel(point.x(), point.y());
+    if (!visible.contains(centre)) continue;
+    if (raster) {
+      painter.drawImage(centre - half, dot);
+    } else {
+      painter.drawEllipse(centre, radius, radius);
+    }
   }
 }
 
 }  // namespace
 
-void PaintMap(QPainter& painter, QSize area, const std::vector<QPointF>& dots) {
+double DotRadius(const MapViewport& view, std::size_t dotCount) {
+  const double atFit = kDotRadius * view.FitPixelsPerMetre();
+  const double count = std::max(1.0, static_cast<double>(dotCount));
+  const double density = std::clamp(std::sqrt(kFewDots / count), kLeastDensityShare, 1.0);
+  return std::clamp(atFit * std::sqrt(view.Zoom()) * density, kMinDotRadius, kMaxDotRadius);
+}
+
+void PaintMap(QPainter& painter, const MapViewport& view, const std::vector<QPointF>& dots,
+              bool ifblGrid) {
+  const QSizeF area = view.Area();
   if (area.isEmpty()) return;
   painter.save();
-  painter.setClipRect(QRect(QPoint(0, 0), area), Qt::IntersectClip);
+  const QRectF whole(QPointF(0, 0), area);
+  painter.setClipRect(whole, Qt::IntersectClip);
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.fillRect(QRect(QPoint(0, 0), area), kBackground);
-  PaintLand(painter, area);
-  PaintDots(painter, area, dots);
+  painter.fillRect(whole, kNoData);
+  painter.fillRect(DataRectangle(view).intersected(whole), kSea);
+  PaintLand(painter, view);
+  if (ifblGrid) PaintIfblGrid(painter, view);
+  PaintDots(painter, view, dots);
   painter.restore();
 }
 

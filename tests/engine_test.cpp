@@ -319,38 +319,95 @@ TEST(Converti, EveryLineEndCutsLines) {
       "150000\t170000\r\n151000\t171000\r\n152000\t172000\r\n");
 }
 
-TEST(Converti, MissingFieldPromptsOnceAndYesKeepsTheLine) {
-  FakeHost host("150\t170\n150\n151\t171\n", {true});
-  koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), RunOutput::Text);
-  EXPECT_EQ(host.prompts, (std::vector<std::string>{Prompt("Champ manquant")}));
+TEST(Converti, MissingFieldIsRefusedInPlaceWithoutPrompt) {
+  FakeHost host("150\t170\n150\n151\t171\n");
+  const koord::RunSummary summary =
+      koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), RunOutput::Text);
+  EXPECT_TRUE(host.prompts.empty());
   EXPECT_EQ(host.output, "150000\t170000\r\nChamp manquant\r\n151000\t171000\r\n");
+  EXPECT_EQ(host.busy, (std::vector<bool>{true, false}));
+  EXPECT_EQ(summary.converted, 2u);
+  EXPECT_EQ(summary.refused, 1u);
+  EXPECT_EQ(summary.firstRefused, 1u);
+}
+
+// Only a run-time fault prompts: degrees at the pole fault in the projection.
+constexpr std::string_view kFaultLine = "90\t180\n";
+constexpr std::string_view kFault = "Erreur de calcul en virgule flottante";
+
+TEST(Converti, FaultPromptsAndYesKeepsTheLine) {
+  FakeHost host("50.85\t4.35\n" + std::string(kFaultLine) + "50.85\t4.35\n", {true});
+  const koord::RunSummary summary =
+      koord::Converti(host, Choices(kDegrees, kIfbl, kWgs84, kWgs84, 1), RunOutput::Text);
+  EXPECT_EQ(host.prompts, (std::vector<std::string>{Prompt(kFault)}));
+  EXPECT_EQ(host.output, "E425\r\n" + std::string(kFault) + "\r\nE425\r\n");
   // Normal while the prompt shows, busy again after Yes.
   EXPECT_EQ(host.busy, (std::vector<bool>{true, false, true, false}));
+  EXPECT_EQ(summary.refused, 1u);
+  EXPECT_EQ(summary.firstRefused, 1u);
 }
 
 TEST(Converti, NoEndsTheRunAtOnce) {
-  FakeHost host("150\t170\n150\n151\t171\n", {false});
-  koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), RunOutput::Text);
-  EXPECT_EQ(host.prompts, (std::vector<std::string>{Prompt("Champ manquant")}));
-  EXPECT_EQ(host.output, "150000\t170000\r\n");
+  FakeHost host("50.85\t4.35\n" + std::string(kFaultLine) + "50.85\t4.35\n", {false});
+  koord::Converti(host, Choices(kDegrees, kIfbl, kWgs84, kWgs84, 1), RunOutput::Text);
+  EXPECT_EQ(host.prompts, (std::vector<std::string>{Prompt(kFault)}));
+  EXPECT_EQ(host.output, "E425\r\n");
   EXPECT_EQ(host.busy, (std::vector<bool>{true, false}));
 }
 
 TEST(Converti, NoInMapModeDoesNotShowTheMap) {
-  FakeHost host("150\t170\n\t\t\n150\n151\t171\n", {false});
-  koord::Converti(host, Choices(kLambert, kMgrs, kBel72, kWgs84, 2), RunOutput::Map);
-  EXPECT_EQ(host.prompts.size(), 1u);  // the blank line raised none
+  FakeHost host("50.85\t4.35\n\t\t\n50.85\n" + std::string(kFaultLine) + "50\t4\n", {false});
+  koord::Converti(host, Choices(kDegrees, kMgrs, kWgs84, kWgs84, 2), RunOutput::Map);
+  EXPECT_EQ(host.prompts.size(), 1u);  // neither the blank line nor the missing field
   EXPECT_EQ(host.points.size(), 1u);
   EXPECT_EQ(host.mapShows, 0);
 }
 
 TEST(Converti, MgrsInputNeedsOneFieldDegreesTwo) {
-  FakeHost host("31UES9506734013\n50.85\n", {true});
-  koord::Converti(host, Choices(kMgrs, kMgrs, kWgs84, kWgs84, 0), RunOutput::Text);
-  EXPECT_TRUE(host.prompts.empty());
-  FakeHost degrees("50.85\n", {true});
-  koord::Converti(degrees, Choices(kDegrees, kMgrs, kWgs84, kWgs84, 0), RunOutput::Text);
-  EXPECT_EQ(degrees.prompts.size(), 1u);
+  EXPECT_EQ(Convert("31UES9506734013\n", Choices(kMgrs, kMgrs, kWgs84, kWgs84, 0)),
+            "31UES9506734013\r\n");
+  EXPECT_EQ(Convert("50.85\n", Choices(kDegrees, kMgrs, kWgs84, kWgs84, 0)), "Champ manquant\r\n");
+}
+
+// A run in steps of any size gives what a run in one call gives: lines cut
+// across steps, a CR LF split between two, the header and the summary.
+TEST(BatchRun, StepsOfAnySizeGiveTheWholeRun) {
+  const std::string text = "X\tY\r\n150\t170\r\n\r\n150\r\n151000\t171000\r\nabc\t1\r\n152\t172";
+  const BatchChoices choices = Choices(kLambert, kIfbl, kBel72, kBel72, 1);
+  FakeHost whole(text);
+  const koord::RunSummary expected = koord::Converti(whole, choices, RunOutput::Text);
+  EXPECT_EQ(expected.converted, 3u);
+  EXPECT_EQ(expected.refused, 2u);
+  EXPECT_EQ(expected.firstRefused, 3u);
+  for (std::size_t step : {1u, 2u, 7u, 64u}) {
+    SCOPED_TRACE(step);
+    FakeHost host(text);
+    koord::BatchRun run(host, choices, RunOutput::Text);
+    std::size_t steps = 0;
+    while (run.Step(step)) ++steps;
+    EXPECT_TRUE(run.Ended());
+    EXPECT_EQ(run.Done(), run.Size());
+    EXPECT_GE(steps + 1, (text.size() + 2) / step);
+    EXPECT_EQ(host.output, whole.output);
+    EXPECT_EQ(host.input, whole.input);
+    EXPECT_EQ(run.Summary().converted, expected.converted);
+    EXPECT_EQ(run.Summary().refused, expected.refused);
+    EXPECT_EQ(run.Summary().firstRefused, expected.firstRefused);
+    EXPECT_EQ(host.busy, (std::vector<bool>{true, false}));
+  }
+}
+
+TEST(BatchRun, StopKeepsTheOutputSoFarAndShowsNoMap) {
+  FakeHost host("150\t170\n151\t171\n152\t172\n");
+  koord::BatchRun run(host, Choices(kLambert, kLambert, kBel72, kBel72), RunOutput::Map);
+  EXPECT_TRUE(run.Step(9));
+  run.Stop();
+  EXPECT_TRUE(run.Ended());
+  EXPECT_FALSE(run.Step(100));
+  EXPECT_EQ(host.points.size(), 1u);
+  EXPECT_EQ(host.mapPreparations, 1);
+  EXPECT_EQ(host.mapShows, 0);
+  EXPECT_EQ(host.busy, (std::vector<bool>{true, false}));
 }
 
 }  // namespace

@@ -81,7 +81,7 @@ const Row kRows[] = {
      "Nombre illisible : « \xEF\xBF\xBD"
      "1 »",
      kRefused},
-    {kLambert, "150000", "Champ manquant", LineStatus::Fault},
+    {kLambert, "150000", "Champ manquant", kRefused},
     // Degrees, decimal or sexagesimal, with hemisphere letters.
     {kDegrees, "50.85\t4.35", "50.85000\t004.35000"},
     {kDegrees, "50,85\t4,35", "50.85000\t004.35000"},
@@ -173,14 +173,64 @@ TEST(LineFields, EachFormGivesItsExactOutputLine) {
 }
 
 TEST(LineFields, HeaderNamesFollowTheOutputKind) {
-  const std::pair<CoordKind, std::string_view> rows[] = {
-      {kLambert, "X\tY"}, {kDegrees, "Latitude\tLongitude"}, {kMgrs, "MGRS"}, {kIfbl, "IFBL"}};
+  const std::pair<CoordKind, std::string_view> rows[] = {{kLambert, "X\tY"},
+                                                         {kDegrees, "Latitude\tLongitude"},
+                                                         {kMgrs, "MGRS"},
+                                                         {kIfbl, "IFBL"},
+                                                         {CoordKind::Dms, "Latitude\tLongitude"}};
   for (const auto& [to, names] : rows) {
     koord::BatchChoices choices;
     choices.coorDest = to;
     koord::LineConverter converter(choices, koord::RunOutput::Text);
     EXPECT_EQ(converter.Convert("x\ty", false, true).text, names);
   }
+}
+
+// The output choices on Lambert (150000, 170000): WGS84 50.8404127 N,
+// 4.3687535 E, written 50°50'25,5"N 4°22'07,5"E in degrees-minutes-seconds
+// (the worked example of the output kind), IFBL square E4.35.22.
+struct OutputRow {
+  CoordKind to;
+  int precision;  // position in the precision table of the kind
+  bool ifblDots;
+  int decimals;
+  std::string_view expected;
+};
+
+TEST(LineFields, OutputChoicesShapeTheText) {
+  const OutputRow rows[] = {
+      {CoordKind::Dms, 0, false, 5, "50°50'25,5\"N\t4°22'07,5\"E"},
+      {kDegrees, 0, false, 7, "50,8404127\t004,3687535"},
+      {kDegrees, 0, false, 6, "50,840413\t004,368753"},
+      {kIfbl, 0, true, 5, "E4.35.22"},
+      {kIfbl, 1, true, 5, "E4.35"},
+      {kIfbl, 2, true, 5, "E4"},
+      {kIfbl, 0, false, 5, "E43522"},
+  };
+  for (const OutputRow& row : rows) {
+    SCOPED_TRACE(row.expected);
+    koord::BatchChoices choices;
+    choices.coorDest = row.to;
+    choices.datumDest = koord::Datum::Wgs84;
+    choices.ifblPrecision = *AtListPosition(koord::kIfblPrecisionTable, row.precision);
+    choices.ifblDots = row.ifblDots;
+    choices.degreeDecimals = row.decimals;
+    choices.decimalMark = ',';
+    koord::LineConverter converter(choices, koord::RunOutput::Text);
+    EXPECT_EQ(converter.Convert("150000\t170000").text, row.expected);
+  }
+}
+
+// A text of degrees-minutes-seconds reads back as degrees: the output
+// closes the loop.
+TEST(LineFields, DmsOutputReadsBackAsDegrees) {
+  koord::BatchChoices choices;
+  choices.coorFrom = kDegrees;
+  choices.coorDest = kDegrees;
+  choices.datumFrom = koord::Datum::Wgs84;
+  choices.datumDest = koord::Datum::Wgs84;
+  koord::LineConverter converter(choices, koord::RunOutput::Text);
+  EXPECT_EQ(converter.Convert("50°50'25.5\"N\t4°22'07.5\"E").text, "50.84042\t004.36875");
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The output texts against std::to_chars, which rounds a double's exact
 // binary value correctly: degrees and whole metres must come out with the
 // same digits on a million values drawn from every range that matters
-// (Belgian coordinates, ties at the fifth decimal, huge, tiny and
+// (Belgian coordinates, ties at the fifth decimal, five to seven decimals, huge, tiny and
 // subnormal values, both signs, both zeros).
 
 #include <algorithm>
@@ -16,12 +16,12 @@
 #include <string>
 #include <string_view>
 
+#include "engine/Choices.h"
 #include "engine/OutputFormat.h"
 
 namespace {
 
 constexpr int kValues = 1000000;
-constexpr int kDegreeDecimals = 5;
 
 // The expected text: to_chars in fixed notation, the integer part padded
 // with zeros to `digits`, and no minus sign on a value that rounds to zero.
@@ -84,10 +84,12 @@ TEST(OutputFormatProperty, DegreesMatchToCharsOnAMillionValues) {
   for (int i = 0; i < kValues && mismatches < 10; ++i) {
     const double latitude = values.Next();
     const double longitude = values.Next();
+    // Five to seven decimals in turn.
+    const int decimals = 5 + i % 3;
     std::string out;
-    koord::AppendDegrees(out, latitude, longitude, '.');
+    koord::AppendDegrees(out, latitude, longitude, '.', '\t', decimals);
     const std::string expected =
-        Reference(latitude, kDegreeDecimals, 2) + '\t' + Reference(longitude, kDegreeDecimals, 3);
+        Reference(latitude, decimals, 2) + '\t' + Reference(longitude, decimals, 3);
     if (out != expected) {
       ++mismatches;
       ADD_FAILURE() << std::hexfloat << latitude << " " << longitude << ": " << out
@@ -121,8 +123,8 @@ TEST(OutputFormatProperty, SpecialValuesMatchToChars) {
         std::nextafter(1e12, 0.0), 99.999995, -179.999995, 9.999995, 0.5, -0.5}) {
     std::string out;
     koord::AppendDegrees(out, value, value, ',');
-    std::string expected =
-        Reference(value, kDegreeDecimals, 2) + '\t' + Reference(value, kDegreeDecimals, 3);
+    std::string expected = Reference(value, koord::kDefaultDegreeDecimals, 2) + '\t' +
+                           Reference(value, koord::kDefaultDegreeDecimals, 3);
     std::replace(expected.begin(), expected.end(), '.', ',');
     EXPECT_EQ(out, expected) << std::hexfloat << value;
   }

@@ -1,7 +1,8 @@
 // Writes PNG pictures of koord's windows into a folder, for the help and the
-// project page: the main window at start and after a conversion, the map with dots, the
-// about window and the help window. Run it with QT_QPA_PLATFORM=offscreen
-// (make screenshots).
+// project page: the main window at start, after a conversion and after a
+// run with refused lines, the map with dots, enlarged, and zoomed in on
+// Bruxelles with the IFBL grid, the about window and the help window. Run
+// it with QT_QPA_PLATFORM=offscreen (make screenshots).
 //
 // Usage: koord-screenshots FOLDER
 
@@ -9,15 +10,22 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
+#include <QWheelEvent>
 #include <cstdio>
 
 #include "ui/Form1.h"
 #include "ui/HelpWindow.h"
+#include "ui/MapView.h"
 #include "ui/QtFrench.h"
 #include "ui/frmAbout.h"
+#include "ui/frmMap.h"
 
 namespace {
 
@@ -38,6 +46,33 @@ const char* const kTowns =
     "39000\t200000\n"    // Ieper
     "268000\t142000\n";  // Eupen
 
+// Records pasted from a spreadsheet, with a header and three faulty lines.
+const char* const kRecords =
+    "X\tY\n"
+    "150000\t170000\n"
+    "152500\n"
+    "105000\t194000\n"
+    "70 000\t211 000\n"
+    "2350OO\t148000\n"
+    "185000\t128000\n"
+    "400000\t170000\n"
+    "120000\t127000\n";
+
+// Relevés around Bruxelles, a few hundred metres apart.
+const char* const kSightings =
+    "149200\t171300\n"
+    "151800\t169400\n"
+    "147600\t166900\n"
+    "153900\t173800\n"
+    "156400\t167200\n"
+    "144800\t172600\n"
+    "150700\t175900\n";
+
+// Wheel notches that bring the map close enough for the 4 x 4 km codes.
+constexpr int kZoomNotches = 11;
+// The map window's drawing area when enlarged for the zoomed picture.
+constexpr QSize kLargeMap(560, 462);
+
 bool Save(QWidget* widget, const QDir& folder, const char* name) {
   const QString path = folder.filePath(QString::fromLatin1(name));
   const bool saved = widget->grab().save(path);
@@ -50,11 +85,44 @@ T* Find(QWidget* parent, const char* name) {
   return parent->findChild<T*>(QString::fromLatin1(name));
 }
 
+void Wheel(QWidget* widget, QPointF at, int notches) {
+  QWheelEvent event(at, widget->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(widget, &event);
+}
+
+void PointAt(QWidget* widget, QPointF at) {
+  QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(widget, &move);
+}
+
+// The map, enlarged and zoomed in on Bruxelles with the IFBL grid, the
+// pointer on a relevé.
+bool SaveGridPicture(koord::ui::frmMap* map, const QDir& folder) {
+  koord::ui::MapView* view = map->Picture();
+  map->resize(map->size() + kLargeMap - view->DrawingArea().size());
+  QApplication::processEvents();
+  Find<QToolButton>(map, "chkIfblGrid")->click();
+  const QPointF bruxelles =
+      view->Viewport().ToPixel(150000, 170000) + QPointF(view->DrawingArea().topLeft());
+  Wheel(view, bruxelles, kZoomNotches);
+  const QPointF sighting =
+      view->Viewport().ToPixel(151800, 169400) + QPointF(view->DrawingArea().topLeft());
+  PointAt(view, sighting);
+  QApplication::processEvents();
+  return Save(map, folder, "koord-map-grid.png");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   koord::ui::InstallQtFrench();
+  // The pictures show the program as it first opens, whatever the user's
+  // own settings.
+  QStandardPaths::setTestModeEnabled(true);
+  QSettings(QStringLiteral("Koord"), QStringLiteral("koord")).clear();
   if (argc != 2) {
     std::fprintf(stderr, "usage : koord-screenshots DOSSIER\n");
     return 2;
@@ -69,14 +137,15 @@ int main(int argc, char* argv[]) {
   koord::ui::Form1 window;
   window.show();
   ok &= Save(&window, folder, "koord-start.png");
-  Find<QPlainTextEdit>(&window, "txtFrom")->setPlainText(QString::fromUtf8(kTowns));
+  auto* input = Find<QPlainTextEdit>(&window, "txtFrom");
+  input->setPlainText(QString::fromUtf8(kTowns));
   Find<QComboBox>(&window, "cmbCoorDest")->setCurrentIndex(2);
   Find<QAbstractButton>(&window, "Command1")->click();
   ok &= Save(&window, folder, "koord-main.png");
 
   // The map shows modally: picture it from inside its own event loop.
   QTimer::singleShot(0, &app, [&] {
-    QWidget* map = QApplication::activeModalWidget();
+    auto* map = qobject_cast<koord::ui::frmMap*>(QApplication::activeModalWidget());
     if (!map) {
       ok = false;
       return;
@@ -87,6 +156,26 @@ int main(int argc, char* argv[]) {
     map->close();
   });
   Find<QAbstractButton>(&window, "Command3")->click();
+
+  input->setPlainText(QString::fromUtf8(kTowns) + QString::fromUtf8(kSightings));
+  QTimer::singleShot(0, &app, [&] {
+    auto* map = qobject_cast<koord::ui::frmMap*>(QApplication::activeModalWidget());
+    if (!map) {
+      ok = false;
+      return;
+    }
+    ok &= SaveGridPicture(map, folder);
+    map->close();
+  });
+  Find<QAbstractButton>(&window, "Command3")->click();
+
+  // A run with refused lines, the first one selected in both boxes.
+  Find<QAbstractButton>(&window, "cmdErase")->click();
+  Find<QAction>(&window, "actReplaceResult")->setChecked(true);
+  input->setPlainText(QString::fromUtf8(kRecords));
+  Find<QAbstractButton>(&window, "Command1")->click();
+  Find<QAbstractButton>(&window, "cmdFirstRefused")->click();
+  ok &= Save(&window, folder, "koord-refusals.png");
 
   koord::ui::frmAbout about(&window);
   about.show();

@@ -11,6 +11,7 @@ QString KindLabel(CoordKind kind) {
     case CoordKind::Degrees: return QStringLiteral("Degrés décimaux Greenwich");
     case CoordKind::Lambert2008: return QStringLiteral("Lambert belge 2008");
     case CoordKind::Utm: return QStringLiteral("UTM (zone, est, nord)");
+    case CoordKind::Dms: return QStringLiteral("Degrés, minutes, secondes");
   }
   return {};
 }
@@ -46,49 +47,115 @@ QString IfblPrecisionLabel(IfblPrecision precision) {
   return {};
 }
 
-// The labels of a table's values, in list order.
+// A decimal of a degree is 11 km of latitude: five make about a metre.
+QString DecimalsLabel(int decimals) {
+  switch (decimals) {
+    case 5: return QStringLiteral("5 décimales (1 m)");
+    case 6: return QStringLiteral("6 décimales (10 cm)");
+    case 7: return QStringLiteral("7 décimales (1 cm)");
+  }
+  return {};
+}
+
+// The entries of a table's values, in table order.
 template <typename Entry, std::size_t N, typename Label>
-QStringList Labels(const std::array<Entry, N>& table, Label label) {
-  QStringList labels;
-  for (const Entry& entry : table) labels << label(entry.value);
-  return labels;
+std::vector<ListEntry> Entries(const std::array<Entry, N>& table, Label label) {
+  std::vector<ListEntry> entries;
+  for (const Entry& entry : table) {
+    entries.push_back({label(entry.value), ListPosition(table, entry.value)});
+  }
+  return entries;
+}
+
+// Belgium lies across zones 31 and 32; a data set is usually kept in one.
+constexpr int kZoneOfEachPoint = 0;
+std::vector<ListEntry> UtmZoneEntries() {
+  return {{QStringLiteral("Zone de chaque point"), kZoneOfEachPoint},
+          {QStringLiteral("Zone 31"), 31},
+          {QStringLiteral("Zone 32"), 32}};
 }
 
 }  // namespace
 
-QStringList KindEntries() {
-  return Labels(kKindTable, KindLabel);
-}
-
-QStringList DatumEntries() {
-  return Labels(kDatumTable, DatumLabel);
-}
-
-QStringList PrecisionEntries(CoordKind destKind) {
-  switch (destKind) {
-    case CoordKind::Mgrs: return Labels(kMgrsPrecisionTable, MgrsPrecisionLabel);
-    case CoordKind::Ifbl: return Labels(kIfblPrecisionTable, IfblPrecisionLabel);
-    default: return {};
+std::vector<ListEntry> KindEntries(bool input) {
+  std::vector<ListEntry> entries;
+  for (const KindEntry& entry : kKindTable) {
+    if (entry.input || !input) {
+      entries.push_back({KindLabel(entry.value), ListPosition(kKindTable, entry.value)});
+    }
   }
+  return entries;
+}
+
+std::vector<ListEntry> DatumEntries() {
+  return Entries(kDatumTable, DatumLabel);
+}
+
+std::vector<ListEntry> PrecisionEntries(CoordKind destKind) {
+  switch (destKind) {
+    case CoordKind::Mgrs: return Entries(kMgrsPrecisionTable, MgrsPrecisionLabel);
+    case CoordKind::Ifbl: return Entries(kIfblPrecisionTable, IfblPrecisionLabel);
+    case CoordKind::Degrees: {
+      std::vector<ListEntry> entries;
+      for (int decimals = kMinDegreeDecimals; decimals <= kMaxDegreeDecimals; ++decimals) {
+        entries.push_back({DecimalsLabel(decimals), decimals});
+      }
+      return entries;
+    }
+    case CoordKind::Utm: return UtmZoneEntries();
+    case CoordKind::Lambert:
+    case CoordKind::Lambert2008:
+    case CoordKind::Dms: return {};
+  }
+  return {};
 }
 
 int DefaultPrecision(CoordKind destKind) {
-  return destKind == CoordKind::Mgrs
-             ? ListPosition(kMgrsPrecisionTable, MgrsPrecision::HundredMetres)
-             : ListPosition(kIfblPrecisionTable, IfblPrecision::Square1km);
+  switch (destKind) {
+    case CoordKind::Mgrs: return ListPosition(kMgrsPrecisionTable, MgrsPrecision::HundredMetres);
+    case CoordKind::Ifbl: return ListPosition(kIfblPrecisionTable, IfblPrecision::Square1km);
+    case CoordKind::Degrees: return kDefaultDegreeDecimals;
+    case CoordKind::Utm: return kZoneOfEachPoint;
+    case CoordKind::Lambert:
+    case CoordKind::Lambert2008:
+    case CoordKind::Dms: return -1;
+  }
+  return -1;
 }
 
 std::optional<Datum> InputDatumFor(CoordKind fromKind) {
-  if (fromKind == CoordKind::Lambert) return Datum::Bel72;
-  if (fromKind == CoordKind::Lambert2008) return Datum::Etrs89;
+  switch (fromKind) {
+    case CoordKind::Lambert:
+    case CoordKind::Ifbl: return Datum::Bel72;
+    case CoordKind::Lambert2008: return Datum::Etrs89;
+    case CoordKind::Mgrs:
+    case CoordKind::Utm:
+    case CoordKind::Degrees:
+    case CoordKind::Dms: return Datum::Wgs84;
+  }
   return std::nullopt;
 }
 
 std::optional<Datum> OutputDatumFor(CoordKind destKind) {
-  if (destKind == CoordKind::Lambert) return Datum::Bel72;
-  if (destKind == CoordKind::Lambert2008) return Datum::Etrs89;
-  if (destKind == CoordKind::Mgrs) return Datum::Wgs84;
+  switch (destKind) {
+    case CoordKind::Lambert:
+    case CoordKind::Ifbl: return Datum::Bel72;
+    case CoordKind::Lambert2008: return Datum::Etrs89;
+    case CoordKind::Mgrs:
+    case CoordKind::Utm: return Datum::Wgs84;
+    case CoordKind::Degrees:
+    case CoordKind::Dms: return std::nullopt;
+  }
   return std::nullopt;
+}
+
+QString PrecisionLabel(CoordKind destKind) {
+  return destKind == CoordKind::Utm ? QStringLiteral("Zo&ne UTM:")
+                                    : QStringLiteral("Précisio&n désirée:");
+}
+
+bool HasSingleDatum(CoordKind kind) {
+  return kind == CoordKind::Lambert || kind == CoordKind::Ifbl || kind == CoordKind::Lambert2008;
 }
 
 QString InputExample(CoordKind fromKind) {
@@ -100,11 +167,12 @@ QString InputExample(CoordKind fromKind) {
     case CoordKind::Mgrs:
       return QStringLiteral("Une référence MGRS par ligne, par exemple\n31UES9637232970");
     case CoordKind::Ifbl:
-      return QStringLiteral("Un carré IFBL par ligne, par exemple\nE4\nE435\nE43522");
+      return QStringLiteral("Un carré IFBL par ligne, par exemple\nE4\nE4.35\nE4.35.22");
     case CoordKind::Degrees:
+    case CoordKind::Dms:
       return QStringLiteral(
           "Un point par ligne : latitude, tabulation, longitude\n"
-          "par exemple\n50,84096\t4,36749");
+          "par exemple\n50,84041\t4,36875\n50°50'25,5\"N\t4°22'07,5\"E");
     case CoordKind::Lambert2008:
       return QStringLiteral(
           "Un point par ligne : X, tabulation, Y (en mètres)\n"

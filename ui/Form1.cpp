@@ -3,7 +3,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,21 +18,24 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "engine/FieldSplitter.h"
 #include "ui/Choices.h"
 #include "ui/DialogUnits.h"
 #include "ui/HelpWindow.h"
-#include "engine/FieldSplitter.h"
 #include "ui/InputEdit.h"
 #include "ui/InputOptionsMenu.h"
-#include "ui/Settings.h"
+#include "ui/NumberedEdit.h"
+#include "ui/OutputOptionsMenu.h"
+#include "ui/RunStatus.h"
 #include "ui/TestData.h"
+#include "ui/TextFile.h"
 #include "ui/frmAbout.h"
 #include "ui/frmMap.h"
 
@@ -45,6 +52,17 @@ constexpr int kPictureButtonSide = 44;
 constexpr int kPictureIconSide = 32;
 // Line end of the texts the window hands to the engine.
 constexpr char kLineEnd = '\n';
+// A run converts this much text per step, and steps until this time has
+// passed before the window repaints: a hundred thousand lines go in one
+// slice or two, a million lines keep the window alive.
+constexpr std::size_t kBytesPerStep = 64 * 1024;
+constexpr qint64 kSliceMilliseconds = 80;
+
+// File names offered by the file dialogs.
+const QString kOpenFilter =
+    QStringLiteral("Textes et CSV (*.txt *.csv *.tsv *.tab);;Tous les fichiers (*)");
+const QString kTextFilter = QStringLiteral("Texte (*.txt)");
+const QString kCsvFilter = QStringLiteral("CSV pour tableur (*.csv)");
 
 QIcon ThemedIcon(const char* themeName, const char* resource) {
   return QIcon::fromTheme(QString::fromLatin1(themeName), QIcon(QString::fromLatin1(resource)));
@@ -74,6 +92,25 @@ QComboBox* DropDown(const char* name, QWidget* parent) {
   return list;
 }
 
+void Fill(QComboBox* list, const std::vector<ListEntry>& entries) {
+  list->clear();
+  for (const ListEntry& entry : entries) list->addItem(entry.label, entry.value);
+}
+
+// Selects the entry holding `value`; nothing when there is none.
+void Select(QComboBox* list, int value) {
+  const int index = list->findData(value);
+  if (index >= 0) list->setCurrentIndex(index);
+}
+
+QAction* Shortcut(const char* name, const QList<QKeySequence>& keys, QWidget* window) {
+  auto* action = Named(new QAction(window), name);
+  action->setShortcuts(keys);
+  action->setShortcutContext(Qt::WindowShortcut);
+  window->addAction(action);
+  return action;
+}
+
 // Line ends of the engine's texts become the box's own.
 QString BoxText(std::string_view text) {
   QString converted = QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -93,13 +130,34 @@ bool CriticalPrompt(QWidget* parent, const QString& message) {
   return box.exec() == QMessageBox::Yes;
 }
 
+// The save dialog's name with the suffix of the chosen kind when it has
+// none.
+QString WithSuffix(const QString& path, const QString& filter) {
+  if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty()) return path;
+  return path + (filter == kCsvFilter ? QStringLiteral(".csv") : QStringLiteral(".txt"));
+}
+
 }  // namespace
 
-Form1::Form1(QWidget* parent)
-    : QWidget(parent), prompt_([this](const QString& m) { return CriticalPrompt(this, m); }) {
+Form1::Form1(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Koord"));
   setWindowIcon(QIcon(QStringLiteral(":/icons/koord.svg")));
+  dialogs_.askContinue = [this](const QString& message) { return CriticalPrompt(this, message); };
+  dialogs_.warn = [this](const QString& message) {
+    QMessageBox::warning(this, QStringLiteral("Koord"), message);
+  };
+  dialogs_.openPath = [this] {
+    return QFileDialog::getOpenFileName(this, QStringLiteral("Ouvrir un fichier de points"),
+                                        QString(), kOpenFilter);
+  };
+  dialogs_.savePath = [this] {
+    QString filter = kTextFilter;
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Enregistrer le résultat"), QStringLiteral("resultat.txt"),
+        kTextFilter + QStringLiteral(";;") + kCsvFilter, &filter);
+    return WithSuffix(path, filter);
+  };
   CreateControls();
   CreateActions();
   ArrangeControls();
@@ -107,6 +165,7 @@ Form1::Form1(QWidget* parent)
   Connect();
   Form_Load();
   resize(kOpeningSize.expandedTo(minimumSizeHint()));
+  restoreGeometry(LoadGeometry(Window::Main));
 }
 
 Form1::~Form1() {
@@ -115,74 +174,126 @@ Form1::~Form1() {
 
 void Form1::CreateControls() {
   lblDepart =
-      Named(new QLabel(QStringLiteral("Les coodonnées de départs sont en :"), this), "lblDepart");
+      Named(new QLabel(QStringLiteral("Les coodonnées de &départs sont en :"), this), "lblDepart");
   Label1 =
-      Named(new QLabel(QStringLiteral("Les coodonnées de destination sont en :"), this), "Label1");
+      Named(new QLabel(QStringLiteral("Les coodonnées de de&stination sont en :"), this), "Label1");
   cmbCoorFrom = DropDown("cmbCoorFrom", this);
   cmbCoorDest = DropDown("cmbCoorDest", this);
-  lblDatumFrom = Named(new QLabel(QStringLiteral("Datum:"), this), "lblDatumFrom");
+  lblDepart->setBuddy(cmbCoorFrom);
+  Label1->setBuddy(cmbCoorDest);
+  lblDatumFrom = Named(new QLabel(QStringLiteral("Dat&um:"), this), "lblDatumFrom");
   lblDatumFrom->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   cmbDatumFrom = DropDown("cmbDatumFrom", this);
-  Label3 = Named(new QLabel(QStringLiteral("Datum:"), this), "Label3");
+  lblDatumFrom->setBuddy(cmbDatumFrom);
+  Label3 = Named(new QLabel(QStringLiteral("Datu&m:"), this), "Label3");
   Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   cmbDatumDest = DropDown("cmbDatumDest", this);
-  Label2 = Named(new QLabel(QStringLiteral("Tapez ou coller les coordonnées à transformer "
+  Label3->setBuddy(cmbDatumDest);
+  Label2 = Named(new QLabel(QStringLiteral("&Tapez ou coller les coordonnées à transformer "
                                            "dans la zone ci-dessous."),
                             this),
                  "Label2");
   Label2->setWordWrap(true);
-  lblPrecision = Named(new QLabel(QStringLiteral("Précision désirée:"), this), "lblPrecision");
+  lblPrecision = Named(new QLabel(PrecisionLabel(CoordKind::Mgrs), this), "lblPrecision");
   cmbPrecision = DropDown("cmbPrecision", this);
   lblPrecision->setBuddy(cmbPrecision);
 
   txtFrom = Named(new InputEdit(this), "txtFrom");
-  txtDest = Named(new QPlainTextEdit(this), "txtDest");
-  for (QPlainTextEdit* box : {static_cast<QPlainTextEdit*>(txtFrom), txtDest}) {
+  txtDest = Named(new NumberedEdit(this), "txtDest");
+  Label2->setBuddy(txtFrom);
+  for (NumberedEdit* box : {static_cast<NumberedEdit*>(txtFrom), txtDest}) {
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   }
+  // The result is the run's: it can be read, selected and copied, not
+  // edited, so that it stays line for line with the input.
+  txtDest->setReadOnly(true);
+  txtDest->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   txtDest->setUndoRedoEnabled(false);
 
-  Command1 = PictureButton("Command1", QStringLiteral("Exécute la conversion"),
+  Command1 = PictureButton("Command1", QStringLiteral("Exécute la conversion (Ctrl+Entrée)"),
                            QIcon(QStringLiteral(":/icons/convert.svg")), this);
-  Command3 = PictureButton("Command3", QStringLiteral("Affiche la carte de distribution"),
+  Command3 = PictureButton("Command3", QStringLiteral("Affiche la carte de distribution (Ctrl+M)"),
                            QIcon(QStringLiteral(":/icons/map.svg")), this);
-  cmdHelp = PictureButton("cmdHelp", QStringLiteral("Aide"),
+  cmdHelp = PictureButton("cmdHelp", QStringLiteral("Aide (F1)"),
                           ThemedIcon("help-contents", ":/icons/help.svg"), this);
-  cmdStop = PictureButton("cmdStop", QStringLiteral("Quitter"),
+  cmdStop = PictureButton("cmdStop", QStringLiteral("Quitter (Ctrl+Q)"),
                           ThemedIcon("application-exit", ":/icons/quit.svg"), this);
-  for (int index = 0; index < 2; ++index) {
-    cmdErase[index] = Named(new QPushButton(QStringLiteral("Effacer"), this), "cmdErase");
-    cmdErase[index]->setProperty("index", index);
-  }
+  cmdErase[0] = Named(new QPushButton(QStringLiteral("&Effacer"), this), "cmdErase");
+  cmdErase[0]->setToolTip(QStringLiteral("Efface les coordonnées de départ (Ctrl+Z l'annule)"));
+  cmdErase[1] = Named(new QPushButton(QStringLiteral("E&ffacer"), this), "cmdErase");
+  cmdErase[1]->setToolTip(QStringLiteral("Efface le résultat (Ctrl+Z l'annule)"));
+  for (int index = 0; index < 2; ++index) cmdErase[index]->setProperty("index", index);
   cmdAbout = Named(new QPushButton(QStringLiteral("A &propos..."), this), "cmdAbout");
-  cmdCopy = Named(new QPushButton(QStringLiteral("Copier"), this), "cmdCopy");
+  cmdCopy = Named(new QPushButton(QStringLiteral("&Copier"), this), "cmdCopy");
+  cmdCopy->setToolTip(QStringLiteral("Copie tout le résultat dans le presse-papiers (Ctrl+Maj+C)"));
+  cmdOpen = Named(new QPushButton(QStringLiteral("&Ouvrir…"), this), "cmdOpen");
+  cmdOpen->setToolTip(
+      QStringLiteral("Remplace les coordonnées de départ par un fichier texte ou CSV (Ctrl+O)"));
+  cmdSave = Named(new QPushButton(QStringLiteral("Enre&gistrer le résultat…"), this), "cmdSave");
+  cmdSave->setToolTip(
+      QStringLiteral("Enregistre le résultat dans un fichier texte ou CSV (Ctrl+S)"));
+
   mnuOptions = new InputOptionsMenu(this);
   mnuOptions->SetOptions(LoadInputOptions());
   cmdOptions = Named(new QToolButton(this), "cmdOptions");
-  cmdOptions->setText(QStringLiteral("&Options de lecture"));
-  cmdOptions->setToolTip(QStringLiteral("Séparateur des champs, colonne des coordonnées, "
-                                        "ligne de départ recopiée"));
+  cmdOptions->setText(QStringLiteral("Options de &lecture"));
+  cmdOptions->setToolTip(
+      QStringLiteral("Séparateur des champs, colonne des coordonnées, "
+                     "ligne de départ recopiée"));
   cmdOptions->setMenu(mnuOptions);
-  cmdOptions->setPopupMode(QToolButton::InstantPopup);
-  cmdOptions->setFocusPolicy(Qt::StrongFocus);
-  cmdCopy->setToolTip(QStringLiteral("Copie tout le résultat dans le presse-papiers"));
+  mnuOutputOptions = new OutputOptionsMenu(this);
+  mnuOutputOptions->SetOptions(LoadOutputOptions());
+  cmdOutputOptions = Named(new QToolButton(this), "cmdOutputOptions");
+  cmdOutputOptions->setText(QStringLiteral("Options du &résultat"));
+  cmdOutputOptions->setToolTip(
+      QStringLiteral("Remplacer ou compléter le résultat, carrés IFBL avec points"));
+  cmdOutputOptions->setMenu(mnuOutputOptions);
+  for (QToolButton* button : {cmdOptions, cmdOutputOptions}) {
+    button->setPopupMode(QToolButton::InstantPopup);
+    button->setFocusPolicy(Qt::StrongFocus);
+  }
+
+  lblStatus = Named(new QLabel(this), "lblStatus");
+  lblStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  cmdFirstRefused = Named(new QPushButton(QStringLiteral("&Voir la première ligne refusée"), this),
+                          "cmdFirstRefused");
+  cmdFirstRefused->setToolTip(
+      QStringLiteral("Sélectionne la première ligne refusée dans les deux zones"));
+  cmdFirstRefused->hide();
+  cmdStopRun = Named(new QPushButton(QStringLiteral("&Arrêter"), this), "cmdStopRun");
+  cmdStopRun->setToolTip(QStringLiteral("Arrête la conversion en cours (Échap)"));
+  cmdStopRun->hide();
 }
 
 void Form1::CreateActions() {
   Command2 = Named(new QAction(QStringLiteral("Données de test (501 points)"), this), "Command2");
   Command2->setToolTip(
-      QStringLiteral("Remplit la zone de départ de points Lambert 1972 "
-                     "tirés au hasard"));
-  copyOutput = Named(new QAction(QStringLiteral("Copier tout le résultat"), this), "copyOutput");
-  copyOutput->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-  copyOutput->setShortcutContext(Qt::WindowShortcut);
-  addAction(copyOutput);
+      QStringLiteral("Remplit la zone de départ de points tirés au hasard, "
+                     "dans le système de départ"));
+  copyOutput = Shortcut("copyOutput", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}, this);
+  copyOutput->setText(QStringLiteral("Copier tout le résultat"));
+  actConvert = Shortcut("actConvert",
+                        {QKeySequence(Qt::CTRL | Qt::Key_Return),
+                         QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Enter)},
+                        this);
+  actMap = Shortcut("actMap", {QKeySequence(Qt::CTRL | Qt::Key_M)}, this);
+  actHelp = Shortcut("actHelp", {QKeySequence(Qt::Key_F1)}, this);
+  actQuit = Shortcut("actQuit", {QKeySequence(Qt::CTRL | Qt::Key_Q)}, this);
+  actOpen = Shortcut("actOpen", {QKeySequence(Qt::CTRL | Qt::Key_O)}, this);
+  actOpen->setText(QStringLiteral("Ouvrir…"));
+  actSave = Shortcut("actSave", {QKeySequence(Qt::CTRL | Qt::Key_S)}, this);
+  actSave->setText(QStringLiteral("Enregistrer le résultat…"));
+  // In the input box, Ctrl+Z is the box's own undo, which undoes its
+  // Effacer too.
+  actUndoErase = Shortcut("actUndoErase", {QKeySequence(Qt::CTRL | Qt::Key_Z)}, this);
+  actStopRun = Shortcut("actStopRun", {QKeySequence(Qt::Key_Escape)}, this);
 
   txtFrom->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(txtFrom, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
     std::unique_ptr<QMenu> menu(txtFrom->createStandardContextMenu());
     menu->addSeparator();
+    menu->addAction(actOpen);
     menu->addAction(Command2);
     menu->exec(txtFrom->mapToGlobal(at));
   });
@@ -191,6 +302,7 @@ void Form1::CreateActions() {
     std::unique_ptr<QMenu> menu(txtDest->createStandardContextMenu());
     menu->addSeparator();
     menu->addAction(copyOutput);
+    menu->addAction(actSave);
     menu->exec(txtDest->mapToGlobal(at));
   });
 }
@@ -216,14 +328,22 @@ void Form1::ArrangeControls() {
   auto* inputButtons = new QHBoxLayout;
   inputButtons->addStretch();
   inputButtons->addWidget(cmdErase[0]);
+  inputButtons->addWidget(cmdOpen);
   inputButtons->addWidget(cmdOptions);
   inputButtons->addStretch();
 
   auto* outputButtons = new QHBoxLayout;
   outputButtons->addStretch();
   outputButtons->addWidget(cmdCopy);
+  outputButtons->addWidget(cmdSave);
   outputButtons->addWidget(cmdErase[1]);
+  outputButtons->addWidget(cmdOutputOptions);
   outputButtons->addStretch();
+
+  auto* status = new QHBoxLayout;
+  status->addWidget(lblStatus, 1);
+  status->addWidget(cmdFirstRefused);
+  status->addWidget(cmdStopRun);
 
   auto* grid = new QGridLayout(this);
   grid->setHorizontalSpacing(10);
@@ -241,17 +361,21 @@ void Form1::ArrangeControls() {
   grid->addLayout(inputButtons, 5, 0);
   grid->addWidget(cmdAbout, 5, 1, Qt::AlignHCenter);
   grid->addLayout(outputButtons, 5, 2);
+  grid->addLayout(status, 6, 0, 1, 3);
   grid->setColumnStretch(0, 1);
   grid->setColumnStretch(2, 1);
   grid->setRowStretch(4, 1);
-  // The precision row keeps its height while the list is hidden.
+  // The precision and status rows keep their height while empty.
   grid->setRowMinimumHeight(3, cmbPrecision->sizeHint().height());
+  grid->setRowMinimumHeight(6, cmdFirstRefused->sizeHint().height());
 }
 
 void Form1::SetTabOrder() {
-  QWidget* const order[] = {cmbCoorFrom,  cmbDatumFrom, txtFrom,  cmbCoorDest, cmbDatumDest,
-                            cmbPrecision, Command1,     txtDest,  Command3,    cmdHelp,
-                            cmdStop,      cmdErase[0],  cmdOptions, cmdAbout, cmdErase[1], cmdCopy};
+  QWidget* const order[] = {
+      cmbCoorFrom,      cmbDatumFrom,    txtFrom,   cmbCoorDest, cmbDatumDest, cmbPrecision,
+      Command1,         txtDest,         Command3,  cmdHelp,     cmdStop,      cmdErase[0],
+      cmdOpen,          cmdOptions,      cmdAbout,  cmdCopy,     cmdSave,      cmdErase[1],
+      cmdOutputOptions, cmdFirstRefused, cmdStopRun};
   for (std::size_t i = 1; i < std::size(order); ++i) {
     QWidget::setTabOrder(order[i - 1], order[i]);
   }
@@ -260,19 +384,38 @@ void Form1::SetTabOrder() {
 void Form1::Connect() {
   connect(cmbCoorFrom, &QComboBox::currentIndexChanged, this, &Form1::cmbCoorFrom_Click);
   connect(cmbCoorDest, &QComboBox::currentIndexChanged, this, &Form1::cmbCoorDest_Click);
+  for (QComboBox* list : {cmbDatumFrom, cmbDatumDest, cmbPrecision}) {
+    connect(list, &QComboBox::currentIndexChanged, this, &Form1::ListChanged);
+  }
   connect(Command1, &QToolButton::clicked, this, [this] { Converti(false); });
+  connect(actConvert, &QAction::triggered, this, [this] { Converti(false); });
   connect(Command3, &QToolButton::clicked, this, [this] { Converti(true); });
+  connect(actMap, &QAction::triggered, this, [this] { Converti(true); });
   connect(cmdHelp, &QToolButton::clicked, this, &Form1::cmdHelp_Click);
+  connect(actHelp, &QAction::triggered, this, &Form1::cmdHelp_Click);
   connect(cmdStop, &QToolButton::clicked, this, &QWidget::close);
+  connect(actQuit, &QAction::triggered, this, &QWidget::close);
   for (int index = 0; index < 2; ++index) {
     connect(cmdErase[index], &QPushButton::clicked, this, [this, index] { cmdErase_Click(index); });
   }
+  connect(actUndoErase, &QAction::triggered, this, &Form1::UndoErase);
   connect(cmdAbout, &QPushButton::clicked, this, &Form1::cmdAbout_Click);
   connect(cmdCopy, &QPushButton::clicked, this, &Form1::CopyOutput);
   connect(copyOutput, &QAction::triggered, this, &Form1::CopyOutput);
+  connect(cmdOpen, &QPushButton::clicked, this, &Form1::AskOpenFile);
+  connect(actOpen, &QAction::triggered, this, &Form1::AskOpenFile);
+  connect(cmdSave, &QPushButton::clicked, this, &Form1::AskSaveResult);
+  connect(actSave, &QAction::triggered, this, &Form1::AskSaveResult);
   connect(Command2, &QAction::triggered, this, &Form1::Command2_Click);
   connect(mnuOptions, &InputOptionsMenu::OptionsChanged, this, &SaveInputOptions);
+  connect(mnuOutputOptions, &OutputOptionsMenu::OptionsChanged, this, &SaveOutputOptions);
   connect(txtFrom, &InputEdit::FileLoaded, this, &Form1::InputFileLoaded);
+  connect(txtFrom, &InputEdit::FileRefused, this,
+          [this](const QString& message) { dialogs_.warn(message); });
+  connect(cmdFirstRefused, &QPushButton::clicked, this, &Form1::GoToFirstRefused);
+  connect(cmdStopRun, &QPushButton::clicked, this, &Form1::StopRun);
+  connect(actStopRun, &QAction::triggered, this, &Form1::StopRun);
+  scrollLink_ = new ScrollLink(txtFrom, txtDest);
 }
 
 void Form1::Form_Load() {
@@ -280,45 +423,111 @@ void Form1::Form_Load() {
     // Filling selects the first entries; the handlers run below.
     const QSignalBlocker quietFrom(cmbCoorFrom);
     const QSignalBlocker quietDest(cmbCoorDest);
-    cmbCoorFrom->addItems(KindEntries());
-    cmbCoorDest->addItems(KindEntries());
-    cmbDatumFrom->addItems(DatumEntries());
-    cmbDatumDest->addItems(DatumEntries());
+    const QSignalBlocker quietDatumFrom(cmbDatumFrom);
+    const QSignalBlocker quietDatumDest(cmbDatumDest);
+    Fill(cmbCoorFrom, KindEntries(true));
+    Fill(cmbCoorDest, KindEntries(false));
+    Fill(cmbDatumFrom, DatumEntries());
+    Fill(cmbDatumDest, DatumEntries());
   }
-  cmbCoorFrom_Click(ListPosition(kKindTable, CoordKind::Lambert));
-  cmbCoorDest->setCurrentIndex(ListPosition(kKindTable, CoordKind::Mgrs));
-  cmbDatumFrom->setCurrentIndex(ListPosition(kDatumTable, Datum::Bel72));
-  cmbDatumDest->setCurrentIndex(ListPosition(kDatumTable, Datum::Wgs84));
+  listChoices_ = LoadListChoices();
+  ApplyListChoices(listChoices_);
+  loading_ = false;
   txtDest->setTabStopDistance(
       HorizontalDialogUnits(QFontMetricsF(txtDest->font()), kOutputTabStop));
 }
 
-void Form1::cmbCoorFrom_Click(int position) {
-  const std::optional<CoordKind> kind = AtListPosition(kKindTable, position);
-  if (!kind) return;
-  if (const auto datum = InputDatumFor(*kind)) {
-    cmbDatumFrom->setCurrentIndex(ListPosition(kDatumTable, *datum));
+// The kinds first, since they select their datums and precisions; then the
+// datums that the kinds leave free, and the precision.
+void Form1::ApplyListChoices(const ListChoices& choices) {
+  cmbCoorFrom->setCurrentIndex(-1);
+  Select(cmbCoorFrom, ListPosition(kKindTable, choices.from));
+  cmbCoorDest->setCurrentIndex(-1);
+  Select(cmbCoorDest, ListPosition(kKindTable, choices.dest));
+  if (cmbDatumFrom->isEnabled()) Select(cmbDatumFrom, ListPosition(kDatumTable, choices.datumFrom));
+  if (cmbDatumDest->isEnabled()) Select(cmbDatumDest, ListPosition(kDatumTable, choices.datumDest));
+  switch (choices.dest) {
+    case CoordKind::Mgrs:
+      Select(cmbPrecision, ListPosition(kMgrsPrecisionTable, choices.mgrsPrecision));
+      break;
+    case CoordKind::Ifbl:
+      Select(cmbPrecision, ListPosition(kIfblPrecisionTable, choices.ifblPrecision));
+      break;
+    case CoordKind::Degrees: Select(cmbPrecision, choices.degreeDecimals); break;
+    case CoordKind::Utm: Select(cmbPrecision, choices.utmZone); break;
+    case CoordKind::Lambert:
+    case CoordKind::Lambert2008:
+    case CoordKind::Dms: break;
   }
-  txtFrom->setPlaceholderText(InputExample(*kind));
+}
+
+void Form1::cmbCoorFrom_Click(int position) {
+  if (position < 0) return;
+  const CoordKind kind = FromKind();
+  if (const auto datum = InputDatumFor(kind)) {
+    Select(cmbDatumFrom, ListPosition(kDatumTable, *datum));
+  }
+  cmbDatumFrom->setEnabled(!HasSingleDatum(kind));
+  txtFrom->setPlaceholderText(InputExample(kind));
+  txtFrom->viewport()->update();
+  ListChanged();
 }
 
 void Form1::cmbCoorDest_Click(int position) {
-  const std::optional<CoordKind> kind = AtListPosition(kKindTable, position);
-  if (!kind) return;
-  const QStringList entries = PrecisionEntries(*kind);
-  cmbPrecision->clear();
-  cmbPrecision->addItems(entries);
-  cmbPrecision->setCurrentIndex(entries.isEmpty() ? -1 : DefaultPrecision(*kind));
-  cmbPrecision->setVisible(!entries.isEmpty());
-  lblPrecision->setVisible(!entries.isEmpty());
-  if (const auto datum = OutputDatumFor(*kind)) {
-    cmbDatumDest->setCurrentIndex(ListPosition(kDatumTable, *datum));
+  if (position < 0) return;
+  const CoordKind kind = DestKind();
+  const std::vector<ListEntry> entries = PrecisionEntries(kind);
+  {
+    const QSignalBlocker quiet(cmbPrecision);
+    Fill(cmbPrecision, entries);
+    cmbPrecision->setCurrentIndex(-1);
+    Select(cmbPrecision, DefaultPrecision(kind));
   }
+  cmbPrecision->setVisible(!entries.empty());
+  lblPrecision->setText(PrecisionLabel(kind));
+  lblPrecision->setVisible(!entries.empty());
+  if (const auto datum = OutputDatumFor(kind)) {
+    Select(cmbDatumDest, ListPosition(kDatumTable, *datum));
+  }
+  cmbDatumDest->setEnabled(!HasSingleDatum(kind));
+  ListChanged();
+}
+
+void Form1::ListChanged() {
+  if (loading_) return;
+  listChoices_ = CurrentListChoices();
+  SaveListChoices(listChoices_);
 }
 
 void Form1::cmdErase_Click(int index) {
-  if (index == 0) txtFrom->clear();
-  if (index == 1) txtDest->clear();
+  if (index == 0 && !txtFrom->document()->isEmpty()) {
+    // As one edit of the box, which its undo takes back.
+    QTextCursor all(txtFrom->document());
+    all.select(QTextCursor::Document);
+    all.removeSelectedText();
+    erased_ = Box::Input;
+    ShowStatus(QStringLiteral("Coordonnées de départ effacées : Ctrl+Z les rétablit."));
+  }
+  if (index == 1 && !txtDest->document()->isEmpty()) {
+    erasedOutput_ = txtDest->toPlainText();
+    txtDest->clear();
+    erased_ = Box::Output;
+    ShowStatus(QStringLiteral("Résultat effacé : Ctrl+Z le rétablit."));
+  }
+}
+
+void Form1::UndoErase() {
+  if (Running()) return;
+  if (erased_ == Box::Input && txtFrom->document()->isUndoAvailable()) {
+    txtFrom->undo();
+  } else if (erased_ == Box::Output && txtDest->document()->isEmpty()) {
+    txtDest->setPlainText(erasedOutput_);
+    erasedOutput_.clear();
+  } else {
+    return;
+  }
+  erased_ = Box::None;
+  ShowStatus(QString());
 }
 
 void Form1::cmdHelp_Click() {
@@ -333,10 +542,43 @@ void Form1::cmdAbout_Click() {
 
 void Form1::Command2_Click() {
   QRandomGenerator random(QRandomGenerator::securelySeeded());
-  txtFrom->setPlainText(MakeTestPoints(random));
+  const Datum datum =
+      AtListPosition(kDatumTable, cmbDatumFrom->currentData().toInt()).value_or(Datum::Wgs84);
+  txtFrom->setPlainText(MakeTestPoints(random, FromKind(), datum, SystemDecimalMark()));
+}
+
+void Form1::AskOpenFile() {
+  if (Running()) return;
+  const QString path = dialogs_.openPath();
+  if (!path.isEmpty()) OpenFile(path);
+}
+
+bool Form1::OpenFile(const QString& path) {
+  return txtFrom->LoadFile(path);
+}
+
+void Form1::AskSaveResult() {
+  if (Running()) return;
+  if (txtDest->document()->isEmpty()) {
+    ShowStatus(QStringLiteral("Rien à enregistrer : le résultat est vide."));
+    return;
+  }
+  const QString path = dialogs_.savePath();
+  if (!path.isEmpty()) SaveResult(path);
+}
+
+bool Form1::SaveResult(const QString& path) {
+  const QString error = WriteResultFile(path, txtDest->toPlainText(), outputSeparator_);
+  if (!error.isEmpty()) {
+    dialogs_.warn(error);
+    return false;
+  }
+  ShowStatus(QStringLiteral("Résultat enregistré dans %1").arg(QFileInfo(path).fileName()));
+  return true;
 }
 
 void Form1::InputFileLoaded(const QString& path) {
+  ShowStatus(QString());
   if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) return;
   InputOptions options = mnuOptions->Options();
   options.separator =
@@ -357,22 +599,70 @@ void Form1::CopyOutput() {
   QGuiApplication::clipboard()->setText(txtDest->toPlainText());
 }
 
-BatchChoices Form1::Choices() const {
-  BatchChoices choices;
-  // Every list has a selection from Form_Load on; the defaults stand for
-  // one that has none.
-  const auto at = [](const auto& table, const QComboBox* list, auto fallback) {
-    return AtListPosition(table, list->currentIndex()).value_or(fallback);
+void Form1::GoToFirstRefused() {
+  if (!firstRefused_) return;
+  const int line = static_cast<int>(*firstRefused_);
+  if (!lastRunOnMap_) txtDest->SelectLine(outputStart_ + line);
+  txtFrom->SelectLine(line);
+  txtFrom->setFocus();
+}
+
+CoordKind Form1::FromKind() const {
+  return AtListPosition(kKindTable, cmbCoorFrom->currentData().toInt())
+      .value_or(CoordKind::Lambert);
+}
+
+CoordKind Form1::DestKind() const {
+  return AtListPosition(kKindTable, cmbCoorDest->currentData().toInt()).value_or(CoordKind::Mgrs);
+}
+
+ListChoices Form1::CurrentListChoices() const {
+  ListChoices choices = listChoices_;
+  choices.from = FromKind();
+  choices.dest = DestKind();
+  const auto datum = [](const QComboBox* list, Datum fallback) {
+    return AtListPosition(kDatumTable, list->currentData().toInt()).value_or(fallback);
   };
-  choices.coorFrom = at(kKindTable, cmbCoorFrom, choices.coorFrom);
-  choices.coorDest = at(kKindTable, cmbCoorDest, choices.coorDest);
-  choices.datumFrom = at(kDatumTable, cmbDatumFrom, choices.datumFrom);
-  choices.datumDest = at(kDatumTable, cmbDatumDest, choices.datumDest);
-  if (choices.coorDest == CoordKind::Mgrs) {
-    choices.mgrsPrecision = at(kMgrsPrecisionTable, cmbPrecision, choices.mgrsPrecision);
-  } else if (choices.coorDest == CoordKind::Ifbl) {
-    choices.ifblPrecision = at(kIfblPrecisionTable, cmbPrecision, choices.ifblPrecision);
+  choices.datumFrom = datum(cmbDatumFrom, choices.datumFrom);
+  choices.datumDest = datum(cmbDatumDest, choices.datumDest);
+  const int precision = cmbPrecision->currentData().toInt();
+  switch (choices.dest) {
+    case CoordKind::Mgrs:
+      choices.mgrsPrecision =
+          AtListPosition(kMgrsPrecisionTable, precision).value_or(choices.mgrsPrecision);
+      break;
+    case CoordKind::Ifbl:
+      choices.ifblPrecision =
+          AtListPosition(kIfblPrecisionTable, precision).value_or(choices.ifblPrecision);
+      break;
+    case CoordKind::Degrees:
+      if (precision >= kMinDegreeDecimals && precision <= kMaxDegreeDecimals) {
+        choices.degreeDecimals = precision;
+      }
+      break;
+    case CoordKind::Utm:
+      if (precision >= 0 && precision <= kLastUtmZone) choices.utmZone = precision;
+      break;
+    case CoordKind::Lambert:
+    case CoordKind::Lambert2008:
+    case CoordKind::Dms: break;
   }
+  return choices;
+}
+
+BatchChoices Form1::Choices() const {
+  const ListChoices lists = CurrentListChoices();
+  BatchChoices choices;
+  choices.coorFrom = lists.from;
+  choices.coorDest = lists.dest;
+  choices.datumFrom = lists.datumFrom;
+  choices.datumDest = lists.datumDest;
+  choices.mgrsPrecision = lists.mgrsPrecision;
+  choices.ifblPrecision = lists.ifblPrecision;
+  choices.degreeDecimals = lists.degreeDecimals;
+  choices.utmZone = static_cast<std::int16_t>(lists.utmZone);
+  choices.ifblDots = mnuOutputOptions->Options().ifblDots;
+  choices.preciseTransformation = mnuOutputOptions->Options().preciseTransformation;
   choices.decimalMark = SystemDecimalMark();
   choices.lineEnd = kLineEnd;
   const InputOptions options = mnuOptions->Options();
@@ -384,13 +674,89 @@ BatchChoices Form1::Choices() const {
   return choices;
 }
 
-void Form1::Converti(bool onMap) {
-  koord::Converti(*this, Choices(), onMap ? RunOutput::Map : RunOutput::Text);
-  SetBusy(false);
+int Form1::OutputEnd() {
+  QTextDocument* output = txtDest->document();
+  if (output->isEmpty()) return 0;
+  if (!output->lastBlock().text().isEmpty()) {
+    QTextCursor end(output);
+    end.movePosition(QTextCursor::End);
+    end.insertText(QStringLiteral("\n"));
+  }
+  return output->blockCount() - 1;
 }
 
-void Form1::SetPrompt(Prompt prompt) {
-  prompt_ = std::move(prompt);
+void Form1::Converti(bool onMap) {
+  if (Running()) return;
+  const BatchChoices choices = Choices();
+  lastRunOnMap_ = onMap;
+  if (!onMap) {
+    if (mnuOutputOptions->Options().replaceResult) txtDest->clear();
+    outputStart_ = OutputEnd();
+    txtDest->ReserveLines(outputStart_ + txtFrom->blockCount());
+    outputSeparator_ = EntryOf(kSeparatorTable, choices.separator).output;
+    if (erased_ == Box::Output) erased_ = Box::None;
+  }
+  firstRefused_.reset();
+  SetRunning(true);
+  run_ = std::make_unique<BatchRun>(*this, choices, onMap ? RunOutput::Map : RunOutput::Text);
+  ContinueRun();
+}
+
+void Form1::ContinueRun() {
+  if (!run_) return;
+  QElapsedTimer slice;
+  slice.start();
+  while (run_->Step(kBytesPerStep)) {
+    if (slice.elapsed() >= kSliceMilliseconds) {
+      ShowStatus(RunProgressText(run_->Done(), run_->Size()));
+      QTimer::singleShot(0, this, &Form1::ContinueRun);
+      return;
+    }
+  }
+  FinishRun();
+}
+
+void Form1::StopRun() {
+  if (!run_) return;
+  run_->Stop();
+  FinishRun();
+}
+
+void Form1::FinishRun() {
+  const RunSummary summary = run_->Summary();
+  run_.reset();
+  SetRunning(false);
+  firstRefused_ = summary.firstRefused;
+  ShowStatus(RunSummaryText(summary));
+  cmdFirstRefused->setVisible(firstRefused_.has_value());
+  if (mapToShow_) ShowLoadedMap();
+}
+
+void Form1::SetRunning(bool running) {
+  for (QWidget* control : std::initializer_list<QWidget*>{Command1, Command3, cmdErase[0],
+                                                          cmdErase[1], cmdOpen, cmdSave}) {
+    control->setEnabled(!running);
+  }
+  for (QAction* action : {actConvert, actMap, actOpen, actSave, actUndoErase, Command2}) {
+    action->setEnabled(!running);
+  }
+  txtFrom->setReadOnly(running);
+  cmdStopRun->setVisible(running);
+}
+
+void Form1::ShowStatus(const QString& text) {
+  lblStatus->setText(text);
+  cmdFirstRefused->hide();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  StopRun();
+  SaveGeometry(Window::Main, saveGeometry());
+  event->accept();
+}
+
+void Form1::SetDialogs(Dialogs dialogs) {
+  dialogs_ = std::move(dialogs);
 }
 
 std::string Form1::InputText() {
@@ -415,21 +781,23 @@ void Form1::AppendOutput(std::string_view text) {
   QTextCursor end(txtDest->document());
   end.movePosition(QTextCursor::End);
   end.insertText(BoxText(text));
-  txtDest->verticalScrollBar()->setValue(txtDest->verticalScrollBar()->maximum());
+  // The new lines come into view beside their input lines.
+  scrollLink_->SecondFollows();
 }
 
 void Form1::SetBusy(bool busy) {
   if (busy == busy_) return;
   busy_ = busy;
   if (busy) {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    // Busy, yet the window answers: a long run can be stopped.
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
   } else {
     QGuiApplication::restoreOverrideCursor();
   }
 }
 
 bool Form1::AskContinue(const std::string& message) {
-  return prompt_(BoxText(message));
+  return dialogs_.askContinue(BoxText(message));
 }
 
 void Form1::PrepareMap() {
@@ -442,6 +810,12 @@ void Form1::PlotPoint(double x, double y) {
 }
 
 void Form1::ShowMap() {
+  // Shown once the run has ended and the window is tidy again.
+  mapToShow_ = true;
+}
+
+void Form1::ShowLoadedMap() {
+  mapToShow_ = false;
   PrepareMap();
   map_->exec();
   // Closing unloads the map: the next run starts from a plain map.

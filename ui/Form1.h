@@ -1,22 +1,25 @@
 #pragma once
 // The main window: the input box and its kind and datum, the output box
-// and its kind, datum and precision, and the buttons that convert, plot the
-// points on the map, clear the boxes, open the help and the about window,
-// and quit. The conversion itself is the batch engine's (Converti); the
-// window is its host.
+// and its kind, datum and precision, the buttons that convert, plot the
+// points on the map, open a file of points and save the result, clear the
+// boxes, open the help and the about window, and quit, and a status line
+// that sums up each run. The conversion itself is the batch engine's
+// (Converti); the window is its host and runs it in slices, so that it
+// repaints and can be stopped through a long text.
 
 #include <QString>
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "engine/BatchConverter.h"
+#include "ui/Settings.h"
 
 class QAction;
 class QComboBox;
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
 
@@ -26,23 +29,42 @@ class frmMap;
 class HelpWindow;
 class InputEdit;
 class InputOptionsMenu;
+class NumberedEdit;
+class OutputOptionsMenu;
+class ScrollLink;
 
 class Form1 : public QWidget, public BatchHost {
   Q_OBJECT
 
  public:
-  // Asks the user whether to go on after a fault; true for Yes.
-  using Prompt = std::function<bool(const QString& message)>;
+  // The window's questions and messages, replaceable (tests answer them).
+  struct Dialogs {
+    // After a fault: true to go on (Yes).
+    std::function<bool(const QString& message)> askContinue;
+    // A failure to tell: a file refused, a save that failed.
+    std::function<void(const QString& message)> warn;
+    // The file to open, the file to save the result to; empty to cancel.
+    std::function<QString()> openPath;
+    std::function<QString()> savePath;
+  };
 
   explicit Form1(QWidget* parent = nullptr);
   ~Form1() override;
 
   // One batch run over the input box: into the output box, or onto the map
-  // which is then shown modally.
+  // which is then shown modally. A long text goes on after the call
+  // returns; Running() tells.
   void Converti(bool onMap);
+  bool Running() const { return run_ != nullptr; }
 
-  // Replaces the critical message box of faults (tests answer it).
-  void SetPrompt(Prompt prompt);
+  void SetDialogs(Dialogs dialogs);
+
+  // Replaces the input with the file's points; false (and a warning) when
+  // it is not read.
+  bool OpenFile(const QString& path);
+  // Writes the result to the file (CSV for a .csv name); false (and a
+  // warning) when it fails, the file then unchanged.
+  bool SaveResult(const QString& path);
 
   // The map window while it is loaded (between a map run and its closing).
   frmMap* LoadedMap() const { return map_.get(); }
@@ -57,13 +79,19 @@ class Form1 : public QWidget, public BatchHost {
   void PlotPoint(double x, double y) override;
   void ShowMap() override;
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
+  enum class Box { None, Input, Output };
+
   void CreateControls();
   void CreateActions();
   void ArrangeControls();
   void SetTabOrder();
   void Connect();
   void Form_Load();
+  void ApplyListChoices(const ListChoices& choices);
 
   void cmbCoorFrom_Click(int position);
   void cmbCoorDest_Click(int position);
@@ -72,11 +100,28 @@ class Form1 : public QWidget, public BatchHost {
   void cmdAbout_Click();
   void Command2_Click();
   void CopyOutput();
+  void AskOpenFile();
+  void AskSaveResult();
+  void UndoErase();
   void InputFileLoaded(const QString& path);
+  void GoToFirstRefused();
+  void ListChanged();
 
+  void ContinueRun();
+  void StopRun();
+  void FinishRun();
+  void SetRunning(bool running);
+  void ShowLoadedMap();
+  void ShowStatus(const QString& text);
+
+  CoordKind FromKind() const;
+  CoordKind DestKind() const;
+  ListChoices CurrentListChoices() const;
   BatchChoices Choices() const;
   // The first line of the input box that is not blank.
   QString FirstTextLine() const;
+  // The line of the output box where the next output begins.
+  int OutputEnd();
 
   QLabel* lblDepart;
   QLabel* Label1;
@@ -90,7 +135,7 @@ class Form1 : public QWidget, public BatchHost {
   QLabel* lblPrecision;
   QComboBox* cmbPrecision;
   InputEdit* txtFrom;
-  QPlainTextEdit* txtDest;
+  NumberedEdit* txtDest;
   QToolButton* Command1;
   QToolButton* Command3;
   QToolButton* cmdHelp;
@@ -98,18 +143,48 @@ class Form1 : public QWidget, public BatchHost {
   QPushButton* cmdErase[2];
   QPushButton* cmdAbout;
   QPushButton* cmdCopy;
+  QPushButton* cmdOpen;
+  QPushButton* cmdSave;
   QToolButton* cmdOptions;
+  QToolButton* cmdOutputOptions;
   InputOptionsMenu* mnuOptions;
+  OutputOptionsMenu* mnuOutputOptions;
+  QLabel* lblStatus;
+  QPushButton* cmdFirstRefused;
+  QPushButton* cmdStopRun;
   QAction* Command2;
   QAction* copyOutput;
+  QAction* actConvert;
+  QAction* actMap;
+  QAction* actHelp;
+  QAction* actQuit;
+  QAction* actOpen;
+  QAction* actSave;
+  QAction* actUndoErase;
+  QAction* actStopRun;
+  ScrollLink* scrollLink_;
 
-  Prompt prompt_;
+  Dialogs dialogs_;
   std::unique_ptr<frmMap> map_;
   HelpWindow* help_ = nullptr;
+  std::unique_ptr<BatchRun> run_;
   // The input text as last handed to the engine, to append its closing
   // line break without rewriting the whole box.
   QString lastInput_;
   bool busy_ = false;
+  bool loading_ = true;
+  // The precisions of the kinds not shown, kept for the next session.
+  ListChoices listChoices_;
+  // Where the last run's output begins in the output box, what separates
+  // its fields, and its first refused line.
+  int outputStart_ = 0;
+  char outputSeparator_ = '\t';
+  bool lastRunOnMap_ = false;
+  bool mapToShow_ = false;
+  std::optional<std::size_t> firstRefused_;
+  // The box that the last Effacer emptied, and the output it held.
+  Box erased_ = Box::None;
+  QString erasedOutput_;
 };
 
 }  // namespace koord::ui

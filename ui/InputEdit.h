@@ -1,34 +1,29 @@
 #pragma once
-// The input box: a plain text box that also loads a text or CSV file
-// dropped on it.
+// The input box: a numbered text box that also loads a text or CSV file
+// dropped on it, and refuses any other file with what to do instead.
 
-#include <QByteArray>
-#include <QPlainTextEdit>
 #include <QString>
+
+#include "ui/NumberedEdit.h"
 
 namespace koord::ui {
 
-// Largest file loaded by a drop (bytes); far beyond any list of points.
-inline constexpr qint64 kMaxDroppedFileSize = 64 * 1024 * 1024;
-
-// The text of a dropped file, as it stands: UTF-8 with or without a
-// byte-order mark, UTF-16 with one, Latin-1 when it is none of these; line
-// ends made "\n". Its separators are left for the conversion to read.
-QString ImportedText(const QByteArray& data);
-
-class InputEdit : public QPlainTextEdit {
+class InputEdit : public NumberedEdit {
   Q_OBJECT
 
  public:
-  using QPlainTextEdit::QPlainTextEdit;
+  using NumberedEdit::NumberedEdit;
 
-  // Replaces the text by the file's; false (and the text unchanged) when it
-  // cannot be read or is too large.
+  // Replaces the text by the file's, as one step that Ctrl+Z undoes; when
+  // the file cannot be read or is no text, the text stays and FileRefused
+  // tells why. True when loaded.
   bool LoadFile(const QString& path);
 
  signals:
   // A file's text was loaded into the box.
   void FileLoaded(const QString& path);
+  // A file was not loaded: the French message says why and what to do.
+  void FileRefused(const QString& message);
 
  protected:
   bool canInsertFromMimeData(const QMimeData* source) const override;

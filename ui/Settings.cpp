@@ -9,35 +9,137 @@ namespace {
 const QString kSeparatorKey = QStringLiteral("input/separator");
 const QString kFirstColumnKey = QStringLiteral("input/firstColumn");
 const QString kKeepLineKey = QStringLiteral("input/keepLine");
+const QString kFromKey = QStringLiteral("choices/from");
+const QString kDestKey = QStringLiteral("choices/to");
+const QString kDatumFromKey = QStringLiteral("choices/datumFrom");
+const QString kDatumDestKey = QStringLiteral("choices/datumTo");
+const QString kMgrsPrecisionKey = QStringLiteral("choices/mgrsPrecision");
+const QString kIfblPrecisionKey = QStringLiteral("choices/ifblPrecision");
+const QString kDecimalsKey = QStringLiteral("choices/degreeDecimals");
+const QString kUtmZoneKey = QStringLiteral("choices/utmZone");
+const QString kReplaceKey = QStringLiteral("output/replaceResult");
+const QString kIfblDotsKey = QStringLiteral("output/ifblDots");
+const QString kPreciseKey = QStringLiteral("output/preciseTransformation");
+const QString kMainGeometryKey = QStringLiteral("window/geometry");
+const QString kMapGeometryKey = QStringLiteral("map/geometry");
+const QString kMapGridKey = QStringLiteral("map/ifblGrid");
 
-QSettings Store() { return QSettings(QStringLiteral("Koord"), QStringLiteral("koord")); }
+QSettings Store() {
+  return QSettings(QStringLiteral("Koord"), QStringLiteral("koord"));
+}
+
+QString Text(std::string_view name) {
+  return QString::fromLatin1(name.data(), qsizetype(name.size()));
+}
+
+// Values are stored by their names in the tables (koord-cli's names, the
+// datum codes), which stay when entries are added.
+template <typename Entry, std::size_t N, typename Name>
+void Read(const QSettings& store, const QString& key, const std::array<Entry, N>& table, Name name,
+          decltype(Entry::value)& value) {
+  const QString stored = store.value(key).toString();
+  for (const Entry& entry : table) {
+    if (stored == Text(name(entry))) value = entry.value;
+  }
+}
+
+template <typename Entry, std::size_t N, typename Name>
+void Write(QSettings& store, const QString& key, const std::array<Entry, N>& table, Name name,
+           decltype(Entry::value) value) {
+  store.setValue(key, Text(name(EntryOf(table, value))));
+}
+
+constexpr auto kCliName = [](const auto& entry) { return entry.cliName; };
+constexpr auto kCode = [](const DatumEntry& entry) { return entry.code; };
+
+// A whole number within [low, high] stored at `key`, if there is one.
+void ReadNumber(const QSettings& store, const QString& key, int low, int high, int& value) {
+  bool number = false;
+  const int stored = store.value(key).toInt(&number);
+  if (number && stored >= low && stored <= high) value = stored;
+}
+
+const QString& GeometryKey(Window window) {
+  return window == Window::Main ? kMainGeometryKey : kMapGeometryKey;
+}
 
 }  // namespace
 
 InputOptions LoadInputOptions() {
   const QSettings store = Store();
   InputOptions options;
-  const QString separator = store.value(kSeparatorKey).toString();
-  for (const SeparatorEntry& entry : kSeparatorTable) {
-    if (separator == QString::fromLatin1(entry.cliName.data(), qsizetype(entry.cliName.size()))) {
-      options.separator = entry.value;
-    }
-  }
-  bool number = false;
-  const int column = store.value(kFirstColumnKey).toInt(&number);
-  if (number && column >= 1 && column <= kMaxFirstColumn) {
-    options.firstColumn = static_cast<std::size_t>(column);
-  }
+  Read(store, kSeparatorKey, kSeparatorTable, kCliName, options.separator);
+  int column = static_cast<int>(options.firstColumn);
+  ReadNumber(store, kFirstColumnKey, 1, kMaxFirstColumn, column);
+  options.firstColumn = static_cast<std::size_t>(column);
   options.keepLine = store.value(kKeepLineKey, false).toBool();
   return options;
 }
 
 void SaveInputOptions(const InputOptions& options) {
   QSettings store = Store();
-  const std::string_view name = EntryOf(kSeparatorTable, options.separator).cliName;
-  store.setValue(kSeparatorKey, QString::fromLatin1(name.data(), qsizetype(name.size())));
+  Write(store, kSeparatorKey, kSeparatorTable, kCliName, options.separator);
   store.setValue(kFirstColumnKey, static_cast<int>(options.firstColumn));
   store.setValue(kKeepLineKey, options.keepLine);
+}
+
+ListChoices LoadListChoices() {
+  const QSettings store = Store();
+  ListChoices choices;
+  Read(store, kFromKey, kKindTable, kCliName, choices.from);
+  if (!EntryOf(kKindTable, choices.from).input) choices.from = ListChoices().from;
+  Read(store, kDestKey, kKindTable, kCliName, choices.dest);
+  Read(store, kDatumFromKey, kDatumTable, kCode, choices.datumFrom);
+  Read(store, kDatumDestKey, kDatumTable, kCode, choices.datumDest);
+  Read(store, kMgrsPrecisionKey, kMgrsPrecisionTable, kCliName, choices.mgrsPrecision);
+  Read(store, kIfblPrecisionKey, kIfblPrecisionTable, kCliName, choices.ifblPrecision);
+  ReadNumber(store, kDecimalsKey, kMinDegreeDecimals, kMaxDegreeDecimals, choices.degreeDecimals);
+  ReadNumber(store, kUtmZoneKey, 0, kLastUtmZone, choices.utmZone);
+  return choices;
+}
+
+void SaveListChoices(const ListChoices& choices) {
+  QSettings store = Store();
+  Write(store, kFromKey, kKindTable, kCliName, choices.from);
+  Write(store, kDestKey, kKindTable, kCliName, choices.dest);
+  Write(store, kDatumFromKey, kDatumTable, kCode, choices.datumFrom);
+  Write(store, kDatumDestKey, kDatumTable, kCode, choices.datumDest);
+  Write(store, kMgrsPrecisionKey, kMgrsPrecisionTable, kCliName, choices.mgrsPrecision);
+  Write(store, kIfblPrecisionKey, kIfblPrecisionTable, kCliName, choices.ifblPrecision);
+  store.setValue(kDecimalsKey, choices.degreeDecimals);
+  store.setValue(kUtmZoneKey, choices.utmZone);
+}
+
+OutputOptions LoadOutputOptions() {
+  const QSettings store = Store();
+  OutputOptions options;
+  options.replaceResult = store.value(kReplaceKey, false).toBool();
+  options.ifblDots = store.value(kIfblDotsKey, false).toBool();
+  options.preciseTransformation = store.value(kPreciseKey, false).toBool();
+  return options;
+}
+
+void SaveOutputOptions(const OutputOptions& options) {
+  QSettings store = Store();
+  store.setValue(kReplaceKey, options.replaceResult);
+  store.setValue(kIfblDotsKey, options.ifblDots);
+  store.setValue(kPreciseKey, options.preciseTransformation);
+}
+
+QByteArray LoadGeometry(Window window) {
+  return Store().value(GeometryKey(window)).toByteArray();
+}
+
+void SaveGeometry(Window window, const QByteArray& geometry) {
+  Store().setValue(GeometryKey(window), geometry);
+}
+
+bool LoadMapGrid() {
+  return Store().value(kMapGridKey, false).toBool();
+}
+
+void SaveMapGrid(bool shown) {
+  Store().setValue(kMapGridKey, shown);
 }
 
 }  // namespace koord::ui

@@ -1,9 +1,15 @@
 #pragma once
 // The distribution map window: the map of Belgium with the points of one
-// map run as red dots; the caption reads out the Lambert 1972 coordinates
-// under the pointer. Shown modally; enlarging it enlarges the map.
+// map run as red dots, to zoom and pan, with the IFBL grid on request. The
+// caption reads out the Lambert 1972 coordinates under the pointer, the
+// lines under the map the point in every system; a click copies them.
+// Shown modally; its size and the grid are remembered.
 
 #include <QDialog>
+#include <functional>
+
+class QLabel;
+class QToolButton;
 
 namespace koord::ui {
 
@@ -19,10 +25,28 @@ class frmMap : public QDialog {
   void AddPoint(double x, double y);
   MapView* Picture() const { return Picture1; }
 
+  // Saves the map as shown: PNG, or SVG for a .svg name. False, and a
+  // warning, when it fails.
+  bool SaveImage(const QString& path);
+  // The file asked for the picture and the warning of a failure,
+  // replaceable (tests answer them).
+  void SetDialogs(std::function<QString()> imagePath, std::function<void(const QString&)> warn);
+
+  void done(int result) override;
+
  private:
   void Picture1_MouseMove(QPointF lambert);
+  void Picture1_MouseLeave();
+  void Picture1_Click(QPointF lambert);
+  void AskSaveImage();
 
   MapView* Picture1;
+  QToolButton* cmdWholeMap;
+  QToolButton* chkIfblGrid;
+  QToolButton* cmdSaveImage;
+  QLabel* lblReadOut;
+  std::function<QString()> imagePath_;
+  std::function<void(const QString&)> warn_;
 };
 
 }  // namespace koord::ui

@@ -170,7 +170,7 @@ koord_cli_case(option_without_value
 
 koord_cli_case(unknown_kind
   ARGS -t dd
-  ERR "koord-cli: type de coordonnées inconnu : « dd » (lambert, mgrs, ifbl, deg, lambert2008 ou utm)\nVoir koord-cli --help.\n"
+  ERR "koord-cli: type de coordonnées inconnu : « dd » (lambert, mgrs, ifbl, deg, lambert2008, utm ou dms)\nVoir koord-cli --help.\n"
   EXIT 2)
 
 koord_cli_case(unknown_datum
@@ -195,7 +195,7 @@ koord_cli_case(bad_decimal_mark
 
 koord_cli_case(decimal_mark_without_degree_output
   ARGS --decimal-mark ,
-  ERR "koord-cli: --decimal-mark ne vaut que pour --to deg\nVoir koord-cli --help.\n"
+  ERR "koord-cli: --decimal-mark ne vaut que pour --to deg ou --to dms\nVoir koord-cli --help.\n"
   EXIT 2)
 
 koord_cli_case(option_given_twice
@@ -228,6 +228,12 @@ if(TARGET koordmap)
     OUT ""
     ERR "koord-cli: -:2: Coordonnées DEG incorrectes\n"
     EXIT 1)
+  # The grid's codes need fonts, without a display and without a word.
+  koord_cli_case(map_with_the_ifbl_grid
+    ARGS --map carte.png --map-grid
+    INPUT "150000\t170000\n"
+    OUT ""
+    EXIT 0)
 endif()
 
 koord_cli_case(bad_map_size
@@ -273,4 +279,33 @@ koord_cli_case(zone_only_for_utm
 koord_cli_case(zone_out_of_range
   ARGS -t utm --zone 61
   ERR "koord-cli: zone UTM incorrecte : « 61 » (de 1 à 60)\nVoir koord-cli --help.\n"
+  EXIT 2)
+
+koord_cli_case(degrees_minutes_seconds_output
+  ARGS -t dms --decimal-mark ,
+  INPUT "X\tY\n150000\t170000\n"
+  OUT "Latitude\tLongitude\n50°50'25,5\"N\t4°22'07,5\"E\n"
+  EXIT 0)
+
+koord_cli_case(dms_is_no_input_kind
+  ARGS -f dms
+  ERR "koord-cli: « dms » n'est qu'un type de sortie ; -f deg lit aussi les degrés, minutes, secondes\nVoir koord-cli --help.\n"
+  EXIT 2)
+
+# The centre of E5 is near 50.823 N 4.766 E: the case checks the decimals.
+koord_cli_case(seven_decimals
+  ARGS -f ifbl -t deg --decimals 7
+  INPUT "E5\n"
+  OUT_REGEX "^50\\.82[0-9][0-9][0-9][0-9][0-9]\t004\\.76[0-9][0-9][0-9][0-9][0-9]\n$"
+  EXIT 0)
+
+koord_cli_case(dotted_ifbl_codes
+  ARGS -t ifbl -p 4x4 --ifbl-dots
+  INPUT "150000\t170000\n"
+  OUT "E4.35\n"
+  EXIT 0)
+
+koord_cli_case(decimals_only_for_degrees
+  ARGS -t mgrs --decimals 6
+  ERR "koord-cli: --decimals ne vaut que pour --to deg\nVoir koord-cli --help.\n"
   EXIT 2)

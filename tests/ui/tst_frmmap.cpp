@@ -1,8 +1,19 @@
 // The map window: its opening size, the read-out of the pointer in the
-// caption, and the dots.
+// caption and under the map, the point copied by a click, zoom, pan and
+// their reset by mouse and keys, proportions kept, the IFBL grid, the
+// picture saved, the dots, and what it remembers.
 
+#include <QClipboard>
+#include <QLabel>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
+#include <cmath>
 
+#include "map/MapViewport.h"
+#include "ui/MapReadOut.h"
 #include "ui/MapView.h"
 #include "ui/frmMap.h"
 
@@ -12,62 +23,361 @@ class TestFrmMap : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase();
+  void init();
   void opensWithTheMapArea();
+  void caption_data();
+  void caption();
   void readOut_data();
   void readOut();
+  void readOutFollowsThePointerAndLeavesWithIt();
+  void clickCopiesThePoint();
+  void wheelZoomsAboutThePointer();
+  void dragPansWithoutCopying();
+  void keysZoomPanAndReset_data();
+  void keysZoomPanAndReset();
+  void proportionsKept_data();
+  void proportionsKept();
+  void ifblGridOnRequestAndRemembered();
+  void savesPngAndSvg_data();
+  void savesPngAndSvg();
   void dots_data();
   void dots();
+  void geometryRemembered();
+  void everyButtonHasAKey();
+
+ private:
+  static void Show(frmMap& map);
+  static void Resize(frmMap& map, QSize area);
+  static QString Caption(frmMap& map, QPoint pixel);
+  // The area the pixels of most cases are worked out for.
+  static constexpr QSize kArea{500, 412};
+  static constexpr QPoint kMiddle{250, 206};
+  static QPoint At(const frmMap& map, QPoint pixel) {
+    return map.Picture()->DrawingArea().topLeft() + pixel;
+  }
+
+  QTemporaryDir dir_;
 };
 
-void TestFrmMap::opensWithTheMapArea() {
-  frmMap map;
-  map.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&map));
-  QCOMPARE(map.Picture()->DrawingArea().size(), QSize(250, 206));
-  QCOMPARE(map.windowTitle(), QString());
-  QVERIFY(map.isModal());
+namespace {
+
+QString ReadOutLabel(const frmMap& map) {
+  return map.findChild<QLabel*>(QStringLiteral("lblReadOut"))->text();
 }
 
-// Expected values worked by hand: X = 17570 + 280730 * column / width,
-// Y = 249430 - 231230 * row / height, both rounded down.
-void TestFrmMap::readOut_data() {
+void Wheel(QWidget* widget, QPoint at, int notches) {
+  QWheelEvent event(at, widget->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(widget, &event);
+}
+
+bool IsRed(QRgb colour) {
+  return qRed(colour) > 230 && qGreen(colour) < 40 && qBlue(colour) < 40;
+}
+
+}  // namespace
+
+void TestFrmMap::initTestCase() {
+  QStandardPaths::setTestModeEnabled(true);
+  QVERIFY(dir_.isValid());
+}
+
+void TestFrmMap::init() {
+  QSettings(QStringLiteral("Koord"), QStringLiteral("koord")).clear();
+}
+
+void TestFrmMap::Show(frmMap& map) {
+  map.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&map));
+}
+
+void TestFrmMap::Resize(frmMap& map, QSize area) {
+  map.resize(map.size() + area - map.Picture()->DrawingArea().size());
+  QTRY_COMPARE(map.Picture()->DrawingArea().size(), area);
+}
+
+QString TestFrmMap::Caption(frmMap& map, QPoint pixel) {
+  QTest::mouseMove(map.Picture(), At(map, pixel));
+  QCoreApplication::processEvents();
+  return map.windowTitle();
+}
+
+// The map of the original window, 206 pixels high and as wide as the
+// buttons above it need (250 pixels at least), the whole extent in view.
+void TestFrmMap::opensWithTheMapArea() {
+  frmMap map;
+  Show(map);
+  QCOMPARE(map.Picture()->DrawingArea().height(), 206);
+  QVERIFY(map.Picture()->DrawingArea().width() >= 250);
+  QCOMPARE(map.windowTitle(), QString());
+  QVERIFY(map.isModal());
+  QCOMPARE(map.Picture()->Viewport().Zoom(), 1.0);
+  QCOMPARE(map.Picture()->Viewport().PixelsPerMetre(), 206 / koord::map::kHeight);
+}
+
+// Expected values worked by hand: the whole extent fitted with one scale,
+// its centre (157935, 133815) at the middle of the area. At 500 x 412 the
+// width decides, 280730 / 500 = 561.46 m a pixel: X = 157935 + (column -
+// 250) * 561.46, Y = 133815 - (row - 206) * 561.46, both rounded down.
+void TestFrmMap::caption_data() {
   QTest::addColumn<QSize>("area");
   QTest::addColumn<QPoint>("pixel");
   QTest::addColumn<QString>("caption");
-  QTest::newRow("top-left pixel") << QSize(250, 206) << QPoint(0, 0)
-                                  << QStringLiteral("X=17570 Y=249430");
+  QTest::newRow("top-left pixel") << kArea << QPoint(0, 0) << QStringLiteral("X=17570 Y=249475");
   QTest::newRow("bottom-right pixel")
-      << QSize(250, 206) << QPoint(249, 205) << QStringLiteral("X=297177 Y=19322");
-  QTest::newRow("middle") << QSize(250, 206) << QPoint(125, 103)
-                          << QStringLiteral("X=157935 Y=133815");
-  QTest::newRow("enlarged, bottom-right")
-      << QSize(500, 412) << QPoint(499, 411) << QStringLiteral("X=297738 Y=18761");
+      << kArea << QPoint(499, 411) << QStringLiteral("X=297738 Y=18715");
+  QTest::newRow("middle") << kArea << kMiddle << QStringLiteral("X=157935 Y=133815");
+  // Wider: the height decides, 231230 / 412 = 561.24 m a pixel, and the
+  // map extends beyond its extent on both sides.
+  QTest::newRow("wide, left edge")
+      << QSize(1200, 412) << QPoint(0, 206) << QStringLiteral("X=-178808 Y=133815");
 }
 
-void TestFrmMap::readOut() {
+void TestFrmMap::caption() {
   QFETCH(QSize, area);
   QFETCH(QPoint, pixel);
   QFETCH(QString, caption);
   frmMap map;
-  map.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&map));
-  map.resize(map.size() + area - map.Picture()->DrawingArea().size());
-  QTRY_COMPARE(map.Picture()->DrawingArea().size(), area);
-  QTest::mouseMove(map.Picture(), map.Picture()->DrawingArea().topLeft() + pixel);
-  QTRY_COMPARE(map.windowTitle(), caption);
+  Show(map);
+  Resize(map, area);
+  QCOMPARE(Caption(map, pixel), caption);
+}
+
+// Lambert (150000, 170000): IFBL E4.35.22 (the grid's worked example);
+// on WGS84 PROJ's EPSG:31370 to 4326 gives 50.84041 N, 4.36875 E, and
+// GeographicLib's GeoConvert 31UES9637232971 for PROJ's point. (150000, 10000): PROJ 49.40195
+// N, 4.36873 E, GeoConvert 31UEQ9930373041 (Koord: 4.36872 E and 31UEQ9930273041, the metre of its
+// datum shift). Outside the Lambert bounds only Lambert reads out; south of row M, IFBL has no
+// square.
+void TestFrmMap::readOut_data() {
+  QTest::addColumn<QPointF>("lambert");
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QString>("copied");
+  QTest::newRow("Bruxelles") << QPointF(150000, 170000)
+                             << "Lambert 1972 : X=150000 Y=170000\n"
+                                "WGS84 : 50,84041 N  4,36875 E\n"
+                                "MGRS : 31UES9637232971\nIFBL : E4.35.22"
+                             << "Lambert 1972\t150000\t170000\nWGS84\t50,84041\t4,36875\n"
+                                "MGRS\t31UES9637232971\nIFBL\tE4.35.22\n";
+  QTest::newRow("beyond the Lambert bounds")
+      << QPointF(320000, 170000)
+      << "Lambert 1972 : X=320000 Y=170000\nWGS84 : —\nMGRS : —\nIFBL : —"
+      << "Lambert 1972\t320000\t170000\nWGS84\t—\nMGRS\t—\nIFBL\t—\n";
+  QTest::newRow("south of the IFBL grid")
+      << QPointF(150000, 10000)
+      << "Lambert 1972 : X=150000 Y=10000\nWGS84 : 49,40195 N  4,36872 E\n"
+         "MGRS : 31UEQ9930273041\nIFBL : —"
+      << "Lambert 1972\t150000\t10000\nWGS84\t49,40195\t4,36872\nMGRS\t31UEQ9930273041\n"
+         "IFBL\t—\n";
+}
+
+void TestFrmMap::readOut() {
+  QFETCH(QPointF, lambert);
+  QFETCH(QString, text);
+  QFETCH(QString, copied);
+  const koord::ui::PointReadOut point = koord::ui::ReadOut(lambert);
+  QCOMPARE(koord::ui::ReadOutText(point, u','), text);
+  QCOMPARE(koord::ui::ReadOutClipboard(point, u','), copied);
+}
+
+// The middle of the map, (157935, 133815), lies 155.9 km east and 115.6 km
+// north of the grid's origin: column 4, row G, 4 km square 2-7, 1 km
+// square 22 (worked by hand from the grid's definition).
+void TestFrmMap::readOutFollowsThePointerAndLeavesWithIt() {
+  frmMap map;
+  Show(map);
+  Resize(map, kArea);
+  const QString hint = ReadOutLabel(map);
+  QVERIFY(!hint.isEmpty());
+  QCOMPARE(Caption(map, kMiddle), QStringLiteral("X=157935 Y=133815"));
+  QVERIFY2(ReadOutLabel(map).startsWith(QStringLiteral("Lambert 1972 : X=157935 Y=133815\n")),
+           qPrintable(ReadOutLabel(map)));
+  QVERIFY(ReadOutLabel(map).contains(QStringLiteral("IFBL : G4.27.22")));
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(map.Picture(), &leave);
+  QCOMPARE(map.windowTitle(), QString());
+  QCOMPARE(ReadOutLabel(map), hint);
+}
+
+void TestFrmMap::clickCopiesThePoint() {
+  frmMap map;
+  Show(map);
+  Resize(map, kArea);
+  QGuiApplication::clipboard()->clear();
+  QTest::mouseClick(map.Picture(), Qt::LeftButton, Qt::NoModifier, At(map, kMiddle));
+  const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
+  QCOMPARE(lines.size(), 5);
+  QCOMPARE(lines[0], QStringLiteral("Lambert 1972\t157935\t133815"));
+  QVERIFY(lines[1].startsWith(QStringLiteral("WGS84\t")));
+  QVERIFY(lines[2].startsWith(QStringLiteral("MGRS\t31U")));
+  QCOMPARE(lines[3], QStringLiteral("IFBL\tG4.27.22"));
+}
+
+void TestFrmMap::wheelZoomsAboutThePointer() {
+  frmMap map;
+  Show(map);
+  Resize(map, kArea);
+  const QPoint pixel(60, 50);
+  const QString before = Caption(map, pixel);
+  const double scale = map.Picture()->Viewport().PixelsPerMetre();
+  Wheel(map.Picture(), At(map, pixel), 3);
+  QCOMPARE(map.Picture()->Viewport().PixelsPerMetre(), scale * std::pow(1.25, 3));
+  // The point under the pointer stays under it.
+  QCOMPARE(Caption(map, pixel), before);
+  QVERIFY(Caption(map, QPoint(0, 0)) != QStringLiteral("X=17570 Y=249475"));
+  // No farther than the whole map, no closer than the limit.
+  Wheel(map.Picture(), At(map, pixel), -20);
+  QCOMPARE(map.Picture()->Viewport().Zoom(), 1.0);
+  Wheel(map.Picture(), At(map, pixel), 40);
+  QCOMPARE(map.Picture()->Viewport().Zoom(), koord::map::kMaxZoom);
+}
+
+void TestFrmMap::dragPansWithoutCopying() {
+  frmMap map;
+  Show(map);
+  Resize(map, kArea);
+  Wheel(map.Picture(), At(map, kMiddle), 4);
+  const QString grabbed = Caption(map, QPoint(100, 100));
+  QGuiApplication::clipboard()->setText(QStringLiteral("rien"));
+  QTest::mousePress(map.Picture(), Qt::LeftButton, Qt::NoModifier, At(map, QPoint(100, 100)));
+  for (int step = 1; step <= 4; ++step) {
+    QMouseEvent move(QEvent::MouseMove, At(map, QPoint(100 + 10 * step, 100 + 5 * step)),
+                     map.Picture()->mapToGlobal(At(map, QPoint(100 + 10 * step, 100 + 5 * step))),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(map.Picture(), &move);
+  }
+  QTest::mouseRelease(map.Picture(), Qt::LeftButton, Qt::NoModifier, At(map, QPoint(140, 120)));
+  // The point grabbed followed the pointer; a drag is no click.
+  QCOMPARE(Caption(map, QPoint(140, 120)), grabbed);
+  QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("rien"));
+}
+
+void TestFrmMap::keysZoomPanAndReset_data() {
+  QTest::addColumn<int>("key");
+  QTest::addColumn<double>("zoom");
+  QTest::addColumn<bool>("moved");
+  QTest::newRow("+ zooms in") << int(Qt::Key_Plus) << 1.25 << false;
+  QTest::newRow("- zooms out to the whole map") << int(Qt::Key_Minus) << 1.0 << false;
+  QTest::newRow("an arrow pans") << int(Qt::Key_Right) << 1.0 << true;
+  QTest::newRow("Origine shows the whole map") << int(Qt::Key_Home) << 1.0 << false;
+}
+
+void TestFrmMap::keysZoomPanAndReset() {
+  QFETCH(int, key);
+  QFETCH(double, zoom);
+  QFETCH(bool, moved);
+  frmMap map;
+  Show(map);
+  Resize(map, kArea);
+  if (key == Qt::Key_Home) {
+    Wheel(map.Picture(), At(map, QPoint(10, 10)), 5);
+    QTest::keyClick(map.Picture(), Qt::Key_Left);
+  }
+  const QString middle = QStringLiteral("X=157935 Y=133815");
+  QTest::keyClick(map.Picture(), Qt::Key(key));
+  QCOMPARE(map.Picture()->Viewport().Zoom(), zoom);
+  QCOMPARE(Caption(map, kMiddle) != middle, moved);
+  // The button does what Origine does.
+  Wheel(map.Picture(), At(map, QPoint(10, 10)), 5);
+  map.findChild<QToolButton*>(QStringLiteral("cmdWholeMap"))->click();
+  QCOMPARE(map.Picture()->Viewport().Zoom(), 1.0);
+  QCOMPARE(Caption(map, kMiddle), middle);
+}
+
+void TestFrmMap::proportionsKept_data() {
+  QTest::addColumn<QSize>("area");
+  QTest::newRow("window's proportions") << kArea;
+  QTest::newRow("wide") << QSize(900, 206);
+  QTest::newRow("tall") << QSize(320, 600);
+}
+
+// A hundred pixels across and a hundred down span the same distance,
+// whatever the shape of the window.
+void TestFrmMap::proportionsKept() {
+  QFETCH(QSize, area);
+  frmMap map;
+  Show(map);
+  Resize(map, area);
+  const koord::map::MapViewport& view = map.Picture()->Viewport();
+  const QPointF origin = view.ToLambert(QPointF(20, 20));
+  const QPointF across = view.ToLambert(QPointF(120, 20));
+  const QPointF down = view.ToLambert(QPointF(20, 120));
+  QCOMPARE(across.x() - origin.x(), origin.y() - down.y());
+  // The whole extent stays in view.
+  const QRectF shown = view.VisibleExtent();
+  QVERIFY(shown.left() <= koord::map::kLeft + 1);
+  QVERIFY(shown.bottom() >= koord::map::kTop - 1);
+  QVERIFY(shown.right() >= koord::map::kLeft + koord::map::kWidth - 1);
+  QVERIFY(shown.top() <= koord::map::kTop - koord::map::kHeight + 1);
+}
+
+void TestFrmMap::ifblGridOnRequestAndRemembered() {
+  // The boundary between E3 and E4, at X = 130012 m, through Hainaut.
+  const QPointF boundary(130012, 150000);
+  QRgb off = 0;
+  {
+    frmMap map;
+    Show(map);
+    Resize(map, QSize(500, 412));
+    const QPointF pixel = map.Picture()->Viewport().ToPixel(boundary.x(), boundary.y());
+    const QPoint at(qRound(pixel.x()), qRound(pixel.y()));
+    off = map.Picture()->grab(map.Picture()->DrawingArea()).toImage().pixel(at);
+    auto* grid = map.findChild<QToolButton*>(QStringLiteral("chkIfblGrid"));
+    QVERIFY(!grid->isChecked());
+    grid->click();
+    QVERIFY(map.Picture()->IfblGrid());
+    const QRgb on = map.Picture()->grab(map.Picture()->DrawingArea()).toImage().pixel(at);
+    // Green land without the grid, the grid's blue line with it.
+    QVERIFY(qGreen(off) > qBlue(off));
+    QVERIFY2(qBlue(on) > qGreen(on), qPrintable(QColor(on).name()));
+    map.close();
+  }
+  frmMap reopened;
+  QVERIFY(reopened.Picture()->IfblGrid());
+}
+
+void TestFrmMap::savesPngAndSvg_data() {
+  QTest::addColumn<QString>("name");
+  QTest::newRow("PNG") << "carte.png";
+  QTest::newRow("SVG") << "carte.svg";
+}
+
+void TestFrmMap::savesPngAndSvg() {
+  QFETCH(QString, name);
+  frmMap map;
+  map.AddPoint(150000, 170000);
+  Show(map);
+  Resize(map, kArea);
+  const QString path = dir_.filePath(name);
+  QVERIFY(map.SaveImage(path));
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  const QByteArray bytes = file.readAll();
+  if (name.endsWith(QStringLiteral(".svg"))) {
+    QVERIFY(bytes.contains("<svg"));
+    QVERIFY(bytes.contains("<circle") || bytes.contains("<path"));
+    return;
+  }
+  const QImage image = QImage::fromData(bytes, "PNG");
+  // Drawn large enough to print: the window's view, 2.4 times as many
+  // pixels; Bruxelles at (235.87, 141.55) of the window's view.
+  QCOMPARE(image.width(), 1200);
+  QCOMPARE(image.height(), 989);
+  QVERIFY(IsRed(image.pixel(QPoint(566, 340))));
 }
 
 void TestFrmMap::dots_data() {
   QTest::addColumn<QPointF>("point");
   QTest::addColumn<QPoint>("pixel");
   QTest::addColumn<bool>("red");
-  // 150000, 170000: column 117.93, row 70.76 of the 250 x 206 area.
-  QTest::newRow("dot at its place") << QPointF(150000, 170000) << QPoint(118, 70) << true;
-  // Radius 4000 m is 3.56 pixels: 8 pixels away is outside the dot.
-  QTest::newRow("nothing beside it") << QPointF(150000, 170000) << QPoint(126, 70) << false;
+  // 150000, 170000: column 235.87, row 141.55 of the 500 x 412 area.
+  QTest::newRow("dot at its place") << QPointF(150000, 170000) << QPoint(236, 141) << true;
+  // Radius 7 pixels at this size: 12 pixels away is outside the dot.
+  QTest::newRow("nothing beside it") << QPointF(150000, 170000) << QPoint(248, 141) << false;
   QTest::newRow("centred on the top-left corner") << QPointF(17570, 249430) << QPoint(0, 0) << true;
   // X = 320000 lies beyond the right edge (298300): no red on the edge.
-  QTest::newRow("outside the map") << QPointF(320000, 170000) << QPoint(249, 70) << false;
+  QTest::newRow("outside the map") << QPointF(320000, 170000) << QPoint(499, 141) << false;
 }
 
 void TestFrmMap::dots() {
@@ -76,12 +386,34 @@ void TestFrmMap::dots() {
   QFETCH(bool, red);
   frmMap map;
   map.AddPoint(point.x(), point.y());
-  map.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&map));
+  Show(map);
+  Resize(map, kArea);
   const QImage image = map.Picture()->grab(map.Picture()->DrawingArea()).toImage();
-  const QRgb colour = image.pixel(pixel);
-  const bool isRed = qRed(colour) > 230 && qGreen(colour) < 40 && qBlue(colour) < 40;
-  QCOMPARE(isRed, red);
+  QCOMPARE(IsRed(image.pixel(pixel)), red);
+}
+
+void TestFrmMap::geometryRemembered() {
+  {
+    frmMap map;
+    Show(map);
+    Resize(map, QSize(400, 330));
+    map.reject();
+  }
+  frmMap reopened;
+  Show(reopened);
+  QCOMPARE(reopened.Picture()->DrawingArea().size(), QSize(400, 330));
+}
+
+void TestFrmMap::everyButtonHasAKey() {
+  frmMap map;
+  const QList<QAbstractButton*> buttons = map.findChildren<QAbstractButton*>();
+  QCOMPARE(buttons.size(), 3);
+  for (const QAbstractButton* button : buttons) {
+    QVERIFY2(!QKeySequence::mnemonic(button->text()).isEmpty(), qPrintable(button->text()));
+  }
+  QVERIFY(map.findChild<QToolButton*>(QStringLiteral("cmdSaveImage"))
+              ->toolTip()
+              .contains(QStringLiteral("(Ctrl+S)")));
 }
 
 QTEST_MAIN(TestFrmMap)

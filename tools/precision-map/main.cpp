@@ -17,7 +17,7 @@
 
 #include "map/MapData.h"
 #include "map/MapRenderer.h"
-#include "map/MapScale.h"
+#include "map/MapViewport.h"
 #include "tests/accuracy/Chain.h"
 
 namespace {
@@ -91,7 +91,7 @@ QString Length(double metres, const Picture& picture) {
 }
 
 void PaintSamples(QPainter& painter, const std::vector<Sample>& samples, double scaleTop) {
-  const koord::map::MapScale scale(kImageSize);
+  const koord::map::MapViewport scale(kImageSize);
   const double radius = kDotFraction * kStep * scale.PixelsPerMetre();
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setPen(Qt::NoPen);
@@ -160,7 +160,7 @@ int main(int argc, char** argv) {
   QImage image(kImageSize, QImage::Format_RGB32);
   {
     QPainter painter(&image);
-    koord::map::PaintMap(painter, kImageSize, {});
+    koord::map::PaintMap(painter, koord::map::MapViewport(kImageSize), {}, false);
     PaintSamples(painter, samples, picture.scaleTop);
     PaintLegend(painter, picture, mean, max);
   }

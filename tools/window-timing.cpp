@@ -1,0 +1,129 @@
+// Times koord's windows on large inputs, as a user meets them: a text of
+// points put into the input box, converted and shown in the result box (the
+// run goes in slices, the window alive between them), and the map redrawn
+// with many dots. Prints milliseconds; nothing is asserted. Run it with
+// QT_QPA_PLATFORM=offscreen (make window-timing).
+//
+// Usage: koord-window-timing [LINES...]   (default: 100000 1000000)
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QStandardPaths>
+#include <QStringList>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "ui/Form1.h"
+#include "ui/MapView.h"
+#include "ui/frmMap.h"
+
+namespace {
+
+// Draws of each map redraw timed; the median is printed.
+constexpr int kRedraws = 5;
+// Steps of the Lambert points across Belgium (m).
+constexpr long kSpanX = 280000;
+constexpr long kSpanY = 230000;
+constexpr long kMinX = 20000;
+constexpr long kMinY = 20000;
+
+// Points spread over Belgium without a random generator: the same text on
+// every run.
+QString LambertLines(int count) {
+  QString text;
+  text.reserve(static_cast<qsizetype>(count) * 15);
+  for (long i = 0; i < count; ++i) {
+    text += QString::number(kMinX + (i * 7919) % kSpanX) + u'\t' +
+            QString::number(kMinY + (i * 104729) % kSpanY) + u'\n';
+  }
+  return text;
+}
+
+template <typename T>
+T* Find(QWidget* parent, const char* name) {
+  return parent->findChild<T*>(QString::fromLatin1(name));
+}
+
+void TimeConversion(int lines, int destKind) {
+  koord::ui::Form1 window;
+  window.show();
+  QApplication::processEvents();
+  Find<QComboBox>(&window, "cmbCoorDest")->setCurrentIndex(destKind);
+  const QString text = LambertLines(lines);
+  QElapsedTimer timer;
+  timer.start();
+  Find<QPlainTextEdit>(&window, "txtFrom")->setPlainText(text);
+  QApplication::processEvents();
+  const qint64 input = timer.restart();
+  // The click returns after the first slice; the longest time between two
+  // turns of the event loop is how long the window stays deaf.
+  QElapsedTimer pause;
+  pause.start();
+  Find<QAbstractButton>(&window, "Command1")->click();
+  qint64 longestPause = pause.restart();
+  while (window.Running()) {
+    QApplication::processEvents(QEventLoop::AllEvents);
+    longestPause = std::max(longestPause, pause.restart());
+  }
+  QApplication::processEvents();
+  const qint64 run = timer.elapsed();
+  std::printf(
+      "%9d lignes -> %-26s saisie %5lld ms, conversion et affichage %5lld ms, "
+      "fenêtre figée %4lld ms au plus\n",
+      lines, qPrintable(Find<QComboBox>(&window, "cmbCoorDest")->currentText()), input, run,
+      longestPause);
+}
+
+qint64 MedianRedraw(koord::ui::MapView* view) {
+  std::vector<qint64> times;
+  for (int i = 0; i < kRedraws; ++i) {
+    QElapsedTimer timer;
+    timer.start();
+    view->repaint();
+    times.push_back(timer.elapsed());
+  }
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
+void TimeMap(int points) {
+  koord::ui::frmMap map;
+  for (long i = 0; i < points; ++i) {
+    map.AddPoint(static_cast<double>(kMinX + (i * 7919) % kSpanX),
+                 static_cast<double>(kMinY + (i * 104729) % kSpanY));
+  }
+  map.resize(820, 760);
+  map.show();
+  QApplication::processEvents();
+  koord::ui::MapView* view = map.Picture();
+  const qint64 whole = MedianRedraw(view);
+  view->SetIfblGrid(true);
+  const qint64 grid = MedianRedraw(view);
+  view->ResetView();
+  const QSize area = view->DrawingArea().size();
+  std::printf("%9d points, carte %dx%d : redessin %lld ms, avec la grille IFBL %lld ms\n", points,
+              area.width(), area.height(), whole, grid);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  // The user's settings stay untouched.
+  QStandardPaths::setTestModeEnabled(true);
+  QList<int> counts;
+  for (const QString& word : app.arguments().mid(1)) counts << word.toInt();
+  if (counts.isEmpty()) counts = {100000, 1000000};
+  constexpr int kMgrs = 1;
+  constexpr int kDegrees = 3;
+  for (const int lines : counts) {
+    TimeConversion(lines, kMgrs);
+    TimeConversion(lines, kDegrees);
+  }
+  for (const int points : counts) TimeMap(points);
+  return 0;
+}

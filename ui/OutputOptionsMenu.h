@@ -1,0 +1,36 @@
+#pragma once
+// The menu of the options that say what the result box does with a run's
+// output: replace the result or add to it, IFBL codes with full stops, and
+// the 0.2 m transformation between BD72 and WGS84.
+// It shows the options given and tells when the user changes them.
+
+#include <QMenu>
+
+#include "ui/Settings.h"
+
+namespace koord::ui {
+
+class OutputOptionsMenu : public QMenu {
+  Q_OBJECT
+
+ public:
+  explicit OutputOptionsMenu(QWidget* parent = nullptr);
+
+  OutputOptions Options() const { return options_; }
+  // Shows `options` without telling.
+  void SetOptions(const OutputOptions& options);
+
+ signals:
+  void OptionsChanged(const koord::ui::OutputOptions& options);
+
+ private:
+  void Show();
+  void Change();
+
+  OutputOptions options_;
+  QAction* replaceResult_;
+  QAction* ifblDots_;
+  QAction* precise_;
+};
+
+}  // namespace koord::ui
