@@ -118,7 +118,8 @@ class TestForm1 : public QObject {
 namespace {
 
 const QStringList kKinds = {QStringLiteral("Lambert belge 1972"),
-                            QStringLiteral("UTM alphanumérique (MGRS)"), QStringLiteral("IFBL"),
+                            QStringLiteral("UTM alphanumérique (MGRS)"),
+                            QStringLiteral("IFBL"),
                             QStringLiteral("Degrés décimaux Greenwich"),
                             QStringLiteral("Lambert belge 2008"),
                             QStringLiteral("UTM (zone, est, nord)")};
@@ -319,10 +320,9 @@ void TestForm1::outputKindCoupling_data() {
   QTest::newRow("degrees-minutes-seconds")
       << kDmsOut << QStringList() << QString() << "NTF (France)" << true;
   QTest::newRow("Lambert 2008") << kLambert2008 << QStringList() << QString() << "ETRS89" << false;
-  QTest::newRow("UTM numbers")
-      << kUtm << QStringList{"Zone de chaque point", "Zone 31", "Zone 32"}
-      << "Zone de chaque point"
-      << "WGS84" << true;
+  QTest::newRow("UTM numbers") << kUtm << QStringList{"Zone de chaque point", "Zone 31", "Zone 32"}
+                               << "Zone de chaque point"
+                               << "WGS84" << true;
 }
 
 void TestForm1::outputKindCoupling() {
@@ -751,11 +751,10 @@ void TestForm1::pastedSpreadsheetBlock() {
   Activate();
   QTest::keyClick(Box("txtFrom"), Qt::Key_Return, Qt::ControlModifier);
   QVERIFY(prompts_.isEmpty());
-  QCOMPARE(Box("txtDest")->toPlainText(),
-           QStringLiteral("Id\tX\tY\tEspèce\tIFBL\n"
-                          "P1\t150000\t170000\tQuercus robur\tE435\n"
-                          "P2\t\t170000\tAcer\tChamp manquant\n"
-                          "P3\t150,5\t170\tIlex\tE436\n"));
+  QCOMPARE(Box("txtDest")->toPlainText(), QStringLiteral("Id\tX\tY\tEspèce\tIFBL\n"
+                                                         "P1\t150000\t170000\tQuercus robur\tE435\n"
+                                                         "P2\t\t170000\tAcer\tChamp manquant\n"
+                                                         "P3\t150,5\t170\tIlex\tE436\n"));
   QCOMPARE(Status(), QStringLiteral("2 lignes converties, 1 refusée"));
 }
 
