@@ -19,6 +19,7 @@
 #include <string_view>
 
 #include "engine/Choices.h"
+#include "support/Language.h"
 
 namespace koord {
 
@@ -52,6 +53,9 @@ struct BatchChoices {
   std::int16_t utmZone = 0;
   // Line end written after every output line.
   std::string lineEnd = "\r\n";
+  // The language of the reasons written in refused lines' places and of
+  // the names given to a header's fields.
+  Language language = Language::French;
 };
 
 // What the converter needs of its host.
