@@ -30,8 +30,8 @@ void FieldSplitter::Split(std::string_view line, Separator separator, std::size_
     if (!SkipBlanks(rest).empty() && SkipBlanks(rest).front() == kQuote) {
       fields_.push_back(TakeQuoted(rest, cut));
     } else {
-      std::size_t end = 0;
-      while (end < rest.size() && !(blanks ? IsBlank(rest[end]) : rest[end] == cut)) ++end;
+      std::size_t end = blanks ? 0 : std::min(rest.find(cut), rest.size());
+      while (blanks && end < rest.size() && !IsBlank(rest[end])) ++end;
       fields_.push_back(rest.substr(0, end));
       rest.remove_prefix(end);
     }

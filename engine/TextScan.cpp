@@ -9,6 +9,11 @@ namespace {
 // The length of the blank that `text` starts (or, with `atEnd`, ends) with;
 // 0 when there is none.
 std::size_t BlankLength(std::string_view text, bool atEnd) {
+  if (text.empty()) return 0;
+  // The blanks beyond ASCII start and end with bytes above 0x7F, so an
+  // ASCII byte at the edge, the common case, settles it at once.
+  const char edge = atEnd ? text.back() : text.front();
+  if (ascii::IsAscii(edge)) return edge == ' ' || edge == '\t' ? 1 : 0;
   for (const std::string_view blank : kBlanks) {
     if (atEnd ? text.ends_with(blank) : text.starts_with(blank)) return blank.size();
   }
@@ -41,9 +46,11 @@ char TextScan::TakeOneOf(std::string_view set) {
 }
 
 int TextScan::TakeSign() {
-  if (Take("+")) return +1;
-  if (Take("-") || Take(kMinusSign)) return -1;
-  return 0;
+  switch (Peek()) {
+    case '+': ++at_; return +1;
+    case '-': ++at_; return -1;
+    default: return Take(kMinusSign) ? -1 : 0;
+  }
 }
 
 std::string_view TextScan::TakeDigits() {

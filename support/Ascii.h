@@ -7,6 +7,9 @@
 
 namespace koord::ascii {
 
+constexpr bool IsAscii(char c) {
+  return static_cast<unsigned char>(c) < 0x80;
+}
 constexpr bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
