@@ -17,7 +17,6 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QtTest>
@@ -191,9 +190,10 @@ class FileSizeLimit {
 }  // namespace
 
 void TestForm1::initTestCase() {
-  // Settings go to a scratch store, not the user's.
-  QStandardPaths::setTestModeEnabled(true);
+  // Settings go to a scratch store of this process, neither the user's nor
+  // that of a window test running beside it.
   QVERIFY(dir_.isValid());
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
 }
 
 void TestForm1::init() {

@@ -6,7 +6,6 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -79,8 +78,10 @@ bool IsRed(QRgb colour) {
 }  // namespace
 
 void TestFrmMap::initTestCase() {
-  QStandardPaths::setTestModeEnabled(true);
+  // Settings go to a scratch store of this process, neither the user's nor
+  // that of a window test running beside it.
   QVERIFY(dir_.isValid());
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
 }
 
 void TestFrmMap::init() {
