@@ -312,7 +312,7 @@ IFBL: %5</translation>
     </message>
     <message>
         <source>Séparateur des champs, colonne des coordonnées, ligne de départ recopiée</source>
-        <translation>Field separator, column of the coordinates, source line repeated</translation>
+        <translation>Field separator, column of the coordinates, input line repeated</translation>
     </message>
     <message>
         <source>Options du &amp;résultat</source>
@@ -324,7 +324,7 @@ IFBL: %5</translation>
     </message>
     <message>
         <source>&amp;Voir la première ligne refusée</source>
-        <translation>S&amp;how the first refused line</translation>
+        <translation>S&amp;how first refused line</translation>
     </message>
     <message>
         <source>Sélectionne la première ligne refusée dans les deux zones</source>
@@ -422,11 +422,11 @@ IFBL: %5</translation>
     </message>
     <message>
         <source>Les coordonnées commencent au champ</source>
-        <translation>The coordinates start at field</translation>
+        <translation>Coordinates start at field</translation>
     </message>
     <message>
         <source>&amp;Recopier la ligne de départ devant le résultat</source>
-        <translation>&amp;Repeat the source line before the result</translation>
+        <translation>&amp;Repeat the input line before the result</translation>
     </message>
 </context>
 <context>
@@ -511,7 +511,7 @@ IFBL: %5</translation>
     </message>
     <message>
         <source>&amp;Enregistrer l&apos;image…</source>
-        <translation>Save &amp;image…</translation>
+        <translation>&amp;Image…</translation>
     </message>
     <message>
         <source>Enregistre la carte en PNG ou en SVG (Ctrl+S)</source>

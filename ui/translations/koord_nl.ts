@@ -300,7 +300,7 @@ IFBL: %5</translation>
     </message>
     <message>
         <source>Enre&amp;gistrer le résultat…</source>
-        <translation>Resultaat op&amp;slaan…</translation>
+        <translation>Resultaat opsl&amp;aan…</translation>
     </message>
     <message>
         <source>Enregistre le résultat dans un fichier texte ou CSV (Ctrl+S)</source>
@@ -312,7 +312,7 @@ IFBL: %5</translation>
     </message>
     <message>
         <source>Séparateur des champs, colonne des coordonnées, ligne de départ recopiée</source>
-        <translation>Veldscheidingsteken, kolom van de coördinaten, bronregel overnemen</translation>
+        <translation>Veldscheidingsteken, kolom van de coördinaten, invoerregel herhalen</translation>
     </message>
     <message>
         <source>Options du &amp;résultat</source>
@@ -332,7 +332,7 @@ IFBL: %5</translation>
     </message>
     <message>
         <source>&amp;Arrêter</source>
-        <translation>&amp;Afbreken</translation>
+        <translation>&amp;Stoppen</translation>
     </message>
     <message>
         <source>Arrête la conversion en cours (Échap)</source>
@@ -422,11 +422,11 @@ IFBL: %5</translation>
     </message>
     <message>
         <source>Les coordonnées commencent au champ</source>
-        <translation>De coördinaten beginnen in veld</translation>
+        <translation>De coördinaten beginnen bij veld</translation>
     </message>
     <message>
         <source>&amp;Recopier la ligne de départ devant le résultat</source>
-        <translation>&amp;Bronregel vóór het resultaat overnemen</translation>
+        <translation>&amp;Invoerregel vóór het resultaat herhalen</translation>
     </message>
 </context>
 <context>
@@ -511,7 +511,7 @@ IFBL: %5</translation>
     </message>
     <message>
         <source>&amp;Enregistrer l&apos;image…</source>
-        <translation>Af&amp;beelding opslaan…</translation>
+        <translation>Af&amp;beelding…</translation>
     </message>
     <message>
         <source>Enregistre la carte en PNG ou en SVG (Ctrl+S)</source>
