@@ -15,6 +15,7 @@ struct Translators {
   bool koordInstalled = false;
   // Nothing is installed yet: the first call installs even French.
   bool any = false;
+  bool complete = false;
   Language language = Language::French;
 };
 
@@ -43,7 +44,7 @@ const char* LanguageCode(Language language) {
 
 bool InstallLanguage(Language language) {
   Translators& installed = Installed();
-  if (installed.any && installed.language == language) return true;
+  if (installed.any && installed.language == language) return installed.complete;
   if (installed.qtInstalled) QCoreApplication::removeTranslator(&installed.qt);
   if (installed.koordInstalled) QCoreApplication::removeTranslator(&installed.koord);
   installed.qtInstalled = false;
@@ -66,6 +67,7 @@ bool InstallLanguage(Language language) {
         QCoreApplication::installTranslator(&installed.koord);
     complete = complete && installed.koordInstalled;
   }
+  installed.complete = complete;
   return complete;
 }
 

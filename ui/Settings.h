@@ -2,8 +2,8 @@
 // What the windows remember between sessions, in the platform's settings
 // store (QSettings, organisation "Koord", application "koord"): the choices
 // of the lists, the reading and result options, the language, and where
-// the windows stood. A value missing or unknown (an older or a damaged store) gives
-// its default.
+// the windows stood. A value missing or unknown (an older or a damaged
+// store) gives its default.
 
 #include <QByteArray>
 #include <cstddef>
