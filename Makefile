@@ -54,6 +54,12 @@ bench: deps
 window-timing: deps build
 	QT_QPA_PLATFORM=offscreen ./build/bin/koord-window-timing
 
+# The Dutch and English .ts files brought up to date with the texts of the
+# code; new texts then wait there for their translation.
+.PHONY: translations
+translations: configure
+	cmake --build --preset release --target update_translations
+
 # Pictures of the windows of koord in build/screenshots/, drawn offscreen.
 .PHONY: screenshots
 screenshots: deps build

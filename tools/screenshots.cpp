@@ -1,8 +1,10 @@
 // Writes PNG pictures of koord's windows into a folder, for the help and the
 // project page: the main window at start, after a conversion and after a
 // run with refused lines, the map with dots, enlarged, and zoomed in on
-// Bruxelles with the IFBL grid, the about window and the help window. Run
-// it with QT_QPA_PLATFORM=offscreen (make screenshots).
+// Bruxelles with the IFBL grid, the about window and the help window; then
+// the main window, the map, the about and the help windows in Dutch and in
+// English (names ending in _nl and _en). Run it with
+// QT_QPA_PLATFORM=offscreen (make screenshots).
 //
 // Usage: koord-screenshots FOLDER
 
@@ -23,7 +25,8 @@
 #include "ui/Form1.h"
 #include "ui/HelpWindow.h"
 #include "ui/MapView.h"
-#include "ui/QtFrench.h"
+#include "ui/QtLanguage.h"
+#include "ui/Settings.h"
 #include "ui/frmAbout.h"
 #include "ui/frmMap.h"
 
@@ -73,8 +76,8 @@ constexpr int kZoomNotches = 11;
 // The map window's drawing area when enlarged for the zoomed picture.
 constexpr QSize kLargeMap(560, 462);
 
-bool Save(QWidget* widget, const QDir& folder, const char* name) {
-  const QString path = folder.filePath(QString::fromLatin1(name));
+bool Save(QWidget* widget, const QDir& folder, const QString& name) {
+  const QString path = folder.filePath(name);
   const bool saved = widget->grab().save(path);
   std::fprintf(saved ? stdout : stderr, "%s %s\n", saved ? "écrit" : "échec :", qPrintable(path));
   return saved;
@@ -111,14 +114,62 @@ bool SaveGridPicture(koord::ui::frmMap* map, const QDir& folder) {
       view->Viewport().ToPixel(151800, 169400) + QPointF(view->DrawingArea().topLeft());
   PointAt(view, sighting);
   QApplication::processEvents();
-  return Save(map, folder, "koord-map-grid.png");
+  return Save(map, folder, QStringLiteral("koord-map-grid.png"));
+}
+
+// The main window at start, after a conversion, with its map, and after a
+// run with refused lines, the about and the help windows, in `language`.
+bool SaveLanguagePictures(koord::Language language, const QDir& folder) {
+  koord::ui::SaveLanguage(language);
+  const QString suffix =
+      QStringLiteral("_%1.png").arg(QString::fromLatin1(koord::ui::LanguageCode(language)));
+  bool ok = true;
+  koord::ui::Form1 window;
+  window.show();
+  ok &= Save(&window, folder, QStringLiteral("koord-start") + suffix);
+  auto* input = Find<QPlainTextEdit>(&window, "txtFrom");
+  input->setPlainText(QString::fromUtf8(kTowns) + QString::fromUtf8(kSightings));
+  Find<QComboBox>(&window, "cmbCoorDest")->setCurrentIndex(2);
+  Find<QAbstractButton>(&window, "Command1")->click();
+  ok &= Save(&window, folder, QStringLiteral("koord-main") + suffix);
+
+  QTimer::singleShot(0, &window, [&] {
+    auto* map = qobject_cast<koord::ui::frmMap*>(QApplication::activeModalWidget());
+    if (!map) {
+      ok = false;
+      return;
+    }
+    koord::ui::MapView* view = map->Picture();
+    const QPointF bruxelles =
+        view->Viewport().ToPixel(150000, 170000) + QPointF(view->DrawingArea().topLeft());
+    PointAt(view, bruxelles);
+    QApplication::processEvents();
+    ok &= Save(map, folder, QStringLiteral("koord-map") + suffix);
+    map->close();
+  });
+  Find<QAbstractButton>(&window, "Command3")->click();
+
+  Find<QAbstractButton>(&window, "cmdErase")->click();
+  Find<QAction>(&window, "actReplaceResult")->setChecked(true);
+  input->setPlainText(QString::fromUtf8(kRecords));
+  Find<QAbstractButton>(&window, "Command1")->click();
+  Find<QAbstractButton>(&window, "cmdFirstRefused")->click();
+  ok &= Save(&window, folder, QStringLiteral("koord-refusals") + suffix);
+
+  koord::ui::frmAbout about(&window);
+  about.show();
+  ok &= Save(&about, folder, QStringLiteral("koord-about") + suffix);
+
+  koord::ui::HelpWindow help;
+  help.ShowContents();
+  ok &= Save(&help, folder, QStringLiteral("koord-help") + suffix);
+  return ok;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  koord::ui::InstallQtFrench();
   // The pictures show the program as it first opens, whatever the user's
   // own settings.
   QStandardPaths::setTestModeEnabled(true);
@@ -136,12 +187,12 @@ int main(int argc, char* argv[]) {
 
   koord::ui::Form1 window;
   window.show();
-  ok &= Save(&window, folder, "koord-start.png");
+  ok &= Save(&window, folder, QStringLiteral("koord-start.png"));
   auto* input = Find<QPlainTextEdit>(&window, "txtFrom");
   input->setPlainText(QString::fromUtf8(kTowns));
   Find<QComboBox>(&window, "cmbCoorDest")->setCurrentIndex(2);
   Find<QAbstractButton>(&window, "Command1")->click();
-  ok &= Save(&window, folder, "koord-main.png");
+  ok &= Save(&window, folder, QStringLiteral("koord-main.png"));
 
   // The map shows modally: picture it from inside its own event loop.
   QTimer::singleShot(0, &app, [&] {
@@ -150,9 +201,9 @@ int main(int argc, char* argv[]) {
       ok = false;
       return;
     }
-    ok &= Save(map, folder, "koord-map.png");
+    ok &= Save(map, folder, QStringLiteral("koord-map.png"));
     map->resize(map->size() * 2);
-    ok &= Save(map, folder, "koord-map-large.png");
+    ok &= Save(map, folder, QStringLiteral("koord-map-large.png"));
     map->close();
   });
   Find<QAbstractButton>(&window, "Command3")->click();
@@ -175,16 +226,20 @@ int main(int argc, char* argv[]) {
   input->setPlainText(QString::fromUtf8(kRecords));
   Find<QAbstractButton>(&window, "Command1")->click();
   Find<QAbstractButton>(&window, "cmdFirstRefused")->click();
-  ok &= Save(&window, folder, "koord-refusals.png");
+  ok &= Save(&window, folder, QStringLiteral("koord-refusals.png"));
 
   koord::ui::frmAbout about(&window);
   about.show();
-  ok &= Save(&about, folder, "koord-about.png");
+  ok &= Save(&about, folder, QStringLiteral("koord-about.png"));
 
   koord::ui::HelpWindow help;
   help.ShowContents();
-  ok &= Save(&help, folder, "koord-help.png");
+  ok &= Save(&help, folder, QStringLiteral("koord-help.png"));
   help.Browser()->scrollToAnchor(QStringLiteral("ifbl"));
-  ok &= Save(&help, folder, "koord-help-ifbl.png");
+  ok &= Save(&help, folder, QStringLiteral("koord-help-ifbl.png"));
+
+  for (const koord::Language language : {koord::Language::Dutch, koord::Language::English}) {
+    ok &= SaveLanguagePictures(language, folder);
+  }
   return ok ? 0 : 1;
 }

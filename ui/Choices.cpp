@@ -1,17 +1,25 @@
 #include "ui/Choices.h"
 
+#include <QCoreApplication>
+
 namespace koord::ui {
+
+// The context of the lists' texts in the translations.
+class ListTexts {
+  Q_DECLARE_TR_FUNCTIONS(ListTexts)
+};
+
 namespace {
 
 QString KindLabel(CoordKind kind) {
   switch (kind) {
-    case CoordKind::Lambert: return QStringLiteral("Lambert belge 1972");
-    case CoordKind::Mgrs: return QStringLiteral("UTM alphanumérique (MGRS)");
-    case CoordKind::Ifbl: return QStringLiteral("IFBL");
-    case CoordKind::Degrees: return QStringLiteral("Degrés décimaux Greenwich");
-    case CoordKind::Lambert2008: return QStringLiteral("Lambert belge 2008");
-    case CoordKind::Utm: return QStringLiteral("UTM (zone, est, nord)");
-    case CoordKind::Dms: return QStringLiteral("Degrés, minutes, secondes");
+    case CoordKind::Lambert: return ListTexts::tr("Lambert belge 1972");
+    case CoordKind::Mgrs: return ListTexts::tr("UTM alphanumérique (MGRS)");
+    case CoordKind::Ifbl: return ListTexts::tr("IFBL");
+    case CoordKind::Degrees: return ListTexts::tr("Degrés décimaux Greenwich");
+    case CoordKind::Lambert2008: return ListTexts::tr("Lambert belge 2008");
+    case CoordKind::Utm: return ListTexts::tr("UTM (zone, est, nord)");
+    case CoordKind::Dms: return ListTexts::tr("Degrés, minutes, secondes");
   }
   return {};
 }
@@ -50,9 +58,9 @@ QString IfblPrecisionLabel(IfblPrecision precision) {
 // A decimal of a degree is 11 km of latitude: five make about a metre.
 QString DecimalsLabel(int decimals) {
   switch (decimals) {
-    case 5: return QStringLiteral("5 décimales (1 m)");
-    case 6: return QStringLiteral("6 décimales (10 cm)");
-    case 7: return QStringLiteral("7 décimales (1 cm)");
+    case 5: return ListTexts::tr("5 décimales (1 m)");
+    case 6: return ListTexts::tr("6 décimales (10 cm)");
+    case 7: return ListTexts::tr("7 décimales (1 cm)");
   }
   return {};
 }
@@ -70,9 +78,9 @@ std::vector<ListEntry> Entries(const std::array<Entry, N>& table, Label label) {
 // Belgium lies across zones 31 and 32; a data set is usually kept in one.
 constexpr int kZoneOfEachPoint = 0;
 std::vector<ListEntry> UtmZoneEntries() {
-  return {{QStringLiteral("Zone de chaque point"), kZoneOfEachPoint},
-          {QStringLiteral("Zone 31"), 31},
-          {QStringLiteral("Zone 32"), 32}};
+  return {{ListTexts::tr("Zone de chaque point"), kZoneOfEachPoint},
+          {ListTexts::tr("Zone 31"), 31},
+          {ListTexts::tr("Zone 32"), 32}};
 }
 
 }  // namespace
@@ -150,8 +158,8 @@ std::optional<Datum> OutputDatumFor(CoordKind destKind) {
 }
 
 QString PrecisionLabel(CoordKind destKind) {
-  return destKind == CoordKind::Utm ? QStringLiteral("Zo&ne UTM:")
-                                    : QStringLiteral("Précisio&n désirée:");
+  return destKind == CoordKind::Utm ? ListTexts::tr("Zo&ne UTM:")
+                                    : ListTexts::tr("Précisio&n désirée:");
 }
 
 bool HasSingleDatum(CoordKind kind) {
@@ -161,24 +169,24 @@ bool HasSingleDatum(CoordKind kind) {
 QString InputExample(CoordKind fromKind) {
   switch (fromKind) {
     case CoordKind::Lambert:
-      return QStringLiteral(
+      return ListTexts::tr(
           "Un point par ligne : X, tabulation, Y (en mètres ou en km)\n"
           "par exemple\n150000\t170000\n150,5\t170");
     case CoordKind::Mgrs:
-      return QStringLiteral("Une référence MGRS par ligne, par exemple\n31UES9637232970");
+      return ListTexts::tr("Une référence MGRS par ligne, par exemple\n31UES9637232970");
     case CoordKind::Ifbl:
-      return QStringLiteral("Un carré IFBL par ligne, par exemple\nE4\nE4.35\nE4.35.22");
+      return ListTexts::tr("Un carré IFBL par ligne, par exemple\nE4\nE4.35\nE4.35.22");
     case CoordKind::Degrees:
     case CoordKind::Dms:
-      return QStringLiteral(
+      return ListTexts::tr(
           "Un point par ligne : latitude, tabulation, longitude\n"
           "par exemple\n50,84041\t4,36875\n50°50'25,5\"N\t4°22'07,5\"E");
     case CoordKind::Lambert2008:
-      return QStringLiteral(
+      return ListTexts::tr(
           "Un point par ligne : X, tabulation, Y (en mètres)\n"
           "par exemple\n649999\t670000");
     case CoordKind::Utm:
-      return QStringLiteral(
+      return ListTexts::tr(
           "Un point par ligne : zone, tabulation, est, tabulation, nord\n"
           "par exemple\n31N\t596371\t5632970");
   }

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -33,6 +34,7 @@
 #include "ui/InputOptionsMenu.h"
 #include "ui/NumberedEdit.h"
 #include "ui/OutputOptionsMenu.h"
+#include "ui/QtLanguage.h"
 #include "ui/RunStatus.h"
 #include "ui/TestData.h"
 #include "ui/TextFile.h"
@@ -58,21 +60,13 @@ constexpr char kLineEnd = '\n';
 constexpr std::size_t kBytesPerStep = 64 * 1024;
 constexpr qint64 kSliceMilliseconds = 80;
 
-// File names offered by the file dialogs.
-const QString kOpenFilter =
-    QStringLiteral("Textes et CSV (*.txt *.csv *.tsv *.tab);;Tous les fichiers (*)");
-const QString kTextFilter = QStringLiteral("Texte (*.txt)");
-const QString kCsvFilter = QStringLiteral("CSV pour tableur (*.csv)");
-
 QIcon ThemedIcon(const char* themeName, const char* resource) {
   return QIcon::fromTheme(QString::fromLatin1(themeName), QIcon(QString::fromLatin1(resource)));
 }
 
-QToolButton* PictureButton(const char* name, const QString& tip, const QIcon& icon,
-                           QWidget* parent) {
+QToolButton* PictureButton(const char* name, const QIcon& icon, QWidget* parent) {
   auto* button = new QToolButton(parent);
   button->setObjectName(QString::fromLatin1(name));
-  button->setToolTip(tip);
   button->setIcon(icon);
   button->setIconSize(QSize(kPictureIconSide, kPictureIconSide));
   button->setFixedSize(kPictureButtonSide, kPictureButtonSide);
@@ -95,6 +89,14 @@ QComboBox* DropDown(const char* name, QWidget* parent) {
 void Fill(QComboBox* list, const std::vector<ListEntry>& entries) {
   list->clear();
   for (const ListEntry& entry : entries) list->addItem(entry.label, entry.value);
+}
+
+// New labels for the entries of a list, which keeps its selection.
+void Relabel(QComboBox* list, const std::vector<ListEntry>& entries) {
+  for (const ListEntry& entry : entries) {
+    const int index = list->findData(entry.value);
+    if (index >= 0) list->setItemText(index, entry.label);
+  }
 }
 
 // Selects the entry holding `value`; nothing when there is none.
@@ -132,14 +134,15 @@ bool CriticalPrompt(QWidget* parent, const QString& message) {
 
 // The save dialog's name with the suffix of the chosen kind when it has
 // none.
-QString WithSuffix(const QString& path, const QString& filter) {
+QString WithSuffix(const QString& path, bool csv) {
   if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty()) return path;
-  return path + (filter == kCsvFilter ? QStringLiteral(".csv") : QStringLiteral(".txt"));
+  return path + (csv ? QStringLiteral(".csv") : QStringLiteral(".txt"));
 }
 
 }  // namespace
 
-Form1::Form1(QWidget* parent) : QWidget(parent) {
+Form1::Form1(QWidget* parent) : QWidget(parent), language_(LoadLanguage()) {
+  InstallLanguage(language_);
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Koord"));
   setWindowIcon(QIcon(QStringLiteral(":/icons/koord.svg")));
@@ -148,15 +151,18 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     QMessageBox::warning(this, QStringLiteral("Koord"), message);
   };
   dialogs_.openPath = [this] {
-    return QFileDialog::getOpenFileName(this, QStringLiteral("Ouvrir un fichier de points"),
-                                        QString(), kOpenFilter);
+    return QFileDialog::getOpenFileName(
+        this, tr("Ouvrir un fichier de points"), QString(),
+        tr("Textes et CSV (*.txt *.csv *.tsv *.tab);;Tous les fichiers (*)"));
   };
   dialogs_.savePath = [this] {
-    QString filter = kTextFilter;
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Enregistrer le résultat"), QStringLiteral("resultat.txt"),
-        kTextFilter + QStringLiteral(";;") + kCsvFilter, &filter);
-    return WithSuffix(path, filter);
+    const QString text = tr("Texte (*.txt)");
+    const QString csv = tr("CSV pour tableur (*.csv)");
+    QString filter = text;
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Enregistrer le résultat"), tr("resultat.txt"),
+                                     text + QStringLiteral(";;") + csv, &filter);
+    return WithSuffix(path, filter == csv);
   };
   CreateControls();
   CreateActions();
@@ -164,6 +170,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   SetTabOrder();
   Connect();
   Form_Load();
+  Retranslate();
   resize(kOpeningSize.expandedTo(minimumSizeHint()));
   restoreGeometry(LoadGeometry(Window::Main));
 }
@@ -173,26 +180,21 @@ Form1::~Form1() {
 }
 
 void Form1::CreateControls() {
-  lblDepart =
-      Named(new QLabel(QStringLiteral("Les coodonnées de &départs sont en :"), this), "lblDepart");
-  Label1 =
-      Named(new QLabel(QStringLiteral("Les coodonnées de de&stination sont en :"), this), "Label1");
+  lblDepart = Named(new QLabel(this), "lblDepart");
+  Label1 = Named(new QLabel(this), "Label1");
   cmbCoorFrom = DropDown("cmbCoorFrom", this);
   cmbCoorDest = DropDown("cmbCoorDest", this);
   lblDepart->setBuddy(cmbCoorFrom);
   Label1->setBuddy(cmbCoorDest);
-  lblDatumFrom = Named(new QLabel(QStringLiteral("Dat&um:"), this), "lblDatumFrom");
+  lblDatumFrom = Named(new QLabel(this), "lblDatumFrom");
   lblDatumFrom->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   cmbDatumFrom = DropDown("cmbDatumFrom", this);
   lblDatumFrom->setBuddy(cmbDatumFrom);
-  Label3 = Named(new QLabel(QStringLiteral("Datu&m:"), this), "Label3");
+  Label3 = Named(new QLabel(this), "Label3");
   Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   cmbDatumDest = DropDown("cmbDatumDest", this);
   Label3->setBuddy(cmbDatumDest);
-  Label2 = Named(new QLabel(QStringLiteral("&Tapez ou coller les coordonnées à transformer "
-                                           "dans la zone ci-dessous."),
-                            this),
-                 "Label2");
+  Label2 = Named(new QLabel(this), "Label2");
   Label2->setWordWrap(true);
   lblPrecision = Named(new QLabel(PrecisionLabel(CoordKind::Mgrs), this), "lblPrecision");
   cmbPrecision = DropDown("cmbPrecision", this);
@@ -211,43 +213,25 @@ void Form1::CreateControls() {
   txtDest->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   txtDest->setUndoRedoEnabled(false);
 
-  Command1 = PictureButton("Command1", QStringLiteral("Exécute la conversion (Ctrl+Entrée)"),
-                           QIcon(QStringLiteral(":/icons/convert.svg")), this);
-  Command3 = PictureButton("Command3", QStringLiteral("Affiche la carte de distribution (Ctrl+M)"),
-                           QIcon(QStringLiteral(":/icons/map.svg")), this);
-  cmdHelp = PictureButton("cmdHelp", QStringLiteral("Aide (F1)"),
-                          ThemedIcon("help-contents", ":/icons/help.svg"), this);
-  cmdStop = PictureButton("cmdStop", QStringLiteral("Quitter (Ctrl+Q)"),
-                          ThemedIcon("application-exit", ":/icons/quit.svg"), this);
-  cmdErase[0] = Named(new QPushButton(QStringLiteral("&Effacer"), this), "cmdErase");
-  cmdErase[0]->setToolTip(QStringLiteral("Efface les coordonnées de départ (Ctrl+Z l'annule)"));
-  cmdErase[1] = Named(new QPushButton(QStringLiteral("E&ffacer"), this), "cmdErase");
-  cmdErase[1]->setToolTip(QStringLiteral("Efface le résultat (Ctrl+Z l'annule)"));
+  Command1 = PictureButton("Command1", QIcon(QStringLiteral(":/icons/convert.svg")), this);
+  Command3 = PictureButton("Command3", QIcon(QStringLiteral(":/icons/map.svg")), this);
+  cmdHelp = PictureButton("cmdHelp", ThemedIcon("help-contents", ":/icons/help.svg"), this);
+  cmdStop = PictureButton("cmdStop", ThemedIcon("application-exit", ":/icons/quit.svg"), this);
+  cmdErase[0] = Named(new QPushButton(this), "cmdErase");
+  cmdErase[1] = Named(new QPushButton(this), "cmdErase");
   for (int index = 0; index < 2; ++index) cmdErase[index]->setProperty("index", index);
-  cmdAbout = Named(new QPushButton(QStringLiteral("A &propos..."), this), "cmdAbout");
-  cmdCopy = Named(new QPushButton(QStringLiteral("&Copier"), this), "cmdCopy");
-  cmdCopy->setToolTip(QStringLiteral("Copie tout le résultat dans le presse-papiers (Ctrl+Maj+C)"));
-  cmdOpen = Named(new QPushButton(QStringLiteral("&Ouvrir…"), this), "cmdOpen");
-  cmdOpen->setToolTip(
-      QStringLiteral("Remplace les coordonnées de départ par un fichier texte ou CSV (Ctrl+O)"));
-  cmdSave = Named(new QPushButton(QStringLiteral("Enre&gistrer le résultat…"), this), "cmdSave");
-  cmdSave->setToolTip(
-      QStringLiteral("Enregistre le résultat dans un fichier texte ou CSV (Ctrl+S)"));
+  cmdAbout = Named(new QPushButton(this), "cmdAbout");
+  cmdCopy = Named(new QPushButton(this), "cmdCopy");
+  cmdOpen = Named(new QPushButton(this), "cmdOpen");
+  cmdSave = Named(new QPushButton(this), "cmdSave");
 
   mnuOptions = new InputOptionsMenu(this);
   mnuOptions->SetOptions(LoadInputOptions());
   cmdOptions = Named(new QToolButton(this), "cmdOptions");
-  cmdOptions->setText(QStringLiteral("Options de &lecture"));
-  cmdOptions->setToolTip(
-      QStringLiteral("Séparateur des champs, colonne des coordonnées, "
-                     "ligne de départ recopiée"));
   cmdOptions->setMenu(mnuOptions);
   mnuOutputOptions = new OutputOptionsMenu(this);
   mnuOutputOptions->SetOptions(LoadOutputOptions());
   cmdOutputOptions = Named(new QToolButton(this), "cmdOutputOptions");
-  cmdOutputOptions->setText(QStringLiteral("Options du &résultat"));
-  cmdOutputOptions->setToolTip(
-      QStringLiteral("Remplacer ou compléter le résultat, carrés IFBL avec points"));
   cmdOutputOptions->setMenu(mnuOutputOptions);
   for (QToolButton* button : {cmdOptions, cmdOutputOptions}) {
     button->setPopupMode(QToolButton::InstantPopup);
@@ -256,23 +240,92 @@ void Form1::CreateControls() {
 
   lblStatus = Named(new QLabel(this), "lblStatus");
   lblStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  cmdFirstRefused = Named(new QPushButton(QStringLiteral("&Voir la première ligne refusée"), this),
-                          "cmdFirstRefused");
-  cmdFirstRefused->setToolTip(
-      QStringLiteral("Sélectionne la première ligne refusée dans les deux zones"));
+  cmdFirstRefused = Named(new QPushButton(this), "cmdFirstRefused");
   cmdFirstRefused->hide();
-  cmdStopRun = Named(new QPushButton(QStringLiteral("&Arrêter"), this), "cmdStopRun");
-  cmdStopRun->setToolTip(QStringLiteral("Arrête la conversion en cours (Échap)"));
+  cmdStopRun = Named(new QPushButton(this), "cmdStopRun");
   cmdStopRun->hide();
+
+  // Each language in its own name, whatever the language shown.
+  lblLanguage = Named(new QLabel(this), "lblLanguage");
+  cmbLanguage = Named(new QComboBox(this), "cmbLanguage");
+  for (const LanguageEntry& entry : kLanguageTable) {
+    cmbLanguage->addItem(
+        QString::fromUtf8(entry.nativeName.data(), qsizetype(entry.nativeName.size())),
+        QString::fromLatin1(entry.code.data(), qsizetype(entry.code.size())));
+  }
+  cmbLanguage->setCurrentIndex(cmbLanguage->findData(QString::fromLatin1(LanguageCode(language_))));
+  lblLanguage->setBuddy(cmbLanguage);
+}
+
+void Form1::Retranslate() {
+  lblDepart->setText(tr("Les coodonnées de &départs sont en :"));
+  Label1->setText(tr("Les coodonnées de de&stination sont en :"));
+  lblDatumFrom->setText(tr("Dat&um:"));
+  Label3->setText(tr("Datu&m:"));
+  Label2->setText(tr("&Tapez ou coller les coordonnées à transformer dans la zone ci-dessous."));
+  Command1->setToolTip(tr("Exécute la conversion (Ctrl+Entrée)"));
+  Command3->setToolTip(tr("Affiche la carte de distribution (Ctrl+M)"));
+  cmdHelp->setToolTip(tr("Aide (F1)"));
+  cmdStop->setToolTip(tr("Quitter (Ctrl+Q)"));
+  cmdErase[0]->setText(tr("&Effacer"));
+  cmdErase[0]->setToolTip(tr("Efface les coordonnées de départ (Ctrl+Z l'annule)"));
+  cmdErase[1]->setText(tr("E&ffacer"));
+  cmdErase[1]->setToolTip(tr("Efface le résultat (Ctrl+Z l'annule)"));
+  cmdAbout->setText(tr("A &propos..."));
+  cmdCopy->setText(tr("&Copier"));
+  cmdCopy->setToolTip(tr("Copie tout le résultat dans le presse-papiers (Ctrl+Maj+C)"));
+  cmdOpen->setText(tr("&Ouvrir…"));
+  cmdOpen->setToolTip(
+      tr("Remplace les coordonnées de départ par un fichier texte ou CSV (Ctrl+O)"));
+  cmdSave->setText(tr("Enre&gistrer le résultat…"));
+  cmdSave->setToolTip(tr("Enregistre le résultat dans un fichier texte ou CSV (Ctrl+S)"));
+  cmdOptions->setText(tr("Options de &lecture"));
+  cmdOptions->setToolTip(
+      tr("Séparateur des champs, colonne des coordonnées, ligne de départ recopiée"));
+  cmdOutputOptions->setText(tr("Options du &résultat"));
+  cmdOutputOptions->setToolTip(tr("Remplacer ou compléter le résultat, carrés IFBL avec points"));
+  cmdFirstRefused->setText(tr("&Voir la première ligne refusée"));
+  cmdFirstRefused->setToolTip(tr("Sélectionne la première ligne refusée dans les deux zones"));
+  cmdStopRun->setText(tr("&Arrêter"));
+  cmdStopRun->setToolTip(tr("Arrête la conversion en cours (Échap)"));
+  lblLanguage->setText(tr("Langue :"));
+  Command2->setText(tr("Données de test (501 points)"));
+  Command2->setToolTip(
+      tr("Remplit la zone de départ de points tirés au hasard, dans le système de départ"));
+  copyOutput->setText(tr("Copier tout le résultat"));
+  actOpen->setText(tr("Ouvrir…"));
+  actSave->setText(tr("Enregistrer le résultat…"));
+
+  Relabel(cmbCoorFrom, KindEntries(true));
+  Relabel(cmbCoorDest, KindEntries(false));
+  Relabel(cmbDatumFrom, DatumEntries());
+  Relabel(cmbDatumDest, DatumEntries());
+  Relabel(cmbPrecision, PrecisionEntries(DestKind()));
+  lblPrecision->setText(PrecisionLabel(DestKind()));
+  txtFrom->setPlaceholderText(InputExample(FromKind()));
+  if (status_) lblStatus->setText(status_());
+}
+
+void Form1::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QWidget::changeEvent(event);
+}
+
+void Form1::cmbLanguage_Click(int position) {
+  if (position < 0) return;
+  const QByteArray code = cmbLanguage->itemData(position).toString().toLatin1();
+  language_ = LanguageOfCode(std::string_view(code.constData(), std::size_t(code.size())))
+                  .value_or(Language::French);
+  SaveLanguage(language_);
+  // The windows open now follow at once; those opened later are made in
+  // the language installed.
+  InstallLanguage(language_);
+  Retranslate();
 }
 
 void Form1::CreateActions() {
-  Command2 = Named(new QAction(QStringLiteral("Données de test (501 points)"), this), "Command2");
-  Command2->setToolTip(
-      QStringLiteral("Remplit la zone de départ de points tirés au hasard, "
-                     "dans le système de départ"));
+  Command2 = Named(new QAction(this), "Command2");
   copyOutput = Shortcut("copyOutput", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}, this);
-  copyOutput->setText(QStringLiteral("Copier tout le résultat"));
   actConvert = Shortcut("actConvert",
                         {QKeySequence(Qt::CTRL | Qt::Key_Return),
                          QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Enter)},
@@ -281,9 +334,7 @@ void Form1::CreateActions() {
   actHelp = Shortcut("actHelp", {QKeySequence(Qt::Key_F1)}, this);
   actQuit = Shortcut("actQuit", {QKeySequence(Qt::CTRL | Qt::Key_Q)}, this);
   actOpen = Shortcut("actOpen", {QKeySequence(Qt::CTRL | Qt::Key_O)}, this);
-  actOpen->setText(QStringLiteral("Ouvrir…"));
   actSave = Shortcut("actSave", {QKeySequence(Qt::CTRL | Qt::Key_S)}, this);
-  actSave->setText(QStringLiteral("Enregistrer le résultat…"));
   // In the input box, Ctrl+Z is the box's own undo, which undoes its
   // Effacer too.
   actUndoErase = Shortcut("actUndoErase", {QKeySequence(Qt::CTRL | Qt::Key_Z)}, this);
@@ -344,6 +395,9 @@ void Form1::ArrangeControls() {
   status->addWidget(lblStatus, 1);
   status->addWidget(cmdFirstRefused);
   status->addWidget(cmdStopRun);
+  status->addSpacing(10);
+  status->addWidget(lblLanguage);
+  status->addWidget(cmbLanguage);
 
   auto* grid = new QGridLayout(this);
   grid->setHorizontalSpacing(10);
@@ -372,10 +426,10 @@ void Form1::ArrangeControls() {
 
 void Form1::SetTabOrder() {
   QWidget* const order[] = {
-      cmbCoorFrom,      cmbDatumFrom,    txtFrom,   cmbCoorDest, cmbDatumDest, cmbPrecision,
-      Command1,         txtDest,         Command3,  cmdHelp,     cmdStop,      cmdErase[0],
-      cmdOpen,          cmdOptions,      cmdAbout,  cmdCopy,     cmdSave,      cmdErase[1],
-      cmdOutputOptions, cmdFirstRefused, cmdStopRun};
+      cmbCoorFrom,      cmbDatumFrom,    txtFrom,    cmbCoorDest, cmbDatumDest, cmbPrecision,
+      Command1,         txtDest,         Command3,   cmdHelp,     cmdStop,      cmdErase[0],
+      cmdOpen,          cmdOptions,      cmdAbout,   cmdCopy,     cmdSave,      cmdErase[1],
+      cmdOutputOptions, cmdFirstRefused, cmdStopRun, cmbLanguage};
   for (std::size_t i = 1; i < std::size(order); ++i) {
     QWidget::setTabOrder(order[i - 1], order[i]);
   }
@@ -384,6 +438,7 @@ void Form1::SetTabOrder() {
 void Form1::Connect() {
   connect(cmbCoorFrom, &QComboBox::currentIndexChanged, this, &Form1::cmbCoorFrom_Click);
   connect(cmbCoorDest, &QComboBox::currentIndexChanged, this, &Form1::cmbCoorDest_Click);
+  connect(cmbLanguage, &QComboBox::currentIndexChanged, this, &Form1::cmbLanguage_Click);
   for (QComboBox* list : {cmbDatumFrom, cmbDatumDest, cmbPrecision}) {
     connect(list, &QComboBox::currentIndexChanged, this, &Form1::ListChanged);
   }
@@ -506,13 +561,13 @@ void Form1::cmdErase_Click(int index) {
     all.select(QTextCursor::Document);
     all.removeSelectedText();
     erased_ = Box::Input;
-    ShowStatus(QStringLiteral("Coordonnées de départ effacées : Ctrl+Z les rétablit."));
+    ShowStatus([] { return tr("Coordonnées de départ effacées : Ctrl+Z les rétablit."); });
   }
   if (index == 1 && !txtDest->document()->isEmpty()) {
     erasedOutput_ = txtDest->toPlainText();
     txtDest->clear();
     erased_ = Box::Output;
-    ShowStatus(QStringLiteral("Résultat effacé : Ctrl+Z le rétablit."));
+    ShowStatus([] { return tr("Résultat effacé : Ctrl+Z le rétablit."); });
   }
 }
 
@@ -527,7 +582,7 @@ void Form1::UndoErase() {
     return;
   }
   erased_ = Box::None;
-  ShowStatus(QString());
+  ShowStatus({});
 }
 
 void Form1::cmdHelp_Click() {
@@ -560,7 +615,7 @@ bool Form1::OpenFile(const QString& path) {
 void Form1::AskSaveResult() {
   if (Running()) return;
   if (txtDest->document()->isEmpty()) {
-    ShowStatus(QStringLiteral("Rien à enregistrer : le résultat est vide."));
+    ShowStatus([] { return tr("Rien à enregistrer : le résultat est vide."); });
     return;
   }
   const QString path = dialogs_.savePath();
@@ -573,12 +628,13 @@ bool Form1::SaveResult(const QString& path) {
     dialogs_.warn(error);
     return false;
   }
-  ShowStatus(QStringLiteral("Résultat enregistré dans %1").arg(QFileInfo(path).fileName()));
+  ShowStatus(
+      [name = QFileInfo(path).fileName()] { return tr("Résultat enregistré dans %1").arg(name); });
   return true;
 }
 
 void Form1::InputFileLoaded(const QString& path) {
-  ShowStatus(QString());
+  ShowStatus({});
   if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) return;
   InputOptions options = mnuOptions->Options();
   options.separator =
@@ -663,6 +719,7 @@ BatchChoices Form1::Choices() const {
   choices.utmZone = static_cast<std::int16_t>(lists.utmZone);
   choices.ifblDots = mnuOutputOptions->Options().ifblDots;
   choices.preciseTransformation = mnuOutputOptions->Options().preciseTransformation;
+  choices.language = language_;
   choices.decimalMark = SystemDecimalMark();
   choices.lineEnd = kLineEnd;
   const InputOptions options = mnuOptions->Options();
@@ -708,7 +765,8 @@ void Form1::ContinueRun() {
   slice.start();
   while (run_->Step(kBytesPerStep)) {
     if (slice.elapsed() >= kSliceMilliseconds) {
-      ShowStatus(RunProgressText(run_->Done(), run_->Size()));
+      ShowStatus(
+          [done = run_->Done(), size = run_->Size()] { return RunProgressText(done, size); });
       QTimer::singleShot(0, this, &Form1::ContinueRun);
       return;
     }
@@ -727,7 +785,7 @@ void Form1::FinishRun() {
   run_.reset();
   SetRunning(false);
   firstRefused_ = summary.firstRefused;
-  ShowStatus(RunSummaryText(summary));
+  ShowStatus([summary] { return RunSummaryText(summary); });
   cmdFirstRefused->setVisible(firstRefused_.has_value());
   if (mapToShow_) ShowLoadedMap();
 }
@@ -744,8 +802,9 @@ void Form1::SetRunning(bool running) {
   cmdStopRun->setVisible(running);
 }
 
-void Form1::ShowStatus(const QString& text) {
-  lblStatus->setText(text);
+void Form1::ShowStatus(std::function<QString()> text) {
+  status_ = std::move(text);
+  lblStatus->setText(status_ ? status_() : QString());
   cmdFirstRefused->hide();
 }
 

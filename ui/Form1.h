@@ -80,12 +80,15 @@ class Form1 : public QWidget, public BatchHost {
   void ShowMap() override;
 
  protected:
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
   enum class Box { None, Input, Output };
 
   void CreateControls();
+  // Every text of the window in the language installed.
+  void Retranslate();
   void CreateActions();
   void ArrangeControls();
   void SetTabOrder();
@@ -95,6 +98,7 @@ class Form1 : public QWidget, public BatchHost {
 
   void cmbCoorFrom_Click(int position);
   void cmbCoorDest_Click(int position);
+  void cmbLanguage_Click(int position);
   void cmdErase_Click(int index);
   void cmdHelp_Click();
   void cmdAbout_Click();
@@ -112,7 +116,9 @@ class Form1 : public QWidget, public BatchHost {
   void FinishRun();
   void SetRunning(bool running);
   void ShowLoadedMap();
-  void ShowStatus(const QString& text);
+  // The status line's text, made again when the language changes; none
+  // empties the line.
+  void ShowStatus(std::function<QString()> text);
 
   CoordKind FromKind() const;
   CoordKind DestKind() const;
@@ -152,6 +158,8 @@ class Form1 : public QWidget, public BatchHost {
   QLabel* lblStatus;
   QPushButton* cmdFirstRefused;
   QPushButton* cmdStopRun;
+  QLabel* lblLanguage;
+  QComboBox* cmbLanguage;
   QAction* Command2;
   QAction* copyOutput;
   QAction* actConvert;
@@ -164,6 +172,8 @@ class Form1 : public QWidget, public BatchHost {
   QAction* actStopRun;
   ScrollLink* scrollLink_;
 
+  Language language_;
+  std::function<QString()> status_;
   Dialogs dialogs_;
   std::unique_ptr<frmMap> map_;
   HelpWindow* help_ = nullptr;

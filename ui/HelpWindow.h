@@ -1,9 +1,10 @@
 #pragma once
-// The help window: the French help, embedded as HTML, in a browser with
-// contents, back and forward buttons.
+// The help window: the help in the language of the windows, embedded as
+// HTML, in a browser with contents, back and forward buttons.
 
 #include <QWidget>
 
+class QAction;
 class QTextBrowser;
 
 namespace koord::ui {
@@ -18,8 +19,16 @@ class HelpWindow : public QWidget {
   void ShowContents();
   QTextBrowser* Browser() const { return browser_; }
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void Retranslate();
+
   QTextBrowser* browser_;
+  QAction* contents_;
+  QAction* back_;
+  QAction* forward_;
 };
 
 }  // namespace koord::ui

@@ -1,6 +1,7 @@
 #include "ui/InputOptionsMenu.h"
 
 #include <QActionGroup>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -8,26 +9,23 @@
 #include <QWidgetAction>
 
 namespace koord::ui {
-namespace {
 
-QString SeparatorLabel(Separator separator) {
+QString InputOptionsMenu::SeparatorLabel(Separator separator) {
   switch (separator) {
-    case Separator::Tab: return QStringLiteral("Tabulation");
-    case Separator::Semicolon: return QStringLiteral("Point-virgule ( ; )");
-    case Separator::Comma: return QStringLiteral("Virgule ( , ), point décimal");
-    case Separator::Blank: return QStringLiteral("Blancs et tabulations");
+    case Separator::Tab: return tr("Tabulation");
+    case Separator::Semicolon: return tr("Point-virgule ( ; )");
+    case Separator::Comma: return tr("Virgule ( , ), point décimal");
+    case Separator::Blank: return tr("Blancs et tabulations");
   }
   return {};
 }
 
-}  // namespace
-
 InputOptionsMenu::InputOptionsMenu(QWidget* parent) : QMenu(parent) {
   setObjectName(QStringLiteral("mnuInputOptions"));
-  QMenu* separatorMenu = addMenu(QStringLiteral("&Séparateur des champs"));
+  separatorMenu_ = addMenu(QString());
   separators_ = new QActionGroup(this);
   for (const SeparatorEntry& entry : kSeparatorTable) {
-    QAction* action = separatorMenu->addAction(SeparatorLabel(entry.value));
+    QAction* action = separatorMenu_->addAction(QString());
     action->setCheckable(true);
     action->setData(ListPosition(kSeparatorTable, entry.value));
     separators_->addAction(action);
@@ -36,25 +34,41 @@ InputOptionsMenu::InputOptionsMenu(QWidget* parent) : QMenu(parent) {
   auto* row = new QWidget(this);
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(8, 2, 8, 2);
-  auto* label = new QLabel(QStringLiteral("Les coordonnées commencent au champ"), row);
+  columnLabel_ = new QLabel(row);
   column_ = new QSpinBox(row);
   column_->setObjectName(QStringLiteral("spnFirstColumn"));
   column_->setRange(1, kMaxFirstColumn);
-  label->setBuddy(column_);
-  layout->addWidget(label);
+  columnLabel_->setBuddy(column_);
+  layout->addWidget(columnLabel_);
   layout->addWidget(column_);
   auto* columnAction = new QWidgetAction(this);
   columnAction->setDefaultWidget(row);
   addAction(columnAction);
 
-  keepLine_ = addAction(QStringLiteral("&Recopier la ligne de départ devant le résultat"));
+  keepLine_ = addAction(QString());
   keepLine_->setObjectName(QStringLiteral("actKeepLine"));
   keepLine_->setCheckable(true);
 
+  Retranslate();
   Show();
   connect(separators_, &QActionGroup::triggered, this, &InputOptionsMenu::Change);
   connect(column_, &QSpinBox::valueChanged, this, &InputOptionsMenu::Change);
   connect(keepLine_, &QAction::toggled, this, &InputOptionsMenu::Change);
+}
+
+void InputOptionsMenu::Retranslate() {
+  separatorMenu_->setTitle(tr("&Séparateur des champs"));
+  const QList<QAction*> actions = separators_->actions();
+  for (const SeparatorEntry& entry : kSeparatorTable) {
+    actions[ListPosition(kSeparatorTable, entry.value)]->setText(SeparatorLabel(entry.value));
+  }
+  columnLabel_->setText(tr("Les coordonnées commencent au champ"));
+  keepLine_->setText(tr("&Recopier la ligne de départ devant le résultat"));
+}
+
+void InputOptionsMenu::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QMenu::changeEvent(event);
 }
 
 void InputOptionsMenu::SetOptions(const InputOptions& options) {

@@ -9,6 +9,7 @@
 #include "ui/Settings.h"
 
 class QActionGroup;
+class QLabel;
 class QSpinBox;
 
 namespace koord::ui {
@@ -26,12 +27,19 @@ class InputOptionsMenu : public QMenu {
  signals:
   void OptionsChanged(const koord::ui::InputOptions& options);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  static QString SeparatorLabel(Separator separator);
+  void Retranslate();
   void Show();
   void Change();
 
   InputOptions options_;
+  QMenu* separatorMenu_;
   QActionGroup* separators_;
+  QLabel* columnLabel_;
   QSpinBox* column_;
   QAction* keepLine_;
 };

@@ -1,6 +1,7 @@
 #include "ui/MapImage.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -11,6 +12,12 @@
 #include "map/MapRenderer.h"
 
 namespace koord::ui {
+
+// The context of the picture's texts in the translations.
+class ImageTexts {
+  Q_DECLARE_TR_FUNCTIONS(ImageTexts)
+};
+
 namespace {
 
 QByteArray PngBytes(const map::MapViewport& view, const std::vector<QPointF>& dots, bool ifblGrid) {
@@ -35,8 +42,8 @@ QByteArray SvgBytes(const map::MapViewport& view, const std::vector<QPointF>& do
   svg.setOutputDevice(&buffer);
   svg.setSize(view.Area().toSize());
   svg.setViewBox(QRectF(QPointF(0, 0), view.Area()));
-  svg.setTitle(QStringLiteral("Carte de distribution"));
-  svg.setDescription(QStringLiteral("Dessinée par Koord"));
+  svg.setTitle(ImageTexts::tr("Carte de distribution"));
+  svg.setDescription(ImageTexts::tr("Dessinée par Koord"));
   {
     QPainter painter(&svg);
     map::PaintMap(painter, view, dots, ifblGrid);
@@ -52,14 +59,14 @@ QString SaveMapImage(const QString& path, const map::MapViewport& view,
   const QByteArray bytes = svg ? SvgBytes(view, dots, ifblGrid) : PngBytes(view, dots, ifblGrid);
   const QString name = QFileInfo(path).fileName();
   if (bytes.isEmpty()) {
-    return QStringLiteral("L'image « %1 » n'a pas pu être dessinée (mémoire insuffisante).")
+    return ImageTexts::tr("L'image « %1 » n'a pas pu être dessinée (mémoire insuffisante).")
         .arg(name);
   }
   // Unbuffered, a short write (a full disk) shows in the count written.
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
       file.write(bytes) != bytes.size() || !file.commit()) {
-    return QStringLiteral(
+    return ImageTexts::tr(
                "L'image n'a pas pu être enregistrée dans « %1 » : %2. "
                "Le fichier qui s'y trouvait n'a pas été modifié.")
         .arg(name, file.errorString());

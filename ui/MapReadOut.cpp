@@ -1,5 +1,6 @@
 #include "ui/MapReadOut.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <string>
 
@@ -10,6 +11,12 @@
 #include "support/RuntimeError.h"
 
 namespace koord::ui {
+
+// The context of the read-out's texts in the translations.
+class ReadOutTexts {
+  Q_DECLARE_TR_FUNCTIONS(ReadOutTexts)
+};
+
 namespace {
 
 const QString kNone = QStringLiteral("—");
@@ -76,7 +83,7 @@ QString ReadOutText(const PointReadOut& readOut, QChar decimalMark) {
                        Degree(std::fabs(longitude), decimalMark),
                        longitude < 0 ? QStringLiteral("W") : QStringLiteral("E"));
   }
-  return QStringLiteral("Lambert 1972 : X=%1 Y=%2\nWGS84 : %3\nMGRS : %4\nIFBL : %5")
+  return ReadOutTexts::tr("Lambert 1972 : X=%1 Y=%2\nWGS84 : %3\nMGRS : %4\nIFBL : %5")
       .arg(Whole(readOut.lambert.x()), Whole(readOut.lambert.y()), degrees, OrNone(readOut.mgrs),
            OrNone(readOut.ifbl));
 }

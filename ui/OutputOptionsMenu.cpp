@@ -1,28 +1,41 @@
 #include "ui/OutputOptionsMenu.h"
 
+#include <QEvent>
 #include <QSignalBlocker>
 
 namespace koord::ui {
 
 OutputOptionsMenu::OutputOptionsMenu(QWidget* parent) : QMenu(parent) {
   setObjectName(QStringLiteral("mnuOutputOptions"));
-  replaceResult_ = addAction(QStringLiteral("&Remplacer le résultat à chaque conversion"));
+  replaceResult_ = addAction(QString());
   replaceResult_->setObjectName(QStringLiteral("actReplaceResult"));
   replaceResult_->setCheckable(true);
-  ifblDots_ = addAction(QStringLiteral("Carrés IFBL avec &points (E4.35.22)"));
+  ifblDots_ = addAction(QString());
   ifblDots_->setObjectName(QStringLiteral("actIfblDots"));
   ifblDots_->setCheckable(true);
-  precise_ = addAction(QStringLiteral("&Transformation précise (0,2 m)"));
+  precise_ = addAction(QString());
   precise_->setObjectName(QStringLiteral("actPreciseTransformation"));
   precise_->setCheckable(true);
-  precise_->setToolTip(QStringLiteral(
-      "Entre BD72 et WGS84, la transformation officielle « BD72 to ETRS89 (2) » au lieu du "
-      "décalage de Molodensky (1 m environ)"));
   setToolTipsVisible(true);
+  Retranslate();
   Show();
   connect(replaceResult_, &QAction::toggled, this, &OutputOptionsMenu::Change);
   connect(ifblDots_, &QAction::toggled, this, &OutputOptionsMenu::Change);
   connect(precise_, &QAction::toggled, this, &OutputOptionsMenu::Change);
+}
+
+void OutputOptionsMenu::Retranslate() {
+  replaceResult_->setText(tr("&Remplacer le résultat à chaque conversion"));
+  ifblDots_->setText(tr("Carrés IFBL avec &points (E4.35.22)"));
+  precise_->setText(tr("&Transformation précise (0,2 m)"));
+  precise_->setToolTip(
+      tr("Entre BD72 et WGS84, la transformation officielle « BD72 to ETRS89 (2) » au lieu du "
+         "décalage de Molodensky (1 m environ)"));
+}
+
+void OutputOptionsMenu::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QMenu::changeEvent(event);
 }
 
 void OutputOptionsMenu::SetOptions(const OutputOptions& options) {

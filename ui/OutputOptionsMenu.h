@@ -23,7 +23,11 @@ class OutputOptionsMenu : public QMenu {
  signals:
   void OptionsChanged(const koord::ui::OutputOptions& options);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void Retranslate();
   void Show();
   void Change();
 

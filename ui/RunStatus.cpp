@@ -1,25 +1,41 @@
 #include "ui/RunStatus.h"
 
+#include <QCoreApplication>
 #include <QLocale>
-#include <array>
+#include <climits>
 
 namespace koord::ui {
-namespace {
 
-// French makes 0 and 1 singular. One whole sentence per pair of forms, so
-// that a translation may order and inflect each.
-QString SummaryPattern(bool pluralConverted, bool pluralRefused) {
-  static const std::array<QString, 4> patterns{
-      QStringLiteral("%1 ligne convertie, %2 refusée"),
-      QStringLiteral("%1 ligne convertie, %2 refusées"),
-      QStringLiteral("%1 lignes converties, %2 refusée"),
-      QStringLiteral("%1 lignes converties, %2 refusées"),
-  };
-  return patterns[(pluralConverted ? 2u : 0u) + (pluralRefused ? 1u : 0u)];
-}
+// The context of the status line's texts in the translations.
+class RunTexts {
+  Q_DECLARE_TR_FUNCTIONS(RunTexts)
+};
+
+namespace {
 
 QString Number(std::size_t value) {
   return QLocale().toString(static_cast<qulonglong>(value));
+}
+
+// The count that picks a translation's plural form; past the range of int
+// any large count does.
+int PluralCount(std::size_t value) {
+  return value > INT_MAX ? INT_MAX : static_cast<int>(value);
+}
+
+// French makes 0 and 1 singular; each French form is a source of its own,
+// so that the French texts need no translation, and the translations pick
+// their plural form from the count.
+QString ConvertedText(std::size_t converted) {
+  const int n = PluralCount(converted);
+  return (converted > 1 ? RunTexts::tr("%1 lignes converties", nullptr, n)
+                        : RunTexts::tr("%1 ligne convertie", nullptr, n))
+      .arg(Number(converted));
+}
+
+QString RefusedText(std::size_t refused) {
+  return (refused > 1 ? RunTexts::tr("%1 refusées") : RunTexts::tr("%1 refusée"))
+      .arg(Number(refused));
 }
 
 constexpr int kPercent = 100;
@@ -27,8 +43,8 @@ constexpr int kPercent = 100;
 }  // namespace
 
 QString RunSummaryText(const RunSummary& summary) {
-  return SummaryPattern(summary.converted > 1, summary.refused > 1)
-      .arg(Number(summary.converted), Number(summary.refused));
+  return QStringLiteral("%1, %2").arg(ConvertedText(summary.converted),
+                                      RefusedText(summary.refused));
 }
 
 QString RunProgressText(std::size_t done, std::size_t size) {
@@ -36,7 +52,7 @@ QString RunProgressText(std::size_t done, std::size_t size) {
       size == 0
           ? kPercent
           : static_cast<int>(static_cast<double>(done) * kPercent / static_cast<double>(size));
-  return QStringLiteral("Conversion en cours… %1 %").arg(percent);
+  return RunTexts::tr("Conversion en cours… %1 %").arg(percent);
 }
 
 }  // namespace koord::ui

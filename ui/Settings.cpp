@@ -23,6 +23,7 @@ const QString kPreciseKey = QStringLiteral("output/preciseTransformation");
 const QString kMainGeometryKey = QStringLiteral("window/geometry");
 const QString kMapGeometryKey = QStringLiteral("map/geometry");
 const QString kMapGridKey = QStringLiteral("map/ifblGrid");
+const QString kLanguageKey = QStringLiteral("window/language");
 
 QSettings Store() {
   return QSettings(QStringLiteral("Koord"), QStringLiteral("koord"));
@@ -132,6 +133,19 @@ QByteArray LoadGeometry(Window window) {
 
 void SaveGeometry(Window window, const QByteArray& geometry) {
   Store().setValue(GeometryKey(window), geometry);
+}
+
+Language LoadLanguage() {
+  const QSettings store = Store();
+  const QByteArray code = store.value(kLanguageKey).toString().toLatin1();
+  return LanguageOfCode(std::string_view(code.constData(), std::size_t(code.size())))
+      .value_or(Language::French);
+}
+
+void SaveLanguage(Language language) {
+  for (const LanguageEntry& entry : kLanguageTable) {
+    if (entry.value == language) Store().setValue(kLanguageKey, Text(entry.code));
+  }
 }
 
 bool LoadMapGrid() {

@@ -1,14 +1,15 @@
 #pragma once
 // What the windows remember between sessions, in the platform's settings
 // store (QSettings, organisation "Koord", application "koord"): the choices
-// of the lists, the reading and result options, and where the windows
-// stood. A value missing or unknown (an older or a damaged store) gives
-// its default.
+// of the lists, the reading and result options, the language, and where
+// the windows stood. A value missing or unknown (an older or a damaged
+// store) gives its default.
 
 #include <QByteArray>
 #include <cstddef>
 
 #include "engine/Choices.h"
+#include "support/Language.h"
 
 namespace koord::ui {
 
@@ -60,6 +61,11 @@ enum class Window { Main, Map };
 
 QByteArray LoadGeometry(Window window);
 void SaveGeometry(Window window, const QByteArray& geometry);
+
+// The language of the windows, French when none was chosen (whatever the
+// system's language).
+Language LoadLanguage();
+void SaveLanguage(Language language);
 
 // Whether the map shows the IFBL grid.
 bool LoadMapGrid();

@@ -1,5 +1,6 @@
 #include "ui/TextFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -12,6 +13,12 @@
 #include "engine/FieldSplitter.h"
 
 namespace koord::ui {
+
+// The context of the file messages in the translations.
+class FileTexts {
+  Q_DECLARE_TR_FUNCTIONS(FileTexts)
+};
+
 namespace {
 
 // Bytes looked at to tell text from binary data.
@@ -124,33 +131,33 @@ TextFile ReadTextFile(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     return {{},
-            QStringLiteral("Le fichier « %1 » ne peut pas être lu : %2.")
+            FileTexts::tr("Le fichier « %1 » ne peut pas être lu : %2.")
                 .arg(FileName(path), file.errorString())};
   }
   if (file.size() > kMaxTextFileSize) {
     return {{},
-            QStringLiteral("Le fichier « %1 » dépasse %2 Mo, plus que Koord n'en lit.")
+            FileTexts::tr("Le fichier « %1 » dépasse %2 Mo, plus que Koord n'en lit.")
                 .arg(FileName(path))
                 .arg(kMaxTextFileSize / (1024 * 1024))};
   }
   const QByteArray bytes = file.read(kMaxTextFileSize);
   if (file.error() != QFileDevice::NoError) {
     return {{},
-            QStringLiteral("Le fichier « %1 » ne peut pas être lu : %2.")
+            FileTexts::tr("Le fichier « %1 » ne peut pas être lu : %2.")
                 .arg(FileName(path), file.errorString())};
   }
   switch (ContentOf(bytes)) {
     case FileContent::Workbook:
       return {{},
-              QStringLiteral("« %1 » est un classeur de tableur, que Koord ne lit pas. "
-                             "Dans le tableur, enregistrez la feuille au format CSV "
-                             "(Enregistrer sous… > CSV), puis ouvrez ce fichier CSV.")
+              FileTexts::tr("« %1 » est un classeur de tableur, que Koord ne lit pas. "
+                            "Dans le tableur, enregistrez la feuille au format CSV "
+                            "(Enregistrer sous… > CSV), puis ouvrez ce fichier CSV.")
                   .arg(FileName(path))};
     case FileContent::OtherBinary:
       return {{},
-              QStringLiteral("« %1 » n'est pas un fichier texte (une image, un PDF…). "
-                             "Koord lit les fichiers texte et CSV : enregistrez les points "
-                             "au format CSV, puis ouvrez ce fichier CSV.")
+              FileTexts::tr("« %1 » n'est pas un fichier texte (une image, un PDF…). "
+                            "Koord lit les fichiers texte et CSV : enregistrez les points "
+                            "au format CSV, puis ouvrez ce fichier CSV.")
                   .arg(FileName(path))};
     case FileContent::Text: break;
   }
@@ -166,7 +173,7 @@ QString WriteResultFile(const QString& path, const QString& text, char separator
       QIODevice::WriteOnly | QIODevice::Unbuffered | (csv ? QIODevice::NotOpen : QIODevice::Text);
   const QByteArray bytes = csv ? CsvBytes(text, separator) : text.toUtf8();
   if (!file.open(mode) || file.write(bytes) != bytes.size() || !file.commit()) {
-    return QStringLiteral(
+    return FileTexts::tr(
                "Le résultat n'a pas pu être enregistré dans « %1 » : %2. "
                "Le fichier qui s'y trouvait n'a pas été modifié.")
         .arg(FileName(path), file.errorString());

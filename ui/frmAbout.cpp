@@ -1,5 +1,6 @@
 #include "ui/frmAbout.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -22,19 +23,6 @@ const QColor kBackground(Qt::black);
 constexpr QSize kPictureSize(80, 104);
 // Font of the program name.
 constexpr int kTitlePointSize = 12;
-
-QString Credits() {
-  return QStringList{
-      QString(),
-      QStringLiteral("L'équipe Koord"),
-      QString(),
-      QStringLiteral("Projet Koord, 2026"),
-      QStringLiteral("Contact : par le suivi des tickets du projet Koord"),
-      QStringLiteral("Développé en C++ et Qt 6"),
-      QStringLiteral("Carte : Natural Earth (domaine public)"),
-  }
-      .join(u'\n');
-}
 
 void Colour(QWidget* widget) {
   QPalette palette = widget->palette();
@@ -63,7 +51,6 @@ frmAbout::frmAbout(QWidget* parent)
   Picture1->setObjectName(QStringLiteral("Picture1"));
   Label1->setObjectName(QStringLiteral("Label1"));
   Label2->setObjectName(QStringLiteral("Label2"));
-  setWindowTitle(QStringLiteral("Auteur du programme"));
   setModal(true);
   Colour(this);
 
@@ -86,11 +73,37 @@ frmAbout::frmAbout(QWidget* parent)
   Form_Load();
 }
 
+QString frmAbout::Credits() {
+  return QStringList{
+      QString(),
+      tr("L'équipe Koord"),
+      QString(),
+      tr("Projet Koord, 2026"),
+      tr("Contact : par le suivi des tickets du projet Koord"),
+      tr("Développé en C++ et Qt 6"),
+      tr("Carte : Natural Earth (domaine public)"),
+  }
+      .join(u'\n');
+}
+
+void frmAbout::Retranslate() {
+  setWindowTitle(tr("Auteur du programme"));
+  Label2->setText(Credits());
+}
+
+void frmAbout::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    Retranslate();
+    adjustSize();
+  }
+  QDialog::changeEvent(event);
+}
+
 void frmAbout::Form_Load() {
   Colour(Label2);
-  Label2->setText(Credits());
   Colour(Label1);
   Label1->setText(ProgramTitle());
+  Retranslate();
   adjustSize();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect available = screen->availableGeometry();

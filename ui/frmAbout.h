@@ -13,8 +13,13 @@ class frmAbout : public QDialog {
  public:
   explicit frmAbout(QWidget* parent = nullptr);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  static QString Credits();
   void Form_Load();
+  void Retranslate();
 
   QLabel* Picture1;
   QLabel* Label1;

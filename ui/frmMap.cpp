@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -23,18 +24,14 @@ namespace {
 
 // Lines of the read-out under the map: one per system.
 constexpr int kReadOutLines = 4;
-const QString kPngFilter = QStringLiteral("Image PNG (*.png)");
-const QString kSvgFilter = QStringLiteral("Dessin SVG (*.svg)");
 
 QChar DecimalMark() {
   const QString mark = QLocale::system().decimalPoint();
   return mark.size() == 1 ? mark.at(0) : QChar(u'.');
 }
 
-QToolButton* ToolButton(const QString& text, const QString& tip, QWidget* parent) {
+QToolButton* ToolButton(QWidget* parent) {
   auto* button = new QToolButton(parent);
-  button->setText(text);
-  button->setToolTip(tip);
   button->setAutoRaise(true);
   button->setFocusPolicy(Qt::StrongFocus);
   return button;
@@ -42,9 +39,9 @@ QToolButton* ToolButton(const QString& text, const QString& tip, QWidget* parent
 
 // The save dialog's name with the suffix of the chosen kind when it has
 // none.
-QString WithSuffix(const QString& path, const QString& filter) {
+QString WithSuffix(const QString& path, bool svg) {
   if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty()) return path;
-  return path + (filter == kSvgFilter ? QStringLiteral(".svg") : QStringLiteral(".png"));
+  return path + (svg ? QStringLiteral(".svg") : QStringLiteral(".png"));
 }
 
 }  // namespace
@@ -55,18 +52,12 @@ frmMap::frmMap(QWidget* parent) : QDialog(parent), Picture1(new MapView(this)) {
   setWindowTitle(QString());
   setModal(true);
 
-  cmdWholeMap = ToolButton(QStringLiteral("&Tout voir"),
-                           QStringLiteral("Revient à toute la carte (Origine ou 0) ; la molette "
-                                          "zoome, un glisser déplace la carte"),
-                           this);
+  cmdWholeMap = ToolButton(this);
   cmdWholeMap->setObjectName(QStringLiteral("cmdWholeMap"));
-  chkIfblGrid =
-      ToolButton(QStringLiteral("&Grille IFBL"),
-                 QStringLiteral("Carrés IFBL de 32 x 20 km, et de 4 x 4 km de près"), this);
+  chkIfblGrid = ToolButton(this);
   chkIfblGrid->setObjectName(QStringLiteral("chkIfblGrid"));
   chkIfblGrid->setCheckable(true);
-  cmdSaveImage = ToolButton(QStringLiteral("&Enregistrer l'image…"),
-                            QStringLiteral("Enregistre la carte en PNG ou en SVG (Ctrl+S)"), this);
+  cmdSaveImage = ToolButton(this);
   cmdSaveImage->setObjectName(QStringLiteral("cmdSaveImage"));
   cmdSaveImage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
 
@@ -96,11 +87,13 @@ frmMap::frmMap(QWidget* parent) : QDialog(parent), Picture1(new MapView(this)) {
   layout->addLayout(readOut);
 
   imagePath_ = [this] {
-    QString filter = kPngFilter;
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Enregistrer la carte"), QStringLiteral("carte.png"),
-        kPngFilter + QStringLiteral(";;") + kSvgFilter, &filter);
-    return WithSuffix(path, filter);
+    const QString png = tr("Image PNG (*.png)");
+    const QString svg = tr("Dessin SVG (*.svg)");
+    QString filter = png;
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Enregistrer la carte"), tr("carte.png"),
+                                     png + QStringLiteral(";;") + svg, &filter);
+    return WithSuffix(path, filter == svg);
   };
   warn_ = [this](const QString& message) {
     QMessageBox::warning(this, QStringLiteral("Koord"), message);
@@ -117,10 +110,26 @@ frmMap::frmMap(QWidget* parent) : QDialog(parent), Picture1(new MapView(this)) {
   connect(cmdSaveImage, &QToolButton::clicked, this, &frmMap::AskSaveImage);
 
   chkIfblGrid->setChecked(LoadMapGrid());
-  Picture1_MouseLeave();
+  Retranslate();
   resize(sizeHint());
   restoreGeometry(LoadGeometry(Window::Map));
   Picture1->setFocus();
+}
+
+void frmMap::Retranslate() {
+  cmdWholeMap->setText(tr("&Tout voir"));
+  cmdWholeMap->setToolTip(tr(
+      "Revient à toute la carte (Origine ou 0) ; la molette zoome, un glisser déplace la carte"));
+  chkIfblGrid->setText(tr("&Grille IFBL"));
+  chkIfblGrid->setToolTip(tr("Carrés IFBL de 32 x 20 km, et de 4 x 4 km de près"));
+  cmdSaveImage->setText(tr("&Enregistrer l'image…"));
+  cmdSaveImage->setToolTip(tr("Enregistre la carte en PNG ou en SVG (Ctrl+S)"));
+  Picture1_MouseLeave();
+}
+
+void frmMap::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
 }
 
 void frmMap::AddPoint(double x, double y) {
@@ -140,7 +149,7 @@ bool frmMap::SaveImage(const QString& path) {
     warn_(error);
     return false;
   }
-  lblReadOut->setText(QStringLiteral("Carte enregistrée dans %1").arg(QFileInfo(path).fileName()));
+  lblReadOut->setText(tr("Carte enregistrée dans %1").arg(QFileInfo(path).fileName()));
   return true;
 }
 
@@ -163,14 +172,12 @@ void frmMap::Picture1_MouseMove(QPointF lambert) {
 void frmMap::Picture1_MouseLeave() {
   setWindowTitle(QString());
   lblReadOut->setForegroundRole(QPalette::PlaceholderText);
-  lblReadOut->setText(
-      QStringLiteral("Pointez un lieu pour lire ses coordonnées ; un clic les "
-                     "copie."));
+  lblReadOut->setText(tr("Pointez un lieu pour lire ses coordonnées ; un clic les copie."));
 }
 
 void frmMap::Picture1_Click(QPointF lambert) {
   QGuiApplication::clipboard()->setText(ReadOutClipboard(ReadOut(lambert), DecimalMark()));
-  setWindowTitle(QStringLiteral("Coordonnées copiées : %1").arg(map::PointerCaption(lambert)));
+  setWindowTitle(tr("Coordonnées copiées : %1").arg(map::PointerCaption(lambert)));
 }
 
 }  // namespace koord::ui

@@ -34,7 +34,11 @@ class frmMap : public QDialog {
 
   void done(int result) override;
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void Retranslate();
   void Picture1_MouseMove(QPointF lambert);
   void Picture1_MouseLeave();
   void Picture1_Click(QPointF lambert);

@@ -5,7 +5,8 @@
 #include <QIcon>
 
 #include "ui/Form1.h"
-#include "ui/QtFrench.h"
+#include "ui/QtLanguage.h"
+#include "ui/Settings.h"
 #include "ui/frmAbout.h"
 
 int main(int argc, char* argv[]) {
@@ -13,10 +14,11 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("koord"));
   QApplication::setApplicationVersion(koord::ui::ProgramVersion());
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/koord.svg")));
-  koord::ui::InstallQtFrench();
+  koord::ui::InstallLanguage(koord::ui::LoadLanguage());
 
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Conversion de coordonnées belges"));
+  parser.setApplicationDescription(
+      QCoreApplication::translate("main", "Conversion de coordonnées belges"));
   parser.addHelpOption();
   parser.addVersionOption();
   parser.process(app);

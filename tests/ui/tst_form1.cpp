@@ -32,7 +32,7 @@
 #include "ui/MapView.h"
 #include "ui/NumberedEdit.h"
 #include "ui/OutputOptionsMenu.h"
-#include "ui/QtFrench.h"
+#include "ui/QtLanguage.h"
 #include "ui/frmMap.h"
 
 using koord::ui::Form1;
@@ -979,7 +979,7 @@ void TestForm1::everyButtonHasAKey() {
 }
 
 void TestForm1::promptButtonsInFrench() {
-  QVERIFY(koord::ui::InstallQtFrench());
+  QVERIFY(koord::ui::InstallLanguage(koord::Language::French));
   QMessageBox box(QMessageBox::Critical, QStringLiteral("Koord"), QString(),
                   QMessageBox::Yes | QMessageBox::No);
   QCOMPARE(box.button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Oui"));
