@@ -8,7 +8,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSettings>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
 #include <memory>
@@ -50,6 +50,7 @@ class TestLanguage : public QObject {
   void ChooseLanguage(int position);
   QString ConvertRefused();
 
+  QTemporaryDir settingsDir_;
   std::unique_ptr<Form1> window_;
 };
 
@@ -63,7 +64,10 @@ constexpr int kIfbl = 2;
 }  // namespace
 
 void TestLanguage::initTestCase() {
-  QStandardPaths::setTestModeEnabled(true);
+  // Settings go to a scratch store of this process, neither the user's nor
+  // that of a window test running beside it.
+  QVERIFY(settingsDir_.isValid());
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir_.path());
 }
 
 void TestLanguage::init() {
