@@ -11,6 +11,7 @@
 #include "cli/OutputFile.h"
 #include "cli/ParallelConverter.h"
 #include "cli/RefusalMessages.h"
+#include "cli/Say.h"
 #include "engine/LineConverter.h"
 
 namespace koord::cli {
@@ -39,10 +40,19 @@ void RefuseOutputOverInput(const std::string& output, const InputFiles& inputs) 
   if (!found || !S_ISREG(status.st_mode)) return;
   const Input* same = inputs.Find(FileId::Of(status));
   if (same == nullptr) return;
-  const std::string input =
-      same->name == "-" ? "l'entrée standard" : "le fichier d'entrée « " + same->name + " »";
-  throw UsageError(output.empty() ? "la sortie standard est aussi " + input
-                                  : "le fichier de sortie « " + output + " » est aussi " + input);
+  static constexpr Translated kStandardInput{"l'entrée standard", "de standaardinvoer",
+                                             "standard input"};
+  static constexpr Translated kInputFile{"le fichier d'entrée « %1 »", "het invoerbestand “%1”",
+                                         "the input file “%1”"};
+  static constexpr Translated kStandardOutputToo{"la sortie standard est aussi %1",
+                                                 "de standaarduitvoer is ook %1",
+                                                 "standard output is also %1"};
+  static constexpr Translated kOutputFileToo{"le fichier de sortie « %1 » est aussi %2",
+                                             "het uitvoerbestand “%1” is ook %2",
+                                             "the output file “%1” is also %2"};
+  const std::string input = same->name == "-" ? Say(kStandardInput) : Say(kInputFile, {same->name});
+  throw UsageError(output.empty() ? Say(kStandardOutputToo, {input})
+                                  : Say(kOutputFileToo, {output, input}));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
-// Errors that end koord-cli with status 2; what() is the French message.
+// Errors that end koord-cli with status 2; what() is the message in the language
+// spoken.
 
 #include <stdexcept>
 

@@ -8,6 +8,7 @@
 
 #include "cli/Fatal.h"
 #include "cli/FileProblem.h"
+#include "cli/Say.h"
 
 namespace koord::cli {
 namespace {
@@ -29,7 +30,7 @@ Descriptor OpenForReading(const std::string& name) {
     fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
   }
   if (fd < 0) {
-    throw Fatal("impossible d'ouvrir « " + name + " » : " + FileProblem(errno));
+    throw Fatal(Say(kCannotOpen, {name, FileProblem(errno)}));
   }
   return Descriptor(fd);
 }
@@ -42,10 +43,10 @@ Input Open(const std::string& name) {
   }
   struct stat status {};
   if (fstat(input.fd, &status) != 0) {
-    throw Fatal("impossible de lire « " + name + " » : " + FileProblem(errno));
+    throw Fatal(Say(kCannotRead, {name, FileProblem(errno)}));
   }
   if (S_ISDIR(status.st_mode)) {
-    throw Fatal("impossible de lire « " + name + " » : " + FileProblem(EISDIR));
+    throw Fatal(Say(kCannotRead, {name, FileProblem(EISDIR)}));
   }
   input.id = FileId::Of(status);
   input.mayPause = !S_ISREG(status.st_mode);

@@ -8,6 +8,7 @@
 
 #include "cli/Fatal.h"
 #include "cli/FileProblem.h"
+#include "cli/Say.h"
 #include "engine/LineSplitter.h"
 
 namespace koord::cli {
@@ -77,7 +78,7 @@ void ForEachInputLine(const InputFiles& inputs, const OnInputLine& onLine, const
       if (input.mayPause) pauses.BeforeRead(input.fd);
       const ssize_t got = ReadSome(input.fd, block.data(), block.size());
       if (got < 0) {
-        throw Fatal("erreur de lecture de « " + input.name + " » : " + FileProblem(errno));
+        throw Fatal(Say(kReadError, {input.name, FileProblem(errno)}));
       }
       if (got == 0) break;
       pauses.AfterRead();

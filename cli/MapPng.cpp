@@ -1,6 +1,7 @@
 #include "cli/MapPng.h"
 
 #include "cli/Fatal.h"
+#include "cli/Say.h"
 
 #ifdef KOORD_HAVE_MAP
 #include <QGuiApplication>
@@ -48,8 +49,8 @@ void WriteMapPng(const std::vector<MapPoint>& points, const std::string& path, i
   const QuietQt quiet;
   const QGuiApplication application(argc, argv);
   QString error;
-  if (!map::RenderMapPng(dots, QString::fromStdString(path), QSize(width, height), ifblGrid,
-                         &error)) {
+  if (!map::RenderMapPng(dots, QString::fromStdString(path), QSize(width, height), ifblGrid, &error,
+                         Spoken())) {
     throw Fatal(error.toStdString());
   }
 }
@@ -58,8 +59,11 @@ void WriteMapPng(const std::vector<MapPoint>& points, const std::string& path, i
 
 void WriteMapPng(const std::vector<MapPoint>& /*points*/, const std::string& path, int /*width*/,
                  int /*height*/, bool /*ifblGrid*/) {
-  throw Fatal("la carte (« " + path +
-              " ») demande le programme de bureau, absent de cette compilation");
+  static constexpr Translated kNoMap{
+      "la carte (« %1 ») demande le programme de bureau, absent de cette compilation",
+      "de kaart (“%1”) vraagt het bureaubladprogramma, dat in deze build ontbreekt",
+      "the map (“%1”) needs the desktop program, which this build lacks"};
+  throw Fatal(Say(kNoMap, {path}));
 }
 
 #endif

@@ -7,99 +7,29 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
 #include <thread>
 #include <vector>
 
+#include "cli/Say.h"
 #include "support/Ascii.h"
+#include "support/Language.h"
 
 namespace koord::cli {
 
-const char* const kHelp =
-    "Utilisation : koord-cli [OPTIONS] [FICHIER...]\n"
-    "Convertit des coordonnées belges, un point par ligne, les champs séparés\n"
-    "par une tabulation. Sans FICHIER, ou avec -, lit l'entrée standard.\n"
-    "\n"
-    "Options :\n"
-    "  -f, --from TYPE         lambert | mgrs | ifbl | deg | lambert2008 | utm\n"
-    "                          (défaut : lambert)\n"
-    "  -t, --to TYPE           mêmes types, ou dms : degrés, minutes, secondes\n"
-    "                          (50°50'25.5\"N) (défaut : mgrs)\n"
-    "      --datum-from CODE   BEL72 | WGS84 | EUR-M | NTF | ETRS89, en majuscules ou\n"
-    "                          non (défaut : BEL72 pour lambert et ifbl, ETRS89 pour\n"
-    "                          lambert2008, WGS84 pour deg, mgrs et utm)\n"
-    "      --datum-to CODE     mêmes codes, mêmes défauts selon --to\n"
-    "      --precise           BD72 et WGS84 par la transformation officielle\n"
-    "                          « BD72 to ETRS89 (2) » (0,2 m) au lieu du décalage\n"
-    "                          de Molodensky (1 m environ) ; elle sert toujours\n"
-    "                          entre BD72 et ETRS89, et pour Lambert 2008\n"
-    "      --zone N            utm : la zone des résultats, de 1 à 60, au lieu de\n"
-    "                          celle de chaque point (par exemple 31 pour tout un\n"
-    "                          jeu de données belge)\n"
-    "  -p, --precision P       mgrs : 1 | 10 | 100 | 1000 | 10000 mètres (défaut : 100)\n"
-    "                          ifbl : 1x1 | 4x4 | 32x20 km (défaut : 1x1)\n"
-    "      --decimals N        deg : 5, 6 ou 7 décimales (défaut : 5)\n"
-    "      --ifbl-dots         ifbl : codes avec points, E4.35.22 au lieu de E43522\n"
-    "      --decimal-mark C    deg et dms : . ou , dans les degrés écrits\n"
-    "                          (défaut : .)\n"
-    "      --separator S       ce qui sépare les champs : tab | ';' | ',' | blank\n"
-    "                          (blancs et tabulations) (défaut : tab) ; les\n"
-    "                          champs de sortie sont séparés de même\n"
-    "      --columns N         les coordonnées commencent au champ N (défaut : 1)\n"
-    "      --keep              chaque ligne de sortie reprend la ligne d'entrée,\n"
-    "                          puis le séparateur et le résultat\n"
-    "  -o, --output FICHIER    écrit dans FICHIER au lieu de la sortie standard ;\n"
-    "                          FICHIER n'est remplacé qu'à la fin d'une exécution\n"
-    "                          réussie, et reste intact sinon\n"
-    "      --map FICHIER.png   dessine les points sur la carte de Belgique dans\n"
-    "                          une image PNG au lieu de convertir\n"
-    "      --map-size LxH      taille de cette image en pixels (défaut : 1000x824)\n"
-    "      --map-grid          y dessine la grille IFBL (carrés de 32 x 20 km)\n"
-    "  -h, --help              affiche cette aide\n"
-    "  -V, --version           affiche la version\n"
-    "\n"
-    "Champs d'entrée :\n"
-    "  lambert  X et Y en mètres ; une valeur sous 1000 est lue en kilomètres\n"
-    "  deg      latitude et longitude en degrés : 50.85, 50,85 N, S33.9, 4.35 W,\n"
-    "           50°51'06\"N, 50°51.1'N, 50:51:06, 50d51m06s ; les lettres N, S, E,\n"
-    "           W (avant ou après) disent lequel est la latitude : 4.35E 50.85N\n"
-    "  lambert2008  X et Y en mètres (Lambert belge 2008, ETRS89)\n"
-    "  utm      zone et hémisphère, est, nord : 31N<TAB>596371<TAB>5632970\n"
-    "  mgrs     une référence, par exemple 31UES963329\n"
-    "  ifbl     un carré, par exemple E5.12.34\n"
-    "  Un nombre : chiffres, blancs permis (150 000), virgule ou point décimal\n"
-    "  une seule fois, signe et exposant permis (-1,5e3). Un champ peut être\n"
-    "  entre guillemets, comme en CSV. Avec --separator , le point décimal est\n"
-    "  le point.\n"
-    "  Refusés, avec leur raison : un champ vide (« Champ manquant »), un texte\n"
-    "  (« Nombre illisible : « abc » »), nan, inf, 1.2.3, 150000abc, un nombre\n"
-    "  trop grand, une lettre autre que N, S, E, W, un signe avec une lettre,\n"
-    "  deux latitudes, des minutes ou secondes de 60 ou plus.\n"
-    "  La première ligne d'un fichier sans chiffre dans ses champs de\n"
-    "  coordonnées est un en-tête : elle reçoit les noms des colonnes de sortie.\n"
-    "  Textes UTF-8 (avec ou sans marque d'ordre des octets) ou UTF-16 avec marque.\n"
-    "\n"
-    "Les degrés, les nombres UTM et les références MGRS sont donnés dans le datum\n"
-    "d'arrivée ; Lambert 1972 et IFBL sont toujours en BEL72, Lambert 2008 en\n"
-    "ETRS89. Une référence MGRS ou un carré IFBL converti vers le même type est\n"
-    "raccourci à la précision demandée, jamais allongé. Un point hors du domaine\n"
-    "Lambert (X de 0 à 310 000 m, Y de 0 à 260 000 m) n'a pas de coordonnées\n"
-    "Lambert : sa ligne est refusée.\n"
-    "\n"
-    "Une ligne de sortie par ligne d'entrée, champs séparés comme à l'entrée.\n"
-    "Une ligne refusée reçoit la raison du refus, répétée sur la sortie d'erreur\n"
-    "sous la forme « koord-cli: FICHIER:N: raison », N étant le numéro de la\n"
-    "ligne dans FICHIER (- pour l'entrée standard).\n"
-    "\n"
-    "Variable d'environnement : KOORD_THREADS, le nombre de fils de conversion,\n"
-    "de 1 à 8 (défaut : un par cœur).\n"
-    "\n"
-    "Code de sortie : 0 tout est converti, 1 une ligne au moins est refusée,\n"
-    "2 erreur d'utilisation ou de fichier, 128 + N interrompu par le signal N.\n";
-
 namespace {
+
+// "--zone ne vaut que pour --to utm": %1 an option, %2 (and %3) the outputs
+// it is for.
+constexpr Translated kOnlyFor{"%1 ne vaut que pour %2", "%1 geldt alleen voor %2",
+                              "%1 applies only to %2"};
+constexpr Translated kOnlyFor2{"%1 ne vaut que pour %2 ou %3", "%1 geldt alleen voor %2 of %3",
+                               "%1 applies only to %2 or %3"};
+constexpr Translated kNotTogether{"%1 et %2 ne vont pas ensemble", "%1 en %2 gaan niet samen",
+                                  "%1 and %2 cannot be used together"};
 
 // Most converting threads, whatever the cores or KOORD_THREADS.
 constexpr unsigned kMaxThreads = 8;
@@ -108,47 +38,58 @@ constexpr unsigned kMaxThreads = 8;
 // UsageError, its message opened by `unknown` and listing the names.
 template <typename Entry, std::size_t N, typename Name>
 decltype(Entry::value) Lookup(const std::array<Entry, N>& table, Name name, const std::string& word,
-                              const std::string& unknown) {
+                              const Translated& unknown) {
+  static constexpr Translated kOr{" ou ", " of ", " or "};
+  static constexpr Translated kUnknown{"%1 : « %2 » (%3)", "%1: “%2” (%3)", "%1: “%2” (%3)"};
   const std::string lower = ascii::ToLower(word);
   for (const Entry& entry : table) {
     if (ascii::ToLower(name(entry)) == lower) return entry.value;
   }
   std::string allowed;
   for (std::size_t i = 0; i < N; ++i) {
-    allowed += i == 0 ? "" : (i + 1 == N ? " ou " : ", ");
+    allowed += i == 0 ? "" : (i + 1 == N ? Say(kOr) : ", ");
     allowed += name(table[i]);
   }
-  throw UsageError(unknown + " : « " + word + " » (" + allowed + ")");
+  throw UsageError(Say(kUnknown, {Say(unknown), word, allowed}));
 }
 
 constexpr auto kCliName = [](const auto& entry) { return entry.cliName; };
 constexpr auto kCode = [](const DatumEntry& entry) { return entry.code; };
 
 CoordKind Kind(const std::string& word) {
-  return Lookup(kKindTable, kCliName, word, "type de coordonnées inconnu");
+  static constexpr Translated kUnknownKind{"type de coordonnées inconnu",
+                                           "onbekend coördinatentype", "unknown coordinate type"};
+  return Lookup(kKindTable, kCliName, word, kUnknownKind);
 }
 
 CoordKind InputKind(const std::string& word) {
   const CoordKind kind = Kind(word);
   if (!EntryOf(kKindTable, kind).input) {
-    throw UsageError("« " + word +
-                     " » n'est qu'un type de sortie ; -f deg lit aussi les degrés, minutes, "
-                     "secondes");
+    static constexpr Translated kOutputOnly{
+        "« %1 » n'est qu'un type de sortie ; -f deg lit aussi les degrés, minutes, secondes",
+        "“%1” is alleen een uitvoertype; -f deg leest ook graden, minuten, seconden",
+        "“%1” is an output type only; -f deg also reads degrees, minutes, seconds"};
+    throw UsageError(Say(kOutputOnly, {word}));
   }
   return kind;
 }
 
 Datum DatumNamed(const std::string& word) {
-  return Lookup(kDatumTable, kCode, word, "datum inconnu");
+  static constexpr Translated kUnknownDatum{"datum inconnu", "onbekend datum", "unknown datum"};
+  return Lookup(kDatumTable, kCode, word, kUnknownDatum);
 }
 
 void ReadPrecision(const std::string& word, BatchChoices& choices) {
+  static constexpr Translated kUnknownMgrs{"précision MGRS inconnue", "onbekende MGRS-precisie",
+                                           "unknown MGRS precision"};
+  static constexpr Translated kUnknownIfbl{"précision IFBL inconnue", "onbekende IFBL-precisie",
+                                           "unknown IFBL precision"};
   if (choices.coorDest == CoordKind::Mgrs) {
-    choices.mgrsPrecision = Lookup(kMgrsPrecisionTable, kCliName, word, "précision MGRS inconnue");
+    choices.mgrsPrecision = Lookup(kMgrsPrecisionTable, kCliName, word, kUnknownMgrs);
   } else if (choices.coorDest == CoordKind::Ifbl) {
-    choices.ifblPrecision = Lookup(kIfblPrecisionTable, kCliName, word, "précision IFBL inconnue");
+    choices.ifblPrecision = Lookup(kIfblPrecisionTable, kCliName, word, kUnknownIfbl);
   } else {
-    throw UsageError("--precision ne vaut que pour --to mgrs ou --to ifbl");
+    throw UsageError(Say(kOnlyFor2, {"--precision", "--to mgrs", "--to ifbl"}));
   }
 }
 
@@ -165,17 +106,22 @@ Datum DefaultDatum(CoordKind kind) {
 
 // A zone number from 1 to 60, for UTM output only.
 std::int16_t Zone(const std::string& word, CoordKind output) {
-  if (output != CoordKind::Utm) throw UsageError("--zone ne vaut que pour --to utm");
+  if (output != CoordKind::Utm) throw UsageError(Say(kOnlyFor, {"--zone", "--to utm"}));
   int value = 0;
   const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
   if (ec != std::errc{} || end != word.data() + word.size() || value < 1 || value > kLastUtmZone) {
-    throw UsageError("zone UTM incorrecte : « " + word + " » (de 1 à 60)");
+    static constexpr Translated kBadZone{"zone UTM incorrecte : « %1 » (de 1 à 60)",
+                                         "onjuiste UTM-zone: “%1” (van 1 tot 60)",
+                                         "incorrect UTM zone: “%1” (1 to 60)"};
+    throw UsageError(Say(kBadZone, {word}));
   }
   return static_cast<std::int16_t>(value);
 }
 
 Separator SeparatorNamed(const std::string& word) {
-  return Lookup(kSeparatorTable, kCliName, word, "séparateur inconnu");
+  static constexpr Translated kUnknownSeparator{"séparateur inconnu", "onbekend scheidingsteken",
+                                                "unknown separator"};
+  return Lookup(kSeparatorTable, kCliName, word, kUnknownSeparator);
 }
 
 // A field number from 1 to kMaxColumn.
@@ -185,8 +131,10 @@ std::size_t Column(const std::string& word) {
   std::size_t value = 0;
   const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
   if (ec != std::errc{} || end != word.data() + word.size() || value < 1 || value > kMaxColumn) {
-    throw UsageError("numéro de colonne incorrect : « " + word + " » (de 1 à " +
-                     std::to_string(kMaxColumn) + ")");
+    static constexpr Translated kBadColumn{"numéro de colonne incorrect : « %1 » (de 1 à %2)",
+                                           "onjuist kolomnummer: “%1” (van 1 tot %2)",
+                                           "incorrect column number: “%1” (1 to %2)"};
+    throw UsageError(Say(kBadColumn, {word, std::to_string(kMaxColumn)}));
   }
   return value;
 }
@@ -194,41 +142,56 @@ std::size_t Column(const std::string& word) {
 // "5", "6" or "7"; only for degree output.
 void ReadDecimals(const std::string& word, BatchChoices& choices) {
   if (choices.coorDest != CoordKind::Degrees) {
-    throw UsageError("--decimals ne vaut que pour --to deg");
+    throw UsageError(Say(kOnlyFor, {"--decimals", "--to deg"}));
   }
   int value = 0;
   const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
   if (ec != std::errc{} || end != word.data() + word.size() || value < kMinDegreeDecimals ||
       value > kMaxDegreeDecimals) {
-    throw UsageError("nombre de décimales incorrect : « " + word + " » (5, 6 ou 7)");
+    static constexpr Translated kBadDecimals{"nombre de décimales incorrect : « %1 » (5, 6 ou 7)",
+                                             "onjuist aantal decimalen: “%1” (5, 6 of 7)",
+                                             "incorrect number of decimals: “%1” (5, 6 or 7)"};
+    throw UsageError(Say(kBadDecimals, {word}));
   }
   choices.degreeDecimals = value;
 }
 
 char DecimalMark(const std::string& word, CoordKind output) {
   if (output != CoordKind::Degrees && output != CoordKind::Dms) {
-    throw UsageError("--decimal-mark ne vaut que pour --to deg ou --to dms");
+    throw UsageError(Say(kOnlyFor2, {"--decimal-mark", "--to deg", "--to dms"}));
   }
   if (word != "." && word != ",") {
-    throw UsageError("séparateur décimal inconnu : « " + word + " » (. ou ,)");
+    static constexpr Translated kUnknownMark{"séparateur décimal inconnu : « %1 » (. ou ,)",
+                                             "onbekend decimaalteken: “%1” (. of ,)",
+                                             "unknown decimal mark: “%1” (. or ,)"};
+    throw UsageError(Say(kUnknownMark, {word}));
   }
   return word.front();
 }
 
-// CLI11 reports a missing value as "--from: 1 required TEXT missing".
-std::string FrenchParseError(const CLI::ParseError& error) {
+// CLI11 reports a missing value as "--from: 1 required TEXT missing"; its
+// English is replaced by the language spoken.
+std::string SpokenParseError(const CLI::ParseError& error) {
+  static constexpr Translated kMissingValue{"valeur manquante pour l'option %1",
+                                            "ontbrekende waarde voor optie %1",
+                                            "missing value for option %1"};
+  static constexpr Translated kBadCommandLine{"ligne de commande incorrecte",
+                                              "onjuiste opdrachtregel", "incorrect command line"};
   const std::string text = error.what();
   const std::size_t colon = text.find(':');
   if (colon != std::string::npos && text.rfind('-', 0) == 0) {
-    return "valeur manquante pour l'option " + text.substr(0, colon);
+    return Say(kMissingValue, {text.substr(0, colon)});
   }
-  return "ligne de commande incorrecte";
+  return Say(kBadCommandLine);
 }
 
 // "LxH" in pixels, each side 1 to 4096.
 void ReadMapSize(const std::string& text, Options& options) {
-  const std::string error =
-      "taille de carte incorrecte : " + text + " (attendu LxH, de 1 à 4096 pixels)";
+  static constexpr Translated kBadSize{
+      "taille de carte incorrecte : %1 (attendu LxH, de 1 à 4096 pixels)",
+      "onjuiste kaartgrootte: %1 (verwacht BxH, van 1 tot 4096 pixels)",
+      "incorrect map size: %1 (expected WxH, 1 to 4096 pixels)"};
+  const std::string error = Say(kBadSize, {text});
   const std::size_t x = text.find_first_of("xX");
   if (x == std::string::npos) throw UsageError(error);
   const auto side = [&](std::string_view digits) {
@@ -257,21 +220,63 @@ unsigned ConverterThreads() {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), threads);
   if (error != std::errc{} || end != text.data() + text.size() || threads < 1 ||
       threads > kMaxThreads) {
-    throw UsageError("KOORD_THREADS incorrect : « " + std::string(text) + " » (un nombre de 1 à " +
-                     std::to_string(kMaxThreads) + ")");
+    static constexpr Translated kBadThreads{
+        "KOORD_THREADS incorrect : « %1 » (un nombre de 1 à %2)",
+        "onjuiste KOORD_THREADS: “%1” (een getal van 1 tot %2)",
+        "incorrect KOORD_THREADS: “%1” (a number from 1 to %2)"};
+    throw UsageError(Say(kBadThreads, {text, std::to_string(kMaxThreads)}));
   }
   return threads;
 }
 
-// A file name given empty would silently stand for something else.
-void RequireFileName(const std::string& name, const std::string& what) {
-  if (name.empty()) throw UsageError("nom de fichier vide " + what);
+// A file name given empty would silently stand for something else; `what`
+// says where it was given.
+void RequireFileName(const std::string& name, const Translated& what) {
+  if (name.empty()) throw UsageError(Say(what));
+}
+
+constexpr Translated kEmptyOutput{"nom de fichier vide pour --output",
+                                  "lege bestandsnaam voor --output",
+                                  "empty file name for --output"};
+constexpr Translated kEmptyMap{"nom de fichier vide pour --map", "lege bestandsnaam voor --map",
+                               "empty file name for --map"};
+constexpr Translated kEmptyInput{"nom de fichier vide en entrée", "lege invoerbestandsnaam",
+                                 "empty input file name"};
+
+// The language of the messages: --lang, else KOORD_LANG, else French. Read
+// before the command line is parsed, so that its errors are already in it;
+// an unknown code is reported in French, the language not being known.
+Language ChosenLanguage(int argc, const char* const* argv) {
+  std::optional<std::string_view> asked;
+  std::string_view source = "--lang";
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg(argv[i]);
+    if (arg == "--") break;
+    if (arg == "--lang" && i + 1 < argc) {
+      asked = argv[++i];
+    } else if (arg.starts_with("--lang=")) {
+      asked = arg.substr(std::string_view("--lang=").size());
+    }
+  }
+  if (!asked) {
+    const char* variable = std::getenv("KOORD_LANG");
+    if (variable == nullptr || *variable == '\0') return Language::French;
+    asked = variable;
+    source = "KOORD_LANG";
+  }
+  if (const std::optional<Language> language = LanguageOfCode(ascii::ToLower(*asked))) {
+    return *language;
+  }
+  throw UsageError(std::string(source) + " incorrect : « " + std::string(*asked) +
+                   " » (fr, nl ou en)");
 }
 
 }  // namespace
 
 Options ParseOptions(int argc, const char* const* argv) {
   Options options;
+  options.choices.language = ChosenLanguage(argc, argv);
+  SpeakIn(options.choices.language);
   std::string from = "lambert";
   std::string to = "mgrs";
   std::string datumFrom;
@@ -284,7 +289,7 @@ Options ParseOptions(int argc, const char* const* argv) {
 
   CLI::App app;
   app.set_help_flag();
-  // Unknown options and repeated ones are reported below, in French.
+  // Unknown options and repeated ones are reported below, in the language spoken.
   app.allow_extras();
   std::vector<const CLI::Option*> valued;
   const auto add = [&](const std::string& names, std::string& value) {
@@ -311,29 +316,36 @@ Options ParseOptions(int argc, const char* const* argv) {
   std::string mapSize;
   const CLI::Option* mapSizeGiven = add("--map-size", mapSize);
   app.add_flag("--map-grid", options.mapGrid);
+  std::string language;
+  add("--lang", language);
   app.add_flag("-h,--help", options.help);
   app.add_flag("-V,--version", options.version);
   app.add_option("files", options.inputs);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
-    throw UsageError(FrenchParseError(error));
+    throw UsageError(SpokenParseError(error));
   }
   for (const std::string& extra : app.remaining()) {
-    if (extra != "--") throw UsageError("option inconnue : " + extra);
+    static constexpr Translated kUnknownOption{"option inconnue : %1", "onbekende optie: %1",
+                                               "unknown option: %1"};
+    if (extra != "--") throw UsageError(Say(kUnknownOption, {extra}));
   }
   if (options.help || options.version) return options;
   // The last value would silently win over the first.
   for (const CLI::Option* option : valued) {
     if (option->count() > 1) {
-      throw UsageError("option donnée plus d'une fois : " + option->get_name());
+      static constexpr Translated kTwice{"option donnée plus d'une fois : %1",
+                                         "optie meer dan eens opgegeven: %1",
+                                         "option given more than once: %1"};
+      throw UsageError(Say(kTwice, {option->get_name()}));
     }
   }
-  if (outputGiven->count() > 0) RequireFileName(options.output, "pour --output");
-  if (mapGiven->count() > 0) RequireFileName(options.map, "pour --map");
-  for (const std::string& input : options.inputs) RequireFileName(input, "en entrée");
+  if (outputGiven->count() > 0) RequireFileName(options.output, kEmptyOutput);
+  if (mapGiven->count() > 0) RequireFileName(options.map, kEmptyMap);
+  for (const std::string& input : options.inputs) RequireFileName(input, kEmptyInput);
   if (mapGiven->count() > 0 && outputGiven->count() > 0) {
-    throw UsageError("--map et --output ne vont pas ensemble");
+    throw UsageError(Say(kNotTogether, {"--map", "--output"}));
   }
 
   if (mapSizeGiven->count() > 0) ReadMapSize(mapSize, options);
@@ -346,14 +358,14 @@ Options ParseOptions(int argc, const char* const* argv) {
   if (precisionGiven->count() > 0) ReadPrecision(precision, c);
   if (decimalsGiven->count() > 0) ReadDecimals(decimals, c);
   if (c.ifblDots && c.coorDest != CoordKind::Ifbl) {
-    throw UsageError("--ifbl-dots ne vaut que pour --to ifbl");
+    throw UsageError(Say(kOnlyFor, {"--ifbl-dots", "--to ifbl"}));
   }
   if (markGiven->count() > 0) c.decimalMark = DecimalMark(mark, c.coorDest);
   if (separatorGiven->count() > 0) c.separator = SeparatorNamed(separator);
   if (columnsGiven->count() > 0) c.firstColumn = Column(columns);
   if (zoneGiven->count() > 0) c.utmZone = Zone(zone, c.coorDest);
   if (c.separator == Separator::Comma && c.decimalMark == ',') {
-    throw UsageError("--decimal-mark , et --separator , ne vont pas ensemble");
+    throw UsageError(Say(kNotTogether, {"--decimal-mark ,", "--separator ,"}));
   }
   c.lineEnd = "\n";
   if (options.inputs.empty()) options.inputs.emplace_back("-");

@@ -28,13 +28,12 @@ struct Options {
   bool version = false;
 };
 
-// Raises UsageError on an unknown option, an option given twice, a missing
+// Chooses the language of the messages first (--lang, KOORD_LANG, French),
+// and sets choices.language to it. Raises UsageError on an unknown language,
+// an unknown option, an option given twice, a missing
 // or unknown value, an empty file name, a precision or a decimal mark given
 // for an output without one, --map with --output, or KOORD_THREADS not a
 // number from 1 to 8.
 Options ParseOptions(int argc, const char* const* argv);
-
-// The French help text.
-extern const char* const kHelp;
 
 }  // namespace koord::cli

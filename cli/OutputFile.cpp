@@ -8,6 +8,7 @@
 
 #include "cli/Fatal.h"
 #include "cli/FileProblem.h"
+#include "cli/Say.h"
 
 namespace koord::cli {
 namespace {
@@ -15,26 +16,26 @@ namespace {
 // Bytes gathered before each write.
 constexpr std::size_t kBufferSize = 1 << 16;
 
-constexpr std::string_view kStandardOutput = "sortie standard";
+constexpr Translated kStandardOutput{"sortie standard", "standaarduitvoer", "standard output"};
 
 }  // namespace
 
 OutputFile::OutputFile(const std::string& path)
-    : name_(path.empty() ? kStandardOutput : path), fd_(STDOUT_FILENO) {
+    : name_(path.empty() ? Say(kStandardOutput) : path), fd_(STDOUT_FILENO) {
   buffer_.reserve(kBufferSize);
   if (path.empty()) return;
   struct stat status {};
   const bool exists = ::stat(path.c_str(), &status) == 0;
   if (!exists && errno != ENOENT) {
-    throw Fatal("impossible de créer « " + path + " » : " + FileProblem(errno));
+    throw Fatal(Say(kCannotCreate, {path, FileProblem(errno)}));
   }
   if (exists && S_ISDIR(status.st_mode)) {
-    throw Fatal("impossible de créer « " + path + " » : " + FileProblem(EISDIR));
+    throw Fatal(Say(kCannotCreate, {path, FileProblem(EISDIR)}));
   }
   if (exists && !S_ISREG(status.st_mode)) {
     direct_ = Descriptor(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
     if (!direct_.IsOpen()) {
-      throw Fatal("impossible d'ouvrir « " + path + " » : " + FileProblem(errno));
+      throw Fatal(Say(kCannotOpen, {path, FileProblem(errno)}));
     }
     fd_ = direct_.Get();
     return;
@@ -73,7 +74,7 @@ void OutputFile::WriteOut(std::string_view text) {
 
 void OutputFile::FailWriting(int error) const {
   if (error == EPIPE) throw BrokenPipe();
-  throw Fatal("erreur d'écriture dans « " + name_ + " » : " + FileProblem(error));
+  throw Fatal(Say(kWriteError, {name_, FileProblem(error)}));
 }
 
 }  // namespace koord::cli

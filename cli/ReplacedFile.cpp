@@ -10,6 +10,7 @@
 
 #include "cli/Fatal.h"
 #include "cli/FileProblem.h"
+#include "cli/Say.h"
 #include "cli/TemporaryFile.h"
 
 namespace koord::cli {
@@ -49,7 +50,7 @@ ReplacedFile::ReplacedFile(const std::string& path) : name_(path), target_(Resol
   if (::stat(target_.c_str(), &status) == 0) {
     // A file the user may not write is not replaced behind their back.
     if (::faccessat(AT_FDCWD, target_.c_str(), W_OK, AT_EACCESS) != 0) {
-      Fail("impossible de remplacer", errno);
+      Fail(kCannotReplace, errno);
     }
     mode = status.st_mode & 07777;
   }
@@ -57,8 +58,8 @@ ReplacedFile::ReplacedFile(const std::string& path) : name_(path), target_(Resol
   temporary_ = cli::Descriptor(CreateTemporaryFile(temporaryPath_));
   if (!temporary_.IsOpen()) {
     const int error = errno;
-    if (error == ENOENT) throw Fatal("impossible de créer « " + name_ + " » : dossier introuvable");
-    Fail("impossible d'écrire dans le dossier de", error);
+    if (error == ENOENT) throw Fatal(Say(kCannotCreate, {name_, Say(kFolderNotFound)}));
+    Fail(kCannotWriteInFolder, error);
   }
   // Some file systems (FAT) keep no permissions: the file is usable as is.
   ::fchmod(temporary_.Get(), mode);
@@ -74,18 +75,18 @@ void ReplacedFile::Commit() {
   // Synced before the rename, so that after a crash the file holds its old
   // content or the whole new one. Some special file systems cannot sync.
   if (::fsync(temporary_.Get()) != 0 && errno != EINVAL && errno != EROFS) {
-    Fail("erreur d'écriture dans", errno);
+    Fail(kWriteError, errno);
   }
-  if (const int error = temporary_.Close()) Fail("erreur d'écriture dans", error);
+  if (const int error = temporary_.Close()) Fail(kWriteError, error);
   if (std::rename(temporaryPath_.c_str(), target_.c_str()) != 0) {
-    Fail("impossible de remplacer", errno);
+    Fail(kCannotReplace, errno);
   }
   committed_ = true;
   ForgetTemporaryFile();
 }
 
-void ReplacedFile::Fail(const std::string& what, int error) const {
-  throw Fatal(what + " « " + name_ + " » : " + FileProblem(error));
+void ReplacedFile::Fail(const Translated& message, int error) const {
+  throw Fatal(Say(message, {name_, FileProblem(error)}));
 }
 
 }  // namespace koord::cli

@@ -17,6 +17,7 @@
 #include <sys/types.h>
 
 #include "cli/Descriptor.h"
+#include "support/Language.h"
 
 namespace koord::cli {
 
@@ -35,7 +36,7 @@ class ReplacedFile {
   void Commit();
 
  private:
-  [[noreturn]] void Fail(const std::string& what, int error) const;
+  [[noreturn]] void Fail(const Translated& message, int error) const;
 
   const std::string name_;  // as given, for the messages
   std::string target_;      // the file replaced, links followed

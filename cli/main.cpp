@@ -6,19 +6,33 @@
 #include <exception>
 #include <fcntl.h>
 #include <new>
+#include <string_view>
 #include <system_error>
 #include <unistd.h>
 
 #include "cli/Convert.h"
 #include "cli/Fatal.h"
 #include "cli/FileProblem.h"
+#include "cli/Help.h"
 #include "cli/Options.h"
+#include "cli/Say.h"
 #include "support/Version.h"
 
 namespace {
 
 // Status of a usage or file error.
 constexpr int kFatal = 2;
+
+using koord::Translated;
+using koord::cli::Say;
+
+constexpr Translated kSeeHelp{"Voir koord-cli --help.", "Zie koord-cli --help.",
+                              "See koord-cli --help."};
+constexpr Translated kSystemError{"erreur du système : %1", "systeemfout: %1", "system error: %1"};
+constexpr Translated kNoMemory{"mémoire insuffisante", "onvoldoende geheugen", "out of memory"};
+constexpr Translated kInternalError{"erreur interne inattendue (%1)",
+                                    "onverwachte interne fout (%1)",
+                                    "unexpected internal error (%1)"};
 
 // A standard descriptor left closed by the caller would be taken by the
 // first file opened, and messages could land in the output file. /dev/null
@@ -54,7 +68,8 @@ int main(int argc, char** argv) {
   try {
     const koord::cli::Options options = koord::cli::ParseOptions(argc, argv);
     if (options.help) {
-      std::fputs(koord::cli::kHelp, stdout);
+      const std::string_view help = koord::cli::HelpText(koord::cli::Spoken());
+      std::fwrite(help.data(), 1, help.size(), stdout);
       return 0;
     }
     if (options.version) {
@@ -64,20 +79,22 @@ int main(int argc, char** argv) {
     return options.map.empty() ? koord::cli::ConvertToText(options)
                                : koord::cli::PlotToMap(options);
   } catch (const koord::cli::UsageError& error) {
-    std::fprintf(stderr, "koord-cli: %s\nVoir koord-cli --help.\n", error.what());
+    std::fprintf(stderr, "koord-cli: %s\n%s\n", error.what(), Say(kSeeHelp).c_str());
   } catch (const koord::cli::Fatal& error) {
     std::fprintf(stderr, "koord-cli: %s\n", error.what());
   } catch (const koord::cli::BrokenPipe&) {
     return EndByBrokenPipe();
   } catch (const std::system_error& error) {
     // A converting thread that the system refuses to start.
-    std::fprintf(stderr, "koord-cli: erreur du système : %s\n",
-                 koord::cli::FileProblem(error.code().value()).c_str());
+    std::fprintf(stderr, "koord-cli: %s\n",
+                 Say(kSystemError, {koord::cli::FileProblem(error.code().value())}).c_str());
   } catch (const std::bad_alloc&) {
-    std::fputs("koord-cli: mémoire insuffisante\n", stderr);
+    // Written without allocating.
+    const std::string_view text = kNoMemory.In(koord::cli::Spoken());
+    std::fprintf(stderr, "koord-cli: %.*s\n", static_cast<int>(text.size()), text.data());
   } catch (const std::exception& error) {
     // Caught all the same, so that the temporary file is removed on the way.
-    std::fprintf(stderr, "koord-cli: erreur interne inattendue (%s)\n", error.what());
+    std::fprintf(stderr, "koord-cli: %s\n", Say(kInternalError, {error.what()}).c_str());
   }
   return kFatal;
 }

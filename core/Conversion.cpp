@@ -36,7 +36,6 @@ constexpr double kMaxEasting = 1000000;    // m
 constexpr double kMaxNorthing = 10000000;  // m, with the southern false northing
 
 constexpr double kQuarterTurn = 90;  // degrees, the poles
-const char* const kPastThePole = "Changement de datum au-delà du pôle";
 
 // Both comparisons must hold, so a NaN never passes a range check.
 bool Within(double value, double low, double high) {
@@ -158,11 +157,11 @@ class DatumSwitch {
 
 void TransCoo::Conversion() {
   if (datumFromIndex_ == 0 || datumDestIndex_ == 0) {
-    error_ = kDatumNotSet;
+    Refuse(ConversionError::DatumNotSet);
     return;
   }
   if (origType_.empty()) {
-    error_ = kUnknownKind;
+    Refuse(ConversionError::UnknownKind);
     return;
   }
   SelectEllipsoid(datumFromIndex_);
@@ -200,14 +199,14 @@ void TransCoo::ConvertMgrs() {
   const std::string text = NormaliseMgrs(mgrs_);
   // From a 100 km square (zone, band, two letters) to 1 m.
   if (text.size() < kMgrsHead || text.size() > kMgrsHead + 2 * kMgrsDigits) {
-    error_ = BadReference(mgrs_);
+    Refuse(ConversionError::BadMgrs, BadReference(mgrs_));
     return;
   }
   std::string working = text.substr(0, 3) + CompleteMgrsDigits(text.substr(3));
   // A reference whose digits cannot be completed, or with anything but
   // letters and digits in their places, would be read as some other point.
   if (!IsFullMgrsLayout(working)) {
-    error_ = BadReference(mgrs_);
+    Refuse(ConversionError::BadMgrs, BadReference(mgrs_));
     return;
   }
   // Completed, the text had two square letters and as many digits per axis.
@@ -223,7 +222,7 @@ void TransCoo::ConvertMgrs() {
   DMA::MgrsToGeo(working, ellipsoid.Number, ellipsoid.a, ellipsoid.f, latitude, longitude, zone,
                  northing, easting, refused, static_cast<std::int16_t>(digits));
   if (refused != 0) {
-    error_ = BadReference(mgrs_);
+    Refuse(ConversionError::BadMgrs, BadReference(mgrs_));
     return;
   }
   latitude_ = General::RadToDeg(latitude);
@@ -247,7 +246,7 @@ void TransCoo::ConvertMgrs() {
 
 void TransCoo::ConvertLambert() {
   if (!LambertInDomain()) {
-    error_ = kBadLambert;
+    Refuse(ConversionError::BadLambert);
     return;
   }
   FillIfbl();
@@ -257,7 +256,7 @@ void TransCoo::ConvertLambert() {
 
 void TransCoo::ConvertIfbl() {
   if (ifbl_.size() < 2 || ifbl_.size() > 6) {
-    error_ = kBadIfbl;
+    Refuse(ConversionError::BadIfbl);
     return;
   }
   std::string code = ifbl_;
@@ -268,7 +267,7 @@ void TransCoo::ConvertIfbl() {
   // A code that names no square of the grid (letters where digits go,
   // digits out of range) would otherwise land in some neighbouring square.
   if (status != 0 || !IFBL::IsGridCode(code)) {
-    error_ = kBadIfbl;
+    Refuse(ConversionError::BadIfbl);
     return;
   }
   ifbl_ = ShortenIfbl(code, IfblPrecision);
@@ -281,7 +280,7 @@ void TransCoo::ConvertIfbl() {
 
 void TransCoo::ConvertLambert2008() {
   if (!Lambert2008InDomain()) {
-    error_ = kBadLambert2008;
+    Refuse(ConversionError::BadLambert2008);
     return;
   }
   // From here on a point in degrees on ETRS89, through the official chain.
@@ -299,7 +298,7 @@ void TransCoo::ConvertUtm() {
   const bool zoneKnown = zone_ >= 1 && zone_ <= kLastZone;
   // Beyond these no point of the zone or its neighbour lies.
   if (!(zoneKnown && Within(easting_, 0, kMaxEasting) && Within(northing_, 0, kMaxNorthing))) {
-    error_ = kBadUtm;
+    Refuse(ConversionError::BadUtm);
     return;
   }
   const EllipsoidInUse ellipsoid = CurrentEllipsoid();
@@ -314,7 +313,7 @@ void TransCoo::ConvertUtm() {
                        std::fabs(WithinHalfTurn(longitude - centre)) <= kUtmZoneReach &&
                        (latitude < 0) == !north_;
   if (!inReach) {
-    error_ = kBadUtm;
+    Refuse(ConversionError::BadUtm);
     return;
   }
   latitude_ = latitude;
@@ -331,7 +330,7 @@ void TransCoo::ConvertDms() {
                      Within(latDmsMin_, 0, 60) && Within(lonDmsMin_, 0, 60) &&
                      Within(latDmsSec_, 0, 60) && Within(lonDmsSec_, 0, 60);
   if (!valid) {
-    error_ = kBadDms;
+    Refuse(ConversionError::BadDms);
     return;
   }
   latitude_ = DmsToDegrees(latDmsDeg_, latDmsMin_, latDmsSec_);
@@ -345,7 +344,7 @@ void TransCoo::ConvertDms() {
 
 void TransCoo::ConvertDeg() {
   if (!(Within(latitude_, -90, 90) && Within(longitude_, -180, 180))) {
-    error_ = kBadDeg;
+    Refuse(ConversionError::BadDeg);
     return;
   }
   LambertBlock();
@@ -372,7 +371,7 @@ bool TransCoo::ShiftToOutputDatum() {
   double longitude = 0;
   ShiftDatum(latitude_, longitude_, 0, datumFromIndex_, datumDestIndex_, latitude, longitude);
   // Within some 80 m of a pole the shift's formulas carry a point past it.
-  if (!(std::fabs(latitude) <= kQuarterTurn)) throw RuntimeError(kPastThePole);
+  if (!(std::fabs(latitude) <= kQuarterTurn)) throw RuntimeError(Fault::PastThePole);
   latitude_ = latitude;
   longitude_ = WithinHalfTurn(longitude);
   SelectEllipsoid(datumDestIndex_);

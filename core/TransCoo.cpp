@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "geodesy/ConformalConic.h"
 #include "geodesy/General.h"
@@ -13,8 +14,6 @@
 
 namespace koord {
 namespace {
-
-const char* const kIndexOutOfRange = "Indice hors limites";
 
 bool IsKnownKind(std::string_view kind) {
   constexpr std::array<std::string_view, 9> kKinds{"MGR", "MGRS", "DEG", "LMB", "DMS",
@@ -58,6 +57,7 @@ void TransCoo::BuildCatalogue() {
 
 void TransCoo::Reset() {
   error_.clear();
+  errorCode_ = ConversionError::None;
   origType_.clear();
   mgrs_.clear();
   ifbl_.clear();
@@ -75,7 +75,12 @@ void TransCoo::Reset() {
 void TransCoo::SetOrigType(std::string_view kind) {
   origType_.assign(kind);
   ascii::ToUpperInPlace(origType_);
-  if (!IsKnownKind(origType_)) error_ = kUnknownKind;
+  if (!IsKnownKind(origType_)) Refuse(ConversionError::UnknownKind);
+}
+
+void TransCoo::Refuse(ConversionError code, std::string text) {
+  errorCode_ = code;
+  error_ = text.empty() ? std::string(ConversionErrorTexts(code).fr) : std::move(text);
 }
 
 std::int16_t TransCoo::FindDatum(std::string_view code) const {
@@ -107,14 +112,14 @@ void TransCoo::SetIFBL(std::string_view code) {
 
 const DatumRecord& TransCoo::DatumAt(std::int16_t position) const {
   if (position < 1 || static_cast<std::size_t>(position) > datums_.size()) {
-    throw RuntimeError(kIndexOutOfRange);
+    throw RuntimeError(Fault::IndexOutOfRange);
   }
   return datums_[static_cast<std::size_t>(position) - 1];
 }
 
 const EllipsoidRecord& TransCoo::EllipsoidAt(std::int16_t position) const {
   if (position < 1 || static_cast<std::size_t>(position) > ellipsoids_.size()) {
-    throw RuntimeError(kIndexOutOfRange);
+    throw RuntimeError(Fault::IndexOutOfRange);
   }
   return ellipsoids_[static_cast<std::size_t>(position) - 1];
 }

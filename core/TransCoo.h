@@ -7,7 +7,7 @@
 // Usage: set the datums and precisions once; for every point call Reset,
 // set the input kind (SetOrigType) and the input values, call Conversion,
 // then read the wanted output or Error. Refused input is reported only
-// through Error (a French text); a fault (overflow, floating-point fault)
+// through Error (a French text) and ErrorCode; a fault (overflow, floating-point fault)
 // raises koord::RuntimeError out of Conversion.
 //
 // Lambert X/Y and IFBL always belong to the datum BEL72. Every other output
@@ -20,20 +20,26 @@
 #include <string_view>
 
 #include "core/Catalogue.h"
+#include "core/ConversionErrors.h"
 #include "geodesy/Mgrs.h"
 
 namespace koord {
 
-// Error texts of the conversion object.
-inline constexpr std::string_view kDatumNotSet = "Datum non initialisé";
-inline constexpr std::string_view kUnknownKind = "Type de coordonnées originales inconnu";
-inline constexpr std::string_view kBadMgrsPrefix = "Coordonnées MGRS erronées (";
-inline constexpr std::string_view kBadLambert = "Coordonnées Lambert incorrectes";
-inline constexpr std::string_view kBadIfbl = "Coordonnée IFBL incorrecte";
-inline constexpr std::string_view kBadDms = "Coordonnées DMS incorrectes";
-inline constexpr std::string_view kBadDeg = "Coordonnées DEG incorrectes";
-inline constexpr std::string_view kBadLambert2008 = "Coordonnées Lambert 2008 incorrectes";
-inline constexpr std::string_view kBadUtm = "Coordonnées UTM incorrectes";
+// French error texts of the conversion object.
+inline constexpr std::string_view kDatumNotSet =
+    ConversionErrorTexts(ConversionError::DatumNotSet).fr;
+inline constexpr std::string_view kUnknownKind =
+    ConversionErrorTexts(ConversionError::UnknownKind).fr;
+inline constexpr std::string_view kBadMgrsPrefix =
+    ConversionErrorTexts(ConversionError::BadMgrs).fr;
+inline constexpr std::string_view kBadLambert =
+    ConversionErrorTexts(ConversionError::BadLambert).fr;
+inline constexpr std::string_view kBadIfbl = ConversionErrorTexts(ConversionError::BadIfbl).fr;
+inline constexpr std::string_view kBadDms = ConversionErrorTexts(ConversionError::BadDms).fr;
+inline constexpr std::string_view kBadDeg = ConversionErrorTexts(ConversionError::BadDeg).fr;
+inline constexpr std::string_view kBadLambert2008 =
+    ConversionErrorTexts(ConversionError::BadLambert2008).fr;
+inline constexpr std::string_view kBadUtm = ConversionErrorTexts(ConversionError::BadUtm).fr;
 
 // How far from its zone's central meridian a UTM point may be given or
 // asked for, degrees: the zone and its neighbour (the series stay within
@@ -129,7 +135,10 @@ class TransCoo {
   void SetDatumFrom(std::string_view code);
   void SetDatumDest(std::string_view code);
 
+  // The refusal in French, as the object has always reported it; ErrorCode
+  // says which it is, for a caller that speaks another language.
   const std::string& Error() const { return error_; }
+  ConversionError ErrorCode() const { return errorCode_; }
 
   const std::string& IFBL() const { return ifbl_; }
   // Stores the code without its blanks and full stops; case is kept.
@@ -221,7 +230,12 @@ class TransCoo {
   // Easting and Northing again, in the zone given by UtmZone.
   void ForcedZoneBlock();
 
+  // Sets Error and ErrorCode together; `text` is the French text of `code`
+  // when empty.
+  void Refuse(ConversionError code, std::string text = {});
+
   std::string error_;
+  ConversionError errorCode_ = ConversionError::None;
   std::span<const DatumRecord> datums_;
   std::span<const EllipsoidRecord> ellipsoids_;
   std::int16_t datumFromIndex_ = 0;

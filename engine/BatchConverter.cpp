@@ -11,7 +11,7 @@ namespace koord {
 namespace {
 
 // Closes the prompt text, after the fault's description and two line ends.
-constexpr std::string_view kContinue = "Continuer?";
+constexpr Translated kContinue{"Continuer?", "Doorgaan?", "Continue?"};
 // Characters up to this code (blanks, tabs, line ends) need no closing
 // line break.
 constexpr unsigned char kLastControlCode = 32;
@@ -110,7 +110,7 @@ class BatchRun::State {
     host_.SetBusy(false);
     std::string message = description;
     message += "\r\n\r\n";
-    message += kContinue;
+    message += kContinue.In(choices_.language);
     const bool yes = host_.AskContinue(message);
     if (yes) host_.SetBusy(true);
     return yes;

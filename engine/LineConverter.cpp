@@ -38,15 +38,19 @@ std::size_t FieldCount(CoordKind kind) {
   }
 }
 
-std::array<std::string_view, 3> ColumnNames(CoordKind kind) {
+std::array<std::string_view, 3> ColumnNames(CoordKind kind, Language language) {
+  static constexpr Translated kLatitude{"Latitude", "Breedtegraad", "Latitude"};
+  static constexpr Translated kLongitude{"Longitude", "Lengtegraad", "Longitude"};
+  static constexpr Translated kEasting{"Est", "Oost", "Easting"};
+  static constexpr Translated kNorthing{"Nord", "Noord", "Northing"};
   switch (kind) {
     case CoordKind::Lambert:
     case CoordKind::Lambert2008: return {"X", "Y", {}};
     case CoordKind::Mgrs: return {"MGRS", {}, {}};
     case CoordKind::Ifbl: return {"IFBL", {}, {}};
     case CoordKind::Degrees:
-    case CoordKind::Dms: return {"Latitude", "Longitude", {}};
-    case CoordKind::Utm: return {"Zone", "Est", "Nord"};
+    case CoordKind::Dms: return {kLatitude.In(language), kLongitude.In(language), {}};
+    case CoordKind::Utm: return {"Zone", kEasting.In(language), kNorthing.In(language)};
   }
   return {};
 }
@@ -131,7 +135,7 @@ const LineOutcome& LineConverter::Convert(std::string_view line, bool tooLong, b
     if (!plotAsRead) point_.Conversion();
     ReadResult();
   } catch (const RuntimeError& fault) {
-    Fail(Reason::Fault, fault.what());
+    Fail(Reason::Fault, FaultText(fault.Code(), choices_.language));
   }
   return outcome_;
 }
@@ -179,7 +183,7 @@ bool LineConverter::ReadNumbers(std::span<const std::string_view> fields,
                                 std::span<double> values) {
   for (std::size_t i = 0; i < fields.size(); ++i) {
     if (const std::optional<Reason> why = ReadNumber(fields[i], values[i])) {
-      Refuse(*why, *why == Reason::MissingField ? std::string() : QuotedField(fields[i]));
+      Refuse(*why, *why == Reason::MissingField ? std::string() : Quoted(fields[i]));
       return false;
     }
   }
@@ -209,7 +213,7 @@ bool LineConverter::ReadUtm(std::string_view zoneField, std::string_view easting
     if (IsBlank(zoneField)) {
       Refuse(Reason::MissingField);
     } else {
-      Refuse(Reason::UnreadableZone, QuotedField(zoneField));
+      Refuse(Reason::UnreadableZone, Quoted(zoneField));
     }
     return false;
   }
@@ -227,7 +231,7 @@ bool LineConverter::ReadDegrees(std::string_view first, std::string_view second)
   const std::array<std::string_view, 2> fields{first, second};
   for (std::size_t i = 0; i < fields.size(); ++i) {
     if (const std::optional<Reason> why = koord::ReadDegrees(fields[i], readings[i])) {
-      Refuse(*why, *why == Reason::MissingField ? std::string() : QuotedField(fields[i]));
+      Refuse(*why, *why == Reason::MissingField ? std::string() : Quoted(fields[i]));
       return false;
     }
   }
@@ -235,8 +239,8 @@ bool LineConverter::ReadDegrees(std::string_view first, std::string_view second)
   const Hemisphere h2 = readings[1].hemisphere;
   if (const std::optional<Reason> why = LetterConflict(h1, h2)) {
     const bool both = h1 != Hemisphere::None && h2 != Hemisphere::None;
-    Refuse(*why, both ? QuotedField(first) + " et " + QuotedField(second)
-                      : QuotedField(h1 != Hemisphere::None ? first : second));
+    Refuse(*why, both ? Quoted(first) + std::string(FieldsJoint(choices_.language)) + Quoted(second)
+                      : Quoted(h1 != Hemisphere::None ? first : second));
     return false;
   }
   // Letters on both fields say which is the latitude.
@@ -248,7 +252,8 @@ bool LineConverter::ReadDegrees(std::string_view first, std::string_view second)
 
 void LineConverter::ReadResult() {
   if (!point_.Error().empty()) {
-    Refuse(Reason::Refused, point_.Error());
+    Refuse(Reason::Refused,
+           ConversionErrorIn(point_.ErrorCode(), point_.Error(), choices_.language));
     return;
   }
   outcome_.status = LineStatus::Converted;
@@ -329,7 +334,7 @@ void LineConverter::WriteHeader() {
     out += line_;
     out += separator_;
   }
-  const std::array<std::string_view, 3> names = ColumnNames(choices_.coorDest);
+  const std::array<std::string_view, 3> names = ColumnNames(choices_.coorDest, choices_.language);
   out += names[0];
   for (std::size_t i = 1; i < names.size() && !names[i].empty(); ++i) {
     out += separator_;
@@ -340,13 +345,17 @@ void LineConverter::WriteHeader() {
 void LineConverter::Refuse(Reason reason, std::string_view detail) {
   outcome_.status = LineStatus::Refused;
   outcome_.reason = reason;
-  outcome_.why = RefusalText(reason, detail);
+  outcome_.why = RefusalText(reason, detail, choices_.language);
   outcome_.text.clear();
   if (choices_.keepLine) {
     outcome_.text += line_;
     outcome_.text += separator_;
   }
   AppendField(outcome_.text, outcome_.why, separator_);
+}
+
+std::string LineConverter::Quoted(std::string_view field) const {
+  return QuotedField(field, choices_.language);
 }
 
 void LineConverter::Fail(Reason reason, std::string_view detail) {

@@ -72,6 +72,8 @@ class LineConverter {
   void WriteHeader();
   void Refuse(Reason reason, std::string_view detail = {});
   void Fail(Reason reason, std::string_view detail = {});
+  // A field quoted in the run's language.
+  std::string Quoted(std::string_view field) const;
 
   const BatchChoices choices_;
   const RunOutput output_;

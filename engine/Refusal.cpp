@@ -7,36 +7,71 @@
 namespace koord {
 namespace {
 
-constexpr std::array<std::pair<Reason, std::string_view>, 19> kReasonTexts{{
-    {Reason::MissingField, "Champ manquant"},
-    {Reason::UnreadableNumber, "Nombre illisible"},
-    {Reason::NumberTooLarge, "Nombre trop grand"},
-    {Reason::UnknownHemisphere, "Lettre d'hémisphère inconnue (N, S, E ou W)"},
-    {Reason::SignAndHemisphere, "Signe et lettre d'hémisphère ensemble"},
-    {Reason::TwoHemisphereLetters, "Deux lettres d'hémisphère"},
-    {Reason::MinutesOrSecondsOutOfRange, "Minutes ou secondes de 60 ou plus"},
-    {Reason::LatitudeLetterOnLongitude, "Lettre de latitude (N ou S) sur la longitude"},
-    {Reason::LongitudeLetterOnLatitude, "Lettre de longitude (E ou W) sur la latitude"},
-    {Reason::TwoLatitudes, "Deux latitudes (N ou S)"},
-    {Reason::TwoLongitudes, "Deux longitudes (E ou W)"},
-    {Reason::LineTooLong, "Ligne trop longue"},
-    {Reason::OutsideUtm, "Hors des latitudes UTM (80° S à 84° N)"},
-    {Reason::MgrsNotMade, "Référence MGRS impossible à établir"},
-    {Reason::OutsideIfbl, "Hors de la grille IFBL"},
+constexpr std::array<std::pair<Reason, Translated>, 19> kReasonTexts{{
+    {Reason::MissingField, {"Champ manquant", "Ontbrekend veld", "Missing field"}},
+    {Reason::UnreadableNumber, {"Nombre illisible", "Onleesbaar getal", "Unreadable number"}},
+    {Reason::NumberTooLarge, {"Nombre trop grand", "Getal te groot", "Number too large"}},
+    {Reason::UnknownHemisphere,
+     {"Lettre d'hémisphère inconnue (N, S, E ou W)", "Onbekende halfrondletter (N, S, E of W)",
+      "Unknown hemisphere letter (N, S, E or W)"}},
+    {Reason::SignAndHemisphere,
+     {"Signe et lettre d'hémisphère ensemble", "Teken en halfrondletter samen",
+      "Sign and hemisphere letter together"}},
+    {Reason::TwoHemisphereLetters,
+     {"Deux lettres d'hémisphère", "Twee halfrondletters", "Two hemisphere letters"}},
+    {Reason::MinutesOrSecondsOutOfRange,
+     {"Minutes ou secondes de 60 ou plus", "Minuten of seconden van 60 of meer",
+      "Minutes or seconds of 60 or more"}},
+    {Reason::LatitudeLetterOnLongitude,
+     {"Lettre de latitude (N ou S) sur la longitude",
+      "Letter van een breedtegraad (N of S) bij de lengtegraad",
+      "Latitude letter (N or S) on the longitude"}},
+    {Reason::LongitudeLetterOnLatitude,
+     {"Lettre de longitude (E ou W) sur la latitude",
+      "Letter van een lengtegraad (E of W) bij de breedtegraad",
+      "Longitude letter (E or W) on the latitude"}},
+    {Reason::TwoLatitudes,
+     {"Deux latitudes (N ou S)", "Twee breedtegraden (N of S)", "Two latitudes (N or S)"}},
+    {Reason::TwoLongitudes,
+     {"Deux longitudes (E ou W)", "Twee lengtegraden (E of W)", "Two longitudes (E or W)"}},
+    {Reason::LineTooLong, {"Ligne trop longue", "Regel te lang", "Line too long"}},
+    {Reason::OutsideUtm,
+     {"Hors des latitudes UTM (80° S à 84° N)", "Buiten de UTM-breedtegraden (80° Z tot 84° N)",
+      "Outside the UTM latitudes (80° S to 84° N)"}},
+    {Reason::MgrsNotMade,
+     {"Référence MGRS impossible à établir", "Geen MGRS-referentie mogelijk",
+      "No MGRS reference can be made"}},
+    {Reason::OutsideIfbl,
+     {"Hors de la grille IFBL", "Buiten het IFBL-hokkenraster", "Outside the IFBL grid"}},
     {Reason::OutsideLambert,
-     "Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)"},
+     {"Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)",
+      "Buiten het bereik van Lambert 72 (X van 0 tot 310 000 m, Y van 0 tot 260 000 m)",
+      "Outside the Lambert 1972 domain (X from 0 to 310,000 m, Y from 0 to 260,000 m)"}},
     {Reason::OutsideLambert2008,
-     "Hors du domaine Lambert 2008 (X de 499 900 à 810 100 m, Y de 499 900 à 760 100 m)"},
-    {Reason::UtmZoneTooFar, "Zone UTM trop éloignée du point (9° au plus de son méridien central)"},
-    {Reason::UnreadableZone, "Zone UTM illisible (de 1N à 60N ou de 1S à 60S)"},
+     {"Hors du domaine Lambert 2008 (X de 499 900 à 810 100 m, Y de 499 900 à 760 100 m)",
+      "Buiten het bereik van Lambert 2008 (X van 499 900 tot 810 100 m, Y van 499 900 tot "
+      "760 100 m)",
+      "Outside the Lambert 2008 domain (X from 499,900 to 810,100 m, Y from 499,900 to "
+      "760,100 m)"}},
+    {Reason::UtmZoneTooFar,
+     {"Zone UTM trop éloignée du point (9° au plus de son méridien central)",
+      "UTM-zone te ver van het punt (hoogstens 9° van de centrale meridiaan van de zone)",
+      "UTM zone too far from the point (at most 9° from its central meridian)"}},
+    {Reason::UnreadableZone,
+     {"Zone UTM illisible (de 1N à 60N ou de 1S à 60S)",
+      "Onleesbare UTM-zone (van 1N tot 60N of van 1S tot 60S)",
+      "Unreadable UTM zone (1N to 60N or 1S to 60S)"}},
 }};
 
 // Characters of a field shown in a reason; a longer field is cut.
 constexpr std::size_t kQuotedCharacters = 30;
 constexpr std::string_view kEllipsis = "\xE2\x80\xA6";     // …
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
-constexpr std::string_view kOpenQuote = "\xC2\xAB ";       // « and a blank
-constexpr std::string_view kCloseQuote = " \xC2\xBB";      // a blank and »
+// French quotes with their blanks; Dutch and English ones without.
+constexpr Translated kOpenQuote{"\xC2\xAB ", "\xE2\x80\x9C", "\xE2\x80\x9C"};   // « “
+constexpr Translated kCloseQuote{" \xC2\xBB", "\xE2\x80\x9D", "\xE2\x80\x9D"};  // » ”
+constexpr Translated kDetailColon{" : ", ": ", ": "};
+constexpr Translated kJoint{" et ", " en ", " and "};
 
 // Length of the well-formed UTF-8 sequence at the start of `text`, or 0
 // for a byte that is not one or a control character (a tab or a line end
@@ -72,23 +107,27 @@ std::size_t SequenceLength(std::string_view text) {
 
 }  // namespace
 
-std::string_view ReasonText(Reason reason) {
+std::string_view ReasonText(Reason reason, Language language) {
   for (const auto& [listed, text] : kReasonTexts) {
-    if (listed == reason) return text;
+    if (listed == reason) return text.In(language);
   }
   return {};  // Refused and Fault: the detail says it
 }
 
-std::string RefusalText(Reason reason, std::string_view detail) {
-  const std::string_view text = ReasonText(reason);
+std::string RefusalText(Reason reason, std::string_view detail, Language language) {
+  const std::string_view text = ReasonText(reason, language);
   std::string out(text);
-  if (!text.empty() && !detail.empty()) out += " : ";
+  if (!text.empty() && !detail.empty()) out += kDetailColon.In(language);
   out += detail;
   return out;
 }
 
-std::string QuotedField(std::string_view field) {
-  std::string out(kOpenQuote);
+std::string_view FieldsJoint(Language language) {
+  return kJoint.In(language);
+}
+
+std::string QuotedField(std::string_view field, Language language) {
+  std::string out(kOpenQuote.In(language));
   std::size_t characters = 0;
   while (!field.empty()) {
     if (characters == kQuotedCharacters) {
@@ -100,7 +139,7 @@ std::string QuotedField(std::string_view field) {
     field.remove_prefix(length == 0 ? 1 : length);
     ++characters;
   }
-  out += kCloseQuote;
+  out += kCloseQuote.In(language);
   return out;
 }
 

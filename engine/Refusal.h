@@ -1,10 +1,13 @@
 #pragma once
-// Why a line gives no coordinate: a value, with its French text from one
-// table. The text written in the line's place is the reason's text, then,
-// for most reasons, the field it is about: « Nombre illisible : « abc » ».
+// Why a line gives no coordinate: a value, with its text in each language
+// from one table. The text written in the line's place is the reason's
+// text, then, for most reasons, the field it is about:
+// « Nombre illisible : « abc » », "Unreadable number: “abc”".
 
 #include <string>
 #include <string_view>
+
+#include "support/Language.h"
 
 namespace koord {
 
@@ -32,17 +35,20 @@ enum class Reason {
   Fault,                       // a run-time error while converting: its description
 };
 
-// The French text of a reason; empty for Refused and Fault, whose text is
-// the detail that comes with them.
-std::string_view ReasonText(Reason reason);
+// The text of a reason; empty for Refused and Fault, whose text is the
+// detail that comes with them.
+std::string_view ReasonText(Reason reason, Language language);
 
 // The text written in a refused line's place: the reason's text, then
-// " : " and the detail when there is one (the detail alone for Refused and
-// Fault).
-std::string RefusalText(Reason reason, std::string_view detail);
+// " : " (": " but in French) and the detail when there is one (the detail
+// alone for Refused and Fault).
+std::string RefusalText(Reason reason, std::string_view detail, Language language);
 
-// A field quoted for a reason: « text », cut to about 30 characters, with
-// any byte that is not UTF-8 shown as U+FFFD.
-std::string QuotedField(std::string_view field);
+// A field quoted for a reason: « text » in French, “text” otherwise, cut to
+// about 30 characters, with any byte that is not UTF-8 shown as U+FFFD.
+std::string QuotedField(std::string_view field, Language language);
+
+// Joins two quoted fields: "« a » et « b »".
+std::string_view FieldsJoint(Language language);
 
 }  // namespace koord

@@ -67,12 +67,12 @@ constexpr double kMetresPerKilometre = 1000;
 // Reasons that hold digits without being coordinates.
 const std::array<std::string_view, 7> kReasonsWithDigits{
     koord::kBadLambert2008,
-    koord::ReasonText(koord::Reason::OutsideUtm),
-    koord::ReasonText(koord::Reason::MinutesOrSecondsOutOfRange),
-    koord::ReasonText(koord::Reason::OutsideLambert),
-    koord::ReasonText(koord::Reason::OutsideLambert2008),
-    koord::ReasonText(koord::Reason::UtmZoneTooFar),
-    koord::ReasonText(koord::Reason::UnreadableZone)};
+    koord::ReasonText(koord::Reason::OutsideUtm, koord::Language::French),
+    koord::ReasonText(koord::Reason::MinutesOrSecondsOutOfRange, koord::Language::French),
+    koord::ReasonText(koord::Reason::OutsideLambert, koord::Language::French),
+    koord::ReasonText(koord::Reason::OutsideLambert2008, koord::Language::French),
+    koord::ReasonText(koord::Reason::UtmZoneTooFar, koord::Language::French),
+    koord::ReasonText(koord::Reason::UnreadableZone, koord::Language::French)};
 
 // The host: a text in, a text out, a map that records its points, and the
 // prompt answered Yes, or No at the answer given.

@@ -15,8 +15,6 @@ constexpr double kTolerance = 1e-12;
 // Belgian points converge in about five rounds; far-off ones may not at all.
 constexpr int kMaxRounds = 50;
 
-const char* const kNoConvergence = "Le calcul de la latitude Lambert ne converge pas";
-
 constexpr double Dms(double degrees, double minutes, double seconds) {
   return degrees + minutes / 60 + seconds / 3600;
 }
@@ -67,7 +65,7 @@ void ConformalConic::Inverse(double X, double Y, double& latitude, double& longi
   const double t = RequireFinite(std::pow(r / aF_, 1 / n_));
   double phi = std::numbers::pi / 2 - 2 * std::atan(t);
   for (int round = 0;; ++round) {
-    if (round == kMaxRounds) throw RuntimeError(kNoConvergence);
+    if (round == kMaxRounds) throw RuntimeError(Fault::LambertNoConvergence);
     const double s = e_ * std::sin(phi);
     const double next = RequireFinite(std::numbers::pi / 2 -
                                       2 * std::atan(t * std::pow((1 - s) / (1 + s), e_ / 2)));

@@ -18,8 +18,6 @@ constexpr double kTolerance = 1e-13;
 // Points near the ellipsoid converge in three or four rounds.
 constexpr int kMaxRounds = 20;
 
-const char* const kNoConvergence = "Le calcul de la latitude géocentrique ne converge pas";
-
 using Vector = std::array<double, 3>;
 using Matrix = std::array<Vector, 3>;
 
@@ -44,7 +42,7 @@ void FromGeocentric(const Vector& v, const Ellipsoid& e, double& phi, double& la
   lambda = std::atan2(v[1], v[0]);
   phi = std::atan2(v[2], p * (1 - e2));
   for (int round = 0;; ++round) {
-    if (round == kMaxRounds) throw RuntimeError(kNoConvergence);
+    if (round == kMaxRounds) throw RuntimeError(Fault::GeocentricNoConvergence);
     const double s = std::sin(phi);
     const double n = e.a / std::sqrt(1 - e2 * s * s);
     const double next = RequireFinite(std::atan2(v[2] + e2 * n * s, p));

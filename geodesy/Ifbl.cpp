@@ -38,8 +38,6 @@ constexpr int kSide = 4;
 constexpr std::int16_t kPairs[kSide][kSide] = {
     {33, 31, 13, 11}, {34, 32, 14, 12}, {43, 41, 23, 21}, {44, 42, 24, 22}};
 
-const char* const kIndexError = "L'indice n'appartient pas à la sélection";
-
 // The text split into characters (UTF-8 sequences), so that a non-ASCII
 // character counts once in the length of a code.
 std::vector<std::string_view> Characters(std::string_view text) {
@@ -82,7 +80,7 @@ void AddPairOffset(std::string_view first, std::string_view second, double& x, d
 }
 
 std::int16_t PairAt(std::int16_t i, std::int16_t j) {
-  if (i < 0 || i >= kSide || j < 0 || j >= kSide) throw RuntimeError(kIndexError);
+  if (i < 0 || i >= kSide || j < 0 || j >= kSide) throw RuntimeError(Fault::IndexNotInSelection);
   return kPairs[i][j];
 }
 

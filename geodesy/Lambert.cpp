@@ -23,8 +23,6 @@ constexpr double kTolerance = 2.77777e-08;        // latitude convergence, rad
 // Belgian points converge in about four rounds; far-off ones may not at all.
 constexpr int kMaxRounds = 50;
 
-const char* const kNoConvergence = "Le calcul de la latitude Lambert ne converge pas";
-
 // First eccentricity of the Hayford ellipsoid, from a and b.
 double ComputeEccentricity() {
   const double b = (1.0 - 1.0 / kInverseFlattening) * kA;
@@ -49,7 +47,7 @@ double LatitudeFromT(double t, double e) {
     phi = next;
     if (std::fabs(d) <= kTolerance) return phi;
   }
-  throw RuntimeError(kNoConvergence);
+  throw RuntimeError(Fault::LambertNoConvergence);
 }
 
 }  // namespace

@@ -69,8 +69,6 @@ constexpr std::int16_t kClarke1866 = 5;  // takes scheme 1 in zones 47..55
 
 // Row offset in metres by scheme (1, 2) and set parity (odd, even).
 constexpr double kRowOffset[2][2] = {{0.0, 1500000.0}, {1000000.0, 500000.0}};
-const char* const kIndexError = "Indice hors limites";
-const char* const kTooShort = "Référence MGRS trop courte";
 
 // Truncate(x + sign(x)/2): halves go away from zero.
 double RoundAway(double x) {
@@ -90,14 +88,14 @@ std::int32_t Truncate32(double x) {
 }
 
 char Letter(int number) {
-  if (number < 1 || number > kLetterZ) throw RuntimeError(kIndexError);
+  if (number < 1 || number > kLetterZ) throw RuntimeError(Fault::IndexOutOfRange);
   return static_cast<char>(kLetterBase + number);
 }
 
 // The letter at a position of a letter set.
 char LetterAt(std::string_view letters, std::int32_t position) {
   if (position < 0 || static_cast<std::size_t>(position) >= letters.size()) {
-    throw RuntimeError(kIndexError);
+    throw RuntimeError(Fault::IndexOutOfRange);
   }
   return letters[static_cast<std::size_t>(position)];
 }
@@ -120,7 +118,7 @@ void WriteZone(std::int16_t zone, char* out) {
 
 // The last five digits of a non-negative number.
 void WriteFiveDigits(std::int64_t value, char* out) {
-  if (value < 0) throw RuntimeError(kIndexError);
+  if (value < 0) throw RuntimeError(Fault::IndexOutOfRange);
   for (std::size_t i = kDigitsWidth; i-- > 0;) {
     out[i] = static_cast<char>('0' + value % 10);
     value /= 10;
@@ -183,7 +181,7 @@ std::int16_t SpecialZone(std::int16_t band, double longitude, std::int16_t zone)
 double SquareSide(std::int16_t digits) {
   constexpr std::array<double, 6> kSides{100000.0, 10000.0, 1000.0, 100.0, 10.0, 1.0};
   if (digits < 0 || static_cast<std::size_t>(digits) >= kSides.size()) {
-    throw RuntimeError(kIndexError);
+    throw RuntimeError(Fault::IndexOutOfRange);
   }
   return kSides[static_cast<std::size_t>(digits)];
 }
@@ -333,7 +331,7 @@ void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a, double
                double& latitude, double& longitude, std::int16_t& zone, double& northing,
                double& easting, std::int32_t& refused, std::int16_t digits) {
   refused = 0;
-  if (mgrs.size() <= kRowChar) throw RuntimeError(kTooShort);
+  if (mgrs.size() <= kRowChar) throw RuntimeError(Fault::MgrsTooShort);
   const std::int16_t band = LetterNumber(mgrs[kBandChar]);
   const double hemisphere = band < kLetterN ? -1.0 : 1.0;
   zone = ToInt16(FieldNumber(Field(mgrs, kZoneField, kZoneWidth)));

@@ -29,8 +29,6 @@ constexpr int kBandXHeight = 12;  // degrees
 constexpr int kSouthEdge = 80;    // degrees south where band C begins
 constexpr int kLetterBase = 64;   // character code of the letter before A
 
-const char* const kIndexError = "Indice hors limites";
-
 // Quantities of the ellipsoid that both projections need.
 struct Shape {
   double e2;   // first eccentricity squared
@@ -107,7 +105,7 @@ std::int16_t ZoneOf(double longitude) {
 // Letter number of the band at a position in kBandLetters.
 std::int16_t BandNumber(int position) {
   if (position < 0 || position >= static_cast<int>(kBandLetters.size())) {
-    throw RuntimeError(kIndexError);
+    throw RuntimeError(Fault::IndexOutOfRange);
   }
   return static_cast<std::int16_t>(kBandLetters[static_cast<std::size_t>(position)] - kLetterBase);
 }
@@ -116,7 +114,7 @@ std::int16_t BandNumber(int position) {
 int BandPosition(std::int16_t band) {
   const std::size_t position =
       band > 0 ? kBandLetters.find(static_cast<char>(band + kLetterBase)) : std::string_view::npos;
-  if (position == std::string_view::npos) throw RuntimeError(kIndexError);
+  if (position == std::string_view::npos) throw RuntimeError(Fault::IndexOutOfRange);
   return static_cast<int>(position);
 }
 

@@ -14,24 +14,37 @@ bool Fail(QString* error, const QString& message) {
   return false;
 }
 
+constexpr Translated kBadSize{"Taille de carte invalide : %1 x %2 (de 1 à %3 pixels de côté)",
+                              "Ongeldige kaartgrootte: %1 x %2 (van 1 tot %3 pixels per zijde)",
+                              "Invalid map size: %1 x %2 (1 to %3 pixels a side)"};
+constexpr Translated kNoMemory{"Mémoire insuffisante pour la carte",
+                               "Onvoldoende geheugen voor de kaart",
+                               "Not enough memory for the map"};
+// %2 is the system's own description, as Qt gives it.
+constexpr Translated kCannotWrite{"Impossible d'écrire la carte %1 : %2",
+                                  "Kan de kaart %1 niet schrijven: %2",
+                                  "Cannot write the map %1: %2"};
+
+QString Text(const Translated& text, Language language) {
+  const std::string_view chosen = text.In(language);
+  return QString::fromUtf8(chosen.data(), static_cast<qsizetype>(chosen.size()));
+}
+
 }  // namespace
 
 bool RenderMapPng(const std::vector<std::pair<double, double>>& points, const QString& path,
-                  QSize size, bool ifblGrid, QString* error) {
+                  QSize size, bool ifblGrid, QString* error, Language language) {
   if (size.width() < 1 || size.height() < 1 || size.width() > kMaxPngSide ||
       size.height() > kMaxPngSide) {
     return Fail(error,
-                QStringLiteral("Taille de carte invalide : %1 x %2 (de 1 à %3 pixels de côté)")
-                    .arg(size.width())
-                    .arg(size.height())
-                    .arg(kMaxPngSide));
+                Text(kBadSize, language).arg(size.width()).arg(size.height()).arg(kMaxPngSide));
   }
   std::vector<QPointF> dots;
   dots.reserve(points.size());
   for (const auto& [x, y] : points) dots.emplace_back(x, y);
 
   QImage image(size, QImage::Format_ARGB32_Premultiplied);
-  if (image.isNull()) return Fail(error, QStringLiteral("Mémoire insuffisante pour la carte"));
+  if (image.isNull()) return Fail(error, Text(kNoMemory, language));
   {
     QPainter painter(&image);
     PaintMap(painter, MapViewport(size), dots, ifblGrid);
@@ -41,9 +54,7 @@ bool RenderMapPng(const std::vector<std::pair<double, double>>& points, const QS
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !image.save(&file, "PNG") ||
       !file.commit()) {
-    return Fail(
-        error,
-        QStringLiteral("Impossible d'écrire la carte %1 : %2").arg(path, file.errorString()));
+    return Fail(error, Text(kCannotWrite, language).arg(path, file.errorString()));
   }
   return true;
 }

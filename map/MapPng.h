@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "support/Language.h"
+
 namespace koord::map {
 
 // Largest side of a rendered map, in pixels; keeps the image's memory
@@ -16,11 +18,11 @@ inline constexpr int kMaxPngSide = 4096;
 // `size` pixels (each side 1..kMaxPngSide; the whole map extent fitted in
 // it, its proportions kept, for example 1000 x 824), with the IFBL grid
 // when asked, and writes it atomically to `path` as PNG: on any failure the
-// file that was there stays. Returns false with a French message in *error
-// (when error is not null) if the size is out of range or the file cannot
+// file that was there stays. Returns false with a message in `language` in
+// *error (when error is not null) if the size is out of range or the file cannot
 // be written. Needs no QGuiApplication, but for the grid, whose codes are
 // text drawn with the system's fonts.
 bool RenderMapPng(const std::vector<std::pair<double, double>>& points, const QString& path,
-                  QSize size, bool ifblGrid, QString* error);
+                  QSize size, bool ifblGrid, QString* error, Language language = Language::French);
 
 }  // namespace koord::map

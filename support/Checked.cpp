@@ -8,9 +8,6 @@
 namespace koord {
 namespace {
 
-const char* const kOverflow = "Dépassement de capacité";
-const char* const kFloatFault = "Erreur de calcul en virgule flottante";
-
 // Half to even, independent of the current floating-point rounding mode.
 double RoundHalfEven(double value) {
   const double down = std::floor(value);
@@ -22,11 +19,11 @@ double RoundHalfEven(double value) {
 
 template <typename Int>
 Int ToInt(double value) {
-  if (!std::isfinite(value)) throw RuntimeError(kOverflow);
+  if (!std::isfinite(value)) throw RuntimeError(Fault::Overflow);
   const double rounded = RoundHalfEven(value);
   if (rounded < static_cast<double>(std::numeric_limits<Int>::min()) ||
       rounded > static_cast<double>(std::numeric_limits<Int>::max())) {
-    throw RuntimeError(kOverflow);
+    throw RuntimeError(Fault::Overflow);
   }
   return static_cast<Int>(rounded);
 }
@@ -44,7 +41,7 @@ std::int32_t RoundToInt32(double value) {
 }
 
 void ThrowFloatFault() {
-  throw RuntimeError(kFloatFault);
+  throw RuntimeError(Fault::FloatFault);
 }
 
 }  // namespace checked_detail
@@ -53,7 +50,7 @@ std::int16_t MulInt16(std::int16_t a, std::int16_t b) {
   const std::int32_t product = std::int32_t{a} * std::int32_t{b};
   if (product < std::numeric_limits<std::int16_t>::min() ||
       product > std::numeric_limits<std::int16_t>::max()) {
-    throw RuntimeError(kOverflow);
+    throw RuntimeError(Fault::Overflow);
   }
   return static_cast<std::int16_t>(product);
 }

@@ -257,6 +257,38 @@ TEST(Converti, RefusedPointsShowWhyInsteadOfAResult) {
   }
 }
 
+BatchChoices In(koord::Language language, BatchChoices choices) {
+  choices.language = language;
+  return choices;
+}
+
+TEST(Converti, ReasonsAndHeaderNamesInTheRunsLanguage) {
+  // The quoted fields and the reference refused are data: they stay as given.
+  constexpr koord::Language kDutch = koord::Language::Dutch;
+  constexpr koord::Language kEnglish = koord::Language::English;
+  const RefusalCase cases[] = {
+      {"abc\t170\n", In(kDutch, Choices(kLambert, kLambert, kBel72, kBel72)),
+       "Onleesbaar getal: \u201Cabc\u201D\r\n"},
+      {"abc\t170\n", In(kEnglish, Choices(kLambert, kLambert, kBel72, kBel72)),
+       "Unreadable number: \u201Cabc\u201D\r\n"},
+      {"150\n", In(kDutch, Choices(kLambert, kLambert, kBel72, kBel72)), "Ontbrekend veld\r\n"},
+      {"N50\tS4\n", In(kEnglish, Choices(kDegrees, kDegrees, kWgs84, kWgs84)),
+       "Two latitudes (N or S): \u201CN50\u201D and \u201CS4\u201D\r\n"},
+      {"31U\n", In(kEnglish, Choices(kMgrs, kLambert, kWgs84, kBel72)),
+       "Invalid MGRS coordinates (31U)\r\n"},
+      {"E2X\n", In(kDutch, Choices(kIfbl, kLambert, kBel72, kBel72)), "Onjuist IFBL-hok\r\n"},
+      {"20\t4\n", In(kDutch, Choices(kDegrees, kIfbl, kWgs84, kWgs84, 0)),
+       "Buiten het IFBL-hokkenraster\r\n"},
+      {"lat\tlon\n", In(kDutch, Choices(kLambert, kDegrees, kBel72, kWgs84)),
+       "Breedtegraad\tLengtegraad\r\n"},
+      {"x\ty\n", In(kEnglish, Choices(kLambert, CoordKind::Utm, kBel72, kWgs84)),
+       "Zone\tEasting\tNorthing\r\n"},
+  };
+  for (const RefusalCase& c : cases) {
+    EXPECT_EQ(Convert(std::string(c.input), c.choices), c.expected) << c.input;
+  }
+}
+
 TEST(Converti, SameKindOutputTakesThePrecisionAskedFor) {
   // Cut or shortened to it, never made finer than the input.
   const RefusalCase cases[] = {
@@ -353,6 +385,15 @@ TEST(Converti, NoEndsTheRunAtOnce) {
   EXPECT_EQ(host.prompts, (std::vector<std::string>{Prompt(kFault)}));
   EXPECT_EQ(host.output, "E425\r\n");
   EXPECT_EQ(host.busy, (std::vector<bool>{true, false}));
+}
+
+TEST(Converti, FaultPromptInTheRunsLanguage) {
+  FakeHost host(std::string(kFaultLine), {true});
+  koord::Converti(host, In(koord::Language::Dutch, Choices(kDegrees, kIfbl, kWgs84, kWgs84, 1)),
+                  RunOutput::Text);
+  EXPECT_EQ(host.prompts,
+            (std::vector<std::string>{"Rekenfout met drijvende komma\r\n\r\nDoorgaan?"}));
+  EXPECT_EQ(host.output, "Rekenfout met drijvende komma\r\n");
 }
 
 TEST(Converti, NoInMapModeDoesNotShowTheMap) {

@@ -1,7 +1,7 @@
 # The cases of koord-cli, run by run_case.cmake:
 #   koord_cli_case(<name> [ARGS <arg>...] [INPUT <text>]
 #                  OUT <text> | OUT_REGEX <regex>  [ERR <text>] EXIT <status>
-#                  [OUTFILE <text>] [THREADS <KOORD_THREADS>])
+#                  [OUTFILE <text>] [THREADS <KOORD_THREADS>] [LANG <KOORD_LANG>])
 # Lambert (150000, 170000) is 31UES963329 at 100 m on WGS84; IFBL square
 # E435 at 4 x 4 km; 50.85 N 4.3505 E on WGS84 is 31UES9506734013.
 
@@ -309,3 +309,49 @@ koord_cli_case(decimals_only_for_degrees
   ARGS -t mgrs --decimals 6
   ERR "koord-cli: --decimals ne vaut que pour --to deg\nVoir koord-cli --help.\n"
   EXIT 2)
+
+# Dutch and English: reasons, header names and messages in the language
+# chosen, --lang over KOORD_LANG; the data in a reason stays as given. An
+# unknown language is reported in French.
+koord_cli_case(dutch_reasons_and_header
+  ARGS --lang nl -t deg
+  INPUT "X\tY\n150000\t170000\nabc\t1\n150\n"
+  OUT "Breedtegraad\tLengtegraad\n50.84041\t004.36875\nOnleesbaar getal: “abc”\nOntbrekend veld\n"
+  ERR "koord-cli: -:3: Onleesbaar getal: “abc”\nkoord-cli: -:4: Ontbrekend veld\n"
+  EXIT 1)
+
+koord_cli_case(english_from_the_environment
+  ARGS -f mgrs -t lambert
+  LANG en
+  INPUT "31U\n"
+  OUT "Invalid MGRS coordinates (31U)\n"
+  ERR "koord-cli: -:1: Invalid MGRS coordinates (31U)\n"
+  EXIT 1)
+
+koord_cli_case(language_option_over_environment
+  ARGS --lang nl --zone 3
+  LANG en
+  ERR "koord-cli: --zone geldt alleen voor --to utm\nZie koord-cli --help.\n"
+  EXIT 2)
+
+koord_cli_case(parse_error_already_in_the_language
+  ARGS --lang=en --from
+  ERR "koord-cli: missing value for option --from\nSee koord-cli --help.\n"
+  EXIT 2)
+
+koord_cli_case(unknown_language_option
+  ARGS --lang de
+  LANG en
+  ERR "koord-cli: --lang incorrect : « de » (fr, nl ou en)\nVoir koord-cli --help.\n"
+  EXIT 2)
+
+koord_cli_case(unknown_language_environment
+  LANG xx
+  ERR "koord-cli: KOORD_LANG incorrect : « xx » (fr, nl ou en)\nVoir koord-cli --help.\n"
+  EXIT 2)
+
+koord_cli_case(help_in_english
+  ARGS --help
+  LANG en
+  OUT_REGEX "^Usage: koord-cli \\[OPTIONS\\] \\[FILE\\.\\.\\.\\]\n.*--lang LANGUAGE.*Exit status"
+  EXIT 0)

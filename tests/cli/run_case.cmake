@@ -2,7 +2,8 @@
 # empty folder WORK. In ARGS, @IN@ stands for a file holding INPUT (which
 # otherwise goes to standard input) and @OUT@ for a file whose content must
 # equal OUTFILE; @VERSION@ in OUT stands for the project version. THREADS,
-# when given, is the value of KOORD_THREADS.
+# when given, is the value of KOORD_THREADS; LANG that of KOORD_LANG, which
+# is unset otherwise.
 cmake_minimum_required(VERSION 3.25)
 
 # Shows the invisible characters of a text in failure messages.
@@ -25,7 +26,7 @@ function(koord_cli_case name)
   if(NOT name STREQUAL CASE)
     return()
   endif()
-  cmake_parse_arguments(PARSE_ARGV 1 C "" "INPUT;OUT;OUT_REGEX;ERR;EXIT;OUTFILE;THREADS" "ARGS")
+  cmake_parse_arguments(PARSE_ARGV 1 C "" "INPUT;OUT;OUT_REGEX;ERR;EXIT;OUTFILE;THREADS;LANG" "ARGS")
   file(REMOVE_RECURSE "${WORK}")
   file(MAKE_DIRECTORY "${WORK}")
   file(WRITE "${WORK}/in.txt" "${C_INPUT}")
@@ -41,6 +42,11 @@ function(koord_cli_case name)
   endforeach()
   if(DEFINED C_THREADS)
     set(ENV{KOORD_THREADS} "${C_THREADS}")
+  endif()
+  if(DEFINED C_LANG)
+    set(ENV{KOORD_LANG} "${C_LANG}")
+  else()
+    unset(ENV{KOORD_LANG})
   endif()
   execute_process(COMMAND "${CLI}" ${args}
     WORKING_DIRECTORY "${WORK}"
