@@ -238,10 +238,14 @@ void TransCoo::ConvertMgrs() {
     return;
   }
   FillDmsParts();
+  // On its own datum the reference gives its UTM position as it stands.
   northing_ = northing;
   easting_ = easting;
+  zone_ = zone;
+  north_ = !(latitude_ < 0);
   mgrsResult_ = DMA::MgrsStatus::Made;
   if (kept < digits) mgrs_ = CutReference(text, kept);
+  if (UtmZone != 0) ForcedZoneBlock();
 }
 
 void TransCoo::ConvertLambert() {

@@ -55,6 +55,11 @@ const Row kRows[] = {
     // cs2cs 4326 -> 32756: 333568.941 6247473.337.
     {kDeg, kWgs, kUtm, kWgs, "-33.9\t151.2", "56S\t333569\t6247473"},
     // cs2cs 32631 -> 4326: 50.850869421 4.364298449.
+    // An MGRS reference on its own datum gives its square's point with the
+    // reference's zone (cs2cs 32631 -> 32632: 174155.148 5642821.476).
+    {CoordKind::Mgrs, kWgs, kUtm, kWgs, "31UES9633", "31N\t596499\t5633499"},
+    {CoordKind::Mgrs, kWgs, kUtm, kWgs, "31UES9633", "32N\t174155\t5642821", false, 32},
+    {CoordKind::Mgrs, kWgs, kUtm, kWgs, "56HLH3356947473", "56S\t333569\t6247473"},
     {kUtm, kWgs, kDeg, kWgs, "31N\t596037\t5634128", "50.85087\t004.36430"},
     {kUtm, kWgs, kDeg, kWgs, "31 n\t596037\t5634128", "50.85087\t004.36430"},
     {kUtm, kWgs, kDeg, kWgs, "31U\t596037\t5634128",
