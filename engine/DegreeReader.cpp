@@ -136,6 +136,11 @@ std::optional<Hemisphere> HemisphereOf(char letter) {
 }  // namespace
 
 std::optional<Reason> ReadDegrees(std::string_view field, DegreeReading& reading) {
+  // Most fields are one plain number, which reads as it stands.
+  if (double value = 0; !ReadNumber(field, value)) {
+    reading = {value, Hemisphere::None};
+    return std::nullopt;
+  }
   const std::string_view text = TrimBlanks(field);
   if (text.empty()) return Reason::MissingField;
   // A letter at either end may be a hemisphere, unless the angle reads with

@@ -20,11 +20,15 @@ std::string_view SkipBlanks(std::string_view text) {
 
 void FieldSplitter::Split(std::string_view line, Separator separator, std::size_t wanted) {
   fields_.clear();
+  const char cut = EntryOf(kSeparatorTable, separator).input;
+  const bool blanks = separator == Separator::Blank;
+  if (!blanks && line.find(kQuote) == std::string_view::npos) {
+    SplitUnquoted(line, cut, wanted);
+    return;
+  }
   unquoted_.clear();
   // Views into unquoted_ must survive its growth: room for the whole line.
   unquoted_.reserve(line.size());
-  const char cut = EntryOf(kSeparatorTable, separator).input;
-  const bool blanks = separator == Separator::Blank;
   std::string_view rest = blanks ? SkipBlanks(line) : line;
   while (fields_.size() < wanted) {
     if (!SkipBlanks(rest).empty() && SkipBlanks(rest).front() == kQuote) {
@@ -40,6 +44,15 @@ void FieldSplitter::Split(std::string_view line, Separator separator, std::size_
     rest.remove_prefix(1);
     if (blanks) rest = SkipBlanks(rest);
     if (blanks && rest.empty()) break;
+  }
+}
+
+void FieldSplitter::SplitUnquoted(std::string_view line, char separator, std::size_t wanted) {
+  while (fields_.size() < wanted) {
+    const std::size_t end = std::min(line.find(separator), line.size());
+    fields_.push_back(line.substr(0, end));
+    if (end == line.size()) break;
+    line.remove_prefix(end + 1);
   }
 }
 

@@ -28,6 +28,8 @@ class FieldSplitter {
   std::string_view operator[](std::size_t i) const { return fields_[i]; }
 
  private:
+  // The common line, with no quote anywhere: fields cut at each separator.
+  void SplitUnquoted(std::string_view line, char separator, std::size_t wanted);
   std::string_view TakeQuoted(std::string_view& rest, char separator);
 
   std::vector<std::string_view> fields_;
