@@ -16,6 +16,20 @@ std::string_view SkipBlanks(std::string_view text) {
   return text;
 }
 
+bool IsSeparator(char c, char separator) {
+  return separator == ' ' ? IsBlank(c) : c == separator;
+}
+
+// The blanks before a field's opening quote. A tab that separates fields is
+// no such blank: skipping it would merge the empty fields before the quote
+// into the quoted one, and read coordinates from the wrong columns.
+std::string_view SkipPadding(std::string_view text, char separator) {
+  while (!text.empty() && IsBlank(text.front()) && !IsSeparator(text.front(), separator)) {
+    text.remove_prefix(1);
+  }
+  return text;
+}
+
 }  // namespace
 
 void FieldSplitter::Split(std::string_view line, Separator separator, std::size_t wanted) {
@@ -31,7 +45,8 @@ void FieldSplitter::Split(std::string_view line, Separator separator, std::size_
   unquoted_.reserve(line.size());
   std::string_view rest = blanks ? SkipBlanks(line) : line;
   while (fields_.size() < wanted) {
-    if (!SkipBlanks(rest).empty() && SkipBlanks(rest).front() == kQuote) {
+    if (const std::string_view padded = SkipPadding(rest, cut);
+        !padded.empty() && padded.front() == kQuote) {
       fields_.push_back(TakeQuoted(rest, cut));
     } else {
       std::size_t end = blanks ? 0 : std::min(rest.find(cut), rest.size());
@@ -57,7 +72,7 @@ void FieldSplitter::SplitUnquoted(std::string_view line, char separator, std::si
 }
 
 std::string_view FieldSplitter::TakeQuoted(std::string_view& rest, char separator) {
-  rest = SkipBlanks(rest);
+  rest = SkipPadding(rest, separator);
   rest.remove_prefix(1);  // the opening quote
   const std::size_t start = unquoted_.size();
   while (!rest.empty()) {
@@ -74,7 +89,7 @@ std::string_view FieldSplitter::TakeQuoted(std::string_view& rest, char separato
   }
   // Whatever stands between the closing quote and the separator belongs to
   // the field too (blanks, or text that makes it no number).
-  while (!rest.empty() && !(separator == ' ' ? IsBlank(rest.front()) : rest.front() == separator)) {
+  while (!rest.empty() && !IsSeparator(rest.front(), separator)) {
     unquoted_ += rest.front();
     rest.remove_prefix(1);
   }

@@ -136,6 +136,11 @@ const Row kRows[] = {
     {kLambert, "P1\t150000\t170000\tChêne", "P1\t150000\t170000\tChêne\t150000\t170000",
      LineStatus::Converted, Separator::Tab, 2, true},
     {kLambert, "id;abc;1", "id;abc;1;Nombre illisible : « abc »", kRefused, kSemicolon, 2, true},
+    // An empty field before a quoted one stays a field of its own: its tab
+    // is no blank before the quote.
+    {kLambert, "\t\"150000\"\t170000", "Champ manquant", kRefused},
+    {kLambert, "id\t\t \"150000\"\t170000", "150000\t170000", LineStatus::Converted,
+     Separator::Tab, 3},
     {kDegrees, "p,50.85 O,4.35",
      "p,50.85 O,4.35,\"Lettre d'hémisphère inconnue (N, S, E ou W) : « 50.85 O »\"", kRefused,
      kComma, 2, true},
