@@ -465,6 +465,12 @@ void TransCoo::ForcedZoneBlock() {
   zone_ = UtmZone;
   DMA::GeoToTm(ellipsoid.a, ellipsoid.f, General::DegToRad(latitude_),
                General::DegToRad(longitude_), zone_, northing_, easting_, 1);
+  // Near the equator a neighbour zone's point can lie beyond easting 0 or
+  // 1 000 000 m: numbers that UTM input refuses are no UTM coordinate.
+  if (!(Within(easting_, 0, kMaxEasting) && Within(northing_, 0, kMaxNorthing))) {
+    utmInReach_ = false;
+    northing_ = easting_ = 0;
+  }
 }
 
 }  // namespace koord

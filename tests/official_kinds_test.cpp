@@ -54,6 +54,10 @@ const Row kRows[] = {
      "Zone UTM trop éloignée du point (9° au plus de son méridien central)", false, 33},
     // cs2cs 4326 -> 32756: 333568.941 6247473.337.
     {kDeg, kWgs, kUtm, kWgs, "-33.9\t151.2", "56S\t333569\t6247473"},
+    // 8° from zone 32's meridian at 9° N lies west of easting 0: no UTM
+    // number that could be read back.
+    {kDeg, kWgs, kUtm, kWgs, "9\t1",
+     "Zone UTM trop éloignée du point (9° au plus de son méridien central)", false, 32},
     // cs2cs 32631 -> 4326: 50.850869421 4.364298449.
     // An MGRS reference on its own datum gives its square's point with the
     // reference's zone (cs2cs 32631 -> 32632: 174155.148 5642821.476).
