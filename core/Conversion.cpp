@@ -300,7 +300,7 @@ void TransCoo::ConvertLambert2008() {
 void TransCoo::ConvertUtm() {
   const double centre = CentralMeridian(zone_);
   const bool zoneKnown = zone_ >= 1 && zone_ <= kLastZone;
-  // Beyond these no point of the zone or its neighbour lies.
+  // UTM numbers lie within these; the output keeps to them too.
   if (!(zoneKnown && Within(easting_, 0, kMaxEasting) && Within(northing_, 0, kMaxNorthing))) {
     Refuse(ConversionError::BadUtm);
     return;

@@ -30,6 +30,15 @@ constexpr std::optional<Language> LanguageOfCode(std::string_view code) {
   return std::nullopt;
 }
 
+// The code of a language ("fr", "nl", "en"): a string literal, so its
+// data() ends with a null character.
+constexpr std::string_view CodeOf(Language language) {
+  for (const LanguageEntry& entry : kLanguageTable) {
+    if (entry.value == language) return entry.code;
+  }
+  return kLanguageTable.front().code;
+}
+
 // One text in each language, kept together so that none goes missing.
 struct Translated {
   std::string_view fr;

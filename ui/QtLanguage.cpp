@@ -36,10 +36,7 @@ QLocale LocaleOf(Language language) {
 }  // namespace
 
 const char* LanguageCode(Language language) {
-  for (const LanguageEntry& entry : kLanguageTable) {
-    if (entry.value == language) return entry.code.data();
-  }
-  return "fr";
+  return CodeOf(language).data();
 }
 
 bool InstallLanguage(Language language) {

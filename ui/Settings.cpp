@@ -143,9 +143,7 @@ Language LoadLanguage() {
 }
 
 void SaveLanguage(Language language) {
-  for (const LanguageEntry& entry : kLanguageTable) {
-    if (entry.value == language) Store().setValue(kLanguageKey, Text(entry.code));
-  }
+  Store().setValue(kLanguageKey, Text(CodeOf(language)));
 }
 
 bool LoadMapGrid() {
