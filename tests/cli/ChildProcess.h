@@ -13,6 +13,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstddef>
+#include <cstring>
 #include <fcntl.h>
 #include <optional>
 #include <poll.h>
@@ -45,13 +46,19 @@ class ChildProcess {
     std::string errors;
   };
 
+  // Raises std::runtime_error, naming the step and the system's reason,
+  // when the child cannot be set up or koord-cli cannot be started: a test
+  // that cannot set itself up must not look as if koord-cli had failed.
   ChildProcess(const std::vector<std::string>& argv, const Setup& setup) {
     int in[2];
     int out[2];
     int err[2];
+    int started[2];
     // Close-on-exec, so the child keeps only its three standard streams
-    // and sees the end of its input when the test closes it.
-    if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0) {
+    // and sees the end of its input when the test closes it; `started`
+    // closes at a successful exec, or carries the failing step first.
+    if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0 ||
+        pipe2(started, O_CLOEXEC) != 0) {
       throw std::runtime_error("pipe");
     }
     // A child that stops reading must not end the test.
@@ -62,38 +69,61 @@ class ChildProcess {
     for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
     args.push_back(nullptr);
     const passwd* nobody = setup.unprivileged && geteuid() == 0 ? getpwnam("nobody") : nullptr;
+    if (setup.unprivileged && geteuid() == 0 && nobody == nullptr) {
+      throw std::runtime_error("no user \"nobody\" to run koord-cli as");
+    }
     const rlimit limit{setup.fileSizeLimit, setup.fileSizeLimit};
 
     pid_ = fork();
     if (pid_ < 0) throw std::runtime_error("fork");
     if (pid_ == 0) {
-      if (chdir(setup.folder.c_str()) != 0) _exit(kSetupFailed);
+      const auto fail = [&](Step step) {
+        const int reason[2] = {static_cast<int>(step), errno};
+        (void)!write(started[1], reason, sizeof reason);
+        _exit(kSetupFailed);
+      };
+      if (chdir(setup.folder.c_str()) != 0) fail(Step::EnterFolder);
       const int input =
           setup.inputFile.empty() ? in[0] : open(setup.inputFile.c_str(), O_RDONLY | O_CLOEXEC);
+      if (input < 0) fail(Step::OpenInput);
       const int output =
           setup.outputFile.empty()
               ? out[1]
               : open(setup.outputFile.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-      if (input < 0 || output < 0) _exit(kSetupFailed);
+      if (output < 0) fail(Step::OpenOutput);
       dup2(input, STDIN_FILENO);
       dup2(output, STDOUT_FILENO);
       dup2(err[1], STDERR_FILENO);
-      if (setup.fileSizeLimit != 0 && setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(kSetupFailed);
+      if (setup.fileSizeLimit != 0 && setrlimit(RLIMIT_FSIZE, &limit) != 0) fail(Step::LimitSize);
       // Whatever the test runner ignores, koord-cli meets the signals as a
       // shell would give them.
       for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) std::signal(signal, SIG_DFL);
       if (nobody != nullptr && (setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0)) {
-        _exit(kSetupFailed);
+        fail(Step::BecomeNobody);
       }
+      // The folder again, now as the user that runs koord-cli.
+      if (nobody != nullptr && chdir(".") != 0) fail(Step::EnterFolder);
       execv(args[0], args.data());
-      _exit(kSetupFailed);
+      fail(Step::Execute);
     }
     close(in[0]);
     close(out[1]);
     close(err[1]);
+    close(started[1]);
     input_ = in[1];
     output_ = out[0];
     errors_ = err[0];
+    int reason[2] = {0, 0};
+    const ssize_t got = read(started[0], reason, sizeof reason);
+    close(started[0]);
+    if (got == static_cast<ssize_t>(sizeof reason)) {
+      // No destructor runs after a throw from here: the child and the
+      // pipes are released first.
+      waitpid(std::exchange(pid_, -1), nullptr, 0);
+      for (const int fd : {input_, output_, errors_}) close(fd);
+      throw std::runtime_error(
+          SetupProblem(static_cast<Step>(reason[0]), reason[1], argv[0], setup, nobody != nullptr));
+    }
   }
 
   ~ChildProcess() {
@@ -184,6 +214,26 @@ class ChildProcess {
  private:
   // Exit status of a child that could not be set up.
   static constexpr int kSetupFailed = 127;
+
+  // What the child was doing when it could not go on.
+  enum class Step { EnterFolder, OpenInput, OpenOutput, LimitSize, BecomeNobody, Execute };
+
+  static std::string SetupProblem(Step step, int error, const std::string& program,
+                                  const Setup& setup, bool asNobody) {
+    std::string what;
+    switch (step) {
+      case Step::EnterFolder: what = "cannot enter the folder " + setup.folder; break;
+      case Step::OpenInput: what = "cannot open " + setup.inputFile + " as standard input"; break;
+      case Step::OpenOutput:
+        what = "cannot open " + setup.outputFile + " as standard output";
+        break;
+      case Step::LimitSize: what = "cannot limit the file size"; break;
+      case Step::BecomeNobody: what = "cannot become the user nobody"; break;
+      case Step::Execute: what = "cannot execute " + program; break;
+    }
+    if (asNobody) what += " as the user nobody";
+    return "test set-up failed: " + what + ": " + std::strerror(error);
+  }
 
   pid_t pid_ = -1;
   int input_ = -1;

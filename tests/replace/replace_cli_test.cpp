@@ -13,10 +13,12 @@
 //   pub/        a folder anybody may write, holding out.txt ("old\n", 0666)
 //               and locked.txt ("old\n", 0444)
 
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstddef>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -27,6 +29,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 #include "tests/cli/ChildProcess.h"
@@ -68,8 +71,70 @@ std::string Big() {
   return big;
 }
 
-fs::path FreshFolder(const std::string& name) {
-  const fs::path work = fs::path(KOORD_CLI_WORK) / name;
+// A scratch folder that the user nobody may enter, holding a copy of
+// koord-cli: the build tree may lie where only root goes (a clone in /root,
+// or in a folder of mode 0700), so the cases run as nobody work here.
+// Removed when the test program ends.
+class NobodysScratch {
+ public:
+  static const NobodysScratch& Get() {
+    static const NobodysScratch scratch;
+    return scratch;
+  }
+
+  NobodysScratch(const NobodysScratch&) = delete;
+  NobodysScratch& operator=(const NobodysScratch&) = delete;
+  ~NobodysScratch() {
+    std::error_code ignored;
+    if (!root_.empty()) fs::remove_all(root_, ignored);
+  }
+
+  const fs::path& Root() const { return root_; }
+  const std::string& Cli() const { return cli_; }
+  // Why the folder could not be made; empty when it was.
+  const std::string& Problem() const { return problem_; }
+
+ private:
+  NobodysScratch() {
+    std::error_code error;
+    const fs::path temporary = fs::temp_directory_path(error);
+    if (error) {
+      problem_ = "no temporary folder: " + error.message();
+      return;
+    }
+    std::string pattern = (temporary / "koord-replace-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+      problem_ = "cannot make a folder in " + temporary.string() + ": " + std::strerror(errno);
+      return;
+    }
+    root_ = pattern;
+    constexpr fs::perms kEnterable = fs::perms::owner_all | fs::perms::group_read |
+                                     fs::perms::group_exec | fs::perms::others_read |
+                                     fs::perms::others_exec;
+    fs::permissions(root_, kEnterable);
+    for (fs::path folder = root_.parent_path(); folder != folder.parent_path();
+         folder = folder.parent_path()) {
+      if ((fs::status(folder).permissions() & fs::perms::others_exec) == fs::perms::none) {
+        problem_ = "the user nobody cannot enter " + folder.string();
+        return;
+      }
+    }
+    cli_ = (root_ / "koord-cli").string();
+    fs::copy_file(KOORD_CLI, cli_, error);
+    if (error) {
+      problem_ = "cannot copy koord-cli to " + cli_ + ": " + error.message();
+      return;
+    }
+    fs::permissions(cli_, kEnterable);
+  }
+
+  fs::path root_;
+  std::string cli_;
+  std::string problem_;
+};
+
+fs::path FreshFolder(const std::string& name, const fs::path& base = KOORD_CLI_WORK) {
+  const fs::path work = base / name;
   if (fs::exists(work)) {
     // A folder left read-only by an earlier run.
     for (const auto& entry : fs::recursive_directory_iterator(work)) {
@@ -110,8 +175,9 @@ std::vector<std::string> Leftovers(const fs::path& work) {
   return found;
 }
 
-std::vector<std::string> Command(const std::vector<std::string>& args) {
-  std::vector<std::string> command{KOORD_CLI};
+std::vector<std::string> Command(const std::vector<std::string>& args,
+                                 const std::string& cli = KOORD_CLI) {
+  std::vector<std::string> command{cli};
   command.insert(command.end(), args.begin(), args.end());
   return command;
 }
@@ -258,8 +324,15 @@ class OutputFile : public ::testing::TestWithParam<Case> {};
 
 TEST_P(OutputFile, KeptOrReplacedWhole) {
   const Case& c = GetParam();
-  const fs::path work = FreshFolder(c.name);
-  ChildProcess cli(Command(c.args), SetupFor(c.start, work));
+  const bool asNobody = c.start == Start::Unprivileged && geteuid() == 0;
+  const NobodysScratch* scratch = asNobody ? &NobodysScratch::Get() : nullptr;
+  if (scratch != nullptr && !scratch->Problem().empty()) {
+    GTEST_SKIP() << "cannot run koord-cli as nobody here: " << scratch->Problem();
+  }
+  const fs::path work =
+      scratch != nullptr ? FreshFolder(c.name, scratch->Root() / "work") : FreshFolder(c.name);
+  ChildProcess cli(scratch != nullptr ? Command(c.args, scratch->Cli()) : Command(c.args),
+                   SetupFor(c.start, work));
   const ChildProcess::Result result = cli.Finish();
 
   ASSERT_TRUE(WIFEXITED(result.status)) << "status " << result.status;
