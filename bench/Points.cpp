@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "engine/BatchConverter.h"
+#include "engine/BatchRun.h"
 #include "engine/LineConverter.h"
 #include "engine/OutputFormat.h"
 #include "geodesy/Lambert.h"

@@ -1,33 +1,26 @@
-// The batch converter on a text of 100 000 Lambert lines, with a host that
-// keeps the output in memory: the work behind one click of the window.
+// The batch run on a text of 100 000 Lambert lines, with a sink that keeps
+// the output in memory: the work behind one click of the window.
 
 #include <benchmark/benchmark.h>
 #include <string>
 
 #include "bench/Points.h"
-#include "engine/BatchConverter.h"
+#include "engine/BatchRun.h"
 
 namespace koord::bench {
 namespace {
 
 constexpr std::size_t kLines = 100000;
 
-class MemoryHost : public BatchHost {
+class MemorySink : public LineSink {
  public:
-  explicit MemoryHost(std::string input) : input_(std::move(input)) {}
-  std::string InputText() override { return input_; }
-  void SetInputText(const std::string& text) override { input_ = text; }
-  void AppendOutput(std::string_view text) override { output.append(text); }
-  void SetBusy(bool) override {}
-  bool AskContinue(const std::string&) override { return true; }
-  void PrepareMap() override {}
-  void PlotPoint(double, double) override {}
-  void ShowMap() override {}
+  bool Take(const LineResult& line) override {
+    output.append(line.output);
+    output += '\n';
+    return true;
+  }
 
   std::string output;
-
- private:
-  std::string input_;
 };
 
 std::string InputText() {
@@ -40,14 +33,16 @@ std::string InputText() {
 }
 
 void Converti100k(benchmark::State& state, CoordKind to) {
-  MemoryHost host(InputText());
+  const std::string text = InputText();
+  MemorySink sink;
   BatchChoices choices;
   choices.coorDest = to;
-  choices.lineEnd = "\n";
   for (auto _ : state) {
-    host.output.clear();
-    Converti(host, choices, RunOutput::Text);
-    benchmark::DoNotOptimize(host.output.data());
+    sink.output.clear();
+    BatchRun run(choices, RunOutput::Text, sink);
+    run.Feed(text);
+    run.Finish();
+    benchmark::DoNotOptimize(sink.output.data());
   }
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kLines));
 }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "bench/Points.h"
-#include "engine/BatchConverter.h"
+#include "engine/Kind.h"
 #include "engine/LineConverter.h"
 
 namespace koord::bench {
@@ -21,7 +21,6 @@ BatchChoices ChoicesFor(CoordKind from, CoordKind to) {
   choices.coorDest = to;
   choices.datumFrom = Datum::Bel72;
   choices.datumDest = to == CoordKind::Lambert ? Datum::Bel72 : Datum::Wgs84;
-  choices.lineEnd = "\n";
   return choices;
 }
 
@@ -37,10 +36,10 @@ void ConvertLine(benchmark::State& state, CoordKind from, CoordKind to) {
 }
 
 const bool kRegistered = [] {
-  for (const KindEntry& from : kKindTable) {
-    for (const KindEntry& to : kKindTable) {
+  for (const KindDescriptor& from : AllKinds()) {
+    for (const KindDescriptor& to : AllKinds()) {
       const std::string name = "Line/" + std::string(from.cliName) + "->" + std::string(to.cliName);
-      benchmark::RegisterBenchmark(name.c_str(), ConvertLine, from.value, to.value);
+      benchmark::RegisterBenchmark(name.c_str(), ConvertLine, from.kind, to.kind);
     }
   }
   return true;

@@ -6,13 +6,12 @@
 
 #include "cli/Fatal.h"
 #include "cli/InputFiles.h"
-#include "cli/InputLines.h"
 #include "cli/MapPng.h"
 #include "cli/OutputFile.h"
-#include "cli/ParallelConverter.h"
+#include "cli/ReadInputs.h"
 #include "cli/RefusalMessages.h"
 #include "cli/Say.h"
-#include "engine/LineConverter.h"
+#include "engine/BatchRun.h"
 
 namespace koord::cli {
 namespace {
@@ -21,9 +20,50 @@ namespace {
 constexpr int kAllConverted = 0;
 constexpr int kSomeRefused = 1;
 
-bool IsRefused(const LineOutcome& outcome) {
-  return outcome.status == LineStatus::Refused || outcome.status == LineStatus::Fault;
+bool IsRefused(const LineResult& line) {
+  return line.status == LineStatus::Refused || line.status == LineStatus::Fault;
 }
+
+// Every line's outcome on its own output line; the reason of a refused one
+// also on standard error, with its file and number.
+class TextSink : public LineSink {
+ public:
+  TextSink(OutputFile& output, RefusalMessages& messages) : output_(output), messages_(messages) {}
+
+  bool Take(const LineResult& line) override {
+    if (IsRefused(line))
+      messages_.Add(static_cast<std::uint32_t>(line.text), line.number, line.why);
+    output_.Write(line.output);
+    output_.Write("\n");
+    return true;
+  }
+
+ private:
+  OutputFile& output_;
+  RefusalMessages& messages_;
+};
+
+// The points of the converted lines; the reasons of the refused ones on
+// standard error.
+class MapSink : public LineSink {
+ public:
+  explicit MapSink(RefusalMessages& messages) : messages_(messages) {}
+
+  bool Take(const LineResult& line) override {
+    if (IsRefused(line)) {
+      messages_.Add(static_cast<std::uint32_t>(line.text), line.number, line.why);
+    } else if (line.status == LineStatus::Converted) {
+      points_.push_back({line.x, line.y});
+    }
+    return true;
+  }
+
+  const std::vector<MapPoint>& Points() const { return points_; }
+
+ private:
+  RefusalMessages& messages_;
+  std::vector<MapPoint> points_;
+};
 
 std::vector<std::string> Names(const InputFiles& inputs) {
   std::vector<std::string> names;
@@ -62,23 +102,14 @@ int ConvertToText(const Options& options) {
   RefuseOutputOverInput(options.output, inputs);
   OutputFile output(options.output);
   RefusalMessages messages(Names(inputs));
-  {
-    ParallelConverter converter(options.choices, options.threads, [&](const Batch& batch) {
-      for (const Batch::Refusal& refusal : batch.refusals) {
-        const Batch::Line& line = batch.lines[refusal.line];
-        messages.Add(line.file, line.number, batch.Reason(refusal));
-      }
-      output.Write(batch.output);
-    });
-    ForEachInputLine(
-        inputs, [&](const InputLine& line) { converter.Add(line); },
-        [&] {
-          converter.Flush();
-          messages.Flush();
-          output.Flush();
-        });
-    converter.Flush();
-  }
+  TextSink sink(output, messages);
+  BatchRun run(options.choices, RunOutput::Text, sink, options.threads);
+  FeedInputs(inputs, run, [&] {
+    run.Flush();
+    messages.Flush();
+    output.Flush();
+  });
+  run.Finish();
   messages.Flush();
   output.Commit();
   return messages.Any() ? kSomeRefused : kAllConverted;
@@ -87,21 +118,15 @@ int ConvertToText(const Options& options) {
 int PlotToMap(const Options& options) {
   InputFiles inputs(options.inputs);
   RefusalMessages messages(Names(inputs));
-  LineConverter converter(options.choices, RunOutput::Map);
-  std::vector<MapPoint> points;
-  ForEachInputLine(
-      inputs,
-      [&](const InputLine& line) {
-        const LineOutcome& outcome = converter.Convert(line.text, line.tooLong, line.mayBeHeader);
-        if (IsRefused(outcome)) {
-          messages.Add(line.file, line.number, outcome.why);
-        } else if (outcome.status == LineStatus::Converted) {
-          points.push_back({outcome.x, outcome.y});
-        }
-      },
-      [&] { messages.Flush(); });
+  MapSink sink(messages);
+  BatchRun run(options.choices, RunOutput::Map, sink, options.threads);
+  FeedInputs(inputs, run, [&] {
+    run.Flush();
+    messages.Flush();
+  });
+  run.Finish();
   messages.Flush();
-  WriteMapPng(points, options.map, options.mapWidth, options.mapHeight, options.mapGrid);
+  WriteMapPng(sink.Points(), options.map, options.mapWidth, options.mapHeight, options.mapGrid);
   return messages.Any() ? kSomeRefused : kAllConverted;
 }
 

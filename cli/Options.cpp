@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "cli/Say.h"
+#include "engine/Kind.h"
 #include "support/Ascii.h"
 #include "support/Language.h"
 
@@ -32,22 +34,31 @@ constexpr Translated kNotTogether{"%1 et %2 ne vont pas ensemble", "%1 en %2 gaa
                                   "%1 and %2 cannot be used together"};
 
 // Most converting threads, whatever the cores or KOORD_THREADS.
-constexpr unsigned kMaxThreads = 8;
+constexpr int kMaxThreads = 8;
+
+// What a table's entry stands for.
+template <typename Entry>
+auto Value(const Entry& entry) {
+  return entry.value;
+}
+inline CoordKind Value(const KindDescriptor& entry) {
+  return entry.kind;
+}
 
 // The value whose name (any case) is `word` in a table; otherwise
 // UsageError, its message opened by `unknown` and listing the names.
-template <typename Entry, std::size_t N, typename Name>
-decltype(Entry::value) Lookup(const std::array<Entry, N>& table, Name name, const std::string& word,
-                              const Translated& unknown) {
+template <typename Entry, typename Name>
+auto Lookup(std::span<const Entry> table, Name name, const std::string& word,
+            const Translated& unknown) {
   static constexpr Translated kOr{" ou ", " of ", " or "};
   static constexpr Translated kUnknown{"%1 : « %2 » (%3)", "%1: “%2” (%3)", "%1: “%2” (%3)"};
   const std::string lower = ascii::ToLower(word);
   for (const Entry& entry : table) {
-    if (ascii::ToLower(name(entry)) == lower) return entry.value;
+    if (ascii::ToLower(name(entry)) == lower) return Value(entry);
   }
   std::string allowed;
-  for (std::size_t i = 0; i < N; ++i) {
-    allowed += i == 0 ? "" : (i + 1 == N ? Say(kOr) : ", ");
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    allowed += i == 0 ? "" : (i + 1 == table.size() ? Say(kOr) : ", ");
     allowed += name(table[i]);
   }
   throw UsageError(Say(kUnknown, {Say(unknown), word, allowed}));
@@ -56,15 +67,25 @@ decltype(Entry::value) Lookup(const std::array<Entry, N>& table, Name name, cons
 constexpr auto kCliName = [](const auto& entry) { return entry.cliName; };
 constexpr auto kCode = [](const DatumEntry& entry) { return entry.code; };
 
+// A whole number from `min` to `max`, written with digits only.
+std::optional<int> WholeNumber(std::string_view text, int min, int max) {
+  int value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc{} || end != text.data() + text.size() || value < min || value > max) {
+    return std::nullopt;
+  }
+  return value;
+}
+
 CoordKind Kind(const std::string& word) {
   static constexpr Translated kUnknownKind{"type de coordonnées inconnu",
                                            "onbekend coördinatentype", "unknown coordinate type"};
-  return Lookup(kKindTable, kCliName, word, kUnknownKind);
+  return Lookup(AllKinds(), kCliName, word, kUnknownKind);
 }
 
 CoordKind InputKind(const std::string& word) {
   const CoordKind kind = Kind(word);
-  if (!EntryOf(kKindTable, kind).input) {
+  if (!Describe(kind).input) {
     static constexpr Translated kOutputOnly{
         "« %1 » n'est qu'un type de sortie ; -f deg lit aussi les degrés, minutes, secondes",
         "“%1” is alleen een uitvoertype; -f deg leest ook graden, minuten, seconden",
@@ -74,92 +95,93 @@ CoordKind InputKind(const std::string& word) {
   return kind;
 }
 
+// Refuses an option given for an output it does not apply to: "--zone ne
+// vaut que pour --to utm".
+void RequireOutput(std::string_view option, CoordKind output, std::span<const CoordKind> outputs) {
+  if (std::find(outputs.begin(), outputs.end(), output) != outputs.end()) return;
+  std::vector<std::string> words;
+  for (const CoordKind kind : outputs) {
+    words.push_back("--to " + std::string(Describe(kind).cliName));
+  }
+  if (words.size() == 1) throw UsageError(Say(kOnlyFor, {option, words[0]}));
+  throw UsageError(Say(kOnlyFor2, {option, words[0], words[1]}));
+}
+
 Datum DatumNamed(const std::string& word) {
   static constexpr Translated kUnknownDatum{"datum inconnu", "onbekend datum", "unknown datum"};
-  return Lookup(kDatumTable, kCode, word, kUnknownDatum);
+  return Lookup(std::span<const DatumEntry>(kDatumTable), kCode, word, kUnknownDatum);
+}
+
+// The outputs whose precisions koord-cli names with -p.
+std::vector<CoordKind> OutputsWithPrecisionWords() {
+  std::vector<CoordKind> outputs;
+  for (const KindDescriptor& kind : AllKinds()) {
+    if (kind.precision && !kind.precision->entries.front().cliName.empty()) {
+      outputs.push_back(kind.kind);
+    }
+  }
+  return outputs;
 }
 
 void ReadPrecision(const std::string& word, BatchChoices& choices) {
-  static constexpr Translated kUnknownMgrs{"précision MGRS inconnue", "onbekende MGRS-precisie",
-                                           "unknown MGRS precision"};
-  static constexpr Translated kUnknownIfbl{"précision IFBL inconnue", "onbekende IFBL-precisie",
-                                           "unknown IFBL precision"};
-  if (choices.coorDest == CoordKind::Mgrs) {
-    choices.mgrsPrecision = Lookup(kMgrsPrecisionTable, kCliName, word, kUnknownMgrs);
-  } else if (choices.coorDest == CoordKind::Ifbl) {
-    choices.ifblPrecision = Lookup(kIfblPrecisionTable, kCliName, word, kUnknownIfbl);
-  } else {
-    throw UsageError(Say(kOnlyFor2, {"--precision", "--to mgrs", "--to ifbl"}));
-  }
-}
-
-// Lambert and IFBL belong to BEL72, Lambert 2008 to ETRS89; degrees, MGRS
-// references and UTM numbers that users have come from GPS, on WGS84.
-Datum DefaultDatum(CoordKind kind) {
-  switch (kind) {
-    case CoordKind::Lambert:
-    case CoordKind::Ifbl: return Datum::Bel72;
-    case CoordKind::Lambert2008: return Datum::Etrs89;
-    default: return Datum::Wgs84;
-  }
+  static constexpr Translated kUnknownPrecision{"précision %1 inconnue", "onbekende %1-precisie",
+                                                "unknown %1 precision"};
+  RequireOutput("--precision", choices.coorDest, OutputsWithPrecisionWords());
+  const KindDescriptor& output = Describe(choices.coorDest);
+  const std::string unknown = Say(kUnknownPrecision, {output.shortName});
+  const Translated unknownText{unknown, unknown, unknown};
+  output.precision->set(choices, Lookup(output.precision->entries, kCliName, word, unknownText));
 }
 
 // A zone number from 1 to 60, for UTM output only.
 std::int16_t Zone(const std::string& word, CoordKind output) {
-  if (output != CoordKind::Utm) throw UsageError(Say(kOnlyFor, {"--zone", "--to utm"}));
-  int value = 0;
-  const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
-  if (ec != std::errc{} || end != word.data() + word.size() || value < 1 || value > kLastUtmZone) {
+  RequireOutput("--zone", output, std::array{CoordKind::Utm});
+  const std::optional<int> zone = WholeNumber(word, 1, kLastUtmZone);
+  if (!zone) {
     static constexpr Translated kBadZone{"zone UTM incorrecte : « %1 » (de 1 à 60)",
                                          "onjuiste UTM-zone: “%1” (van 1 tot 60)",
                                          "incorrect UTM zone: “%1” (1 to 60)"};
     throw UsageError(Say(kBadZone, {word}));
   }
-  return static_cast<std::int16_t>(value);
+  return static_cast<std::int16_t>(*zone);
 }
 
 Separator SeparatorNamed(const std::string& word) {
   static constexpr Translated kUnknownSeparator{"séparateur inconnu", "onbekend scheidingsteken",
                                                 "unknown separator"};
-  return Lookup(kSeparatorTable, kCliName, word, kUnknownSeparator);
+  return Lookup(std::span<const SeparatorEntry>(kSeparatorTable), kCliName, word,
+                kUnknownSeparator);
 }
 
 // A field number from 1 to kMaxColumn.
-constexpr std::size_t kMaxColumn = 1000;
+constexpr int kMaxColumn = 1000;
 
 std::size_t Column(const std::string& word) {
-  std::size_t value = 0;
-  const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
-  if (ec != std::errc{} || end != word.data() + word.size() || value < 1 || value > kMaxColumn) {
+  const std::optional<int> column = WholeNumber(word, 1, kMaxColumn);
+  if (!column) {
     static constexpr Translated kBadColumn{"numéro de colonne incorrect : « %1 » (de 1 à %2)",
                                            "onjuist kolomnummer: “%1” (van 1 tot %2)",
                                            "incorrect column number: “%1” (1 to %2)"};
     throw UsageError(Say(kBadColumn, {word, std::to_string(kMaxColumn)}));
   }
-  return value;
+  return static_cast<std::size_t>(*column);
 }
 
 // "5", "6" or "7"; only for degree output.
 void ReadDecimals(const std::string& word, BatchChoices& choices) {
-  if (choices.coorDest != CoordKind::Degrees) {
-    throw UsageError(Say(kOnlyFor, {"--decimals", "--to deg"}));
-  }
-  int value = 0;
-  const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
-  if (ec != std::errc{} || end != word.data() + word.size() || value < kMinDegreeDecimals ||
-      value > kMaxDegreeDecimals) {
+  RequireOutput("--decimals", choices.coorDest, std::array{CoordKind::Degrees});
+  const std::optional<int> decimals = WholeNumber(word, kMinDegreeDecimals, kMaxDegreeDecimals);
+  if (!decimals) {
     static constexpr Translated kBadDecimals{"nombre de décimales incorrect : « %1 » (5, 6 ou 7)",
                                              "onjuist aantal decimalen: “%1” (5, 6 of 7)",
                                              "incorrect number of decimals: “%1” (5, 6 or 7)"};
     throw UsageError(Say(kBadDecimals, {word}));
   }
-  choices.degreeDecimals = value;
+  choices.degreeDecimals = *decimals;
 }
 
 char DecimalMark(const std::string& word, CoordKind output) {
-  if (output != CoordKind::Degrees && output != CoordKind::Dms) {
-    throw UsageError(Say(kOnlyFor2, {"--decimal-mark", "--to deg", "--to dms"}));
-  }
+  RequireOutput("--decimal-mark", output, std::array{CoordKind::Degrees, CoordKind::Dms});
   if (word != "." && word != ",") {
     static constexpr Translated kUnknownMark{"séparateur décimal inconnu : « %1 » (. ou ,)",
                                              "onbekend decimaalteken: “%1” (. of ,)",
@@ -185,7 +207,9 @@ std::string SpokenParseError(const CLI::ParseError& error) {
   return Say(kBadCommandLine);
 }
 
-// "LxH" in pixels, each side 1 to 4096.
+// "LxH" in pixels, each side 1 to kMaxMapSide.
+constexpr int kMaxMapSide = 4096;
+
 void ReadMapSize(const std::string& text, Options& options) {
   static constexpr Translated kBadSize{
       "taille de carte incorrecte : %1 (attendu LxH, de 1 à 4096 pixels)",
@@ -195,13 +219,9 @@ void ReadMapSize(const std::string& text, Options& options) {
   const std::size_t x = text.find_first_of("xX");
   if (x == std::string::npos) throw UsageError(error);
   const auto side = [&](std::string_view digits) {
-    if (digits.empty() || digits.size() > 4 ||
-        digits.find_first_not_of("0123456789") != std::string_view::npos) {
-      throw UsageError(error);
-    }
-    const int value = std::stoi(std::string(digits));
-    if (value < 1 || value > 4096) throw UsageError(error);
-    return value;
+    const std::optional<int> pixels = WholeNumber(digits, 1, kMaxMapSide);
+    if (!pixels) throw UsageError(error);
+    return *pixels;
   };
   const std::string_view view(text);
   options.mapWidth = side(view.substr(0, x));
@@ -213,20 +233,18 @@ unsigned ConverterThreads() {
   const char* asked = std::getenv("KOORD_THREADS");
   if (asked == nullptr || *asked == '\0') {
     const unsigned cores = std::thread::hardware_concurrency();
-    return std::clamp(cores, 1u, kMaxThreads);
+    return std::clamp(cores, 1u, static_cast<unsigned>(kMaxThreads));
   }
   const std::string_view text(asked);
-  unsigned threads = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), threads);
-  if (error != std::errc{} || end != text.data() + text.size() || threads < 1 ||
-      threads > kMaxThreads) {
+  const std::optional<int> threads = WholeNumber(text, 1, kMaxThreads);
+  if (!threads) {
     static constexpr Translated kBadThreads{
         "KOORD_THREADS incorrect : « %1 » (un nombre de 1 à %2)",
         "onjuiste KOORD_THREADS: “%1” (een getal van 1 tot %2)",
         "incorrect KOORD_THREADS: “%1” (a number from 1 to %2)"};
     throw UsageError(Say(kBadThreads, {text, std::to_string(kMaxThreads)}));
   }
-  return threads;
+  return static_cast<unsigned>(*threads);
 }
 
 // A file name given empty would silently stand for something else; `what`
@@ -353,13 +371,11 @@ Options ParseOptions(int argc, const char* const* argv) {
   BatchChoices& c = options.choices;
   c.coorFrom = InputKind(from);
   c.coorDest = Kind(to);
-  c.datumFrom = datumFrom.empty() ? DefaultDatum(c.coorFrom) : DatumNamed(datumFrom);
-  c.datumDest = datumTo.empty() ? DefaultDatum(c.coorDest) : DatumNamed(datumTo);
+  c.datumFrom = datumFrom.empty() ? Describe(c.coorFrom).defaultDatum : DatumNamed(datumFrom);
+  c.datumDest = datumTo.empty() ? Describe(c.coorDest).defaultDatum : DatumNamed(datumTo);
   if (precisionGiven->count() > 0) ReadPrecision(precision, c);
   if (decimalsGiven->count() > 0) ReadDecimals(decimals, c);
-  if (c.ifblDots && c.coorDest != CoordKind::Ifbl) {
-    throw UsageError(Say(kOnlyFor, {"--ifbl-dots", "--to ifbl"}));
-  }
+  if (c.ifblDots) RequireOutput("--ifbl-dots", c.coorDest, std::array{CoordKind::Ifbl});
   if (markGiven->count() > 0) c.decimalMark = DecimalMark(mark, c.coorDest);
   if (separatorGiven->count() > 0) c.separator = SeparatorNamed(separator);
   if (columnsGiven->count() > 0) c.firstColumn = Column(columns);
@@ -367,7 +383,6 @@ Options ParseOptions(int argc, const char* const* argv) {
   if (c.separator == Separator::Comma && c.decimalMark == ',') {
     throw UsageError(Say(kNotTogether, {"--decimal-mark ,", "--separator ,"}));
   }
-  c.lineEnd = "\n";
   if (options.inputs.empty()) options.inputs.emplace_back("-");
   options.threads = ConverterThreads();
   return options;

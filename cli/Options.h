@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cli/Fatal.h"
-#include "engine/BatchConverter.h"
+#include "engine/Choices.h"
 
 namespace koord::cli {
 

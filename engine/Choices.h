@@ -1,14 +1,19 @@
 #pragma once
 // The vocabulary of a run's choices: the coordinate kinds, the datums, the
-// precisions of MGRS and IFBL output and what a run makes. Each has one
+// precisions of MGRS and IFBL output, what a run makes and how its lines are
+// cut, and the choices of a run made of them. Each value has one row in a
 // table, in the order of the window's lists, that gives its name on
-// koord-cli's command line and its code in the conversion object.
+// koord-cli's command line and its code in the conversion object; a
+// coordinate kind's row is its descriptor (engine/Kind.h).
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
+
+#include "support/Language.h"
 
 namespace koord {
 
@@ -26,24 +31,6 @@ enum class RunOutput { Text, Map };
 // What separates the fields of a line; runs of blanks and tabs for Blank.
 enum class Separator { Tab, Semicolon, Comma, Blank };
 
-struct KindEntry {
-  CoordKind value;
-  std::string_view cliName;
-  std::string_view objectCode;  // TransCoo's OrigType
-  bool input;                   // offered as the kind of the input
-};
-// Degrees-minutes-seconds are an output only: decimal degree input reads
-// that notation already, so a text of them is read as degrees.
-inline constexpr std::array<KindEntry, 7> kKindTable{{
-    {CoordKind::Lambert, "lambert", "lmb", true},
-    {CoordKind::Mgrs, "mgrs", "mgr", true},
-    {CoordKind::Ifbl, "ifbl", "ifb", true},
-    {CoordKind::Degrees, "deg", "deg", true},
-    {CoordKind::Lambert2008, "lambert2008", "l08", true},
-    {CoordKind::Utm, "utm", "utm", true},
-    {CoordKind::Dms, "dms", "deg", false},
-}};
-
 // UTM zones are numbered 1 to 60.
 inline constexpr int kLastUtmZone = 60;
 
@@ -54,14 +41,15 @@ inline constexpr int kDefaultDegreeDecimals = 5;
 
 struct DatumEntry {
   Datum value;
-  std::string_view code;  // on the command line and in TransCoo alike
+  std::string_view code;   // on the command line and in TransCoo alike
+  std::string_view label;  // in the window's lists, the same in every language
 };
 inline constexpr std::array<DatumEntry, 5> kDatumTable{{
-    {Datum::Bel72, "BEL72"},
-    {Datum::Wgs84, "WGS84"},
-    {Datum::Eur50, "EUR-M"},
-    {Datum::Ntf, "NTF"},
-    {Datum::Etrs89, "ETRS89"},
+    {Datum::Bel72, "BEL72", "Lambert 1972"},
+    {Datum::Wgs84, "WGS84", "WGS84"},
+    {Datum::Eur50, "EUR-M", "European 1950"},
+    {Datum::Ntf, "NTF", "NTF (France)"},
+    {Datum::Etrs89, "ETRS89", "ETRS89"},
 }};
 
 struct MgrsPrecisionEntry {
@@ -100,6 +88,39 @@ inline constexpr std::array<SeparatorEntry, 4> kSeparatorTable{{
     {Separator::Comma, ",", ',', ','},
     {Separator::Blank, "blank", ' ', '\t'},
 }};
+
+// The choices of a run.
+struct BatchChoices {
+  CoordKind coorFrom = CoordKind::Lambert;
+  CoordKind coorDest = CoordKind::Mgrs;
+  Datum datumFrom = Datum::Bel72;
+  Datum datumDest = Datum::Wgs84;
+  // Read only for an output of their kind.
+  MgrsPrecision mgrsPrecision = MgrsPrecision::HundredMetres;
+  IfblPrecision ifblPrecision = IfblPrecision::Square1km;
+  // IFBL codes written with full stops between their parts, as atlases
+  // print them: E4.35.22 rather than E43522.
+  bool ifblDots = false;
+  // Decimals of decimal degree output, kMinDegreeDecimals..kMaxDegreeDecimals.
+  int degreeDecimals = kDefaultDegreeDecimals;
+  // Decimal mark of degree output.
+  char decimalMark = '.';
+  // The fields of the input lines: what separates them, and the field
+  // (from 1) where the coordinate fields start.
+  Separator separator = Separator::Tab;
+  std::size_t firstColumn = 1;
+  // Each output line repeats the input line before the output fields, so
+  // that the result pastes back beside the records.
+  bool keepLine = false;
+  // BD72 and WGS84 through the official seven-parameter transformation
+  // (0.2 m) rather than the Molodensky shift (about 1 m).
+  bool preciseTransformation = false;
+  // The UTM zone of UTM output, 1 to 60; 0 lets each point choose.
+  std::int16_t utmZone = 0;
+  // The language of the reasons written in refused lines' places and of
+  // the names given to a header's fields.
+  Language language = Language::French;
+};
 
 // The row of a value in its table. Every enumerator has one.
 template <typename Entry, std::size_t N>

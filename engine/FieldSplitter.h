@@ -9,6 +9,7 @@
 //   fields[1] == "50,85"
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,7 @@ class FieldSplitter {
 
   std::size_t Count() const { return fields_.size(); }
   std::string_view operator[](std::size_t i) const { return fields_[i]; }
+  std::span<const std::string_view> All() const { return fields_; }
 
  private:
   // The common line, with no quote anywhere: fields cut at each separator.

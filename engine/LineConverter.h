@@ -13,13 +13,13 @@
 // field. The first non-blank line of a text is a header when its coordinate fields hold no digit:
 // it gets the output's column names.
 
-#include <span>
 #include <string>
 #include <string_view>
 
 #include "core/TransCoo.h"
-#include "engine/BatchConverter.h"
+#include "engine/Choices.h"
 #include "engine/FieldSplitter.h"
+#include "engine/Kind.h"
 #include "engine/Refusal.h"
 
 namespace koord {
@@ -59,27 +59,22 @@ class LineConverter {
 
  private:
   bool IsHeader() const;
+  // Reads the coordinate fields into the conversion object, or refuses
+  // the line.
   bool ReadInput();
-  // Reads each field into its value, or refuses the line.
-  bool ReadNumbers(std::span<const std::string_view> fields, std::span<double> values);
-  bool ReadLambert(std::string_view xField, std::string_view yField);
-  bool ReadLambert2008(std::string_view xField, std::string_view yField);
-  bool ReadUtm(std::string_view zoneField, std::string_view eastingField,
-               std::string_view northingField);
-  bool ReadDegrees(std::string_view first, std::string_view second);
   void ReadResult();
-  void FormatOutput();
   void WriteHeader();
+  // The input line and a separator when it is kept.
+  void KeepLine();
   void Refuse(Reason reason, std::string_view detail = {});
   void Fail(Reason reason, std::string_view detail = {});
-  // A field quoted in the run's language.
-  std::string Quoted(std::string_view field) const;
 
   const BatchChoices choices_;
   const RunOutput output_;
-  const char separator_;          // between output fields
+  const KindDescriptor& from_;
+  const KindDescriptor& dest_;
+  const OutputStyle style_;
   const std::size_t firstField_;  // index of the first coordinate field
-  const int degreeDecimals_;      // within the accepted range
   TransCoo point_;
   FieldSplitter fields_;
   std::string_view line_;

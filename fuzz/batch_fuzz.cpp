@@ -24,12 +24,14 @@
 #include <cstdlib>
 #include <optional>
 #include <regex>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/TransCoo.h"
-#include "engine/BatchConverter.h"
+#include "engine/BatchRun.h"
+#include "engine/Kind.h"
 #include "engine/LineConverter.h"
 #include "engine/NumberReader.h"
 #include "fuzz/FuzzBytes.h"
@@ -74,55 +76,34 @@ const std::array<std::string_view, 7> kReasonsWithDigits{
     koord::ReasonText(koord::Reason::UtmZoneTooFar, koord::Language::French),
     koord::ReasonText(koord::Reason::UnreadableZone, koord::Language::French)};
 
-// The host: a text in, a text out, a map that records its points, and the
-// prompt answered Yes, or No at the answer given.
-class FuzzHost : public koord::BatchHost {
+// The sink: a text out, a map that records its points, and each fault
+// answered Yes, or No at the answer given.
+class FuzzSink : public koord::LineSink {
  public:
-  FuzzHost(std::string input, int noAtPrompt) : input_(std::move(input)), noAt_(noAtPrompt) {}
+  explicit FuzzSink(int noAtPrompt) : noAt_(noAtPrompt) {}
 
-  std::string InputText() override { return input_; }
-  void SetInputText(const std::string& text) override {
-    Require(!input_.empty() && static_cast<unsigned char>(input_.back()) > ' ' &&
-                text == input_ + "\r\n",
-            "the input only gets its closing line break");
-    input_ = text;
-  }
-  void AppendOutput(std::string_view text) override { output_ += text; }
-  void SetBusy(bool busy) override { busy_ = busy; }
-  bool AskContinue(const std::string& message) override {
-    Require(!busy_, "the pointer is normal while the prompt shows");
-    Require(message.ends_with("\r\n\r\nContinuer?"), "the prompt asks Continuer?", message);
-    return ++prompts_ != noAt_;
-  }
-  void PrepareMap() override {
-    Require(!prepared_, "the map is prepared once");
-    prepared_ = true;
-  }
-  void PlotPoint(double x, double y) override {
-    Require(prepared_ && !shown_, "points go on the prepared map before it shows");
-    Require(std::isfinite(x) && std::isfinite(y), "a plotted point is finite");
-    ++points_;
-  }
-  void ShowMap() override {
-    Require(prepared_ && !shown_, "the map shows once, after its points");
-    shown_ = true;
+  bool Take(const koord::LineResult& line) override {
+    if (line.status == koord::LineStatus::Fault && ++prompts_ == noAt_) return false;
+    if (line.status == koord::LineStatus::Converted) {
+      Require(std::isfinite(line.x) && std::isfinite(line.y), "a plotted point is finite");
+      ++points_;
+    }
+    Require(line.number == ++lines_, "lines come in order, numbered from 1");
+    output_ += line.output;
+    output_ += '\n';
+    return true;
   }
 
   const std::string& Output() const { return output_; }
-  bool Busy() const { return busy_; }
   bool SaidNo() const { return noAt_ > 0 && prompts_ >= noAt_; }
-  bool Shown() const { return shown_; }
   int Points() const { return points_; }
 
  private:
-  std::string input_;
   std::string output_;
   int noAt_;
   int prompts_ = 0;
-  bool busy_ = false;
-  bool prepared_ = false;
-  bool shown_ = false;
   int points_ = 0;
+  std::uint64_t lines_ = 0;
 };
 
 bool IsBlank(std::string_view line) {
@@ -144,13 +125,12 @@ std::vector<std::string_view> InputLines(std::string_view text) {
   return lines;
 }
 
-std::vector<std::string_view> OutputLines(std::string_view text, std::string_view end) {
+std::vector<std::string_view> OutputLines(std::string_view text) {
   std::vector<std::string_view> lines;
   while (!text.empty()) {
-    const std::size_t at = text.find(end);
-    Require(at != std::string_view::npos, "every output line ends with the line end");
+    const std::size_t at = text.find('\n');
     lines.push_back(text.substr(0, at));
-    text.remove_prefix(at + end.size());
+    text.remove_prefix(at + 1);
   }
   return lines;
 }
@@ -480,8 +460,12 @@ koord::BatchChoices Choose(koord::fuzz::FuzzBytes& bytes) {
   const auto pick = [&bytes](const auto& table) {
     return table[static_cast<std::size_t>(bytes.Pick(static_cast<int>(table.size())))].value;
   };
-  choices.coorFrom = pick(koord::kKindTable);
-  choices.coorDest = pick(koord::kKindTable);
+  const auto kind = [&bytes]() {
+    const std::span<const koord::KindDescriptor> kinds = koord::AllKinds();
+    return kinds[static_cast<std::size_t>(bytes.Pick(static_cast<int>(kinds.size())))].kind;
+  };
+  choices.coorFrom = kind();
+  choices.coorDest = kind();
   choices.datumFrom = pick(koord::kDatumTable);
   choices.datumDest = pick(koord::kDatumTable);
   choices.mgrsPrecision = pick(koord::kMgrsPrecisionTable);
@@ -489,7 +473,6 @@ koord::BatchChoices Choose(koord::fuzz::FuzzBytes& bytes) {
   choices.ifblDots = bytes.Pick(2) == 0;
   choices.degreeDecimals = bytes.Between(koord::kMinDegreeDecimals, koord::kMaxDegreeDecimals);
   choices.decimalMark = bytes.Pick(2) == 0 ? '.' : ',';
-  choices.lineEnd = bytes.Pick(2) == 0 ? "\r\n" : "\n";
   choices.separator = pick(koord::kSeparatorTable);
   if (choices.separator == koord::Separator::Comma) choices.decimalMark = '.';
   choices.firstColumn = static_cast<std::size_t>(bytes.Between(1, 3));
@@ -511,21 +494,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const koord::RunOutput output = onMap ? koord::RunOutput::Map : koord::RunOutput::Text;
   // Mostly Yes at every prompt; sometimes No at the first, second or third.
   const int noAt = bytes.Pick(8) < 5 ? 0 : bytes.Between(1, 3);
-  FuzzHost host(std::string(bytes.Rest()), noAt);
-  const bool returned =
-      koord::fuzz::OnlyRuntimeError([&] { koord::Converti(host, choices, output); });
-  Require(returned, "faults never leave Converti");
-  Require(!host.Busy(), "the pointer is normal after the run");
-  // The lines of the input box as the run left it, closing line break
-  // included: it makes a text of only a byte-order mark one empty line.
-  const std::string input = koord::fuzz::DecodedText(host.InputText());
+  // Fed in blocks of a size of its own, on one thread or two.
+  const std::size_t block = static_cast<std::size_t>(bytes.Between(1, 64));
+  const unsigned threads = static_cast<unsigned>(bytes.Between(1, 2));
+  FuzzSink host(noAt);
+  const std::string_view given = bytes.Rest();
+  const bool returned = koord::fuzz::OnlyRuntimeError([&] {
+    koord::BatchRun run(choices, output, host, threads);
+    for (std::size_t at = 0; at < given.size(); at += block) run.Feed(given.substr(at, block));
+    run.Finish();
+  });
+  Require(returned, "faults never leave the run");
+  const std::string input = koord::fuzz::DecodedText(std::string(given));
   const std::vector<std::string_view> lines = InputLines(input);
 
-  const std::vector<std::string_view> out = OutputLines(host.Output(), choices.lineEnd);
+  const std::vector<std::string_view> out = OutputLines(host.Output());
   if (onMap) {
-    Require(out.empty(), "map mode writes no text");
     Require(host.Points() <= static_cast<int>(lines.size()), "at most one point per line");
-    Require(host.Shown() != host.SaidNo(), "the map shows unless the run was ended");
     return 0;
   }
   if (host.SaidNo()) {

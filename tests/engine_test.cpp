@@ -1,4 +1,4 @@
-// The batch converter Converti, run against a fake host.
+// The batch run over texts of points, its lines taken by a recording sink.
 //
 // Independent references: the worked example, the kilometre rule and the
 // IFBL codes come from the system's own examples; the MGRS reference of
@@ -7,13 +7,15 @@
 // shifts the datum with a different method, hence the metre tolerances.
 
 #include <cmath>
+#include <cstdint>
 #include <deque>
 #include <gtest/gtest.h>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
-#include "engine/BatchConverter.h"
+#include "engine/BatchRun.h"
 #include "engine/LineConverter.h"
 #include "engine/LineSplitter.h"
 #include "engine/NumberReader.h"
@@ -37,45 +39,41 @@ struct Point {
   double y;
 };
 
-// Records what the converter asks of its host.
-class FakeHost : public koord::BatchHost {
+// Takes the lines as a host would: output lines ended by CR LF, a prompt
+// answered from a list for each fault, the points of a map.
+class RecordingSink : public koord::LineSink {
  public:
-  explicit FakeHost(std::string text, std::deque<bool> yesOrNo = {})
-      : input(std::move(text)), answers(std::move(yesOrNo)) {}
+  explicit RecordingSink(std::deque<bool> yesOrNo = {}) : answers(std::move(yesOrNo)) {}
 
-  std::string InputText() override { return input; }
-  void SetInputText(const std::string& text) override {
-    input = text;
-    ++inputWrites;
+  bool Take(const koord::LineResult& line) override {
+    if (line.status == koord::LineStatus::Fault) {
+      prompts.emplace_back(line.why);
+      EXPECT_FALSE(answers.empty()) << "unexpected prompt: " << line.why;
+      if (answers.empty() || !answers.front()) return false;
+      answers.pop_front();
+    }
+    output += line.output;
+    output += "\r\n";
+    if (line.status == koord::LineStatus::Converted) points.push_back({line.x, line.y});
+    places.push_back({line.text, line.number});
+    return true;
   }
-  void AppendOutput(std::string_view text) override {
-    output += text;
-    ++appends;
-  }
-  void SetBusy(bool on) override { busy.push_back(on); }
-  bool AskContinue(const std::string& message) override {
-    prompts.push_back(message);
-    EXPECT_FALSE(answers.empty()) << "unexpected prompt: " << message;
-    if (answers.empty()) return false;
-    const bool yes = answers.front();
-    answers.pop_front();
-    return yes;
-  }
-  void PrepareMap() override { ++mapPreparations; }
-  void PlotPoint(double x, double y) override { points.push_back({x, y}); }
-  void ShowMap() override { ++mapShows; }
 
-  std::string input;
   std::deque<bool> answers;
-  int inputWrites = 0;
   std::string output;
-  int appends = 0;
-  std::vector<bool> busy;
   std::vector<std::string> prompts;
-  int mapPreparations = 0;
   std::vector<Point> points;
-  int mapShows = 0;
+  std::vector<koord::RunSummary::Place> places;
 };
+
+// One text converted whole.
+koord::RunSummary RunText(RecordingSink& sink, std::string_view text, const BatchChoices& choices,
+                          RunOutput output = RunOutput::Text, unsigned threads = 1) {
+  koord::BatchRun run(choices, output, sink, threads);
+  run.Feed(text);
+  run.Finish();
+  return run.Summary();
+}
 
 // precision: the position in the precision list of the output kind.
 BatchChoices Choices(CoordKind from, CoordKind dest, Datum datumFrom, Datum datumDest,
@@ -91,32 +89,15 @@ BatchChoices Choices(CoordKind from, CoordKind dest, Datum datumFrom, Datum datu
 }
 
 std::string Convert(const std::string& input, const BatchChoices& choices) {
-  FakeHost host(input);
-  koord::Converti(host, choices, RunOutput::Text);
-  EXPECT_TRUE(host.prompts.empty()) << host.prompts.front();
-  return host.output;
+  RecordingSink sink;
+  RunText(sink, input, choices);
+  EXPECT_TRUE(sink.prompts.empty()) << sink.prompts.front();
+  return sink.output;
 }
 
-std::string Prompt(std::string_view description) {
-  return std::string(description) + "\r\n\r\nContinuer?";
-}
-
-TEST(Converti, WorkedExampleClosesTheInputAndAppliesTheKilometreRule) {
-  FakeHost host("150000\t170000\r\n150\t170");
-  koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), RunOutput::Text);
-  EXPECT_EQ(host.input, "150000\t170000\r\n150\t170\r\n");
-  EXPECT_EQ(host.output, "150000\t170000\r\n150000\t170000\r\n");
-  EXPECT_EQ(host.busy, (std::vector<bool>{true, false}));
-  EXPECT_TRUE(host.prompts.empty());
-  EXPECT_EQ(host.mapShows, 0);
-}
-
-TEST(Converti, OutputIsAppendedOnceForAWholeRun) {
-  FakeHost host("150000\t170000\n");
-  host.output = "earlier run\r\n";
-  koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), RunOutput::Text);
-  EXPECT_EQ(host.output, "earlier run\r\n150000\t170000\r\n");
-  EXPECT_EQ(host.appends, 1);
+TEST(BatchRun, WorkedExampleAndTheKilometreRule) {
+  EXPECT_EQ(Convert("150000\t170000\r\n150\t170", Choices(kLambert, kLambert, kBel72, kBel72)),
+            "150000\t170000\r\n150000\t170000\r\n");
 }
 
 struct KilometreCase {
@@ -124,7 +105,7 @@ struct KilometreCase {
   Point expected;  // metres
 };
 
-TEST(Converti, KilometreRuleOnTheMapWithoutConversion) {
+TEST(BatchRun, KilometreRuleOnTheMapWithoutConversion) {
   const KilometreCase cases[] = {
       {"150,5\t170", {150500, 170000}},
       {"999\t999", {999000, 999000}},  // outside Belgium, still plotted
@@ -135,37 +116,32 @@ TEST(Converti, KilometreRuleOnTheMapWithoutConversion) {
   };
   std::string input;
   for (const KilometreCase& c : cases) input += std::string(c.line) + "\r\n";
-  FakeHost host(input);
-  koord::Converti(host, Choices(kLambert, kMgrs, kBel72, kWgs84, 2), RunOutput::Map);
-  ASSERT_EQ(host.points.size(), std::size(cases));
+  RecordingSink sink;
+  RunText(sink, input, Choices(kLambert, kMgrs, kBel72, kWgs84, 2), RunOutput::Map);
+  ASSERT_EQ(sink.points.size(), std::size(cases));
   for (std::size_t i = 0; i < std::size(cases); ++i) {
-    EXPECT_EQ(host.points[i].x, cases[i].expected.x) << cases[i].line;
-    EXPECT_EQ(host.points[i].y, cases[i].expected.y) << cases[i].line;
+    EXPECT_EQ(sink.points[i].x, cases[i].expected.x) << cases[i].line;
+    EXPECT_EQ(sink.points[i].y, cases[i].expected.y) << cases[i].line;
   }
-  EXPECT_EQ(host.output, "");
-  EXPECT_EQ(host.mapPreparations, 1);
-  EXPECT_EQ(host.mapShows, 1);
 }
 
-TEST(Converti, MapModeDrawsConvertedPointsAndSkipsRefusedOnes) {
+TEST(BatchRun, MapModeDrawsConvertedPointsAndSkipsRefusedOnes) {
   // E53711 is the square centred on (186512, 169680); XX is no square.
-  FakeHost host("E5.37.11\nXX\ne53711\n");
-  koord::Converti(host, Choices(kIfbl, kMgrs, kBel72, kWgs84, 2), RunOutput::Map);
-  ASSERT_EQ(host.points.size(), 2u);
-  for (const Point& p : host.points) {
+  RecordingSink sink;
+  RunText(sink, "E5.37.11\nXX\ne53711\n", Choices(kIfbl, kMgrs, kBel72, kWgs84, 2), RunOutput::Map);
+  ASSERT_EQ(sink.points.size(), 2u);
+  for (const Point& p : sink.points) {
     EXPECT_NEAR(p.x, 186512, 1e-6);  // metres
     EXPECT_NEAR(p.y, 169680, 1e-6);
   }
-  EXPECT_EQ(host.mapShows, 1);
 }
 
-TEST(Converti, DegreesAreReadWithEitherMarkAndWrittenWithTheChosenOne) {
+TEST(BatchRun, DegreesAreReadWithEitherMarkAndWrittenWithTheChosenOne) {
   const std::string input = "50,5\t4,25\n50.5\t4.25\n";
   BatchChoices choices = Choices(kDegrees, kDegrees, kWgs84, kWgs84);
   EXPECT_EQ(Convert(input, choices), "50.50000\t004.25000\r\n50.50000\t004.25000\r\n");
   choices.decimalMark = ',';
-  choices.lineEnd = "\n";
-  EXPECT_EQ(Convert(input, choices), "50,50000\t004,25000\n50,50000\t004,25000\n");
+  EXPECT_EQ(Convert(input, choices), "50,50000\t004,25000\r\n50,50000\t004,25000\r\n");
 }
 
 struct PrecisionCase {
@@ -173,7 +149,7 @@ struct PrecisionCase {
   std::string_view expected;
 };
 
-TEST(Converti, EveryMgrsPrecisionCutsTheReference) {
+TEST(BatchRun, EveryMgrsPrecisionCutsTheReference) {
   // GeoConvert: 50.85 N 4.3505 E on WGS84 is UTM 31N 595067.490
   // 5634013.477, half a metre from the lines of every precision.
   const PrecisionCase cases[] = {
@@ -187,7 +163,7 @@ TEST(Converti, EveryMgrsPrecisionCutsTheReference) {
   }
 }
 
-TEST(Converti, EveryIfblPrecisionGivesItsSquare) {
+TEST(BatchRun, EveryIfblPrecisionGivesItsSquare) {
   const PrecisionCase cases[] = {{0, "E43522"}, {1, "E435"}, {2, "E4"}};
   for (const PrecisionCase& c : cases) {
     EXPECT_EQ(Convert("150000\t170000\n", Choices(kLambert, kIfbl, kBel72, kWgs84, c.position)),
@@ -196,7 +172,7 @@ TEST(Converti, EveryIfblPrecisionGivesItsSquare) {
   }
 }
 
-TEST(Converti, LambertToMgrsAndDegreesOnWgs84) {
+TEST(BatchRun, LambertToMgrsAndDegreesOnWgs84) {
   // PROJ: Lambert (150000, 170000) is 50.8404113 N 4.3687521 E on WGS84,
   // 31UES9637232970 at 1 m; 70 m from any 100 m line, so the datum methods
   // agree at 100 m.
@@ -216,7 +192,7 @@ TEST(Converti, LambertToMgrsAndDegreesOnWgs84) {
   EXPECT_NEAR(longitude, 4.3687521, 2e-5);
 }
 
-TEST(Converti, IfblAndMgrsInputAreUpperCased) {
+TEST(BatchRun, IfblAndMgrsInputAreUpperCased) {
   EXPECT_EQ(Convert("e5 37 11\n", Choices(kIfbl, kLambert, kBel72, kBel72)), "186512\t169680\r\n");
   EXPECT_EQ(Convert("31ues9506734013\n", Choices(kMgrs, kMgrs, kWgs84, kWgs84, 0)),
             "31UES9506734013\r\n");
@@ -228,7 +204,7 @@ struct RefusalCase {
   std::string_view expected;
 };
 
-TEST(Converti, RefusedPointsShowWhyInsteadOfAResult) {
+TEST(BatchRun, RefusedPointsShowWhyInsteadOfAResult) {
   const RefusalCase cases[] = {
       {"400\t170\n", Choices(kLambert, kLambert, kBel72, kBel72),
        "Coordonnées Lambert incorrectes\r\n"},
@@ -262,7 +238,7 @@ BatchChoices In(koord::Language language, BatchChoices choices) {
   return choices;
 }
 
-TEST(Converti, ReasonsAndHeaderNamesInTheRunsLanguage) {
+TEST(BatchRun, ReasonsAndHeaderNamesInTheRunsLanguage) {
   // The quoted fields and the reference refused are data: they stay as given.
   constexpr koord::Language kDutch = koord::Language::Dutch;
   constexpr koord::Language kEnglish = koord::Language::English;
@@ -289,7 +265,7 @@ TEST(Converti, ReasonsAndHeaderNamesInTheRunsLanguage) {
   }
 }
 
-TEST(Converti, SameKindOutputTakesThePrecisionAskedFor) {
+TEST(BatchRun, SameKindOutputTakesThePrecisionAskedFor) {
   // Cut or shortened to it, never made finer than the input.
   const RefusalCase cases[] = {
       {"31UES9506734013\n", Choices(kMgrs, kMgrs, kWgs84, kWgs84, 0), "31UES9506734013\r\n"},
@@ -306,149 +282,163 @@ TEST(Converti, SameKindOutputTakesThePrecisionAskedFor) {
   }
 }
 
-TEST(Converti, DegreesAreWrittenInTheOutputDatum) {
+TEST(BatchRun, DegreesAreWrittenInTheOutputDatum) {
   // PROJ (molodensky with the catalogue's European 1950 parameters): 50.85 N
   // 4.35 E on WGS84 is 50.850834964 N 4.351293803 E on European 1950.
   EXPECT_EQ(Convert("50.85\t4.35\n", Choices(kDegrees, kDegrees, kWgs84, Datum::Eur50)),
             "50.85083\t004.35129\r\n");
 }
 
-TEST(Converti, BlankLinesGiveEmptyLinesWithoutPrompt) {
+TEST(BatchRun, BlankLinesGiveEmptyLinesWithoutPrompt) {
   EXPECT_EQ(
       Convert("150\t170\r\n\r\n \t \r\n150\t170\r\n", Choices(kLambert, kLambert, kBel72, kBel72)),
       "150000\t170000\r\n\r\n\r\n150000\t170000\r\n");
 }
 
-TEST(Converti, EmptyInputConvertsNothing) {
-  FakeHost host("");
-  koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), RunOutput::Text);
-  EXPECT_EQ(host.output, "");
-  EXPECT_EQ(host.input, "");
-  EXPECT_EQ(host.inputWrites, 0);
-  EXPECT_TRUE(host.prompts.empty());
+TEST(BatchRun, EmptyInputConvertsNothing) {
+  RecordingSink sink;
+  const koord::RunSummary summary = RunText(sink, "", Choices(kLambert, kLambert, kBel72, kBel72));
+  EXPECT_EQ(sink.output, "");
+  EXPECT_EQ(summary.converted + summary.refused, 0u);
 }
 
-TEST(Converti, LastLineIsConvertedWhateverItEndsWith) {
-  // Ending in a blank: no closing line break added, the line still counts.
-  FakeHost host("150\t170\n150\t170 ");
-  koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), RunOutput::Text);
-  EXPECT_EQ(host.inputWrites, 0);
-  EXPECT_EQ(host.output, "150000\t170000\r\n150000\t170000\r\n");
+TEST(BatchRun, LastLineIsConvertedWhateverItEndsWith) {
+  EXPECT_EQ(Convert("150\t170\n150\t170 ", Choices(kLambert, kLambert, kBel72, kBel72)),
+            "150000\t170000\r\n150000\t170000\r\n");
   // A rest of blanks and tabs is not a line.
   EXPECT_EQ(Convert("150\t170\n \t", Choices(kLambert, kLambert, kBel72, kBel72)),
             "150000\t170000\r\n");
 }
 
-TEST(Converti, OverlongLinesAreRefusedUnread) {
+TEST(BatchRun, OverlongLinesAreRefusedUnread) {
   const std::string longLine(koord::kMaxLineLength + 1, '1');
   EXPECT_EQ(Convert(longLine + "\n150\t170\n", Choices(kLambert, kLambert, kBel72, kBel72)),
             "Ligne trop longue\r\n150000\t170000\r\n");
 }
 
-TEST(Converti, EveryLineEndCutsLines) {
+TEST(BatchRun, EveryLineEndCutsLines) {
   EXPECT_EQ(
       Convert("150\t170\n151\t171\r152\t172\r\n", Choices(kLambert, kLambert, kBel72, kBel72)),
       "150000\t170000\r\n151000\t171000\r\n152000\t172000\r\n");
 }
 
-TEST(Converti, MissingFieldIsRefusedInPlaceWithoutPrompt) {
-  FakeHost host("150\t170\n150\n151\t171\n");
+TEST(BatchRun, MissingFieldIsRefusedInPlaceWithoutPrompt) {
+  RecordingSink sink;
   const koord::RunSummary summary =
-      koord::Converti(host, Choices(kLambert, kLambert, kBel72, kBel72), RunOutput::Text);
-  EXPECT_TRUE(host.prompts.empty());
-  EXPECT_EQ(host.output, "150000\t170000\r\nChamp manquant\r\n151000\t171000\r\n");
-  EXPECT_EQ(host.busy, (std::vector<bool>{true, false}));
+      RunText(sink, "150\t170\n150\n151\t171\n", Choices(kLambert, kLambert, kBel72, kBel72));
+  EXPECT_TRUE(sink.prompts.empty());
+  EXPECT_EQ(sink.output, "150000\t170000\r\nChamp manquant\r\n151000\t171000\r\n");
   EXPECT_EQ(summary.converted, 2u);
   EXPECT_EQ(summary.refused, 1u);
-  EXPECT_EQ(summary.firstRefused, 1u);
+  ASSERT_TRUE(summary.firstRefused);
+  EXPECT_EQ(summary.firstRefused->number, 2u);
 }
 
 // Only a run-time fault prompts: degrees at the pole fault in the projection.
 constexpr std::string_view kFaultLine = "90\t180\n";
 constexpr std::string_view kFault = "Erreur de calcul en virgule flottante";
 
-TEST(Converti, FaultPromptsAndYesKeepsTheLine) {
-  FakeHost host("50.85\t4.35\n" + std::string(kFaultLine) + "50.85\t4.35\n", {true});
+TEST(BatchRun, FaultIsHandedOverAndTheSinkGoesOn) {
+  RecordingSink sink({true});
   const koord::RunSummary summary =
-      koord::Converti(host, Choices(kDegrees, kIfbl, kWgs84, kWgs84, 1), RunOutput::Text);
-  EXPECT_EQ(host.prompts, (std::vector<std::string>{Prompt(kFault)}));
-  EXPECT_EQ(host.output, "E425\r\n" + std::string(kFault) + "\r\nE425\r\n");
-  // Normal while the prompt shows, busy again after Yes.
-  EXPECT_EQ(host.busy, (std::vector<bool>{true, false, true, false}));
+      RunText(sink, "50.85\t4.35\n" + std::string(kFaultLine) + "50.85\t4.35\n",
+              Choices(kDegrees, kIfbl, kWgs84, kWgs84, 1));
+  EXPECT_EQ(sink.prompts, (std::vector<std::string>{std::string(kFault)}));
+  EXPECT_EQ(sink.output, "E425\r\n" + std::string(kFault) + "\r\nE425\r\n");
   EXPECT_EQ(summary.refused, 1u);
-  EXPECT_EQ(summary.firstRefused, 1u);
+  ASSERT_TRUE(summary.firstRefused);
+  EXPECT_EQ(summary.firstRefused->number, 2u);
 }
 
-TEST(Converti, NoEndsTheRunAtOnce) {
-  FakeHost host("50.85\t4.35\n" + std::string(kFaultLine) + "50.85\t4.35\n", {false});
-  koord::Converti(host, Choices(kDegrees, kIfbl, kWgs84, kWgs84, 1), RunOutput::Text);
-  EXPECT_EQ(host.prompts, (std::vector<std::string>{Prompt(kFault)}));
-  EXPECT_EQ(host.output, "E425\r\n");
-  EXPECT_EQ(host.busy, (std::vector<bool>{true, false}));
+// A sink that does not take a line ends the run there; that line counts
+// in neither total.
+TEST(BatchRun, ASinkThatStopsEndsTheRun) {
+  RecordingSink sink({false});
+  koord::BatchRun run(Choices(kDegrees, kIfbl, kWgs84, kWgs84, 1), RunOutput::Text, sink);
+  EXPECT_FALSE(run.Feed("50.85\t4.35\n" + std::string(kFaultLine) + "50.85\t4.35\n"));
+  EXPECT_FALSE(run.Finish());
+  EXPECT_TRUE(run.Ended());
+  EXPECT_EQ(sink.output, "E425\r\n");
+  EXPECT_EQ(run.Summary().converted, 1u);
+  EXPECT_EQ(run.Summary().refused, 0u);
 }
 
-TEST(Converti, FaultPromptInTheRunsLanguage) {
-  FakeHost host(std::string(kFaultLine), {true});
-  koord::Converti(host, In(koord::Language::Dutch, Choices(kDegrees, kIfbl, kWgs84, kWgs84, 1)),
-                  RunOutput::Text);
-  EXPECT_EQ(host.prompts,
-            (std::vector<std::string>{"Rekenfout met drijvende komma\r\n\r\nDoorgaan?"}));
-  EXPECT_EQ(host.output, "Rekenfout met drijvende komma\r\n");
+TEST(BatchRun, FaultInTheRunsLanguage) {
+  RecordingSink sink({true});
+  RunText(sink, kFaultLine,
+          In(koord::Language::Dutch, Choices(kDegrees, kIfbl, kWgs84, kWgs84, 1)));
+  EXPECT_EQ(sink.prompts, (std::vector<std::string>{"Rekenfout met drijvende komma"}));
+  EXPECT_EQ(sink.output, "Rekenfout met drijvende komma\r\n");
 }
 
-TEST(Converti, NoInMapModeDoesNotShowTheMap) {
-  FakeHost host("50.85\t4.35\n\t\t\n50.85\n" + std::string(kFaultLine) + "50\t4\n", {false});
-  koord::Converti(host, Choices(kDegrees, kMgrs, kWgs84, kWgs84, 2), RunOutput::Map);
-  EXPECT_EQ(host.prompts.size(), 1u);  // neither the blank line nor the missing field
-  EXPECT_EQ(host.points.size(), 1u);
-  EXPECT_EQ(host.mapShows, 0);
-}
-
-TEST(Converti, MgrsInputNeedsOneFieldDegreesTwo) {
+TEST(BatchRun, MgrsInputNeedsOneFieldDegreesTwo) {
   EXPECT_EQ(Convert("31UES9506734013\n", Choices(kMgrs, kMgrs, kWgs84, kWgs84, 0)),
             "31UES9506734013\r\n");
   EXPECT_EQ(Convert("50.85\n", Choices(kDegrees, kMgrs, kWgs84, kWgs84, 0)), "Champ manquant\r\n");
 }
 
-// A run in steps of any size gives what a run in one call gives: lines cut
-// across steps, a CR LF split between two, the header and the summary.
-TEST(BatchRun, StepsOfAnySizeGiveTheWholeRun) {
+// A text fed in blocks of any size, on one thread or several, gives what
+// it gives whole: lines cut across blocks, a CR LF split between two, the
+// header and the summary.
+TEST(BatchRun, BlocksOfAnySizeAndThreadsGiveTheWholeRun) {
   const std::string text = "X\tY\r\n150\t170\r\n\r\n150\r\n151000\t171000\r\nabc\t1\r\n152\t172";
   const BatchChoices choices = Choices(kLambert, kIfbl, kBel72, kBel72, 1);
-  FakeHost whole(text);
-  const koord::RunSummary expected = koord::Converti(whole, choices, RunOutput::Text);
+  RecordingSink whole;
+  const koord::RunSummary expected = RunText(whole, text, choices);
   EXPECT_EQ(expected.converted, 3u);
   EXPECT_EQ(expected.refused, 2u);
-  EXPECT_EQ(expected.firstRefused, 3u);
-  for (std::size_t step : {1u, 2u, 7u, 64u}) {
-    SCOPED_TRACE(step);
-    FakeHost host(text);
-    koord::BatchRun run(host, choices, RunOutput::Text);
-    std::size_t steps = 0;
-    while (run.Step(step)) ++steps;
-    EXPECT_TRUE(run.Ended());
-    EXPECT_EQ(run.Done(), run.Size());
-    EXPECT_GE(steps + 1, (text.size() + 2) / step);
-    EXPECT_EQ(host.output, whole.output);
-    EXPECT_EQ(host.input, whole.input);
-    EXPECT_EQ(run.Summary().converted, expected.converted);
-    EXPECT_EQ(run.Summary().refused, expected.refused);
-    EXPECT_EQ(run.Summary().firstRefused, expected.firstRefused);
-    EXPECT_EQ(host.busy, (std::vector<bool>{true, false}));
+  ASSERT_TRUE(expected.firstRefused);
+  EXPECT_EQ(expected.firstRefused->number, 4u);
+  for (const unsigned threads : {1u, 2u, 3u}) {
+    for (const std::size_t block : {1u, 2u, 7u, 64u}) {
+      SCOPED_TRACE(testing::Message() << threads << " threads, blocks of " << block);
+      RecordingSink sink;
+      koord::BatchRun run(choices, RunOutput::Text, sink, threads);
+      for (std::size_t at = 0; at < text.size(); at += block) {
+        EXPECT_TRUE(run.Feed(std::string_view(text).substr(at, block)));
+      }
+      EXPECT_TRUE(run.Finish());
+      EXPECT_EQ(sink.output, whole.output);
+      EXPECT_EQ(run.Summary().converted, expected.converted);
+      EXPECT_EQ(run.Summary().refused, expected.refused);
+      ASSERT_TRUE(run.Summary().firstRefused);
+      EXPECT_EQ(run.Summary().firstRefused->number, expected.firstRefused->number);
+    }
   }
 }
 
-TEST(BatchRun, StopKeepsTheOutputSoFarAndShowsNoMap) {
-  FakeHost host("150\t170\n151\t171\n152\t172\n");
-  koord::BatchRun run(host, Choices(kLambert, kLambert, kBel72, kBel72), RunOutput::Map);
-  EXPECT_TRUE(run.Step(9));
-  run.Stop();
-  EXPECT_TRUE(run.Ended());
-  EXPECT_FALSE(run.Step(100));
-  EXPECT_EQ(host.points.size(), 1u);
-  EXPECT_EQ(host.mapPreparations, 1);
-  EXPECT_EQ(host.mapShows, 0);
-  EXPECT_EQ(host.busy, (std::vector<bool>{true, false}));
+// Each text (a file, a paste) has its own line numbers, byte-order mark and
+// header; a text cut before its end line still ends its last line.
+TEST(BatchRun, EveryTextStartsAfresh) {
+  RecordingSink sink;
+  koord::BatchRun run(Choices(kLambert, kLambert, kBel72, kBel72), RunOutput::Text, sink, 2);
+  run.Feed("X\tY\n150\t170");
+  run.EndText();
+  run.Feed("\xEF\xBB\xBFX\tY\nabc\t1\n");
+  run.Finish();
+  EXPECT_EQ(sink.output, "X\tY\r\n150000\t170000\r\nX\tY\r\nNombre illisible : « abc »\r\n");
+  const std::vector<std::pair<std::size_t, std::uint64_t>> expected{{0, 1}, {0, 2}, {1, 1}, {1, 2}};
+  ASSERT_EQ(sink.places.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(sink.places[i].text, expected[i].first);
+    EXPECT_EQ(sink.places[i].number, expected[i].second);
+  }
+  ASSERT_TRUE(run.Summary().firstRefused);
+  EXPECT_EQ(run.Summary().firstRefused->text, 1u);
+  EXPECT_EQ(run.Summary().firstRefused->number, 2u);
+}
+
+// Many lines on several threads come back in order.
+TEST(BatchRun, ThreadsKeepTheOrderOfALargeText) {
+  std::string text;
+  std::string expected;
+  for (int i = 0; i < 20000; ++i) {
+    text += std::to_string(100000 + i) + "\t170000\n";
+    expected += std::to_string(100000 + i) + "\t170000\r\n";
+  }
+  RecordingSink sink;
+  RunText(sink, text, Choices(kLambert, kLambert, kBel72, kBel72), RunOutput::Text, 3);
+  EXPECT_EQ(sink.output, expected);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "engine/Kind.h"
+
 namespace koord::ui {
 
 // The context of the lists' texts in the translations.
@@ -87,9 +89,9 @@ std::vector<ListEntry> UtmZoneEntries() {
 
 std::vector<ListEntry> KindEntries(bool input) {
   std::vector<ListEntry> entries;
-  for (const KindEntry& entry : kKindTable) {
-    if (entry.input || !input) {
-      entries.push_back({KindLabel(entry.value), ListPosition(kKindTable, entry.value)});
+  for (const KindDescriptor& kind : AllKinds()) {
+    if (kind.input || !input) {
+      entries.push_back({KindLabel(kind.kind), static_cast<int>(kind.kind)});
     }
   }
   return entries;

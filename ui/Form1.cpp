@@ -27,6 +27,7 @@
 #include <QVBoxLayout>
 
 #include "engine/FieldSplitter.h"
+#include "engine/Kind.h"
 #include "ui/Choices.h"
 #include "ui/DialogUnits.h"
 #include "ui/HelpWindow.h"
@@ -113,16 +114,16 @@ QAction* Shortcut(const char* name, const QList<QKeySequence>& keys, QWidget* wi
   return action;
 }
 
-// Line ends of the engine's texts become the box's own.
-QString BoxText(std::string_view text) {
-  QString converted = QString::fromUtf8(text.data(), qsizetype(text.size()));
-  return converted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
 // The system's decimal mark, when it is one byte; the full stop otherwise.
 char SystemDecimalMark() {
   const QString mark = QLocale::system().decimalPoint();
   return mark.size() == 1 && mark.at(0).unicode() < 0x80 ? char(mark.at(0).unicode()) : '.';
+}
+
+// The kind that a list entry holds.
+std::optional<CoordKind> KindAt(int value) {
+  if (value < 0 || static_cast<std::size_t>(value) >= AllKinds().size()) return std::nullopt;
+  return AllKinds()[static_cast<std::size_t>(value)].kind;
 }
 
 bool CriticalPrompt(QWidget* parent, const QString& message) {
@@ -496,9 +497,9 @@ void Form1::Form_Load() {
 // datums that the kinds leave free, and the precision.
 void Form1::ApplyListChoices(const ListChoices& choices) {
   cmbCoorFrom->setCurrentIndex(-1);
-  Select(cmbCoorFrom, ListPosition(kKindTable, choices.from));
+  Select(cmbCoorFrom, static_cast<int>(choices.from));
   cmbCoorDest->setCurrentIndex(-1);
-  Select(cmbCoorDest, ListPosition(kKindTable, choices.dest));
+  Select(cmbCoorDest, static_cast<int>(choices.dest));
   if (cmbDatumFrom->isEnabled()) Select(cmbDatumFrom, ListPosition(kDatumTable, choices.datumFrom));
   if (cmbDatumDest->isEnabled()) Select(cmbDatumDest, ListPosition(kDatumTable, choices.datumDest));
   switch (choices.dest) {
@@ -664,12 +665,11 @@ void Form1::GoToFirstRefused() {
 }
 
 CoordKind Form1::FromKind() const {
-  return AtListPosition(kKindTable, cmbCoorFrom->currentData().toInt())
-      .value_or(CoordKind::Lambert);
+  return KindAt(cmbCoorFrom->currentData().toInt()).value_or(CoordKind::Lambert);
 }
 
 CoordKind Form1::DestKind() const {
-  return AtListPosition(kKindTable, cmbCoorDest->currentData().toInt()).value_or(CoordKind::Mgrs);
+  return KindAt(cmbCoorDest->currentData().toInt()).value_or(CoordKind::Mgrs);
 }
 
 ListChoices Form1::CurrentListChoices() const {
@@ -721,7 +721,6 @@ BatchChoices Form1::Choices() const {
   choices.preciseTransformation = mnuOutputOptions->Options().preciseTransformation;
   choices.language = language_;
   choices.decimalMark = SystemDecimalMark();
-  choices.lineEnd = kLineEnd;
   const InputOptions options = mnuOptions->Options();
   choices.separator = SeparatorForText(FirstTextLine().toStdString(), options.separator);
   choices.firstColumn = options.firstColumn;
@@ -754,37 +753,67 @@ void Form1::Converti(bool onMap) {
     if (erased_ == Box::Output) erased_ = Box::None;
   }
   firstRefused_.reset();
+  runText_ = ClosedInputText();
+  runFed_ = 0;
   SetRunning(true);
-  run_ = std::make_unique<BatchRun>(*this, choices, onMap ? RunOutput::Map : RunOutput::Text);
+  SetBusy(true);
+  if (onMap) PrepareMap();
+  run_ = std::make_unique<BatchRun>(choices, onMap ? RunOutput::Map : RunOutput::Text, *this);
   ContinueRun();
+}
+
+std::string Form1::ClosedInputText() {
+  const QString text = txtFrom->toPlainText();
+  if (text.isEmpty() || text.back().unicode() <= u' ') return text.toStdString();
+  QTextCursor end(txtFrom->document());
+  end.movePosition(QTextCursor::End);
+  end.insertText(QStringLiteral("\n"));
+  return text.toStdString() + '\n';
 }
 
 void Form1::ContinueRun() {
   if (!run_) return;
   QElapsedTimer slice;
   slice.start();
-  while (run_->Step(kBytesPerStep)) {
-    if (slice.elapsed() >= kSliceMilliseconds) {
-      ShowStatus(
-          [done = run_->Done(), size = run_->Size()] { return RunProgressText(done, size); });
+  const std::string_view text(runText_);
+  while (runFed_ < text.size()) {
+    const std::size_t length = std::min(kBytesPerStep, text.size() - runFed_);
+    const bool going = run_->Feed(text.substr(runFed_, length));
+    runFed_ += length;
+    AppendOutput();
+    if (!going) {
+      EndRun(false);
+      return;
+    }
+    if (runFed_ < text.size() && slice.elapsed() >= kSliceMilliseconds) {
+      ShowStatus([done = runFed_, size = text.size()] { return RunProgressText(done, size); });
       QTimer::singleShot(0, this, &Form1::ContinueRun);
       return;
     }
   }
-  FinishRun();
+  const bool going = run_->Finish();
+  AppendOutput();
+  EndRun(going);
 }
 
 void Form1::StopRun() {
   if (!run_) return;
-  run_->Stop();
+  AppendOutput();
+  EndRun(false);
+}
+
+void Form1::EndRun(bool toTheEnd) {
+  SetBusy(false);
+  if (toTheEnd && lastRunOnMap_) mapToShow_ = true;
   FinishRun();
 }
 
 void Form1::FinishRun() {
   const RunSummary summary = run_->Summary();
   run_.reset();
+  runText_.clear();
   SetRunning(false);
-  firstRefused_ = summary.firstRefused;
+  if (summary.firstRefused) firstRefused_ = summary.firstRefused->number - 1;
   ShowStatus([summary] { return RunSummaryText(summary); });
   cmdFirstRefused->setVisible(firstRefused_.has_value());
   if (mapToShow_) ShowLoadedMap();
@@ -818,28 +847,33 @@ void Form1::SetDialogs(Dialogs dialogs) {
   dialogs_ = std::move(dialogs);
 }
 
-std::string Form1::InputText() {
-  lastInput_ = txtFrom->toPlainText();
-  return lastInput_.toStdString();
-}
-
-void Form1::SetInputText(const std::string& text) {
-  const QString wanted = BoxText(text);
-  if (wanted.startsWith(lastInput_)) {
-    // Only the closing line break is new: append it.
-    QTextCursor end(txtFrom->document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(wanted.mid(lastInput_.size()));
-  } else {
-    txtFrom->setPlainText(wanted);
+bool Form1::Take(const LineResult& line) {
+  if (line.status == LineStatus::Fault) {
+    static constexpr Translated kContinue{"Continuer?", "Doorgaan?", "Continue?"};
+    AppendOutput();
+    SetBusy(false);
+    const std::string_view question = kContinue.In(language_);
+    const bool yes = dialogs_.askContinue(
+        QString::fromUtf8(line.why.data(), qsizetype(line.why.size())) + QStringLiteral("\n\n") +
+        QString::fromUtf8(question.data(), qsizetype(question.size())));
+    if (!yes) return false;
+    SetBusy(true);
   }
-  lastInput_ = wanted;
+  if (lastRunOnMap_) {
+    if (line.status == LineStatus::Converted) map_->AddPoint(line.x, line.y);
+  } else {
+    pendingOutput_ += line.output;
+    pendingOutput_ += kLineEnd;
+  }
+  return true;
 }
 
-void Form1::AppendOutput(std::string_view text) {
+void Form1::AppendOutput() {
+  if (pendingOutput_.empty()) return;
   QTextCursor end(txtDest->document());
   end.movePosition(QTextCursor::End);
-  end.insertText(BoxText(text));
+  end.insertText(QString::fromUtf8(pendingOutput_.data(), qsizetype(pendingOutput_.size())));
+  pendingOutput_.clear();
   // The new lines come into view beside their input lines.
   scrollLink_->SecondFollows();
 }
@@ -855,22 +889,8 @@ void Form1::SetBusy(bool busy) {
   }
 }
 
-bool Form1::AskContinue(const std::string& message) {
-  return dialogs_.askContinue(BoxText(message));
-}
-
 void Form1::PrepareMap() {
   if (!map_) map_ = std::make_unique<frmMap>(this);
-}
-
-void Form1::PlotPoint(double x, double y) {
-  PrepareMap();
-  map_->AddPoint(x, y);
-}
-
-void Form1::ShowMap() {
-  // Shown once the run has ended and the window is tidy again.
-  mapToShow_ = true;
 }
 
 void Form1::ShowLoadedMap() {

@@ -3,9 +3,9 @@
 // and its kind, datum and precision, the buttons that convert, plot the
 // points on the map, open a file of points and save the result, clear the
 // boxes, open the help and the about window, and quit, and a status line
-// that sums up each run. The conversion itself is the batch engine's
-// (Converti); the window is its host and runs it in slices, so that it
-// repaints and can be stopped through a long text.
+// that sums up each run. The conversion itself is the batch engine's run;
+// the window feeds it in slices, so that it repaints and can be stopped
+// through a long text, and takes each line's outcome.
 
 #include <QString>
 #include <QWidget>
@@ -14,7 +14,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/BatchConverter.h"
+#include "engine/BatchRun.h"
 #include "ui/Settings.h"
 
 class QAction;
@@ -33,7 +33,7 @@ class NumberedEdit;
 class OutputOptionsMenu;
 class ScrollLink;
 
-class Form1 : public QWidget, public BatchHost {
+class Form1 : public QWidget, public LineSink {
   Q_OBJECT
 
  public:
@@ -69,15 +69,9 @@ class Form1 : public QWidget, public BatchHost {
   // The map window while it is loaded (between a map run and its closing).
   frmMap* LoadedMap() const { return map_.get(); }
 
-  // BatchHost
-  std::string InputText() override;
-  void SetInputText(const std::string& text) override;
-  void AppendOutput(std::string_view text) override;
-  void SetBusy(bool busy) override;
-  bool AskContinue(const std::string& message) override;
-  void PrepareMap() override;
-  void PlotPoint(double x, double y) override;
-  void ShowMap() override;
+  // LineSink: a line of the output box, or a dot on the map; the prompt
+  // after a fault.
+  bool Take(const LineResult& line) override;
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -113,7 +107,15 @@ class Form1 : public QWidget, public BatchHost {
 
   void ContinueRun();
   void StopRun();
+  // The run's end: the map shown when it went to its end.
+  void EndRun(bool toTheEnd);
   void FinishRun();
+  // The input text with its closing line break, which the box gets when
+  // its text ends in a printable character.
+  std::string ClosedInputText();
+  void AppendOutput();
+  void SetBusy(bool busy);
+  void PrepareMap();
   void SetRunning(bool running);
   void ShowLoadedMap();
   // The status line's text, made again when the language changes; none
@@ -178,9 +180,11 @@ class Form1 : public QWidget, public BatchHost {
   std::unique_ptr<frmMap> map_;
   HelpWindow* help_ = nullptr;
   std::unique_ptr<BatchRun> run_;
-  // The input text as last handed to the engine, to append its closing
-  // line break without rewriting the whole box.
-  QString lastInput_;
+  // The text of the run, how much of it is fed, and the output lines not
+  // yet in the box.
+  std::string runText_;
+  std::size_t runFed_ = 0;
+  std::string pendingOutput_;
   bool busy_ = false;
   bool loading_ = true;
   // The precisions of the kinds not shown, kept for the next session.

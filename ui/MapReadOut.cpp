@@ -51,7 +51,7 @@ PointReadOut ReadOut(QPointF lambert) {
   point.mgrsPrecision = kMgrsMetre;
   point.IfblPrecision = kIfblSquare;
   point.Reset();
-  point.SetOrigType(EntryOf(kKindTable, CoordKind::Lambert).objectCode);
+  point.SetOrigType("lmb");
   point.SetX(lambert.x());
   point.SetY(lambert.y());
   try {

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "engine/BatchConverter.h"
+#include "engine/BatchRun.h"
 
 namespace koord::ui {
 

@@ -3,6 +3,8 @@
 #include <QSettings>
 #include <QString>
 
+#include "engine/Kind.h"
+
 namespace koord::ui {
 namespace {
 
@@ -53,6 +55,11 @@ void Write(QSettings& store, const QString& key, const std::array<Entry, N>& tab
 constexpr auto kCliName = [](const auto& entry) { return entry.cliName; };
 constexpr auto kCode = [](const DatumEntry& entry) { return entry.code; };
 
+void ReadKind(const QSettings& store, const QString& key, CoordKind& kind) {
+  const QByteArray stored = store.value(key).toString().toLatin1();
+  kind = KindNamed(std::string_view(stored.constData(), std::size_t(stored.size()))).value_or(kind);
+}
+
 // A whole number within [low, high] stored at `key`, if there is one.
 void ReadNumber(const QSettings& store, const QString& key, int low, int high, int& value) {
   bool number = false;
@@ -87,9 +94,9 @@ void SaveInputOptions(const InputOptions& options) {
 ListChoices LoadListChoices() {
   const QSettings store = Store();
   ListChoices choices;
-  Read(store, kFromKey, kKindTable, kCliName, choices.from);
-  if (!EntryOf(kKindTable, choices.from).input) choices.from = ListChoices().from;
-  Read(store, kDestKey, kKindTable, kCliName, choices.dest);
+  ReadKind(store, kFromKey, choices.from);
+  if (!Describe(choices.from).input) choices.from = ListChoices().from;
+  ReadKind(store, kDestKey, choices.dest);
   Read(store, kDatumFromKey, kDatumTable, kCode, choices.datumFrom);
   Read(store, kDatumDestKey, kDatumTable, kCode, choices.datumDest);
   Read(store, kMgrsPrecisionKey, kMgrsPrecisionTable, kCliName, choices.mgrsPrecision);
@@ -101,8 +108,8 @@ ListChoices LoadListChoices() {
 
 void SaveListChoices(const ListChoices& choices) {
   QSettings store = Store();
-  Write(store, kFromKey, kKindTable, kCliName, choices.from);
-  Write(store, kDestKey, kKindTable, kCliName, choices.dest);
+  store.setValue(kFromKey, Text(Describe(choices.from).cliName));
+  store.setValue(kDestKey, Text(Describe(choices.dest).cliName));
   Write(store, kDatumFromKey, kDatumTable, kCode, choices.datumFrom);
   Write(store, kDatumDestKey, kDatumTable, kCode, choices.datumDest);
   Write(store, kMgrsPrecisionKey, kMgrsPrecisionTable, kCliName, choices.mgrsPrecision);

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "engine/BatchConverter.h"
+#include "engine/BatchRun.h"
 #include "engine/LineConverter.h"
 
 namespace koord::ui {

@@ -16,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-namespace koord::cli {
+namespace koord {
 
 template <typename Result>
 class WorkerPool {
@@ -78,4 +78,4 @@ class WorkerPool {
   std::vector<std::thread> threads_;
 };
 
-}  // namespace koord::cli
+}  // namespace koord

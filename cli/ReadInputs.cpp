@@ -1,4 +1,4 @@
-#include "cli/InputLines.h"
+#include "cli/ReadInputs.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,7 +9,6 @@
 #include "cli/Fatal.h"
 #include "cli/FileProblem.h"
 #include "cli/Say.h"
-#include "engine/LineSplitter.h"
 
 namespace koord::cli {
 namespace {
@@ -56,24 +55,11 @@ class PauseWatch {
 
 }  // namespace
 
-void ForEachInputLine(const InputFiles& inputs, const OnInputLine& onLine, const OnPause& onPause) {
+void FeedInputs(const InputFiles& inputs, BatchRun& run, const OnPause& onPause) {
   PauseWatch pauses(onPause);
   std::string block(kBlockSize, '\0');
   for (std::size_t i = 0; i < inputs.Count(); ++i) {
     const Input& input = inputs[i];
-    // There are fewer inputs than arguments of a command line.
-    InputLine line{static_cast<std::uint32_t>(i), 0, {}, false, false};
-    bool seenText = false;
-    const auto deliver = [&](std::string_view text, bool tooLong) {
-      ++line.number;
-      line.text = text;
-      line.tooLong = tooLong;
-      line.mayBeHeader = !seenText && !IsBlank(text);
-      seenText = seenText || !IsBlank(text);
-      onLine(line);
-      return true;
-    };
-    LineSplitter lines;
     for (;;) {
       if (input.mayPause) pauses.BeforeRead(input.fd);
       const ssize_t got = ReadSome(input.fd, block.data(), block.size());
@@ -82,9 +68,9 @@ void ForEachInputLine(const InputFiles& inputs, const OnInputLine& onLine, const
       }
       if (got == 0) break;
       pauses.AfterRead();
-      lines.Feed(std::string_view(block.data(), static_cast<std::size_t>(got)), deliver);
+      run.Feed(std::string_view(block.data(), static_cast<std::size_t>(got)));
     }
-    lines.Finish(deliver);
+    run.EndText();
   }
 }
 

@@ -1,0 +1,237 @@
+#include "engine/BatchRun.h"
+
+#include <deque>
+#include <future>
+#include <limits>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/LineSplitter.h"
+#include "engine/WorkerPool.h"
+
+namespace koord {
+namespace {
+
+// A batch is full at this many lines or bytes of text: a few milliseconds
+// of work, and few enough bytes to keep memory small.
+constexpr std::size_t kBatchLines = 4096;
+constexpr std::size_t kBatchBytes = 1 << 17;
+// Batches in flight per converting thread: one converting, one waiting.
+constexpr std::size_t kInFlightPerThread = 2;
+
+// A batch's text holds less than kBatchBytes before its last line, and its
+// outputs and reasons a bounded amount per line.
+static_assert(kBatchBytes + kMaxLineLength <= std::numeric_limits<std::uint32_t>::max() / 4,
+              "offsets into a batch fit 32 bits");
+
+// A run of consecutive lines and, once converted, their outcomes.
+struct Batch {
+  struct Line {
+    std::uint32_t offset;  // in text
+    std::uint32_t length;
+    std::size_t text;
+    std::uint64_t number;
+    bool tooLong;
+    bool mayBeHeader;
+  };
+  struct Outcome {
+    LineStatus status;
+    Reason reason;
+    std::size_t outputOffset;  // in outputs
+    std::size_t outputLength;
+    std::size_t whyOffset;  // in whys
+    std::size_t whyLength;
+    double x;
+    double y;
+  };
+
+  std::string text;  // the lines, back to back
+  std::vector<Line> lines;
+  std::string outputs;  // the outcomes' texts, back to back
+  std::string whys;
+  std::vector<Outcome> outcomes;
+
+  bool Full() const { return lines.size() >= kBatchLines || text.size() >= kBatchBytes; }
+
+  void Clear() {
+    text.clear();
+    lines.clear();
+    outputs.clear();
+    whys.clear();
+    outcomes.clear();
+  }
+};
+
+// Converts every line of a batch with a converter of its own.
+Batch Convert(const BatchChoices& choices, RunOutput output, Batch batch) {
+  LineConverter converter(choices, output);
+  for (const Batch::Line& line : batch.lines) {
+    const LineOutcome& outcome =
+        converter.Convert(std::string_view(batch.text).substr(line.offset, line.length),
+                          line.tooLong, line.mayBeHeader);
+    batch.outcomes.push_back({outcome.status, outcome.reason, batch.outputs.size(),
+                              outcome.text.size(), batch.whys.size(), outcome.why.size(), outcome.x,
+                              outcome.y});
+    batch.outputs += outcome.text;
+    batch.whys += outcome.why;
+  }
+  return batch;
+}
+
+LineResult ResultOf(std::size_t text, std::uint64_t number, const LineOutcome& outcome) {
+  return {text,         number,      outcome.status, outcome.reason,
+          outcome.text, outcome.why, outcome.x,      outcome.y};
+}
+
+}  // namespace
+
+// The run's working state; its members in the order they are set up.
+class BatchRun::State {
+ public:
+  State(const BatchChoices& choices, RunOutput output, LineSink& sink, unsigned threads)
+      : choices_(choices),
+        output_(output),
+        sink_(sink),
+        maxInFlight_(threads > 1 ? kInFlightPerThread * threads : 0),
+        pool_(threads > 1 ? threads : 0) {
+    if (threads <= 1) converter_.emplace(choices_, output_);
+  }
+
+  bool Feed(std::string_view bytes) {
+    if (ended_) return false;
+    lines_.Feed(bytes, [this](std::string_view line, bool tooLong) { return Line(line, tooLong); });
+    return !ended_;
+  }
+
+  bool EndText() {
+    if (ended_) return false;
+    lines_.Finish([this](std::string_view line, bool tooLong) { return Line(line, tooLong); });
+    lines_ = LineSplitter();
+    ++text_;
+    number_ = 0;
+    seenText_ = false;
+    return !ended_;
+  }
+
+  bool Flush() {
+    if (ended_) return false;
+    if (!filling_.lines.empty()) Submit();
+    while (!ended_ && !inFlight_.empty()) HandBackOldest();
+    return !ended_;
+  }
+
+  bool Ended() const { return ended_; }
+  const RunSummary& Summary() const { return summary_; }
+
+ private:
+  bool Line(std::string_view line, bool tooLong) {
+    ++number_;
+    // The first non-blank line of a text may be its header.
+    const bool mayBeHeader = !seenText_ && !IsBlank(line);
+    seenText_ = seenText_ || !IsBlank(line);
+    if (converter_) {
+      return HandOver(ResultOf(text_, number_, converter_->Convert(line, tooLong, mayBeHeader)));
+    }
+    filling_.lines.push_back({static_cast<std::uint32_t>(filling_.text.size()),
+                              static_cast<std::uint32_t>(line.size()), text_, number_, tooLong,
+                              mayBeHeader});
+    filling_.text.append(line);
+    if (filling_.Full()) Submit();
+    return !ended_;
+  }
+
+  // A line that the sink does not take is not counted either.
+  bool HandOver(const LineResult& result) {
+    if (!sink_.Take(result)) {
+      ended_ = true;
+      return false;
+    }
+    Count(result);
+    return true;
+  }
+
+  void Count(const LineResult& result) {
+    if (result.status == LineStatus::Converted) ++summary_.converted;
+    if (result.status == LineStatus::Refused || result.status == LineStatus::Fault) {
+      ++summary_.refused;
+      if (!summary_.firstRefused) summary_.firstRefused = {result.text, result.number};
+    }
+  }
+
+  void Submit() {
+    Batch batch = std::exchange(filling_, SpareBatch());
+    while (!ended_ && inFlight_.size() >= maxInFlight_) HandBackOldest();
+    if (ended_) return;
+    inFlight_.push_back(
+        pool_.Run(std::packaged_task<Batch()>([this, batch = std::move(batch)]() mutable {
+          return Convert(choices_, output_, std::move(batch));
+        })));
+  }
+
+  void HandBackOldest() {
+    std::future<Batch> oldest = std::move(inFlight_.front());
+    inFlight_.pop_front();
+    Batch batch = oldest.get();
+    for (std::size_t i = 0; i < batch.lines.size() && !ended_; ++i) {
+      const Batch::Line& line = batch.lines[i];
+      const Batch::Outcome& outcome = batch.outcomes[i];
+      HandOver({line.text, line.number, outcome.status, outcome.reason,
+                std::string_view(batch.outputs).substr(outcome.outputOffset, outcome.outputLength),
+                std::string_view(batch.whys).substr(outcome.whyOffset, outcome.whyLength),
+                outcome.x, outcome.y});
+    }
+    spares_.push_back(std::move(batch));
+  }
+
+  Batch SpareBatch() {
+    if (spares_.empty()) return Batch{};
+    Batch batch = std::move(spares_.back());
+    spares_.pop_back();
+    batch.Clear();
+    return batch;
+  }
+
+  const BatchChoices choices_;
+  const RunOutput output_;
+  LineSink& sink_;
+  const std::size_t maxInFlight_;
+  std::optional<LineConverter> converter_;  // on the feeding thread, with one thread
+  LineSplitter lines_;
+  std::size_t text_ = 0;
+  std::uint64_t number_ = 0;
+  bool seenText_ = false;
+  bool ended_ = false;
+  RunSummary summary_;
+  Batch filling_;
+  std::vector<Batch> spares_;                // handed back, to be filled again
+  std::deque<std::future<Batch>> inFlight_;  // oldest first
+  // Last, so that it is stopped first: its tasks use the members above.
+  WorkerPool<Batch> pool_;
+};
+
+BatchRun::BatchRun(const BatchChoices& choices, RunOutput output, LineSink& sink, unsigned threads)
+    : state_(std::make_unique<State>(choices, output, sink, threads)) {}
+
+BatchRun::~BatchRun() = default;
+
+bool BatchRun::Feed(std::string_view bytes) {
+  return state_->Feed(bytes);
+}
+bool BatchRun::EndText() {
+  return state_->EndText();
+}
+bool BatchRun::Flush() {
+  return state_->Flush();
+}
+bool BatchRun::Finish() {
+  return state_->EndText() && state_->Flush();
+}
+bool BatchRun::Ended() const {
+  return state_->Ended();
+}
+const RunSummary& BatchRun::Summary() const {
+  return state_->Summary();
+}
+
+}  // namespace koord

@@ -1,0 +1,91 @@
+#pragma once
+// One run over texts of points, the same for the window and koord-cli: it
+// cuts each text into lines, decides which line is a header, converts the
+// lines (on several threads when asked), counts the converted and the
+// refused ones, and hands each line's outcome, in input order, to a sink.
+// What the outcome becomes (a box's text, an output file, messages, dots on
+// a map, a prompt) is the sink's business.
+//
+//   class Printer : public LineSink {
+//     bool Take(const LineResult& line) override { ...; return true; }
+//   } printer;
+//   BatchRun run(choices, RunOutput::Text, printer, /*threads=*/2);
+//   run.Feed(block);   // as the blocks of a text come
+//   run.EndText();     // its last line; the next Feed starts a new text
+//   run.Finish();      // every line handed over
+//   run.Summary().refused
+//
+// A text is a file or a paste: each has its own byte-order mark, its own
+// line numbers and its own header.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+#include "engine/Choices.h"
+#include "engine/LineConverter.h"
+
+namespace koord {
+
+// A line's outcome, valid during the call that hands it over.
+struct LineResult {
+  std::size_t text;      // which text of the run, from 0
+  std::uint64_t number;  // the line's number in its text, from 1
+  LineStatus status;
+  Reason reason;            // of a refused or faulty line
+  std::string_view output;  // what stands in the line's place, without line end
+  std::string_view why;     // the text of the reason of a refused or faulty line
+  double x;                 // a converted point on the map, Lambert 1972 metres
+  double y;
+};
+
+class LineSink {
+ public:
+  virtual ~LineSink() = default;
+  // Takes each line in input order, on the thread that feeds the run.
+  // False ends the run: nothing more is converted or handed over.
+  virtual bool Take(const LineResult& line) = 0;
+};
+
+// What a run made of its lines. Blank lines and headers count in neither
+// total.
+struct RunSummary {
+  struct Place {
+    std::size_t text;
+    std::uint64_t number;
+  };
+  std::size_t converted = 0;  // lines that gave a coordinate or a dot
+  std::size_t refused = 0;    // lines that gave their reason instead
+  std::optional<Place> firstRefused;
+};
+
+class BatchRun {
+ public:
+  // threads: converting threads besides the feeding one when above 1; with
+  // 1 each line is converted and handed over as it is fed.
+  BatchRun(const BatchChoices& choices, RunOutput output, LineSink& sink, unsigned threads = 1);
+  ~BatchRun();
+  BatchRun(const BatchRun&) = delete;
+  BatchRun& operator=(const BatchRun&) = delete;
+
+  // Bytes of the current text, cut anywhere. False once the run has ended.
+  bool Feed(std::string_view bytes);
+  // Ends the current text: its unterminated last line is a line.
+  bool EndText();
+  // Hands over every line fed so far, for an input that pauses.
+  bool Flush();
+  // Ends the current text and hands over every line.
+  bool Finish();
+
+  // True when the sink has ended the run.
+  bool Ended() const;
+  const RunSummary& Summary() const;
+
+ private:
+  class State;
+  std::unique_ptr<State> state_;
+};
+
+}  // namespace koord

@@ -1,0 +1,474 @@
+#include "engine/Kind.h"
+
+#include <algorithm>
+#include <array>
+
+#include "engine/DegreeReader.h"
+#include "engine/LineSplitter.h"
+#include "engine/NumberReader.h"
+#include "engine/OutputFormat.h"
+#include "engine/UtmZoneText.h"
+#include "support/Ascii.h"
+#include "support/Checked.h"
+
+namespace koord {
+namespace {
+
+// ---- Reading ----
+
+// A Lambert 1972 value below this is taken as kilometres.
+constexpr double kKilometreLimit = 1000;
+constexpr double kMetresPerKilometre = 1000;
+
+// Lambert values under 1000 are kilometres; the test is strict and holds
+// for negative values too.
+double ApplyKilometreRule(double value) {
+  return value < kKilometreLimit ? RequireFinite(value * kMetresPerKilometre) : value;
+}
+
+FieldRefusal RefusalOf(Reason reason, std::string_view field, Language language) {
+  return {reason, reason == Reason::MissingField ? std::string() : QuotedField(field, language)};
+}
+
+// Reads each field into its value, or says why not.
+template <std::size_t N>
+std::optional<FieldRefusal> ReadNumbers(std::span<const std::string_view> fields,
+                                        std::array<double, N>& values, Language language) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (const std::optional<Reason> why = ReadNumber(fields[i], values[i])) {
+      return RefusalOf(*why, fields[i], language);
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<FieldRefusal> ReadLambert(std::span<const std::string_view> fields, TransCoo& point,
+                                        Language language) {
+  point.SetOrigType("lmb");
+  std::array<double, 2> xy{};
+  if (auto why = ReadNumbers(fields, xy, language)) return why;
+  point.SetY(ApplyKilometreRule(xy[1]));
+  point.SetX(ApplyKilometreRule(xy[0]));
+  return std::nullopt;
+}
+
+std::optional<FieldRefusal> ReadLambert2008(std::span<const std::string_view> fields,
+                                            TransCoo& point, Language language) {
+  point.SetOrigType("l08");
+  std::array<double, 2> xy{};
+  if (auto why = ReadNumbers(fields, xy, language)) return why;
+  point.SetX2008(xy[0]);
+  point.SetY2008(xy[1]);
+  return std::nullopt;
+}
+
+std::optional<FieldRefusal> ReadUtm(std::span<const std::string_view> fields, TransCoo& point,
+                                    Language language) {
+  point.SetOrigType("utm");
+  const std::optional<UtmZoneText> zone = ReadUtmZone(fields[0]);
+  if (!zone) {
+    return IsBlank(fields[0]) ? FieldRefusal{Reason::MissingField, {}}
+                              : RefusalOf(Reason::UnreadableZone, fields[0], language);
+  }
+  std::array<double, 2> en{};
+  if (auto why = ReadNumbers(fields.subspan(1), en, language)) return why;
+  point.SetZone(zone->zone);
+  point.SetNorth(zone->north);
+  point.SetEasting(en[0]);
+  point.SetNorthing(en[1]);
+  return std::nullopt;
+}
+
+bool IsLatitudeLetter(Hemisphere h) {
+  return h == Hemisphere::North || h == Hemisphere::South;
+}
+bool IsLongitudeLetter(Hemisphere h) {
+  return h == Hemisphere::East || h == Hemisphere::West;
+}
+
+// The angle with the sign of its letter.
+double Signed(const DegreeReading& reading) {
+  const bool negative =
+      reading.hemisphere == Hemisphere::South || reading.hemisphere == Hemisphere::West;
+  return negative ? -reading.value : reading.value;
+}
+
+// Why two letters cannot make a latitude and a longitude, if they cannot.
+std::optional<Reason> LetterConflict(Hemisphere first, Hemisphere second) {
+  if (IsLatitudeLetter(first) && IsLatitudeLetter(second)) return Reason::TwoLatitudes;
+  if (IsLongitudeLetter(first) && IsLongitudeLetter(second)) return Reason::TwoLongitudes;
+  if (IsLongitudeLetter(first) && second == Hemisphere::None) {
+    return Reason::LongitudeLetterOnLatitude;
+  }
+  if (first == Hemisphere::None && IsLatitudeLetter(second)) {
+    return Reason::LatitudeLetterOnLongitude;
+  }
+  return std::nullopt;
+}
+
+std::optional<FieldRefusal> ReadDegreePair(std::span<const std::string_view> fields,
+                                           TransCoo& point, Language language) {
+  point.SetOrigType("deg");
+  std::array<DegreeReading, 2> readings{};
+  for (std::size_t i = 0; i < readings.size(); ++i) {
+    if (const std::optional<Reason> why = ReadDegrees(fields[i], readings[i])) {
+      return RefusalOf(*why, fields[i], language);
+    }
+  }
+  const Hemisphere h1 = readings[0].hemisphere;
+  const Hemisphere h2 = readings[1].hemisphere;
+  if (const std::optional<Reason> why = LetterConflict(h1, h2)) {
+    const bool both = h1 != Hemisphere::None && h2 != Hemisphere::None;
+    return FieldRefusal{
+        *why, both ? QuotedField(fields[0], language) + std::string(FieldsJoint(language)) +
+                         QuotedField(fields[1], language)
+                   : QuotedField(h1 != Hemisphere::None ? fields[0] : fields[1], language)};
+  }
+  // Letters on both fields say which is the latitude.
+  const bool swapped = IsLongitudeLetter(h1);
+  point.SetLatitude(Signed(readings[swapped ? 1 : 0]));
+  point.SetLongitude(Signed(readings[swapped ? 0 : 1]));
+  return std::nullopt;
+}
+
+std::optional<FieldRefusal> ReadMgrs(std::span<const std::string_view> fields, TransCoo& point,
+                                     Language) {
+  point.SetOrigType("mgr");
+  if (IsBlank(fields[0])) return FieldRefusal{Reason::MissingField, {}};
+  point.SetMGRS(ascii::ToUpper(fields[0]));
+  return std::nullopt;
+}
+
+std::optional<FieldRefusal> ReadIfbl(std::span<const std::string_view> fields, TransCoo& point,
+                                     Language) {
+  point.SetOrigType("ifb");
+  if (IsBlank(fields[0])) return FieldRefusal{Reason::MissingField, {}};
+  point.SetIFBL(ascii::ToUpper(fields[0]));
+  return std::nullopt;
+}
+
+// ---- Writing ----
+
+std::optional<Reason> WriteLambert(const TransCoo& point, const OutputStyle& style,
+                                   std::string& out) {
+  // Beyond those bounds the projection gives numbers that no Lambert input
+  // would accept (swapped latitude and longitude, another country).
+  if (!point.LambertInDomain()) return Reason::OutsideLambert;
+  AppendLambert(out, point.X(), point.Y(), style.separator);
+  return std::nullopt;
+}
+
+std::optional<Reason> WriteLambert2008(const TransCoo& point, const OutputStyle& style,
+                                       std::string& out) {
+  if (!point.Lambert2008InDomain()) return Reason::OutsideLambert2008;
+  AppendLambert(out, point.X2008(), point.Y2008(), style.separator);
+  return std::nullopt;
+}
+
+std::optional<Reason> WriteMgrs(const TransCoo& point, const OutputStyle&, std::string& out) {
+  switch (point.MgrsResult()) {
+    case DMA::MgrsStatus::Made: out += point.MGRS(); return std::nullopt;
+    case DMA::MgrsStatus::OutsideUtm: return Reason::OutsideUtm;
+    case DMA::MgrsStatus::NoLettering:
+    case DMA::MgrsStatus::NotMade: return Reason::MgrsNotMade;
+  }
+  return Reason::MgrsNotMade;
+}
+
+std::optional<Reason> WriteIfbl(const TransCoo& point, const OutputStyle& style, std::string& out) {
+  if (!point.IfblInGrid()) return Reason::OutsideIfbl;
+  AppendIfbl(out, point.IFBL(), style.ifblDots);
+  return std::nullopt;
+}
+
+std::optional<Reason> WriteDegrees(const TransCoo& point, const OutputStyle& style,
+                                   std::string& out) {
+  AppendDegrees(out, point.Latitude(), point.Longitude(), style.decimalMark, style.separator,
+                style.degreeDecimals);
+  return std::nullopt;
+}
+
+std::optional<Reason> WriteDms(const TransCoo& point, const OutputStyle& style, std::string& out) {
+  AppendDms(out, {{point.LatDmsDeg(), point.LatDmsMin(), point.LatDmsSec()}, point.Latitude() < 0},
+            {{point.LonDmsDeg(), point.LonDmsMin(), point.LonDmsSec()}, point.Longitude() < 0},
+            style.decimalMark, style.separator);
+  return std::nullopt;
+}
+
+std::optional<Reason> WriteUtm(const TransCoo& point, const OutputStyle& style, std::string& out) {
+  if (point.MgrsResult() == DMA::MgrsStatus::OutsideUtm) return Reason::OutsideUtm;
+  if (!point.UtmInZoneReach()) return Reason::UtmZoneTooFar;
+  AppendUtm(out, {point.Zone(), point.North()}, point.Easting(), point.Northing(), style.separator);
+  return std::nullopt;
+}
+
+// ---- What each output asks of the conversion object ----
+
+// Each line is read for one output only: the object spares the work of the
+// others (MGRS and IFBL cost a third of the work of a Lambert line).
+void ComputeOnly(TransCoo& point, bool utm, bool ifbl, bool lambert2008) {
+  point.ComputeUtm = utm;
+  point.ComputeIfbl = ifbl;
+  point.ComputeLambert2008 = lambert2008;
+}
+
+void PrepareNothingMore(const BatchChoices&, TransCoo& point) {
+  ComputeOnly(point, false, false, false);
+}
+
+void PrepareMgrs(const BatchChoices& choices, TransCoo& point) {
+  ComputeOnly(point, true, false, false);
+  point.mgrsPrecision = EntryOf(kMgrsPrecisionTable, choices.mgrsPrecision).metres;
+}
+
+void PrepareIfbl(const BatchChoices& choices, TransCoo& point) {
+  ComputeOnly(point, false, true, false);
+  point.IfblPrecision = EntryOf(kIfblPrecisionTable, choices.ifblPrecision).length;
+}
+
+void PrepareLambert2008(const BatchChoices&, TransCoo& point) {
+  ComputeOnly(point, false, false, true);
+}
+
+void PrepareUtm(const BatchChoices& choices, TransCoo& point) {
+  ComputeOnly(point, true, false, false);
+  point.UtmZone = choices.utmZone;
+}
+
+// ---- Precisions ----
+
+constexpr Translated kPrecisionLabel{
+    "Précisio&n désirée:", "Gewe&nste precisie:", "Desired precisio&n:"};
+
+template <typename Entry, std::size_t N>
+constexpr int PositionIn(const std::array<Entry, N>& table, decltype(Entry::value) value) {
+  return ListPosition(table, value);
+}
+
+constexpr std::array<PrecisionEntry, 5> kMgrsPrecisions{{
+    {0, "1", {"1 m", "1 m", "1 m"}},
+    {1, "10", {"10 m", "10 m", "10 m"}},
+    {2, "100", {"100 m", "100 m", "100 m"}},
+    {3, "1000", {"1 km", "1 km", "1 km"}},
+    {4, "10000", {"10 km", "10 km", "10 km"}},
+}};
+static_assert(kMgrsPrecisions.size() == kMgrsPrecisionTable.size());
+
+constexpr std::array<PrecisionEntry, 3> kIfblPrecisions{{
+    {0, "1x1", {"1 x 1 km", "1 x 1 km", "1 x 1 km"}},
+    {1, "4x4", {"4 x 4 km", "4 x 4 km", "4 x 4 km"}},
+    {2, "32x20", {"32 x 20 km", "32 x 20 km", "32 x 20 km"}},
+}};
+static_assert(kIfblPrecisions.size() == kIfblPrecisionTable.size());
+
+// A decimal of a degree is 11 km of latitude: five make about a metre.
+constexpr std::array<PrecisionEntry, 3> kDegreeDecimals{{
+    {5, {}, {"5 décimales (1 m)", "5 decimalen (1 m)", "5 decimals (1 m)"}},
+    {6, {}, {"6 décimales (10 cm)", "6 decimalen (10 cm)", "6 decimals (10 cm)"}},
+    {7, {}, {"7 décimales (1 cm)", "7 decimalen (1 cm)", "7 decimals (1 cm)"}},
+}};
+static_assert(kDegreeDecimals.front().value == kMinDegreeDecimals &&
+              kDegreeDecimals.back().value == kMaxDegreeDecimals);
+
+// Belgium lies across zones 31 and 32; a data set is usually kept in one.
+// 0 lets each point take its own.
+constexpr std::array<PrecisionEntry, 3> kUtmZones{{
+    {0, {}, {"Zone de chaque point", "Zone van elk punt", "Zone of each point"}},
+    {31, {}, {"Zone 31", "Zone 31", "Zone 31"}},
+    {32, {}, {"Zone 32", "Zone 32", "Zone 32"}},
+}};
+
+constexpr PrecisionList kMgrsPrecisionList{
+    kPrecisionLabel, kMgrsPrecisions, PositionIn(kMgrsPrecisionTable, MgrsPrecision::HundredMetres),
+    [](const BatchChoices& c) { return ListPosition(kMgrsPrecisionTable, c.mgrsPrecision); },
+    [](BatchChoices& c, int value) {
+      c.mgrsPrecision = AtListPosition(kMgrsPrecisionTable, value).value_or(c.mgrsPrecision);
+    }};
+
+constexpr PrecisionList kIfblPrecisionList{
+    kPrecisionLabel, kIfblPrecisions, PositionIn(kIfblPrecisionTable, IfblPrecision::Square1km),
+    [](const BatchChoices& c) { return ListPosition(kIfblPrecisionTable, c.ifblPrecision); },
+    [](BatchChoices& c, int value) {
+      c.ifblPrecision = AtListPosition(kIfblPrecisionTable, value).value_or(c.ifblPrecision);
+    }};
+
+constexpr PrecisionList kDegreePrecisionList{
+    kPrecisionLabel, kDegreeDecimals, kDefaultDegreeDecimals,
+    [](const BatchChoices& c) { return c.degreeDecimals; },
+    [](BatchChoices& c, int value) {
+      if (value >= kMinDegreeDecimals && value <= kMaxDegreeDecimals) c.degreeDecimals = value;
+    }};
+
+constexpr PrecisionList kUtmZoneList{
+    {"Zo&ne UTM:", "UTM-zo&ne:", "UTM zo&ne:"},
+    kUtmZones,
+    0,
+    [](const BatchChoices& c) { return static_cast<int>(c.utmZone); },
+    [](BatchChoices& c, int value) {
+      if (value >= 0 && value <= kLastUtmZone) c.utmZone = static_cast<std::int16_t>(value);
+    }};
+
+// ---- The kinds ----
+
+constexpr Translated kNone{};
+constexpr Translated kX{"X", "X", "X"};
+constexpr Translated kY{"Y", "Y", "Y"};
+constexpr Translated kLatitude{"Latitude", "Breedtegraad", "Latitude"};
+constexpr Translated kLongitude{"Longitude", "Lengtegraad", "Longitude"};
+constexpr Translated kDegreeExample{
+    "Un point par ligne : latitude, tabulation, longitude\n"
+    "par exemple\n50,84041\t4,36875\n50°50'25,5\"N\t4°22'07,5\"E",
+    "Eén punt per regel: breedte, tab, lengte\n"
+    "bijvoorbeeld\n50,84041\t4,36875\n50°50'25,5\"N\t4°22'07,5\"E",
+    "One point per line: latitude, tab, longitude\n"
+    "for example\n50.84041\t4.36875\n50°50'25.5\"N\t4°22'07.5\"E"};
+
+// In the order of the window's lists; Degrees-minutes-seconds are an output
+// only: decimal degree input reads that notation already.
+constexpr std::array<KindDescriptor, 7> kKinds{{
+    {CoordKind::Lambert,
+     "lambert",
+     "Lambert 72",
+     {"Lambert belge 1972", "Belgische Lambert 72", "Belgian Lambert 1972"},
+     true,
+     2,
+     {kX, kY, kNone},
+     Datum::Bel72,
+     true,
+     {"Un point par ligne : X, tabulation, Y (en mètres ou en km)\n"
+      "par exemple\n150000\t170000\n150,5\t170",
+      "Eén punt per regel: X, tab, Y (in meter of in km)\n"
+      "bijvoorbeeld\n150000\t170000\n150,5\t170",
+      "One point per line: X, tab, Y (in metres or in km)\n"
+      "for example\n150000\t170000\n150.5\t170"},
+     std::nullopt,
+     PrepareNothingMore,
+     ReadLambert,
+     WriteLambert},
+    {CoordKind::Mgrs,
+     "mgrs",
+     "MGRS",
+     {"UTM alphanumérique (MGRS)", "Alfanumerieke UTM (MGRS)", "Alphanumeric UTM (MGRS)"},
+     true,
+     1,
+     {Translated{"MGRS", "MGRS", "MGRS"}, kNone, kNone},
+     Datum::Wgs84,
+     false,
+     {"Une référence MGRS par ligne, par exemple\n31UES9637232970",
+      "Eén MGRS-referentie per regel, bijvoorbeeld\n31UES9637232970",
+      "One MGRS reference per line, for example\n31UES9637232970"},
+     kMgrsPrecisionList,
+     PrepareMgrs,
+     ReadMgrs,
+     WriteMgrs},
+    {CoordKind::Ifbl,
+     "ifbl",
+     "IFBL",
+     {"IFBL", "IFBL-hokken", "IFBL squares"},
+     true,
+     1,
+     {Translated{"IFBL", "IFBL", "IFBL"}, kNone, kNone},
+     Datum::Bel72,
+     true,
+     {"Un carré IFBL par ligne, par exemple\nE4\nE4.35\nE4.35.22",
+      "Eén IFBL-hok per regel, bijvoorbeeld\nE4\nE4.35\nE4.35.22",
+      "One IFBL square per line, for example\nE4\nE4.35\nE4.35.22"},
+     kIfblPrecisionList,
+     PrepareIfbl,
+     ReadIfbl,
+     WriteIfbl},
+    {CoordKind::Degrees,
+     "deg",
+     "DEG",
+     {"Degrés décimaux Greenwich", "Decimale graden Greenwich", "Decimal degrees (Greenwich)"},
+     true,
+     2,
+     {kLatitude, kLongitude, kNone},
+     Datum::Wgs84,
+     false,
+     kDegreeExample,
+     kDegreePrecisionList,
+     PrepareNothingMore,
+     ReadDegreePair,
+     WriteDegrees},
+    {CoordKind::Lambert2008,
+     "lambert2008",
+     "Lambert 2008",
+     {"Lambert belge 2008", "Belgische Lambert 2008", "Belgian Lambert 2008"},
+     true,
+     2,
+     {kX, kY, kNone},
+     Datum::Etrs89,
+     true,
+     {"Un point par ligne : X, tabulation, Y (en mètres)\npar exemple\n649999\t670000",
+      "Eén punt per regel: X, tab, Y (in meter)\nbijvoorbeeld\n649999\t670000",
+      "One point per line: X, tab, Y (in metres)\nfor example\n649999\t670000"},
+     std::nullopt,
+     PrepareLambert2008,
+     ReadLambert2008,
+     WriteLambert2008},
+    {CoordKind::Utm,
+     "utm",
+     "UTM",
+     {"UTM (zone, est, nord)", "UTM (zone, oost, noord)", "UTM (zone, easting, northing)"},
+     true,
+     3,
+     {Translated{"Zone", "Zone", "Zone"}, Translated{"Est", "Oost", "Easting"},
+      Translated{"Nord", "Noord", "Northing"}},
+     Datum::Wgs84,
+     false,
+     {"Un point par ligne : zone, tabulation, est, tabulation, nord\n"
+      "par exemple\n31N\t596371\t5632970",
+      "Eén punt per regel: zone, tab, oost, tab, noord\n"
+      "bijvoorbeeld\n31N\t596371\t5632970",
+      "One point per line: zone, tab, easting, tab, northing\n"
+      "for example\n31N\t596371\t5632970"},
+     kUtmZoneList,
+     PrepareUtm,
+     ReadUtm,
+     WriteUtm},
+    {CoordKind::Dms,
+     "dms",
+     "DMS",
+     {"Degrés, minutes, secondes", "Graden, minuten, seconden", "Degrees, minutes, seconds"},
+     false,
+     2,
+     {kLatitude, kLongitude, kNone},
+     Datum::Wgs84,
+     false,
+     kDegreeExample,
+     std::nullopt,
+     PrepareNothingMore,
+     ReadDegreePair,
+     WriteDms},
+}};
+
+}  // namespace
+
+// The rows follow the enumerators, so a kind finds its row at once.
+constexpr bool RowsFollowTheKinds() {
+  for (std::size_t i = 0; i < kKinds.size(); ++i) {
+    if (static_cast<std::size_t>(kKinds[i].kind) != i) return false;
+  }
+  return true;
+}
+
+static_assert(RowsFollowTheKinds(), "one row per kind, in the order of CoordKind");
+
+const KindDescriptor& Describe(CoordKind kind) {
+  return kKinds[static_cast<std::size_t>(kind)];
+}
+
+std::span<const KindDescriptor> AllKinds() {
+  return kKinds;
+}
+
+std::optional<CoordKind> KindNamed(std::string_view word) {
+  const std::string lower = ascii::ToLower(word);
+  for (const KindDescriptor& descriptor : kKinds) {
+    if (descriptor.cliName == lower) return descriptor.kind;
+  }
+  return std::nullopt;
+}
+
+}  // namespace koord

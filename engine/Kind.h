@@ -1,0 +1,101 @@
+#pragma once
+// A coordinate kind described once: its word on koord-cli's command line,
+// its label in the window's lists, the fields it reads and writes with
+// their names in a header, the datum that goes with it, the precisions of
+// its output, how its fields are read into the conversion object and how
+// its output is written from it. The window, koord-cli and the engine ask
+// the descriptor instead of switching on the kind: a new kind is its
+// geodesy, one row here and its translations.
+//
+//   const KindDescriptor& lambert = Describe(CoordKind::Lambert);
+//   lambert.cliName == "lambert", lambert.fieldCount == 2,
+//   lambert.defaultDatum == Datum::Bel72, lambert.singleDatum == true
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "core/TransCoo.h"
+#include "engine/Choices.h"
+#include "engine/Refusal.h"
+#include "support/Language.h"
+
+namespace koord {
+
+// One entry of the precision list of an output kind.
+struct PrecisionEntry {
+  int value;                 // as PrecisionList::get gives it
+  std::string_view cliName;  // the word of koord-cli's -p; empty when it has none
+  Translated label;          // in the window's list
+};
+
+// The precisions an output kind offers: MGRS metres, IFBL squares, degree
+// decimals, the UTM zone; none for the kinds written in whole metres or
+// tenths of a second.
+struct PrecisionList {
+  Translated label;  // before the window's list, with its access key
+  std::span<const PrecisionEntry> entries;
+  int defaultValue;
+  // The value of the choices, and the choices with another value.
+  int (*get)(const BatchChoices& choices);
+  void (*set)(BatchChoices& choices, int value);
+};
+
+// Why a line's coordinate fields give no point: the reason, and the detail
+// that follows it (the field quoted, or nothing).
+struct FieldRefusal {
+  Reason reason;
+  std::string detail;
+};
+
+// How an output is written, besides the point itself.
+struct OutputStyle {
+  char separator = '\t';  // between the output fields
+  char decimalMark = '.';
+  int degreeDecimals = kDefaultDegreeDecimals;
+  bool ifblDots = false;
+};
+
+struct KindDescriptor {
+  CoordKind kind;
+  std::string_view cliName;    // -f and -t of koord-cli
+  std::string_view shortName;  // in messages: "précision MGRS inconnue"
+  Translated label;            // the window's kind lists
+  bool input;                  // offered as the kind of the input
+  // The fields the kind reads and writes, and their names in a header.
+  std::size_t fieldCount;
+  std::array<Translated, 3> fieldNames;
+  // The datum that goes with the kind, in and out, and whether it is the
+  // only one the kind has (Lambert and IFBL belong to BD72, Lambert 2008
+  // to ETRS89).
+  Datum defaultDatum;
+  bool singleDatum;
+  // Shown in the empty input box.
+  Translated example;
+  // The output's precisions, when it has any.
+  std::optional<PrecisionList> precision;
+  // Sets the conversion object up for this output: what it must compute,
+  // at which precision.
+  void (*prepareOutput)(const BatchChoices& choices, TransCoo& point);
+  // Reads the kind's fields (fieldCount of them, each maybe blank) into
+  // the conversion object, its input kind set; nothing when they give a
+  // point.
+  std::optional<FieldRefusal> (*read)(std::span<const std::string_view> fields, TransCoo& point,
+                                      Language language);
+  // Appends the kind's output fields from a converted point, or returns why
+  // the point has none.
+  std::optional<Reason> (*write)(const TransCoo& point, const OutputStyle& style, std::string& out);
+};
+
+// The descriptor of a kind.
+const KindDescriptor& Describe(CoordKind kind);
+// Every kind, in the order of the window's lists.
+std::span<const KindDescriptor> AllKinds();
+
+// The kind whose command-line word is `word` (any case), if there is one.
+std::optional<CoordKind> KindNamed(std::string_view word);
+
+}  // namespace koord
