@@ -13,10 +13,12 @@
 #include <string_view>
 #include <system_error>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "cli/Say.h"
 #include "engine/Kind.h"
+#include "engine/Refusal.h"
 #include "support/Ascii.h"
 #include "support/Language.h"
 
@@ -33,8 +35,10 @@ constexpr Translated kOnlyFor2{"%1 ne vaut que pour %2 ou %3", "%1 geldt alleen 
 constexpr Translated kNotTogether{"%1 et %2 ne vont pas ensemble", "%1 en %2 gaan niet samen",
                                   "%1 and %2 cannot be used together"};
 
-// Most converting threads, whatever the cores or KOORD_THREADS.
-constexpr int kMaxThreads = 8;
+// Most converting threads by default, and the most KOORD_THREADS may ask
+// for: the machine's cores, and at least kLeastThreadsAllowed.
+constexpr int kDefaultMaxThreads = 8;
+constexpr int kLeastThreadsAllowed = 64;
 
 // What a table's entry stands for.
 template <typename Entry>
@@ -59,7 +63,10 @@ auto Lookup(std::span<const Entry> table, Name name, const std::string& word,
   std::string allowed;
   for (std::size_t i = 0; i < table.size(); ++i) {
     allowed += i == 0 ? "" : (i + 1 == table.size() ? Say(kOr) : ", ");
-    allowed += name(table[i]);
+    // A name that is a sign (";", ",") is quoted, so the list reads.
+    const std::string_view listed = name(table[i]);
+    allowed += listed.size() == 1 && !ascii::IsDigit(listed[0]) ? QuotedField(listed, Spoken())
+                                                                : std::string(listed);
   }
   throw UsageError(Say(kUnknown, {Say(unknown), word, allowed}));
 }
@@ -104,7 +111,28 @@ void RequireOutput(std::string_view option, CoordKind output, std::span<const Co
     words.push_back("--to " + std::string(Describe(kind).cliName));
   }
   if (words.size() == 1) throw UsageError(Say(kOnlyFor, {option, words[0]}));
-  throw UsageError(Say(kOnlyFor2, {option, words[0], words[1]}));
+  std::string first = words[0];
+  for (std::size_t i = 1; i + 1 < words.size(); ++i) first += ", " + words[i];
+  throw UsageError(Say(kOnlyFor2, {option, first, words.back()}));
+}
+
+// A reference or a square converted to its own kind keeps the precision it
+// was given, unless one is asked: the finest of the list, which cuts
+// nothing.
+void KeepInputPrecision(BatchChoices& choices) {
+  const KindDescriptor& kind = Describe(choices.coorDest);
+  if (!kind.precision || kind.precision->entries.front().cliName.empty()) return;
+  kind.precision->set(choices, kind.precision->entries.front().value);
+}
+
+// The map's picture is PNG or SVG, by its name.
+void RequireMapExtension(const std::string& path) {
+  const std::string lower = ascii::ToLower(path);
+  if (lower.ends_with(".png") || lower.ends_with(".svg")) return;
+  static constexpr Translated kBadExtension{"la carte s'écrit en .png ou en .svg : « %1 »",
+                                            "de kaart wordt als .png of .svg geschreven: “%1”",
+                                            "the map is written as .png or .svg: “%1”"};
+  throw UsageError(Say(kBadExtension, {path}));
 }
 
 Datum DatumNamed(const std::string& word) {
@@ -121,6 +149,22 @@ std::vector<CoordKind> OutputsWithPrecisionWords() {
     }
   }
   return outputs;
+}
+
+// The datum given for a kind, or the kind's own. A kind that has one
+// datum only refuses another, which would be ignored.
+Datum ReadDatum(std::string_view option, const std::string& word, CoordKind kind) {
+  const KindDescriptor& descriptor = Describe(kind);
+  if (word.empty()) return descriptor.defaultDatum;
+  const Datum datum = DatumNamed(word);
+  if (descriptor.singleDatum && datum != descriptor.defaultDatum) {
+    static constexpr Translated kSingleDatum{"%1 %2 : les coordonnées %3 sont toujours en %4",
+                                             "%1 %2: %3-coördinaten zijn altijd in %4",
+                                             "%1 %2: %3 coordinates are always on %4"};
+    throw UsageError(Say(kSingleDatum, {option, word, descriptor.shortName,
+                                        EntryOf(kDatumTable, descriptor.defaultDatum).code}));
+  }
+  return datum;
 }
 
 void ReadPrecision(const std::string& word, BatchChoices& choices) {
@@ -167,21 +211,37 @@ std::size_t Column(const std::string& word) {
   return static_cast<std::size_t>(*column);
 }
 
-// "5", "6" or "7"; only for degree output.
+// "5", "6" or "7" for degree output; 0 to 3 for the outputs in metres.
 void ReadDecimals(const std::string& word, BatchChoices& choices) {
-  RequireOutput("--decimals", choices.coorDest, std::array{CoordKind::Degrees});
-  const std::optional<int> decimals = WholeNumber(word, kMinDegreeDecimals, kMaxDegreeDecimals);
-  if (!decimals) {
-    static constexpr Translated kBadDecimals{"nombre de décimales incorrect : « %1 » (5, 6 ou 7)",
-                                             "onjuist aantal decimalen: “%1” (5, 6 of 7)",
-                                             "incorrect number of decimals: “%1” (5, 6 or 7)"};
-    throw UsageError(Say(kBadDecimals, {word}));
+  static constexpr std::array kOutputs{CoordKind::Degrees, CoordKind::Lambert,
+                                       CoordKind::Lambert2008, CoordKind::Utm};
+  RequireOutput("--decimals", choices.coorDest, kOutputs);
+  if (choices.coorDest == CoordKind::Degrees) {
+    const std::optional<int> decimals = WholeNumber(word, kMinDegreeDecimals, kMaxDegreeDecimals);
+    if (!decimals) {
+      static constexpr Translated kBadDecimals{"nombre de décimales incorrect : « %1 » (5, 6 ou 7)",
+                                               "onjuist aantal decimalen: “%1” (5, 6 of 7)",
+                                               "incorrect number of decimals: “%1” (5, 6 or 7)"};
+      throw UsageError(Say(kBadDecimals, {word}));
+    }
+    choices.degreeDecimals = *decimals;
+    return;
   }
-  choices.degreeDecimals = *decimals;
+  const std::optional<int> decimals = WholeNumber(word, 0, kMaxMetreDecimals);
+  if (!decimals) {
+    static constexpr Translated kBadMetreDecimals{
+        "nombre de décimales incorrect : « %1 » (de 0 à %2)",
+        "onjuist aantal decimalen: “%1” (van 0 tot %2)",
+        "incorrect number of decimals: “%1” (0 to %2)"};
+    throw UsageError(Say(kBadMetreDecimals, {word, std::to_string(kMaxMetreDecimals)}));
+  }
+  choices.metreDecimals = *decimals;
 }
 
 char DecimalMark(const std::string& word, CoordKind output) {
-  RequireOutput("--decimal-mark", output, std::array{CoordKind::Degrees, CoordKind::Dms});
+  static constexpr std::array kOutputs{CoordKind::Degrees, CoordKind::Dms, CoordKind::Lambert,
+                                       CoordKind::Lambert2008, CoordKind::Utm};
+  RequireOutput("--decimal-mark", output, kOutputs);
   if (word != "." && word != ",") {
     static constexpr Translated kUnknownMark{"séparateur décimal inconnu : « %1 » (. ou ,)",
                                              "onbekend decimaalteken: “%1” (. of ,)",
@@ -233,16 +293,18 @@ unsigned ConverterThreads() {
   const char* asked = std::getenv("KOORD_THREADS");
   if (asked == nullptr || *asked == '\0') {
     const unsigned cores = std::thread::hardware_concurrency();
-    return std::clamp(cores, 1u, static_cast<unsigned>(kMaxThreads));
+    return std::clamp(cores, 1u, static_cast<unsigned>(kDefaultMaxThreads));
   }
   const std::string_view text(asked);
-  const std::optional<int> threads = WholeNumber(text, 1, kMaxThreads);
+  const int most =
+      std::max(kLeastThreadsAllowed, static_cast<int>(std::thread::hardware_concurrency()));
+  const std::optional<int> threads = WholeNumber(text, 1, most);
   if (!threads) {
     static constexpr Translated kBadThreads{
         "KOORD_THREADS incorrect : « %1 » (un nombre de 1 à %2)",
         "onjuiste KOORD_THREADS: “%1” (een getal van 1 tot %2)",
         "incorrect KOORD_THREADS: “%1” (a number from 1 to %2)"};
-    throw UsageError(Say(kBadThreads, {text, std::to_string(kMaxThreads)}));
+    throw UsageError(Say(kBadThreads, {text, std::to_string(most)}));
   }
   return static_cast<unsigned>(*threads);
 }
@@ -316,7 +378,7 @@ Options ParseOptions(int argc, const char* const* argv) {
     return option;
   };
   add("-f,--from", from);
-  add("-t,--to", to);
+  const CLI::Option* toGiven = add("-t,--to", to);
   add("--datum-from", datumFrom);
   add("--datum-to", datumTo);
   const CLI::Option* precisionGiven = add("-p,--precision", precision);
@@ -328,6 +390,7 @@ Options ParseOptions(int argc, const char* const* argv) {
   const CLI::Option* columnsGiven = add("--columns", columns);
   app.add_flag("--keep", options.choices.keepLine);
   app.add_flag("--precise", options.choices.preciseTransformation);
+  app.add_flag("--near-belgium", options.choices.nearBelgium);
   const CLI::Option* zoneGiven = add("--zone", zone);
   const CLI::Option* outputGiven = add("-o,--output", options.output);
   const CLI::Option* mapGiven = add("--map", options.map);
@@ -362,8 +425,13 @@ Options ParseOptions(int argc, const char* const* argv) {
   if (outputGiven->count() > 0) RequireFileName(options.output, kEmptyOutput);
   if (mapGiven->count() > 0) RequireFileName(options.map, kEmptyMap);
   for (const std::string& input : options.inputs) RequireFileName(input, kEmptyInput);
-  if (mapGiven->count() > 0 && outputGiven->count() > 0) {
-    throw UsageError(Say(kNotTogether, {"--map", "--output"}));
+  if (mapGiven->count() > 0) {
+    for (const auto& [other, given] :
+         {std::pair{"--output", outputGiven->count() > 0}, std::pair{"--to", toGiven->count() > 0},
+          std::pair{"--keep", options.choices.keepLine}}) {
+      if (given) throw UsageError(Say(kNotTogether, {"--map", other}));
+    }
+    RequireMapExtension(options.map);
   }
 
   if (mapSizeGiven->count() > 0) ReadMapSize(mapSize, options);
@@ -371,9 +439,13 @@ Options ParseOptions(int argc, const char* const* argv) {
   BatchChoices& c = options.choices;
   c.coorFrom = InputKind(from);
   c.coorDest = Kind(to);
-  c.datumFrom = datumFrom.empty() ? Describe(c.coorFrom).defaultDatum : DatumNamed(datumFrom);
-  c.datumDest = datumTo.empty() ? Describe(c.coorDest).defaultDatum : DatumNamed(datumTo);
-  if (precisionGiven->count() > 0) ReadPrecision(precision, c);
+  c.datumFrom = ReadDatum("--datum-from", datumFrom, c.coorFrom);
+  c.datumDest = ReadDatum("--datum-to", datumTo, c.coorDest);
+  if (precisionGiven->count() > 0) {
+    ReadPrecision(precision, c);
+  } else if (c.coorFrom == c.coorDest) {
+    KeepInputPrecision(c);
+  }
   if (decimalsGiven->count() > 0) ReadDecimals(decimals, c);
   if (c.ifblDots) RequireOutput("--ifbl-dots", c.coorDest, std::array{CoordKind::Ifbl});
   if (markGiven->count() > 0) c.decimalMark = DecimalMark(mark, c.coorDest);

@@ -26,6 +26,7 @@
 
 #include "engine/Choices.h"
 #include "engine/LineConverter.h"
+#include "engine/LineSplitter.h"
 
 namespace koord {
 
@@ -39,6 +40,11 @@ struct LineResult {
   std::string_view why;     // the text of the reason of a refused or faulty line
   double x;                 // a converted point on the map, Lambert 1972 metres
   double y;
+  LineEnding ending;   // what ended the input line
+  bool byteOrderMark;  // the first line of a text that began with a byte-order mark
+  // A converted point more than 100 km from Belgium, and how far, km.
+  bool far;
+  double kilometres;
 };
 
 class LineSink {
@@ -59,6 +65,9 @@ struct RunSummary {
   std::size_t converted = 0;  // lines that gave a coordinate or a dot
   std::size_t refused = 0;    // lines that gave their reason instead
   std::optional<Place> firstRefused;
+  // Converted lines whose point lies more than 100 km from Belgium.
+  std::size_t far = 0;
+  std::optional<Place> firstFar;
 };
 
 class BatchRun {

@@ -16,6 +16,16 @@ namespace {
 
 // ---- Reading ----
 
+// Fields cut at blanks, put back together.
+std::string JoinedByBlanks(std::span<const std::string_view> fields) {
+  std::string text;
+  for (const std::string_view field : fields) {
+    if (!text.empty()) text += ' ';
+    text += field;
+  }
+  return text;
+}
+
 // A Lambert 1972 value below this is taken as kilometres.
 constexpr double kKilometreLimit = 1000;
 constexpr double kMetresPerKilometre = 1000;
@@ -27,56 +37,72 @@ double ApplyKilometreRule(double value) {
 }
 
 FieldRefusal RefusalOf(Reason reason, std::string_view field, Language language) {
-  return {reason, reason == Reason::MissingField ? std::string() : QuotedField(field, language)};
+  return {reason, QuotedField(field, language)};
 }
 
-// Reads each field into its value, or says why not.
+// A field the kind reads is missing or empty: its name says which.
+FieldRefusal MissingField(CoordKind kind, std::size_t index, Language language) {
+  return {Reason::MissingField, std::string(Describe(kind).fieldNames[index].In(language))};
+}
+
+FieldReading Refused(FieldRefusal refusal) {
+  return {std::move(refusal), 0};
+}
+
+// Reads N numbers from the fields of `kind`, or says why not.
 template <std::size_t N>
-std::optional<FieldRefusal> ReadNumbers(std::span<const std::string_view> fields,
-                                        std::array<double, N>& values, Language language) {
-  for (std::size_t i = 0; i < N; ++i) {
-    if (const std::optional<Reason> why = ReadNumber(fields[i], values[i])) {
-      return RefusalOf(*why, fields[i], language);
-    }
+std::optional<FieldRefusal> ReadNumbers(CoordKind kind, std::span<const std::string_view> fields,
+                                        std::array<double, N>& values, Language language,
+                                        std::size_t from = 0) {
+  for (std::size_t i = from; i < from + N; ++i) {
+    if (i >= fields.size()) return MissingField(kind, i, language);
+    const std::optional<Reason> why = ReadNumber(fields[i], values[i - from]);
+    if (why == Reason::MissingField) return MissingField(kind, i, language);
+    if (why) return RefusalOf(*why, fields[i], language);
   }
   return std::nullopt;
 }
 
-std::optional<FieldRefusal> ReadLambert(std::span<const std::string_view> fields, TransCoo& point,
-                                        Language language) {
+bool UnitsMixed(const std::array<double, 2>& values) {
+  return (values[0] < kKilometreLimit) != (values[1] < kKilometreLimit);
+}
+
+FieldReading ReadLambert(std::span<const std::string_view> fields, bool, TransCoo& point,
+                         Language language) {
   point.SetOrigType("lmb");
   std::array<double, 2> xy{};
-  if (auto why = ReadNumbers(fields, xy, language)) return why;
+  if (auto why = ReadNumbers(CoordKind::Lambert, fields, xy, language)) return Refused(*why);
   point.SetY(ApplyKilometreRule(xy[1]));
   point.SetX(ApplyKilometreRule(xy[0]));
-  return std::nullopt;
+  return {std::nullopt, 2, UnitsMixed(xy)};
 }
 
-std::optional<FieldRefusal> ReadLambert2008(std::span<const std::string_view> fields,
-                                            TransCoo& point, Language language) {
+FieldReading ReadLambert2008(std::span<const std::string_view> fields, bool, TransCoo& point,
+                             Language language) {
   point.SetOrigType("l08");
   std::array<double, 2> xy{};
-  if (auto why = ReadNumbers(fields, xy, language)) return why;
-  point.SetX2008(xy[0]);
-  point.SetY2008(xy[1]);
-  return std::nullopt;
+  if (auto why = ReadNumbers(CoordKind::Lambert2008, fields, xy, language)) return Refused(*why);
+  // Kilometres as for Lambert 1972: no Lambert 2008 coordinate is below
+  // 1000 m.
+  point.SetX2008(ApplyKilometreRule(xy[0]));
+  point.SetY2008(ApplyKilometreRule(xy[1]));
+  return {std::nullopt, 2, UnitsMixed(xy)};
 }
 
-std::optional<FieldRefusal> ReadUtm(std::span<const std::string_view> fields, TransCoo& point,
-                                    Language language) {
+FieldReading ReadUtm(std::span<const std::string_view> fields, bool, TransCoo& point,
+                     Language language) {
   point.SetOrigType("utm");
+  if (fields.empty() || IsBlank(fields[0]))
+    return Refused(MissingField(CoordKind::Utm, 0, language));
   const std::optional<UtmZoneText> zone = ReadUtmZone(fields[0]);
-  if (!zone) {
-    return IsBlank(fields[0]) ? FieldRefusal{Reason::MissingField, {}}
-                              : RefusalOf(Reason::UnreadableZone, fields[0], language);
-  }
+  if (!zone) return Refused(RefusalOf(Reason::UnreadableZone, fields[0], language));
   std::array<double, 2> en{};
-  if (auto why = ReadNumbers(fields.subspan(1), en, language)) return why;
+  if (auto why = ReadNumbers(CoordKind::Utm, fields, en, language, 1)) return Refused(*why);
   point.SetZone(zone->zone);
   point.SetNorth(zone->north);
   point.SetEasting(en[0]);
   point.SetNorthing(en[1]);
-  return std::nullopt;
+  return {std::nullopt, 3};
 }
 
 bool IsLatitudeLetter(Hemisphere h) {
@@ -106,46 +132,132 @@ std::optional<Reason> LetterConflict(Hemisphere first, Hemisphere second) {
   return std::nullopt;
 }
 
-std::optional<FieldRefusal> ReadDegreePair(std::span<const std::string_view> fields,
-                                           TransCoo& point, Language language) {
-  point.SetOrigType("deg");
-  std::array<DegreeReading, 2> readings{};
-  for (std::size_t i = 0; i < readings.size(); ++i) {
-    if (const std::optional<Reason> why = ReadDegrees(fields[i], readings[i])) {
-      return RefusalOf(*why, fields[i], language);
-    }
-  }
-  const Hemisphere h1 = readings[0].hemisphere;
-  const Hemisphere h2 = readings[1].hemisphere;
+// Sets the point from two angles, the letters saying which is the
+// latitude; `first` and `second` are the texts they were read from.
+std::optional<FieldRefusal> SetAngles(const DegreeReading& a, const DegreeReading& b,
+                                      std::string_view first, std::string_view second,
+                                      TransCoo& point, Language language) {
+  const Hemisphere h1 = a.hemisphere;
+  const Hemisphere h2 = b.hemisphere;
   if (const std::optional<Reason> why = LetterConflict(h1, h2)) {
     const bool both = h1 != Hemisphere::None && h2 != Hemisphere::None;
-    return FieldRefusal{
-        *why, both ? QuotedField(fields[0], language) + std::string(FieldsJoint(language)) +
-                         QuotedField(fields[1], language)
-                   : QuotedField(h1 != Hemisphere::None ? fields[0] : fields[1], language)};
+    return FieldRefusal{*why,
+                        both ? QuotedField(first, language) + std::string(FieldsJoint(language)) +
+                                   QuotedField(second, language)
+                             : QuotedField(h1 != Hemisphere::None ? first : second, language)};
   }
-  // Letters on both fields say which is the latitude.
+  // Letters on both angles say which is the latitude.
   const bool swapped = IsLongitudeLetter(h1);
-  point.SetLatitude(Signed(readings[swapped ? 1 : 0]));
-  point.SetLongitude(Signed(readings[swapped ? 0 : 1]));
+  point.SetLatitude(Signed(swapped ? b : a));
+  point.SetLongitude(Signed(swapped ? a : b));
   return std::nullopt;
 }
 
-std::optional<FieldRefusal> ReadMgrs(std::span<const std::string_view> fields, TransCoo& point,
-                                     Language) {
+// Both angles in one text, as map sites and GPS receivers copy them.
+FieldReading ReadPairInOneField(std::string_view text, std::size_t consumed, TransCoo& point,
+                                Language language) {
+  DegreeReading a;
+  DegreeReading b;
+  if (const std::optional<Reason> why = ReadDegreePairField(text, a, b)) {
+    return Refused(RefusalOf(*why, text, language));
+  }
+  if (auto why = SetAngles(a, b, text, text, point, language)) return Refused(*why);
+  return {std::nullopt, consumed};
+}
+
+FieldReading ReadDegreePair(std::span<const std::string_view> fields, bool wholeRest,
+                            TransCoo& point, Language language) {
+  point.SetOrigType("deg");
+  if (fields.empty() || IsBlank(fields[0])) {
+    return Refused(MissingField(CoordKind::Degrees, 0, language));
+  }
+  // Fields cut at blanks may have cut the angles themselves.
+  if (wholeRest && fields.size() > 2) {
+    return ReadPairInOneField(JoinedByBlanks(fields), fields.size(), point, language);
+  }
+  DegreeReading a;
+  const std::optional<Reason> first = ReadDegrees(fields[0], a);
+  if (first || fields.size() < 2) {
+    // A field that holds both angles.
+    DegreeReading ignored;
+    DegreeReading alsoIgnored;
+    if (!ReadDegreePairField(fields[0], ignored, alsoIgnored)) {
+      return ReadPairInOneField(fields[0], 1, point, language);
+    }
+    if (first) return Refused(RefusalOf(*first, fields[0], language));
+    return Refused(MissingField(CoordKind::Degrees, 1, language));
+  }
+  DegreeReading b;
+  if (const std::optional<Reason> why = ReadDegrees(fields[1], b)) {
+    return Refused(why == Reason::MissingField ? MissingField(CoordKind::Degrees, 1, language)
+                                               : RefusalOf(*why, fields[1], language));
+  }
+  if (auto why = SetAngles(a, b, fields[0], fields[1], point, language)) return Refused(*why);
+  return {std::nullopt, 2};
+}
+
+// A kind written in one field: the field, or all of them joined when the
+// fields were cut at blanks.
+FieldReading ReadOneText(CoordKind kind, std::span<const std::string_view> fields, bool wholeRest,
+                         Language language, std::string& text) {
+  if (fields.empty() || IsBlank(fields[0])) return Refused(MissingField(kind, 0, language));
+  text = ascii::ToUpper(wholeRest ? JoinedByBlanks(fields) : std::string(fields[0]));
+  return {std::nullopt, wholeRest ? fields.size() : 1};
+}
+
+FieldReading ReadMgrs(std::span<const std::string_view> fields, bool wholeRest, TransCoo& point,
+                      Language language) {
   point.SetOrigType("mgr");
-  if (IsBlank(fields[0])) return FieldRefusal{Reason::MissingField, {}};
-  point.SetMGRS(ascii::ToUpper(fields[0]));
-  return std::nullopt;
+  std::string text;
+  FieldReading reading = ReadOneText(CoordKind::Mgrs, fields, wholeRest, language, text);
+  if (!reading.refusal) point.SetMGRS(text);
+  return reading;
 }
 
-std::optional<FieldRefusal> ReadIfbl(std::span<const std::string_view> fields, TransCoo& point,
-                                     Language) {
+FieldReading ReadIfbl(std::span<const std::string_view> fields, bool wholeRest, TransCoo& point,
+                      Language language) {
   point.SetOrigType("ifb");
-  if (IsBlank(fields[0])) return FieldRefusal{Reason::MissingField, {}};
-  point.SetIFBL(ascii::ToUpper(fields[0]));
-  return std::nullopt;
+  std::string text;
+  FieldReading reading = ReadOneText(CoordKind::Ifbl, fields, wholeRest, language, text);
+  if (!reading.refusal) point.SetIFBL(text);
+  return reading;
 }
+
+// ---- Headers ----
+
+bool NumberLooksLikeValue(std::string_view field, std::size_t) {
+  double ignored = 0;
+  return !ReadNumber(field, ignored);
+}
+
+bool AngleLooksLikeValue(std::string_view field, std::size_t) {
+  DegreeReading ignored;
+  DegreeReading alsoIgnored;
+  return !ReadDegrees(field, ignored) || !ReadDegreePairField(field, ignored, alsoIgnored);
+}
+
+bool UtmLooksLikeValue(std::string_view field, std::size_t index) {
+  return index == 0 ? ReadUtmZone(field).has_value() : NumberLooksLikeValue(field, index);
+}
+
+bool ReferenceLooksLikeValue(std::string_view field, std::size_t) {
+  return HasDigit(field);
+}
+
+constexpr std::string_view kEastWords[] = {"x",       "e",    "est", "east",
+                                           "easting", "oost", "ost", "rechtswert"};
+constexpr std::string_view kNorthWords[] = {"y",        "n",     "nord",    "north",
+                                            "northing", "noord", "hochwert"};
+constexpr std::string_view kUtmEastWords[] = {"e",    "est", "east",       "easting",
+                                              "oost", "ost", "rechtswert", "x"};
+constexpr std::string_view kLatitudeWords[] = {"lat",          "latitude", "breedte",
+                                               "breedtegraad", "breite",   "breitengrad"};
+constexpr std::string_view kLongitudeWords[] = {"lon",         "lng",         "long",   "longitude",
+                                                "lengte",      "lengtegraad", "laenge", "lange",
+                                                "laengengrad", "langengrad"};
+constexpr std::string_view kZoneWords[] = {"zone", "utm", "fuseau"};
+constexpr std::string_view kMgrsWords[] = {"mgrs", "utm"};
+constexpr std::string_view kIfblWords[] = {"ifbl"};
 
 // ---- Writing ----
 
@@ -154,20 +266,25 @@ std::optional<Reason> WriteLambert(const TransCoo& point, const OutputStyle& sty
   // Beyond those bounds the projection gives numbers that no Lambert input
   // would accept (swapped latitude and longitude, another country).
   if (!point.LambertInDomain()) return Reason::OutsideLambert;
-  AppendLambert(out, point.X(), point.Y(), style.separator);
+  AppendMetres(out, point.X(), point.Y(), style.metres);
   return std::nullopt;
 }
 
 std::optional<Reason> WriteLambert2008(const TransCoo& point, const OutputStyle& style,
                                        std::string& out) {
   if (!point.Lambert2008InDomain()) return Reason::OutsideLambert2008;
-  AppendLambert(out, point.X2008(), point.Y2008(), style.separator);
+  AppendMetres(out, point.X2008(), point.Y2008(), style.metres);
   return std::nullopt;
 }
 
 std::optional<Reason> WriteMgrs(const TransCoo& point, const OutputStyle&, std::string& out) {
   switch (point.MgrsResult()) {
-    case DMA::MgrsStatus::Made: out += point.MGRS(); return std::nullopt;
+    case DMA::MgrsStatus::Made:
+      // The reference as one word: "31U ES 963 329" is written 31UES963329.
+      for (const char c : point.MGRS()) {
+        if (c != ' ') out += c;
+      }
+      return std::nullopt;
     case DMA::MgrsStatus::OutsideUtm: return Reason::OutsideUtm;
     case DMA::MgrsStatus::NoLettering:
     case DMA::MgrsStatus::NotMade: return Reason::MgrsNotMade;
@@ -189,16 +306,14 @@ std::optional<Reason> WriteDegrees(const TransCoo& point, const OutputStyle& sty
 }
 
 std::optional<Reason> WriteDms(const TransCoo& point, const OutputStyle& style, std::string& out) {
-  AppendDms(out, {{point.LatDmsDeg(), point.LatDmsMin(), point.LatDmsSec()}, point.Latitude() < 0},
-            {{point.LonDmsDeg(), point.LonDmsMin(), point.LonDmsSec()}, point.Longitude() < 0},
-            style.decimalMark, style.separator);
+  AppendDms(out, point.Latitude(), point.Longitude(), style.decimalMark, style.separator);
   return std::nullopt;
 }
 
 std::optional<Reason> WriteUtm(const TransCoo& point, const OutputStyle& style, std::string& out) {
   if (point.MgrsResult() == DMA::MgrsStatus::OutsideUtm) return Reason::OutsideUtm;
   if (!point.UtmInZoneReach()) return Reason::UtmZoneTooFar;
-  AppendUtm(out, {point.Zone(), point.North()}, point.Easting(), point.Northing(), style.separator);
+  AppendUtm(out, {point.Zone(), point.North()}, point.Easting(), point.Northing(), style.metres);
   return std::nullopt;
 }
 
@@ -344,6 +459,8 @@ constexpr std::array<KindDescriptor, 7> kKinds{{
      std::nullopt,
      PrepareNothingMore,
      ReadLambert,
+     NumberLooksLikeValue,
+     {kEastWords, kNorthWords, {}},
      WriteLambert},
     {CoordKind::Mgrs,
      "mgrs",
@@ -360,6 +477,8 @@ constexpr std::array<KindDescriptor, 7> kKinds{{
      kMgrsPrecisionList,
      PrepareMgrs,
      ReadMgrs,
+     ReferenceLooksLikeValue,
+     {kMgrsWords, {}, {}},
      WriteMgrs},
     {CoordKind::Ifbl,
      "ifbl",
@@ -376,6 +495,8 @@ constexpr std::array<KindDescriptor, 7> kKinds{{
      kIfblPrecisionList,
      PrepareIfbl,
      ReadIfbl,
+     ReferenceLooksLikeValue,
+     {kIfblWords, {}, {}},
      WriteIfbl},
     {CoordKind::Degrees,
      "deg",
@@ -390,6 +511,8 @@ constexpr std::array<KindDescriptor, 7> kKinds{{
      kDegreePrecisionList,
      PrepareNothingMore,
      ReadDegreePair,
+     AngleLooksLikeValue,
+     {kLatitudeWords, kLongitudeWords, {}},
      WriteDegrees},
     {CoordKind::Lambert2008,
      "lambert2008",
@@ -406,6 +529,8 @@ constexpr std::array<KindDescriptor, 7> kKinds{{
      std::nullopt,
      PrepareLambert2008,
      ReadLambert2008,
+     NumberLooksLikeValue,
+     {kEastWords, kNorthWords, {}},
      WriteLambert2008},
     {CoordKind::Utm,
      "utm",
@@ -426,6 +551,8 @@ constexpr std::array<KindDescriptor, 7> kKinds{{
      kUtmZoneList,
      PrepareUtm,
      ReadUtm,
+     UtmLooksLikeValue,
+     {kZoneWords, kUtmEastWords, kNorthWords},
      WriteUtm},
     {CoordKind::Dms,
      "dms",
@@ -440,6 +567,8 @@ constexpr std::array<KindDescriptor, 7> kKinds{{
      std::nullopt,
      PrepareNothingMore,
      ReadDegreePair,
+     AngleLooksLikeValue,
+     {kLatitudeWords, kLongitudeWords, {}},
      WriteDms},
 }};
 

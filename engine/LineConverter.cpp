@@ -1,8 +1,13 @@
 #include "engine/LineConverter.h"
 
 #include <algorithm>
+#include <array>
+#include <limits>
 #include <optional>
+#include <span>
+#include <utility>
 
+#include "engine/Belgium.h"
 #include "engine/LineSplitter.h"
 #include "engine/NumberReader.h"
 #include "support/Checked.h"
@@ -12,9 +17,59 @@ namespace koord {
 namespace {
 
 OutputStyle StyleOf(const BatchChoices& choices) {
-  return {EntryOf(kSeparatorTable, choices.separator).output, choices.decimalMark,
-          std::clamp(choices.degreeDecimals, kMinDegreeDecimals, kMaxDegreeDecimals),
-          choices.ifblDots};
+  const char separator = EntryOf(kSeparatorTable, choices.separator).output;
+  return {
+      separator,
+      choices.decimalMark,
+      std::clamp(choices.degreeDecimals, kMinDegreeDecimals, kMaxDegreeDecimals),
+      choices.ifblDots,
+      {std::clamp(choices.metreDecimals, 0, kMaxMetreDecimals), choices.decimalMark, separator}};
+}
+
+// A line of blanks, tabs and separators only: an empty record, as
+// spreadsheets end their CSV with ";;;".
+bool IsEmptyRecord(std::string_view line) {
+  return line.find_first_not_of(" \t;,") == std::string_view::npos;
+}
+
+// Where a separator may also stand inside a value, a line must hold exactly
+// the fields expected.
+bool SeparatorMayStandInValues(Separator separator) {
+  return separator == Separator::Blank || separator == Separator::Comma;
+}
+
+constexpr Translated kBlanksCount{
+    "%1 champs séparés par des blancs pour %2 ; séparez les colonnes par une tabulation ou un "
+    "point-virgule",
+    "%1 velden gescheiden door spaties voor %2; scheid de kolommen met een tab of een puntkomma",
+    "%1 fields separated by blanks for %2; separate the columns with a tab or a semicolon"};
+constexpr Translated kCommasCount{
+    "%1 champs séparés par des virgules pour %2 ; séparez les colonnes par une tabulation ou un "
+    "point-virgule",
+    "%1 velden gescheiden door komma's voor %2; scheid de kolommen met een tab of een puntkomma",
+    "%1 fields separated by commas for %2; separate the columns with a tab or a semicolon"};
+constexpr Translated kEitherColumn{"colonne %1 ou %2", "kolom %1 of %2", "column %1 or %2"};
+constexpr Translated kOneCoordinate{"une coordonnée", "één coördinaat", "one coordinate"};
+constexpr Translated kCoordinates{"%1 coordonnées", "%1 coördinaten", "%1 coordinates"};
+
+std::string Filled(std::string_view text, std::string_view first, std::string_view second = {}) {
+  std::string out(text);
+  for (const auto& [marker, value] :
+       {std::pair{std::string_view("%1"), first}, std::pair{std::string_view("%2"), second}}) {
+    const std::size_t at = out.find(marker);
+    if (at != std::string::npos) out.replace(at, marker.size(), value);
+  }
+  return out;
+}
+
+// "4 champs séparés par des blancs pour 2 coordonnées ; ...".
+std::string FieldCountText(Separator separator, std::size_t fields, std::size_t coordinates,
+                           Language language) {
+  const std::string count = std::to_string(coordinates);
+  const std::string wanted = coordinates == 1 ? std::string(kOneCoordinate.In(language))
+                                              : Filled(kCoordinates.In(language), count);
+  const Translated& text = separator == Separator::Blank ? kBlanksCount : kCommasCount;
+  return Filled(text.In(language), std::to_string(fields), wanted);
 }
 
 }  // namespace
@@ -24,8 +79,7 @@ LineConverter::LineConverter(const BatchChoices& choices, RunOutput output)
       output_(output),
       from_(Describe(choices.coorFrom)),
       dest_(Describe(choices.coorDest)),
-      style_(StyleOf(choices)),
-      firstField_(choices.firstColumn > 0 ? choices.firstColumn - 1 : 0) {
+      style_(StyleOf(choices)) {
   point_.SetDatumFrom(EntryOf(kDatumTable, choices_.datumFrom).code);
   point_.SetDatumDest(EntryOf(kDatumTable, choices_.datumDest).code);
   point_.PreciseTransformation = choices_.preciseTransformation;
@@ -37,27 +91,39 @@ LineConverter::LineConverter(const BatchChoices& choices, RunOutput output)
   }
 }
 
-const LineOutcome& LineConverter::Convert(std::string_view line, bool tooLong, bool mayBeHeader) {
+const LineOutcome& LineConverter::Convert(std::string_view line, const Layout& layout, bool tooLong,
+                                          LineRole role) {
   line_ = line;
   outcome_.text.clear();
   outcome_.why.clear();
   outcome_.x = 0;
   outcome_.y = 0;
+  outcome_.far = false;
+  outcome_.kilometres = 0;
+  style_.separator = style_.metres.separator = EntryOf(kSeparatorTable, layout.separator).output;
+  // Between fields cut at commas, a comma cannot be the decimal mark.
+  style_.decimalMark = style_.metres.decimalMark =
+      layout.separator == Separator::Comma ? '.' : choices_.decimalMark;
   if (tooLong) {
     Refuse(Reason::LineTooLong);
     return outcome_;
   }
-  if (IsBlank(line)) {
+  if (IsEmptyRecord(line)) {
     outcome_.status = LineStatus::Blank;
     return outcome_;
   }
-  fields_.Split(line, choices_.separator, firstField_ + from_.fieldCount);
-  if (mayBeHeader && IsHeader()) {
+  if (role == LineRole::Header) {
     WriteHeader();
     return outcome_;
   }
+  if (layout.alternative) {
+    Refuse(Reason::AmbiguousColumns,
+           Filled(kEitherColumn.In(choices_.language), std::to_string(layout.first + 1),
+                  std::to_string(*layout.alternative + 1)));
+    return outcome_;
+  }
   try {
-    if (!ReadInput()) return outcome_;
+    if (!ReadInput(layout)) return outcome_;
     // The map shows Lambert input as read, unconverted and unchecked.
     const bool plotAsRead = output_ == RunOutput::Map && from_.kind == CoordKind::Lambert;
     if (!plotAsRead) point_.Conversion();
@@ -68,23 +134,52 @@ const LineOutcome& LineConverter::Convert(std::string_view line, bool tooLong, b
   return outcome_;
 }
 
-bool LineConverter::IsHeader() const {
-  for (std::size_t i = firstField_; i < fields_.Count(); ++i) {
-    if (HasDigit(fields_[i])) return false;
+std::optional<double> LineConverter::Probe(std::string_view line, const Layout& layout) {
+  line_ = line;
+  try {
+    if (IsEmptyRecord(line) || !ReadInput(layout) || unitsMixed_) return std::nullopt;
+    point_.Conversion();
+    if (!point_.Error().empty()) return std::nullopt;
+    return KilometresFromBelgium(point_.Latitude(), point_.Longitude());
+  } catch (const RuntimeError&) {
+    return std::nullopt;
   }
-  return true;
 }
 
-bool LineConverter::ReadInput() {
+bool LineConverter::ReadInput(const Layout& layout) {
   point_.Reset();
-  if (fields_.Count() < firstField_ + from_.fieldCount) {
-    Refuse(Reason::MissingField);
+  fields_.Split(line_, layout.separator, std::numeric_limits<std::size_t>::max());
+  const std::span<const std::string_view> all = fields_.All();
+  std::array<std::string_view, 3> named{};
+  std::span<const std::string_view> coordinates;
+  if (layout.named) {
+    std::size_t present = 0;
+    while (present < from_.fieldCount && layout.fields[present] < all.size()) {
+      named[present] = all[layout.fields[present]];
+      ++present;
+    }
+    coordinates = std::span<const std::string_view>(named.data(), present);
+  } else {
+    coordinates = all.subspan(std::min(layout.first, all.size()));
+  }
+  const bool cutAtBlanks = layout.separator == Separator::Blank && !layout.named;
+  const FieldReading reading = from_.read(coordinates, cutAtBlanks, point_, choices_.language);
+  unitsMixed_ = reading.unitsMixed;
+  if (reading.refusal) {
+    Refuse(reading.refusal->reason, reading.refusal->detail);
     return false;
   }
-  const std::optional<FieldRefusal> why =
-      from_.read(fields_.All().subspan(firstField_, from_.fieldCount), point_, choices_.language);
-  if (why) Refuse(why->reason, why->detail);
-  return !why;
+  // Where a separator may stand inside a value, a field left over may be
+  // part of a value read wrong ("150 000 170 000", "150000,5,170000,5").
+  if (SeparatorMayStandInValues(layout.separator)) {
+    const std::size_t expected = layout.named ? layout.total : layout.first + reading.consumed;
+    if (all.size() != expected) {
+      Refuse(Reason::FieldCount, FieldCountText(layout.separator, all.size() - layout.first,
+                                                from_.fieldCount, choices_.language));
+      return false;
+    }
+  }
+  return true;
 }
 
 void LineConverter::ReadResult() {
@@ -97,10 +192,23 @@ void LineConverter::ReadResult() {
   if (output_ == RunOutput::Map) {
     outcome_.x = RequireFinite(point_.X());
     outcome_.y = RequireFinite(point_.Y());
+    if (from_.kind != CoordKind::Lambert) CheckDistance();
     return;
   }
   KeepLine();
-  if (const std::optional<Reason> why = dest_.write(point_, style_, outcome_.text)) Refuse(*why);
+  if (const std::optional<Reason> why = dest_.write(point_, style_, outcome_.text)) {
+    Refuse(*why);
+    return;
+  }
+  CheckDistance();
+}
+
+void LineConverter::CheckDistance() {
+  if (!FarFromBelgium(point_.Latitude(), point_.Longitude())) return;
+  outcome_.far = true;
+  outcome_.kilometres = KilometresFromBelgium(point_.Latitude(), point_.Longitude());
+  if (choices_.nearBelgium)
+    Refuse(Reason::FarFromBelgium, KilometresText(outcome_.kilometres, choices_.language));
 }
 
 void LineConverter::WriteHeader() {

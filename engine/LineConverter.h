@@ -1,18 +1,21 @@
 #pragma once
 // Converts one line of the input text with one conversion object, for the
-// output lines or for the map. Converti and koord-cli share it, so both give
-// the same text for the same line.
+// output lines or for the map. The window and koord-cli share it, so both
+// give the same text for the same line.
 //
 //   LineConverter converter(choices, RunOutput::Text);
-//   const LineOutcome& r = converter.Convert("150000\t170000");
+//   const LineOutcome& r = converter.Convert("150000\t170000", {Separator::Tab, 0});
 //   // r.status == LineStatus::Converted, r.text == "31UES963329"
 //
-// The coordinate fields (two for Lambert, Lambert 2008 and degrees, three
-// for UTM, one for MGRS and IFBL) start at the chosen column; each must hold what its kind reads
-// and nothing else (NumberReader.h, DegreeReader.h), or the line is refused with the reason and the
-// field. The first non-blank line of a text is a header when its coordinate fields hold no digit:
-// it gets the output's column names.
+// The line is cut as its text's layout says (engine/Layout.h); the
+// coordinate fields (two for Lambert, Lambert 2008 and degrees, three for
+// UTM, one for MGRS and IFBL, or both angles in one field) must hold what
+// their kind reads and nothing else (NumberReader.h, DegreeReader.h), and
+// where a separator may also stand inside a value (blanks, commas) the
+// line must end with them, every field accounted for; else the line is
+// refused with the reason and the field.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,12 +23,13 @@
 #include "engine/Choices.h"
 #include "engine/FieldSplitter.h"
 #include "engine/Kind.h"
+#include "engine/Layout.h"
 #include "engine/Refusal.h"
 
 namespace koord {
 
 enum class LineStatus {
-  Blank,      // only blanks and tabs: an empty output line, no conversion
+  Blank,      // only blanks, tabs and empty fields: an empty output line
   Header,     // the column names of a text: text holds the output's names
   Converted,  // text holds the output fields (text output); x, y the point
   Refused,    // text holds why (reason, why), a missing field included
@@ -45,6 +49,10 @@ struct LineOutcome {
   // The point to plot on the map, Lambert 1972 metres.
   double x = 0;
   double y = 0;
+  // A converted point more than kFarFromBelgiumKm from Belgium, and how
+  // far, km.
+  bool far = false;
+  double kilometres = 0;
 };
 
 class LineConverter {
@@ -52,17 +60,23 @@ class LineConverter {
   // Selects the datums and the precision of the choices.
   LineConverter(const BatchChoices& choices, RunOutput output);
 
-  // Converts one line (without its line end); a line flagged tooLong is
-  // refused unread. mayBeHeader: the line is the first non-blank line of
-  // its text. The outcome stays valid until the next call.
-  const LineOutcome& Convert(std::string_view line, bool tooLong = false, bool mayBeHeader = false);
+  // Converts one line (without its line end), cut as `layout` says; a line
+  // flagged tooLong is refused unread, a header gets the output's column
+  // names. The outcome stays valid until the next call.
+  const LineOutcome& Convert(std::string_view line, const Layout& layout, bool tooLong = false,
+                             LineRole role = LineRole::Data);
+
+  // Whether the line's coordinates read at `layout` into a point that
+  // converts, every field accounted for; if so, the point's distance from
+  // Belgium, km. What a layout is found with.
+  std::optional<double> Probe(std::string_view line, const Layout& layout);
 
  private:
-  bool IsHeader() const;
   // Reads the coordinate fields into the conversion object, or refuses
   // the line.
-  bool ReadInput();
+  bool ReadInput(const Layout& layout);
   void ReadResult();
+  void CheckDistance();
   void WriteHeader();
   // The input line and a separator when it is kept.
   void KeepLine();
@@ -73,12 +87,12 @@ class LineConverter {
   const RunOutput output_;
   const KindDescriptor& from_;
   const KindDescriptor& dest_;
-  const OutputStyle style_;
-  const std::size_t firstField_;  // index of the first coordinate field
+  OutputStyle style_;
   TransCoo point_;
   FieldSplitter fields_;
   std::string_view line_;
   LineOutcome outcome_;
+  bool unitsMixed_ = false;  // of the last reading
 };
 
 }  // namespace koord

@@ -1,13 +1,15 @@
 #include "engine/Refusal.h"
 
 #include <array>
+#include <cmath>
 #include <cstddef>
+#include <string>
 #include <utility>
 
 namespace koord {
 namespace {
 
-constexpr std::array<std::pair<Reason, Translated>, 19> kReasonTexts{{
+constexpr std::array<std::pair<Reason, Translated>, 22> kReasonTexts{{
     {Reason::MissingField, {"Champ manquant", "Ontbrekend veld", "Missing field"}},
     {Reason::UnreadableNumber, {"Nombre illisible", "Onleesbaar getal", "Unreadable number"}},
     {Reason::NumberTooLarge, {"Nombre trop grand", "Getal te groot", "Number too large"}},
@@ -34,7 +36,16 @@ constexpr std::array<std::pair<Reason, Translated>, 19> kReasonTexts{{
      {"Deux latitudes (N ou S)", "Twee breedtegraden (N of S)", "Two latitudes (N or S)"}},
     {Reason::TwoLongitudes,
      {"Deux longitudes (E ou W)", "Twee lengtegraden (E of W)", "Two longitudes (E or W)"}},
+    {Reason::AmbiguousPair,
+     {"Séparation ambiguë de la latitude et de la longitude",
+      "Dubbelzinnige scheiding van breedte en lengte",
+      "Ambiguous split of latitude and longitude"}},
     {Reason::LineTooLong, {"Ligne trop longue", "Regel te lang", "Line too long"}},
+    {Reason::AmbiguousColumns,
+     {"Les coordonnées se lisent en plusieurs colonnes ; choisissez la bonne",
+      "De coördinaten zijn in meer dan één kolom leesbaar; kies de juiste",
+      "The coordinates read from more than one column; choose the right one"}},
+    {Reason::FarFromBelgium, {"Loin de la Belgique", "Ver van België", "Far from Belgium"}},
     {Reason::OutsideUtm,
      {"Hors des latitudes UTM (80° S à 84° N)", "Buiten de UTM-breedtegraden (80° Z tot 84° N)",
       "Outside the UTM latitudes (80° S to 84° N)"}},
@@ -58,10 +69,13 @@ constexpr std::array<std::pair<Reason, Translated>, 19> kReasonTexts{{
       "UTM-zone te ver van het punt (hoogstens 9° van de centrale meridiaan van de zone)",
       "UTM zone too far from the point (at most 9° from its central meridian)"}},
     {Reason::UnreadableZone,
-     {"Zone UTM illisible (de 1N à 60N ou de 1S à 60S)",
-      "Onleesbare UTM-zone (van 1N tot 60N of van 1S tot 60S)",
-      "Unreadable UTM zone (1N to 60N or 1S to 60S)"}},
+     {"Zone UTM illisible (de 1 à 60, puis N ou S ou la bande de latitude, comme 31U)",
+      "Onleesbare UTM-zone (1 tot 60, dan N of S of de breedteband, zoals 31U)",
+      "Unreadable UTM zone (1 to 60, then N or S or the latitude band, as in 31U)"}},
 }};
+
+// Half the Earth's circumference, km: no point lies farther.
+constexpr double kMaxKilometres = 20038;
 
 // Characters of a field shown in a reason; a longer field is cut.
 constexpr std::size_t kQuotedCharacters = 30;
@@ -124,6 +138,19 @@ std::string RefusalText(Reason reason, std::string_view detail, Language languag
 
 std::string_view FieldsJoint(Language language) {
   return kJoint.In(language);
+}
+
+std::string KilometresText(double kilometres, Language language) {
+  static constexpr Translated kThousands{" ", " ", ","};
+  const std::string digits = std::isfinite(kilometres) && kilometres < kMaxKilometres
+                                 ? std::to_string(std::llround(kilometres))
+                                 : std::to_string(std::llround(kMaxKilometres));
+  std::string out;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) out += kThousands.In(language);
+    out += digits[i];
+  }
+  return out + " km";
 }
 
 std::string QuotedField(std::string_view field, Language language) {

@@ -23,6 +23,7 @@ enum class Reason {
   LongitudeLetterOnLatitude,   // E or W on the first field, alone
   TwoLatitudes,                // N or S on both fields
   TwoLongitudes,               // E or W on both fields
+  AmbiguousPair,               // both angles in one field, split in more than one way
   LineTooLong,                 // the line was cut before it ended (kMaxLineLength)
   OutsideUtm,                  // MGRS output for a latitude outside the UTM bands
   MgrsNotMade,                 // MGRS output the UTM routines could not make
@@ -31,12 +32,15 @@ enum class Reason {
   OutsideLambert2008,          // the same for Lambert 2008 output
   UtmZoneTooFar,               // UTM output in a zone given, too far from the point
   UnreadableZone,              // a UTM zone field that is no zone ("31N", "32 S")
+  FieldCount,                  // blanks or commas that cut the line into too many fields
+  AmbiguousColumns,            // the coordinates read from two columns of the text's first line
+  FarFromBelgium,              // a point far from Belgium, when such points are refused
   Refused,                     // the conversion object refused the input: its Error text
   Fault,                       // a run-time error while converting: its description
 };
 
-// The text of a reason; empty for Refused and Fault, whose text is the
-// detail that comes with them.
+// The text of a reason; empty for FieldCount, Refused and Fault, whose
+// text is the detail that comes with them.
 std::string_view ReasonText(Reason reason, Language language);
 
 // The text written in a refused line's place: the reason's text, then
@@ -50,5 +54,9 @@ std::string QuotedField(std::string_view field, Language language);
 
 // Joins two quoted fields: "« a » et « b »".
 std::string_view FieldsJoint(Language language);
+
+// A distance in whole kilometres, its thousands grouped as the reasons'
+// numbers are: "3 480 km", "3,480 km" in English.
+std::string KilometresText(double kilometres, Language language);
 
 }  // namespace koord

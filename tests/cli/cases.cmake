@@ -14,12 +14,13 @@ koord_cli_case(kilometres_and_decimal_comma
   ARGS -t lambert
   INPUT "150000\t170000\n150,5\t170\n310\t260\n1000\t1000\n"
   OUT "150000\t170000\n150500\t170000\n310000\t260000\n1000\t1000\n"
+  ERR "koord-cli: 1 point à plus de 100 km de la Belgique (-:4)\n"
   EXIT 0)
 
 koord_cli_case(refused_lines_get_their_reason
   INPUT "150000\t170000\n400\t170\n150000\nabc\t1e999\n150000\t170000\n"
-  OUT "31UES963329\nCoordonnées Lambert incorrectes\nChamp manquant\nNombre illisible : « abc »\n31UES963329\n"
-  ERR "koord-cli: -:2: Coordonnées Lambert incorrectes\nkoord-cli: -:3: Champ manquant\nkoord-cli: -:4: Nombre illisible : « abc »\n"
+  OUT "31UES963329\nCoordonnées Lambert incorrectes\nChamp manquant : Y\nNombre illisible : « abc »\n31UES963329\n"
+  ERR "koord-cli: -:2: Coordonnées Lambert incorrectes\nkoord-cli: -:3: Champ manquant : Y\nkoord-cli: -:4: Nombre illisible : « abc »\n"
   EXIT 1)
 
 koord_cli_case(blank_lines_stay_empty
@@ -55,6 +56,7 @@ koord_cli_case(degrees_with_decimal_comma
   ARGS -f deg --datum-from wgs84 -t deg --decimal-mark ,
   INPUT "50.5\t4.25\n-0,000001\t-4,25\n"
   OUT "50,50000\t004,25000\n00,00000\t-004,25000\n"
+  ERR "koord-cli: 1 point à plus de 100 km de la Belgique (-:2)\n"
   EXIT 0)
 
 koord_cli_case(mgrs_at_one_metre
@@ -130,8 +132,8 @@ koord_cli_case(files_named_and_numbered_each
   ARGS -t lambert -o @OUT@ in.txt - ./in.txt
   INPUT "150\t170\n400\t170\n\n151\t171\nx"
   OUT ""
-  ERR "koord-cli: in.txt:2: Coordonnées Lambert incorrectes\nkoord-cli: in.txt:5: Champ manquant\nkoord-cli: -:2: Coordonnées Lambert incorrectes\nkoord-cli: -:5: Champ manquant\nkoord-cli: ./in.txt:2: Coordonnées Lambert incorrectes\nkoord-cli: ./in.txt:5: Champ manquant\n"
-  OUTFILE "150000\t170000\nCoordonnées Lambert incorrectes\n\n151000\t171000\nChamp manquant\n150000\t170000\nCoordonnées Lambert incorrectes\n\n151000\t171000\nChamp manquant\n150000\t170000\nCoordonnées Lambert incorrectes\n\n151000\t171000\nChamp manquant\n"
+  ERR "koord-cli: in.txt:2: Coordonnées Lambert incorrectes\nkoord-cli: in.txt:5: Nombre illisible : « x »\nkoord-cli: -:2: Coordonnées Lambert incorrectes\nkoord-cli: -:5: Nombre illisible : « x »\nkoord-cli: ./in.txt:2: Coordonnées Lambert incorrectes\nkoord-cli: ./in.txt:5: Nombre illisible : « x »\n"
+  OUTFILE "150000\t170000\nCoordonnées Lambert incorrectes\n\n151000\t171000\nNombre illisible : « x »\n150000\t170000\nCoordonnées Lambert incorrectes\n\n151000\t171000\nNombre illisible : « x »\n150000\t170000\nCoordonnées Lambert incorrectes\n\n151000\t171000\nNombre illisible : « x »\n"
   EXIT 1)
 
 koord_cli_case(output_over_input_refused
@@ -195,7 +197,7 @@ koord_cli_case(bad_decimal_mark
 
 koord_cli_case(decimal_mark_without_degree_output
   ARGS --decimal-mark ,
-  ERR "koord-cli: --decimal-mark ne vaut que pour --to deg ou --to dms\nVoir koord-cli --help.\n"
+  ERR "koord-cli: --decimal-mark ne vaut que pour --to deg, --to dms, --to lambert, --to lambert2008 ou --to utm\nVoir koord-cli --help.\n"
   EXIT 2)
 
 koord_cli_case(option_given_twice
@@ -211,14 +213,21 @@ koord_cli_case(output_given_twice
 koord_cli_case(threads_not_a_number
   THREADS "deux"
   INPUT "150000\t170000\n"
-  ERR "koord-cli: KOORD_THREADS incorrect : « deux » (un nombre de 1 à 8)\nVoir koord-cli --help.\n"
+  ERR "koord-cli: KOORD_THREADS incorrect : « deux » (un nombre de 1 à 64)\nVoir koord-cli --help.\n"
   EXIT 2)
 
 koord_cli_case(threads_out_of_range
-  THREADS "9"
+  THREADS "65"
   INPUT "150000\t170000\n"
-  ERR "koord-cli: KOORD_THREADS incorrect : « 9 » (un nombre de 1 à 8)\nVoir koord-cli --help.\n"
+  ERR "koord-cli: KOORD_THREADS incorrect : « 65 » (un nombre de 1 à 64)\nVoir koord-cli --help.\n"
   EXIT 2)
+
+# More threads than cores, as a machine that is not this one may have.
+koord_cli_case(threads_up_to_sixty_four
+  THREADS "64"
+  INPUT "150000\t170000\n"
+  OUT "31UES963329\n"
+  EXIT 0)
 
 # The map renderer comes with the desktop program.
 if(TARGET koordmap)
@@ -256,7 +265,7 @@ koord_cli_case(help
 koord_cli_case(lambert2008_and_back
   ARGS -t lambert2008
   INPUT "X\tY\n150000\t170000\n"
-  OUT "X\tY\n649999\t670000\n"
+  OUT "X\tY\n650000\t670000\n"
   EXIT 0)
 
 koord_cli_case(utm_in_a_zone_given
@@ -305,9 +314,9 @@ koord_cli_case(dotted_ifbl_codes
   OUT "E4.35\n"
   EXIT 0)
 
-koord_cli_case(decimals_only_for_degrees
+koord_cli_case(decimals_only_for_degrees_and_metres
   ARGS -t mgrs --decimals 6
-  ERR "koord-cli: --decimals ne vaut que pour --to deg\nVoir koord-cli --help.\n"
+  ERR "koord-cli: --decimals ne vaut que pour --to deg, --to lambert, --to lambert2008 ou --to utm\nVoir koord-cli --help.\n"
   EXIT 2)
 
 # Dutch and English: reasons, header names and messages in the language
@@ -316,8 +325,8 @@ koord_cli_case(decimals_only_for_degrees
 koord_cli_case(dutch_reasons_and_header
   ARGS --lang nl -t deg
   INPUT "X\tY\n150000\t170000\nabc\t1\n150\n"
-  OUT "Breedtegraad\tLengtegraad\n50.84041\t004.36875\nOnleesbaar getal: “abc”\nOntbrekend veld\n"
-  ERR "koord-cli: -:3: Onleesbaar getal: “abc”\nkoord-cli: -:4: Ontbrekend veld\n"
+  OUT "Breedtegraad\tLengtegraad\n50.84041\t004.36875\nOnleesbaar getal: “abc”\nOntbrekend veld: Y\n"
+  ERR "koord-cli: -:3: Onleesbaar getal: “abc”\nkoord-cli: -:4: Ontbrekend veld: Y\n"
   EXIT 1)
 
 koord_cli_case(english_from_the_environment

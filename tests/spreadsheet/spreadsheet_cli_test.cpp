@@ -37,7 +37,7 @@ std::string Read(const fs::path& path) {
 
 // Lambert (150000, 170000) is 31UES963329 at 100 m on WGS84, and 50.85 N
 // 4.35 E (WGS84) is Lambert 148679 171066 (PROJ, EPSG:4326 to EPSG:31370:
-// 148679.45 171066.81; Koord's shift floors to the same metres).
+// 148679.45 171066.81; Koord rounds to the nearest metre).
 std::vector<Case> Cases() {
   const std::string utf16 = std::string(
       "\xFF\xFE"
@@ -60,21 +60,21 @@ std::vector<Case> Cases() {
        "Id;X;Y;Espèce;MGRS\n"
        "P1;150000;170000;Quercus robur;31UES963329\n"
        "P2;\"150 000,5\";\"170 000\";\"Fagus; sylvatica\";31UES963329\n"
-       "P3;;170000;Acer;Champ manquant\n"
+       "P3;;170000;Acer;Champ manquant : X\n"
        "P4;abc;170000;Ilex;Nombre illisible : « abc »\n",
-       "koord-cli: in0.txt:4: Champ manquant\n"
+       "koord-cli: in0.txt:4: Champ manquant : X\n"
        "koord-cli: in0.txt:5: Nombre illisible : « abc »\n",
        1},
       {"commas_with_quoted_decimal_commas",
        "--separator , --columns 2 -f deg --datum-from WGS84 -t lambert",
        {"Nom,Lat,Lon\nA,50.85N,4.35E\nB,\"50,85\",\"4,35\"\n"},
-       "X,Y\n148679,171066\n148679,171066\n",
+       "X,Y\n148679,171067\n148679,171067\n",
        "",
        0},
       {"degrees_and_minutes_in_csv",
        "--separator ';' -f deg --datum-from WGS84 -t lambert",
        {"\"50°51'00\"\"N\";\"4°21'00\"\"E\"\n"},
-       "148679;171066\n",
+       "148679;171067\n",
        "",
        0},
       {"blanks_between_fields",
@@ -99,8 +99,8 @@ std::vector<Case> Cases() {
       {"columns_beyond_the_line",
        "--columns 2 -t lambert",
        {"1\t150\t170\n1\t150\n"},
-       "150000\t170000\nChamp manquant\n",
-       "koord-cli: in0.txt:2: Champ manquant\n",
+       "150000\t170000\nChamp manquant : Y\n",
+       "koord-cli: in0.txt:2: Champ manquant : Y\n",
        1},
   };
 }
@@ -139,7 +139,7 @@ TEST(SpreadsheetOptions, WrongValuesAreUsageErrors) {
   const UsageCase cases[] = {
       {"--columns 0", "numéro de colonne incorrect : « 0 » (de 1 à 1000)"},
       {"--columns abc", "numéro de colonne incorrect : « abc » (de 1 à 1000)"},
-      {"--separator x", "séparateur inconnu : « x » (tab, ;, , ou blank)"},
+      {"--separator x", "séparateur inconnu : « x » (tab, « ; », « , », blank ou auto)"},
       {"--separator , --decimal-mark , -t deg",
        "--decimal-mark , et --separator , ne vont pas ensemble"},
   };

@@ -39,7 +39,7 @@ const std::vector<Exchange> kExchanges = {
     {"151\t171\r\n", "151000\t171000", ""},
     {"\n", "", ""},
     {"152\t172\r", "152000\t172000", ""},
-    {"153000\n", "Champ manquant", "koord-cli: -:6: Champ manquant"},
+    {"153000\n", "Champ manquant : Y", "koord-cli: -:6: Champ manquant : Y"},
 };
 
 struct Case {
