@@ -184,6 +184,12 @@ bool LineConverter::ReadInput(const Layout& layout) {
 
 void LineConverter::ReadResult() {
   if (!point_.Error().empty()) {
+    // Lambert input beyond its bounds says which bounds, as the output does.
+    switch (point_.ErrorCode()) {
+      case ConversionError::BadLambert: Refuse(Reason::OutsideLambert); return;
+      case ConversionError::BadLambert2008: Refuse(Reason::OutsideLambert2008); return;
+      default: break;
+    }
     Refuse(Reason::Refused,
            ConversionErrorIn(point_.ErrorCode(), point_.Error(), choices_.language));
     return;

@@ -207,9 +207,9 @@ struct RefusalCase {
 TEST(BatchRun, RefusedPointsShowWhyInsteadOfAResult) {
   const RefusalCase cases[] = {
       {"400\t170\n", Choices(kLambert, kLambert, kBel72, kBel72),
-       "Coordonnées Lambert incorrectes\r\n"},
+       "Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)\r\n"},
       {"400\t170\n", Choices(kLambert, kMgrs, kBel72, kWgs84, 2),
-       "Coordonnées Lambert incorrectes\r\n"},
+       "Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)\r\n"},
       {"95\t4\n", Choices(kDegrees, kDegrees, kWgs84, kWgs84), "Coordonnées DEG incorrectes\r\n"},
       {"31U\n", Choices(kMgrs, kLambert, kWgs84, kBel72), "Coordonnées MGRS erronées (31U)\r\n"},
       {"E2X\n", Choices(kIfbl, kLambert, kBel72, kBel72), "Coordonnée IFBL incorrecte\r\n"},

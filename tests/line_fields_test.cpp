@@ -59,7 +59,7 @@ const Row kRows[] = {
     {kLambert,
      "\xE2\x88\x92"
      "5\t20",
-     "Coordonnées Lambert incorrectes", kRefused},
+     "Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)", kRefused},
     {kLambert, "X\tY", "Nombre illisible : « X »", kRefused},
     {kLambert, "abc\t170000", "Nombre illisible : « abc »", kRefused},
     {kLambert, "nan\t170000", "Nombre illisible : « nan »", kRefused},

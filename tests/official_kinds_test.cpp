@@ -41,7 +41,7 @@ const Row kRows[] = {
     {kL08, kEtrs, CoordKind::Ifbl, kBd72, "650000\t670000", "E43522"},
     // The corner of the Lambert 1972 area: 500021.164 499983.875.
     {kL72, kBd72, kL08, kEtrs, "0\t0", "500021\t499984"},
-    {kL08, kEtrs, kL72, kBd72, "150000\t170000", "Coordonnées Lambert 2008 incorrectes"},
+    {kL08, kEtrs, kL72, kBd72, "150000\t170000", "Hors du domaine Lambert 2008 (X de 499 900 à 810 100 m, Y de 499 900 à 760 100 m)"},
     // cs2cs 31370 -> 4258: 50.840411284 4.368752141.
     {kL72, kBd72, kDeg, kEtrs, "150000\t170000", "50.84041\t004.36875"},
     // ETRS89 and WGS84 are one datum.

@@ -19,8 +19,8 @@ koord_cli_case(kilometres_and_decimal_comma
 
 koord_cli_case(refused_lines_get_their_reason
   INPUT "150000\t170000\n400\t170\n150000\nabc\t1e999\n150000\t170000\n"
-  OUT "31UES963329\nCoordonnées Lambert incorrectes\nChamp manquant : Y\nNombre illisible : « abc »\n31UES963329\n"
-  ERR "koord-cli: -:2: Coordonnées Lambert incorrectes\nkoord-cli: -:3: Champ manquant : Y\nkoord-cli: -:4: Nombre illisible : « abc »\n"
+  OUT "31UES963329\nHors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)\nChamp manquant : Y\nNombre illisible : « abc »\n31UES963329\n"
+  ERR "koord-cli: -:2: Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)\nkoord-cli: -:3: Champ manquant : Y\nkoord-cli: -:4: Nombre illisible : « abc »\n"
   EXIT 1)
 
 koord_cli_case(blank_lines_stay_empty
@@ -132,8 +132,8 @@ koord_cli_case(files_named_and_numbered_each
   ARGS -t lambert -o @OUT@ in.txt - ./in.txt
   INPUT "150\t170\n400\t170\n\n151\t171\nx"
   OUT ""
-  ERR "koord-cli: in.txt:2: Coordonnées Lambert incorrectes\nkoord-cli: in.txt:5: Nombre illisible : « x »\nkoord-cli: -:2: Coordonnées Lambert incorrectes\nkoord-cli: -:5: Nombre illisible : « x »\nkoord-cli: ./in.txt:2: Coordonnées Lambert incorrectes\nkoord-cli: ./in.txt:5: Nombre illisible : « x »\n"
-  OUTFILE "150000\t170000\nCoordonnées Lambert incorrectes\n\n151000\t171000\nNombre illisible : « x »\n150000\t170000\nCoordonnées Lambert incorrectes\n\n151000\t171000\nNombre illisible : « x »\n150000\t170000\nCoordonnées Lambert incorrectes\n\n151000\t171000\nNombre illisible : « x »\n"
+  ERR "koord-cli: in.txt:2: Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)\nkoord-cli: in.txt:5: Nombre illisible : « x »\nkoord-cli: -:2: Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)\nkoord-cli: -:5: Nombre illisible : « x »\nkoord-cli: ./in.txt:2: Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)\nkoord-cli: ./in.txt:5: Nombre illisible : « x »\n"
+  OUTFILE "150000\t170000\nHors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)\n\n151000\t171000\nNombre illisible : « x »\n150000\t170000\nHors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)\n\n151000\t171000\nNombre illisible : « x »\n150000\t170000\nHors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)\n\n151000\t171000\nNombre illisible : « x »\n"
   EXIT 1)
 
 koord_cli_case(output_over_input_refused
