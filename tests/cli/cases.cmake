@@ -364,3 +364,128 @@ koord_cli_case(help_in_english
   LANG en
   OUT_REGEX "^Usage: koord-cli \\[OPTIONS\\] \\[FILE\\.\\.\\.\\]\n.*--lang LANGUAGE.*Exit status"
   EXIT 0)
+
+# Nothing silently wrong: each way a plausible wrong point once passed, and
+# what it gives now. PROJ (EPSG:4326 to EPSG:31370) puts 50.846667 N
+# 4.3525 E at 148855.42 170696.00, 50.851667 N 4.352783 E at 148875.47
+# 171252.20 and 50.85167 N 4.35 E at 148679.49 171252.58: Koord's
+# Molodensky shift gives the same metres.
+koord_cli_case(blanks_inside_numbers_with_blank_separator_are_counted
+  ARGS --separator blank -t lambert
+  INPUT "150 000 170 000\n"
+  OUT "4 champs séparés par des blancs pour 2 coordonnées ; séparez les colonnes par une tabulation ou un point-virgule\n"
+  ERR "koord-cli: -:1: 4 champs séparés par des blancs pour 2 coordonnées ; séparez les colonnes par une tabulation ou un point-virgule\n"
+  EXIT 1)
+
+koord_cli_case(reference_cut_at_blanks_is_read_whole
+  ARGS --separator blank --columns 2 -f mgrs
+  INPUT "P2 31UES 96372 32971\n"
+  OUT "31UES9637232971\n"
+  EXIT 0)
+
+koord_cli_case(decimal_commas_with_comma_separator_are_counted
+  ARGS --separator , -t lambert
+  INPUT "150000,5,170000,5\n"
+  OUT "4 champs séparés par des virgules pour 2 coordonnées ; séparez les colonnes par une tabulation ou un point-virgule\n"
+  ERR "koord-cli: -:1: 4 champs séparés par des virgules pour 2 coordonnées ; séparez les colonnes par une tabulation ou un point-virgule\n"
+  EXIT 1)
+
+koord_cli_case(far_points_are_counted_at_the_end
+  ARGS -f deg -t deg
+  INPUT "50.85\t4.35\n50\t50\t48.4\t4\t21\t8.7\n31\t-20\n"
+  OUT "50.85000\t004.35000\n50.00000\t050.00000\n31.00000\t-020.00000\n"
+  ERR "koord-cli: 2 points à plus de 100 km de la Belgique (premier : -:2)\n"
+  EXIT 0)
+
+koord_cli_case(far_points_refused_near_belgium
+  ARGS -f utm -t deg --near-belgium
+  INPUT "31N\t596372\t5632971\n31N\t596.372\t5632971\n"
+  OUT "50.84041\t004.36875\nLoin de la Belgique : 465 km\n"
+  ERR "koord-cli: -:2: Loin de la Belgique : 465 km\n"
+  EXIT 1)
+
+koord_cli_case(metres_rounded_to_the_nearest
+  ARGS -f deg -t lambert --precise
+  INPUT "50.8404113 4.3687521\n"
+  OUT "150000\t170000\n"
+  EXIT 0)
+
+koord_cli_case(metre_decimals_and_mark
+  ARGS -t lambert2008 --decimals 2 --decimal-mark ,
+  INPUT "150000\t170000\n"
+  OUT "649999,69\t670000,41\n"
+  EXIT 0)
+
+koord_cli_case(lambert_2008_round_trip_returns_the_start
+  ARGS -f lambert2008 -t lambert
+  INPUT "650000\t670000\n"
+  OUT "150000\t170000\n"
+  EXIT 0)
+
+koord_cli_case(dms_rounded_once_from_the_angle
+  ARGS -f deg -t dms
+  INPUT "51.069985466\t4\n"
+  OUT "51°04'11.9\"N\t4°00'00.0\"E\n"
+  EXIT 0)
+
+koord_cli_case(headers_with_digits_name_their_columns
+  ARGS -f deg -t lambert
+  INPUT "Lat (WGS84);Lon (WGS84)\n50.85;4.35\n"
+  OUT "X;Y\n148679;171067\n"
+  EXIT 0)
+
+koord_cli_case(header_names_the_columns_among_others
+  ARGS --keep
+  INPUT "Id\tX_BL72\tY_BL72\tEspèce\nP01\t150000\t170000\tQuercus robur\n"
+  OUT "Id\tX_BL72\tY_BL72\tEspèce\tMGRS\nP01\t150000\t170000\tQuercus robur\t31UES963329\n"
+  EXIT 0)
+
+koord_cli_case(numbered_lines_read_from_their_coordinates
+  ARGS -t lambert
+  INPUT "1\t150000\t170000\n2\t151000\t171000\n"
+  OUT "150000\t170000\n151000\t171000\n"
+  EXIT 0)
+
+koord_cli_case(reference_keeps_its_precision_without_p
+  ARGS -f mgrs -t mgrs
+  INPUT "31UES9637232971\n31UES96\n"
+  OUT "31UES9637232971\n31UES96\n"
+  EXIT 0)
+
+koord_cli_case(forms_people_paste
+  ARGS -f deg -t lambert
+  INPUT "50.846667, 4.352500\nN50 51.100 E004 21.167\n50°51’06”N, 4°21’10”E\n50.85167° N, 4.35 E\n"
+  OUT "148855,170696\n148875,171252\n148875,171252\n148679,171252\n"
+  EXIT 0)
+
+koord_cli_case(utm_zone_with_its_band
+  ARGS -f utm -t lambert
+  INPUT "31U 596372 5632971\n"
+  OUT "150000\t170000\n"
+  EXIT 0)
+
+koord_cli_case(empty_records_are_empty_lines
+  ARGS -t lambert
+  INPUT "150000;170000\n;;\n"
+  OUT "150000;170000\n\n"
+  EXIT 0)
+
+koord_cli_case(datum_of_a_single_datum_kind_refused
+  ARGS -f lambert --datum-from WGS84
+  ERR "koord-cli: --datum-from WGS84 : les coordonnées Lambert 72 sont toujours en BEL72\nVoir koord-cli --help.\n"
+  EXIT 2)
+
+koord_cli_case(map_with_an_output_kind_refused
+  ARGS --map carte.png -t deg
+  ERR "koord-cli: --map et --to ne vont pas ensemble\nVoir koord-cli --help.\n"
+  EXIT 2)
+
+koord_cli_case(map_with_keep_refused
+  ARGS --map carte.png --keep
+  ERR "koord-cli: --map et --keep ne vont pas ensemble\nVoir koord-cli --help.\n"
+  EXIT 2)
+
+koord_cli_case(map_of_another_format_refused
+  ARGS --map carte.jpg
+  ERR "koord-cli: la carte s'écrit en .png ou en .svg : « carte.jpg »\nVoir koord-cli --help.\n"
+  EXIT 2)
