@@ -4,7 +4,9 @@
 // curvature, meridian arc, and the forward and inverse series, with the
 // coefficients of one ellipsoid worked out once.
 //
-//   const DMA::TransverseMercator tm(Ellipsoid(6378137, 298.257223563, 21), 0.9996, 500000);
+//   const DMA::TransverseMercator tm(Ellipsoid(6378137, 298.257223563, 21),
+//                                    DMA::kUtmScaleFactor, DMA::kUtmFalseEasting);
+//   const double degree = DMA::Degree();
 //   double northing = 0, easting = 0;
 //   tm.Forward(3 * degree, 0, 50.85 * degree, 4.35 * degree, northing, easting);
 //   // 5634012.833 m, 595032.295 m

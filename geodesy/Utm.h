@@ -23,12 +23,14 @@ namespace koord::DMA {
 inline constexpr double kUtmScaleFactor = 0.9996;           // scale on the central meridian, k0
 inline constexpr double kUtmFalseEasting = 500000;          // m, easting of the central meridian
 inline constexpr double kUtmSouthFalseNorthing = 10000000;  // m, added south of the equator
-inline constexpr double kUtmMaxEasting = 2 * kUtmFalseEasting;  // m, eastings lie in 0..1 000 000
 inline constexpr double kUtmZoneWidth = 6;  // degrees of longitude; zone 1 begins at 180 W
 inline constexpr int kUtmFirstZone = 1;
 inline constexpr int kUtmLastZone = 60;
 inline constexpr double kUtmSouthLatitude = -80;  // degrees, where the grid begins (band C)
 inline constexpr double kUtmNorthLatitude = 84;   // degrees, where it ends (band X)
+// The largest easting of the UTM numbers that Koord reads and writes, m:
+// twice the false easting, as far east of the central meridian as 0 is west.
+inline constexpr double kUtmMaxEasting = 2 * kUtmFalseEasting;
 // How far from a zone's central meridian a point given or asked for in
 // that zone may lie, degrees: the zone and its neighbour. Koord's own
 // bound: the series stay within 0.3 mm of the exact projection there at
