@@ -13,13 +13,10 @@
 #include <string>
 #include <string_view>
 
+#include "core/Kinds.h"
 #include "support/Language.h"
 
 namespace koord {
-
-enum class CoordKind { Lambert, Mgrs, Ifbl, Degrees, Lambert2008, Utm, Dms };
-
-enum class Datum { Bel72, Wgs84, Eur50, Ntf, Etrs89 };
 
 enum class MgrsPrecision { Metre, TenMetres, HundredMetres, Kilometre, TenKilometres };
 
