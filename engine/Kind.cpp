@@ -69,7 +69,7 @@ bool UnitsMixed(const std::array<double, 2>& values) {
 
 FieldReading ReadLambert(std::span<const std::string_view> fields, bool, TransCoo& point,
                          Language language) {
-  point.SetOrigType("lmb");
+  point.SetOrigType(CoordKind::Lambert);
   std::array<double, 2> xy{};
   if (auto why = ReadNumbers(CoordKind::Lambert, fields, xy, language)) return Refused(*why);
   point.SetY(ApplyKilometreRule(xy[1]));
@@ -79,7 +79,7 @@ FieldReading ReadLambert(std::span<const std::string_view> fields, bool, TransCo
 
 FieldReading ReadLambert2008(std::span<const std::string_view> fields, bool, TransCoo& point,
                              Language language) {
-  point.SetOrigType("l08");
+  point.SetOrigType(CoordKind::Lambert2008);
   std::array<double, 2> xy{};
   if (auto why = ReadNumbers(CoordKind::Lambert2008, fields, xy, language)) return Refused(*why);
   // Kilometres as for Lambert 1972: no Lambert 2008 coordinate is below
@@ -91,7 +91,7 @@ FieldReading ReadLambert2008(std::span<const std::string_view> fields, bool, Tra
 
 FieldReading ReadUtm(std::span<const std::string_view> fields, bool, TransCoo& point,
                      Language language) {
-  point.SetOrigType("utm");
+  point.SetOrigType(CoordKind::Utm);
   if (fields.empty() || IsBlank(fields[0]))
     return Refused(MissingField(CoordKind::Utm, 0, language));
   const std::optional<UtmZoneText> zone = ReadUtmZone(fields[0]);
@@ -167,7 +167,7 @@ FieldReading ReadPairInOneField(std::string_view text, std::size_t consumed, Tra
 
 FieldReading ReadDegreePair(std::span<const std::string_view> fields, bool wholeRest,
                             TransCoo& point, Language language) {
-  point.SetOrigType("deg");
+  point.SetOrigType(CoordKind::Degrees);
   if (fields.empty() || IsBlank(fields[0])) {
     return Refused(MissingField(CoordKind::Degrees, 0, language));
   }
@@ -207,7 +207,7 @@ FieldReading ReadOneText(CoordKind kind, std::span<const std::string_view> field
 
 FieldReading ReadMgrs(std::span<const std::string_view> fields, bool wholeRest, TransCoo& point,
                       Language language) {
-  point.SetOrigType("mgr");
+  point.SetOrigType(CoordKind::Mgrs);
   std::string text;
   FieldReading reading = ReadOneText(CoordKind::Mgrs, fields, wholeRest, language, text);
   if (!reading.refusal) point.SetMGRS(text);
@@ -216,7 +216,7 @@ FieldReading ReadMgrs(std::span<const std::string_view> fields, bool wholeRest, 
 
 FieldReading ReadIfbl(std::span<const std::string_view> fields, bool wholeRest, TransCoo& point,
                       Language language) {
-  point.SetOrigType("ifb");
+  point.SetOrigType(CoordKind::Ifbl);
   std::string text;
   FieldReading reading = ReadOneText(CoordKind::Ifbl, fields, wholeRest, language, text);
   if (!reading.refusal) point.SetIFBL(text);
@@ -261,60 +261,36 @@ constexpr std::string_view kIfblWords[] = {"ifbl"};
 
 // ---- Writing ----
 
-std::optional<Reason> WriteLambert(const TransCoo& point, const OutputStyle& style,
-                                   std::string& out) {
-  // Beyond those bounds the projection gives numbers that no Lambert input
-  // would accept (swapped latitude and longitude, another country).
-  if (!point.LambertInDomain()) return Reason::OutsideLambert;
+void WriteLambert(const TransCoo& point, const OutputStyle& style, std::string& out) {
   AppendMetres(out, point.X(), point.Y(), style.metres);
-  return std::nullopt;
 }
 
-std::optional<Reason> WriteLambert2008(const TransCoo& point, const OutputStyle& style,
-                                       std::string& out) {
-  if (!point.Lambert2008InDomain()) return Reason::OutsideLambert2008;
+void WriteLambert2008(const TransCoo& point, const OutputStyle& style, std::string& out) {
   AppendMetres(out, point.X2008(), point.Y2008(), style.metres);
-  return std::nullopt;
 }
 
-std::optional<Reason> WriteMgrs(const TransCoo& point, const OutputStyle&, std::string& out) {
-  switch (point.MgrsResult()) {
-    case DMA::MgrsStatus::Made:
-      // The reference as one word: "31U ES 963 329" is written 31UES963329.
-      for (const char c : point.MGRS()) {
-        if (c != ' ') out += c;
-      }
-      return std::nullopt;
-    case DMA::MgrsStatus::OutsideUtm: return Reason::OutsideUtm;
-    case DMA::MgrsStatus::NoLettering:
-    case DMA::MgrsStatus::NotMade: return Reason::MgrsNotMade;
+void WriteMgrs(const TransCoo& point, const OutputStyle&, std::string& out) {
+  // The reference as one word: "31U ES 963 329" is written 31UES963329.
+  for (const char c : point.MGRS()) {
+    if (c != ' ') out += c;
   }
-  return Reason::MgrsNotMade;
 }
 
-std::optional<Reason> WriteIfbl(const TransCoo& point, const OutputStyle& style, std::string& out) {
-  if (!point.IfblInGrid()) return Reason::OutsideIfbl;
+void WriteIfbl(const TransCoo& point, const OutputStyle& style, std::string& out) {
   AppendIfbl(out, point.IFBL(), style.ifblDots);
-  return std::nullopt;
 }
 
-std::optional<Reason> WriteDegrees(const TransCoo& point, const OutputStyle& style,
-                                   std::string& out) {
+void WriteDegrees(const TransCoo& point, const OutputStyle& style, std::string& out) {
   AppendDegrees(out, point.Latitude(), point.Longitude(), style.decimalMark, style.separator,
                 style.degreeDecimals);
-  return std::nullopt;
 }
 
-std::optional<Reason> WriteDms(const TransCoo& point, const OutputStyle& style, std::string& out) {
+void WriteDms(const TransCoo& point, const OutputStyle& style, std::string& out) {
   AppendDms(out, point.Latitude(), point.Longitude(), style.decimalMark, style.separator);
-  return std::nullopt;
 }
 
-std::optional<Reason> WriteUtm(const TransCoo& point, const OutputStyle& style, std::string& out) {
-  if (point.MgrsResult() == DMA::MgrsStatus::OutsideUtm) return Reason::OutsideUtm;
-  if (!point.UtmInZoneReach()) return Reason::UtmZoneTooFar;
+void WriteUtm(const TransCoo& point, const OutputStyle& style, std::string& out) {
   AppendUtm(out, {point.Zone(), point.North()}, point.Easting(), point.Northing(), style.metres);
-  return std::nullopt;
 }
 
 // ---- What each output asks of the conversion object ----

@@ -108,9 +108,9 @@ struct KindDescriptor {
   // The words by which a header names each field, in lower case without
   // accents ("x", "est", "lat", "breedte"...).
   std::array<std::span<const std::string_view>, 3> headerWords;
-  // Appends the kind's output fields from a converted point, or returns why
-  // the point has none.
-  std::optional<Reason> (*write)(const TransCoo& point, const OutputStyle& style, std::string& out);
+  // Appends the kind's output fields from a converted point that has them
+  // (TransCoo::OutputError).
+  void (*write)(const TransCoo& point, const OutputStyle& style, std::string& out);
 };
 
 // The descriptor of a kind.

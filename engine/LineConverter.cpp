@@ -72,6 +72,15 @@ std::string FieldCountText(Separator separator, std::size_t fields, std::size_t 
   return Filled(text.In(language), std::to_string(fields), wanted);
 }
 
+// Lambert input beyond its bounds says which bounds, as the output does.
+ConversionError InputRefusal(ConversionError code) {
+  switch (code) {
+    case ConversionError::BadLambert: return ConversionError::OutsideLambert;
+    case ConversionError::BadLambert2008: return ConversionError::OutsideLambert2008;
+    default: return code;
+  }
+}
+
 }  // namespace
 
 LineConverter::LineConverter(const BatchChoices& choices, RunOutput output)
@@ -80,8 +89,8 @@ LineConverter::LineConverter(const BatchChoices& choices, RunOutput output)
       from_(Describe(choices.coorFrom)),
       dest_(Describe(choices.coorDest)),
       style_(StyleOf(choices)) {
-  point_.SetDatumFrom(EntryOf(kDatumTable, choices_.datumFrom).code);
-  point_.SetDatumDest(EntryOf(kDatumTable, choices_.datumDest).code);
+  point_.SetDatumFrom(choices_.datumFrom);
+  point_.SetDatumDest(choices_.datumDest);
   point_.PreciseTransformation = choices_.preciseTransformation;
   if (output_ == RunOutput::Text) {
     dest_.prepareOutput(choices_, point_);
@@ -139,7 +148,7 @@ std::optional<double> LineConverter::Probe(std::string_view line, const Layout& 
   try {
     if (IsEmptyRecord(line) || !ReadInput(layout) || unitsMixed_) return std::nullopt;
     point_.Conversion();
-    if (!point_.Error().empty()) return std::nullopt;
+    if (point_.ErrorCode() != ConversionError::None) return std::nullopt;
     return KilometresFromBelgium(point_.Latitude(), point_.Longitude());
   } catch (const RuntimeError&) {
     return std::nullopt;
@@ -183,15 +192,8 @@ bool LineConverter::ReadInput(const Layout& layout) {
 }
 
 void LineConverter::ReadResult() {
-  if (!point_.Error().empty()) {
-    // Lambert input beyond its bounds says which bounds, as the output does.
-    switch (point_.ErrorCode()) {
-      case ConversionError::BadLambert: Refuse(Reason::OutsideLambert); return;
-      case ConversionError::BadLambert2008: Refuse(Reason::OutsideLambert2008); return;
-      default: break;
-    }
-    Refuse(Reason::Refused,
-           ConversionErrorIn(point_.ErrorCode(), point_.Error(), choices_.language));
+  if (point_.ErrorCode() != ConversionError::None) {
+    RefuseConversion(InputRefusal(point_.ErrorCode()), point_.ErrorData());
     return;
   }
   outcome_.status = LineStatus::Converted;
@@ -201,11 +203,12 @@ void LineConverter::ReadResult() {
     if (from_.kind != CoordKind::Lambert) CheckDistance();
     return;
   }
-  KeepLine();
-  if (const std::optional<Reason> why = dest_.write(point_, style_, outcome_.text)) {
-    Refuse(*why);
+  if (const ConversionError why = point_.OutputError(dest_.kind); why != ConversionError::None) {
+    RefuseConversion(why);
     return;
   }
+  KeepLine();
+  dest_.write(point_, style_, outcome_.text);
   CheckDistance();
 }
 
@@ -215,6 +218,10 @@ void LineConverter::CheckDistance() {
   outcome_.kilometres = KilometresFromBelgium(point_.Latitude(), point_.Longitude());
   if (choices_.nearBelgium)
     Refuse(Reason::FarFromBelgium, KilometresText(outcome_.kilometres, choices_.language));
+}
+
+void LineConverter::RefuseConversion(ConversionError code, std::string_view data) {
+  Refuse(Reason::Refused, ConversionErrorText(code, data, choices_.language));
 }
 
 void LineConverter::WriteHeader() {

@@ -81,6 +81,8 @@ class LineConverter {
   // The input line and a separator when it is kept.
   void KeepLine();
   void Refuse(Reason reason, std::string_view detail = {});
+  // The conversion object's refusal, in the run's language.
+  void RefuseConversion(ConversionError code, std::string_view data = {});
   void Fail(Reason reason, std::string_view detail = {});
 
   const BatchChoices choices_;

@@ -9,7 +9,7 @@
 namespace koord {
 namespace {
 
-constexpr std::array<std::pair<Reason, Translated>, 22> kReasonTexts{{
+constexpr std::array<std::pair<Reason, Translated>, 16> kReasonTexts{{
     {Reason::MissingField, {"Champ manquant", "Ontbrekend veld", "Missing field"}},
     {Reason::UnreadableNumber, {"Nombre illisible", "Onleesbaar getal", "Unreadable number"}},
     {Reason::NumberTooLarge, {"Nombre trop grand", "Getal te groot", "Number too large"}},
@@ -46,28 +46,6 @@ constexpr std::array<std::pair<Reason, Translated>, 22> kReasonTexts{{
       "De coördinaten zijn in meer dan één kolom leesbaar; kies de juiste",
       "The coordinates read from more than one column; choose the right one"}},
     {Reason::FarFromBelgium, {"Loin de la Belgique", "Ver van België", "Far from Belgium"}},
-    {Reason::OutsideUtm,
-     {"Hors des latitudes UTM (80° S à 84° N)", "Buiten de UTM-breedtegraden (80° Z tot 84° N)",
-      "Outside the UTM latitudes (80° S to 84° N)"}},
-    {Reason::MgrsNotMade,
-     {"Référence MGRS impossible à établir", "Geen MGRS-referentie mogelijk",
-      "No MGRS reference can be made"}},
-    {Reason::OutsideIfbl,
-     {"Hors de la grille IFBL", "Buiten het IFBL-hokkenraster", "Outside the IFBL grid"}},
-    {Reason::OutsideLambert,
-     {"Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)",
-      "Buiten het bereik van Lambert 72 (X van 0 tot 310 000 m, Y van 0 tot 260 000 m)",
-      "Outside the Lambert 1972 domain (X from 0 to 310,000 m, Y from 0 to 260,000 m)"}},
-    {Reason::OutsideLambert2008,
-     {"Hors du domaine Lambert 2008 (X de 499 900 à 810 100 m, Y de 499 900 à 760 100 m)",
-      "Buiten het bereik van Lambert 2008 (X van 499 900 tot 810 100 m, Y van 499 900 tot "
-      "760 100 m)",
-      "Outside the Lambert 2008 domain (X from 499,900 to 810,100 m, Y from 499,900 to "
-      "760,100 m)"}},
-    {Reason::UtmZoneTooFar,
-     {"Zone UTM trop éloignée du point (9° au plus de son méridien central)",
-      "UTM-zone te ver van het punt (hoogstens 9° van de centrale meridiaan van de zone)",
-      "UTM zone too far from the point (at most 9° from its central meridian)"}},
     {Reason::UnreadableZone,
      {"Zone UTM illisible (de 1 à 60, puis N ou S ou la bande de latitude, comme 31U)",
       "Onleesbare UTM-zone (1 tot 60, dan N of S of de breedteband, zoals 31U)",

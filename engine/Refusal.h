@@ -25,17 +25,11 @@ enum class Reason {
   TwoLongitudes,               // E or W on both fields
   AmbiguousPair,               // both angles in one field, split in more than one way
   LineTooLong,                 // the line was cut before it ended (kMaxLineLength)
-  OutsideUtm,                  // MGRS output for a latitude outside the UTM bands
-  MgrsNotMade,                 // MGRS output the UTM routines could not make
-  OutsideIfbl,                 // IFBL output for a point outside the lettered grid
-  OutsideLambert,              // Lambert output outside the bounds of Lambert input
-  OutsideLambert2008,          // the same for Lambert 2008 output
-  UtmZoneTooFar,               // UTM output in a zone given, too far from the point
   UnreadableZone,              // a UTM zone field that is no zone ("31N", "32 S")
   FieldCount,                  // blanks or commas that cut the line into too many fields
   AmbiguousColumns,            // the coordinates read from two columns of the text's first line
   FarFromBelgium,              // a point far from Belgium, when such points are refused
-  Refused,                     // the conversion object refused the input: its Error text
+  Refused,                     // the conversion object refused the input or the output
   Fault,                       // a run-time error while converting: its description
 };
 

@@ -70,14 +70,15 @@ constexpr double kKilometreLimit = 1000;
 constexpr double kMetresPerKilometre = 1000;
 
 // Reasons that hold digits without being coordinates.
-const std::array<std::string_view, 7> kReasonsWithDigits{
-    koord::kBadLambert2008,
-    koord::ReasonText(koord::Reason::OutsideUtm, koord::Language::French),
-    koord::ReasonText(koord::Reason::MinutesOrSecondsOutOfRange, koord::Language::French),
-    koord::ReasonText(koord::Reason::OutsideLambert, koord::Language::French),
-    koord::ReasonText(koord::Reason::OutsideLambert2008, koord::Language::French),
-    koord::ReasonText(koord::Reason::UtmZoneTooFar, koord::Language::French),
-    koord::ReasonText(koord::Reason::UnreadableZone, koord::Language::French)};
+const std::array<std::string, 7> kReasonsWithDigits{
+    std::string(koord::kBadLambert2008),
+    koord::ConversionErrorText(koord::ConversionError::OutsideUtm, {}, koord::Language::French),
+    std::string(koord::ReasonText(koord::Reason::MinutesOrSecondsOutOfRange, koord::Language::French)),
+    koord::ConversionErrorText(koord::ConversionError::OutsideLambert, {}, koord::Language::French),
+    koord::ConversionErrorText(koord::ConversionError::OutsideLambert2008, {},
+                               koord::Language::French),
+    koord::ConversionErrorText(koord::ConversionError::UtmZoneTooFar, {}, koord::Language::French),
+    std::string(koord::ReasonText(koord::Reason::UnreadableZone, koord::Language::French))};
 
 // The sink: a text out, a map that records its points, and each fault
 // answered Yes, or No at the answer given.
