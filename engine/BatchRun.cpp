@@ -203,7 +203,9 @@ class BatchRun::State {
 
   bool Dispatch(std::string_view line, bool tooLong, const Place& place, LineRole role) {
     if (converter_) {
-      return HandOver(ResultOf(place, converter_->Convert(line, *layout_, tooLong, role)));
+      LineResult result = ResultOf(place, converter_->Convert(line, *layout_, tooLong, role));
+      if (result.status == LineStatus::Converted) result.point = &converter_->Point();
+      return HandOver(result);
     }
     filling_.lines.push_back({static_cast<std::uint32_t>(filling_.text.size()),
                               static_cast<std::uint32_t>(line.size()), place.text, place.number,

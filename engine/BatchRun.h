@@ -45,6 +45,10 @@ struct LineResult {
   // A converted point more than 100 km from Belgium, and how far, km.
   bool far;
   double kilometres;
+  // The conversion object of a converted line, for a sink that writes more
+  // than text (a file of another program, with geometry): given by a run on
+  // one thread, null from one on several.
+  const TransCoo* point = nullptr;
 };
 
 class LineSink {

@@ -71,6 +71,9 @@ class LineConverter {
   // Belgium, km. What a layout is found with.
   std::optional<double> Probe(std::string_view line, const Layout& layout);
 
+  // The conversion object as the last line left it.
+  const TransCoo& Point() const { return point_; }
+
  private:
   // Reads the coordinate fields into the conversion object, or refuses
   // the line.
