@@ -50,6 +50,7 @@ struct Batch {
     double y;
     bool far;
     double kilometres;
+    CoordKind kind;
   };
 
   std::string text;  // the lines, back to back
@@ -78,7 +79,7 @@ Batch Convert(const BatchChoices& choices, RunOutput output, Batch batch) {
                           line.layout, line.tooLong, line.role);
     batch.outcomes.push_back({outcome.status, outcome.reason, batch.outputs.size(),
                               outcome.text.size(), batch.whys.size(), outcome.why.size(), outcome.x,
-                              outcome.y, outcome.far, outcome.kilometres});
+                              outcome.y, outcome.far, outcome.kilometres, outcome.kind});
     batch.outputs += outcome.text;
     batch.whys += outcome.why;
   }
@@ -94,9 +95,9 @@ struct Place {
 };
 
 LineResult ResultOf(const Place& place, const LineOutcome& outcome) {
-  return {place.text,   place.number,        outcome.status, outcome.reason,
-          outcome.text, outcome.why,         outcome.x,      outcome.y,
-          place.ending, place.byteOrderMark, outcome.far,    outcome.kilometres};
+  return {place.text,  place.number,       outcome.status, outcome.reason, outcome.text,
+          outcome.why, outcome.x,          outcome.y,      place.ending,   place.byteOrderMark,
+          outcome.far, outcome.kilometres, outcome.kind};
 }
 
 }  // namespace
@@ -226,7 +227,10 @@ class BatchRun::State {
   }
 
   void Count(const LineResult& result) {
-    if (result.status == LineStatus::Converted) ++summary_.converted;
+    if (result.status == LineStatus::Converted) {
+      ++summary_.converted;
+      ++summary_.kinds[static_cast<std::size_t>(result.kind)];
+    }
     if (result.far && result.status == LineStatus::Converted) {
       ++summary_.far;
       if (!summary_.firstFar) summary_.firstFar = {result.text, result.number};
@@ -258,7 +262,7 @@ class BatchRun::State {
                 std::string_view(batch.outputs).substr(outcome.outputOffset, outcome.outputLength),
                 std::string_view(batch.whys).substr(outcome.whyOffset, outcome.whyLength),
                 outcome.x, outcome.y, line.ending, line.byteOrderMark, outcome.far,
-                outcome.kilometres});
+                outcome.kilometres, outcome.kind});
     }
     spares_.push_back(std::move(batch));
   }

@@ -18,6 +18,7 @@
 // A text is a file or a paste: each has its own byte-order mark, its own
 // line numbers and its own header.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -25,6 +26,7 @@
 #include <string_view>
 
 #include "engine/Choices.h"
+#include "engine/Kind.h"
 #include "engine/LineConverter.h"
 #include "engine/LineSplitter.h"
 
@@ -45,6 +47,8 @@ struct LineResult {
   // A converted point more than 100 km from Belgium, and how far, km.
   bool far;
   double kilometres;
+  // The kind the line was read as.
+  CoordKind kind;
   // The conversion object of a converted line, for a sink that writes more
   // than text (a file of another program, with geometry): given by a run on
   // one thread, null from one on several.
@@ -72,6 +76,9 @@ struct RunSummary {
   // Converted lines whose point lies more than 100 km from Belgium.
   std::size_t far = 0;
   std::optional<Place> firstFar;
+  // Converted lines by the kind they were read as, in the order of the
+  // kinds (CoordKind).
+  std::array<std::size_t, kKindCount> kinds{};
 };
 
 class BatchRun {

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/Kinds.h"
 #include "support/Language.h"
@@ -94,7 +95,18 @@ inline constexpr std::array<SeparatorEntry, 5> kSeparatorTable{{
 // The choices of a run.
 struct BatchChoices {
   CoordKind coorFrom = CoordKind::Lambert;
+  // Each line read as the one kind that reads into a point in Belgium or
+  // 20 km around it, instead of coorFrom.
+  bool detectKind = false;
   CoordKind coorDest = CoordKind::Mgrs;
+  // The outputs written after coorDest's on the same line, in order, each
+  // kind once.
+  std::vector<CoordKind> moreOutputs;
+  // The kind each line was read as, written before the outputs.
+  bool showKind = false;
+  // MGRS references of the 100 km squares of Belgium written without their
+  // grid zone (31U, 32U), as Belgian atlases name them: ES9534.
+  bool mgrsShort = false;
   Datum datumFrom = Datum::Bel72;
   Datum datumDest = Datum::Wgs84;
   // Read only for an output of their kind.

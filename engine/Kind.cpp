@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/BelgianSquares.h"
 #include "engine/DegreeReader.h"
 #include "engine/LineSplitter.h"
 #include "engine/NumberReader.h"
@@ -205,12 +206,28 @@ FieldReading ReadOneText(CoordKind kind, std::span<const std::string_view> field
   return {std::nullopt, wholeRest ? fields.size() : 1};
 }
 
+// A reference that starts with its square's letters, its grid zone left
+// out as Belgian atlases do ("ES9534"): given back with the zone of that
+// square of Belgium, or why not.
+std::optional<FieldRefusal> CompleteZonelessReference(std::string& text, Language language) {
+  std::string solid = text;
+  std::erase(solid, ' ');
+  const bool zoneless = solid.size() >= 2 && ascii::IsUpper(solid[0]) && ascii::IsUpper(solid[1]);
+  if (!zoneless) return std::nullopt;
+  const std::optional<std::string_view> zone = GridZoneOfBelgianSquare(solid.substr(0, 2));
+  if (!zone) return RefusalOf(Reason::MgrsWithoutZone, text, language);
+  text = std::string(*zone) + solid;
+  return std::nullopt;
+}
+
 FieldReading ReadMgrs(std::span<const std::string_view> fields, bool wholeRest, TransCoo& point,
                       Language language) {
   point.SetOrigType(CoordKind::Mgrs);
   std::string text;
   FieldReading reading = ReadOneText(CoordKind::Mgrs, fields, wholeRest, language, text);
-  if (!reading.refusal) point.SetMGRS(text);
+  if (reading.refusal) return reading;
+  if (auto why = CompleteZonelessReference(text, language)) return Refused(*why);
+  point.SetMGRS(text);
   return reading;
 }
 
@@ -261,6 +278,9 @@ constexpr std::string_view kIfblWords[] = {"ifbl"};
 
 // ---- Writing ----
 
+// Zone and band of an MGRS reference.
+constexpr std::size_t kGridZoneLength = 3;
+
 void WriteLambert(const TransCoo& point, const OutputStyle& style, std::string& out) {
   AppendMetres(out, point.X(), point.Y(), style.metres);
 }
@@ -269,11 +289,12 @@ void WriteLambert2008(const TransCoo& point, const OutputStyle& style, std::stri
   AppendMetres(out, point.X2008(), point.Y2008(), style.metres);
 }
 
-void WriteMgrs(const TransCoo& point, const OutputStyle&, std::string& out) {
+void WriteMgrs(const TransCoo& point, const OutputStyle& style, std::string& out) {
   // The reference as one word: "31U ES 963 329" is written 31UES963329.
-  for (const char c : point.MGRS()) {
-    if (c != ' ') out += c;
-  }
+  std::string reference = point.MGRS();
+  std::erase(reference, ' ');
+  const bool shortened = style.mgrsShort && InBelgianSquare(reference);
+  out += std::string_view(reference).substr(shortened ? kGridZoneLength : 0);
 }
 
 void WriteIfbl(const TransCoo& point, const OutputStyle& style, std::string& out) {
@@ -295,34 +316,28 @@ void WriteUtm(const TransCoo& point, const OutputStyle& style, std::string& out)
 
 // ---- What each output asks of the conversion object ----
 
-// Each line is read for one output only: the object spares the work of the
-// others (MGRS and IFBL cost a third of the work of a Lambert line).
-void ComputeOnly(TransCoo& point, bool utm, bool ifbl, bool lambert2008) {
-  point.ComputeUtm = utm;
-  point.ComputeIfbl = ifbl;
-  point.ComputeLambert2008 = lambert2008;
-}
-
-void PrepareNothingMore(const BatchChoices&, TransCoo& point) {
-  ComputeOnly(point, false, false, false);
-}
+// Each line is read for its outputs only: the object spares the work of
+// the others (MGRS and IFBL cost a third of the work of a Lambert line).
+// Every output of a run asks for what it needs, on an object that computes
+// nothing optional to begin with.
+void PrepareNothingMore(const BatchChoices&, TransCoo&) {}
 
 void PrepareMgrs(const BatchChoices& choices, TransCoo& point) {
-  ComputeOnly(point, true, false, false);
+  point.ComputeUtm = true;
   point.mgrsPrecision = EntryOf(kMgrsPrecisionTable, choices.mgrsPrecision).metres;
 }
 
 void PrepareIfbl(const BatchChoices& choices, TransCoo& point) {
-  ComputeOnly(point, false, true, false);
+  point.ComputeIfbl = true;
   point.IfblPrecision = EntryOf(kIfblPrecisionTable, choices.ifblPrecision).length;
 }
 
 void PrepareLambert2008(const BatchChoices&, TransCoo& point) {
-  ComputeOnly(point, false, false, true);
+  point.ComputeLambert2008 = true;
 }
 
 void PrepareUtm(const BatchChoices& choices, TransCoo& point) {
-  ComputeOnly(point, true, false, false);
+  point.ComputeUtm = true;
   point.UtmZone = choices.utmZone;
 }
 
@@ -416,7 +431,7 @@ constexpr Translated kDegreeExample{
 
 // In the order of the window's lists; Degrees-minutes-seconds are an output
 // only: decimal degree input reads that notation already.
-constexpr std::array<KindDescriptor, 7> kKinds{{
+constexpr std::array<KindDescriptor, kKindCount> kKinds{{
     {CoordKind::Lambert,
      "lambert",
      "Lambert 72",

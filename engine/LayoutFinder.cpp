@@ -7,6 +7,7 @@
 
 #include "engine/Belgium.h"
 #include "engine/FieldSplitter.h"
+#include "engine/NumberReader.h"
 #include "support/Ascii.h"
 
 namespace koord {
@@ -113,7 +114,8 @@ std::optional<Layout> LayoutFinder::Given() const {
 }
 
 std::optional<Layout> LayoutFinder::FromHeader(std::string_view line) const {
-  if (choices_.firstColumn != 0) return std::nullopt;
+  // Lines of any kind have no columns to name.
+  if (choices_.firstColumn != 0 || choices_.detectKind) return std::nullopt;
   Layout layout;
   layout.separator = HeaderSeparator(line, choices_.separator);
   FieldSplitter fields;
@@ -186,6 +188,14 @@ bool LayoutFinder::IsHeader(std::string_view line, const Layout& layout) const {
   FieldSplitter fields;
   fields.Split(line, layout.separator, std::numeric_limits<std::size_t>::max());
   bool letter = false;
+  if (choices_.detectKind) {
+    // Any kind's values hold a digit.
+    for (std::size_t at = layout.first; at < fields.Count(); ++at) {
+      if (HasDigit(fields[at])) return false;
+      letter = letter || HoldsLetter(fields[at]);
+    }
+    return letter;
+  }
   for (std::size_t i = 0; i < kind_.fieldCount; ++i) {
     const std::size_t at = layout.named ? layout.fields[i] : layout.first + i;
     if (at >= fields.Count()) break;

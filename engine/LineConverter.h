@@ -18,6 +18,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/TransCoo.h"
 #include "engine/Choices.h"
@@ -53,6 +54,8 @@ struct LineOutcome {
   // far, km.
   bool far = false;
   double kilometres = 0;
+  // The kind the line was read as (with kind detection, the one found).
+  CoordKind kind = CoordKind::Lambert;
 };
 
 class LineConverter {
@@ -72,12 +75,23 @@ class LineConverter {
   std::optional<double> Probe(std::string_view line, const Layout& layout);
 
   // The conversion object as the last line left it.
-  const TransCoo& Point() const { return point_; }
+  const TransCoo& Point() const { return *point_; }
 
  private:
-  // Reads the coordinate fields into the conversion object, or refuses
-  // the line.
-  bool ReadInput(const Layout& layout);
+  // One input kind the line may be read as, with its conversion object set
+  // up for the kind's datum.
+  struct Reading {
+    const KindDescriptor* kind;
+    TransCoo point;
+  };
+
+  // Reads the line's coordinate fields and converts them, or refuses the
+  // line; with kind detection, into the one reading that fits.
+  bool ReadAndConvert(const Layout& layout);
+  // Reads the coordinate fields as one kind into its object; nothing when
+  // they read, every field accounted for.
+  std::optional<FieldRefusal> ReadAs(Reading& reading, const Layout& layout);
+  bool Detect(const Layout& layout);
   void ReadResult();
   void CheckDistance();
   void WriteHeader();
@@ -90,10 +104,12 @@ class LineConverter {
 
   const BatchChoices choices_;
   const RunOutput output_;
-  const KindDescriptor& from_;
-  const KindDescriptor& dest_;
+  std::vector<const KindDescriptor*> outputs_;
   OutputStyle style_;
-  TransCoo point_;
+  // One reading of the input kind, or one per kind with detection.
+  std::vector<Reading> readings_;
+  TransCoo* point_;
+  const KindDescriptor* readKind_;
   FieldSplitter fields_;
   std::string_view line_;
   LineOutcome outcome_;
