@@ -166,16 +166,31 @@ FieldReading ReadPairInOneField(std::string_view text, std::size_t consumed, Tra
   return {std::nullopt, consumed};
 }
 
+FieldReading ReadAngleFields(std::span<const std::string_view> fields, TransCoo& point,
+                             Language language);
+
 FieldReading ReadDegreePair(std::span<const std::string_view> fields, bool wholeRest,
                             TransCoo& point, Language language) {
   point.SetOrigType(CoordKind::Degrees);
   if (fields.empty() || IsBlank(fields[0])) {
     return Refused(MissingField(CoordKind::Degrees, 0, language));
   }
-  // Fields cut at blanks may have cut the angles themselves.
+  // Fields cut at blanks may have cut the angles themselves, or kept the
+  // comma between them ("50.846667, 4.352500").
   if (wholeRest && fields.size() > 2) {
     return ReadPairInOneField(JoinedByBlanks(fields), fields.size(), point, language);
   }
+  FieldReading reading = ReadAngleFields(fields, point, language);
+  if (reading.refusal && wholeRest && fields.size() == 2) {
+    FieldReading joined = ReadPairInOneField(JoinedByBlanks(fields), 2, point, language);
+    if (!joined.refusal) return joined;
+  }
+  return reading;
+}
+
+// Two angles in two fields, or both in the first.
+FieldReading ReadAngleFields(std::span<const std::string_view> fields, TransCoo& point,
+                             Language language) {
   DegreeReading a;
   const std::optional<Reason> first = ReadDegrees(fields[0], a);
   if (first || fields.size() < 2) {

@@ -151,7 +151,11 @@ std::optional<Layout> LayoutFinder::FromData(std::string_view line) {
     }
     std::optional<std::size_t> firstRead;
     std::vector<std::size_t> near;
+    // Fields a reading took are read, not read again from one of them:
+    // "ES 963 329" is no second reading of "31U ES 963 329".
+    std::size_t readUpTo = 0;
     for (std::size_t first = from; first < to; ++first) {
+      if (first < readUpTo) continue;
       // Where blanks or commas may stand inside values, a field before the
       // coordinates that reads as one may be a piece of them: "150 000
       // 170 000" is no point 170000, 0 after an identifier "150 000".
@@ -162,10 +166,11 @@ std::optional<Layout> LayoutFinder::FromData(std::string_view line) {
       Layout layout;
       layout.separator = separator;
       layout.first = first;
-      const std::optional<double> kilometres = probe_.Probe(line, layout);
-      if (!kilometres) continue;
+      const std::optional<LineConverter::ProbeResult> probe = probe_.Probe(line, layout);
+      if (!probe) continue;
+      readUpTo = first + probe->consumed;
       if (!firstRead) firstRead = first;
-      if (*kilometres <= kFarFromBelgiumKm) near.push_back(first);
+      if (probe->kilometres <= kFarFromBelgiumKm) near.push_back(first);
     }
     if (!firstRead) continue;
     Layout layout;

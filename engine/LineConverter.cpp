@@ -185,7 +185,8 @@ const LineOutcome& LineConverter::Convert(std::string_view line, const Layout& l
   return outcome_;
 }
 
-std::optional<double> LineConverter::Probe(std::string_view line, const Layout& layout) {
+std::optional<LineConverter::ProbeResult> LineConverter::Probe(std::string_view line,
+                                                               const Layout& layout) {
   line_ = line;
   try {
     if (IsEmptyRecord(line)) return std::nullopt;
@@ -196,7 +197,7 @@ std::optional<double> LineConverter::Probe(std::string_view line, const Layout& 
       point_->Conversion();
     }
     if (point_->ErrorCode() != ConversionError::None) return std::nullopt;
-    return KilometresFromBelgium(point_->Latitude(), point_->Longitude());
+    return ProbeResult{KilometresFromBelgium(point_->Latitude(), point_->Longitude()), consumed_};
   } catch (const RuntimeError&) {
     return std::nullopt;
   }
@@ -235,6 +236,7 @@ std::optional<FieldRefusal> LineConverter::ReadAs(Reading& reading, const Layout
   const FieldReading result =
       reading.kind->read(coordinates, cutAtBlanks, reading.point, choices_.language);
   unitsMixed_ = result.unitsMixed;
+  consumed_ = result.consumed;
   if (result.refusal) return result.refusal;
   // Where a separator may stand inside a value, a field left over may be
   // part of a value read wrong ("150 000 170 000", "150000,5,170000,5").
@@ -252,7 +254,7 @@ std::optional<FieldRefusal> LineConverter::ReadAs(Reading& reading, const Layout
 }
 
 bool LineConverter::Detect(const Layout& layout) {
-  std::vector<Reading*> near;
+  std::vector<std::pair<Reading*, std::size_t>> near;  // with the fields it took
   std::string far;
   const Language language = choices_.language;
   for (Reading& reading : readings_) {
@@ -263,15 +265,16 @@ bool LineConverter::Detect(const Layout& layout) {
     const double kilometres =
         KilometresFromBelgium(reading.point.Latitude(), reading.point.Longitude());
     if (kilometres <= kDetectionReachKm) {
-      near.push_back(&reading);
+      near.emplace_back(&reading, consumed_);
     } else {
       if (!far.empty()) far += ", ";
       far += Filled(kAt.In(language), reading.kind->cliName, KilometresText(kilometres, language));
     }
   }
   if (near.size() == 1) {
-    point_ = &near.front()->point;
-    readKind_ = near.front()->kind;
+    point_ = &near.front().first->point;
+    readKind_ = near.front().first->kind;
+    consumed_ = near.front().second;
     return true;
   }
   if (near.empty()) {
@@ -281,7 +284,7 @@ bool LineConverter::Detect(const Layout& layout) {
   std::string kinds;
   for (std::size_t i = 0; i < near.size(); ++i) {
     if (i > 0) kinds += i + 1 == near.size() ? kOr.In(language) : ", ";
-    kinds += near[i]->kind->cliName;
+    kinds += near[i].first->kind->cliName;
   }
   Refuse(Reason::AmbiguousKind, kinds);
   return false;

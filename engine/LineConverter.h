@@ -69,10 +69,15 @@ class LineConverter {
   const LineOutcome& Convert(std::string_view line, const Layout& layout, bool tooLong = false,
                              LineRole role = LineRole::Data);
 
+  // What a line's coordinates read into at a layout: how far from Belgium
+  // the point lies, km, and how many fields the reading took.
+  struct ProbeResult {
+    double kilometres;
+    std::size_t consumed;
+  };
   // Whether the line's coordinates read at `layout` into a point that
-  // converts, every field accounted for; if so, the point's distance from
-  // Belgium, km. What a layout is found with.
-  std::optional<double> Probe(std::string_view line, const Layout& layout);
+  // converts, every field accounted for. What a layout is found with.
+  std::optional<ProbeResult> Probe(std::string_view line, const Layout& layout);
 
   // The conversion object as the last line left it.
   const TransCoo& Point() const { return *point_; }
@@ -114,6 +119,7 @@ class LineConverter {
   std::string_view line_;
   LineOutcome outcome_;
   bool unitsMixed_ = false;  // of the last reading
+  std::size_t consumed_ = 0;  // fields the last reading took
 };
 
 }  // namespace koord

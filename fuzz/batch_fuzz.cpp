@@ -489,6 +489,14 @@ koord::BatchChoices Choose(koord::fuzz::FuzzBytes& bytes) {
   };
   choices.coorFrom = kind();
   choices.coorDest = kind();
+  // Sometimes each line read as its own kind; sometimes more outputs.
+  choices.detectKind = bytes.Pick(6) == 0;
+  if (bytes.Pick(6) == 0) {
+    const CoordKind more = kind();
+    if (more != choices.coorDest) choices.moreOutputs.push_back(more);
+  }
+  choices.showKind = bytes.Pick(8) == 0;
+  choices.mgrsShort = bytes.Pick(4) == 0;
   choices.datumFrom = pick(koord::kDatumTable);
   choices.datumDest = pick(koord::kDatumTable);
   choices.mgrsPrecision = pick(koord::kMgrsPrecisionTable);
@@ -590,6 +598,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       continue;
     }
     const std::string text = Unquoted(line, separator);
+    const bool plain = !choices.detectKind && choices.moreOutputs.empty() && !choices.showKind &&
+                       !choices.mgrsShort;
+    if (!plain) {
+      // Several outputs, the kind shown first, or a kind found per line:
+      // a reason, or as many fields as the outputs write.
+      std::size_t fields = choices.showKind ? 1 : 0;
+      fields += FieldCount(choices.coorDest);
+      for (const CoordKind kind : choices.moreOutputs) fields += FieldCount(kind);
+      const std::size_t separators =
+          static_cast<std::size_t>(std::count(line.begin(), line.end(), separator));
+      Require(IsReason(text) || separators + 1 >= fields,
+              "a line gives its outputs' fields or a reason", trace);
+      continue;
+    }
     if (!layoutGiven) {
       Require(IsConverted(choices, {std::string(lines[i])}, std::string(line), separator) ||
                   IsReason(text) || choices.coorFrom == CoordKind::Mgrs ||
