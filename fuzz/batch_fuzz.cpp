@@ -606,9 +606,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       std::size_t fields = choices.showKind ? 1 : 0;
       fields += FieldCount(choices.coorDest);
       for (const CoordKind kind : choices.moreOutputs) fields += FieldCount(kind);
-      const std::size_t separators =
+      const std::size_t cuts =
           static_cast<std::size_t>(std::count(line.begin(), line.end(), separator));
-      Require(IsReason(text) || separators + 1 >= fields,
+      Require(IsReason(text) || cuts + 1 >= fields,
               "a line gives its outputs' fields or a reason", trace);
       continue;
     }
