@@ -22,9 +22,12 @@ constexpr Vertex kOutline[] = {
 // Earth's mean radius (IUGG), km.
 constexpr double kEarthRadiusKm = 6371.0088;
 constexpr double kRadiansPerDegree = std::numbers::pi / 180;
-// Within this distance of the border a plane about the point measures it
-// to a fraction of a percent; beyond, the nearest vertex on the sphere.
-constexpr double kPlaneReachKm = 500;
+// Within this distance of Belgium's middle a plane about the point measures
+// the distance to the border to a fraction of a percent; beyond, the
+// nearest vertex on the sphere.
+constexpr double kPlaneReachKm = 800;
+// About Belgium's middle.
+constexpr Vertex kMiddle{50.64, 4.67};
 
 struct Box {
   double south = std::numeric_limits<double>::max();
@@ -45,9 +48,9 @@ constexpr Box BoundingBox() {
 }
 constexpr Box kBox = BoundingBox();
 
-bool InBox(double latitude, double longitude) {
-  return latitude >= kBox.south && latitude <= kBox.north && longitude >= kBox.west &&
-         longitude <= kBox.east;
+bool InBox(const Box& box, double latitude, double longitude) {
+  return latitude >= box.south && latitude <= box.north && longitude >= box.west &&
+         longitude <= box.east;
 }
 
 // Even-odd rule over the ring.
@@ -57,9 +60,9 @@ bool Inside(double latitude, double longitude) {
     const Vertex& a = kOutline[i];
     const Vertex& b = kOutline[j];
     if ((a.latitude > latitude) != (b.latitude > latitude) &&
-        longitude <
-            (b.longitude - a.longitude) * (latitude - a.latitude) / (b.latitude - a.latitude) +
-                a.longitude) {
+        longitude < (b.longitude - a.longitude) * (latitude - a.latitude) /
+                            (b.latitude - a.latitude) +
+                        a.longitude) {
       inside = !inside;
     }
   }
@@ -88,7 +91,7 @@ double NearestVertexKm(double latitude, double longitude) {
 double NearestSideKm(double latitude, double longitude) {
   const double east = std::cos(latitude * kRadiansPerDegree) * kRadiansPerDegree * kEarthRadiusKm;
   const double north = kRadiansPerDegree * kEarthRadiusKm;
-  double nearest = std::numeric_limits<double>::max();
+  double nearest2 = std::numeric_limits<double>::max();
   for (std::size_t i = 0; i + 1 < std::size(kOutline); ++i) {
     const double ax = (kOutline[i].longitude - longitude) * east;
     const double ay = (kOutline[i].latitude - latitude) * north;
@@ -98,23 +101,34 @@ double NearestSideKm(double latitude, double longitude) {
     const double dy = by - ay;
     const double length2 = dx * dx + dy * dy;
     const double t = length2 > 0 ? std::clamp(-(ax * dx + ay * dy) / length2, 0.0, 1.0) : 0.0;
-    nearest = std::min(nearest, std::hypot(ax + t * dx, ay + t * dy));
+    const double x = ax + t * dx;
+    const double y = ay + t * dy;
+    nearest2 = std::min(nearest2, x * x + y * y);
   }
-  return nearest;
+  return std::sqrt(nearest2);
 }
 
-// Cells of Belgium's bounding box wholly within kFarFromBelgiumKm of
-// Belgium, so that a point in one of them is not far: the distance at a
-// cell's centre, plus half its diagonal, is at least the distance anywhere
-// in the cell.
-constexpr int kCells = 16;
-using NearCells = std::array<std::array<bool, kCells>, kCells>;
+// Cells of a grid around Belgium whose points all lie within, or all
+// beyond, kFarFromBelgiumKm: the distance at a cell's centre, give or take
+// half the cell's diagonal, bounds the distance anywhere in it. A point in
+// an undecided cell, or off the grid, is measured.
+constexpr double kGridMarginDegrees = 2.5;
+constexpr int kCells = 20;
+enum class Cell : unsigned char { Near, Far, Undecided };
+using CellGrid = std::array<std::array<Cell, kCells>, kCells>;
+constexpr Box kGrid{kBox.south - kGridMarginDegrees, kBox.north + kGridMarginDegrees,
+                    kBox.west - kGridMarginDegrees, kBox.east + kGridMarginDegrees};
 
-NearCells MakeNearCells();
+CellGrid MakeCells();
 
-const NearCells& Near() {
-  static const NearCells near = MakeNearCells();
-  return near;
+const CellGrid& Cells() {
+  static const CellGrid cells = MakeCells();
+  return cells;
+}
+
+std::size_t CellIndex(double value, double low, double high) {
+  const auto index = static_cast<int>((value - low) / (high - low) * kCells);
+  return static_cast<std::size_t>(std::clamp(index, 0, kCells - 1));
 }
 
 }  // namespace
@@ -123,40 +137,44 @@ double KilometresFromBelgium(double latitude, double longitude) {
   if (!std::isfinite(latitude) || !std::isfinite(longitude)) {
     return std::numeric_limits<double>::infinity();
   }
-  if (InBox(latitude, longitude) && Inside(latitude, longitude)) return 0;
-  const double nearest = NearestVertexKm(latitude, longitude);
-  return nearest > kPlaneReachKm ? nearest : std::min(nearest, NearestSideKm(latitude, longitude));
+  if (InBox(kBox, latitude, longitude) && Inside(latitude, longitude)) return 0;
+  if (GreatCircleKm(latitude, longitude, kMiddle.latitude, kMiddle.longitude) > kPlaneReachKm) {
+    return NearestVertexKm(latitude, longitude);
+  }
+  return NearestSideKm(latitude, longitude);
 }
 
 bool FarFromBelgium(double latitude, double longitude) {
-  if (InBox(latitude, longitude)) {
-    const auto row = std::min(
-        kCells - 1, static_cast<int>((latitude - kBox.south) / (kBox.north - kBox.south) * kCells));
-    const auto column = std::min(
-        kCells - 1, static_cast<int>((longitude - kBox.west) / (kBox.east - kBox.west) * kCells));
-    if (Near()[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]) return false;
+  if (InBox(kGrid, latitude, longitude)) {
+    const Cell cell = Cells()[CellIndex(latitude, kGrid.south, kGrid.north)]
+                             [CellIndex(longitude, kGrid.west, kGrid.east)];
+    if (cell != Cell::Undecided) return cell == Cell::Far;
+  } else if (std::isfinite(latitude) && std::isfinite(longitude)) {
+    // Off the grid, at least its margin beyond Belgium's box: far.
+    return true;
   }
   return KilometresFromBelgium(latitude, longitude) > kFarFromBelgiumKm;
 }
 
 namespace {
 
-NearCells MakeNearCells() {
-  NearCells near{};
-  const double height = (kBox.north - kBox.south) / kCells;
-  const double width = (kBox.east - kBox.west) / kCells;
+CellGrid MakeCells() {
+  CellGrid cells{};
+  const double height = (kGrid.north - kGrid.south) / kCells;
+  const double width = (kGrid.east - kGrid.west) / kCells;
   for (int row = 0; row < kCells; ++row) {
     for (int column = 0; column < kCells; ++column) {
-      const double south = kBox.south + row * height;
-      const double west = kBox.west + column * width;
-      const double centreLatitude = south + height / 2;
-      const double centreLongitude = west + width / 2;
+      const double south = kGrid.south + row * height;
+      const double west = kGrid.west + column * width;
       const double halfDiagonal = GreatCircleKm(south, west, south + height, west + width) / 2;
-      near[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] =
-          KilometresFromBelgium(centreLatitude, centreLongitude) + halfDiagonal < kFarFromBelgiumKm;
+      const double centre = KilometresFromBelgium(south + height / 2, west + width / 2);
+      Cell& cell = cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+      cell = centre + halfDiagonal < kFarFromBelgiumKm   ? Cell::Near
+             : centre - halfDiagonal > kFarFromBelgiumKm ? Cell::Far
+                                                         : Cell::Undecided;
     }
   }
-  return near;
+  return cells;
 }
 
 }  // namespace
