@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/Kinds.h"
+#include "geodesy/Utm.h"
 #include "support/Language.h"
 
 namespace koord {
@@ -30,8 +31,8 @@ enum class RunOutput { Text, Map };
 // Auto lets each text's first line decide (engine/LayoutFinder.h).
 enum class Separator { Tab, Semicolon, Comma, Blank, Auto };
 
-// UTM zones are numbered 1 to 60.
-inline constexpr int kLastUtmZone = 60;
+// The last UTM zone, for the choices that name one.
+inline constexpr int kLastUtmZone = DMA::kUtmLastZone;
 
 // Decimals of decimal degree output: 5 (about a metre) to 7 (a centimetre).
 inline constexpr int kMinDegreeDecimals = 5;

@@ -40,7 +40,9 @@
 #include "fuzz/FuzzBytes.h"
 #include "fuzz/Invariant.h"
 #include "fuzz/TextOracle.h"
+#include "geodesy/ConformalConic.h"
 #include "geodesy/Ifbl.h"
+#include "geodesy/Lambert.h"
 #include "support/RuntimeError.h"
 
 namespace {
@@ -56,15 +58,9 @@ constexpr std::size_t kFullMgrsDigits = 5;
 // Code length of an IFBL output by precision (1 x 1 km to 32 x 20 km).
 constexpr std::array<std::size_t, 3> kIfblLength{6, 4, 2};
 
-// Accepted input, bounds included: Lambert 1972 metres and degrees.
-constexpr double kLambertMaxX = 310000;
-constexpr double kLambertMaxY = 260000;
-constexpr double kLambert2008MinX = 499900;
-constexpr double kLambert2008MaxX = 810100;
-constexpr double kLambert2008MinY = 499900;
-constexpr double kLambert2008MaxY = 760100;
-constexpr double kMaxLatitude = 90;
-constexpr double kMaxLongitude = 180;
+// Accepted input, bounds included: Lambert 1972 and 2008 metres.
+constexpr koord::GridBounds kLambertBounds = koord::Lambert::kBounds;
+constexpr koord::GridBounds kLambert2008Bounds = koord::kLambert2008Bounds;
 // A Lambert value below this is taken as kilometres.
 constexpr double kKilometreLimit = 1000;
 constexpr double kMetresPerKilometre = 1000;
@@ -424,8 +420,7 @@ bool MustBeRefused(const koord::BatchChoices& c, const std::vector<std::string>&
   if (c.coorFrom == CoordKind::Lambert2008) {
     const std::optional<double> a = Number(fields[0]);
     const std::optional<double> b = Number(fields[1]);
-    return !(a && b && Metres(*a) >= kLambert2008MinX && Metres(*a) <= kLambert2008MaxX &&
-             Metres(*b) >= kLambert2008MinY && Metres(*b) <= kLambert2008MaxY);
+    return !(a && b && kLambert2008Bounds.Contains(Metres(*a), Metres(*b)));
   }
   if (c.coorFrom == CoordKind::Utm) {
     static const std::regex zone("(0?[1-9]|[1-5][0-9]|60)[C-HJ-NP-Xc-hj-np-x]");
@@ -436,8 +431,7 @@ bool MustBeRefused(const koord::BatchChoices& c, const std::vector<std::string>&
   std::optional<double> a = Number(fields[0]);
   std::optional<double> b = Number(fields[1]);
   if (!a || !b) return true;
-  return !(Metres(*a) >= 0 && Metres(*a) <= kLambertMaxX && Metres(*b) >= 0 &&
-           Metres(*b) <= kLambertMaxY);
+  return !kLambertBounds.Contains(Metres(*a), Metres(*b));
 }
 
 // Where blanks or commas separate the fields, a line read as numbers holds
