@@ -83,7 +83,7 @@ const Row kRows[] = {
     {"50°51’06”N 4°21’10”E", kDeg},
     {"N50 51.100 E004 21.167", kDeg},
     {"50.846667, 4.352500", kDeg},
-    {"48.85 2.35", std::nullopt, "Aucune lecture près de la Belgique : lambert à 110 km"},
+    {"48.85 2.35", std::nullopt, "Aucune lecture près de la Belgique : lambert à 111 km"},
     {"51.3 6.6", std::nullopt,
      "Aucune lecture près de la Belgique : lambert à 106 km, deg à 56 km"},
     {"-50.85 4.35", std::nullopt, kNone},
