@@ -368,6 +368,13 @@ std::string Unquoted(std::string_view out, char separator) {
 bool IsReason(std::string_view out) {
   if (out.empty()) return false;
   if (out.starts_with(koord::kBadMgrsPrefix) && out.ends_with(")")) return true;
+  // Reasons whose detail is numbers of their own: distances, counts of
+  // fields, columns.
+  static const std::regex counted(
+      "(Loin de la Belgique|Aucune lecture près de la Belgique|Les coordonnées se lisent en "
+      "plusieurs colonnes ; choisissez la bonne)( : .*)?|"
+      "[0-9]+ champs séparés par des (blancs|virgules) pour .*");
+  if (std::regex_match(std::string(out), counted)) return true;
   for (std::string_view known : kReasonsWithDigits) {
     if (out.starts_with(known)) out.remove_prefix(known.size());
   }
