@@ -66,7 +66,7 @@ constexpr double kKilometreLimit = 1000;
 constexpr double kMetresPerKilometre = 1000;
 
 // Reasons that hold digits without being coordinates.
-const std::array<std::string, 7> kReasonsWithDigits{
+const std::array<std::string, 8> kReasonsWithDigits{
     std::string(koord::kBadLambert2008),
     koord::ConversionErrorText(koord::ConversionError::OutsideUtm, {}, koord::Language::French),
     std::string(koord::ReasonText(koord::Reason::MinutesOrSecondsOutOfRange, koord::Language::French)),
@@ -74,7 +74,8 @@ const std::array<std::string, 7> kReasonsWithDigits{
     koord::ConversionErrorText(koord::ConversionError::OutsideLambert2008, {},
                                koord::Language::French),
     koord::ConversionErrorText(koord::ConversionError::UtmZoneTooFar, {}, koord::Language::French),
-    std::string(koord::ReasonText(koord::Reason::UnreadableZone, koord::Language::French))};
+    std::string(koord::ReasonText(koord::Reason::UnreadableZone, koord::Language::French)),
+    std::string(koord::ReasonText(koord::Reason::MgrsWithoutZone, koord::Language::French))};
 
 // The sink: a text out, a map that records its points, and each fault
 // answered Yes, or No at the answer given.
