@@ -208,6 +208,12 @@ std::vector<std::string> CoordinateFields(const koord::BatchChoices& c, std::str
   for (std::size_t i = first; i < all.size() && i < first + FieldCount(c.coorFrom); ++i) {
     fields.push_back(all[i]);
   }
+  // Cut at blanks, a reference or a square is the rest of the line: the
+  // blanks people put inside it split nothing.
+  const bool oneText = c.coorFrom == CoordKind::Mgrs || c.coorFrom == CoordKind::Ifbl;
+  if (oneText && c.separator == koord::Separator::Blank && !fields.empty()) {
+    for (std::size_t i = first + 1; i < all.size(); ++i) fields[0] += " " + all[i];
+  }
   return fields;
 }
 
@@ -520,6 +526,18 @@ koord::BatchChoices Choose(koord::fuzz::FuzzBytes& bytes) {
   return choices;
 }
 
+// The choices in a few words, for the report of a broken invariant.
+std::string Summary(const koord::BatchChoices& c) {
+  std::string text = "-f " + std::string(c.detectKind ? "auto" : koord::Describe(c.coorFrom).cliName) +
+                     " -t " + std::string(koord::Describe(c.coorDest).cliName);
+  for (const CoordKind kind : c.moreOutputs) text += "," + std::string(koord::Describe(kind).cliName);
+  text += " --separator " + std::string(koord::EntryOf(koord::kSeparatorTable, c.separator).cliName);
+  text += " --columns " + std::to_string(c.firstColumn);
+  if (c.keepLine) text += " --keep";
+  if (c.nearBelgium) text += " --near-belgium";
+  return text;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -566,7 +584,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   bool seenText = false;
   for (std::size_t i = 0; i < out.size(); ++i) {
     std::string_view line = out[i];
-    const std::string trace = std::string(lines[i]) + " -> " + std::string(line);
+    const std::string trace =
+        std::string(lines[i]) + " -> " + std::string(line) + "\n  with " + Summary(choices);
     Require(line.find_first_of("\r\n") == std::string::npos, "an output line holds no line end",
             trace);
     if (lines[i].find_first_not_of(" \t;,") == std::string_view::npos) {
