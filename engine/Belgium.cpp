@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cmath>
 #include <cstddef>
 #include <limits>
@@ -110,25 +111,46 @@ double NearestSideKm(double latitude, double longitude) {
 
 // Cells of a grid around Belgium whose points all lie within, or all
 // beyond, kFarFromBelgiumKm: the distance at a cell's centre, give or take
-// half the cell's diagonal, bounds the distance anywhere in it. A point in
-// an undecided cell, or off the grid, is measured.
+// half the cell's diagonal, bounds the distance anywhere in it. A cell is
+// judged the first time a point falls in it, so that a run pays only for
+// the few cells its points touch; a point in an undecided cell, or off the
+// grid, is measured.
 constexpr double kGridMarginDegrees = 2.5;
-constexpr int kCells = 20;
-enum class Cell : unsigned char { Near, Far, Undecided };
-using CellGrid = std::array<std::array<Cell, kCells>, kCells>;
+constexpr std::size_t kCells = 64;  // about 12 by 10 km
+enum class Cell : unsigned char { Unjudged, Near, Far, Undecided };
 constexpr Box kGrid{kBox.south - kGridMarginDegrees, kBox.north + kGridMarginDegrees,
                     kBox.west - kGridMarginDegrees, kBox.east + kGridMarginDegrees};
+constexpr double kCellHeight = (kGrid.north - kGrid.south) / kCells;
+constexpr double kCellWidth = (kGrid.east - kGrid.west) / kCells;
 
-CellGrid MakeCells();
+// Threads that judge the same cell at once write the same verdict.
+constinit std::array<std::atomic<Cell>, kCells * kCells> gCells{};
 
-const CellGrid& Cells() {
-  static const CellGrid cells = MakeCells();
-  return cells;
+std::size_t CellIndex(double value, double low, double size) {
+  const auto index = static_cast<long>((value - low) / size);
+  return static_cast<std::size_t>(std::clamp(index, 0L, static_cast<long>(kCells) - 1));
 }
 
-std::size_t CellIndex(double value, double low, double high) {
-  const auto index = static_cast<int>((value - low) / (high - low) * kCells);
-  return static_cast<std::size_t>(std::clamp(index, 0, kCells - 1));
+Cell Judge(std::size_t row, std::size_t column) {
+  const double south = kGrid.south + static_cast<double>(row) * kCellHeight;
+  const double west = kGrid.west + static_cast<double>(column) * kCellWidth;
+  const double halfDiagonal = GreatCircleKm(south, west, south + kCellHeight, west + kCellWidth) / 2;
+  const double centre = KilometresFromBelgium(south + kCellHeight / 2, west + kCellWidth / 2);
+  return centre + halfDiagonal < kFarFromBelgiumKm   ? Cell::Near
+         : centre - halfDiagonal > kFarFromBelgiumKm ? Cell::Far
+                                                     : Cell::Undecided;
+}
+
+Cell CellOf(double latitude, double longitude) {
+  const std::size_t row = CellIndex(latitude, kGrid.south, kCellHeight);
+  const std::size_t column = CellIndex(longitude, kGrid.west, kCellWidth);
+  std::atomic<Cell>& cell = gCells[row * kCells + column];
+  Cell verdict = cell.load(std::memory_order_relaxed);
+  if (verdict == Cell::Unjudged) {
+    verdict = Judge(row, column);
+    cell.store(verdict, std::memory_order_relaxed);
+  }
+  return verdict;
 }
 
 }  // namespace
@@ -146,8 +168,7 @@ double KilometresFromBelgium(double latitude, double longitude) {
 
 bool FarFromBelgium(double latitude, double longitude) {
   if (InBox(kGrid, latitude, longitude)) {
-    const Cell cell = Cells()[CellIndex(latitude, kGrid.south, kGrid.north)]
-                             [CellIndex(longitude, kGrid.west, kGrid.east)];
+    const Cell cell = CellOf(latitude, longitude);
     if (cell != Cell::Undecided) return cell == Cell::Far;
   } else if (std::isfinite(latitude) && std::isfinite(longitude)) {
     // Off the grid, at least its margin beyond Belgium's box: far.
@@ -155,28 +176,5 @@ bool FarFromBelgium(double latitude, double longitude) {
   }
   return KilometresFromBelgium(latitude, longitude) > kFarFromBelgiumKm;
 }
-
-namespace {
-
-CellGrid MakeCells() {
-  CellGrid cells{};
-  const double height = (kGrid.north - kGrid.south) / kCells;
-  const double width = (kGrid.east - kGrid.west) / kCells;
-  for (int row = 0; row < kCells; ++row) {
-    for (int column = 0; column < kCells; ++column) {
-      const double south = kGrid.south + row * height;
-      const double west = kGrid.west + column * width;
-      const double halfDiagonal = GreatCircleKm(south, west, south + height, west + width) / 2;
-      const double centre = KilometresFromBelgium(south + height / 2, west + width / 2);
-      Cell& cell = cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
-      cell = centre + halfDiagonal < kFarFromBelgiumKm   ? Cell::Near
-             : centre - halfDiagonal > kFarFromBelgiumKm ? Cell::Far
-                                                         : Cell::Undecided;
-    }
-  }
-  return cells;
-}
-
-}  // namespace
 
 }  // namespace koord

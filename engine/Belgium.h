@@ -21,7 +21,7 @@ inline constexpr double kFarFromBelgiumKm = 100;
 double KilometresFromBelgium(double latitude, double longitude);
 
 // True when the point lies more than kFarFromBelgiumKm from Belgium; at
-// once for the points of Belgium's bounding box, all of which are nearer.
+// once for most points, from a grid of cells judged near or far.
 bool FarFromBelgium(double latitude, double longitude);
 
 }  // namespace koord
