@@ -27,8 +27,7 @@
 #include <QVBoxLayout>
 
 #include "engine/FieldSplitter.h"
-#include "engine/Kind.h"
-#include "ui/Choices.h"
+#include "ui/ChoiceBinder.h"
 #include "ui/DialogUnits.h"
 #include "ui/HelpWindow.h"
 #include "ui/InputEdit.h"
@@ -36,6 +35,7 @@
 #include "ui/NumberedEdit.h"
 #include "ui/OutputOptionsMenu.h"
 #include "ui/QtLanguage.h"
+#include "ui/RunController.h"
 #include "ui/RunStatus.h"
 #include "ui/TestData.h"
 #include "ui/TextFile.h"
@@ -53,13 +53,6 @@ constexpr QSize kOpeningSize(575, 453);
 // Side of the picture buttons and of their icons (pixels).
 constexpr int kPictureButtonSide = 44;
 constexpr int kPictureIconSide = 32;
-// Line end of the texts the window hands to the engine.
-constexpr char kLineEnd = '\n';
-// A run converts this much text per step, and steps until this time has
-// passed before the window repaints: a hundred thousand lines go in one
-// slice or two, a million lines keep the window alive.
-constexpr std::size_t kBytesPerStep = 64 * 1024;
-constexpr qint64 kSliceMilliseconds = 80;
 
 QIcon ThemedIcon(const char* themeName, const char* resource) {
   return QIcon::fromTheme(QString::fromLatin1(themeName), QIcon(QString::fromLatin1(resource)));
@@ -87,25 +80,6 @@ QComboBox* DropDown(const char* name, QWidget* parent) {
   return list;
 }
 
-void Fill(QComboBox* list, const std::vector<ListEntry>& entries) {
-  list->clear();
-  for (const ListEntry& entry : entries) list->addItem(entry.label, entry.value);
-}
-
-// New labels for the entries of a list, which keeps its selection.
-void Relabel(QComboBox* list, const std::vector<ListEntry>& entries) {
-  for (const ListEntry& entry : entries) {
-    const int index = list->findData(entry.value);
-    if (index >= 0) list->setItemText(index, entry.label);
-  }
-}
-
-// Selects the entry holding `value`; nothing when there is none.
-void Select(QComboBox* list, int value) {
-  const int index = list->findData(value);
-  if (index >= 0) list->setCurrentIndex(index);
-}
-
 QAction* Shortcut(const char* name, const QList<QKeySequence>& keys, QWidget* window) {
   auto* action = Named(new QAction(window), name);
   action->setShortcuts(keys);
@@ -118,12 +92,6 @@ QAction* Shortcut(const char* name, const QList<QKeySequence>& keys, QWidget* wi
 char SystemDecimalMark() {
   const QString mark = QLocale::system().decimalPoint();
   return mark.size() == 1 && mark.at(0).unicode() < 0x80 ? char(mark.at(0).unicode()) : '.';
-}
-
-// The kind that a list entry holds.
-std::optional<CoordKind> KindAt(int value) {
-  if (value < 0 || static_cast<std::size_t>(value) >= AllKinds().size()) return std::nullopt;
-  return AllKinds()[static_cast<std::size_t>(value)].kind;
 }
 
 bool CriticalPrompt(QWidget* parent, const QString& message) {
@@ -142,7 +110,8 @@ QString WithSuffix(const QString& path, bool csv) {
 
 }  // namespace
 
-Form1::Form1(QWidget* parent) : QWidget(parent), language_(LoadLanguage()) {
+Form1::Form1(QWidget* parent)
+    : QWidget(parent), run_(new RunController(this)), language_(LoadLanguage()) {
   InstallLanguage(language_);
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Koord"));
@@ -197,7 +166,7 @@ void Form1::CreateControls() {
   Label3->setBuddy(cmbDatumDest);
   Label2 = Named(new QLabel(this), "Label2");
   Label2->setWordWrap(true);
-  lblPrecision = Named(new QLabel(PrecisionLabel(CoordKind::Mgrs), this), "lblPrecision");
+  lblPrecision = Named(new QLabel(this), "lblPrecision");
   cmbPrecision = DropDown("cmbPrecision", this);
   lblPrecision->setBuddy(cmbPrecision);
 
@@ -227,11 +196,9 @@ void Form1::CreateControls() {
   cmdSave = Named(new QPushButton(this), "cmdSave");
 
   mnuOptions = new InputOptionsMenu(this);
-  mnuOptions->SetOptions(LoadInputOptions());
   cmdOptions = Named(new QToolButton(this), "cmdOptions");
   cmdOptions->setMenu(mnuOptions);
   mnuOutputOptions = new OutputOptionsMenu(this);
-  mnuOutputOptions->SetOptions(LoadOutputOptions());
   cmdOutputOptions = Named(new QToolButton(this), "cmdOutputOptions");
   cmdOutputOptions->setMenu(mnuOutputOptions);
   for (QToolButton* button : {cmdOptions, cmdOutputOptions}) {
@@ -297,13 +264,10 @@ void Form1::Retranslate() {
   actOpen->setText(tr("Ouvrir…"));
   actSave->setText(tr("Enregistrer le résultat…"));
 
-  Relabel(cmbCoorFrom, KindEntries(true));
-  Relabel(cmbCoorDest, KindEntries(false));
-  Relabel(cmbDatumFrom, DatumEntries());
-  Relabel(cmbDatumDest, DatumEntries());
-  Relabel(cmbPrecision, PrecisionEntries(DestKind()));
-  lblPrecision->setText(PrecisionLabel(DestKind()));
-  txtFrom->setPlaceholderText(InputExample(FromKind()));
+  if (choices_) {
+    choices_->SetLanguage(language_);
+    ShowInputExample();
+  }
   if (status_) lblStatus->setText(status_());
 }
 
@@ -437,12 +401,7 @@ void Form1::SetTabOrder() {
 }
 
 void Form1::Connect() {
-  connect(cmbCoorFrom, &QComboBox::currentIndexChanged, this, &Form1::cmbCoorFrom_Click);
-  connect(cmbCoorDest, &QComboBox::currentIndexChanged, this, &Form1::cmbCoorDest_Click);
   connect(cmbLanguage, &QComboBox::currentIndexChanged, this, &Form1::cmbLanguage_Click);
-  for (QComboBox* list : {cmbDatumFrom, cmbDatumDest, cmbPrecision}) {
-    connect(list, &QComboBox::currentIndexChanged, this, &Form1::ListChanged);
-  }
   connect(Command1, &QToolButton::clicked, this, [this] { Converti(false); });
   connect(actConvert, &QAction::triggered, this, [this] { Converti(false); });
   connect(Command3, &QToolButton::clicked, this, [this] { Converti(true); });
@@ -463,96 +422,35 @@ void Form1::Connect() {
   connect(cmdSave, &QPushButton::clicked, this, &Form1::AskSaveResult);
   connect(actSave, &QAction::triggered, this, &Form1::AskSaveResult);
   connect(Command2, &QAction::triggered, this, &Form1::Command2_Click);
-  connect(mnuOptions, &InputOptionsMenu::OptionsChanged, this, &SaveInputOptions);
-  connect(mnuOutputOptions, &OutputOptionsMenu::OptionsChanged, this, &SaveOutputOptions);
   connect(txtFrom, &InputEdit::FileLoaded, this, &Form1::InputFileLoaded);
   connect(txtFrom, &InputEdit::FileRefused, this,
           [this](const QString& message) { dialogs_.warn(message); });
   connect(cmdFirstRefused, &QPushButton::clicked, this, &Form1::GoToFirstRefused);
-  connect(cmdStopRun, &QPushButton::clicked, this, &Form1::StopRun);
-  connect(actStopRun, &QAction::triggered, this, &Form1::StopRun);
+  connect(cmdStopRun, &QPushButton::clicked, run_, &RunController::Stop);
+  connect(actStopRun, &QAction::triggered, run_, &RunController::Stop);
+  run_->SetAskContinue([this](const QString& message) { return dialogs_.askContinue(message); });
+  connect(run_, &RunController::Busy, this, &Form1::SetBusy);
+  connect(run_, &RunController::Output, this, &Form1::AppendOutput);
+  connect(run_, &RunController::Progress, this, [this](std::size_t done, std::size_t size) {
+    ShowStatus([done, size] { return RunProgressText(done, size); });
+  });
+  connect(run_, &RunController::Finished, this, &Form1::RunFinished);
   scrollLink_ = new ScrollLink(txtFrom, txtDest);
 }
 
 void Form1::Form_Load() {
-  {
-    // Filling selects the first entries; the handlers run below.
-    const QSignalBlocker quietFrom(cmbCoorFrom);
-    const QSignalBlocker quietDest(cmbCoorDest);
-    const QSignalBlocker quietDatumFrom(cmbDatumFrom);
-    const QSignalBlocker quietDatumDest(cmbDatumDest);
-    Fill(cmbCoorFrom, KindEntries(true));
-    Fill(cmbCoorDest, KindEntries(false));
-    Fill(cmbDatumFrom, DatumEntries());
-    Fill(cmbDatumDest, DatumEntries());
-  }
-  listChoices_ = LoadListChoices();
-  ApplyListChoices(listChoices_);
-  loading_ = false;
+  choices_ = new ChoiceBinder({cmbCoorFrom, cmbDatumFrom, cmbCoorDest, cmbDatumDest, cmbPrecision,
+                               lblPrecision, mnuOptions, mnuOutputOptions},
+                              language_, this);
+  connect(choices_, &ChoiceBinder::InputKindChanged, this, &Form1::ShowInputExample);
+  ShowInputExample();
   txtDest->setTabStopDistance(
       HorizontalDialogUnits(QFontMetricsF(txtDest->font()), kOutputTabStop));
 }
 
-// The kinds first, since they select their datums and precisions; then the
-// datums that the kinds leave free, and the precision.
-void Form1::ApplyListChoices(const ListChoices& choices) {
-  cmbCoorFrom->setCurrentIndex(-1);
-  Select(cmbCoorFrom, static_cast<int>(choices.from));
-  cmbCoorDest->setCurrentIndex(-1);
-  Select(cmbCoorDest, static_cast<int>(choices.dest));
-  if (cmbDatumFrom->isEnabled()) Select(cmbDatumFrom, ListPosition(kDatumTable, choices.datumFrom));
-  if (cmbDatumDest->isEnabled()) Select(cmbDatumDest, ListPosition(kDatumTable, choices.datumDest));
-  switch (choices.dest) {
-    case CoordKind::Mgrs:
-      Select(cmbPrecision, ListPosition(kMgrsPrecisionTable, choices.mgrsPrecision));
-      break;
-    case CoordKind::Ifbl:
-      Select(cmbPrecision, ListPosition(kIfblPrecisionTable, choices.ifblPrecision));
-      break;
-    case CoordKind::Degrees: Select(cmbPrecision, choices.degreeDecimals); break;
-    case CoordKind::Utm: Select(cmbPrecision, choices.utmZone); break;
-    case CoordKind::Lambert:
-    case CoordKind::Lambert2008:
-    case CoordKind::Dms: break;
-  }
-}
-
-void Form1::cmbCoorFrom_Click(int position) {
-  if (position < 0) return;
-  const CoordKind kind = FromKind();
-  if (const auto datum = InputDatumFor(kind)) {
-    Select(cmbDatumFrom, ListPosition(kDatumTable, *datum));
-  }
-  cmbDatumFrom->setEnabled(!HasSingleDatum(kind));
-  txtFrom->setPlaceholderText(InputExample(kind));
+void Form1::ShowInputExample() {
+  txtFrom->setPlaceholderText(choices_->InputExample());
   txtFrom->viewport()->update();
-  ListChanged();
-}
-
-void Form1::cmbCoorDest_Click(int position) {
-  if (position < 0) return;
-  const CoordKind kind = DestKind();
-  const std::vector<ListEntry> entries = PrecisionEntries(kind);
-  {
-    const QSignalBlocker quiet(cmbPrecision);
-    Fill(cmbPrecision, entries);
-    cmbPrecision->setCurrentIndex(-1);
-    Select(cmbPrecision, DefaultPrecision(kind));
-  }
-  cmbPrecision->setVisible(!entries.empty());
-  lblPrecision->setText(PrecisionLabel(kind));
-  lblPrecision->setVisible(!entries.empty());
-  if (const auto datum = OutputDatumFor(kind)) {
-    Select(cmbDatumDest, ListPosition(kDatumTable, *datum));
-  }
-  cmbDatumDest->setEnabled(!HasSingleDatum(kind));
-  ListChanged();
-}
-
-void Form1::ListChanged() {
-  if (loading_) return;
-  listChoices_ = CurrentListChoices();
-  SaveListChoices(listChoices_);
 }
 
 void Form1::cmdErase_Click(int index) {
@@ -598,9 +496,9 @@ void Form1::cmdAbout_Click() {
 
 void Form1::Command2_Click() {
   QRandomGenerator random(QRandomGenerator::securelySeeded());
-  const Datum datum =
-      AtListPosition(kDatumTable, cmbDatumFrom->currentData().toInt()).value_or(Datum::Wgs84);
-  txtFrom->setPlainText(MakeTestPoints(random, FromKind(), datum, SystemDecimalMark()));
+  const BatchChoices& choices = choices_->Choices();
+  txtFrom->setPlainText(
+      MakeTestPoints(random, choices.coorFrom, choices.datumFrom, SystemDecimalMark()));
 }
 
 void Form1::AskOpenFile() {
@@ -637,11 +535,8 @@ bool Form1::SaveResult(const QString& path) {
 void Form1::InputFileLoaded(const QString& path) {
   ShowStatus({});
   if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) return;
-  InputOptions options = mnuOptions->Options();
-  options.separator =
-      SeparatorForText(FirstTextLine().toStdString(), Separator::Tab, /*csvFile=*/true);
-  mnuOptions->SetOptions(options);
-  SaveInputOptions(options);
+  choices_->SetSeparator(
+      SeparatorForText(FirstTextLine().toStdString(), Separator::Tab, /*csvFile=*/true));
 }
 
 QString Form1::FirstTextLine() const {
@@ -664,67 +559,10 @@ void Form1::GoToFirstRefused() {
   txtFrom->setFocus();
 }
 
-CoordKind Form1::FromKind() const {
-  return KindAt(cmbCoorFrom->currentData().toInt()).value_or(CoordKind::Lambert);
-}
-
-CoordKind Form1::DestKind() const {
-  return KindAt(cmbCoorDest->currentData().toInt()).value_or(CoordKind::Mgrs);
-}
-
-ListChoices Form1::CurrentListChoices() const {
-  ListChoices choices = listChoices_;
-  choices.from = FromKind();
-  choices.dest = DestKind();
-  const auto datum = [](const QComboBox* list, Datum fallback) {
-    return AtListPosition(kDatumTable, list->currentData().toInt()).value_or(fallback);
-  };
-  choices.datumFrom = datum(cmbDatumFrom, choices.datumFrom);
-  choices.datumDest = datum(cmbDatumDest, choices.datumDest);
-  const int precision = cmbPrecision->currentData().toInt();
-  switch (choices.dest) {
-    case CoordKind::Mgrs:
-      choices.mgrsPrecision =
-          AtListPosition(kMgrsPrecisionTable, precision).value_or(choices.mgrsPrecision);
-      break;
-    case CoordKind::Ifbl:
-      choices.ifblPrecision =
-          AtListPosition(kIfblPrecisionTable, precision).value_or(choices.ifblPrecision);
-      break;
-    case CoordKind::Degrees:
-      if (precision >= kMinDegreeDecimals && precision <= kMaxDegreeDecimals) {
-        choices.degreeDecimals = precision;
-      }
-      break;
-    case CoordKind::Utm:
-      if (precision >= 0 && precision <= kLastUtmZone) choices.utmZone = precision;
-      break;
-    case CoordKind::Lambert:
-    case CoordKind::Lambert2008:
-    case CoordKind::Dms: break;
-  }
-  return choices;
-}
-
-BatchChoices Form1::Choices() const {
-  const ListChoices lists = CurrentListChoices();
-  BatchChoices choices;
-  choices.coorFrom = lists.from;
-  choices.coorDest = lists.dest;
-  choices.datumFrom = lists.datumFrom;
-  choices.datumDest = lists.datumDest;
-  choices.mgrsPrecision = lists.mgrsPrecision;
-  choices.ifblPrecision = lists.ifblPrecision;
-  choices.degreeDecimals = lists.degreeDecimals;
-  choices.utmZone = static_cast<std::int16_t>(lists.utmZone);
-  choices.ifblDots = mnuOutputOptions->Options().ifblDots;
-  choices.preciseTransformation = mnuOutputOptions->Options().preciseTransformation;
-  choices.language = language_;
+BatchChoices Form1::RunChoices() const {
+  BatchChoices choices = choices_->Choices();
   choices.decimalMark = SystemDecimalMark();
-  const InputOptions options = mnuOptions->Options();
-  choices.separator = SeparatorForText(FirstTextLine().toStdString(), options.separator);
-  choices.firstColumn = options.firstColumn;
-  choices.keepLine = options.keepLine;
+  choices.separator = SeparatorForText(FirstTextLine().toStdString(), choices.separator);
   // A comma separates the output fields: the decimal mark is the full stop.
   if (choices.separator == Separator::Comma) choices.decimalMark = '.';
   return choices;
@@ -741,25 +579,25 @@ int Form1::OutputEnd() {
   return output->blockCount() - 1;
 }
 
+bool Form1::Running() const {
+  return run_->Running();
+}
+
 void Form1::Converti(bool onMap) {
   if (Running()) return;
-  const BatchChoices choices = Choices();
+  const BatchChoices choices = RunChoices();
   lastRunOnMap_ = onMap;
   if (!onMap) {
-    if (mnuOutputOptions->Options().replaceResult) txtDest->clear();
+    if (choices_->ReplaceResult()) txtDest->clear();
     outputStart_ = OutputEnd();
     txtDest->ReserveLines(outputStart_ + txtFrom->blockCount());
     outputSeparator_ = EntryOf(kSeparatorTable, choices.separator).output;
     if (erased_ == Box::Output) erased_ = Box::None;
   }
   firstRefused_.reset();
-  runText_ = ClosedInputText();
-  runFed_ = 0;
   SetRunning(true);
-  SetBusy(true);
-  if (onMap) PrepareMap();
-  run_ = std::make_unique<BatchRun>(choices, onMap ? RunOutput::Map : RunOutput::Text, *this);
-  ContinueRun();
+  if (onMap && !map_) map_ = std::make_unique<frmMap>(this);
+  run_->Start(choices, onMap ? RunOutput::Map : RunOutput::Text, ClosedInputText());
 }
 
 std::string Form1::ClosedInputText() {
@@ -771,52 +609,18 @@ std::string Form1::ClosedInputText() {
   return text.toStdString() + '\n';
 }
 
-void Form1::ContinueRun() {
-  if (!run_) return;
-  QElapsedTimer slice;
-  slice.start();
-  const std::string_view text(runText_);
-  while (runFed_ < text.size()) {
-    const std::size_t length = std::min(kBytesPerStep, text.size() - runFed_);
-    const bool going = run_->Feed(text.substr(runFed_, length));
-    runFed_ += length;
-    AppendOutput();
-    if (!going) {
-      EndRun(false);
-      return;
-    }
-    if (runFed_ < text.size() && slice.elapsed() >= kSliceMilliseconds) {
-      ShowStatus([done = runFed_, size = text.size()] { return RunProgressText(done, size); });
-      QTimer::singleShot(0, this, &Form1::ContinueRun);
-      return;
-    }
-  }
-  const bool going = run_->Finish();
-  AppendOutput();
-  EndRun(going);
-}
-
-void Form1::StopRun() {
-  if (!run_) return;
-  AppendOutput();
-  EndRun(false);
-}
-
-void Form1::EndRun(bool toTheEnd) {
-  SetBusy(false);
-  if (toTheEnd && lastRunOnMap_) mapToShow_ = true;
-  FinishRun();
-}
-
-void Form1::FinishRun() {
-  const RunSummary summary = run_->Summary();
-  run_.reset();
-  runText_.clear();
+void Form1::RunFinished(bool complete) {
   SetRunning(false);
+  const RunSummary& summary = run_->Summary();
   if (summary.firstRefused) firstRefused_ = summary.firstRefused->number - 1;
   ShowStatus([summary] { return RunSummaryText(summary); });
   cmdFirstRefused->setVisible(firstRefused_.has_value());
-  if (mapToShow_) ShowLoadedMap();
+  if (lastRunOnMap_ && map_) {
+    // A map run ended early leaves the dots drawn so far on the map, not
+    // shown; the next run adds to them.
+    map_->AddPoints(run_->TakePoints());
+    if (complete) ShowLoadedMap();
+  }
 }
 
 void Form1::SetRunning(bool running) {
@@ -838,7 +642,7 @@ void Form1::ShowStatus(std::function<QString()> text) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-  StopRun();
+  run_->Stop();
   SaveGeometry(Window::Main, saveGeometry());
   event->accept();
 }
@@ -847,33 +651,10 @@ void Form1::SetDialogs(Dialogs dialogs) {
   dialogs_ = std::move(dialogs);
 }
 
-bool Form1::Take(const LineResult& line) {
-  if (line.status == LineStatus::Fault) {
-    static constexpr Translated kContinue{"Continuer?", "Doorgaan?", "Continue?"};
-    AppendOutput();
-    SetBusy(false);
-    const std::string_view question = kContinue.In(language_);
-    const bool yes = dialogs_.askContinue(
-        QString::fromUtf8(line.why.data(), qsizetype(line.why.size())) + QStringLiteral("\n\n") +
-        QString::fromUtf8(question.data(), qsizetype(question.size())));
-    if (!yes) return false;
-    SetBusy(true);
-  }
-  if (lastRunOnMap_) {
-    if (line.status == LineStatus::Converted) map_->AddPoint(line.x, line.y);
-  } else {
-    pendingOutput_ += line.output;
-    pendingOutput_ += kLineEnd;
-  }
-  return true;
-}
-
-void Form1::AppendOutput() {
-  if (pendingOutput_.empty()) return;
+void Form1::AppendOutput(const QString& lines) {
   QTextCursor end(txtDest->document());
   end.movePosition(QTextCursor::End);
-  end.insertText(QString::fromUtf8(pendingOutput_.data(), qsizetype(pendingOutput_.size())));
-  pendingOutput_.clear();
+  end.insertText(lines);
   // The new lines come into view beside their input lines.
   scrollLink_->SecondFollows();
 }
@@ -889,13 +670,7 @@ void Form1::SetBusy(bool busy) {
   }
 }
 
-void Form1::PrepareMap() {
-  if (!map_) map_ = std::make_unique<frmMap>(this);
-}
-
 void Form1::ShowLoadedMap() {
-  mapToShow_ = false;
-  PrepareMap();
   map_->exec();
   // Closing unloads the map: the next run starts from a plain map.
   map_.reset();

@@ -3,9 +3,8 @@
 // and its kind, datum and precision, the buttons that convert, plot the
 // points on the map, open a file of points and save the result, clear the
 // boxes, open the help and the about window, and quit, and a status line
-// that sums up each run. The conversion itself is the batch engine's run;
-// the window feeds it in slices, so that it repaints and can be stopped
-// through a long text, and takes each line's outcome.
+// that sums up each run. It builds and arranges its controls and wires
+// them: the choices are kept by a ChoiceBinder, a run by a RunController.
 
 #include <QString>
 #include <QWidget>
@@ -25,15 +24,17 @@ class QToolButton;
 
 namespace koord::ui {
 
+class ChoiceBinder;
 class frmMap;
 class HelpWindow;
 class InputEdit;
 class InputOptionsMenu;
 class NumberedEdit;
 class OutputOptionsMenu;
+class RunController;
 class ScrollLink;
 
-class Form1 : public QWidget, public LineSink {
+class Form1 : public QWidget {
   Q_OBJECT
 
  public:
@@ -55,7 +56,7 @@ class Form1 : public QWidget, public LineSink {
   // which is then shown modally. A long text goes on after the call
   // returns; Running() tells.
   void Converti(bool onMap);
-  bool Running() const { return run_ != nullptr; }
+  bool Running() const;
 
   void SetDialogs(Dialogs dialogs);
 
@@ -68,10 +69,6 @@ class Form1 : public QWidget, public LineSink {
 
   // The map window while it is loaded (between a map run and its closing).
   frmMap* LoadedMap() const { return map_.get(); }
-
-  // LineSink: a line of the output box, or a dot on the map; the prompt
-  // after a fault.
-  bool Take(const LineResult& line) override;
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -88,10 +85,7 @@ class Form1 : public QWidget, public LineSink {
   void SetTabOrder();
   void Connect();
   void Form_Load();
-  void ApplyListChoices(const ListChoices& choices);
 
-  void cmbCoorFrom_Click(int position);
-  void cmbCoorDest_Click(int position);
   void cmbLanguage_Click(int position);
   void cmdErase_Click(int index);
   void cmdHelp_Click();
@@ -103,29 +97,22 @@ class Form1 : public QWidget, public LineSink {
   void UndoErase();
   void InputFileLoaded(const QString& path);
   void GoToFirstRefused();
-  void ListChanged();
+  void ShowInputExample();
 
-  void ContinueRun();
-  void StopRun();
-  // The run's end: the map shown when it went to its end.
-  void EndRun(bool toTheEnd);
-  void FinishRun();
+  // The run's choices: the lists', with the separator the text asks for.
+  BatchChoices RunChoices() const;
   // The input text with its closing line break, which the box gets when
   // its text ends in a printable character.
   std::string ClosedInputText();
-  void AppendOutput();
+  void AppendOutput(const QString& lines);
+  void RunFinished(bool complete);
   void SetBusy(bool busy);
-  void PrepareMap();
   void SetRunning(bool running);
   void ShowLoadedMap();
   // The status line's text, made again when the language changes; none
   // empties the line.
   void ShowStatus(std::function<QString()> text);
 
-  CoordKind FromKind() const;
-  CoordKind DestKind() const;
-  ListChoices CurrentListChoices() const;
-  BatchChoices Choices() const;
   // The first line of the input box that is not blank.
   QString FirstTextLine() const;
   // The line of the output box where the next output begins.
@@ -173,28 +160,20 @@ class Form1 : public QWidget, public LineSink {
   QAction* actUndoErase;
   QAction* actStopRun;
   ScrollLink* scrollLink_;
+  ChoiceBinder* choices_ = nullptr;
+  RunController* run_;
 
   Language language_;
   std::function<QString()> status_;
   Dialogs dialogs_;
   std::unique_ptr<frmMap> map_;
   HelpWindow* help_ = nullptr;
-  std::unique_ptr<BatchRun> run_;
-  // The text of the run, how much of it is fed, and the output lines not
-  // yet in the box.
-  std::string runText_;
-  std::size_t runFed_ = 0;
-  std::string pendingOutput_;
   bool busy_ = false;
-  bool loading_ = true;
-  // The precisions of the kinds not shown, kept for the next session.
-  ListChoices listChoices_;
   // Where the last run's output begins in the output box, what separates
   // its fields, and its first refused line.
   int outputStart_ = 0;
   char outputSeparator_ = '\t';
   bool lastRunOnMap_ = false;
-  bool mapToShow_ = false;
   std::optional<std::size_t> firstRefused_;
   // The box that the last Effacer emptied, and the output it held.
   Box erased_ = Box::None;

@@ -37,6 +37,11 @@ void MapView::AddDot(double x, double y) {
   update();
 }
 
+void MapView::AddDots(const std::vector<QPointF>& dots) {
+  dots_.insert(dots_.end(), dots.begin(), dots.end());
+  update();
+}
+
 void MapView::SetIfblGrid(bool shown) {
   ifblGrid_ = shown;
   update();

@@ -6,9 +6,18 @@
 
 #include <QMenu>
 
-#include "ui/Settings.h"
-
 namespace koord::ui {
+
+// What the result box does with the output of a run.
+struct OutputOptions {
+  // The box is emptied before each run, so that the result stays line for
+  // line beside the input.
+  bool replaceResult = false;
+  // IFBL codes written E4.35.22.
+  bool ifblDots = false;
+  // BD72 and WGS84 through "BD72 to ETRS89 (2)" instead of Molodensky.
+  bool preciseTransformation = false;
+};
 
 class OutputOptionsMenu : public QMenu {
   Q_OBJECT

@@ -136,6 +136,10 @@ void frmMap::AddPoint(double x, double y) {
   Picture1->AddDot(x, y);
 }
 
+void frmMap::AddPoints(const std::vector<QPointF>& points) {
+  Picture1->AddDots(points);
+}
+
 void frmMap::SetDialogs(std::function<QString()> imagePath,
                         std::function<void(const QString&)> warn) {
   imagePath_ = std::move(imagePath);

@@ -6,7 +6,9 @@
 // Shown modally; its size and the grid are remembered.
 
 #include <QDialog>
+#include <QPointF>
 #include <functional>
+#include <vector>
 
 class QLabel;
 class QToolButton;
@@ -23,6 +25,7 @@ class frmMap : public QDialog {
 
   // Adds a dot at a Lambert 1972 point (m).
   void AddPoint(double x, double y);
+  void AddPoints(const std::vector<QPointF>& points);
   MapView* Picture() const { return Picture1; }
 
   // Saves the map as shown: PNG, or SVG for a .svg name. False, and a

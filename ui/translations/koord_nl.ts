@@ -44,121 +44,6 @@
     </message>
 </context>
 <context>
-    <name>ListTexts</name>
-    <message>
-        <source>Lambert belge 1972</source>
-        <translation>Belgische Lambert 72</translation>
-    </message>
-    <message>
-        <source>UTM alphanumérique (MGRS)</source>
-        <translation>Alfanumerieke UTM (MGRS)</translation>
-    </message>
-    <message>
-        <source>IFBL</source>
-        <translation>IFBL-hokken</translation>
-    </message>
-    <message>
-        <source>Degrés décimaux Greenwich</source>
-        <translation>Decimale graden Greenwich</translation>
-    </message>
-    <message>
-        <source>Lambert belge 2008</source>
-        <translation>Belgische Lambert 2008</translation>
-    </message>
-    <message>
-        <source>UTM (zone, est, nord)</source>
-        <translation>UTM (zone, oost, noord)</translation>
-    </message>
-    <message>
-        <source>Degrés, minutes, secondes</source>
-        <translation>Graden, minuten, seconden</translation>
-    </message>
-    <message>
-        <source>5 décimales (1 m)</source>
-        <translation>5 decimalen (1 m)</translation>
-    </message>
-    <message>
-        <source>6 décimales (10 cm)</source>
-        <translation>6 decimalen (10 cm)</translation>
-    </message>
-    <message>
-        <source>7 décimales (1 cm)</source>
-        <translation>7 decimalen (1 cm)</translation>
-    </message>
-    <message>
-        <source>Zone de chaque point</source>
-        <translation>Zone van elk punt</translation>
-    </message>
-    <message>
-        <source>Zone 31</source>
-        <translation>Zone 31</translation>
-    </message>
-    <message>
-        <source>Zone 32</source>
-        <translation>Zone 32</translation>
-    </message>
-    <message>
-        <source>Zo&amp;ne UTM:</source>
-        <translation>UTM-zo&amp;ne:</translation>
-    </message>
-    <message>
-        <source>Précisio&amp;n désirée:</source>
-        <translation>Gewe&amp;nste precisie:</translation>
-    </message>
-    <message>
-        <source>Un point par ligne : X, tabulation, Y (en mètres ou en km)
-par exemple
-150000	170000
-150,5	170</source>
-        <translation>Eén punt per regel: X, tab, Y (in meter of in km)
-bijvoorbeeld
-150000	170000
-150,5	170</translation>
-    </message>
-    <message>
-        <source>Une référence MGRS par ligne, par exemple
-31UES9637232970</source>
-        <translation>Eén MGRS-referentie per regel, bijvoorbeeld
-31UES9637232970</translation>
-    </message>
-    <message>
-        <source>Un carré IFBL par ligne, par exemple
-E4
-E4.35
-E4.35.22</source>
-        <translation>Eén IFBL-hok per regel, bijvoorbeeld
-E4
-E4.35
-E4.35.22</translation>
-    </message>
-    <message>
-        <source>Un point par ligne : latitude, tabulation, longitude
-par exemple
-50,84041	4,36875
-50°50&apos;25,5&quot;N	4°22&apos;07,5&quot;E</source>
-        <translation>Eén punt per regel: breedte, tab, lengte
-bijvoorbeeld
-50,84041	4,36875
-50°50&apos;25,5&quot;N	4°22&apos;07,5&quot;E</translation>
-    </message>
-    <message>
-        <source>Un point par ligne : X, tabulation, Y (en mètres)
-par exemple
-649999	670000</source>
-        <translation>Eén punt per regel: X, tab, Y (in meter)
-bijvoorbeeld
-649999	670000</translation>
-    </message>
-    <message>
-        <source>Un point par ligne : zone, tabulation, est, tabulation, nord
-par exemple
-31N	596371	5632970</source>
-        <translation>Eén punt per regel: zone, tab, oost, tab, noord
-bijvoorbeeld
-31N	596371	5632970</translation>
-    </message>
-</context>
-<context>
     <name>ReadOutTexts</name>
     <message>
         <source>Lambert 1972 : X=%1 Y=%2
@@ -446,6 +331,13 @@ IFBL: %5</translation>
     <message>
         <source>Entre BD72 et WGS84, la transformation officielle « BD72 to ETRS89 (2) » au lieu du décalage de Molodensky (1 m environ)</source>
         <translation>Tussen BD72 en WGS84 de officiële transformatie “BD72 to ETRS89 (2)” in plaats van de Molodensky-verschuiving (ongeveer 1 m)</translation>
+    </message>
+</context>
+<context>
+    <name>koord::ui::RunController</name>
+    <message>
+        <source>Continuer?</source>
+        <translation>Doorgaan?</translation>
     </message>
 </context>
 <context>
