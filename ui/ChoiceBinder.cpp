@@ -31,6 +31,16 @@ std::optional<CoordKind> KindOfEntry(const QComboBox* list) {
   return kinds[static_cast<std::size_t>(row)].kind;
 }
 
+// French puts a no-break space before a colon: "Précision désirée :".
+QString Label(const Translated& text, Language language) {
+  QString label = TextIn(text, language);
+  if (language == Language::French && label.endsWith(u':') && label.size() > 1 &&
+      !label.at(label.size() - 2).isSpace()) {
+    label.insert(label.size() - 1, QChar(QChar::Nbsp));
+  }
+  return label;
+}
+
 // Selects the entry holding `value`; nothing when there is none.
 void Select(QComboBox* list, int value) {
   const int index = list->findData(value);
@@ -43,8 +53,10 @@ ChoiceBinder::ChoiceBinder(const Controls& controls, Language language, QObject*
     : QObject(parent),
       controls_(controls),
       choices_(LoadChoices()),
-      replaceResult_(LoadReplaceResult()) {
+      replaceResult_(LoadReplaceResult()),
+      decimalMark_(LoadDecimalMark()) {
   choices_.language = language;
+  choices_.decimalMark = decimalMark_.value_or(DecimalMarkOf(language));
   // A kind with one datum has it, whatever was remembered.
   for (auto [kind, datum] : {std::pair{choices_.coorFrom, &choices_.datumFrom},
                              std::pair{choices_.coorDest, &choices_.datumDest}}) {
@@ -118,7 +130,7 @@ void ChoiceBinder::ShowPrecision() {
   }
   if (precision) {
     Select(list, precision->get(choices_));
-    controls_.precisionLabel->setText(TextIn(precision->label, choices_.language));
+    controls_.precisionLabel->setText(Label(precision->label, choices_.language));
   }
   list->setVisible(precision.has_value());
   controls_.precisionLabel->setVisible(precision.has_value());
@@ -126,18 +138,13 @@ void ChoiceBinder::ShowPrecision() {
 
 void ChoiceBinder::SetLanguage(Language language) {
   choices_.language = language;
+  choices_.decimalMark = decimalMark_.value_or(DecimalMarkOf(language));
   Fill();
   Show();
 }
 
 QString ChoiceBinder::InputExample() const {
   return TextIn(Describe(choices_.coorFrom).example, choices_.language);
-}
-
-void ChoiceBinder::SetSeparator(Separator separator) {
-  choices_.separator = separator;
-  Show();
-  Remember();
 }
 
 // A kind chosen brings the datum that goes with it.
@@ -192,11 +199,20 @@ void ChoiceBinder::ReadingChosen() {
 
 void ChoiceBinder::ResultChosen() {
   const OutputOptions options = controls_.result->Options();
+  // Replacing or adding to the result leaves the result as it is.
+  const bool resultChanges = options.ifblDots != choices_.ifblDots ||
+                             options.preciseTransformation != choices_.preciseTransformation ||
+                             options.decimalMark != choices_.decimalMark;
   replaceResult_ = options.replaceResult;
   choices_.ifblDots = options.ifblDots;
   choices_.preciseTransformation = options.preciseTransformation;
+  if (options.decimalMark != choices_.decimalMark) {
+    decimalMark_ = options.decimalMark;
+    choices_.decimalMark = options.decimalMark;
+    SaveDecimalMark(options.decimalMark);
+  }
   Remember();
-  emit Changed();
+  if (resultChanges) emit Changed();
 }
 
 void ChoiceBinder::Remember() {

@@ -3,8 +3,10 @@
 // BatchChoices, the choices of the next run, and with the remembered
 // settings. The lists show what the kind descriptors offer (engine/Kind.h):
 // their labels in the window's language, the datum that goes with each kind
-// and the output's precisions. The choices change only through the user's
-// acts on the lists and menus; each change is remembered at once.
+// (chosen anew each time the kind changes, on either side) and the
+// output's precisions. The decimal mark is the language's until the user
+// picks one. The choices change only through the user's acts on the lists
+// and menus; each change is remembered at once.
 //
 //   ChoiceBinder binder(controls, Language::French, this);
 //   connect(&binder, &ChoiceBinder::Changed, ...);
@@ -54,12 +56,9 @@ class ChoiceBinder : public QObject {
   // The example of the input kind, shown in the empty input box.
   QString InputExample() const;
 
-  // A separator chosen for the user (a file that says its own).
-  void SetSeparator(Separator separator);
-
  signals:
-  // The user changed a choice (kinds, datums, precision, reading or result
-  // options); the choices say the new ones.
+  // The user changed a choice that changes the result (kinds, datums,
+  // precision, reading or result options); the choices say the new ones.
   void Changed();
   // The kind of the input changed, and with it its example.
   void InputKindChanged();
@@ -81,6 +80,8 @@ class ChoiceBinder : public QObject {
   Controls controls_;
   BatchChoices choices_;
   bool replaceResult_;
+  // The decimal mark the user picked; the language's while none.
+  std::optional<char> decimalMark_;
   // The output kind whose precisions the precision list holds.
   std::optional<CoordKind> precisionKind_;
 };

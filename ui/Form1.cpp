@@ -5,7 +5,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QElapsedTimer>
+#include <QDir>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -14,17 +14,15 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "engine/FieldSplitter.h"
 #include "ui/ChoiceBinder.h"
@@ -35,8 +33,8 @@
 #include "ui/NumberedEdit.h"
 #include "ui/OutputOptionsMenu.h"
 #include "ui/QtLanguage.h"
-#include "ui/RunController.h"
 #include "ui/RunStatus.h"
+#include "ui/Settings.h"
 #include "ui/TestData.h"
 #include "ui/TextFile.h"
 #include "ui/frmAbout.h"
@@ -53,6 +51,11 @@ constexpr QSize kOpeningSize(575, 453);
 // Side of the picture buttons and of their icons (pixels).
 constexpr int kPictureButtonSide = 44;
 constexpr int kPictureIconSide = 32;
+// Room added to a button with a menu, between its text and its arrow
+// (pixels).
+constexpr int kMenuArrowRoom = 10;
+// Between the parts of the status line.
+const QString kStatusJoint = QStringLiteral(" — ");
 
 QIcon ThemedIcon(const char* themeName, const char* resource) {
   return QIcon::fromTheme(QString::fromLatin1(themeName), QIcon(QString::fromLatin1(resource)));
@@ -88,12 +91,6 @@ QAction* Shortcut(const char* name, const QList<QKeySequence>& keys, QWidget* wi
   return action;
 }
 
-// The system's decimal mark, when it is one byte; the full stop otherwise.
-char SystemDecimalMark() {
-  const QString mark = QLocale::system().decimalPoint();
-  return mark.size() == 1 && mark.at(0).unicode() < 0x80 ? char(mark.at(0).unicode()) : '.';
-}
-
 bool CriticalPrompt(QWidget* parent, const QString& message) {
   QMessageBox box(QMessageBox::Critical, QStringLiteral("Koord"), message,
                   QMessageBox::Yes | QMessageBox::No, parent);
@@ -106,6 +103,20 @@ bool CriticalPrompt(QWidget* parent, const QString& message) {
 QString WithSuffix(const QString& path, bool csv) {
   if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty()) return path;
   return path + (csv ? QStringLiteral(".csv") : QStringLiteral(".txt"));
+}
+
+bool IsCsv(const QString& path) {
+  return path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
+}
+
+// The folder a file dialog opens in: the last one used, else the home.
+QString StartFolder() {
+  const QString folder = LoadLastFolder();
+  return !folder.isEmpty() && QDir(folder).exists() ? folder : QDir::homePath();
+}
+
+void RememberFolderOf(const QString& path) {
+  if (!path.isEmpty()) SaveLastFolder(QFileInfo(path).absolutePath());
 }
 
 }  // namespace
@@ -121,17 +132,24 @@ Form1::Form1(QWidget* parent)
     QMessageBox::warning(this, QStringLiteral("Koord"), message);
   };
   dialogs_.openPath = [this] {
-    return QFileDialog::getOpenFileName(
-        this, tr("Ouvrir un fichier de points"), QString(),
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Ouvrir un fichier de points"), StartFolder(),
         tr("Textes et CSV (*.txt *.csv *.tsv *.tab);;Tous les fichiers (*)"));
+    RememberFolderOf(path);
+    return path;
   };
   dialogs_.savePath = [this] {
+    // The format of the file opened comes first: a CSV gives a CSV.
     const QString text = tr("Texte (*.txt)");
     const QString csv = tr("CSV pour tableur (*.csv)");
-    QString filter = text;
-    const QString path =
-        QFileDialog::getSaveFileName(this, tr("Enregistrer le résultat"), tr("resultat.txt"),
-                                     text + QStringLiteral(";;") + csv, &filter);
+    const bool csvFirst = IsCsv(openedFile_);
+    QString filter = csvFirst ? csv : text;
+    const QString name =
+        tr("resultat") + (csvFirst ? QStringLiteral(".csv") : QStringLiteral(".txt"));
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Enregistrer le résultat"), QDir(StartFolder()).filePath(name),
+        csvFirst ? csv + QStringLiteral(";;") + text : text + QStringLiteral(";;") + csv, &filter);
+    RememberFolderOf(path);
     return WithSuffix(path, filter == csv);
   };
   CreateControls();
@@ -173,9 +191,12 @@ void Form1::CreateControls() {
   txtFrom = Named(new InputEdit(this), "txtFrom");
   txtDest = Named(new NumberedEdit(this), "txtDest");
   Label2->setBuddy(txtFrom);
+  // Both boxes keep both scroll bars, so that they show as many lines and
+  // stay line for line at the bottom too.
   for (NumberedEdit* box : {static_cast<NumberedEdit*>(txtFrom), txtDest}) {
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   }
   // The result is the run's: it can be read, selected and copied, not
   // edited, so that it stays line for line with the input.
@@ -196,15 +217,11 @@ void Form1::CreateControls() {
   cmdSave = Named(new QPushButton(this), "cmdSave");
 
   mnuOptions = new InputOptionsMenu(this);
-  cmdOptions = Named(new QToolButton(this), "cmdOptions");
+  cmdOptions = Named(new QPushButton(this), "cmdOptions");
   cmdOptions->setMenu(mnuOptions);
   mnuOutputOptions = new OutputOptionsMenu(this);
-  cmdOutputOptions = Named(new QToolButton(this), "cmdOutputOptions");
+  cmdOutputOptions = Named(new QPushButton(this), "cmdOutputOptions");
   cmdOutputOptions->setMenu(mnuOutputOptions);
-  for (QToolButton* button : {cmdOptions, cmdOutputOptions}) {
-    button->setPopupMode(QToolButton::InstantPopup);
-    button->setFocusPolicy(Qt::StrongFocus);
-  }
 
   lblStatus = Named(new QLabel(this), "lblStatus");
   lblStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -226,11 +243,11 @@ void Form1::CreateControls() {
 }
 
 void Form1::Retranslate() {
-  lblDepart->setText(tr("Les coodonnées de &départs sont en :"));
-  Label1->setText(tr("Les coodonnées de de&stination sont en :"));
-  lblDatumFrom->setText(tr("Dat&um:"));
-  Label3->setText(tr("Datu&m:"));
-  Label2->setText(tr("&Tapez ou coller les coordonnées à transformer dans la zone ci-dessous."));
+  lblDepart->setText(tr("Les coordonnées de &départ sont en\u00A0:"));
+  Label1->setText(tr("Les coordonnées de de&stination sont en\u00A0:"));
+  lblDatumFrom->setText(tr("Dat&um\u00A0:"));
+  Label3->setText(tr("Datu&m\u00A0:"));
+  Label2->setText(tr("&Tapez ou collez les coordonnées à convertir dans la zone ci-dessous."));
   Command1->setToolTip(tr("Exécute la conversion (Ctrl+Entrée)"));
   Command3->setToolTip(tr("Affiche la carte de distribution (Ctrl+M)"));
   cmdHelp->setToolTip(tr("Aide (F1)"));
@@ -239,7 +256,7 @@ void Form1::Retranslate() {
   cmdErase[0]->setToolTip(tr("Efface les coordonnées de départ (Ctrl+Z l'annule)"));
   cmdErase[1]->setText(tr("E&ffacer"));
   cmdErase[1]->setToolTip(tr("Efface le résultat (Ctrl+Z l'annule)"));
-  cmdAbout->setText(tr("A &propos..."));
+  cmdAbout->setText(tr("À &propos…"));
   cmdCopy->setText(tr("&Copier"));
   cmdCopy->setToolTip(tr("Copie tout le résultat dans le presse-papiers (Ctrl+Maj+C)"));
   cmdOpen->setText(tr("&Ouvrir…"));
@@ -251,24 +268,35 @@ void Form1::Retranslate() {
   cmdOptions->setToolTip(
       tr("Séparateur des champs, colonne des coordonnées, ligne de départ recopiée"));
   cmdOutputOptions->setText(tr("Options du &résultat"));
-  cmdOutputOptions->setToolTip(tr("Remplacer ou compléter le résultat, carrés IFBL avec points"));
+  cmdOutputOptions->setToolTip(
+      tr("Remplacer ou compléter le résultat, carrés IFBL avec points, séparateur décimal"));
+  // The arrow of a menu keeps clear of the text, whatever its length.
+  for (QPushButton* button : {cmdOptions, cmdOutputOptions}) {
+    button->setMinimumWidth(0);
+    button->setMinimumWidth(button->sizeHint().width() + kMenuArrowRoom);
+  }
   cmdFirstRefused->setText(tr("&Voir la première ligne refusée"));
-  cmdFirstRefused->setToolTip(tr("Sélectionne la première ligne refusée dans les deux zones"));
+  cmdFirstRefused->setToolTip(
+      tr("Sélectionne la première ligne refusée dans les deux zones\u00A0; F8 mène à la "
+         "suivante, Maj+F8 à la précédente"));
   cmdStopRun->setText(tr("&Arrêter"));
   cmdStopRun->setToolTip(tr("Arrête la conversion en cours (Échap)"));
-  lblLanguage->setText(tr("Langue :"));
+  lblLanguage->setText(tr("Langue\u00A0:"));
   Command2->setText(tr("Données de test (501 points)"));
   Command2->setToolTip(
       tr("Remplit la zone de départ de points tirés au hasard, dans le système de départ"));
   copyOutput->setText(tr("Copier tout le résultat"));
   actOpen->setText(tr("Ouvrir…"));
   actSave->setText(tr("Enregistrer le résultat…"));
+  actNextRefused->setText(tr("Ligne refusée suivante"));
+  actPreviousRefused->setText(tr("Ligne refusée précédente"));
 
   if (choices_) {
     choices_->SetLanguage(language_);
     ShowInputExample();
   }
-  if (status_) lblStatus->setText(status_());
+  if (map_) map_->SetDecimalMark(QLatin1Char(choices_->Choices().decimalMark));
+  ShowStatusText();
 }
 
 void Form1::changeEvent(QEvent* event) {
@@ -304,6 +332,8 @@ void Form1::CreateActions() {
   // Effacer too.
   actUndoErase = Shortcut("actUndoErase", {QKeySequence(Qt::CTRL | Qt::Key_Z)}, this);
   actStopRun = Shortcut("actStopRun", {QKeySequence(Qt::Key_Escape)}, this);
+  actNextRefused = Shortcut("actNextRefused", {QKeySequence(Qt::Key_F8)}, this);
+  actPreviousRefused = Shortcut("actPreviousRefused", {QKeySequence(Qt::SHIFT | Qt::Key_F8)}, this);
 
   txtFrom->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(txtFrom, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
@@ -319,6 +349,8 @@ void Form1::CreateActions() {
     menu->addSeparator();
     menu->addAction(copyOutput);
     menu->addAction(actSave);
+    menu->addAction(actNextRefused);
+    menu->addAction(actPreviousRefused);
     menu->exec(txtDest->mapToGlobal(at));
   });
 }
@@ -341,15 +373,14 @@ void Form1::ArrangeControls() {
   pictures->addWidget(cmdHelp, 0, Qt::AlignHCenter);
   pictures->addWidget(cmdStop, 0, Qt::AlignHCenter);
 
+  // Each row of buttons starts at the left edge of its box.
   auto* inputButtons = new QHBoxLayout;
-  inputButtons->addStretch();
   inputButtons->addWidget(cmdErase[0]);
   inputButtons->addWidget(cmdOpen);
   inputButtons->addWidget(cmdOptions);
   inputButtons->addStretch();
 
   auto* outputButtons = new QHBoxLayout;
-  outputButtons->addStretch();
   outputButtons->addWidget(cmdCopy);
   outputButtons->addWidget(cmdSave);
   outputButtons->addWidget(cmdErase[1]);
@@ -425,7 +456,12 @@ void Form1::Connect() {
   connect(txtFrom, &InputEdit::FileLoaded, this, &Form1::InputFileLoaded);
   connect(txtFrom, &InputEdit::FileRefused, this,
           [this](const QString& message) { dialogs_.warn(message); });
-  connect(cmdFirstRefused, &QPushButton::clicked, this, &Form1::GoToFirstRefused);
+  connect(txtFrom, &QPlainTextEdit::textChanged, this, &Form1::InputChanged);
+  connect(cmdFirstRefused, &QPushButton::clicked, this, [this] {
+    if (!result_.refused.empty()) GoToRefusedLine(result_.refused.front());
+  });
+  connect(actNextRefused, &QAction::triggered, this, [this] { GoToRefused(true); });
+  connect(actPreviousRefused, &QAction::triggered, this, [this] { GoToRefused(false); });
   connect(cmdStopRun, &QPushButton::clicked, run_, &RunController::Stop);
   connect(actStopRun, &QAction::triggered, run_, &RunController::Stop);
   run_->SetAskContinue([this](const QString& message) { return dialogs_.askContinue(message); });
@@ -443,6 +479,7 @@ void Form1::Form_Load() {
                                lblPrecision, mnuOptions, mnuOutputOptions},
                               language_, this);
   connect(choices_, &ChoiceBinder::InputKindChanged, this, &Form1::ShowInputExample);
+  connect(choices_, &ChoiceBinder::Changed, this, &Form1::ChoicesChanged);
   ShowInputExample();
   txtDest->setTabStopDistance(
       HorizontalDialogUnits(QFontMetricsF(txtDest->font()), kOutputTabStop));
@@ -455,33 +492,81 @@ void Form1::ShowInputExample() {
 
 void Form1::cmdErase_Click(int index) {
   if (index == 0 && !txtFrom->document()->isEmpty()) {
+    const Erased before{{}, result_, status_, outOfDate_};
     // As one edit of the box, which its undo takes back.
     QTextCursor all(txtFrom->document());
     all.select(QTextCursor::Document);
     all.removeSelectedText();
-    erased_ = Box::Input;
-    ShowStatus([] { return tr("Coordonnées de départ effacées : Ctrl+Z les rétablit."); });
+    erased_ = before;
+    ShowStatus([] { return tr("Coordonnées de départ effacées\u00A0: Ctrl+Z les rétablit."); });
   }
   if (index == 1 && !txtDest->document()->isEmpty()) {
-    erasedOutput_ = txtDest->toPlainText();
+    erased_ = Erased{txtDest->RawText(), result_, status_, outOfDate_};
     txtDest->clear();
-    erased_ = Box::Output;
-    ShowStatus([] { return tr("Résultat effacé : Ctrl+Z le rétablit."); });
+    result_ = {};
+    SetOutOfDate(false);
+    ShowStatus([] { return tr("Résultat effacé\u00A0: Ctrl+Z le rétablit."); });
   }
 }
 
+// Brings back what Effacer took, with the status line and the state of the
+// result as they were.
 void Form1::UndoErase() {
-  if (Running()) return;
-  if (erased_ == Box::Input && txtFrom->document()->isUndoAvailable()) {
+  if (Running() || !erased_) return;
+  if (erased_->output.isEmpty()) {
+    if (!txtFrom->document()->isUndoAvailable()) return;
     txtFrom->undo();
-  } else if (erased_ == Box::Output && txtDest->document()->isEmpty()) {
-    txtDest->setPlainText(erasedOutput_);
-    erasedOutput_.clear();
-  } else {
+    return;  // InputChanged brings the rest back
+  }
+  if (!txtDest->document()->isEmpty()) return;
+  const Erased erased = *std::exchange(erased_, std::nullopt);
+  txtDest->setPlainText(erased.output);
+  result_ = erased.result;
+  SetOutOfDate(erased.outOfDate);
+  ShowStatus(erased.status);
+  cmdFirstRefused->setVisible(!erased.outOfDate && !result_.refused.empty());
+}
+
+void Form1::InputChanged() {
+  if (changingInput_) return;
+  // The input box's own Ctrl+Z took its Effacer back: so does the window.
+  if (erased_ && erased_->output.isEmpty() && !txtFrom->document()->isEmpty() &&
+      txtFrom->document()->isRedoAvailable()) {
+    const Erased erased = *std::exchange(erased_, std::nullopt);
+    SetOutOfDate(erased.outOfDate);
+    ShowStatus(erased.status);
+    cmdFirstRefused->setVisible(!erased.outOfDate && !result_.refused.empty());
     return;
   }
-  erased_ = Box::None;
-  ShowStatus({});
+  MarkOutOfDate();
+}
+
+void Form1::ChoicesChanged() {
+  if (map_) map_->SetDecimalMark(QLatin1Char(choices_->Choices().decimalMark));
+  MarkOutOfDate();
+}
+
+void Form1::MarkOutOfDate() {
+  if (Running()) return;
+  if (!result_.fromRun || outOfDate_ || txtDest->document()->isEmpty()) {
+    // Nothing to mark; the notes of the status line may have changed.
+    ShowStatusText();
+    return;
+  }
+  SetOutOfDate(true);
+  ShowStatus([] { return OutOfDateText(); });
+}
+
+void Form1::SetOutOfDate(bool outOfDate) {
+  outOfDate_ = outOfDate;
+  QPalette palette = txtDest->palette();
+  palette.setColor(QPalette::Active, QPalette::Text,
+                   outOfDate
+                       ? palette.color(QPalette::Disabled, QPalette::Text)
+                       : QApplication::palette(txtDest).color(QPalette::Active, QPalette::Text));
+  palette.setColor(QPalette::Inactive, QPalette::Text,
+                   palette.color(QPalette::Active, QPalette::Text));
+  txtDest->setPalette(palette);
 }
 
 void Form1::cmdHelp_Click() {
@@ -498,7 +583,7 @@ void Form1::Command2_Click() {
   QRandomGenerator random(QRandomGenerator::securelySeeded());
   const BatchChoices& choices = choices_->Choices();
   txtFrom->setPlainText(
-      MakeTestPoints(random, choices.coorFrom, choices.datumFrom, SystemDecimalMark()));
+      MakeTestPoints(random, choices.coorFrom, choices.datumFrom, choices.decimalMark));
 }
 
 void Form1::AskOpenFile() {
@@ -514,7 +599,7 @@ bool Form1::OpenFile(const QString& path) {
 void Form1::AskSaveResult() {
   if (Running()) return;
   if (txtDest->document()->isEmpty()) {
-    ShowStatus([] { return tr("Rien à enregistrer : le résultat est vide."); });
+    ShowStatus([] { return tr("Rien à enregistrer\u00A0: le résultat est vide."); });
     return;
   }
   const QString path = dialogs_.savePath();
@@ -522,7 +607,7 @@ void Form1::AskSaveResult() {
 }
 
 bool Form1::SaveResult(const QString& path) {
-  const QString error = WriteResultFile(path, txtDest->toPlainText(), outputSeparator_);
+  const QString error = WriteResultFile(path, txtDest->RawText(), result_.separator);
   if (!error.isEmpty()) {
     dialogs_.warn(error);
     return false;
@@ -532,11 +617,14 @@ bool Form1::SaveResult(const QString& path) {
   return true;
 }
 
+// A new text of points: the result of the old one goes, with its status.
 void Form1::InputFileLoaded(const QString& path) {
+  openedFile_ = path;
+  txtDest->clear();
+  result_ = {};
+  erased_.reset();
+  SetOutOfDate(false);
   ShowStatus({});
-  if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) return;
-  choices_->SetSeparator(
-      SeparatorForText(FirstTextLine().toStdString(), Separator::Tab, /*csvFile=*/true));
 }
 
 QString Form1::FirstTextLine() const {
@@ -548,21 +636,38 @@ QString Form1::FirstTextLine() const {
 }
 
 void Form1::CopyOutput() {
-  QGuiApplication::clipboard()->setText(txtDest->toPlainText());
+  QGuiApplication::clipboard()->setText(txtDest->RawText());
 }
 
-void Form1::GoToFirstRefused() {
-  if (!firstRefused_) return;
-  const int line = static_cast<int>(*firstRefused_);
-  if (!lastRunOnMap_) txtDest->SelectLine(outputStart_ + line);
-  txtFrom->SelectLine(line);
+void Form1::GoToRefused(bool forward) {
+  const std::vector<RefusedLine>& refused = result_.refused;
+  if (refused.empty()) return;
+  const auto here = static_cast<std::uint64_t>(txtFrom->textCursor().blockNumber()) + 1;
+  const auto after =
+      std::upper_bound(refused.begin(), refused.end(), here,
+                       [](std::uint64_t line, const RefusedLine& r) { return line < r.number; });
+  const auto at =
+      std::lower_bound(refused.begin(), refused.end(), here,
+                       [](const RefusedLine& r, std::uint64_t line) { return r.number < line; });
+  if (forward) {
+    GoToRefusedLine(after == refused.end() ? refused.front() : *after);
+  } else {
+    GoToRefusedLine(at == refused.begin() ? refused.back() : *(at - 1));
+  }
+}
+
+void Form1::GoToRefusedLine(const RefusedLine& line) {
+  const int index = static_cast<int>(line.number - 1);
+  if (!result_.onMap) txtDest->SelectLine(result_.start + index, line.reasonColumn);
+  txtFrom->SelectLine(index);
   txtFrom->setFocus();
 }
 
 BatchChoices Form1::RunChoices() const {
   BatchChoices choices = choices_->Choices();
-  choices.decimalMark = SystemDecimalMark();
-  choices.separator = SeparatorForText(FirstTextLine().toStdString(), choices.separator);
+  // A CSV file says its own separator, for its text only.
+  choices.separator = SeparatorForText(FirstTextLine().toStdString(), choices.separator,
+                                       IsCsv(txtFrom->LoadedFile()));
   // A comma separates the output fields: the decimal mark is the full stop.
   if (choices.separator == Separator::Comma) choices.decimalMark = '.';
   return choices;
@@ -586,69 +691,31 @@ bool Form1::Running() const {
 void Form1::Converti(bool onMap) {
   if (Running()) return;
   const BatchChoices choices = RunChoices();
-  lastRunOnMap_ = onMap;
+  runOnMap_ = onMap;
   if (!onMap) {
     if (choices_->ReplaceResult()) txtDest->clear();
-    outputStart_ = OutputEnd();
-    txtDest->ReserveLines(outputStart_ + txtFrom->blockCount());
-    outputSeparator_ = EntryOf(kSeparatorTable, choices.separator).output;
-    if (erased_ == Box::Output) erased_ = Box::None;
+    result_ = {};
+    result_.fromRun = true;
+    result_.start = OutputEnd();
+    result_.separator = EntryOf(kSeparatorTable, choices.separator).output;
+    txtDest->ReserveLines(result_.start + txtFrom->blockCount());
+    erased_.reset();
+    SetOutOfDate(false);
   }
-  firstRefused_.reset();
   SetRunning(true);
   if (onMap && !map_) map_ = std::make_unique<frmMap>(this);
   run_->Start(choices, onMap ? RunOutput::Map : RunOutput::Text, ClosedInputText());
 }
 
-std::string Form1::ClosedInputText() {
-  const QString text = txtFrom->toPlainText();
-  if (text.isEmpty() || text.back().unicode() <= u' ') return text.toStdString();
+QString Form1::ClosedInputText() {
+  QString text = txtFrom->RawText();
+  if (text.isEmpty() || text.back().unicode() <= u' ') return text;
+  changingInput_ = true;
   QTextCursor end(txtFrom->document());
   end.movePosition(QTextCursor::End);
   end.insertText(QStringLiteral("\n"));
-  return text.toStdString() + '\n';
-}
-
-void Form1::RunFinished(bool complete) {
-  SetRunning(false);
-  const RunSummary& summary = run_->Summary();
-  if (summary.firstRefused) firstRefused_ = summary.firstRefused->number - 1;
-  ShowStatus([summary] { return RunSummaryText(summary); });
-  cmdFirstRefused->setVisible(firstRefused_.has_value());
-  if (lastRunOnMap_ && map_) {
-    // A map run ended early leaves the dots drawn so far on the map, not
-    // shown; the next run adds to them.
-    map_->AddPoints(run_->TakePoints());
-    if (complete) ShowLoadedMap();
-  }
-}
-
-void Form1::SetRunning(bool running) {
-  for (QWidget* control : std::initializer_list<QWidget*>{Command1, Command3, cmdErase[0],
-                                                          cmdErase[1], cmdOpen, cmdSave}) {
-    control->setEnabled(!running);
-  }
-  for (QAction* action : {actConvert, actMap, actOpen, actSave, actUndoErase, Command2}) {
-    action->setEnabled(!running);
-  }
-  txtFrom->setReadOnly(running);
-  cmdStopRun->setVisible(running);
-}
-
-void Form1::ShowStatus(std::function<QString()> text) {
-  status_ = std::move(text);
-  lblStatus->setText(status_ ? status_() : QString());
-  cmdFirstRefused->hide();
-}
-
-void Form1::closeEvent(QCloseEvent* event) {
-  run_->Stop();
-  SaveGeometry(Window::Main, saveGeometry());
-  event->accept();
-}
-
-void Form1::SetDialogs(Dialogs dialogs) {
-  dialogs_ = std::move(dialogs);
+  changingInput_ = false;
+  return text + u'\n';
 }
 
 void Form1::AppendOutput(const QString& lines) {
@@ -657,6 +724,86 @@ void Form1::AppendOutput(const QString& lines) {
   end.insertText(lines);
   // The new lines come into view beside their input lines.
   scrollLink_->SecondFollows();
+}
+
+void Form1::RunFinished(bool complete) {
+  SetRunning(false);
+  const RunSummary summary = run_->Summary();
+  const std::uint64_t lastLine = run_->LastLine();
+  const Datum datum = choices_->Choices().datumDest;
+  if (runOnMap_) {
+    result_.onMap = true;
+  }
+  result_.refused = run_->Refused();
+  const bool onMap = runOnMap_;
+  if (complete) {
+    ShowStatus([this, summary, datum, onMap] {
+      QString text = RunSummaryText(summary, language_);
+      if (!onMap && summary.converted > 0) text += kStatusJoint + OutputDatumText(datum);
+      return text;
+    });
+  } else {
+    ShowStatus([this, lastLine, refused = summary.refused] {
+      return StoppedRunText(lastLine, refused, language_);
+    });
+  }
+  cmdFirstRefused->setVisible(!result_.refused.empty());
+  if (onMap && complete) {
+    map_->SetPoints(run_->TakePoints());
+    map_->SetDecimalMark(QLatin1Char(choices_->Choices().decimalMark));
+    map_->ShowBeside(this);
+  }
+}
+
+void Form1::SetRunning(bool running) {
+  for (QWidget* control : std::initializer_list<QWidget*>{Command1, Command3, cmdErase[0],
+                                                          cmdErase[1], cmdOpen, cmdSave}) {
+    control->setEnabled(!running);
+  }
+  for (QAction* action : {actConvert, actMap, actOpen, actSave, actUndoErase, Command2,
+                          actNextRefused, actPreviousRefused}) {
+    action->setEnabled(!running);
+  }
+  txtFrom->setReadOnly(running);
+  cmdStopRun->setVisible(running);
+}
+
+void Form1::ShowStatus(std::function<QString()> text) {
+  status_ = std::move(text);
+  ShowStatusText();
+  cmdFirstRefused->hide();
+}
+
+void Form1::ShowStatusText() {
+  if (status_) {
+    lblStatus->setText(status_() + ColumnNote());
+    return;
+  }
+  // Alone, the note of the column starts the line.
+  QString note = ColumnNote();
+  if (!note.isEmpty()) note = note.mid(kStatusJoint.size());
+  if (!note.isEmpty()) note[0] = note[0].toUpper();
+  lblStatus->setText(note);
+}
+
+// A remembered column other than the first is never a silent surprise.
+QString Form1::ColumnNote() const {
+  if (!choices_ || choices_->Choices().firstColumn == 1) return {};
+  return kStatusJoint + FirstColumnText(choices_->Choices().firstColumn, language_);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  run_->Stop();
+  if (map_) map_->close();
+  SaveGeometry(Window::Main, saveGeometry());
+  event->accept();
+}
+
+void Form1::SetDialogs(Dialogs dialogs) {
+  if (dialogs.askContinue) dialogs_.askContinue = std::move(dialogs.askContinue);
+  if (dialogs.warn) dialogs_.warn = std::move(dialogs.warn);
+  if (dialogs.openPath) dialogs_.openPath = std::move(dialogs.openPath);
+  if (dialogs.savePath) dialogs_.savePath = std::move(dialogs.savePath);
 }
 
 void Form1::SetBusy(bool busy) {
@@ -668,12 +815,6 @@ void Form1::SetBusy(bool busy) {
   } else {
     QGuiApplication::restoreOverrideCursor();
   }
-}
-
-void Form1::ShowLoadedMap() {
-  map_->exec();
-  // Closing unloads the map: the next run starts from a plain map.
-  map_.reset();
 }
 
 }  // namespace koord::ui

@@ -3,18 +3,20 @@
 // and its kind, datum and precision, the buttons that convert, plot the
 // points on the map, open a file of points and save the result, clear the
 // boxes, open the help and the about window, and quit, and a status line
-// that sums up each run. It builds and arranges its controls and wires
-// them: the choices are kept by a ChoiceBinder, a run by a RunController.
+// that sums up each run and says when the result no longer matches the
+// input or the choices. It builds and arranges its controls and wires
+// them: the choices are kept by a ChoiceBinder, a run by a RunController,
+// the map is a window of its own.
 
 #include <QString>
 #include <QWidget>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <string>
+#include <vector>
 
 #include "engine/BatchRun.h"
-#include "ui/Settings.h"
+#include "ui/RunController.h"
 
 class QAction;
 class QComboBox;
@@ -31,14 +33,14 @@ class InputEdit;
 class InputOptionsMenu;
 class NumberedEdit;
 class OutputOptionsMenu;
-class RunController;
 class ScrollLink;
 
 class Form1 : public QWidget {
   Q_OBJECT
 
  public:
-  // The window's questions and messages, replaceable (tests answer them).
+  // The window's questions and messages, replaceable (tests answer them);
+  // one left empty stays the window's own.
   struct Dialogs {
     // After a fault: true to go on (Yes).
     std::function<bool(const QString& message)> askContinue;
@@ -53,21 +55,21 @@ class Form1 : public QWidget {
   ~Form1() override;
 
   // One batch run over the input box: into the output box, or onto the map
-  // which is then shown modally. A long text goes on after the call
+  // which then shows beside the window. A long text goes on after the call
   // returns; Running() tells.
   void Converti(bool onMap);
   bool Running() const;
 
   void SetDialogs(Dialogs dialogs);
 
-  // Replaces the input with the file's points; false (and a warning) when
-  // it is not read.
+  // Replaces the input with the file's points, and empties the result;
+  // false (and a warning) when it is not read.
   bool OpenFile(const QString& path);
   // Writes the result to the file (CSV for a .csv name); false (and a
   // warning) when it fails, the file then unchanged.
   bool SaveResult(const QString& path);
 
-  // The map window while it is loaded (between a map run and its closing).
+  // The map window, once a map run has made it.
   frmMap* LoadedMap() const { return map_.get(); }
 
  protected:
@@ -75,7 +77,23 @@ class Form1 : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  enum class Box { None, Input, Output };
+  // What the output box holds since the last run: where that run's lines
+  // begin, what separates their fields, which lines it refused, and
+  // whether a run wrote it at all.
+  struct Result {
+    bool fromRun = false;
+    bool onMap = false;
+    int start = 0;
+    char separator = '\t';
+    std::vector<RefusedLine> refused;
+  };
+  // What Effacer took away, for Ctrl+Z to bring back.
+  struct Erased {
+    QString output;  // the result box's text; empty for the input box
+    Result result;
+    std::function<QString()> status;
+    bool outOfDate = false;
+  };
 
   void CreateControls();
   // Every text of the window in the language installed.
@@ -96,22 +114,31 @@ class Form1 : public QWidget {
   void AskSaveResult();
   void UndoErase();
   void InputFileLoaded(const QString& path);
-  void GoToFirstRefused();
+  void InputChanged();
+  void ChoicesChanged();
   void ShowInputExample();
+  // The refused line after (or before) the input box's line, round the end.
+  void GoToRefused(bool forward);
+  void GoToRefusedLine(const RefusedLine& line);
 
   // The run's choices: the lists', with the separator the text asks for.
   BatchChoices RunChoices() const;
   // The input text with its closing line break, which the box gets when
   // its text ends in a printable character.
-  std::string ClosedInputText();
+  QString ClosedInputText();
   void AppendOutput(const QString& lines);
   void RunFinished(bool complete);
   void SetBusy(bool busy);
   void SetRunning(bool running);
-  void ShowLoadedMap();
+  // The result greyed, and the status line saying so, until the next run.
+  void MarkOutOfDate();
+  void SetOutOfDate(bool outOfDate);
   // The status line's text, made again when the language changes; none
-  // empties the line.
+  // leaves the line to the notes that always hold.
   void ShowStatus(std::function<QString()> text);
+  void ShowStatusText();
+  // "— coordonnées lues à partir du champ 2" when they are.
+  QString ColumnNote() const;
 
   // The first line of the input box that is not blank.
   QString FirstTextLine() const;
@@ -140,8 +167,8 @@ class Form1 : public QWidget {
   QPushButton* cmdCopy;
   QPushButton* cmdOpen;
   QPushButton* cmdSave;
-  QToolButton* cmdOptions;
-  QToolButton* cmdOutputOptions;
+  QPushButton* cmdOptions;
+  QPushButton* cmdOutputOptions;
   InputOptionsMenu* mnuOptions;
   OutputOptionsMenu* mnuOutputOptions;
   QLabel* lblStatus;
@@ -159,6 +186,8 @@ class Form1 : public QWidget {
   QAction* actSave;
   QAction* actUndoErase;
   QAction* actStopRun;
+  QAction* actNextRefused;
+  QAction* actPreviousRefused;
   ScrollLink* scrollLink_;
   ChoiceBinder* choices_ = nullptr;
   RunController* run_;
@@ -169,15 +198,14 @@ class Form1 : public QWidget {
   std::unique_ptr<frmMap> map_;
   HelpWindow* help_ = nullptr;
   bool busy_ = false;
-  // Where the last run's output begins in the output box, what separates
-  // its fields, and its first refused line.
-  int outputStart_ = 0;
-  char outputSeparator_ = '\t';
-  bool lastRunOnMap_ = false;
-  std::optional<std::size_t> firstRefused_;
-  // The box that the last Effacer emptied, and the output it held.
-  Box erased_ = Box::None;
-  QString erasedOutput_;
+  bool runOnMap_ = false;
+  Result result_;
+  bool outOfDate_ = false;
+  // The window itself changes the input (its closing line break).
+  bool changingInput_ = false;
+  std::optional<Erased> erased_;
+  // The last file opened, whose format the save dialog offers first.
+  QString openedFile_;
 };
 
 }  // namespace koord::ui

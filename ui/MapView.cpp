@@ -37,8 +37,8 @@ void MapView::AddDot(double x, double y) {
   update();
 }
 
-void MapView::AddDots(const std::vector<QPointF>& dots) {
-  dots_.insert(dots_.end(), dots.begin(), dots.end());
+void MapView::SetDots(const std::vector<QPointF>& dots) {
+  dots_ = dots;
   update();
 }
 

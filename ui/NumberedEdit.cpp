@@ -59,14 +59,24 @@ int NumberedEdit::NumberMarginWidth() const {
   return 2 * kMarginPadding + fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits;
 }
 
-void NumberedEdit::SelectLine(int index) {
+QString NumberedEdit::RawText() const {
+  QString text = document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, u'\n');
+  return text;
+}
+
+void NumberedEdit::SelectLine(int index, int fromColumn) {
   const QTextBlock block = document()->findBlockByNumber(index);
   if (!block.isValid()) return;
-  // Selected from its end back to its start, so that the box stays scrolled
-  // to the left.
+  // Selected from its end back to its start: the end comes into view, then
+  // the start, so that the box shows as much of the selection as it can,
+  // scrolled to the left for a whole line.
   QTextCursor cursor(block);
   cursor.movePosition(QTextCursor::EndOfBlock);
-  cursor.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
+  setTextCursor(cursor);
+  ensureCursorVisible();
+  const int column = std::clamp(fromColumn, 0, block.length() - 1);
+  cursor.setPosition(block.position() + column, QTextCursor::KeepAnchor);
   setTextCursor(cursor);
   centerCursor();
 }
@@ -129,6 +139,12 @@ ScrollLink::ScrollLink(QPlainTextEdit* first, QPlainTextEdit* second)
     : QObject(first), first_(first->verticalScrollBar()), second_(second->verticalScrollBar()) {
   connect(first_, &QScrollBar::valueChanged, this, [this](int value) { Follow(second_, value); });
   connect(second_, &QScrollBar::valueChanged, this, [this](int value) { Follow(first_, value); });
+  connect(first, &QPlainTextEdit::updateRequest, this, [this](const QRect&, int dy) {
+    if (dy != 0) Follow(second_, first_->value());
+  });
+  connect(second, &QPlainTextEdit::updateRequest, this, [this](const QRect&, int dy) {
+    if (dy != 0) Follow(first_, second_->value());
+  });
 }
 
 void ScrollLink::SecondFollows() {

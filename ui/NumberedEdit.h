@@ -16,6 +16,9 @@ class NumberedEdit : public QPlainTextEdit {
  public:
   explicit NumberedEdit(QWidget* parent = nullptr);
 
+  // The box's text as it is, no-break spaces kept (toPlainText makes them
+  // plain spaces), lines separated by "\n".
+  QString RawText() const;
   // Width of the number margin, in pixels: room for the largest number,
   // and for `ReserveLines` lines.
   int NumberMarginWidth() const;
@@ -23,8 +26,9 @@ class NumberedEdit : public QPlainTextEdit {
   // margin that widens relays out the whole text (a third of a second for a
   // million lines), which a run then does once, before its first line.
   void ReserveLines(int lines);
-  // Selects line `index` (from 0) whole and scrolls it to the middle.
-  void SelectLine(int index);
+  // Selects line `index` (from 0) from character `fromColumn` to its end,
+  // and scrolls it to the middle with the selection in view.
+  void SelectLine(int index, int fromColumn = 0);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -42,8 +46,10 @@ class NumberedEdit : public QPlainTextEdit {
   int reservedLines_ = 0;
 };
 
-// Keeps two boxes scrolled to the same line, whichever scrolls. A box that
-// has fewer lines stops at its last one without holding the other back.
+// Keeps two boxes scrolled to the same line, whichever scrolls and however:
+// scroll bar, wheel, or the keys that move the cursor (which scroll a box
+// without a word from its scroll bar). A box that has fewer lines stops at
+// its last one without holding the other back.
 class ScrollLink : public QObject {
   Q_OBJECT
 

@@ -1,20 +1,26 @@
 #include "ui/RunController.h"
 
 #include <QElapsedTimer>
+#include <QStringView>
 #include <algorithm>
 #include <string_view>
 #include <thread>
 
+#include "engine/Kind.h"
 #include "ui/LanguageText.h"
 
 namespace koord::ui {
 namespace {
 
-// A slice feeds the run this much text at a time, and goes on until this
-// time has passed before the window repaints.
-constexpr std::size_t kBytesPerStep = 64 * 1024;
-constexpr qint64 kSliceMilliseconds = 80;
-// Converting threads: the window's thread reads the text and gathers the
+// A step reads this many characters of the text into the run and shows
+// the lines that came back; a slice goes on step after step until its time
+// is spent, then the window repaints and takes its events. The first
+// slice, which follows the click, is shorter: the click has read the text
+// already.
+constexpr qsizetype kCharsPerStep = 32 * 1024;
+constexpr qint64 kSliceMilliseconds = 90;
+constexpr qint64 kFirstSliceMilliseconds = 40;
+// Converting threads: the window's thread reads the text and shows the
 // result, the others convert; beyond four the window's thread cannot keep
 // up.
 constexpr unsigned kLeastThreads = 2;
@@ -22,6 +28,10 @@ constexpr unsigned kMostThreads = 4;
 
 unsigned ConvertingThreads() {
   return std::clamp(std::thread::hardware_concurrency(), kLeastThreads, kMostThreads);
+}
+
+bool IsBlankField(std::string_view field) {
+  return field.find_first_not_of(" \t") == std::string_view::npos;
 }
 
 }  // namespace
@@ -38,14 +48,20 @@ void RunController::SetAskContinue(std::function<bool(const QString&)> ask) {
   askContinue_ = std::move(ask);
 }
 
-void RunController::Start(const BatchChoices& choices, RunOutput output, std::string text) {
+void RunController::Start(const BatchChoices& choices, RunOutput output, QString text) {
   if (Running()) return;
+  choices_ = choices;
   output_ = output;
   text_ = std::move(text);
   fed_ = 0;
+  firstSlice_ = true;
   pending_.clear();
-  points_.clear();
+  lastLine_ = 0;
+  refused_.clear();
+  points_ = MapPoints();
   summary_ = {};
+  labelLineStart_ = 0;
+  labelLine_ = 1;
   stopAsked_ = false;
   LineSink& sink = *this;
   run_ = std::make_unique<BatchRun>(choices, output, sink, ConvertingThreads());
@@ -63,8 +79,8 @@ void RunController::Stop() {
   End(false);
 }
 
-std::vector<QPointF> RunController::TakePoints() {
-  return std::exchange(points_, {});
+MapPoints RunController::TakePoints() {
+  return std::exchange(points_, MapPoints());
 }
 
 void RunController::Slice() {
@@ -72,14 +88,11 @@ void RunController::Slice() {
   slicing_ = true;
   QElapsedTimer slice;
   slice.start();
-  const std::string_view text(text_);
+  const qint64 budget = firstSlice_ ? kFirstSliceMilliseconds : kSliceMilliseconds;
+  firstSlice_ = false;
   bool going = true;
-  while (going && fed_ < text.size() && slice.elapsed() < kSliceMilliseconds) {
-    const std::size_t length = std::min(kBytesPerStep, text.size() - fed_);
-    going = run_->Feed(text.substr(fed_, length)) && !stopAsked_;
-    fed_ += length;
-  }
-  const bool atEnd = going && fed_ >= text.size();
+  while (going && fed_ < text_.size() && slice.elapsed() < budget) going = FeedStep();
+  const bool atEnd = going && fed_ >= text_.size();
   if (atEnd) going = run_->Finish() && !stopAsked_;
   slicing_ = false;
   SendOutput();
@@ -87,8 +100,23 @@ void RunController::Slice() {
     End(going);
     return;
   }
-  emit Progress(fed_, text.size());
+  emit Progress(static_cast<std::size_t>(fed_), static_cast<std::size_t>(text_.size()));
   nextSlice_.start();
+}
+
+// The text goes to the engine in UTF-8, a step at a time, so that the
+// click that starts a run need not convert a million lines at once.
+bool RunController::FeedStep() {
+  qsizetype length = std::min(kCharsPerStep, text_.size() - fed_);
+  // A character outside the first plane stays whole.
+  if (fed_ + length < text_.size() && text_.at(fed_ + length - 1).isHighSurrogate()) ++length;
+  const QByteArray bytes = QStringView(text_).mid(fed_, length).toUtf8();
+  fed_ += length;
+  const bool going =
+      run_->Feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))) &&
+      !stopAsked_;
+  SendOutput();
+  return going;
 }
 
 bool RunController::Take(const LineResult& line) {
@@ -101,13 +129,50 @@ bool RunController::Take(const LineResult& line) {
     if (!goOn || stopAsked_) return false;
     emit Busy(true);
   }
+  lastLine_ = line.number;
+  if (line.status == LineStatus::Refused || line.status == LineStatus::Fault) {
+    // The reason is the last field of the output line.
+    scratch_.clear();
+    AppendField(scratch_, line.why, EntryOf(kSeparatorTable, choices_.separator).output);
+    const std::size_t reasonStart =
+        line.output.size() >= scratch_.size() && line.output.ends_with(scratch_)
+            ? line.output.size() - scratch_.size()
+            : 0;
+    refused_.push_back(
+        {line.number, static_cast<int>(FromUtf8(line.output.substr(0, reasonStart)).size())});
+  }
   if (output_ == RunOutput::Map) {
-    if (line.status == LineStatus::Converted) points_.emplace_back(line.x, line.y);
+    if (line.status == LineStatus::Converted) {
+      points_.Add(QPointF(line.x, line.y), line.number, LabelOf(line.number));
+    }
   } else {
     pending_ += line.output;
     pending_ += '\n';
   }
   return true;
+}
+
+QString RunController::LabelOf(std::uint64_t number) {
+  // The lines come in order: the search goes on from the last one.
+  while (labelLine_ < number) {
+    const qsizetype end = text_.indexOf(u'\n', labelLineStart_);
+    if (end < 0) return {};
+    labelLineStart_ = end + 1;
+    ++labelLine_;
+  }
+  qsizetype end = text_.indexOf(u'\n', labelLineStart_);
+  if (end < 0) end = text_.size();
+  const QByteArray line = QStringView(text_).mid(labelLineStart_, end - labelLineStart_).toUtf8();
+  const std::size_t first = choices_.firstColumn - 1;
+  const std::size_t last = first + Describe(choices_.coorFrom).fieldCount;
+  labelFields_.Split(std::string_view(line.constData(), static_cast<std::size_t>(line.size())),
+                     choices_.separator, last + 1);
+  for (std::size_t i = 0; i < labelFields_.Count(); ++i) {
+    if ((i < first || i >= last) && !IsBlankField(labelFields_[i])) {
+      return FromUtf8(labelFields_[i]).trimmed();
+    }
+  }
+  return {};
 }
 
 void RunController::SendOutput() {
@@ -122,7 +187,7 @@ void RunController::End(bool complete) {
   SendOutput();
   summary_ = run_->Summary();
   run_.reset();
-  text_ = std::string();
+  text_ = QString();
   emit Busy(false);
   emit Finished(complete);
 }

@@ -3,8 +3,9 @@
 // BatchRun.h) fed with the input text in slices from the event loop, so
 // that the window repaints and can stop it through a million lines, while
 // worker threads convert. It gathers each line's outcome: the result lines
-// for the output box, the points for the map, the refused lines; it asks
-// the window whether to go on after a fault, and tells how far it got.
+// for the output box, the points for the map with the line each came from,
+// the refused lines; it asks the window whether to go on after a fault, and
+// tells how far it got.
 //
 //   RunController run;
 //   connect(&run, &RunController::Output, box, &Box::Append);
@@ -12,7 +13,6 @@
 //   run.Start(choices, RunOutput::Text, text);  // returns after one slice
 
 #include <QObject>
-#include <QPointF>
 #include <QString>
 #include <QTimer>
 #include <cstddef>
@@ -23,8 +23,17 @@
 #include <vector>
 
 #include "engine/BatchRun.h"
+#include "engine/FieldSplitter.h"
+#include "ui/MapPoints.h"
 
 namespace koord::ui {
+
+// A refused line: its number (from 1), and where its reason starts in its
+// output line (after the input line when it is kept), in characters.
+struct RefusedLine {
+  std::uint64_t number;
+  int reasonColumn;
+};
 
 class RunController : public QObject, private LineSink {
   Q_OBJECT
@@ -39,23 +48,26 @@ class RunController : public QObject, private LineSink {
 
   // Starts a run over `text` (lines ending in "\n") and converts its first
   // slice; the rest follows from the event loop. Nothing while a run goes.
-  void Start(const BatchChoices& choices, RunOutput output, std::string text);
+  void Start(const BatchChoices& choices, RunOutput output, QString text);
   // Ends the run where it is: what is converted stays, the rest is not.
   void Stop();
   bool Running() const { return run_ != nullptr; }
 
   // What the last run (or the current one, so far) made of its lines.
   const RunSummary& Summary() const { return run_ ? run_->Summary() : summary_; }
-  // The points of a map run, Lambert 1972 metres, in line order.
-  const std::vector<QPointF>& Points() const { return points_; }
-  std::vector<QPointF> TakePoints();
+  // The number of the last line handed over, from 1; 0 before any.
+  std::uint64_t LastLine() const { return lastLine_; }
+  // Every refused line, in order.
+  const std::vector<RefusedLine>& Refused() const { return refused_; }
+  // The points of a map run, taken away.
+  MapPoints TakePoints();
 
  signals:
   // Busy while converting; not while the question after a fault shows.
   void Busy(bool busy);
   // Result lines, each ending in "\n", in order.
   void Output(const QString& lines);
-  // `done` bytes of the text converted out of `size`.
+  // `done` characters of the text converted out of `size`.
   void Progress(std::size_t done, std::size_t size);
   // The run is over: `complete` when it went to the end of its text.
   void Finished(bool complete);
@@ -63,19 +75,32 @@ class RunController : public QObject, private LineSink {
  private:
   bool Take(const LineResult& line) override;
   void Slice();
+  bool FeedStep();
   void SendOutput();
   void End(bool complete);
+  // The first text field of input line `number` outside the coordinates.
+  QString LabelOf(std::uint64_t number);
 
   std::function<bool(const QString&)> askContinue_;
   // Brings the next slice from the event loop.
   QTimer nextSlice_;
   std::unique_ptr<BatchRun> run_;
+  BatchChoices choices_;
   RunOutput output_ = RunOutput::Text;
-  std::string text_;
-  std::size_t fed_ = 0;
+  QString text_;
+  qsizetype fed_ = 0;
+  bool firstSlice_ = true;
   std::string pending_;
-  std::vector<QPointF> points_;
+  std::uint64_t lastLine_ = 0;
+  std::vector<RefusedLine> refused_;
+  MapPoints points_;
   RunSummary summary_;
+  // Where the labels of the map's points are read: the start of a line of
+  // the text and its number.
+  qsizetype labelLineStart_ = 0;
+  std::uint64_t labelLine_ = 1;
+  FieldSplitter labelFields_;
+  std::string scratch_;
   // A slice is going; a stop asked meanwhile ends the run after it.
   bool slicing_ = false;
   bool stopAsked_ = false;

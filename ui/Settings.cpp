@@ -26,6 +26,8 @@ const QString kMainGeometryKey = QStringLiteral("window/geometry");
 const QString kMapGeometryKey = QStringLiteral("map/geometry");
 const QString kMapGridKey = QStringLiteral("map/ifblGrid");
 const QString kLanguageKey = QStringLiteral("window/language");
+const QString kDecimalMarkKey = QStringLiteral("output/decimalMark");
+const QString kLastFolderKey = QStringLiteral("files/lastFolder");
 
 QSettings Store() {
   return QSettings(QStringLiteral("Koord"), QStringLiteral("koord"));
@@ -115,11 +117,30 @@ void SaveChoices(const BatchChoices& choices) {
 }
 
 bool LoadReplaceResult() {
-  return Store().value(kReplaceKey, false).toBool();
+  return Store().value(kReplaceKey, true).toBool();
 }
 
 void SaveReplaceResult(bool replace) {
   Store().setValue(kReplaceKey, replace);
+}
+
+std::optional<char> LoadDecimalMark() {
+  const QString mark = Store().value(kDecimalMarkKey).toString();
+  if (mark == QStringLiteral(",")) return ',';
+  if (mark == QStringLiteral(".")) return '.';
+  return std::nullopt;
+}
+
+void SaveDecimalMark(char mark) {
+  Store().setValue(kDecimalMarkKey, QString(QLatin1Char(mark)));
+}
+
+QString LoadLastFolder() {
+  return Store().value(kLastFolderKey).toString();
+}
+
+void SaveLastFolder(const QString& folder) {
+  Store().setValue(kLastFolderKey, folder);
 }
 
 QByteArray LoadGeometry(Window window) {

@@ -6,6 +6,8 @@
 // damaged store) gives its default.
 
 #include <QByteArray>
+#include <QString>
+#include <optional>
 
 #include "engine/Choices.h"
 #include "support/Language.h"
@@ -21,9 +23,19 @@ inline constexpr int kMaxFirstColumn = 1000;
 BatchChoices LoadChoices();
 void SaveChoices(const BatchChoices& choices);
 
-// Whether a run replaces the result box's text rather than adding below it.
+// Whether a run replaces the result box's text rather than adding below it
+// (the default).
 bool LoadReplaceResult();
 void SaveReplaceResult(bool replace);
+
+// The decimal mark the user chose for the output, ',' or '.'; none while
+// the window's language gives it.
+std::optional<char> LoadDecimalMark();
+void SaveDecimalMark(char mark);
+
+// The folder of the last file opened or saved; empty before any.
+QString LoadLastFolder();
+void SaveLastFolder(const QString& folder);
 
 // The windows whose place and size are kept (QWidget::saveGeometry).
 enum class Window { Main, Map };
