@@ -33,8 +33,10 @@
 #include "ui/NumberedEdit.h"
 #include "ui/OutputOptionsMenu.h"
 #include "ui/QtLanguage.h"
+#include "ui/ResultView.h"
 #include "ui/RunStatus.h"
 #include "ui/Settings.h"
+#include "ui/StatusLabel.h"
 #include "ui/TestData.h"
 #include "ui/TextFile.h"
 #include "ui/frmAbout.h"
@@ -189,20 +191,17 @@ void Form1::CreateControls() {
   lblPrecision->setBuddy(cmbPrecision);
 
   txtFrom = Named(new InputEdit(this), "txtFrom");
-  txtDest = Named(new NumberedEdit(this), "txtDest");
+  // The result is the run's: it can be read, selected and copied, not
+  // edited, so that it stays line for line with the input.
+  txtDest = Named(new ResultView(this), "txtDest");
   Label2->setBuddy(txtFrom);
+  txtFrom->setLineWrapMode(QPlainTextEdit::NoWrap);
   // Both boxes keep both scroll bars, so that they show as many lines and
   // stay line for line at the bottom too.
-  for (NumberedEdit* box : {static_cast<NumberedEdit*>(txtFrom), txtDest}) {
-    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+  for (QAbstractScrollArea* box : std::initializer_list<QAbstractScrollArea*>{txtFrom, txtDest}) {
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   }
-  // The result is the run's: it can be read, selected and copied, not
-  // edited, so that it stays line for line with the input.
-  txtDest->setReadOnly(true);
-  txtDest->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  txtDest->setUndoRedoEnabled(false);
 
   Command1 = PictureButton("Command1", QIcon(QStringLiteral(":/icons/convert.svg")), this);
   Command3 = PictureButton("Command3", QIcon(QStringLiteral(":/icons/map.svg")), this);
@@ -223,8 +222,7 @@ void Form1::CreateControls() {
   cmdOutputOptions = Named(new QPushButton(this), "cmdOutputOptions");
   cmdOutputOptions->setMenu(mnuOutputOptions);
 
-  lblStatus = Named(new QLabel(this), "lblStatus");
-  lblStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  lblStatus = Named(new StatusLabel(this), "lblStatus");
   cmdFirstRefused = Named(new QPushButton(this), "cmdFirstRefused");
   cmdFirstRefused->hide();
   cmdStopRun = Named(new QPushButton(this), "cmdStopRun");
@@ -345,7 +343,7 @@ void Form1::CreateActions() {
   });
   txtDest->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(txtDest, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-    std::unique_ptr<QMenu> menu(txtDest->createStandardContextMenu());
+    std::unique_ptr<QMenu> menu(txtDest->CreateStandardContextMenu(this));
     menu->addSeparator();
     menu->addAction(copyOutput);
     menu->addAction(actSave);
@@ -481,7 +479,7 @@ void Form1::Form_Load() {
   connect(choices_, &ChoiceBinder::InputKindChanged, this, &Form1::ShowInputExample);
   connect(choices_, &ChoiceBinder::Changed, this, &Form1::ChoicesChanged);
   ShowInputExample();
-  txtDest->setTabStopDistance(
+  txtDest->SetTabStopDistance(
       HorizontalDialogUnits(QFontMetricsF(txtDest->font()), kOutputTabStop));
 }
 
@@ -500,9 +498,9 @@ void Form1::cmdErase_Click(int index) {
     erased_ = before;
     ShowStatus([] { return tr("Coordonnées de départ effacées\u00A0: Ctrl+Z les rétablit."); });
   }
-  if (index == 1 && !txtDest->document()->isEmpty()) {
-    erased_ = Erased{txtDest->RawText(), result_, status_, outOfDate_};
-    txtDest->clear();
+  if (index == 1 && !txtDest->IsEmpty()) {
+    erased_ = Erased{txtDest->Text(), result_, status_, outOfDate_};
+    txtDest->Clear();
     result_ = {};
     SetOutOfDate(false);
     ShowStatus([] { return tr("Résultat effacé\u00A0: Ctrl+Z le rétablit."); });
@@ -518,9 +516,9 @@ void Form1::UndoErase() {
     txtFrom->undo();
     return;  // InputChanged brings the rest back
   }
-  if (!txtDest->document()->isEmpty()) return;
+  if (!txtDest->IsEmpty()) return;
   const Erased erased = *std::exchange(erased_, std::nullopt);
-  txtDest->setPlainText(erased.output);
+  txtDest->SetText(erased.output);
   result_ = erased.result;
   SetOutOfDate(erased.outOfDate);
   ShowStatus(erased.status);
@@ -548,7 +546,7 @@ void Form1::ChoicesChanged() {
 
 void Form1::MarkOutOfDate() {
   if (Running()) return;
-  if (!result_.fromRun || outOfDate_ || txtDest->document()->isEmpty()) {
+  if (!result_.fromRun || outOfDate_ || txtDest->IsEmpty()) {
     // Nothing to mark; the notes of the status line may have changed.
     ShowStatusText();
     return;
@@ -598,7 +596,7 @@ bool Form1::OpenFile(const QString& path) {
 
 void Form1::AskSaveResult() {
   if (Running()) return;
-  if (txtDest->document()->isEmpty()) {
+  if (txtDest->IsEmpty()) {
     ShowStatus([] { return tr("Rien à enregistrer\u00A0: le résultat est vide."); });
     return;
   }
@@ -607,7 +605,7 @@ void Form1::AskSaveResult() {
 }
 
 bool Form1::SaveResult(const QString& path) {
-  const QString error = WriteResultFile(path, txtDest->RawText(), result_.separator);
+  const QString error = WriteResultFile(path, txtDest->Text(), result_.separator);
   if (!error.isEmpty()) {
     dialogs_.warn(error);
     return false;
@@ -620,7 +618,7 @@ bool Form1::SaveResult(const QString& path) {
 // A new text of points: the result of the old one goes, with its status.
 void Form1::InputFileLoaded(const QString& path) {
   openedFile_ = path;
-  txtDest->clear();
+  txtDest->Clear();
   result_ = {};
   erased_.reset();
   SetOutOfDate(false);
@@ -636,7 +634,7 @@ QString Form1::FirstTextLine() const {
 }
 
 void Form1::CopyOutput() {
-  QGuiApplication::clipboard()->setText(txtDest->RawText());
+  QGuiApplication::clipboard()->setText(txtDest->Text());
 }
 
 void Form1::GoToRefused(bool forward) {
@@ -674,14 +672,9 @@ BatchChoices Form1::RunChoices() const {
 }
 
 int Form1::OutputEnd() {
-  QTextDocument* output = txtDest->document();
-  if (output->isEmpty()) return 0;
-  if (!output->lastBlock().text().isEmpty()) {
-    QTextCursor end(output);
-    end.movePosition(QTextCursor::End);
-    end.insertText(QStringLiteral("\n"));
-  }
-  return output->blockCount() - 1;
+  if (txtDest->IsEmpty()) return 0;
+  if (!txtDest->Line(txtDest->LineCount() - 1).isEmpty()) txtDest->Append(QStringLiteral("\n"));
+  return txtDest->LineCount() - 1;
 }
 
 bool Form1::Running() const {
@@ -693,7 +686,7 @@ void Form1::Converti(bool onMap) {
   const BatchChoices choices = RunChoices();
   runOnMap_ = onMap;
   if (!onMap) {
-    if (choices_->ReplaceResult()) txtDest->clear();
+    if (choices_->ReplaceResult()) txtDest->Clear();
     result_ = {};
     result_.fromRun = true;
     result_.start = OutputEnd();
@@ -704,24 +697,22 @@ void Form1::Converti(bool onMap) {
   }
   SetRunning(true);
   if (onMap && !map_) map_ = std::make_unique<frmMap>(this);
-  run_->Start(choices, onMap ? RunOutput::Map : RunOutput::Text, ClosedInputText());
+  CloseInputText();
+  run_->Start(choices, onMap ? RunOutput::Map : RunOutput::Text, txtFrom->document());
 }
 
-QString Form1::ClosedInputText() {
-  QString text = txtFrom->RawText();
-  if (text.isEmpty() || text.back().unicode() <= u' ') return text;
+void Form1::CloseInputText() {
+  const QString last = txtFrom->document()->lastBlock().text();
+  if (last.isEmpty() || last.back().unicode() <= u' ') return;
   changingInput_ = true;
   QTextCursor end(txtFrom->document());
   end.movePosition(QTextCursor::End);
   end.insertText(QStringLiteral("\n"));
   changingInput_ = false;
-  return text + u'\n';
 }
 
 void Form1::AppendOutput(const QString& lines) {
-  QTextCursor end(txtDest->document());
-  end.movePosition(QTextCursor::End);
-  end.insertText(lines);
+  txtDest->Append(lines);
   // The new lines come into view beside their input lines.
   scrollLink_->SecondFollows();
 }

@@ -31,8 +31,8 @@ class frmMap;
 class HelpWindow;
 class InputEdit;
 class InputOptionsMenu;
-class NumberedEdit;
 class OutputOptionsMenu;
+class ResultView;
 class ScrollLink;
 
 class Form1 : public QWidget {
@@ -123,9 +123,9 @@ class Form1 : public QWidget {
 
   // The run's choices: the lists', with the separator the text asks for.
   BatchChoices RunChoices() const;
-  // The input text with its closing line break, which the box gets when
-  // its text ends in a printable character.
-  QString ClosedInputText();
+  // The closing line break, which the input box gets when its text ends in
+  // a printable character.
+  void CloseInputText();
   void AppendOutput(const QString& lines);
   void RunFinished(bool complete);
   void SetBusy(bool busy);
@@ -157,7 +157,7 @@ class Form1 : public QWidget {
   QLabel* lblPrecision;
   QComboBox* cmbPrecision;
   InputEdit* txtFrom;
-  NumberedEdit* txtDest;
+  ResultView* txtDest;
   QToolButton* Command1;
   QToolButton* Command3;
   QToolButton* cmdHelp;

@@ -54,7 +54,8 @@ class ScrollLink : public QObject {
   Q_OBJECT
 
  public:
-  ScrollLink(QPlainTextEdit* first, QPlainTextEdit* second);
+  // Both boxes' vertical scroll bars count lines.
+  ScrollLink(QAbstractScrollArea* first, QAbstractScrollArea* second);
 
   // Scrolls the second box to the first one's line, as far as it can (after
   // lines were added to it).

@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QStringView>
+#include <QTextDocument>
 #include <algorithm>
 #include <string_view>
 #include <thread>
@@ -12,14 +13,14 @@
 namespace koord::ui {
 namespace {
 
-// A step reads this many characters of the text into the run and shows
+// A step reads lines of about this many characters into the run and shows
 // the lines that came back; a slice goes on step after step until its time
-// is spent, then the window repaints and takes its events. The first
-// slice, which follows the click, is shorter: the click has read the text
-// already.
-constexpr qsizetype kCharsPerStep = 32 * 1024;
-constexpr qint64 kSliceMilliseconds = 90;
-constexpr qint64 kFirstSliceMilliseconds = 40;
+// is spent, then the window repaints and takes its events. A text of one
+// step is converted at once, a longer one from the event loop. The first
+// slice is shorter, so that the first lines show at once.
+constexpr qsizetype kCharsPerStep = 16 * 1024;
+constexpr qint64 kSliceMilliseconds = 50;
+constexpr qint64 kFirstSliceMilliseconds = 20;
 // Converting threads: the window's thread reads the text and shows the
 // result, the others convert; beyond four the window's thread cannot keep
 // up.
@@ -48,25 +49,28 @@ void RunController::SetAskContinue(std::function<bool(const QString&)> ask) {
   askContinue_ = std::move(ask);
 }
 
-void RunController::Start(const BatchChoices& choices, RunOutput output, QString text) {
-  if (Running()) return;
+void RunController::Start(const BatchChoices& choices, RunOutput output,
+                          const QTextDocument* text) {
+  if (Running() || !text) return;
   choices_ = choices;
   output_ = output;
-  text_ = std::move(text);
-  fed_ = 0;
+  text_ = text;
+  next_ = text->firstBlock();
   firstSlice_ = true;
   pending_.clear();
   lastLine_ = 0;
   refused_.clear();
   points_ = MapPoints();
   summary_ = {};
-  labelLineStart_ = 0;
-  labelLine_ = 1;
   stopAsked_ = false;
   LineSink& sink = *this;
   run_ = std::make_unique<BatchRun>(choices, output, sink, ConvertingThreads());
   emit Busy(true);
-  Slice();
+  if (text->characterCount() > kCharsPerStep) {
+    nextSlice_.start();
+  } else {
+    Slice();
+  }
 }
 
 void RunController::Stop() {
@@ -91,8 +95,8 @@ void RunController::Slice() {
   const qint64 budget = firstSlice_ ? kFirstSliceMilliseconds : kSliceMilliseconds;
   firstSlice_ = false;
   bool going = true;
-  while (going && fed_ < text_.size() && slice.elapsed() < budget) going = FeedStep();
-  const bool atEnd = going && fed_ >= text_.size();
+  while (going && next_.isValid() && slice.elapsed() < budget) going = FeedStep();
+  const bool atEnd = going && !next_.isValid();
   if (atEnd) going = run_->Finish() && !stopAsked_;
   slicing_ = false;
   SendOutput();
@@ -100,18 +104,23 @@ void RunController::Slice() {
     End(going);
     return;
   }
-  emit Progress(static_cast<std::size_t>(fed_), static_cast<std::size_t>(text_.size()));
+  emit Progress(static_cast<std::size_t>(next_.blockNumber()),
+                static_cast<std::size_t>(text_->blockCount()));
   nextSlice_.start();
 }
 
-// The text goes to the engine in UTF-8, a step at a time, so that the
-// click that starts a run need not convert a million lines at once.
+// The lines go to the engine in UTF-8, a step at a time, so that the click
+// that starts a run need not copy a million lines at once. Each line but
+// the last ends in a line break; the last one is the text's unterminated
+// rest, empty when the text ends in a line break.
 bool RunController::FeedStep() {
-  qsizetype length = std::min(kCharsPerStep, text_.size() - fed_);
-  // A character outside the first plane stays whole.
-  if (fed_ + length < text_.size() && text_.at(fed_ + length - 1).isHighSurrogate()) ++length;
-  const QByteArray bytes = QStringView(text_).mid(fed_, length).toUtf8();
-  fed_ += length;
+  QString lines;
+  while (next_.isValid() && lines.size() < kCharsPerStep) {
+    lines += next_.text();
+    next_ = next_.next();
+    if (next_.isValid()) lines += u'\n';
+  }
+  const QByteArray bytes = lines.toUtf8();
   const bool going =
       run_->Feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))) &&
       !stopAsked_;
@@ -153,16 +162,7 @@ bool RunController::Take(const LineResult& line) {
 }
 
 QString RunController::LabelOf(std::uint64_t number) {
-  // The lines come in order: the search goes on from the last one.
-  while (labelLine_ < number) {
-    const qsizetype end = text_.indexOf(u'\n', labelLineStart_);
-    if (end < 0) return {};
-    labelLineStart_ = end + 1;
-    ++labelLine_;
-  }
-  qsizetype end = text_.indexOf(u'\n', labelLineStart_);
-  if (end < 0) end = text_.size();
-  const QByteArray line = QStringView(text_).mid(labelLineStart_, end - labelLineStart_).toUtf8();
+  const QByteArray line = text_->findBlockByNumber(static_cast<int>(number - 1)).text().toUtf8();
   const std::size_t first = choices_.firstColumn - 1;
   const std::size_t last = first + Describe(choices_.coorFrom).fieldCount;
   labelFields_.Split(std::string_view(line.constData(), static_cast<std::size_t>(line.size())),
@@ -187,7 +187,8 @@ void RunController::End(bool complete) {
   SendOutput();
   summary_ = run_->Summary();
   run_.reset();
-  text_ = QString();
+  text_ = nullptr;
+  next_ = QTextBlock();
   emit Busy(false);
   emit Finished(complete);
 }

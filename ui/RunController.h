@@ -1,8 +1,8 @@
 #pragma once
 // One conversion run of the main window: the engine's run (engine/
-// BatchRun.h) fed with the input text in slices from the event loop, so
-// that the window repaints and can stop it through a million lines, while
-// worker threads convert. It gathers each line's outcome: the result lines
+// BatchRun.h) fed with the lines of the input box in slices from the event
+// loop, so that the window repaints and can stop it through a million
+// lines, while worker threads convert. It gathers each line's outcome: the result lines
 // for the output box, the points for the map with the line each came from,
 // the refused lines; it asks the window whether to go on after a fault, and
 // tells how far it got.
@@ -10,10 +10,11 @@
 //   RunController run;
 //   connect(&run, &RunController::Output, box, &Box::Append);
 //   connect(&run, &RunController::Finished, ...);
-//   run.Start(choices, RunOutput::Text, text);  // returns after one slice
+//   run.Start(choices, RunOutput::Text, box->document());  // returns at once
 
 #include <QObject>
 #include <QString>
+#include <QTextBlock>
 #include <QTimer>
 #include <cstddef>
 #include <cstdint>
@@ -46,9 +47,11 @@ class RunController : public QObject, private LineSink {
   // question: true goes on, false ends the run there.
   void SetAskContinue(std::function<bool(const QString& message)> ask);
 
-  // Starts a run over `text` (lines ending in "\n") and converts its first
-  // slice; the rest follows from the event loop. Nothing while a run goes.
-  void Start(const BatchChoices& choices, RunOutput output, QString text);
+  // Starts a run over the lines of `text`, read as they are (no-break
+  // spaces kept), which must not change until the run ends: a short text
+  // is converted before the call returns, a long one slice by slice from
+  // the event loop. Nothing while a run goes.
+  void Start(const BatchChoices& choices, RunOutput output, const QTextDocument* text);
   // Ends the run where it is: what is converted stays, the rest is not.
   void Stop();
   bool Running() const { return run_ != nullptr; }
@@ -67,7 +70,7 @@ class RunController : public QObject, private LineSink {
   void Busy(bool busy);
   // Result lines, each ending in "\n", in order.
   void Output(const QString& lines);
-  // `done` characters of the text converted out of `size`.
+  // `done` lines of the text converted out of `size`.
   void Progress(std::size_t done, std::size_t size);
   // The run is over: `complete` when it went to the end of its text.
   void Finished(bool complete);
@@ -87,18 +90,15 @@ class RunController : public QObject, private LineSink {
   std::unique_ptr<BatchRun> run_;
   BatchChoices choices_;
   RunOutput output_ = RunOutput::Text;
-  QString text_;
-  qsizetype fed_ = 0;
+  const QTextDocument* text_ = nullptr;
+  // The next line to feed.
+  QTextBlock next_;
   bool firstSlice_ = true;
   std::string pending_;
   std::uint64_t lastLine_ = 0;
   std::vector<RefusedLine> refused_;
   MapPoints points_;
   RunSummary summary_;
-  // Where the labels of the map's points are read: the start of a line of
-  // the text and its number.
-  qsizetype labelLineStart_ = 0;
-  std::uint64_t labelLine_ = 1;
   FieldSplitter labelFields_;
   std::string scratch_;
   // A slice is going; a stop asked meanwhile ends the run after it.

@@ -34,6 +34,7 @@
 #include "ui/NumberedEdit.h"
 #include "ui/OutputOptionsMenu.h"
 #include "ui/QtLanguage.h"
+#include "ui/ResultView.h"
 #include "ui/frmMap.h"
 
 using koord::ui::Form1;
@@ -97,6 +98,7 @@ class TestForm1 : public QObject {
   }
   QComboBox* List(const char* name) const { return Find<QComboBox>(name); }
   QPlainTextEdit* Box(const char* name) const { return Find<QPlainTextEdit>(name); }
+  koord::ui::ResultView* Result() const { return Find<koord::ui::ResultView>("txtDest"); }
   QAbstractButton* Button(const char* name) const { return Find<QAbstractButton>(name); }
   QAbstractButton* EraseButton(int index) const;
   QString Status() const { return Find<QLabel>("lblStatus")->text(); }
@@ -276,7 +278,7 @@ void TestForm1::defaults() {
   QCOMPARE(window_->findChild<QComboBox*>(list)->isEnabled(), enabled);
   QCOMPARE(window_->windowTitle(), QStringLiteral("Koord"));
   QVERIFY(Box("txtFrom")->toPlainText().isEmpty());
-  QVERIFY(Box("txtDest")->toPlainText().isEmpty());
+  QVERIFY(Result()->Text().isEmpty());
   QVERIFY(List("cmbPrecision")->isVisible());
   QVERIFY(Find<QLabel>("lblPrecision")->isVisible());
   QVERIFY(Status().isEmpty());
@@ -294,9 +296,9 @@ void TestForm1::everyKindOfferedRoundTrips() {
     List("cmbCoorDest")->setCurrentIndex(dest);
     List("cmbPrecision")->setCurrentIndex(0);
     Box("txtFrom")->setPlainText(point);
-    Box("txtDest")->clear();
+    Result()->Clear();
     Button("Command1")->click();
-    const QString written = Box("txtDest")->toPlainText();
+    const QString written = Result()->Text();
     QVERIFY2(Status().startsWith(QStringLiteral("1 ligne convertie, 0 refusée")),
              qPrintable(kind + u' ' + written));
     const int from = List("cmbCoorFrom")->findText(kind);
@@ -304,9 +306,9 @@ void TestForm1::everyKindOfferedRoundTrips() {
     List("cmbCoorFrom")->setCurrentIndex(from);
     List("cmbCoorDest")->setCurrentIndex(kLambert);
     Box("txtFrom")->setPlainText(written);
-    Box("txtDest")->clear();
+    Result()->Clear();
     Button("Command1")->click();
-    const QStringList xy = Box("txtDest")->toPlainText().trimmed().split(u'\t');
+    const QStringList xy = Result()->Text().trimmed().split(u'\t');
     QVERIFY2(xy.size() == 2, qPrintable(kind + u' ' + written));
     QVERIFY2(std::hypot(xy[0].toDouble() - 150000, xy[1].toDouble() - 170000) < kWithinSquare,
              qPrintable(kind + u' ' + written + u' ' + xy.join(u' ')));
@@ -426,19 +428,19 @@ void TestForm1::eraseAndUndo() {
   Activate();
   Box("txtFrom")->setPlainText(QStringLiteral("150000\t170000\n"));
   Button("Command1")->click();
-  const QString output = Box("txtDest")->toPlainText();
+  const QString output = Result()->Text();
   QTest::mouseClick(EraseButton(index), Qt::LeftButton);
   QCOMPARE(!Box("txtFrom")->toPlainText().isEmpty(), inputKept);
-  QCOMPARE(!Box("txtDest")->toPlainText().isEmpty(), outputKept);
+  QCOMPARE(!Result()->Text().isEmpty(), outputKept);
   QVERIFY(Status().contains(QStringLiteral("Ctrl+Z")));
   // Ctrl+Z, with the focus on the button just clicked, takes it back.
   EraseButton(index)->setFocus();
   QTest::keyClick(EraseButton(index), Qt::Key_Z, Qt::ControlModifier);
   QCOMPARE(Box("txtFrom")->toPlainText(), QStringLiteral("150000\t170000\n"));
-  QCOMPARE(Box("txtDest")->toPlainText(), output);
+  QCOMPARE(Result()->Text(), output);
   // Once only: a second Ctrl+Z has nothing left to undo.
   QTest::keyClick(EraseButton(index), Qt::Key_Z, Qt::ControlModifier);
-  QCOMPARE(Box("txtDest")->toPlainText(), output);
+  QCOMPARE(Result()->Text(), output);
 }
 
 // Expected values from the worked examples of the geodesy: Lambert 150000,
@@ -516,7 +518,7 @@ void TestForm1::conversion() {
   Find<QAction>("actIfblDots")->setChecked(ifblDots);
   Box("txtFrom")->setPlainText(input);
   QTest::mouseClick(Button("Command1"), Qt::LeftButton);
-  QCOMPARE(Box("txtDest")->toPlainText(), output);
+  QCOMPARE(Result()->Text(), output);
   QCOMPARE(Box("txtFrom")->toPlainText(), inputAfter);
   QVERIFY(!QGuiApplication::overrideCursor());
   QVERIFY(prompts_.isEmpty());
@@ -537,7 +539,7 @@ void TestForm1::runsAccumulateOrReplace() {
   Box("txtFrom")->setPlainText(QStringLiteral("150000\t170000\n"));
   Button("Command1")->click();
   Button("Command1")->click();
-  QCOMPARE(Box("txtDest")->toPlainText(), output);
+  QCOMPARE(Result()->Text(), output);
 }
 
 void TestForm1::missingFieldIsRefusedWithoutDialog() {
@@ -545,14 +547,13 @@ void TestForm1::missingFieldIsRefusedWithoutDialog() {
   Box("txtFrom")->setPlainText(QStringLiteral("150000\t170000\n150000\n160000\t170000\n"));
   Button("Command1")->click();
   QVERIFY(prompts_.isEmpty());
-  QCOMPARE(Box("txtDest")->toPlainText(),
-           QStringLiteral("150000\t170000\nChamp manquant\n160000\t170000\n"));
+  QCOMPARE(Result()->Text(), QStringLiteral("150000\t170000\nChamp manquant\n160000\t170000\n"));
   QCOMPARE(Status(), QStringLiteral("2 lignes converties, 1 refusée — résultat en Lambert 1972"));
   auto* goTo = Button("cmdFirstRefused");
   QVERIFY(goTo->isVisible());
   goTo->click();
   QCOMPARE(SelectedText(Box("txtFrom")), QStringLiteral("150000"));
-  QCOMPARE(SelectedText(Box("txtDest")), QStringLiteral("Champ manquant"));
+  QCOMPARE(Result()->SelectedText(), QStringLiteral("Champ manquant"));
   // A run without refusals offers nothing to go to.
   Box("txtFrom")->setPlainText(QStringLiteral("150000\t170000\n"));
   Button("Command1")->click();
@@ -571,8 +572,8 @@ void TestForm1::firstRefusedLineAfterEarlierOutput() {
   Button("Command1")->click();
   Button("cmdFirstRefused")->click();
   QCOMPARE(SelectedText(Box("txtFrom")), QStringLiteral("abc\t1"));
-  QCOMPARE(SelectedText(Box("txtDest")), QStringLiteral("Nombre illisible : « abc »"));
-  QCOMPARE(Box("txtDest")->textCursor().blockNumber(), 3);
+  QCOMPARE(Result()->SelectedText(), QStringLiteral("Nombre illisible : « abc »"));
+  QCOMPARE(Result()->Cursor().line, 3);
 }
 
 void TestForm1::faultPrompt_data() {
@@ -594,7 +595,7 @@ void TestForm1::faultPrompt() {
   QCOMPARE(prompts_.size(), 1);
   QVERIFY2(prompts_[0].endsWith(QStringLiteral("\n\nContinuer?")), qPrintable(prompts_[0]));
   QVERIFY(prompts_[0].size() > QStringLiteral("\n\nContinuer?").size());
-  const QStringList lines = Box("txtDest")->toPlainText().split(u'\n', Qt::SkipEmptyParts);
+  const QStringList lines = Result()->Text().split(u'\n', Qt::SkipEmptyParts);
   QCOMPARE(lines.size(), outputLines);
   QCOMPARE(lines.first(), QStringLiteral("E425"));
   if (answer) QCOMPARE(lines.last(), QStringLiteral("E425"));
@@ -617,11 +618,12 @@ void TestForm1::longRunKeepsTheWindowAliveAndStops() {
   QVERIFY(!Button("Command1")->isEnabled());
   QVERIFY(Button("cmdStopRun")->isVisible());
   QTRY_VERIFY(Status().startsWith(QStringLiteral("Conversion en cours")));
+  QTRY_VERIFY(Result()->LineCount() > 1);
   QTest::keyClick(window_.get(), Qt::Key_Escape);
   QVERIFY(!window_->Running());
   QVERIFY(!QGuiApplication::overrideCursor());
   QVERIFY(!Box("txtFrom")->isReadOnly());
-  const int written = Box("txtDest")->blockCount() - 1;
+  const int written = Result()->LineCount() - 1;
   QVERIFY2(written > 0 && written < kLines, qPrintable(QString::number(written)));
   // Said as stopped, not as a whole run.
   QVERIFY2(Status().startsWith(QStringLiteral("Conversion arrêtée après ")), qPrintable(Status()));
@@ -629,7 +631,7 @@ void TestForm1::longRunKeepsTheWindowAliveAndStops() {
   Find<QAction>("actReplaceResult")->setChecked(true);
   Button("Command1")->click();
   QTRY_VERIFY_WITH_TIMEOUT(!window_->Running(), 60000);
-  QCOMPARE(Box("txtDest")->blockCount(), kLines + 1);
+  QCOMPARE(Result()->LineCount(), kLines + 1);
 }
 
 void TestForm1::boxesScrollTogether() {
@@ -638,7 +640,7 @@ void TestForm1::boxesScrollTogether() {
   Choose(kLambert, kBel72, kIfbl, kBel72, 2);
   Box("txtFrom")->setPlainText(input);
   QScrollBar* from = Box("txtFrom")->verticalScrollBar();
-  QScrollBar* dest = Box("txtDest")->verticalScrollBar();
+  QScrollBar* dest = Result()->verticalScrollBar();
   // As after a paste, the input shows its last lines: the result of the run
   // comes into view beside them.
   from->setValue(from->maximum());
@@ -652,7 +654,7 @@ void TestForm1::boxesScrollTogether() {
   dest->setValue(40);
   QCOMPARE(from->value(), 40);
   // A shorter box stops at its end without holding the other back.
-  Box("txtDest")->setPlainText(QStringLiteral("E4\nE4\n"));
+  Result()->SetText(QStringLiteral("E4\nE4\n"));
   from->setValue(200);
   QCOMPARE(from->value(), 200);
   QCOMPARE(dest->value(), dest->maximum());
@@ -660,7 +662,7 @@ void TestForm1::boxesScrollTogether() {
 
 void TestForm1::lineNumbers() {
   auto* from = Find<koord::ui::NumberedEdit>("txtFrom");
-  auto* dest = Find<koord::ui::NumberedEdit>("txtDest");
+  koord::ui::ResultView* dest = Result();
   const int narrow = from->NumberMarginWidth();
   QVERIFY(narrow > 0);
   QCOMPARE(dest->NumberMarginWidth(), narrow);
@@ -669,19 +671,25 @@ void TestForm1::lineNumbers() {
   from->setPlainText(input);
   QVERIFY(from->NumberMarginWidth() > narrow);  // room for five digits
   QVERIFY(from->viewport()->geometry().left() >= from->NumberMarginWidth());
+  dest->SetText(input);
+  QCOMPARE(dest->NumberMarginWidth(), from->NumberMarginWidth());
+  QVERIFY(dest->viewport()->geometry().left() >= dest->NumberMarginWidth());
 }
 
 void TestForm1::resultIsReadOnlyButSelectable() {
   Box("txtFrom")->setPlainText(QStringLiteral("150000\t170000\n"));
   Button("Command1")->click();
-  QPlainTextEdit* dest = Box("txtDest");
-  const QString output = dest->toPlainText();
+  koord::ui::ResultView* dest = Result();
+  const QString output = dest->Text();
   dest->setFocus();
   QTest::keyClicks(dest, QStringLiteral("xyz"));
   QTest::keyClick(dest, Qt::Key_Delete);
-  QCOMPARE(dest->toPlainText(), output);
+  QCOMPARE(dest->Text(), output);
   QTest::keyClick(dest, Qt::Key_A, Qt::ControlModifier);
-  QCOMPARE(SelectedText(dest), output.trimmed() + QChar(QChar::ParagraphSeparator));
+  QCOMPARE(dest->SelectedText(), output);
+  QGuiApplication::clipboard()->clear();
+  QTest::keyClick(dest, Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(QGuiApplication::clipboard()->text(), output);
 }
 
 void TestForm1::testData_data() {
@@ -719,7 +727,7 @@ void TestForm1::testData() {
 }
 
 void TestForm1::copyOutput() {
-  Box("txtDest")->setPlainText(QStringLiteral("E435\nE436\n"));
+  Result()->SetText(QStringLiteral("E435\nE436\n"));
   Button("cmdCopy")->click();
   QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("E435\nE436\n"));
 }
@@ -732,7 +740,7 @@ void TestForm1::mapRun() {
   QVERIFY(map && map->isVisible());
   QCOMPARE(map->Picture()->Dots(), (std::vector<QPointF>{{150000, 170000}, {250000, 50000}}));
   QVERIFY(!QApplication::activeModalWidget());
-  QVERIFY(Box("txtDest")->toPlainText().isEmpty());
+  QVERIFY(Result()->Text().isEmpty());
   QCOMPARE(Status(), QStringLiteral("2 lignes converties, 0 refusée"));
   // The next run's dots take the place of these.
   Box("txtFrom")->setPlainText(QStringLiteral("160000\t170000\n"));
@@ -775,10 +783,10 @@ void TestForm1::pastedSpreadsheetBlock() {
   Activate();
   QTest::keyClick(Box("txtFrom"), Qt::Key_Return, Qt::ControlModifier);
   QVERIFY(prompts_.isEmpty());
-  QCOMPARE(Box("txtDest")->toPlainText(), QStringLiteral("Id\tX\tY\tEspèce\tIFBL\n"
-                                                         "P1\t150000\t170000\tQuercus robur\tE435\n"
-                                                         "P2\t\t170000\tAcer\tChamp manquant\n"
-                                                         "P3\t150,5\t170\tIlex\tE436\n"));
+  QCOMPARE(Result()->Text(), QStringLiteral("Id\tX\tY\tEspèce\tIFBL\n"
+                                            "P1\t150000\t170000\tQuercus robur\tE435\n"
+                                            "P2\t\t170000\tAcer\tChamp manquant\n"
+                                            "P3\t150,5\t170\tIlex\tE436\n"));
   QCOMPARE(Status(), QStringLiteral("2 lignes converties, 1 refusée — résultat en Lambert 1972 — "
                                     "coordonnées lues à partir du champ 2"));
 }
@@ -787,7 +795,7 @@ void TestForm1::semicolonsFoundWithoutTabs() {
   Choose(kLambert, kBel72, kLambert, kBel72, 0);
   Box("txtFrom")->setPlainText(QStringLiteral("x;y\n150 000;170 000\n"));
   Button("Command1")->click();
-  QCOMPARE(Box("txtDest")->toPlainText(), QStringLiteral("X;Y\n150000;170000\n"));
+  QCOMPARE(Result()->Text(), QStringLiteral("X;Y\n150000;170000\n"));
 }
 
 void TestForm1::openFile_data() {
@@ -951,7 +959,7 @@ void TestForm1::settingsRestoredAfterRestart() {
   Choose(kLambert, kBel72, kDegrees, kWgs84, 2);
   Box("txtFrom")->setPlainText(QStringLiteral("P1\t2026\t150000\t170000\n"));
   Button("Command1")->click();
-  QCOMPARE(Box("txtDest")->toPlainText(), Degrees("50.8404113\t004.3687521\n"));
+  QCOMPARE(Result()->Text(), Degrees("50.8404113\t004.3687521\n"));
 }
 
 void TestForm1::keyboard_data() {
@@ -981,7 +989,7 @@ void TestForm1::keyboard() {
   Box("txtFrom")->setFocus();
   QTest::keyClick(Box("txtFrom"), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
   if (effect == u"converted") {
-    QCOMPARE(Box("txtDest")->toPlainText(), QStringLiteral("150000\t170000\n"));
+    QCOMPARE(Result()->Text(), QStringLiteral("150000\t170000\n"));
   } else if (effect == u"help") {
     auto* help = window_->findChild<koord::ui::HelpWindow*>();
     QVERIFY(help && help->isVisible());

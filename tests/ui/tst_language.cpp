@@ -16,6 +16,7 @@
 #include "ui/Form1.h"
 #include "ui/HelpWindow.h"
 #include "ui/QtLanguage.h"
+#include "ui/ResultView.h"
 
 using koord::ui::Form1;
 
@@ -100,7 +101,7 @@ QString TestLanguage::ConvertRefused() {
   Find<QComboBox>("cmbCoorFrom")->setCurrentIndex(0);
   Find<QPlainTextEdit>("txtFrom")->setPlainText(QStringLiteral("abc\t1"));
   Find<QAbstractButton>("Command1")->click();
-  return Find<QPlainTextEdit>("txtDest")->toPlainText().trimmed();
+  return Find<koord::ui::ResultView>("txtDest")->Text().trimmed();
 }
 
 void TestLanguage::frenchByDefault() {
