@@ -60,24 +60,14 @@ int NumberedEdit::NumberMarginWidth() const {
   return 2 * kMarginPadding + fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits;
 }
 
-QString NumberedEdit::RawText() const {
-  QString text = document()->toRawText();
-  text.replace(QChar::ParagraphSeparator, u'\n');
-  return text;
-}
-
-void NumberedEdit::SelectLine(int index, int fromColumn) {
+void NumberedEdit::SelectLine(int index) {
   const QTextBlock block = document()->findBlockByNumber(index);
   if (!block.isValid()) return;
-  // Selected from its end back to its start: the end comes into view, then
-  // the start, so that the box shows as much of the selection as it can,
-  // scrolled to the left for a whole line.
+  // Selected from its end back to its start, so that the box stays scrolled
+  // to the left.
   QTextCursor cursor(block);
   cursor.movePosition(QTextCursor::EndOfBlock);
-  setTextCursor(cursor);
-  ensureCursorVisible();
-  const int column = std::clamp(fromColumn, 0, block.length() - 1);
-  cursor.setPosition(block.position() + column, QTextCursor::KeepAnchor);
+  cursor.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
   setTextCursor(cursor);
   centerCursor();
 }

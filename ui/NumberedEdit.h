@@ -16,9 +16,6 @@ class NumberedEdit : public QPlainTextEdit {
  public:
   explicit NumberedEdit(QWidget* parent = nullptr);
 
-  // The box's text as it is, no-break spaces kept (toPlainText makes them
-  // plain spaces), lines separated by "\n".
-  QString RawText() const;
   // Width of the number margin, in pixels: room for the largest number,
   // and for `ReserveLines` lines.
   int NumberMarginWidth() const;
@@ -26,9 +23,8 @@ class NumberedEdit : public QPlainTextEdit {
   // margin that widens relays out the whole text (a third of a second for a
   // million lines), which a run then does once, before its first line.
   void ReserveLines(int lines);
-  // Selects line `index` (from 0) from character `fromColumn` to its end,
-  // and scrolls it to the middle with the selection in view.
-  void SelectLine(int index, int fromColumn = 0);
+  // Selects line `index` (from 0) whole and scrolls it to the middle.
+  void SelectLine(int index);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
