@@ -87,7 +87,7 @@ QString frmAbout::Credits() {
       tr("Projet Koord, 2026"),
       tr("Contact\u00A0: par le suivi des tickets du projet Koord"),
       tr("Développé en C++ et Qt 6"),
-      tr("Carte : Natural Earth (domaine public)"),
+      tr("Carte\u00A0: Natural Earth (domaine public)"),
   }
       .join(u'\n');
 }

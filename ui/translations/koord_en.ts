@@ -415,10 +415,6 @@ IFBL: %5</translation>
         <translation>Written in C++ and Qt 6</translation>
     </message>
     <message>
-        <source>Carte : Natural Earth (domaine public)</source>
-        <translation>Map: Natural Earth (public domain)</translation>
-    </message>
-    <message>
         <source>Contact&#xa0;: par le suivi des tickets du projet Koord</source>
         <translation>Contact: through the issue tracker of the Koord project</translation>
     </message>
@@ -429,6 +425,10 @@ IFBL: %5</translation>
     <message>
         <source>&amp;Fermer</source>
         <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Carte&#xa0;: Natural Earth (domaine public)</source>
+        <translation>Map: Natural Earth (public domain)</translation>
     </message>
 </context>
 <context>

@@ -415,10 +415,6 @@ IFBL: %5</translation>
         <translation>Ontwikkeld in C++ en Qt 6</translation>
     </message>
     <message>
-        <source>Carte : Natural Earth (domaine public)</source>
-        <translation>Kaart: Natural Earth (publiek domein)</translation>
-    </message>
-    <message>
         <source>Contact&#xa0;: par le suivi des tickets du projet Koord</source>
         <translation>Contact: via de issuetracker van het Koord-project</translation>
     </message>
@@ -429,6 +425,10 @@ IFBL: %5</translation>
     <message>
         <source>&amp;Fermer</source>
         <translation>&amp;Sluiten</translation>
+    </message>
+    <message>
+        <source>Carte&#xa0;: Natural Earth (domaine public)</source>
+        <translation>Kaart: Natural Earth (publiek domein)</translation>
     </message>
 </context>
 <context>
