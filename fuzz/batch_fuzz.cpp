@@ -212,7 +212,7 @@ std::vector<std::string> CoordinateFields(const koord::BatchChoices& c, std::str
   // blanks people put inside it split nothing.
   const bool oneText = c.coorFrom == CoordKind::Mgrs || c.coorFrom == CoordKind::Ifbl;
   if (oneText && c.separator == koord::Separator::Blank && !fields.empty()) {
-    for (std::size_t i = first + 1; i < all.size(); ++i) fields[0] += " " + all[i];
+    for (std::size_t i = first + 1; i < all.size(); ++i) fields[0].append(" ").append(all[i]);
   }
   return fields;
 }
@@ -528,13 +528,14 @@ koord::BatchChoices Choose(koord::fuzz::FuzzBytes& bytes) {
 
 // The choices in a few words, for the report of a broken invariant.
 std::string Summary(const koord::BatchChoices& c) {
-  std::string text = "-f " + std::string(c.detectKind ? "auto" : koord::Describe(c.coorFrom).cliName) +
-                     " -t " + std::string(koord::Describe(c.coorDest).cliName);
-  for (const CoordKind kind : c.moreOutputs) text += "," + std::string(koord::Describe(kind).cliName);
-  text += " --separator " + std::string(koord::EntryOf(koord::kSeparatorTable, c.separator).cliName);
-  text += " --columns " + std::to_string(c.firstColumn);
-  if (c.keepLine) text += " --keep";
-  if (c.nearBelgium) text += " --near-belgium";
+  std::string text = "-f ";
+  text.append(c.detectKind ? "auto" : koord::Describe(c.coorFrom).cliName);
+  text.append(" -t ").append(koord::Describe(c.coorDest).cliName);
+  for (const CoordKind kind : c.moreOutputs) text.append(",").append(koord::Describe(kind).cliName);
+  text.append(" --separator ").append(koord::EntryOf(koord::kSeparatorTable, c.separator).cliName);
+  text.append(" --columns ").append(std::to_string(c.firstColumn));
+  if (c.keepLine) text.append(" --keep");
+  if (c.nearBelgium) text.append(" --near-belgium");
   return text;
 }
 

@@ -8,6 +8,8 @@
 #include <QSpinBox>
 #include <QWidgetAction>
 
+#include "ui/Settings.h"
+
 namespace koord::ui {
 
 QString InputOptionsMenu::SeparatorLabel(Separator separator) {

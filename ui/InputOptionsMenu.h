@@ -5,14 +5,22 @@
 // the user changes them.
 
 #include <QMenu>
+#include <cstddef>
 
-#include "ui/Settings.h"
+#include "engine/Choices.h"
 
 class QActionGroup;
 class QLabel;
 class QSpinBox;
 
 namespace koord::ui {
+
+// How the input lines are read (engine/BatchChoices).
+struct InputOptions {
+  Separator separator = Separator::Tab;
+  std::size_t firstColumn = 1;
+  bool keepLine = false;
+};
 
 class InputOptionsMenu : public QMenu {
   Q_OBJECT

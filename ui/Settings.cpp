@@ -26,6 +26,8 @@ const QString kMainGeometryKey = QStringLiteral("window/geometry");
 const QString kMapGeometryKey = QStringLiteral("map/geometry");
 const QString kMapGridKey = QStringLiteral("map/ifblGrid");
 const QString kLanguageKey = QStringLiteral("window/language");
+const QString kDecimalMarkKey = QStringLiteral("output/decimalMark");
+const QString kLastFolderKey = QStringLiteral("files/lastFolder");
 
 QSettings Store() {
   return QSettings(QStringLiteral("Koord"), QStringLiteral("koord"));
@@ -73,65 +75,72 @@ const QString& GeometryKey(Window window) {
 
 }  // namespace
 
-InputOptions LoadInputOptions() {
+BatchChoices LoadChoices() {
   const QSettings store = Store();
-  InputOptions options;
-  Read(store, kSeparatorKey, kSeparatorTable, kCliName, options.separator);
-  int column = static_cast<int>(options.firstColumn);
-  ReadNumber(store, kFirstColumnKey, 1, kMaxFirstColumn, column);
-  options.firstColumn = static_cast<std::size_t>(column);
-  options.keepLine = store.value(kKeepLineKey, false).toBool();
-  return options;
-}
-
-void SaveInputOptions(const InputOptions& options) {
-  QSettings store = Store();
-  Write(store, kSeparatorKey, kSeparatorTable, kCliName, options.separator);
-  store.setValue(kFirstColumnKey, static_cast<int>(options.firstColumn));
-  store.setValue(kKeepLineKey, options.keepLine);
-}
-
-ListChoices LoadListChoices() {
-  const QSettings store = Store();
-  ListChoices choices;
-  ReadKind(store, kFromKey, choices.from);
-  if (!Describe(choices.from).input) choices.from = ListChoices().from;
-  ReadKind(store, kDestKey, choices.dest);
+  BatchChoices choices;
+  ReadKind(store, kFromKey, choices.coorFrom);
+  if (!Describe(choices.coorFrom).input) choices.coorFrom = BatchChoices().coorFrom;
+  ReadKind(store, kDestKey, choices.coorDest);
   Read(store, kDatumFromKey, kDatumTable, kCode, choices.datumFrom);
   Read(store, kDatumDestKey, kDatumTable, kCode, choices.datumDest);
   Read(store, kMgrsPrecisionKey, kMgrsPrecisionTable, kCliName, choices.mgrsPrecision);
   Read(store, kIfblPrecisionKey, kIfblPrecisionTable, kCliName, choices.ifblPrecision);
   ReadNumber(store, kDecimalsKey, kMinDegreeDecimals, kMaxDegreeDecimals, choices.degreeDecimals);
-  ReadNumber(store, kUtmZoneKey, 0, kLastUtmZone, choices.utmZone);
+  int zone = choices.utmZone;
+  ReadNumber(store, kUtmZoneKey, 0, kLastUtmZone, zone);
+  choices.utmZone = static_cast<std::int16_t>(zone);
+  Read(store, kSeparatorKey, kSeparatorTable, kCliName, choices.separator);
+  int column = static_cast<int>(choices.firstColumn);
+  ReadNumber(store, kFirstColumnKey, 1, kMaxFirstColumn, column);
+  choices.firstColumn = static_cast<std::size_t>(column);
+  choices.keepLine = store.value(kKeepLineKey, false).toBool();
+  choices.ifblDots = store.value(kIfblDotsKey, false).toBool();
+  choices.preciseTransformation = store.value(kPreciseKey, false).toBool();
   return choices;
 }
 
-void SaveListChoices(const ListChoices& choices) {
+void SaveChoices(const BatchChoices& choices) {
   QSettings store = Store();
-  store.setValue(kFromKey, Text(Describe(choices.from).cliName));
-  store.setValue(kDestKey, Text(Describe(choices.dest).cliName));
+  store.setValue(kFromKey, Text(Describe(choices.coorFrom).cliName));
+  store.setValue(kDestKey, Text(Describe(choices.coorDest).cliName));
   Write(store, kDatumFromKey, kDatumTable, kCode, choices.datumFrom);
   Write(store, kDatumDestKey, kDatumTable, kCode, choices.datumDest);
   Write(store, kMgrsPrecisionKey, kMgrsPrecisionTable, kCliName, choices.mgrsPrecision);
   Write(store, kIfblPrecisionKey, kIfblPrecisionTable, kCliName, choices.ifblPrecision);
   store.setValue(kDecimalsKey, choices.degreeDecimals);
-  store.setValue(kUtmZoneKey, choices.utmZone);
+  store.setValue(kUtmZoneKey, static_cast<int>(choices.utmZone));
+  Write(store, kSeparatorKey, kSeparatorTable, kCliName, choices.separator);
+  store.setValue(kFirstColumnKey, static_cast<int>(choices.firstColumn));
+  store.setValue(kKeepLineKey, choices.keepLine);
+  store.setValue(kIfblDotsKey, choices.ifblDots);
+  store.setValue(kPreciseKey, choices.preciseTransformation);
 }
 
-OutputOptions LoadOutputOptions() {
-  const QSettings store = Store();
-  OutputOptions options;
-  options.replaceResult = store.value(kReplaceKey, false).toBool();
-  options.ifblDots = store.value(kIfblDotsKey, false).toBool();
-  options.preciseTransformation = store.value(kPreciseKey, false).toBool();
-  return options;
+bool LoadReplaceResult() {
+  return Store().value(kReplaceKey, true).toBool();
 }
 
-void SaveOutputOptions(const OutputOptions& options) {
-  QSettings store = Store();
-  store.setValue(kReplaceKey, options.replaceResult);
-  store.setValue(kIfblDotsKey, options.ifblDots);
-  store.setValue(kPreciseKey, options.preciseTransformation);
+void SaveReplaceResult(bool replace) {
+  Store().setValue(kReplaceKey, replace);
+}
+
+std::optional<char> LoadDecimalMark() {
+  const QString mark = Store().value(kDecimalMarkKey).toString();
+  if (mark == QStringLiteral(",")) return ',';
+  if (mark == QStringLiteral(".")) return '.';
+  return std::nullopt;
+}
+
+void SaveDecimalMark(char mark) {
+  Store().setValue(kDecimalMarkKey, QString(QLatin1Char(mark)));
+}
+
+QString LoadLastFolder() {
+  return Store().value(kLastFolderKey).toString();
+}
+
+void SaveLastFolder(const QString& folder) {
+  Store().setValue(kLastFolderKey, folder);
 }
 
 QByteArray LoadGeometry(Window window) {
