@@ -94,10 +94,10 @@ struct Place {
   bool byteOrderMark;
 };
 
-LineResult ResultOf(const Place& place, const LineOutcome& outcome) {
+LineResult ResultOf(const Place& place, const LineOutcome& outcome, const Layout& layout) {
   return {place.text,  place.number,       outcome.status, outcome.reason, outcome.text,
           outcome.why, outcome.x,          outcome.y,      place.ending,   place.byteOrderMark,
-          outcome.far, outcome.kilometres, outcome.kind};
+          outcome.far, outcome.kilometres, outcome.kind,   layout};
 }
 
 }  // namespace
@@ -204,7 +204,8 @@ class BatchRun::State {
 
   bool Dispatch(std::string_view line, bool tooLong, const Place& place, LineRole role) {
     if (converter_) {
-      LineResult result = ResultOf(place, converter_->Convert(line, *layout_, tooLong, role));
+      LineResult result =
+          ResultOf(place, converter_->Convert(line, *layout_, tooLong, role), *layout_);
       if (result.status == LineStatus::Converted) result.point = &converter_->Point();
       return HandOver(result);
     }
@@ -262,7 +263,7 @@ class BatchRun::State {
                 std::string_view(batch.outputs).substr(outcome.outputOffset, outcome.outputLength),
                 std::string_view(batch.whys).substr(outcome.whyOffset, outcome.whyLength),
                 outcome.x, outcome.y, line.ending, line.byteOrderMark, outcome.far,
-                outcome.kilometres, outcome.kind});
+                outcome.kilometres, outcome.kind, line.layout});
     }
     spares_.push_back(std::move(batch));
   }

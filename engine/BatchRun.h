@@ -27,6 +27,7 @@
 
 #include "engine/Choices.h"
 #include "engine/Kind.h"
+#include "engine/Layout.h"
 #include "engine/LineConverter.h"
 #include "engine/LineSplitter.h"
 
@@ -49,6 +50,9 @@ struct LineResult {
   double kilometres;
   // The kind the line was read as.
   CoordKind kind;
+  // Where its text's coordinates stand, as given or found: the separator
+  // (whose output form the line's fields are written with) and columns.
+  Layout layout;
   // The conversion object of a converted line, for a sink that writes more
   // than text (a file of another program, with geometry): given by a run on
   // one thread, null from one on several.
