@@ -359,7 +359,7 @@ void PrepareUtm(const BatchChoices& choices, TransCoo& point) {
 // ---- Precisions ----
 
 constexpr Translated kPrecisionLabel{
-    "Précisio&n désirée:", "Gewe&nste precisie:", "Desired precisio&n:"};
+    "Précisio&n désirée\u00A0:", "Gewe&nste precisie:", "Desired precisio&n:"};
 
 template <typename Entry, std::size_t N>
 constexpr int PositionIn(const std::array<Entry, N>& table, decltype(Entry::value) value) {
@@ -420,8 +420,26 @@ constexpr PrecisionList kDegreePrecisionList{
       if (value >= kMinDegreeDecimals && value <= kMaxDegreeDecimals) c.degreeDecimals = value;
     }};
 
+// Metres are written to the metre by default: coordinates pasted from a
+// list are seldom better, and a millimetre that means nothing misleads.
+constexpr std::array<PrecisionEntry, kMaxMetreDecimals + 1> kMetreDecimals{{
+    {0, "0", {"Au mètre", "Op de meter", "To the metre"}},
+    {1, "1", {"1 décimale (10 cm)", "1 decimaal (10 cm)", "1 decimal (10 cm)"}},
+    {2, "2", {"2 décimales (1 cm)", "2 decimalen (1 cm)", "2 decimals (1 cm)"}},
+    {3, "3", {"3 décimales (1 mm)", "3 decimalen (1 mm)", "3 decimals (1 mm)"}},
+}};
+
+constexpr PrecisionList kMetreDecimalsList{
+    {"Décimales des mètres\u00A0:", "Decimalen van de meters:", "Metre decimals:"},
+    kMetreDecimals,
+    0,
+    [](const BatchChoices& c) { return c.metreDecimals; },
+    [](BatchChoices& c, int value) {
+      if (value >= 0 && value <= kMaxMetreDecimals) c.metreDecimals = value;
+    }};
+
 constexpr PrecisionList kUtmZoneList{
-    {"Zo&ne UTM:", "UTM-zo&ne:", "UTM zo&ne:"},
+    {"Zo&ne UTM\u00A0:", "UTM-zo&ne:", "UTM zo&ne:"},
     kUtmZones,
     0,
     [](const BatchChoices& c) { return static_cast<int>(c.utmZone); },
@@ -437,7 +455,7 @@ constexpr Translated kY{"Y", "Y", "Y"};
 constexpr Translated kLatitude{"Latitude", "Breedtegraad", "Latitude"};
 constexpr Translated kLongitude{"Longitude", "Lengtegraad", "Longitude"};
 constexpr Translated kDegreeExample{
-    "Un point par ligne : latitude, tabulation, longitude\n"
+    "Un point par ligne\u00A0: latitude, tabulation, longitude\n"
     "par exemple\n50,84041\t4,36875\n50°50'25,5\"N\t4°22'07,5\"E",
     "Eén punt per regel: breedte, tab, lengte\n"
     "bijvoorbeeld\n50,84041\t4,36875\n50°50'25,5\"N\t4°22'07,5\"E",
@@ -456,7 +474,7 @@ constexpr std::array<KindDescriptor, kKindCount> kKinds{{
      {kX, kY, kNone},
      Datum::Bel72,
      true,
-     {"Un point par ligne : X, tabulation, Y (en mètres ou en km)\n"
+     {"Un point par ligne\u00A0: X, tabulation, Y (en mètres ou en km)\n"
       "par exemple\n150000\t170000\n150,5\t170",
       "Eén punt per regel: X, tab, Y (in meter of in km)\n"
       "bijvoorbeeld\n150000\t170000\n150,5\t170",
@@ -467,7 +485,8 @@ constexpr std::array<KindDescriptor, kKindCount> kKinds{{
      ReadLambert,
      NumberLooksLikeValue,
      {kEastWords, kNorthWords, {}},
-     WriteLambert},
+     WriteLambert,
+     true},
     {CoordKind::Mgrs,
      "mgrs",
      "MGRS",
@@ -529,7 +548,7 @@ constexpr std::array<KindDescriptor, kKindCount> kKinds{{
      {kX, kY, kNone},
      Datum::Etrs89,
      true,
-     {"Un point par ligne : X, tabulation, Y (en mètres)\npar exemple\n649999\t670000",
+     {"Un point par ligne\u00A0: X, tabulation, Y (en mètres)\npar exemple\n649999\t670000",
       "Eén punt per regel: X, tab, Y (in meter)\nbijvoorbeeld\n649999\t670000",
       "One point per line: X, tab, Y (in metres)\nfor example\n649999\t670000"},
      std::nullopt,
@@ -537,7 +556,8 @@ constexpr std::array<KindDescriptor, kKindCount> kKinds{{
      ReadLambert2008,
      NumberLooksLikeValue,
      {kEastWords, kNorthWords, {}},
-     WriteLambert2008},
+     WriteLambert2008,
+     true},
     {CoordKind::Utm,
      "utm",
      "UTM",
@@ -548,7 +568,7 @@ constexpr std::array<KindDescriptor, kKindCount> kKinds{{
       Translated{"Nord", "Noord", "Northing"}},
      Datum::Wgs84,
      false,
-     {"Un point par ligne : zone, tabulation, est, tabulation, nord\n"
+     {"Un point par ligne\u00A0: zone, tabulation, est, tabulation, nord\n"
       "par exemple\n31N\t596371\t5632970",
       "Eén punt per regel: zone, tab, oost, tab, noord\n"
       "bijvoorbeeld\n31N\t596371\t5632970",
@@ -559,7 +579,8 @@ constexpr std::array<KindDescriptor, kKindCount> kKinds{{
      ReadUtm,
      UtmLooksLikeValue,
      {kZoneWords, kUtmEastWords, kNorthWords},
-     WriteUtm},
+     WriteUtm,
+     true},
     {CoordKind::Dms,
      "dms",
      "DMS",
@@ -589,6 +610,8 @@ constexpr bool RowsFollowTheKinds() {
 }
 
 static_assert(RowsFollowTheKinds(), "one row per kind, in the order of CoordKind");
+
+const PrecisionList& MetreDecimalsList() { return kMetreDecimalsList; }
 
 const KindDescriptor& Describe(CoordKind kind) {
   return kKinds[static_cast<std::size_t>(kind)];

@@ -112,10 +112,16 @@ struct KindDescriptor {
   // Appends the kind's output fields from a converted point that has them
   // (TransCoo::OutputError).
   void (*write)(const TransCoo& point, const OutputStyle& style, std::string& out);
+  // Whether the output is written in metres, with MetreDecimalsList's
+  // decimals.
+  bool writesMetres = false;
 };
 
 // How many kinds there are.
 inline constexpr std::size_t kKindCount = 7;
+
+// The decimals of the outputs written in metres (writesMetres).
+const PrecisionList& MetreDecimalsList();
 
 // The descriptor of a kind.
 const KindDescriptor& Describe(CoordKind kind);
