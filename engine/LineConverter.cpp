@@ -256,9 +256,16 @@ std::optional<FieldRefusal> LineConverter::ReadAs(Reading& reading, const Layout
 bool LineConverter::Detect(const Layout& layout) {
   std::vector<std::pair<Reading*, std::size_t>> near;  // with the fields it took
   std::string far;
+  // Fields that a value's blanks or commas split tell more than "no
+  // reading" when nothing else reads ("150 000 170 000").
+  std::optional<FieldRefusal> miscounted;
   const Language language = choices_.language;
   for (Reading& reading : readings_) {
-    if (ReadAs(reading, layout) || unitsMixed_) continue;
+    if (std::optional<FieldRefusal> why = ReadAs(reading, layout)) {
+      if (why->reason == Reason::FieldCount && !miscounted) miscounted = std::move(why);
+      continue;
+    }
+    if (unitsMixed_) continue;
     if (!MayLieNearBelgium(reading.kind->kind, reading.point)) continue;
     reading.point.Conversion();
     if (reading.point.ErrorCode() != ConversionError::None) continue;
@@ -276,6 +283,10 @@ bool LineConverter::Detect(const Layout& layout) {
     readKind_ = near.front().first->kind;
     consumed_ = near.front().second;
     return true;
+  }
+  if (near.empty() && far.empty() && miscounted) {
+    Refuse(miscounted->reason, miscounted->detail);
+    return false;
   }
   if (near.empty()) {
     Refuse(Reason::NoKindFits, far);

@@ -69,7 +69,7 @@ const Row kRows[] = {
     {"150,5 170", kL72},
     {"22000 200000", kL72},
     {"310000 260000", std::nullopt, "Aucune lecture près de la Belgique : lambert à 79 km"},
-    {"150 000 170 000", std::nullopt, kNone},  // blanks that split the numbers
+    {"150 000 170 000", std::nullopt, "4 champs séparés par des blancs pour 2 coordonnées"},
     // Degrees in every form people paste. 50.85 4.35 read as Lambert
     // kilometres would lie in France, 150.000 170.000 as degrees nowhere.
     {"50.85 4.35", kDeg},
