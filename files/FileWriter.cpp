@@ -81,6 +81,21 @@ std::vector<std::string> UniqueNames(const std::vector<Column>& columns) {
   return names;
 }
 
+// A layer name of ASCII letters, digits, '-' and '_', each other character
+// '_': a KMZ keeps each layer in a file of its name, which GDAL does not
+// find again when the name has other characters.
+std::string AsciiName(std::string_view name) {
+  std::string out;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(name[i]);
+    if ((byte & 0xC0) == 0x80) continue;  // the rest of a UTF-8 sequence
+    const bool kept = (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') ||
+                      (byte >= '0' && byte <= '9') || byte == '-' || byte == '_';
+    out += kept ? static_cast<char>(byte) : '_';
+  }
+  return out.empty() ? std::string("koord") : out;
+}
+
 OGRFieldType FieldType(ColumnType type, bool typed) {
   if (!typed) return OFTString;
   switch (type) {
@@ -237,6 +252,7 @@ class FileWriter::State {
       const std::size_t dot = name.find_last_of('.');
       if (dot != std::string::npos && dot > 0) name.resize(dot);
     }
+    if (format_ == FileFormat::Kmz) name = AsciiName(name);
     if (format_ == FileFormat::Gpx) {
       name = polygon_ ? kGpxTracks : kGpxPoints;
       if (polygon_) type = wkbMultiLineString;

@@ -42,7 +42,8 @@ inline Run RunCommand(const std::string& command) {
   if (!pipe) return run;
   std::array<char, 4096> buffer{};
   std::size_t n = 0;
-  while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
+  while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+    run.out.append(buffer.data(), n);
   run.ok = ::pclose(pipe) == 0;
   return run;
 }
@@ -71,9 +72,9 @@ struct OgrLayer {
 
 // Reads one layer of a file with ogrinfo.
 inline OgrLayer OgrInfo(const fs::path& file, const std::string& layer = {}) {
-  const std::string command =
-      "ogrinfo -ro " + (layer.empty() ? std::string("-al") : std::string()) + " '" +
-      file.string() + "' " + layer;
+  const std::string command = "ogrinfo -ro " +
+                              (layer.empty() ? std::string("-al") : std::string()) + " '" +
+                              file.string() + "' " + layer;
   const Run run = RunCommand(command);
   EXPECT_TRUE(run.ok) << command;
   OgrLayer result;

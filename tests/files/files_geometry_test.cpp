@@ -152,8 +152,7 @@ TEST(EpsgTest, SystemsKoordDoesNotKnowHaveNoCode) {
 }
 
 TEST(EngineFieldsTest, FieldsInTheOrderTheEngineReadsThem) {
-  EXPECT_EQ(EngineFields({4326, CoordKind::Degrees, Datum::Wgs84}, {4.35, 50.85}),
-            "50.85\t4.35");
+  EXPECT_EQ(EngineFields({4326, CoordKind::Degrees, Datum::Wgs84}, {4.35, 50.85}), "50.85\t4.35");
   EXPECT_EQ(EngineFields({31370, CoordKind::Lambert, Datum::Bel72}, {150000.25, 170000}, ';'),
             "150000.25;170000");
   EXPECT_EQ(EngineFields({32631, CoordKind::Utm, Datum::Wgs84, 31, true}, {596037, 5634128}),
@@ -398,9 +397,9 @@ TEST(ResultGeometryTest, MgrsSquaresFollowTheirTrueShapeAndTheirGridZone) {
     const int degrees = c.wgs84 ? 4326 : *EpsgOf(CoordKind::Degrees, c.datum);
     double share = c.areaShare;
     if (share == 1) {
-      for (const Point& corner : {Point{square.west, square.south}, Point{square.west + s, square.south},
-                                  Point{square.west, square.south + s},
-                                  Point{square.west + s, square.south + s}}) {
+      for (const Point& corner :
+           {Point{square.west, square.south}, Point{square.west + s, square.south},
+            Point{square.west, square.south + s}, Point{square.west + s, square.south + s}}) {
         Point d = KoordDegrees("UTM", datum, datum, corner.x, corner.y, square.zone);
         if (c.wgs84) {
           TransCoo shift;

@@ -73,8 +73,8 @@ TEST(WorkbookTest, ReadAsItsUserSeesIt) {
       ASSERT_NE(dataset, nullptr);
       OGRLayer* sheet = dataset->CreateLayer("Relevés", nullptr, wkbNone);
       OGRLayer* other = dataset->CreateLayer("Autre", nullptr, wkbNone);
-      for (const auto& [name, type] : {std::pair{"Espèce", OFTString}, {"X", OFTReal},
-                                       {"Y", OFTInteger}, {"Date", OFTDate}}) {
+      for (const auto& [name, type] :
+           {std::pair{"Espèce", OFTString}, {"X", OFTReal}, {"Y", OFTInteger}, {"Date", OFTDate}}) {
         OGRFieldDefn field(name, type);
         sheet->CreateField(&field);
         other->CreateField(&field);
@@ -185,15 +185,16 @@ TEST(PointLayerTest, ShapefileWithoutCodeInItsPrjIsRecognised) {
   const test::fs::path folder = ScratchFolder();
   MakeFile(folder / "lambert.shp", "ESRI Shapefile", 31370, {{"lambert", {"POINT (1 2)"}}});
   // An ESRI-style definition without an authority code, as many tools write.
-  test::WriteBytes(folder / "lambert.prj",
-                   "PROJCS[\"Belge_Lambert_1972\",GEOGCS[\"GCS_Belge_1972\",DATUM[\"D_Belge_1972\","
-                   "SPHEROID[\"International_1924\",6378388.0,297.0]],PRIMEM[\"Greenwich\",0.0],"
-                   "UNIT[\"Degree\",0.0174532925199433]],PROJECTION[\"Lambert_Conformal_Conic\"],"
-                   "PARAMETER[\"False_Easting\",150000.013],PARAMETER[\"False_Northing\",5400088.438],"
-                   "PARAMETER[\"Central_Meridian\",4.367486666666666],"
-                   "PARAMETER[\"Standard_Parallel_1\",49.8333339],"
-                   "PARAMETER[\"Standard_Parallel_2\",51.16666723333333],"
-                   "PARAMETER[\"Latitude_Of_Origin\",90.0],UNIT[\"Meter\",1.0]]");
+  test::WriteBytes(
+      folder / "lambert.prj",
+      "PROJCS[\"Belge_Lambert_1972\",GEOGCS[\"GCS_Belge_1972\",DATUM[\"D_Belge_1972\","
+      "SPHEROID[\"International_1924\",6378388.0,297.0]],PRIMEM[\"Greenwich\",0.0],"
+      "UNIT[\"Degree\",0.0174532925199433]],PROJECTION[\"Lambert_Conformal_Conic\"],"
+      "PARAMETER[\"False_Easting\",150000.013],PARAMETER[\"False_Northing\",5400088.438],"
+      "PARAMETER[\"Central_Meridian\",4.367486666666666],"
+      "PARAMETER[\"Standard_Parallel_1\",49.8333339],"
+      "PARAMETER[\"Standard_Parallel_2\",51.16666723333333],"
+      "PARAMETER[\"Latitude_Of_Origin\",90.0],UNIT[\"Meter\",1.0]]");
   FileReader reader((folder / "lambert.shp").string());
   ASSERT_TRUE(reader.System());
   EXPECT_EQ(reader.System()->epsg, 31370);
@@ -221,29 +222,45 @@ TEST(RefusalTest, FilesThatCannotBeReadSayWhy) {
     std::string english;
   };
   const Case cases[] = {
-      {"absent.xlsx", {}, FileProblem::System, "impossible de lire « absent.xlsx » : fichier introuvable",
+      {"absent.xlsx",
+       {},
+       FileProblem::System,
+       "impossible de lire « absent.xlsx » : fichier introuvable",
        "cannot read “absent.xlsx”: file not found"},
-      {"dossier.gpkg", {}, FileProblem::System, "impossible de lire « dossier.gpkg » : c'est un dossier",
+      {"dossier.gpkg",
+       {},
+       FileProblem::System,
+       "impossible de lire « dossier.gpkg » : c'est un dossier",
        "cannot read “dossier.gpkg”: it is a folder"},
-      {"broken.xlsx", {}, FileProblem::NotRecognised,
+      {"broken.xlsx",
+       {},
+       FileProblem::NotRecognised,
        "impossible de lire « broken.xlsx » : format non reconnu",
        "cannot read “broken.xlsx”: format not recognised"},
-      {"notes.txt", {}, FileProblem::NotRecognised,
+      {"notes.txt",
+       {},
+       FileProblem::NotRecognised,
        "impossible de lire « notes.txt » : format non reconnu",
        "cannot read “notes.txt”: format not recognised"},
-      {"lambert93.gpkg", {}, FileProblem::UnknownSystem,
+      {"lambert93.gpkg",
+       {},
+       FileProblem::UnknownSystem,
        "impossible de lire « lambert93.gpkg » : système de coordonnées non pris en charge : "
        "EPSG:2154 (RGF93 v1 / Lambert-93)",
        "cannot read “lambert93.gpkg”: unsupported coordinate system: EPSG:2154 (RGF93 v1 / "
        "Lambert-93)"},
-      {"two.gpkg", {}, FileProblem::SeveralLayers,
+      {"two.gpkg",
+       {},
+       FileProblem::SeveralLayers,
        "impossible de lire « two.gpkg » : plusieurs couches, nommez-en une : arbres, mares",
        "cannot read “two.gpkg”: several layers, name one: arbres, mares"},
       {"two.gpkg", ReadOptions{"", "routes"}, FileProblem::NoSuchLayer,
        "impossible de lire « two.gpkg » : pas de couche de ce nom ; couches : arbres, mares",
        "cannot read “two.gpkg”: no layer of that name; layers: arbres, mares"},
       // GDAL takes a GeoPackage without layers for no vector file at all.
-      {"empty.gpkg", {}, FileProblem::NotRecognised,
+      {"empty.gpkg",
+       {},
+       FileProblem::NotRecognised,
        "impossible de lire « empty.gpkg » : format non reconnu",
        "cannot read “empty.gpkg”: format not recognised"},
   };
