@@ -41,6 +41,12 @@ constexpr const char* kGpxTracks = "tracks";
 
 constexpr int kWgs84 = 4326;
 
+// A GeoPackage's spatial index costs some 15 microseconds a point, ten
+// times the rest of its writing: it is built once the points are written,
+// for files of up to this many records; a GIS program builds it for larger
+// ones when asked.
+constexpr std::size_t kIndexedRecords = 200'000;
+
 const char* DriverOf(FileFormat format) {
   for (const WriteDriver& entry : kWriteDrivers) {
     if (entry.format == format) return entry.driver;
@@ -178,6 +184,7 @@ class FileWriter::State {
     if (layer_->CreateFeature(feature_.get()) != OGRERR_NONE) {
       Fail(FileAction::Write, FileProblem::Library, gdal::LastMessage("?"));
     }
+    ++written_;
   }
 
   void Commit() {
@@ -187,6 +194,11 @@ class FileWriter::State {
         Fail(FileAction::Write, FileProblem::Library, gdal::LastMessage("?"));
       }
       transaction_ = false;
+      if (format_ == FileFormat::GeoPackage && geometry_ && written_ <= kIndexedRecords) {
+        const std::string sql = std::string("SELECT CreateSpatialIndex('") + layer_->GetName() +
+                                "', '" + layer_->GetGeometryColumn() + "')";
+        dataset_->ReleaseResultSet(dataset_->ExecuteSQL(sql.c_str(), nullptr, nullptr));
+      }
       feature_.reset();
       dataset_.reset();  // GDAL writes what it holds back as it closes
       if (CPLGetLastErrorType() >= CE_Failure) {
@@ -228,6 +240,7 @@ class FileWriter::State {
         break;
       case FileFormat::Gpx: datasetOptions.SetNameValue("GPX_USE_EXTENSIONS", "YES"); break;
       case FileFormat::GeoJson: layerOptions.SetNameValue("RFC7946", "NO"); break;
+      case FileFormat::GeoPackage: layerOptions.SetNameValue("SPATIAL_INDEX", "NO"); break;
       case FileFormat::Shapefile: layerOptions.SetNameValue("ENCODING", "UTF-8"); break;
       default: break;
     }
@@ -332,6 +345,7 @@ class FileWriter::State {
   OGRPoint point_;
   std::string cell_;
   std::size_t unplaced_ = 0;
+  std::size_t written_ = 0;
 };
 
 FileWriter::FileWriter(const std::string& path, FileFormat format, const WriteLayout& layout)
