@@ -4,7 +4,7 @@
 // six. The grid is drawn on Lambert X/Y, so the four corners are exact and
 // the square's sides are straight lines in Lambert 1972.
 //
-//   IfblSquareOf("E4")   // west 130012, south 98180, east 162012, north 118180
+//   IfblSquareOf("E4")   // west 130012, south 178180, east 162012, north 198180
 //   IfblSquareOf("E4 35 22")  // a 1 km square; blanks are ignored
 
 #include <optional>
