@@ -52,10 +52,6 @@ std::optional<int> DegreeEpsg(Datum datum) {
   return std::nullopt;
 }
 
-std::string_view DatumCode(Datum datum) {
-  return EntryOf(kDatumTable, datum).code;
-}
-
 bool SameAsWgs84(Datum datum) {
   // Koord holds ETRS89 for WGS84, as EPSG does to the metre.
   return datum == Datum::Wgs84 || datum == Datum::Etrs89;
@@ -186,23 +182,23 @@ std::string EngineFields(const CoordSystem& system, Point point, char separator)
 class ResultGeometry::Converter {
  public:
   Converter(Datum datum, bool precise) : datum_(datum) {
-    Prepare(lambert_, "BEL72", "WGS84", precise);
-    Prepare(lambert2008_, "ETRS89", "WGS84", precise);
-    Prepare(degrees_, DatumCode(datum), "WGS84", precise);
-    Prepare(utm_, DatumCode(datum), DatumCode(datum), precise);
+    Prepare(lambert_, Datum::Bel72, Datum::Wgs84, precise);
+    Prepare(lambert2008_, Datum::Etrs89, Datum::Wgs84, precise);
+    Prepare(degrees_, datum, Datum::Wgs84, precise);
+    Prepare(utm_, datum, datum, precise);
   }
 
   // Lambert 1972 X/Y to WGS84 degrees.
   std::optional<Point> FromLambert(Point p) {
     lambert_.Reset();
-    lambert_.SetOrigType("LMB");
+    lambert_.SetOrigType(CoordKind::Lambert);
     lambert_.SetX(p.x);
     lambert_.SetY(p.y);
     return Degrees(lambert_);
   }
   std::optional<Point> FromLambert2008(Point p) {
     lambert2008_.Reset();
-    lambert2008_.SetOrigType("L08");
+    lambert2008_.SetOrigType(CoordKind::Lambert2008);
     lambert2008_.SetX2008(p.x);
     lambert2008_.SetY2008(p.y);
     return Degrees(lambert2008_);
@@ -211,7 +207,7 @@ class ResultGeometry::Converter {
   std::optional<Point> FromDegrees(Point p) {
     if (SameAsWgs84(datum_)) return p;
     degrees_.Reset();
-    degrees_.SetOrigType("DEG");
+    degrees_.SetOrigType(CoordKind::Degrees);
     degrees_.SetLongitude(p.x);
     degrees_.SetLatitude(p.y);
     return Degrees(degrees_);
@@ -219,7 +215,7 @@ class ResultGeometry::Converter {
   // UTM numbers to degrees on the run's datum.
   std::optional<Point> FromUtm(std::int16_t zone, bool north, Point p) {
     utm_.Reset();
-    utm_.SetOrigType("UTM");
+    utm_.SetOrigType(CoordKind::Utm);
     utm_.SetZone(zone);
     utm_.SetNorth(north);
     utm_.SetEasting(p.x);
@@ -228,7 +224,7 @@ class ResultGeometry::Converter {
   }
 
  private:
-  static void Prepare(TransCoo& point, std::string_view from, std::string_view to, bool precise) {
+  static void Prepare(TransCoo& point, Datum from, Datum to, bool precise) {
     point.SetDatumFrom(from);
     point.SetDatumDest(to);
     point.PreciseTransformation = precise;
@@ -238,7 +234,7 @@ class ResultGeometry::Converter {
   }
   static std::optional<Point> Degrees(TransCoo& point) {
     point.Conversion();
-    if (!point.Error().empty()) return std::nullopt;
+    if (point.ErrorCode() != ConversionError::None) return std::nullopt;
     return Point{point.Longitude(), point.Latitude()};
   }
 

@@ -55,7 +55,7 @@ std::vector<Line> Converted(ResultGeometry& geometry) {
     point.SetY(std::stod(cells[3]));
     point.Conversion();
     std::string result;
-    AppendLambert(result, point.X2008(), point.Y2008());
+    AppendMetres(result, point.X2008(), point.Y2008());
     const std::size_t tab = result.find('\t');
     line.cells.push_back(result.substr(0, tab));
     line.cells.push_back(result.substr(tab + 1));
