@@ -1,12 +1,12 @@
 #include "cli/MapFile.h"
 
-#include "cli/Fatal.h"
-#include "cli/Say.h"
-
 #include <array>
 #include <climits>
 #include <string_view>
 #include <unistd.h>
+
+#include "cli/Fatal.h"
+#include "cli/Say.h"
 
 #ifdef KOORD_HAVE_MAP
 #include <QGuiApplication>
@@ -58,9 +58,9 @@ void WriteMap(const std::vector<MapPoint>& points, const std::string& path, int 
   const QuietQt quiet;
   const QGuiApplication application(argc, argv);
   const bool svg = ascii::ToLower(path).ends_with(".svg");
-  const QByteArray bytes = map::MapPicture(dots, QSize(width, height), ifblGrid,
-                                           svg ? map::PictureFormat::Svg : map::PictureFormat::Png,
-                                           Spoken());
+  const QByteArray bytes =
+      map::MapPicture(dots, QSize(width, height), ifblGrid,
+                      svg ? map::PictureFormat::Svg : map::PictureFormat::Png, Spoken());
   if (bytes.isEmpty()) {
     static constexpr Translated kNoMemory{"mémoire insuffisante pour la carte « %1 »",
                                           "onvoldoende geheugen voor de kaart “%1”",
@@ -100,8 +100,8 @@ void BecomeMapProgram(char** argv) {
   throw Fatal(Say(kNoMap));
 }
 
-void WriteMap(const std::vector<MapPoint>& /*points*/, const std::string& /*path*/,
-              int /*width*/, int /*height*/, bool /*ifblGrid*/) {}
+void WriteMap(const std::vector<MapPoint>& /*points*/, const std::string& /*path*/, int /*width*/,
+              int /*height*/, bool /*ifblGrid*/) {}
 
 #endif
 

@@ -10,10 +10,6 @@
 namespace koord::files {
 namespace {
 
-// Bytes looked at to tell a format by its content: a ZIP's first entries'
-// names, an XML or JSON document's first element.
-constexpr std::size_t kSniffedBytes = 64 * 1024;
-
 constexpr std::string_view kZipMark{"PK\x03\x04", 4};
 constexpr std::string_view kSqliteMark{"SQLite format 3\0", 16};
 // A shapefile's first four bytes: the file code 9994, big-endian.
@@ -84,13 +80,20 @@ std::optional<FileFormat> FormatOfPath(std::string_view path) {
 }
 
 std::optional<FileFormat> DetectFormat(const std::string& path) {
-  std::string head(kSniffedBytes, '\0');
+  // A ZIP's first entries' names, an XML or JSON document's first element.
+  std::string head(kDetectionBytes, '\0');
   std::ifstream in(path, std::ios::binary);
   if (in) {
     in.read(head.data(), static_cast<std::streamsize>(head.size()));
     head.resize(static_cast<std::size_t>(in.gcount()));
-    if (const std::optional<FileFormat> format = FormatOfContent(head)) return format;
+  } else {
+    head.clear();
   }
+  return DetectFormat(head, path);
+}
+
+std::optional<FileFormat> DetectFormat(std::string_view head, std::string_view path) {
+  if (const std::optional<FileFormat> format = FormatOfContent(head)) return format;
   // A file of a format read here that its content does not show (damaged,
   // or unreadable) goes to the reader all the same, which says why it
   // cannot read it; CSV is text.

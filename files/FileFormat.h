@@ -10,6 +10,7 @@
 //   Traits(FileFormat::Kml).wgs84Only    // true
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -59,5 +60,13 @@ std::optional<FileFormat> FormatOfPath(std::string_view path);
 // file that cannot be opened gives its extension's format, so that opening
 // it says why.
 std::optional<FileFormat> DetectFormat(const std::string& path);
+
+// The bytes DetectFormat looks at, at most, from the start of a file.
+inline constexpr std::size_t kDetectionBytes = 64 * 1024;
+
+// The same from the first bytes of a file already read (`head`, up to
+// kDetectionBytes of them) and its path, for a caller that holds the file
+// open: nothing is read.
+std::optional<FileFormat> DetectFormat(std::string_view head, std::string_view path);
 
 }  // namespace koord::files

@@ -213,6 +213,7 @@ class FileWriter::State {
   }
 
   const std::vector<std::string>& Names() const { return names_; }
+  const std::string& WorkFolder() const { return files_->WorkFolder(); }
   std::size_t Unplaced() const { return unplaced_; }
 
   ~State() {
@@ -372,6 +373,10 @@ void FileWriter::Commit() {
 
 std::size_t FileWriter::Unplaced() const {
   return state_->Unplaced();
+}
+
+const std::string& FileWriter::WorkFolder() const {
+  return state_->WorkFolder();
 }
 
 }  // namespace koord::files

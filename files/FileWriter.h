@@ -103,6 +103,11 @@ class FileWriter {
   // Records that the format had no place for (refused lines in GPX).
   std::size_t Unplaced() const;
 
+  // The hidden folder that holds the new file until Commit
+  // (ReplacedFiles::WorkFolder), for a program that must remove it from a
+  // signal handler.
+  const std::string& WorkFolder() const;
+
  private:
   class State;
   std::unique_ptr<State> state_;
