@@ -74,6 +74,13 @@ bool FileInputs::IsPointLayer(std::size_t i) const {
   return readers_[i] && readers_[i]->HasGeometry();
 }
 
+RunSummary FileInputs::InRecords(RunSummary summary) const {
+  for (std::optional<RunSummary::Place>* place : {&summary.firstRefused, &summary.firstFar}) {
+    if (*place) (*place)->number = RecordNumber((*place)->text, (*place)->number);
+  }
+  return summary;
+}
+
 const std::vector<std::string>& FileInputs::FieldNames(std::size_t i) const {
   return readers_.at(i)->FieldNames();
 }

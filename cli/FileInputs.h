@@ -78,6 +78,14 @@ class FileInputs : public InputWatch {
   bool IsPointLayer(std::size_t i) const;
   const std::vector<std::string>& FieldNames(std::size_t i) const;
 
+  // The number that messages give to line `number` of text `i`: a layer's
+  // record, the line's own number otherwise.
+  std::uint64_t RecordNumber(std::size_t i, std::uint64_t number) const {
+    return IsPointLayer(i) && number > 0 ? number - 1 : number;
+  }
+  // A run's summary with its places so numbered.
+  RunSummary InRecords(RunSummary summary) const;
+
   // Whether the outcomes of text `i`'s lines are to be taken.
   bool Queued(std::size_t i) const { return keepRecords_ || IsPointLayer(i); }
   // The line of an outcome, taken off the queue (outcomes come in the order

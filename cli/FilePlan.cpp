@@ -17,6 +17,21 @@ bool IsWorkbookFormat(files::FileFormat format) {
   return format == files::FileFormat::Xlsx || format == files::FileFormat::Ods;
 }
 
+// The first bytes of a regular file from `at` on, read without moving its
+// offset.
+std::string Head(int fd, off_t at) {
+  std::string head(files::kDetectionBytes, '\0');
+  std::size_t got = 0;
+  while (got < head.size()) {
+    const ssize_t read =
+        ::pread(fd, head.data() + got, head.size() - got, at + static_cast<off_t>(got));
+    if (read <= 0 && !(read < 0 && errno == EINTR)) break;
+    if (read > 0) got += static_cast<std::size_t>(read);
+  }
+  head.resize(got);
+  return head;
+}
+
 // The format of another program that a regular file is in, from its
 // first bytes and its name; nothing for a text, and for what is no
 // regular file (standard input, a pipe, a terminal), which is read as text
@@ -27,15 +42,26 @@ std::optional<files::FileFormat> FormatOfInput(const std::string& name) {
   struct stat status {};
   if (::stat(name.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
   const Descriptor file(::open(name.c_str(), O_RDONLY | O_CLOEXEC));
-  std::string head(files::kDetectionBytes, '\0');
-  std::size_t got = 0;
-  while (file.IsOpen() && got < head.size()) {
-    const ssize_t read = ReadSome(file.Get(), head.data() + got, head.size() - got);
-    if (read <= 0) break;
-    got += static_cast<std::size_t>(read);
-  }
-  head.resize(got);
-  return files::DetectFormat(head, name);
+  if (!file.IsOpen()) return std::nullopt;
+  return files::DetectFormat(Head(file.Get(), 0), name);
+}
+
+// Standard input redirected from a file of another program would be read
+// as lines of garbage; the file layer reads it by its name.
+void RefuseFileOnStandardInput() {
+  struct stat status {};
+  if (::fstat(STDIN_FILENO, &status) != 0 || !S_ISREG(status.st_mode)) return;
+  const off_t at = ::lseek(STDIN_FILENO, 0, SEEK_CUR);
+  if (at < 0) return;
+  const std::optional<files::FileFormat> format =
+      files::DetectFormat(Head(STDIN_FILENO, at), std::string_view());
+  if (!format) return;
+  static constexpr Translated kGiveItsName{
+      "l'entrée standard est un fichier %1 : donnez son nom (koord-cli FICHIER%2)",
+      "de standaardinvoer is een %1-bestand: geef zijn naam (koord-cli BESTAND%2)",
+      "standard input is a %1 file: give its name (koord-cli FILE%2)"};
+  const std::string_view extension = files::Traits(*format).extension;
+  throw UsageError(Say(kGiveItsName, {extension.substr(1), extension}));
 }
 
 constexpr Translated kOnlyForFiles{"%1 ne vaut que pour %2", "%1 geldt alleen voor %2",
@@ -72,7 +98,10 @@ bool FilePlan::IsPointLayer(std::size_t i) const {
 FilePlan PlanFiles(const Options& options) {
   FilePlan plan;
   plan.output = options.outputFormat;
-  for (const std::string& input : options.inputs) plan.inputs.push_back(FormatOfInput(input));
+  for (const std::string& input : options.inputs) {
+    if (input == "-") RefuseFileOnStandardInput();
+    plan.inputs.push_back(FormatOfInput(input));
+  }
   bool workbook = false;
   bool layer = false;
   for (std::size_t i = 0; i < plan.inputs.size(); ++i) {

@@ -70,7 +70,7 @@ int ToText(const Options& options, InputFiles& inputs, FileInputs& files,
       },
       &files);
   run.Finish();
-  messages.AddFarPoints(run.Summary());
+  messages.AddFarPoints(files.InRecords(run.Summary()));
   messages.Flush();
   output.Commit();
   return messages.Any() ? kSomeRefused : kAllConverted;
@@ -89,7 +89,7 @@ int ToMap(const Options& options, InputFiles& inputs, FileInputs& files,
       },
       &files);
   run.Finish();
-  messages.AddFarPoints(run.Summary());
+  messages.AddFarPoints(files.InRecords(run.Summary()));
   messages.Flush();
   WriteMap(map.Points(), options.map, options.mapWidth, options.mapHeight, options.mapGrid);
   return messages.Any() ? kSomeRefused : kAllConverted;
@@ -109,7 +109,7 @@ int ToFile(const Options& options, InputFiles& inputs, FileInputs& files,
       },
       &files);
   run.Finish();
-  messages.AddFarPoints(run.Summary());
+  messages.AddFarPoints(files.InRecords(run.Summary()));
   messages.Flush();
   const std::size_t unplaced = sink.Commit();
   return messages.Any() || unplaced > 0 ? kSomeRefused : kAllConverted;
