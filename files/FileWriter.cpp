@@ -217,7 +217,9 @@ class FileWriter::State {
   std::size_t Unplaced() const { return unplaced_; }
 
   ~State() {
-    // Uncommitted: the dataset is closed before its folder goes.
+    // Uncommitted: the dataset is closed before its folder goes, quietly,
+    // what it cannot finish being of no more use.
+    const gdal::QuietErrors quiet;
     feature_.reset();
     dataset_.reset();
   }
