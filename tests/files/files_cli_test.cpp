@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <map>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -432,6 +433,73 @@ TEST(CliUsage, ContradictionsAndIgnoredOptions) {
   }
   EXPECT_FALSE(fs::exists(folder / "out.gpkg"));
   EXPECT_FALSE(fs::exists(folder / "out.xlsx"));
+}
+
+struct ColumnsCase {
+  std::string name;
+  std::string args;  // the output is out.gpkg
+  // Per record, its fields as ogrinfo gives them (null ones left out).
+  std::vector<std::map<std::string, std::string>> records;
+  int status;
+};
+
+// What the records of a file hold, from each kind of input: a text's
+// columns when it has a header, else its whole line; a layer's
+// attributes; every input's lines, of the same columns, in order.
+TEST(CliFileOutput, ColumnsOfEachInput) {
+  const fs::path folder = ScratchFolder();
+  WriteBytes(folder / "bare.txt", "150000\t170000\nP9 rien\n");
+  WriteBytes(folder / "a.csv", "Id;X;Y\nA;150000;170000\n");
+  WriteBytes(folder / "b.csv", "Id;X;Y\nB;150000;170000;en trop\n");
+  WriteBytes(folder / "c.csv", "Id;X;Y;Note\nC;150000;170000;\n");
+  WriteBytes(folder / "pts.csv",
+             "id,nom,WKT\n1,Chêne,\"POINT (150000 170000)\"\n2,Ligne,\"LINESTRING (150000 "
+             "170000,151000 171000)\"\n");
+  Make(folder,
+       "ogr2ogr -f GPKG pts.gpkg pts.csv -a_srs EPSG:31370 -nlt GEOMETRY -oo "
+       "GEOM_POSSIBLE_NAMES=WKT -oo KEEP_GEOM_COLUMNS=NO");
+  const std::vector<ColumnsCase> cases{
+      {"a text without header",
+       "bare.txt",
+       {{{"koord_ligne", "150000\t170000"}, {"MGRS", "31UES963329"}},
+        {{"koord_ligne", "P9 rien"}, {"koord_refus", "Nombre illisible : « P9 rien »"}}},
+       1},
+      {"a layer",
+       "pts.gpkg",
+       {{{"id", "1"}, {"nom", "Chêne"}, {"MGRS", "31UES963329"}},
+        {{"id", "2"}, {"nom", "Ligne"}, {"koord_refus", "Géométrie non ponctuelle : LineString"}}},
+       1},
+      {"two texts of the same columns",
+       "a.csv a.csv",
+       {{{"Id", "A"}, {"X", "150000"}, {"Y", "170000"}, {"MGRS", "31UES963329"}},
+        {{"Id", "A"}, {"X", "150000"}, {"Y", "170000"}, {"MGRS", "31UES963329"}}},
+       0},
+      // Fields beyond the header's names stay, in its last column.
+      {"more fields than names",
+       "b.csv",
+       {{{"Id", "B"}, {"X", "150000"}, {"Y", "170000;en trop"}, {"MGRS", "31UES963329"}}},
+       0},
+  };
+  for (const ColumnsCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Ran ran = Cli(folder, "-o out.gpkg " + c.args);
+    EXPECT_EQ(ran.status, c.status) << ran.err;
+    const OgrLayer layer = OgrInfo(folder / "out.gpkg");
+    ASSERT_EQ(layer.features.size(), c.records.size());
+    for (std::size_t r = 0; r < c.records.size(); ++r) {
+      EXPECT_EQ(layer.features[r].fields, c.records[r]);
+    }
+    // The first record of each converts: it has its point.
+    EXPECT_EQ(layer.features[0].numbers.size(), 2u);
+  }
+
+  // Inputs of other columns would put their cells under the wrong names.
+  const Ran ran = Cli(folder, "-o other.gpkg a.csv c.csv");
+  EXPECT_EQ(ran.status, 2);
+  EXPECT_EQ(ran.err,
+            "koord-cli: « c.csv » n'a pas les colonnes de « a.csv » (Id, X, Y), qui font celles "
+            "de « other.gpkg »\n");
+  EXPECT_FALSE(fs::exists(folder / "other.gpkg"));
 }
 
 // IFBL and MGRS squares as polygons: an IFBL square of 4 km in Lambert
