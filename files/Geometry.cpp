@@ -186,6 +186,7 @@ class ResultGeometry::Converter {
     Prepare(lambert2008_, Datum::Etrs89, Datum::Wgs84, precise);
     Prepare(degrees_, datum, Datum::Wgs84, precise);
     Prepare(utm_, datum, datum, precise);
+    Prepare(mgrs_, datum, datum, precise);
   }
 
   // Lambert 1972 X/Y to WGS84 degrees.
@@ -211,6 +212,14 @@ class ResultGeometry::Converter {
     degrees_.SetLongitude(p.x);
     degrees_.SetLatitude(p.y);
     return Degrees(degrees_);
+  }
+  // The point an MGRS reference stands for, as TransCoo reads it back,
+  // degrees on the run's datum.
+  std::optional<Point> FromMgrs(std::string_view reference) {
+    mgrs_.Reset();
+    mgrs_.SetOrigType(CoordKind::Mgrs);
+    mgrs_.SetMGRS(reference);
+    return Degrees(mgrs_);
   }
   // UTM numbers to degrees on the run's datum.
   std::optional<Point> FromUtm(std::int16_t zone, bool north, Point p) {
@@ -243,6 +252,7 @@ class ResultGeometry::Converter {
   TransCoo lambert2008_;
   TransCoo degrees_;
   TransCoo utm_;
+  TransCoo mgrs_;
 };
 
 ResultGeometry::ResultGeometry(const ResultChoice& choice, bool wgs84)
@@ -349,20 +359,17 @@ bool ResultGeometry::IfblShape(const std::string& code, std::vector<Point>& shap
 }
 
 bool ResultGeometry::MgrsShape(const std::string& reference, std::vector<Point>& shape) {
-  const std::optional<MgrsSquare> square = MgrsSquareOf(reference, DatumCode(choice_.datum));
-  if (!square) return false;
-  const double half = square->side / 2;
   // The point a reference stands for, as TransCoo reads it back: 1 m
   // short of its square's centre, or the point itself at 1 m.
   if (Type() == GeometryType::Point) {
-    const double offset = square->side > 1 ? half - 1 : 0;
-    const Point centre{square->west + offset, square->south + offset};
-    const std::optional<Point> d = converter_->FromUtm(square->zone, square->north, centre);
+    const std::optional<Point> d = converter_->FromMgrs(reference);
     if (!d) return false;
     const std::optional<Point> p = wgs84_ ? converter_->FromDegrees(*d) : d;
     if (p) shape.push_back(*p);
     return !shape.empty();
   }
+  const std::optional<MgrsSquare> square = MgrsSquareOf(reference, DatumCode(choice_.datum));
+  if (!square) return false;
   const double s = square->side;
   const std::array<Point, 4> corners{{{square->west, square->south},
                                       {square->west + s, square->south},
