@@ -93,6 +93,7 @@ FileOutput::FileOutput(const Options& options, FileInputs& inputs, RefusalMessag
 }
 
 FileOutput::~FileOutput() {
+  records_.reset();
   if (!writer_) return;
   // Uncommitted: the writer removes its folder, the signals need not.
   const EndingSignalsHeld held;
@@ -118,23 +119,23 @@ bool FileOutput::Take(const LineResult& result) {
   if (status != LineStatus::Converted) {
     messages_.Add(static_cast<std::uint32_t>(result.text), line.record, why);
   }
-  InputCells(line);
-  shape_.clear();
+  RecordWriter::Record& record = records_->Next();
+  InputCells(line, record.cells);
   if (status == LineStatus::Converted) {
-    ResultCells(result);
-    cells_.emplace_back();
-    if (traits_.geometry) geometry_.Make(*result.point, shape_);
+    ResultCells(result, record.cells);
+    record.cells.emplace_back();
+    if (traits_.geometry) geometry_.Make(*result.point, record.shape);
   } else {
-    cells_.insert(cells_.end(), kind_.fieldCount, std::string());
-    cells_.emplace_back(why);
+    record.cells.insert(record.cells.end(), kind_.fieldCount, std::string());
+    record.cells.emplace_back(why);
   }
   // A line without a point, which GPX has no place for.
-  if (traits_.geometry && !traits_.keepsNoGeometry && shape_.empty() && firstUnplaced_.empty()) {
+  if (traits_.geometry && !traits_.keepsNoGeometry && record.shape.empty() &&
+      firstUnplaced_.empty()) {
     firstUnplaced_ = inputs_.Name(result.text) + ':' + std::to_string(line.record);
   }
-  views_.assign(cells_.begin(), cells_.end());
   try {
-    writer_->Write(views_, shape_);
+    records_->Submit();
   } catch (const files::FileError& error) {
     throw Fatal(error.Text(Spoken()));
   }
@@ -196,42 +197,42 @@ void FileOutput::Open(const std::vector<std::string>& attributes) {
   } catch (const files::FileError& error) {
     throw Fatal(error.Text(Spoken()));
   }
+  records_.emplace(*writer_);
 }
 
-void FileOutput::InputCells(const QueuedLine& line) {
-  cells_.clear();
+void FileOutput::InputCells(const QueuedLine& line, std::vector<std::string>& cells) {
   switch (source_) {
-    case Source::Record: cells_.assign(line.cells.begin(), line.cells.end()); break;
-    case Source::Line: cells_.push_back(line.line); break;
+    case Source::Record: cells.assign(line.cells.begin(), line.cells.end()); break;
+    case Source::Line: cells.push_back(line.line); break;
     case Source::Fields: {
       fields_.Split(line.line, separator_, std::numeric_limits<std::size_t>::max());
       for (std::size_t i = 0; i < fields_.Count(); ++i) {
         // Fields beyond the header's names stay, in its last column.
-        if (i >= attributes_.size() && !cells_.empty()) {
-          cells_.back() += EntryOf(kSeparatorTable, separator_).input;
-          cells_.back() += fields_[i];
+        if (i >= attributes_.size() && !cells.empty()) {
+          cells.back() += EntryOf(kSeparatorTable, separator_).input;
+          cells.back() += fields_[i];
         } else {
-          cells_.emplace_back(fields_[i]);
+          cells.emplace_back(fields_[i]);
         }
       }
       break;
     }
   }
-  cells_.resize(attributes_.size());
+  cells.resize(attributes_.size());
 }
 
 // The result's fields, as the engine writes them, one per cell.
-void FileOutput::ResultCells(const LineResult& result) {
+void FileOutput::ResultCells(const LineResult& result, std::vector<std::string>& cells) {
   if (result.point == nullptr) throw std::logic_error("a file is written from a run on one thread");
   result_.clear();
   kind_.write(*result.point, style_, result_);
   std::string_view rest = result_;
   for (std::size_t i = 0; i + 1 < kind_.fieldCount; ++i) {
     const std::size_t tab = rest.find('\t');
-    cells_.emplace_back(rest.substr(0, tab));
+    cells.emplace_back(rest.substr(0, tab));
     rest = tab == std::string_view::npos ? std::string_view() : rest.substr(tab + 1);
   }
-  cells_.emplace_back(rest);
+  cells.emplace_back(rest);
 }
 
 std::size_t FileOutput::Commit() {
@@ -241,6 +242,8 @@ std::size_t FileOutput::Commit() {
     Open(fields ? inputs_.FieldNames(0) : std::vector<std::string>{std::string(kLineColumn)});
   }
   try {
+    records_->Finish();
+    records_.reset();
     const EndingSignalsHeld held;
     writer_->Commit();
     ForgetTemporaryFolder();

@@ -25,6 +25,7 @@
 
 #include "cli/FileInputs.h"
 #include "cli/Options.h"
+#include "cli/RecordWriter.h"
 #include "cli/RefusalMessages.h"
 #include "engine/BatchRun.h"
 #include "engine/FieldSplitter.h"
@@ -58,8 +59,8 @@ class FileOutput : public LineSink {
 
   void Settle(const LineResult& result, const QueuedLine& line);
   void Open(const std::vector<std::string>& attributes);
-  void InputCells(const QueuedLine& line);
-  void ResultCells(const LineResult& result);
+  void InputCells(const QueuedLine& line, std::vector<std::string>& cells);
+  void ResultCells(const LineResult& result, std::vector<std::string>& cells);
 
   const std::string path_;
   const files::FileFormat format_;
@@ -71,6 +72,7 @@ class FileOutput : public LineSink {
   OutputStyle style_;
   files::ResultGeometry geometry_;
   std::optional<files::FileWriter> writer_;
+  std::optional<RecordWriter> records_;  // after writer_, which it uses
   std::vector<std::string> attributes_;  // the input's columns, once known
   // The current text: its number, whether its columns are settled, and how
   // its lines become cells.
@@ -79,10 +81,7 @@ class FileOutput : public LineSink {
   Source source_ = Source::Line;
   Separator separator_ = Separator::Tab;
   FieldSplitter fields_;
-  std::vector<std::string> cells_;
-  std::vector<std::string_view> views_;
   std::string result_;
-  std::vector<files::Point> shape_;
   // The first line that GPX has no place for, a refused one.
   std::string firstUnplaced_;
 };

@@ -309,9 +309,16 @@ class FileWriter::State {
       }
     }
     if (!polygon_) {
-      point_.setX(shape.front().x);
-      point_.setY(shape.front().y);
-      feature_->SetGeometry(&point_);
+      // The feature's own point is moved rather than a copy given each
+      // time: a new geometry per record costs as much as writing it.
+      OGRGeometry* held = feature_->GetGeometryRef();
+      if (held == nullptr) {
+        feature_->SetGeometryDirectly(new OGRPoint());
+        held = feature_->GetGeometryRef();
+      }
+      OGRPoint* point = held->toPoint();
+      point->setX(shape.front().x);
+      point->setY(shape.front().y);
       return;
     }
     auto ring = std::make_unique<OGRLinearRing>();
@@ -345,7 +352,6 @@ class FileWriter::State {
   gdal::Dataset dataset_;
   OGRLayer* layer_ = nullptr;
   gdal::Feature feature_;
-  OGRPoint point_;
   std::string cell_;
   std::size_t unplaced_ = 0;
   std::size_t written_ = 0;
