@@ -7,6 +7,7 @@
 #include "cli/Say.h"
 #include "engine/Kind.h"
 #include "files/FileError.h"
+#include "files/RecordLines.h"
 
 namespace koord::cli {
 namespace {
@@ -25,27 +26,6 @@ std::string SystemText(const files::CoordSystem& system) {
   text += EntryOf(kDatumTable, system.datum).code;
   text += ")";
   return text;
-}
-
-// A cell as a field of a line cut at tabs: quoted as CSV when it holds a
-// tab or a quote; a line end in it, which would cut the line, becomes a
-// blank.
-void AppendCell(std::string& line, std::string_view cell) {
-  const bool quoted = cell.find_first_of("\t\"") != std::string_view::npos;
-  if (quoted) line += '"';
-  for (const char c : cell) {
-    if (c == '"') line += '"';
-    line += c == '\r' || c == '\n' ? ' ' : c;
-  }
-  if (quoted) line += '"';
-}
-
-void JoinCells(std::string& line, const std::vector<std::string>& cells) {
-  line.clear();
-  for (std::size_t i = 0; i < cells.size(); ++i) {
-    if (i > 0) line += '\t';
-    AppendCell(line, cells[i]);
-  }
 }
 
 }  // namespace
@@ -195,45 +175,32 @@ bool FileInputs::FeedItself(std::size_t i, BatchRun& run) {
 // numbers are the rows'.
 bool FileInputs::FeedWorkbook(std::size_t i, BatchRun& run) {
   files::FileReader& reader = *readers_[i];
+  files::RecordLines lines(reader, system_, choices_.language);
   std::uint64_t number = 1;
-  JoinCells(line_, reader.FieldNames());
   if (keepRecords_) Queue(i, number, number).cells = reader.FieldNames();
-  if (!Add(line_, run)) return false;
+  if (!Add(lines.First(), run)) return false;
   while (reader.Next(record_)) {
     ++number;
-    JoinCells(line_, record_.cells);
     if (keepRecords_) Queue(i, number, number).cells = record_.cells;
-    if (!Add(line_, run)) return false;
+    if (!Add(lines.Of(record_), run)) return false;
   }
   return true;
 }
 
 // A header naming the kind's coordinates, so that the output has one too,
-// then the points' numbers, record by record.
+// then a line per record, numbered from the header's.
 bool FileInputs::FeedLayer(std::size_t i, BatchRun& run) {
   files::FileReader& reader = *readers_[i];
-  const files::CoordSystem system = reader.System().value_or(system_);
-  const KindDescriptor& kind = Describe(system.kind);
-  line_.clear();
-  for (std::size_t field = 0; field < kind.fieldCount; ++field) {
-    if (field > 0) line_ += '\t';
-    line_ += kind.fieldNames[field].In(choices_.language);
-  }
+  files::RecordLines lines(reader, system_, choices_.language);
   Queue(i, 1, 0);
-  if (!Add(line_, run)) return false;
-  // A record without a point: empty fields, a blank line for the run.
-  const std::string none(kind.fieldCount - 1, '\t');
+  if (!Add(lines.First(), run)) return false;
   std::uint64_t record = 0;
   while (reader.Next(record_)) {
     ++record;
     QueuedLine& queued = Queue(i, record + 1, record);
     if (keepRecords_) queued.cells = record_.cells;
-    if (!record_.point) {
-      queued.refusal = record_.RefusalText(choices_.language);
-      if (!Add(none, run)) return false;
-      continue;
-    }
-    if (!Add(files::EngineFields(system, *record_.point), run)) return false;
+    if (!record_.point) queued.refusal = record_.RefusalText(choices_.language);
+    if (!Add(lines.Of(record_), run)) return false;
   }
   return true;
 }

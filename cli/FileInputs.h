@@ -2,15 +2,10 @@
 // koord-cli's inputs that are files of other programs, fed to the run as
 // the lines of a text, and the line each outcome comes back for.
 //
-// A workbook is fed as its rows, cells joined by tabs (a cell holding a
-// tab or a quote quoted as CSV, its line ends made blanks): its first row,
-// a header or a first point, and its columns are found as a CSV's are. A
-// layer of points is fed as a header naming the coordinates of its
-// system's kind, then one line per record: the point's numbers
-// (files::EngineFields), or nothing for a record without a point, whose
-// outcome becomes the reader's refusal (« Géométrie non ponctuelle :
-// LineString »). The run's input kind and datum are those of the layers'
-// system.
+// A workbook is fed as its rows, a layer as a header and its points'
+// numbers (files::RecordLines); the outcome of a record without a point
+// becomes the reader's refusal (« Géométrie non ponctuelle : LineString »).
+// The run's input kind and datum are those of the layers' system.
 //
 //   FileInputs files(options, plan, /*keepRecords=*/true);
 //   BatchRun run(files.Choices(), RunOutput::Text, sink);
@@ -121,7 +116,6 @@ class FileInputs : public InputWatch {
   LineSplitter lines_;
   std::uint64_t lineNumber_ = 0;
   std::string block_;  // lines waiting to be fed
-  std::string line_;
   files::Record record_;
 };
 

@@ -12,20 +12,10 @@
 #include "cli/TemporaryFile.h"
 #include "files/FileError.h"
 #include "files/ReplacedFiles.h"
+#include "files/ResultCells.h"
 
 namespace koord::cli {
 namespace {
-
-// The column that holds a text's whole line when its first line names no
-// columns.
-constexpr std::string_view kLineColumn = "koord_ligne";
-
-OutputStyle StyleOf(const BatchChoices& choices) {
-  const int metres = std::clamp(choices.metreDecimals, 0, kMaxMetreDecimals);
-  return {'\t', choices.decimalMark,
-          std::clamp(choices.degreeDecimals, kMinDegreeDecimals, kMaxDegreeDecimals),
-          choices.ifblDots, MetreStyle{metres, choices.decimalMark, '\t'}};
-}
 
 files::ResultChoice ResultOf(const Options& options, const BatchChoices& choices) {
   return {choices.coorDest, choices.datumDest, choices.utmZone, choices.preciseTransformation,
@@ -40,16 +30,6 @@ Separator HeaderSeparator(std::string_view line, Separator chosen) {
   if (line.find(';') != std::string_view::npos) return Separator::Semicolon;
   if (line.find(',') != std::string_view::npos) return Separator::Comma;
   return Separator::Blank;
-}
-
-// A, B... Z, AA, AB...: a spreadsheet's names of its columns.
-std::string ColumnLetters(std::size_t column) {
-  constexpr std::size_t kLetters = 26;
-  std::string name;
-  for (std::size_t n = column + 1; n > 0; n = (n - 1) / kLetters) {
-    name.insert(name.begin(), static_cast<char>('A' + (n - 1) % kLetters));
-  }
-  return name;
 }
 
 std::string Listed(const std::vector<std::string>& names) {
@@ -73,7 +53,7 @@ FileOutput::FileOutput(const Options& options, FileInputs& inputs, RefusalMessag
       messages_(messages),
       choices_(inputs.Choices()),
       kind_(Describe(choices_.coorDest)),
-      style_(StyleOf(choices_)),
+      result_(choices_),
       geometry_(ResultOf(options, choices_), traits_.wgs84Only) {
   try {
     if (traits_.geometry && !geometry_.Epsg()) {
@@ -122,12 +102,13 @@ bool FileOutput::Take(const LineResult& result) {
   RecordWriter::Record& record = records_->Next();
   InputCells(line, record.cells);
   if (status == LineStatus::Converted) {
-    ResultCells(result, record.cells);
-    record.cells.emplace_back();
+    if (result.point == nullptr) {
+      throw std::logic_error("a file is written from a run on one thread");
+    }
+    result_.Converted(*result.point, record.cells);
     if (traits_.geometry) geometry_.Make(*result.point, record.shape);
   } else {
-    record.cells.insert(record.cells.end(), kind_.fieldCount, std::string());
-    record.cells.emplace_back(why);
+    result_.Refused(why, record.cells);
   }
   // A line without a point, which GPX has no place for.
   if (traits_.geometry && !traits_.keepsNoGeometry && record.shape.empty() &&
@@ -153,7 +134,7 @@ void FileOutput::Settle(const LineResult& result, const QueuedLine& line) {
     names = inputs_.FieldNames(text);
     // A workbook's first row that is no header is its first record.
     if (result.status != LineStatus::Header && !inputs_.IsPointLayer(text)) {
-      for (std::size_t i = 0; i < names.size(); ++i) names[i] = ColumnLetters(i);
+      for (std::size_t i = 0; i < names.size(); ++i) names[i] = files::ColumnLetters(i);
     }
   } else if (result.status == LineStatus::Header) {
     source_ = Source::Fields;
@@ -162,7 +143,7 @@ void FileOutput::Settle(const LineResult& result, const QueuedLine& line) {
     names.assign(fields_.All().begin(), fields_.All().end());
   } else {
     source_ = Source::Line;
-    names = {std::string(kLineColumn)};
+    names = {std::string(files::kLineColumn)};
   }
   if (!writer_) {
     Open(names);
@@ -180,12 +161,7 @@ void FileOutput::Settle(const LineResult& result, const QueuedLine& line) {
 void FileOutput::Open(const std::vector<std::string>& attributes) {
   attributes_ = attributes;
   files::WriteLayout layout;
-  for (const std::string& name : attributes) layout.columns.push_back({name});
-  const std::vector<files::ColumnType> types = files::ResultColumnTypes(kind_.kind);
-  for (std::size_t i = 0; i < kind_.fieldCount; ++i) {
-    layout.columns.push_back({std::string(kind_.fieldNames[i].In(choices_.language)), types.at(i)});
-  }
-  layout.columns.push_back({std::string(files::kRefusalColumn)});
+  layout.columns = result_.Columns(attributes);
   if (traits_.geometry) layout.epsg = geometry_.Epsg();
   layout.geometry = geometry_.Type();
   try {
@@ -221,25 +197,12 @@ void FileOutput::InputCells(const QueuedLine& line, std::vector<std::string>& ce
   cells.resize(attributes_.size());
 }
 
-// The result's fields, as the engine writes them, one per cell.
-void FileOutput::ResultCells(const LineResult& result, std::vector<std::string>& cells) {
-  if (result.point == nullptr) throw std::logic_error("a file is written from a run on one thread");
-  result_.clear();
-  kind_.write(*result.point, style_, result_);
-  std::string_view rest = result_;
-  for (std::size_t i = 0; i + 1 < kind_.fieldCount; ++i) {
-    const std::size_t tab = rest.find('\t');
-    cells.emplace_back(rest.substr(0, tab));
-    rest = tab == std::string_view::npos ? std::string_view() : rest.substr(tab + 1);
-  }
-  cells.emplace_back(rest);
-}
-
 std::size_t FileOutput::Commit() {
   if (!writer_) {
     // Nothing read: the columns of the first input as far as they are known.
     const bool fields = inputs_.IsFile(0);
-    Open(fields ? inputs_.FieldNames(0) : std::vector<std::string>{std::string(kLineColumn)});
+    Open(fields ? inputs_.FieldNames(0)
+                : std::vector<std::string>{std::string(files::kLineColumn)});
   }
   try {
     records_->Finish();

@@ -32,6 +32,7 @@
 #include "engine/Kind.h"
 #include "files/FileWriter.h"
 #include "files/Geometry.h"
+#include "files/ResultCells.h"
 
 namespace koord::cli {
 
@@ -60,7 +61,6 @@ class FileOutput : public LineSink {
   void Settle(const LineResult& result, const QueuedLine& line);
   void Open(const std::vector<std::string>& attributes);
   void InputCells(const QueuedLine& line, std::vector<std::string>& cells);
-  void ResultCells(const LineResult& result, std::vector<std::string>& cells);
 
   const std::string path_;
   const files::FileFormat format_;
@@ -69,7 +69,7 @@ class FileOutput : public LineSink {
   RefusalMessages& messages_;
   const BatchChoices& choices_;
   const KindDescriptor& kind_;
-  OutputStyle style_;
+  files::ResultCells result_;
   files::ResultGeometry geometry_;
   std::optional<files::FileWriter> writer_;
   std::optional<RecordWriter> records_;  // after writer_, which it uses
@@ -81,7 +81,6 @@ class FileOutput : public LineSink {
   Source source_ = Source::Line;
   Separator separator_ = Separator::Tab;
   FieldSplitter fields_;
-  std::string result_;
   // The first line that GPX has no place for, a refused one.
   std::string firstUnplaced_;
 };
