@@ -33,9 +33,11 @@ constexpr Translated kSeeHelp{"Voir koord-cli --help.", "Zie koord-cli --help.",
                               "See koord-cli --help."};
 constexpr Translated kSystemError{"erreur du système : %1", "systeemfout: %1", "system error: %1"};
 constexpr Translated kNoMemory{"mémoire insuffisante", "onvoldoende geheugen", "out of memory"};
+#if defined(KOORD_FULL_PROGRAM) && !defined(KOORD_HAVE_MAP)
 constexpr Translated kNoMapHere{"cette installation ne dessine pas de carte (construite sans Qt)",
                                 "deze installatie tekent geen kaart (gebouwd zonder Qt)",
                                 "this installation draws no map (built without Qt)"};
+#endif
 constexpr Translated kInternalError{"erreur interne inattendue (%1)",
                                     "onverwachte interne fout (%1)",
                                     "unexpected internal error (%1)"};
