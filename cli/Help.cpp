@@ -53,7 +53,16 @@ Options :
                           avec leur distance, au lieu de les signaler
   -o, --output FICHIER    écrit dans FICHIER au lieu de la sortie standard ;
                           FICHIER n'est remplacé qu'à la fin d'une exécution
-                          réussie, et reste intact sinon
+                          réussie, et reste intact sinon ; en .xlsx, .ods,
+                          .gpkg, .shp, .geojson, .kml, .kmz ou .gpx, c'est un
+                          fichier de ce format (voir plus bas)
+      --format F          le format de -o : csv | xlsx | ods | gpkg | shp |
+                          geojson | kml | kmz | gpx ; csv écrit le CSV des
+                          tableurs (sinon un .csv est du texte, comme ici)
+      --squares           ifbl, mgrs : écrit dans le fichier le carré de
+                          chaque résultat, au lieu de son centre
+      --sheet NOM         la feuille lue des classeurs (défaut : la première)
+      --layer NOM         la couche lue des fichiers qui en ont plusieurs
       --map FICHIER       dessine les points sur la carte de Belgique, en
                           PNG (.png) ou en SVG (.svg), au lieu de convertir
       --map-size LxH      taille de cette image en pixels (défaut : 1000x824)
@@ -120,6 +129,19 @@ près de la Belgique est refusée en nommant les lectures trop lointaines
 degrés, MGRS et UTM sont lus en WGS84, sauf --datum-from ; les carrés MGRS
 des anciennes cartes topographiques sont en European 1950 (--datum-from
 EUR-M).
+
+Fichiers d'autres programmes (GDAL) : un classeur (.xlsx, .ods) se lit
+comme un CSV, sa première ligne est un en-tête ou un point. Une couche de
+points (.gpkg, .shp, .geojson, .kml, .kmz, .gpx : points, puis points de
+route et de trace) donne ses points dans son système (EPSG 31370, 3812,
+4326, 4258, 4313, 4230, 4275, UTM 326zz, 258zz, 230zz), qui fixe -f et
+--datum-from ; une géométrie autre qu'un point est refusée à sa place. Avec
+-o FICHIER d'un de ces formats, chaque ligne y devient un enregistrement :
+les colonnes de l'entrée (celles de son en-tête ; sans en-tête, la ligne
+entière dans koord_ligne), celles du résultat, et koord_refus, la raison
+d'un refus. Le point est dans le système du résultat (en WGS84 pour KML et
+GPX) ; un GPX ne garde pas les lignes refusées, qu'il compte sur la sortie
+d'erreur.
 
 Les degrés, les nombres UTM et les références MGRS sont donnés dans le datum
 d'arrivée ; Lambert 1972 et IFBL sont toujours en BEL72, Lambert 2008 en
@@ -197,7 +219,17 @@ Opties:
   -o, --output BESTAND    schrijft naar BESTAND in plaats van naar de
                           standaarduitvoer; BESTAND wordt pas vervangen aan
                           het einde van een geslaagde uitvoering, en blijft
-                          anders ongewijzigd
+                          anders ongewijzigd; als .xlsx, .ods, .gpkg, .shp,
+                          .geojson, .kml, .kmz of .gpx is het een bestand in
+                          dat formaat (zie verder)
+      --format F          het formaat van -o: csv | xlsx | ods | gpkg | shp |
+                          geojson | kml | kmz | gpx; csv schrijft de CSV van
+                          rekenbladen (anders is een .csv tekst, zoals hier)
+      --squares           ifbl, mgrs: schrijft het hok van elk resultaat in
+                          het bestand, in plaats van zijn middelpunt
+      --sheet NAAM        het gelezen blad van werkmappen (standaard: het
+                          eerste)
+      --layer NAAM        de gelezen laag van bestanden met meerdere lagen
       --map BESTAND       tekent de punten op de kaart van België, als PNG
                           (.png) of SVG (.svg), in plaats van om te zetten
       --map-size BxH      grootte van die afbeelding in pixels
@@ -265,6 +297,19 @@ liggen ("lambert op 148 km"); leest meer dan één type hem, kies dan het
 type. Graden, MGRS en UTM worden in WGS84 gelezen, tenzij --datum-from; de
 MGRS-hokken van oude topografische kaarten zijn in European 1950
 (--datum-from EUR-M).
+
+Bestanden van andere programma's (GDAL): een werkmap (.xlsx, .ods) wordt
+gelezen als een CSV, zijn eerste rij is een kop of een punt. Een puntenlaag
+(.gpkg, .shp, .geojson, .kml, .kmz, .gpx: punten, dan route- en
+trackpunten) geeft zijn punten in zijn stelsel (EPSG 31370, 3812, 4326,
+4258, 4313, 4230, 4275, UTM 326zz, 258zz, 230zz), dat -f en --datum-from
+vastlegt; een andere geometrie dan een punt wordt op haar plaats
+geweigerd. Met -o BESTAND in een van die formaten wordt elke regel er een
+record: de kolommen van de invoer (die van zijn kop; zonder kop de hele
+regel in koord_ligne), die van het resultaat, en koord_refus, de reden van
+een weigering. Het punt staat in het stelsel van het resultaat (in WGS84
+voor KML en GPX); een GPX bewaart geweigerde regels niet en telt ze op de
+standaardfout.
 
 De graden, de UTM-getallen en de MGRS-referenties staan in het doeldatum;
 Lambert 72 en IFBL zijn altijd in BEL72, Lambert 2008 in ETRS89. Meters
@@ -338,7 +383,16 @@ Options:
                           their distance, instead of reporting them
   -o, --output FILE       writes to FILE instead of standard output; FILE is
                           replaced only at the end of a successful run, and
-                          left untouched otherwise
+                          left untouched otherwise; as .xlsx, .ods, .gpkg,
+                          .shp, .geojson, .kml, .kmz or .gpx, it is a file of
+                          that format (see below)
+      --format F          the format of -o: csv | xlsx | ods | gpkg | shp |
+                          geojson | kml | kmz | gpx; csv writes the CSV of
+                          spreadsheets (otherwise a .csv is text, as here)
+      --squares           ifbl, mgrs: writes each result's square in the
+                          file, instead of its centre
+      --sheet NAME        the sheet read from workbooks (default: the first)
+      --layer NAME        the layer read from files that have several
       --map FILE          draws the points on the map of Belgium, as PNG
                           (.png) or SVG (.svg), instead of converting
       --map-size WxH      size of that image in pixels (default: 1000x824)
@@ -402,6 +456,18 @@ near Belgium is refused, naming the readings that lie too far ("lambert
 at 148 km"); if two types read it, choose the type. Degrees, MGRS and UTM
 are read on WGS84 unless --datum-from; the MGRS squares of old
 topographic maps are on European 1950 (--datum-from EUR-M).
+
+Files of other programs (GDAL): a workbook (.xlsx, .ods) is read as a
+CSV, its first row a header or a point. A point layer (.gpkg, .shp,
+.geojson, .kml, .kmz, .gpx: waypoints, then route and track points) gives
+its points in its system (EPSG 31370, 3812, 4326, 4258, 4313, 4230, 4275,
+UTM 326zz, 258zz, 230zz), which sets -f and --datum-from; a geometry other
+than a point is refused in its place. With -o FILE in one of these
+formats, each line becomes a record there: the input's columns (its
+header's; without a header, the whole line in koord_ligne), the result's,
+and koord_refus, the reason of a refusal. The point is in the result's
+system (in WGS84 for KML and GPX); a GPX keeps no refused lines, and
+counts them on standard error.
 
 Degrees, UTM numbers and MGRS references are given in the output datum;
 Lambert 1972 and IFBL are always on BEL72, Lambert 2008 on ETRS89. Metres

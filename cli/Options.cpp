@@ -19,6 +19,7 @@
 #include "cli/Say.h"
 #include "engine/Kind.h"
 #include "engine/Refusal.h"
+#include "files/FileFormat.h"
 #include "support/Ascii.h"
 #include "support/Language.h"
 
@@ -380,6 +381,59 @@ void ReadMapSize(const std::string& text, Options& options) {
   options.mapHeight = side(view.substr(x + 1));
 }
 
+// The format that --format names; otherwise UsageError listing them.
+files::FileFormat FormatNamed(const std::string& word) {
+  static constexpr Translated kUnknownFormat{"format de fichier inconnu",
+                                             "onbekend bestandsformaat", "unknown file format"};
+  return Lookup(
+      std::span<const files::FormatTraits>(files::kFormatTable),
+      [](const files::FormatTraits& traits) { return traits.name; }, word, kUnknownFormat);
+}
+
+// The file of another program that the output is, if it is one: the
+// format --format names, which must be the extension's; else the
+// extension's, but for .csv, which stays koord-cli's own text unless
+// --format csv asks for the spreadsheets' CSV.
+std::optional<files::FileFormat> OutputFormat(const std::string& output,
+                                              const std::string& format) {
+  const std::optional<files::FileFormat> byName = files::FormatOfPath(output);
+  if (format.empty()) {
+    if (byName == files::FileFormat::Csv) return std::nullopt;
+    return byName;
+  }
+  static constexpr Translated kNeedsOutput{"--format demande -o FICHIER",
+                                           "--format vraagt -o BESTAND", "--format needs -o FILE"};
+  if (output.empty()) throw UsageError(Say(kNeedsOutput));
+  const files::FileFormat named = FormatNamed(format);
+  // A name without extension takes the format asked, but for a shapefile,
+  // whose siblings are named after its .shp.
+  const std::string_view base = std::string_view(output).substr(output.find_last_of('/') + 1);
+  const bool extension = base.find('.', 1) != std::string_view::npos;
+  if (byName == named || (!extension && named != files::FileFormat::Shapefile)) return named;
+  static constexpr Translated kWrongExtension{
+      "--format %1 et -o « %2 » ne vont pas ensemble : le fichier s'écrit en %3",
+      "--format %1 en -o “%2” gaan niet samen: het bestand wordt als %3 geschreven",
+      "--format %1 and -o “%2” cannot be used together: the file is written as %3"};
+  const files::FormatTraits& traits = files::Traits(named);
+  throw UsageError(Say(kWrongExtension, {traits.name, output, traits.extension}));
+}
+
+// --squares: IFBL or MGRS output, written to a file that holds polygons.
+void RequireSquaresPlace(const Options& options) {
+  // The geometry is the first output's.
+  RequireOutput("--squares", std::span(&options.choices.coorDest, 1),
+                std::array{CoordKind::Ifbl, CoordKind::Mgrs});
+  if (options.outputFormat && files::Traits(*options.outputFormat).geometry) return;
+  static constexpr Translated kNoGeometry{
+      "--squares ne vaut que pour -o FICHIER d'un format à géométrie (.gpkg, .shp, .geojson, "
+      ".kml, .kmz, .gpx)",
+      "--squares geldt alleen voor -o BESTAND in een formaat met geometrie (.gpkg, .shp, "
+      ".geojson, .kml, .kmz, .gpx)",
+      "--squares applies only to -o FILE in a format with geometry (.gpkg, .shp, .geojson, .kml, "
+      ".kmz, .gpx)"};
+  throw UsageError(Say(kNoGeometry));
+}
+
 // One converting thread per core, or KOORD_THREADS when it is set.
 unsigned ConverterThreads() {
   const char* asked = std::getenv("KOORD_THREADS");
@@ -469,9 +523,9 @@ Options ParseOptions(int argc, const char* const* argv) {
     valued.push_back(option);
     return option;
   };
-  add("-f,--from", from);
+  const CLI::Option* fromGiven = add("-f,--from", from);
   const CLI::Option* toGiven = add("-t,--to", to);
-  add("--datum-from", datumFrom);
+  const CLI::Option* datumFromGiven = add("--datum-from", datumFrom);
   add("--datum-to", datumTo);
   const CLI::Option* precisionGiven = add("-p,--precision", precision);
   std::string decimals;
@@ -487,6 +541,11 @@ Options ParseOptions(int argc, const char* const* argv) {
   app.add_flag("--mgrs-short", options.choices.mgrsShort);
   const CLI::Option* zoneGiven = add("--zone", zone);
   const CLI::Option* outputGiven = add("-o,--output", options.output);
+  std::string format;
+  add("--format", format);
+  app.add_flag("--squares", options.squares);
+  add("--sheet", options.sheet);
+  add("--layer", options.layer);
   const CLI::Option* mapGiven = add("--map", options.map);
   std::string mapSize;
   const CLI::Option* mapSizeGiven = add("--map-size", mapSize);
@@ -557,6 +616,28 @@ Options ParseOptions(int argc, const char* const* argv) {
   if (zoneGiven->count() > 0) c.utmZone = Zone(zone, outputs);
   if (c.separator == Separator::Comma && c.decimalMark == ',') {
     throw UsageError(Say(kNotTogether, {"--decimal-mark ,", "--separator ,"}));
+  }
+  options.fromGiven = fromGiven->count() > 0;
+  options.datumFromGiven = datumFromGiven->count() > 0;
+  if (mapGiven->count() > 0 && !format.empty()) {
+    throw UsageError(Say(kNotTogether, {"--map", "--format"}));
+  }
+  options.outputFormat = OutputFormat(options.output, format);
+  if (options.squares) RequireSquaresPlace(options);
+  if (options.outputFormat && c.keepLine) {
+    static constexpr Translated kKeepInText{
+        "--keep ne vaut que pour une sortie texte : « %1 » garde toutes les colonnes d'entrée",
+        "--keep geldt alleen voor tekstuitvoer: “%1” behoudt alle invoerkolommen",
+        "--keep applies only to text output: “%1” keeps every input column"};
+    throw UsageError(Say(kKeepInText, {options.output}));
+  }
+  for (const auto& [option, value] :
+       {std::pair{"--sheet", &options.sheet}, std::pair{"--layer", &options.layer}}) {
+    if (value->empty() && app.get_option(option)->count() > 0) {
+      static constexpr Translated kEmptyName{"nom vide pour %1", "lege naam voor %1",
+                                             "empty name for %1"};
+      throw UsageError(Say(kEmptyName, {option}));
+    }
   }
   if (options.inputs.empty()) options.inputs.emplace_back("-");
   options.threads = ConverterThreads();

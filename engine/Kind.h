@@ -117,6 +117,9 @@ struct KindDescriptor {
   bool writesMetres = false;
 };
 
+// The name of the column that shows the kind each line was read as.
+inline constexpr Translated kKindColumn{"Type", "Type", "Kind"};
+
 // How many kinds there are.
 inline constexpr std::size_t kKindCount = 7;
 

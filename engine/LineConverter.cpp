@@ -81,7 +81,6 @@ constexpr Translated kCommasCount{
 constexpr Translated kEitherColumn{"colonne %1 ou %2", "kolom %1 of %2", "column %1 or %2"};
 constexpr Translated kOr{" ou ", " of ", " or "};
 constexpr Translated kAt{"%1 à %2", "%1 op %2", "%1 at %2"};
-constexpr Translated kKindColumn{"Type", "Type", "Kind"};
 constexpr Translated kOneCoordinate{"une coordonnée", "één coördinaat", "one coordinate"};
 constexpr Translated kCoordinates{"%1 coordonnées", "%1 coördinaten", "%1 coordinates"};
 
