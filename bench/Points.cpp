@@ -45,8 +45,8 @@ std::vector<std::string> InputLines(CoordKind kind, std::size_t count) {
   lines.reserve(count);
   for (const Point& p : BelgianPoints(count)) {
     std::string line;
-    AppendLambert(line, p.x, p.y);
-    lines.push_back(kind == CoordKind::Lambert ? line : converter.Convert(line).text);
+    AppendMetres(line, p.x, p.y);
+    lines.push_back(kind == CoordKind::Lambert ? line : converter.Convert(line, Layout{}).text);
   }
   return lines;
 }

@@ -19,11 +19,13 @@
 namespace koord::bench {
 namespace {
 
-// Catalogue positions: BEL72 datum, WGS 1984 ellipsoid and its number.
-constexpr std::size_t kBel72 = 1;
-constexpr std::size_t kWgs84Ellipsoid = 20;
 // Characters of a 1 x 1 km IFBL code.
 constexpr std::int16_t kIfblSquare = 6;
+
+// UTM on the WGS 1984 ellipsoid, set up before the timing.
+DMA::TransverseMercator Wgs84Projection() {
+  return DMA::UtmProjection(EllipsoidOf(DatumRecordOf(Datum::Wgs84)));
+}
 
 const std::vector<Point>& Pool() {
   static const std::vector<Point> points = BelgianPoints(kPointPool);
@@ -63,12 +65,11 @@ void GeoToLambert(benchmark::State& state) {
 BENCHMARK(GeoToLambert);
 
 void MolodenskyShift(benchmark::State& state) {
-  const DatumRecord& datum = DatumCatalogue()[kBel72];
-  const EllipsoidRecord& ellipsoid =
-      EllipsoidCatalogue()[static_cast<std::size_t>(datum.Ellipsoid) - 1];
+  const DatumRecord& datum = DatumRecordOf(Datum::Bel72);
+  const General::Molodensky toWgs84(datum, EllipsoidOf(datum), 1);
   EachPoint(state, [&](const Point& p) {
     double latitude = 0, longitude = 0;
-    General::MolodenskyShift(p.latitude, p.longitude, 0, latitude, longitude, datum, ellipsoid, 1);
+    toWgs84.Shift(p.latitude, p.longitude, 0, latitude, longitude);
     benchmark::DoNotOptimize(latitude);
     benchmark::DoNotOptimize(longitude);
   });
@@ -76,20 +77,20 @@ void MolodenskyShift(benchmark::State& state) {
 BENCHMARK(MolodenskyShift);
 
 void GeoToUtm(benchmark::State& state) {
-  const EllipsoidRecord& wgs84 = EllipsoidCatalogue()[kWgs84Ellipsoid];
+  const DMA::TransverseMercator wgs84 = Wgs84Projection();
   std::string mgrs;
   EachPoint(state, [&](const Point& p) {
     std::int16_t zone = 0;
     double northing = 0, easting = 0;
-    DMA::GeoToUtm(wgs84.SemiMajorAxis, 1 / wgs84.InverseFlattening, General::DegToRad(p.latitude),
-                  General::DegToRad(p.longitude), zone, northing, easting, mgrs, wgs84.Number);
+    DMA::GeoToUtm(wgs84, General::DegToRad(p.latitude), General::DegToRad(p.longitude), zone,
+                  northing, easting, mgrs);
     benchmark::DoNotOptimize(mgrs.data());
   });
 }
 BENCHMARK(GeoToUtm);
 
 void MgrsToGeo(benchmark::State& state) {
-  const EllipsoidRecord& wgs84 = EllipsoidCatalogue()[kWgs84Ellipsoid];
+  const DMA::TransverseMercator wgs84 = Wgs84Projection();
   std::vector<std::string> references;
   for (const std::string& line : InputLines(CoordKind::Mgrs, kPointPool)) {
     references.push_back(line);
@@ -101,8 +102,7 @@ void MgrsToGeo(benchmark::State& state) {
     double latitude = 0, longitude = 0, northing = 0, easting = 0;
     std::int16_t zone = 0;
     std::int32_t refused = 0;
-    DMA::MgrsToGeo(mgrs, wgs84.Number, wgs84.SemiMajorAxis, 1 / wgs84.InverseFlattening, latitude,
-                   longitude, zone, northing, easting, refused);
+    DMA::MgrsToGeo(mgrs, wgs84, latitude, longitude, zone, northing, easting, refused);
     benchmark::DoNotOptimize(latitude);
     i = (i + 1) % references.size();
   }

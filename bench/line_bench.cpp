@@ -29,7 +29,7 @@ void ConvertLine(benchmark::State& state, CoordKind from, CoordKind to) {
   LineConverter converter(ChoicesFor(from, to), RunOutput::Text);
   std::size_t i = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(converter.Convert(lines[i]).text.data());
+    benchmark::DoNotOptimize(converter.Convert(lines[i], Layout{}).text.data());
     i = (i + 1) % lines.size();
   }
   state.SetItemsProcessed(state.iterations());

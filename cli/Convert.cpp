@@ -1,17 +1,20 @@
 #include "cli/Convert.h"
 
+#include <cstdint>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
 #include "cli/Fatal.h"
 #include "cli/InputFiles.h"
-#include "cli/MapPng.h"
+#include "cli/MapFile.h"
 #include "cli/OutputFile.h"
 #include "cli/ReadInputs.h"
 #include "cli/RefusalMessages.h"
 #include "cli/Say.h"
 #include "engine/BatchRun.h"
+#include "engine/LineSplitter.h"
 
 namespace koord::cli {
 namespace {
@@ -25,22 +28,36 @@ bool IsRefused(const LineResult& line) {
 }
 
 // Every line's outcome on its own output line; the reason of a refused one
-// also on standard error, with its file and number.
+// also on standard error, with its file and number. With the input lines
+// kept, the output keeps their byte-order mark and line ends too, so that
+// a spreadsheet reopens it as it opened the input.
 class TextSink : public LineSink {
  public:
-  TextSink(OutputFile& output, RefusalMessages& messages) : output_(output), messages_(messages) {}
+  TextSink(OutputFile& output, RefusalMessages& messages, bool keepLines)
+      : output_(output), messages_(messages), keepLines_(keepLines) {}
 
   bool Take(const LineResult& line) override {
     if (IsRefused(line))
       messages_.Add(static_cast<std::uint32_t>(line.text), line.number, line.why);
+    if (keepLines_ && line.byteOrderMark && first_) output_.Write(kByteOrderMark);
+    first_ = false;
     output_.Write(line.output);
-    output_.Write("\n");
+    // A file keeps to one kind of line end: its first line's.
+    if (keepLines_ && !lineEndSeen_ && line.ending != LineEnding::None) {
+      lineEnd_ = LineEndingText(line.ending);
+      lineEndSeen_ = true;
+    }
+    output_.Write(lineEnd_);
     return true;
   }
 
  private:
   OutputFile& output_;
   RefusalMessages& messages_;
+  const bool keepLines_;
+  bool first_ = true;
+  bool lineEndSeen_ = false;
+  std::string_view lineEnd_ = "\n";
 };
 
 // The points of the converted lines; the reasons of the refused ones on
@@ -102,7 +119,7 @@ int ConvertToText(const Options& options) {
   RefuseOutputOverInput(options.output, inputs);
   OutputFile output(options.output);
   RefusalMessages messages(Names(inputs));
-  TextSink sink(output, messages);
+  TextSink sink(output, messages, options.choices.keepLine);
   BatchRun run(options.choices, RunOutput::Text, sink, options.threads);
   FeedInputs(inputs, run, [&] {
     run.Flush();
@@ -110,6 +127,7 @@ int ConvertToText(const Options& options) {
     output.Flush();
   });
   run.Finish();
+  messages.AddFarPoints(run.Summary());
   messages.Flush();
   output.Commit();
   return messages.Any() ? kSomeRefused : kAllConverted;
@@ -125,8 +143,9 @@ int PlotToMap(const Options& options) {
     messages.Flush();
   });
   run.Finish();
+  messages.AddFarPoints(run.Summary());
   messages.Flush();
-  WriteMapPng(sink.Points(), options.map, options.mapWidth, options.mapHeight, options.mapGrid);
+  WriteMap(sink.Points(), options.map, options.mapWidth, options.mapHeight, options.mapGrid);
   return messages.Any() ? kSomeRefused : kAllConverted;
 }
 

@@ -13,10 +13,12 @@
 #include <string_view>
 #include <system_error>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "cli/Say.h"
 #include "engine/Kind.h"
+#include "engine/Refusal.h"
 #include "support/Ascii.h"
 #include "support/Language.h"
 
@@ -33,8 +35,10 @@ constexpr Translated kOnlyFor2{"%1 ne vaut que pour %2 ou %3", "%1 geldt alleen 
 constexpr Translated kNotTogether{"%1 et %2 ne vont pas ensemble", "%1 en %2 gaan niet samen",
                                   "%1 and %2 cannot be used together"};
 
-// Most converting threads, whatever the cores or KOORD_THREADS.
-constexpr int kMaxThreads = 8;
+// Most converting threads by default, and the most KOORD_THREADS may ask
+// for: the machine's cores, and at least kLeastThreadsAllowed.
+constexpr int kDefaultMaxThreads = 8;
+constexpr int kLeastThreadsAllowed = 64;
 
 // What a table's entry stands for.
 template <typename Entry>
@@ -59,12 +63,17 @@ auto Lookup(std::span<const Entry> table, Name name, const std::string& word,
   std::string allowed;
   for (std::size_t i = 0; i < table.size(); ++i) {
     allowed += i == 0 ? "" : (i + 1 == table.size() ? Say(kOr) : ", ");
-    allowed += name(table[i]);
+    // A name that is a sign (";", ",") is quoted, so the list reads.
+    const std::string_view listed = name(table[i]);
+    allowed += listed.size() == 1 && !ascii::IsDigit(listed[0]) ? QuotedField(listed, Spoken())
+                                                                : std::string(listed);
   }
   throw UsageError(Say(kUnknown, {Say(unknown), word, allowed}));
 }
 
 constexpr auto kCliName = [](const auto& entry) { return entry.cliName; };
+// -f's word for each line read as its own kind.
+constexpr std::string_view kDetectWord = "auto";
 constexpr auto kCode = [](const DatumEntry& entry) { return entry.code; };
 
 // A whole number from `min` to `max`, written with digits only.
@@ -77,10 +86,43 @@ std::optional<int> WholeNumber(std::string_view text, int min, int max) {
   return value;
 }
 
+bool Among(CoordKind kind, std::span<const CoordKind> kinds) {
+  return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
+}
+
+// The words of a list given to one option: "lambert,deg,mgrs".
+std::vector<std::string> SplitList(const std::string& list) {
+  std::vector<std::string> words;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t comma = list.find(',', start);
+    words.push_back(list.substr(start, comma - start));
+    if (comma == std::string::npos) return words;
+    start = comma + 1;
+  }
+}
+
 CoordKind Kind(const std::string& word) {
   static constexpr Translated kUnknownKind{"type de coordonnées inconnu",
                                            "onbekend coördinatentype", "unknown coordinate type"};
   return Lookup(AllKinds(), kCliName, word, kUnknownKind);
+}
+
+// --to: one kind or a list of kinds, each once.
+void ReadOutputs(const std::string& words, BatchChoices& choices) {
+  std::vector<CoordKind> outputs;
+  for (const std::string& word : SplitList(words)) {
+    const CoordKind kind = Kind(word);
+    if (Among(kind, outputs)) {
+      static constexpr Translated kTwice{"type de sortie donné deux fois : « %1 »",
+                                         "uitvoertype twee keer gegeven: “%1”",
+                                         "output type given twice: “%1”"};
+      throw UsageError(Say(kTwice, {word}));
+    }
+    outputs.push_back(kind);
+  }
+  choices.coorDest = outputs.front();
+  choices.moreOutputs.assign(outputs.begin() + 1, outputs.end());
 }
 
 CoordKind InputKind(const std::string& word) {
@@ -95,16 +137,49 @@ CoordKind InputKind(const std::string& word) {
   return kind;
 }
 
-// Refuses an option given for an output it does not apply to: "--zone ne
+// The outputs of a run: --to's, in order.
+std::vector<CoordKind> OutputsOf(const BatchChoices& choices) {
+  std::vector<CoordKind> outputs{choices.coorDest};
+  outputs.insert(outputs.end(), choices.moreOutputs.begin(), choices.moreOutputs.end());
+  return outputs;
+}
+
+// Refuses an option given for outputs it does not apply to: "--zone ne
 // vaut que pour --to utm".
-void RequireOutput(std::string_view option, CoordKind output, std::span<const CoordKind> outputs) {
-  if (std::find(outputs.begin(), outputs.end(), output) != outputs.end()) return;
+void RequireOutput(std::string_view option, std::span<const CoordKind> asked,
+                   std::span<const CoordKind> outputs) {
+  for (const CoordKind kind : asked) {
+    if (Among(kind, outputs)) return;
+  }
   std::vector<std::string> words;
   for (const CoordKind kind : outputs) {
     words.push_back("--to " + std::string(Describe(kind).cliName));
   }
   if (words.size() == 1) throw UsageError(Say(kOnlyFor, {option, words[0]}));
-  throw UsageError(Say(kOnlyFor2, {option, words[0], words[1]}));
+  std::string first = words[0];
+  for (std::size_t i = 1; i + 1 < words.size(); ++i) first += ", " + words[i];
+  throw UsageError(Say(kOnlyFor2, {option, first, words.back()}));
+}
+
+// A reference or a square converted to its own kind keeps the precision it
+// was given, unless one is asked: the finest of the list, which cuts
+// nothing.
+void KeepInputPrecision(BatchChoices& choices) {
+  if (choices.detectKind) return;
+  const KindDescriptor& kind = Describe(choices.coorFrom);
+  if (!Among(kind.kind, OutputsOf(choices))) return;
+  if (!kind.precision || kind.precision->entries.front().cliName.empty()) return;
+  kind.precision->set(choices, kind.precision->entries.front().value);
+}
+
+// The map's picture is PNG or SVG, by its name.
+void RequireMapExtension(const std::string& path) {
+  const std::string lower = ascii::ToLower(path);
+  if (lower.ends_with(".png") || lower.ends_with(".svg")) return;
+  static constexpr Translated kBadExtension{"la carte s'écrit en .png ou en .svg : « %1 »",
+                                            "de kaart wordt als .png of .svg geschreven: “%1”",
+                                            "the map is written as .png or .svg: “%1”"};
+  throw UsageError(Say(kBadExtension, {path}));
 }
 
 Datum DatumNamed(const std::string& word) {
@@ -123,19 +198,62 @@ std::vector<CoordKind> OutputsWithPrecisionWords() {
   return outputs;
 }
 
-void ReadPrecision(const std::string& word, BatchChoices& choices) {
+// The datum given for a kind, or the kind's own. A kind that has one
+// datum only refuses another, which would be ignored.
+Datum ReadDatum(std::string_view option, const std::string& word, CoordKind kind) {
+  const KindDescriptor& descriptor = Describe(kind);
+  if (word.empty()) return descriptor.defaultDatum;
+  const Datum datum = DatumNamed(word);
+  if (descriptor.singleDatum && datum != descriptor.defaultDatum) {
+    static constexpr Translated kSingleDatum{"%1 %2 : les coordonnées %3 sont toujours en %4",
+                                             "%1 %2: %3-coördinaten zijn altijd in %4",
+                                             "%1 %2: %3 coordinates are always on %4"};
+    throw UsageError(Say(kSingleDatum, {option, word, descriptor.shortName,
+                                        EntryOf(kDatumTable, descriptor.defaultDatum).code}));
+  }
+  return datum;
+}
+
+// One precision for each output that has words for them, in a list:
+// "-p 100", "-p 100,4x4" with MGRS and IFBL outputs; each word sets the
+// output whose list holds it.
+// The datum of the outputs: the one named, or their own. Outputs on one
+// datum only (Lambert, IFBL) are written on theirs whatever the others',
+// so the datum is that of the first output that has a choice, and is
+// refused only when no output has one.
+Datum OutputDatum(const std::string& word, std::span<const CoordKind> outputs) {
+  for (const CoordKind kind : outputs) {
+    if (!Describe(kind).singleDatum) return ReadDatum("--datum-to", word, kind);
+  }
+  return ReadDatum("--datum-to", word, outputs.front());
+}
+
+void ReadPrecision(const std::string& words, BatchChoices& choices) {
   static constexpr Translated kUnknownPrecision{"précision %1 inconnue", "onbekende %1-precisie",
                                                 "unknown %1 precision"};
-  RequireOutput("--precision", choices.coorDest, OutputsWithPrecisionWords());
-  const KindDescriptor& output = Describe(choices.coorDest);
-  const std::string unknown = Say(kUnknownPrecision, {output.shortName});
-  const Translated unknownText{unknown, unknown, unknown};
-  output.precision->set(choices, Lookup(output.precision->entries, kCliName, word, unknownText));
+  const std::vector<CoordKind> outputs = OutputsOf(choices);
+  const std::vector<CoordKind> withWords = OutputsWithPrecisionWords();
+  RequireOutput("--precision", outputs, withWords);
+  for (const std::string& word : SplitList(words)) {
+    const KindDescriptor* fitting = nullptr;
+    for (const CoordKind kind : outputs) {
+      const KindDescriptor& output = Describe(kind);
+      if (!Among(kind, withWords)) continue;
+      if (!fitting) fitting = &output;
+      for (const PrecisionEntry& entry : output.precision->entries) {
+        if (ascii::ToLower(entry.cliName) == ascii::ToLower(word)) fitting = &output;
+      }
+    }
+    const std::string unknown = Say(kUnknownPrecision, {fitting->shortName});
+    const Translated unknownText{unknown, unknown, unknown};
+    fitting->precision->set(choices,
+                            Lookup(fitting->precision->entries, kCliName, word, unknownText));
+  }
 }
 
 // A zone number from 1 to 60, for UTM output only.
-std::int16_t Zone(const std::string& word, CoordKind output) {
-  RequireOutput("--zone", output, std::array{CoordKind::Utm});
+std::int16_t Zone(const std::string& word, std::span<const CoordKind> outputs) {
+  RequireOutput("--zone", outputs, std::array{CoordKind::Utm});
   const std::optional<int> zone = WholeNumber(word, 1, kLastUtmZone);
   if (!zone) {
     static constexpr Translated kBadZone{"zone UTM incorrecte : « %1 » (de 1 à 60)",
@@ -167,21 +285,55 @@ std::size_t Column(const std::string& word) {
   return static_cast<std::size_t>(*column);
 }
 
-// "5", "6" or "7"; only for degree output.
-void ReadDecimals(const std::string& word, BatchChoices& choices) {
-  RequireOutput("--decimals", choices.coorDest, std::array{CoordKind::Degrees});
-  const std::optional<int> decimals = WholeNumber(word, kMinDegreeDecimals, kMaxDegreeDecimals);
-  if (!decimals) {
-    static constexpr Translated kBadDecimals{"nombre de décimales incorrect : « %1 » (5, 6 ou 7)",
-                                             "onjuist aantal decimalen: “%1” (5, 6 of 7)",
-                                             "incorrect number of decimals: “%1” (5, 6 or 7)"};
-    throw UsageError(Say(kBadDecimals, {word}));
+void ReadDecimalsFor(const std::string& word, bool degrees, BatchChoices& choices);
+
+// "5", "6" or "7" for degree output; 0 to 3 for the outputs in metres; a
+// list of both when both are written ("6,2"), each number for the outputs
+// whose range holds it.
+void ReadDecimals(const std::string& words, BatchChoices& choices) {
+  static constexpr std::array kMetreOutputs{CoordKind::Lambert, CoordKind::Lambert2008,
+                                            CoordKind::Utm};
+  static constexpr std::array kOutputs{CoordKind::Degrees, CoordKind::Lambert,
+                                       CoordKind::Lambert2008, CoordKind::Utm};
+  const std::vector<CoordKind> outputs = OutputsOf(choices);
+  RequireOutput("--decimals", outputs, kOutputs);
+  const bool degrees = Among(CoordKind::Degrees, outputs);
+  bool metres = false;
+  for (const CoordKind kind : kMetreOutputs) metres = metres || Among(kind, outputs);
+  for (const std::string& word : SplitList(words)) {
+    const std::optional<int> asDegrees = WholeNumber(word, kMinDegreeDecimals, kMaxDegreeDecimals);
+    const bool forDegrees = degrees && (!metres || asDegrees);
+    ReadDecimalsFor(word, forDegrees, choices);
   }
-  choices.degreeDecimals = *decimals;
 }
 
-char DecimalMark(const std::string& word, CoordKind output) {
-  RequireOutput("--decimal-mark", output, std::array{CoordKind::Degrees, CoordKind::Dms});
+void ReadDecimalsFor(const std::string& word, bool degrees, BatchChoices& choices) {
+  if (degrees) {
+    const std::optional<int> decimals = WholeNumber(word, kMinDegreeDecimals, kMaxDegreeDecimals);
+    if (!decimals) {
+      static constexpr Translated kBadDecimals{"nombre de décimales incorrect : « %1 » (5, 6 ou 7)",
+                                               "onjuist aantal decimalen: “%1” (5, 6 of 7)",
+                                               "incorrect number of decimals: “%1” (5, 6 or 7)"};
+      throw UsageError(Say(kBadDecimals, {word}));
+    }
+    choices.degreeDecimals = *decimals;
+    return;
+  }
+  const std::optional<int> decimals = WholeNumber(word, 0, kMaxMetreDecimals);
+  if (!decimals) {
+    static constexpr Translated kBadMetreDecimals{
+        "nombre de décimales incorrect : « %1 » (de 0 à %2)",
+        "onjuist aantal decimalen: “%1” (van 0 tot %2)",
+        "incorrect number of decimals: “%1” (0 to %2)"};
+    throw UsageError(Say(kBadMetreDecimals, {word, std::to_string(kMaxMetreDecimals)}));
+  }
+  choices.metreDecimals = *decimals;
+}
+
+char DecimalMark(const std::string& word, std::span<const CoordKind> outputs) {
+  static constexpr std::array kOutputs{CoordKind::Degrees, CoordKind::Dms, CoordKind::Lambert,
+                                       CoordKind::Lambert2008, CoordKind::Utm};
+  RequireOutput("--decimal-mark", outputs, kOutputs);
   if (word != "." && word != ",") {
     static constexpr Translated kUnknownMark{"séparateur décimal inconnu : « %1 » (. ou ,)",
                                              "onbekend decimaalteken: “%1” (. of ,)",
@@ -233,16 +385,18 @@ unsigned ConverterThreads() {
   const char* asked = std::getenv("KOORD_THREADS");
   if (asked == nullptr || *asked == '\0') {
     const unsigned cores = std::thread::hardware_concurrency();
-    return std::clamp(cores, 1u, static_cast<unsigned>(kMaxThreads));
+    return std::clamp(cores, 1u, static_cast<unsigned>(kDefaultMaxThreads));
   }
   const std::string_view text(asked);
-  const std::optional<int> threads = WholeNumber(text, 1, kMaxThreads);
+  const int most =
+      std::max(kLeastThreadsAllowed, static_cast<int>(std::thread::hardware_concurrency()));
+  const std::optional<int> threads = WholeNumber(text, 1, most);
   if (!threads) {
     static constexpr Translated kBadThreads{
         "KOORD_THREADS incorrect : « %1 » (un nombre de 1 à %2)",
         "onjuiste KOORD_THREADS: “%1” (een getal van 1 tot %2)",
         "incorrect KOORD_THREADS: “%1” (a number from 1 to %2)"};
-    throw UsageError(Say(kBadThreads, {text, std::to_string(kMaxThreads)}));
+    throw UsageError(Say(kBadThreads, {text, std::to_string(most)}));
   }
   return static_cast<unsigned>(*threads);
 }
@@ -316,7 +470,7 @@ Options ParseOptions(int argc, const char* const* argv) {
     return option;
   };
   add("-f,--from", from);
-  add("-t,--to", to);
+  const CLI::Option* toGiven = add("-t,--to", to);
   add("--datum-from", datumFrom);
   add("--datum-to", datumTo);
   const CLI::Option* precisionGiven = add("-p,--precision", precision);
@@ -328,6 +482,9 @@ Options ParseOptions(int argc, const char* const* argv) {
   const CLI::Option* columnsGiven = add("--columns", columns);
   app.add_flag("--keep", options.choices.keepLine);
   app.add_flag("--precise", options.choices.preciseTransformation);
+  app.add_flag("--near-belgium", options.choices.nearBelgium);
+  app.add_flag("--show-kind", options.choices.showKind);
+  app.add_flag("--mgrs-short", options.choices.mgrsShort);
   const CLI::Option* zoneGiven = add("--zone", zone);
   const CLI::Option* outputGiven = add("-o,--output", options.output);
   const CLI::Option* mapGiven = add("--map", options.map);
@@ -362,24 +519,42 @@ Options ParseOptions(int argc, const char* const* argv) {
   if (outputGiven->count() > 0) RequireFileName(options.output, kEmptyOutput);
   if (mapGiven->count() > 0) RequireFileName(options.map, kEmptyMap);
   for (const std::string& input : options.inputs) RequireFileName(input, kEmptyInput);
-  if (mapGiven->count() > 0 && outputGiven->count() > 0) {
-    throw UsageError(Say(kNotTogether, {"--map", "--output"}));
+  if (mapGiven->count() > 0) {
+    for (const auto& [other, given] :
+         {std::pair{"--output", outputGiven->count() > 0}, std::pair{"--to", toGiven->count() > 0},
+          std::pair{"--keep", options.choices.keepLine}}) {
+      if (given) throw UsageError(Say(kNotTogether, {"--map", other}));
+    }
+    RequireMapExtension(options.map);
   }
 
   if (mapSizeGiven->count() > 0) ReadMapSize(mapSize, options);
 
   BatchChoices& c = options.choices;
-  c.coorFrom = InputKind(from);
-  c.coorDest = Kind(to);
-  c.datumFrom = datumFrom.empty() ? Describe(c.coorFrom).defaultDatum : DatumNamed(datumFrom);
-  c.datumDest = datumTo.empty() ? Describe(c.coorDest).defaultDatum : DatumNamed(datumTo);
-  if (precisionGiven->count() > 0) ReadPrecision(precision, c);
+  if (ascii::ToLower(from) == kDetectWord) {
+    // Each line read as its kind; a datum named applies to the kinds that
+    // have more than one, those of GPS receivers by default.
+    c.detectKind = true;
+    c.coorFrom = CoordKind::Degrees;
+  } else {
+    c.coorFrom = InputKind(from);
+  }
+  ReadOutputs(to, c);
+  c.datumFrom = ReadDatum("--datum-from", datumFrom, c.coorFrom);
+  const std::vector<CoordKind> outputs = OutputsOf(c);
+  c.datumDest = OutputDatum(datumTo, outputs);
+  if (precisionGiven->count() > 0) {
+    ReadPrecision(precision, c);
+  } else {
+    KeepInputPrecision(c);
+  }
   if (decimalsGiven->count() > 0) ReadDecimals(decimals, c);
-  if (c.ifblDots) RequireOutput("--ifbl-dots", c.coorDest, std::array{CoordKind::Ifbl});
-  if (markGiven->count() > 0) c.decimalMark = DecimalMark(mark, c.coorDest);
+  if (c.ifblDots) RequireOutput("--ifbl-dots", outputs, std::array{CoordKind::Ifbl});
+  if (c.mgrsShort) RequireOutput("--mgrs-short", outputs, std::array{CoordKind::Mgrs});
+  if (markGiven->count() > 0) c.decimalMark = DecimalMark(mark, outputs);
   if (separatorGiven->count() > 0) c.separator = SeparatorNamed(separator);
   if (columnsGiven->count() > 0) c.firstColumn = Column(columns);
-  if (zoneGiven->count() > 0) c.utmZone = Zone(zone, c.coorDest);
+  if (zoneGiven->count() > 0) c.utmZone = Zone(zone, outputs);
   if (c.separator == Separator::Comma && c.decimalMark == ',') {
     throw UsageError(Say(kNotTogether, {"--decimal-mark ,", "--separator ,"}));
   }

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/BatchRun.h"
+
 namespace koord::cli {
 
 class RefusalMessages {
@@ -24,6 +26,10 @@ class RefusalMessages {
 
   // Line `number` of input `file` was refused for `reason` (any bytes).
   void Add(std::uint32_t file, std::uint64_t number, std::string_view reason);
+  // One line for the points of a run far from Belgium, if any: "koord-cli:
+  // 3 points à plus de 100 km de la Belgique (premier : points.txt:12)".
+  // They are results, not refusals: Any() stays as it was.
+  void AddFarPoints(const RunSummary& summary);
   // Writes the messages gathered. Raises BrokenPipe when standard error is
   // a pipe that nobody reads any more; other errors have nowhere to go.
   void Flush();

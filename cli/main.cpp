@@ -14,6 +14,7 @@
 #include "cli/Fatal.h"
 #include "cli/FileProblem.h"
 #include "cli/Help.h"
+#include "cli/MapFile.h"
 #include "cli/Options.h"
 #include "cli/Say.h"
 #include "support/Version.h"
@@ -76,8 +77,9 @@ int main(int argc, char** argv) {
       std::puts("koord-cli " KOORD_VERSION);
       return 0;
     }
-    return options.map.empty() ? koord::cli::ConvertToText(options)
-                               : koord::cli::PlotToMap(options);
+    if (options.map.empty()) return koord::cli::ConvertToText(options);
+    koord::cli::BecomeMapProgram(argv);
+    return koord::cli::PlotToMap(options);
   } catch (const koord::cli::UsageError& error) {
     std::fprintf(stderr, "koord-cli: %s\n%s\n", error.what(), Say(kSeeHelp).c_str());
   } catch (const koord::cli::Fatal& error) {

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "support/Ascii.h"
+#include "support/RuntimeError.h"
 
 namespace koord {
 namespace {
@@ -62,6 +63,44 @@ std::span<const EllipsoidRecord> EllipsoidCatalogue() {
 
 std::string_view TrimmedCode(const DatumRecord& datum) {
   return ascii::TrimTrailingBlanks(datum.Code);
+}
+
+std::string_view DatumCode(Datum datum) {
+  switch (datum) {
+    case Datum::Bel72: return "BEL72";
+    case Datum::Wgs84: return "WGS84";
+    case Datum::Eur50: return "EUR-M";
+    case Datum::Ntf: return "NTF";
+    case Datum::Etrs89: return "ETRS89";
+  }
+  throw RuntimeError(Fault::IndexOutOfRange);
+}
+
+std::optional<Datum> DatumOfCode(std::string_view code) {
+  for (const Datum datum : {Datum::Bel72, Datum::Wgs84, Datum::Eur50, Datum::Ntf, Datum::Etrs89}) {
+    if (DatumCode(datum) == code) return datum;
+  }
+  return std::nullopt;
+}
+
+std::int16_t DatumPosition(Datum datum) {
+  const std::string_view code = DatumCode(datum);
+  for (std::size_t i = 0; i < kDatums.size(); ++i) {
+    if (TrimmedCode(kDatums[i]) == code) return static_cast<std::int16_t>(i + 1);
+  }
+  throw RuntimeError(Fault::IndexOutOfRange);  // not reached: every datum is in the catalogue
+}
+
+const DatumRecord& DatumRecordOf(Datum datum) {
+  return kDatums[static_cast<std::size_t>(DatumPosition(datum)) - 1];
+}
+
+Ellipsoid EllipsoidOf(const DatumRecord& datum) {
+  // By position: Number equals the position in the catalogue.
+  if (datum.Ellipsoid < 1 || static_cast<std::size_t>(datum.Ellipsoid) > kEllipsoids.size()) {
+    throw RuntimeError(Fault::IndexOutOfRange);
+  }
+  return Ellipsoid(kEllipsoids[static_cast<std::size_t>(datum.Ellipsoid) - 1]);
 }
 
 }  // namespace koord

@@ -19,21 +19,9 @@
 namespace koord {
 namespace {
 
-// Limits of the accepted Lambert 1972 input, metres, inclusive.
-constexpr double kLambertMaxX = 310000;
-constexpr double kLambertMaxY = 260000;
-// The same area in Lambert 2008, whose false origin lies 500 km further
-// east and north (to within 25 m at the corners, hence 100 m of margin).
-constexpr double kLambert2008MinX = 499900;
-constexpr double kLambert2008MaxX = 810100;
-constexpr double kLambert2008MinY = 499900;
-constexpr double kLambert2008MaxY = 760100;
-// UTM latitudes, degrees.
-constexpr double kUtmSouth = -80;
-constexpr double kUtmNorth = 84;
-constexpr std::int16_t kLastZone = 60;
-constexpr double kMaxEasting = 1000000;    // m
-constexpr double kMaxNorthing = 10000000;  // m, with the southern false northing
+// UTM numbers lie within these, input and output alike: eastings up to
+// 1 000 000 m, northings up to the southern false northing.
+constexpr GridBounds kUtmNumbers{0, DMA::kUtmMaxEasting, 0, DMA::kUtmSouthFalseNorthing};
 
 constexpr double kQuarterTurn = 90;  // degrees, the poles
 
@@ -42,11 +30,13 @@ bool Within(double value, double low, double high) {
   return value >= low && value <= high;
 }
 
-// Longitude of the central meridian of a UTM zone, degrees.
-double CentralMeridian(std::int16_t zone) {
-  constexpr double kZoneWidth = 6;
-  constexpr double kWestOfZone1 = 183;
-  return kZoneWidth * zone - kWestOfZone1;
+bool IsUtmZone(std::int16_t zone) {
+  return zone >= DMA::kUtmFirstZone && zone <= DMA::kUtmLastZone;
+}
+
+// Within the UTM latitudes, degrees.
+bool InUtmLatitudes(double latitude) {
+  return Within(latitude, DMA::kUtmSouthLatitude, DMA::kUtmNorthLatitude);
 }
 
 // The same meridian within -180..180 degrees: the representative point of
@@ -62,8 +52,8 @@ double WithinHalfTurn(double longitude) {
 bool IsFullMgrsLayout(const std::string& text) {
   if (text.size() != 15) return false;
   if (!ascii::IsDigit(text[0]) || !ascii::IsDigit(text[1])) return false;
-  const int zone = (text[0] - '0') * 10 + (text[1] - '0');
-  if (zone < 1 || zone > 60) return false;
+  const auto zone = static_cast<std::int16_t>((text[0] - '0') * 10 + (text[1] - '0'));
+  if (!IsUtmZone(zone)) return false;
   return std::all_of(text.begin() + 5, text.end(), ascii::IsDigit);
 }
 
@@ -130,33 +120,10 @@ std::string ShortenIfbl(const std::string& code, std::int16_t precision) {
   return code.substr(0, length);
 }
 
-// The refusal of a reference, naming it as it was given.
-std::string BadReference(const std::string& reference) {
-  return std::string(kBadMgrsPrefix) + reference + ")";
-}
-
-// Switches a datum selection for the length of a block and puts it back
-// even when the block raises a fault, so that the next point starts from the
-// caller's choice.
-class DatumSwitch {
- public:
-  DatumSwitch(std::int16_t& selection, std::int16_t temporary)
-      : selection_(selection), saved_(selection) {
-    selection_ = temporary;
-  }
-  ~DatumSwitch() { selection_ = saved_; }
-  DatumSwitch(const DatumSwitch&) = delete;
-  DatumSwitch& operator=(const DatumSwitch&) = delete;
-
- private:
-  std::int16_t& selection_;
-  std::int16_t saved_;
-};
-
 }  // namespace
 
 void TransCoo::Conversion() {
-  if (datumFromIndex_ == 0 || datumDestIndex_ == 0) {
+  if (!setup_) {
     Refuse(ConversionError::DatumNotSet);
     return;
   }
@@ -164,75 +131,65 @@ void TransCoo::Conversion() {
     Refuse(ConversionError::UnknownKind);
     return;
   }
-  SelectEllipsoid(datumFromIndex_);
-
-  // Compared as views: lengths first, then the characters.
-  const std::string_view kind = origType_;
-  if (kind == "MGR" || kind == "MGRS") {
-    ConvertMgrs();
-  } else if (kind == "LMB") {
-    ConvertLambert();
-  } else if (kind == "IFB" || kind == "IFBL") {
-    ConvertIfbl();
-  } else if (kind == "DMS") {
-    ConvertDms();
-  } else if (kind == "DEG") {
-    ConvertDeg();
-  } else if (kind == "L08") {
-    ConvertLambert2008();
-  } else if (kind == "UTM") {
-    ConvertUtm();
-  }
   // Any other kind: SetOrigType has already put its message into Error.
+  if (!kind_) return;
+  const Routes& routes = setup_->routes[PreciseTransformation ? 1 : 0];
+  switch (*kind_) {
+    case CoordKind::Mgrs: ConvertMgrs(routes); return;
+    case CoordKind::Lambert: ConvertLambert(routes); return;
+    case CoordKind::Ifbl: ConvertIfbl(routes); return;
+    case CoordKind::Dms: ConvertDms(routes); return;
+    case CoordKind::Degrees: ConvertDeg(routes); return;
+    case CoordKind::Lambert2008: ConvertLambert2008(routes); return;
+    case CoordKind::Utm: ConvertUtm(routes); return;
+  }
 }
 
 bool TransCoo::LambertInDomain() const {
-  return Within(x_, 0, kLambertMaxX) && Within(y_, 0, kLambertMaxY);
+  return Lambert::kBounds.Contains(x_, y_);
 }
 
 bool TransCoo::Lambert2008InDomain() const {
-  return Within(x2008_, kLambert2008MinX, kLambert2008MaxX) &&
-         Within(y2008_, kLambert2008MinY, kLambert2008MaxY);
+  return kLambert2008Bounds.Contains(x2008_, y2008_);
 }
 
-void TransCoo::ConvertMgrs() {
+void TransCoo::ConvertMgrs(const Routes& routes) {
   const std::string text = NormaliseMgrs(mgrs_);
   // From a 100 km square (zone, band, two letters) to 1 m.
   if (text.size() < kMgrsHead || text.size() > kMgrsHead + 2 * kMgrsDigits) {
-    Refuse(ConversionError::BadMgrs, BadReference(mgrs_));
+    Refuse(ConversionError::BadMgrs, mgrs_);
     return;
   }
   std::string working = text.substr(0, 3) + CompleteMgrsDigits(text.substr(3));
   // A reference whose digits cannot be completed, or with anything but
   // letters and digits in their places, would be read as some other point.
   if (!IsFullMgrsLayout(working)) {
-    Refuse(ConversionError::BadMgrs, BadReference(mgrs_));
+    Refuse(ConversionError::BadMgrs, mgrs_);
     return;
   }
   // Completed, the text had two square letters and as many digits per axis.
   const std::size_t digits = (text.size() - kMgrsHead) / 2;
 
-  const EllipsoidInUse ellipsoid = CurrentEllipsoid();
   double latitude = 0;
   double longitude = 0;
   double northing = 0;
   double easting = 0;
   std::int16_t zone = 0;
   std::int32_t refused = 0;
-  DMA::MgrsToGeo(working, ellipsoid.Number, ellipsoid.a, ellipsoid.f, latitude, longitude, zone,
-                 northing, easting, refused, static_cast<std::int16_t>(digits));
+  DMA::MgrsToGeo(working, setup_->inputGrid, latitude, longitude, zone, northing, easting, refused,
+                 static_cast<std::int16_t>(digits));
   if (refused != 0) {
-    Refuse(ConversionError::BadMgrs, BadReference(mgrs_));
+    Refuse(ConversionError::BadMgrs, mgrs_);
     return;
   }
   latitude_ = General::RadToDeg(latitude);
   longitude_ = WithinHalfTurn(General::RadToDeg(longitude));
-  LambertBlock();
-  Lambert2008Block(latitude_, longitude_, datumFromIndex_);
+  LambertBlock(routes.inputToBel72, routes.officialInput);
+  Lambert2008Block(latitude_, longitude_, routes.inputToEtrs89);
   // No digits are invented: a reference is written at most at its own
   // precision.
   const std::size_t kept = std::min(digits, DigitsFor(mgrsPrecision));
-  if (ShiftToOutputDatum()) {
+  if (ShiftToOutputDatum(routes.inputToOutput)) {
     FillDmsParts();
     UtmBlock(kept);
     return;
@@ -248,17 +205,17 @@ void TransCoo::ConvertMgrs() {
   if (UtmZone != 0) ForcedZoneBlock();
 }
 
-void TransCoo::ConvertLambert() {
+void TransCoo::ConvertLambert(const Routes& routes) {
   if (!LambertInDomain()) {
     Refuse(ConversionError::BadLambert);
     return;
   }
   FillIfbl();
-  Lambert2008FromLambert72();
-  InverseLambertBlock();
+  Lambert2008FromLambert72(routes.bel72ToEtrs89);
+  InverseLambertBlock(routes);
 }
 
-void TransCoo::ConvertIfbl() {
+void TransCoo::ConvertIfbl(const Routes& routes) {
   if (ifbl_.size() < 2 || ifbl_.size() > 6) {
     Refuse(ConversionError::BadIfbl);
     return;
@@ -278,43 +235,39 @@ void TransCoo::ConvertIfbl() {
   ifblInGrid_ = true;
   x_ = x;
   y_ = y;
-  Lambert2008FromLambert72();
-  InverseLambertBlock();
+  Lambert2008FromLambert72(routes.bel72ToEtrs89);
+  InverseLambertBlock(routes);
 }
 
-void TransCoo::ConvertLambert2008() {
+void TransCoo::ConvertLambert2008(const Routes& routes) {
   if (!Lambert2008InDomain()) {
     Refuse(ConversionError::BadLambert2008);
     return;
   }
   // From here on a point in degrees on ETRS89, through the official chain.
   Lambert2008().Inverse(x2008_, y2008_, latitude_, longitude_);
-  const DatumSwitch fromEtrs89(datumFromIndex_, etrs89Index_);
-  SelectEllipsoid(etrs89Index_);
-  LambertBlock();
-  ShiftToOutputDatum();
+  LambertBlock(routes.etrs89ToBel72, /*official=*/true);
+  ShiftToOutputDatum(routes.etrs89ToOutput);
   FillDmsParts();
   UtmBlock(DigitsFor(mgrsPrecision));
 }
 
-void TransCoo::ConvertUtm() {
-  const double centre = CentralMeridian(zone_);
-  const bool zoneKnown = zone_ >= 1 && zone_ <= kLastZone;
+void TransCoo::ConvertUtm(const Routes& routes) {
   // UTM numbers lie within these; the output keeps to them too.
-  if (!(zoneKnown && Within(easting_, 0, kMaxEasting) && Within(northing_, 0, kMaxNorthing))) {
+  if (!(IsUtmZone(zone_) && kUtmNumbers.Contains(easting_, northing_))) {
     Refuse(ConversionError::BadUtm);
     return;
   }
-  const EllipsoidInUse ellipsoid = CurrentEllipsoid();
+  const double centre = DMA::CentralMeridian(zone_);
   double phi = 0;
   double lambda = 0;
   // A negative northing tells the routine that the point is south.
   double northing = north_ ? northing_ : -northing_;
-  DMA::UtmToGeo(ellipsoid.a, ellipsoid.f, phi, lambda, zone_, northing, easting_);
+  DMA::UtmToGeo(setup_->inputGrid, phi, lambda, zone_, northing, easting_);
   const double latitude = General::RadToDeg(phi);
   const double longitude = General::RadToDeg(lambda);
-  const bool inReach = Within(latitude, kUtmSouth, kUtmNorth) &&
-                       std::fabs(WithinHalfTurn(longitude - centre)) <= kUtmZoneReach &&
+  const bool inReach = InUtmLatitudes(latitude) &&
+                       std::fabs(WithinHalfTurn(longitude - centre)) <= DMA::kUtmZoneReach &&
                        (latitude < 0) == !north_;
   if (!inReach) {
     Refuse(ConversionError::BadUtm);
@@ -322,14 +275,14 @@ void TransCoo::ConvertUtm() {
   }
   latitude_ = latitude;
   longitude_ = WithinHalfTurn(longitude);
-  LambertBlock();
-  Lambert2008Block(latitude_, longitude_, datumFromIndex_);
-  ShiftToOutputDatum();
+  LambertBlock(routes.inputToBel72, routes.officialInput);
+  Lambert2008Block(latitude_, longitude_, routes.inputToEtrs89);
+  ShiftToOutputDatum(routes.inputToOutput);
   FillDmsParts();
   UtmBlock(DigitsFor(mgrsPrecision));
 }
 
-void TransCoo::ConvertDms() {
+void TransCoo::ConvertDms(const Routes& routes) {
   const bool valid = Within(latDmsDeg_, -90, 90) && Within(lonDmsDeg_, -180, 180) &&
                      Within(latDmsMin_, 0, 60) && Within(lonDmsMin_, 0, 60) &&
                      Within(latDmsSec_, 0, 60) && Within(lonDmsSec_, 0, 60);
@@ -339,21 +292,21 @@ void TransCoo::ConvertDms() {
   }
   latitude_ = DmsToDegrees(latDmsDeg_, latDmsMin_, latDmsSec_);
   longitude_ = DmsToDegrees(lonDmsDeg_, lonDmsMin_, lonDmsSec_);
-  LambertBlock();
-  Lambert2008Block(latitude_, longitude_, datumFromIndex_);
+  LambertBlock(routes.inputToBel72, routes.officialInput);
+  Lambert2008Block(latitude_, longitude_, routes.inputToEtrs89);
   // The DMS parts stay as given unless the datum changes.
-  if (ShiftToOutputDatum()) FillDmsParts();
+  if (ShiftToOutputDatum(routes.inputToOutput)) FillDmsParts();
   UtmBlock(DigitsFor(mgrsPrecision));
 }
 
-void TransCoo::ConvertDeg() {
+void TransCoo::ConvertDeg(const Routes& routes) {
   if (!(Within(latitude_, -90, 90) && Within(longitude_, -180, 180))) {
     Refuse(ConversionError::BadDeg);
     return;
   }
-  LambertBlock();
-  Lambert2008Block(latitude_, longitude_, datumFromIndex_);
-  ShiftToOutputDatum();
+  LambertBlock(routes.inputToBel72, routes.officialInput);
+  Lambert2008Block(latitude_, longitude_, routes.inputToEtrs89);
+  ShiftToOutputDatum(routes.inputToOutput);
   FillDmsParts();
   UtmBlock(DigitsFor(mgrsPrecision));
 }
@@ -369,26 +322,28 @@ void TransCoo::FillDmsParts() {
   lonDmsSec_ = longitude.seconds;
 }
 
-bool TransCoo::ShiftToOutputDatum() {
-  if (datumDestIndex_ == datumFromIndex_) return false;
+bool TransCoo::ShiftToOutputDatum(const DatumShift& toOutput) {
+  if (toOutput.Identity()) return false;
   double latitude = 0;
   double longitude = 0;
-  ShiftDatum(latitude_, longitude_, 0, datumFromIndex_, datumDestIndex_, latitude, longitude);
+  toOutput.Apply(latitude_, longitude_, 0, latitude, longitude);
   // Within some 80 m of a pole the shift's formulas carry a point past it.
   if (!(std::fabs(latitude) <= kQuarterTurn)) throw RuntimeError(Fault::PastThePole);
   latitude_ = latitude;
   longitude_ = WithinHalfTurn(longitude);
-  SelectEllipsoid(datumDestIndex_);
   return true;
 }
 
-void TransCoo::LambertBlock() {
+void TransCoo::LambertBlock(const DatumShift& toBel72, bool official) {
   // Lambert 1972 and IFBL always belong to BEL72, whatever the caller chose.
-  const DatumSwitch toBel72(datumDestIndex_, bel72Index_);
   double latitude72 = 0;
   double longitude72 = 0;
-  ShiftDatum(latitude_, longitude_, 0, datumFromIndex_, datumDestIndex_, latitude72, longitude72);
-  ProjectLambert72(latitude72, longitude72, OfficialChain(datumFromIndex_), x_, y_);
+  toBel72.Apply(latitude_, longitude_, 0, latitude72, longitude72);
+  if (official) {
+    Lambert72Official().Forward(latitude72, longitude72, x_, y_);
+  } else {
+    Lambert::GeoToLambert(latitude72, longitude72, x_, y_);
+  }
   FillIfbl();
 }
 
@@ -401,31 +356,29 @@ void TransCoo::FillIfbl() {
 
 void TransCoo::UtmBlock(std::size_t digits) {
   if (!ComputeUtm) return;
-  const EllipsoidInUse ellipsoid = CurrentEllipsoid();
   std::int16_t zone = 0;
-  mgrsResult_ = DMA::GeoToUtm(ellipsoid.a, ellipsoid.f, General::DegToRad(latitude_),
-                              General::DegToRad(longitude_), zone, northing_, easting_, mgrs_,
-                              ellipsoid.Number);
+  mgrsResult_ = DMA::GeoToUtm(setup_->outputGrid, General::DegToRad(latitude_),
+                              General::DegToRad(longitude_), zone, northing_, easting_, mgrs_);
   zone_ = zone;
   north_ = !(latitude_ < 0);
   CutMgrs(mgrs_, digits);
   if (UtmZone != 0) ForcedZoneBlock();
 }
 
-void TransCoo::InverseLambertBlock() {
+void TransCoo::InverseLambertBlock(const Routes& routes) {
   double latitude72 = 0;
   double longitude72 = 0;
-  UnprojectLambert72(x_, y_, OfficialChain(datumDestIndex_), latitude72, longitude72);
-  {
-    const DatumSwitch fromBel72(datumFromIndex_, bel72Index_);
-    ShiftDatum(latitude72, longitude72, 0, datumFromIndex_, datumDestIndex_, latitude_, longitude_);
-    FillDmsParts();
+  if (routes.officialOutput) {
+    Lambert72Official().Inverse(x_, y_, latitude72, longitude72);
+  } else {
+    Lambert::LambertToGeo(x_, y_, latitude72, longitude72);
   }
-  SelectEllipsoid(datumDestIndex_);
+  routes.bel72ToOutput.Apply(latitude72, longitude72, 0, latitude_, longitude_);
+  FillDmsParts();
   UtmBlock(DigitsFor(mgrsPrecision));
 }
 
-void TransCoo::Lambert2008Block(double latitude, double longitude, std::int16_t datumIndex) {
+void TransCoo::Lambert2008Block(double latitude, double longitude, const DatumShift& toEtrs89) {
   if (!ComputeLambert2008) return;
   // A point that has no Lambert 2008 position (beyond a pole, or so far
   // that the projection breaks down) is left outside its domain: refused
@@ -434,7 +387,7 @@ void TransCoo::Lambert2008Block(double latitude, double longitude, std::int16_t 
   try {
     double etrsLatitude = 0;
     double etrsLongitude = 0;
-    ShiftDatum(latitude, longitude, 0, datumIndex, etrs89Index_, etrsLatitude, etrsLongitude);
+    toEtrs89.Apply(latitude, longitude, 0, etrsLatitude, etrsLongitude);
     double x = 0;
     double y = 0;
     Lambert2008().Forward(etrsLatitude, etrsLongitude, x, y);
@@ -444,30 +397,28 @@ void TransCoo::Lambert2008Block(double latitude, double longitude, std::int16_t 
   }
 }
 
-void TransCoo::Lambert2008FromLambert72() {
+void TransCoo::Lambert2008FromLambert72(const DatumShift& bel72ToEtrs89) {
   if (!ComputeLambert2008) return;
   double latitude72 = 0;
   double longitude72 = 0;
   // Lambert 1972 input lies in its domain: the inverse always succeeds.
-  UnprojectLambert72(x_, y_, /*official=*/true, latitude72, longitude72);
-  Lambert2008Block(latitude72, longitude72, bel72Index_);
+  Lambert72Official().Inverse(x_, y_, latitude72, longitude72);
+  Lambert2008Block(latitude72, longitude72, bel72ToEtrs89);
 }
 
 void TransCoo::ForcedZoneBlock() {
-  const double offset = std::fabs(WithinHalfTurn(longitude_ - CentralMeridian(UtmZone)));
-  utmInReach_ = UtmZone >= 1 && UtmZone <= kLastZone && offset <= kUtmZoneReach &&
-                Within(latitude_, kUtmSouth, kUtmNorth);
+  const double offset = std::fabs(WithinHalfTurn(longitude_ - DMA::CentralMeridian(UtmZone)));
+  utmInReach_ = IsUtmZone(UtmZone) && offset <= DMA::kUtmZoneReach && InUtmLatitudes(latitude_);
   if (!utmInReach_) {
     northing_ = easting_ = 0;
     return;
   }
-  const EllipsoidInUse ellipsoid = CurrentEllipsoid();
   zone_ = UtmZone;
-  DMA::GeoToTm(ellipsoid.a, ellipsoid.f, General::DegToRad(latitude_),
-               General::DegToRad(longitude_), zone_, northing_, easting_, 1);
+  DMA::GeoToTm(setup_->outputGrid, General::DegToRad(latitude_), General::DegToRad(longitude_),
+               zone_, northing_, easting_, 1);
   // Near the equator a neighbour zone's point can lie beyond easting 0 or
   // 1 000 000 m: numbers that UTM input refuses are no UTM coordinate.
-  if (!(Within(easting_, 0, kMaxEasting) && Within(northing_, 0, kMaxNorthing))) {
+  if (!kUtmNumbers.Contains(easting_, northing_)) {
     utmInReach_ = false;
     northing_ = easting_ = 0;
   }

@@ -1,64 +1,60 @@
 #include "core/TransCoo.h"
 
-#include <algorithm>
 #include <array>
 #include <utility>
 
-#include "geodesy/ConformalConic.h"
-#include "geodesy/General.h"
-#include "geodesy/Helmert.h"
-#include "geodesy/Lambert.h"
+#include "geodesy/Utm.h"
 #include "support/Ascii.h"
-#include "support/Checked.h"
-#include "support/RuntimeError.h"
 
 namespace koord {
 namespace {
 
-bool IsKnownKind(std::string_view kind) {
-  constexpr std::array<std::string_view, 9> kKinds{"MGR", "MGRS", "DEG", "LMB", "DMS",
-                                                   "IFB", "IFBL", "L08", "UTM"};
-  return std::find(kKinds.begin(), kKinds.end(), kind) != kKinds.end();
+// The codes of the input kinds, the first of each kind the one that
+// SetOrigType(CoordKind) stores.
+struct KindCode {
+  std::string_view code;
+  CoordKind kind;
+};
+constexpr std::array<KindCode, 9> kKindCodes{{
+    {"MGR", CoordKind::Mgrs},
+    {"MGRS", CoordKind::Mgrs},
+    {"DEG", CoordKind::Degrees},
+    {"LMB", CoordKind::Lambert},
+    {"DMS", CoordKind::Dms},
+    {"IFB", CoordKind::Ifbl},
+    {"IFBL", CoordKind::Ifbl},
+    {"L08", CoordKind::Lambert2008},
+    {"UTM", CoordKind::Utm},
+}};
+
+std::optional<CoordKind> KindOfCode(std::string_view code) {
+  for (const KindCode& entry : kKindCodes) {
+    if (entry.code == code) return entry.kind;
+  }
+  return std::nullopt;
 }
 
-// The shift from WGS84 to WGS84: its Molodensky corrections are zeros, so
-// the point only goes to radians and back. With a zero height and angles
-// whose radians are not zero (a zero would take the sign of the zero
-// corrections), adding those zeros changes no bit, and this is exactly the
-// shift; it raises the same fault on an angle that is not finite. False
-// when the full formulas are needed.
-bool ShiftWgs84ToItself(double latitude, double longitude, double height, double& newLatitude,
-                        double& newLongitude) {
-  const double phi = General::DegToRad(latitude);
-  const double lambda = General::DegToRad(longitude);
-  if (height != 0 || phi == 0 || lambda == 0) return false;
-  const double shiftedLatitude = RequireFinite(General::RadToDeg(phi));
-  const double shiftedLongitude = RequireFinite(General::RadToDeg(lambda));
-  newLatitude = shiftedLatitude;
-  newLongitude = shiftedLongitude;
-  return true;
+std::string_view CodeOfKind(CoordKind kind) {
+  for (const KindCode& entry : kKindCodes) {
+    if (entry.kind == kind) return entry.code;
+  }
+  return {};  // not reached: every kind has a code
 }
 
 }  // namespace
 
 TransCoo::TransCoo() {
-  BuildCatalogue();
-  SetDatumFrom("EUR-M");
-  SetDatumDest("EUR-M");
-}
-
-void TransCoo::BuildCatalogue() {
-  datums_ = DatumCatalogue();
-  ellipsoids_ = EllipsoidCatalogue();
-  bel72Index_ = FindDatum("BEL72");
-  wgs84Index_ = FindDatum("WGS84");
-  etrs89Index_ = FindDatum("ETRS89");
+  datumFrom_ = Datum::Eur50;
+  datumDest_ = Datum::Eur50;
+  SetUp();
 }
 
 void TransCoo::Reset() {
   error_.clear();
   errorCode_ = ConversionError::None;
+  errorData_.clear();
   origType_.clear();
+  kind_.reset();
   mgrs_.clear();
   ifbl_.clear();
   mgrsResult_ = DMA::MgrsStatus::OutsideUtm;
@@ -72,31 +68,81 @@ void TransCoo::Reset() {
   utmInReach_ = true;
 }
 
+void TransCoo::SetOrigType(CoordKind kind) {
+  kind_ = kind;
+  origType_.assign(CodeOfKind(kind));
+}
+
 void TransCoo::SetOrigType(std::string_view kind) {
   origType_.assign(kind);
   ascii::ToUpperInPlace(origType_);
-  if (!IsKnownKind(origType_)) Refuse(ConversionError::UnknownKind);
+  kind_ = KindOfCode(origType_);
+  if (!kind_) Refuse(ConversionError::UnknownKind);
 }
 
-void TransCoo::Refuse(ConversionError code, std::string text) {
+void TransCoo::Refuse(ConversionError code, std::string_view data) {
   errorCode_ = code;
-  error_ = text.empty() ? std::string(ConversionErrorTexts(code).fr) : std::move(text);
+  errorData_.assign(data);
+  error_ = ConversionErrorText(code, data, Language::French);
 }
 
-std::int16_t TransCoo::FindDatum(std::string_view code) const {
-  const std::string wanted = ascii::ToUpper(code);
-  for (std::size_t i = 0; i < datums_.size(); ++i) {
-    if (TrimmedCode(datums_[i]) == wanted) return static_cast<std::int16_t>(i + 1);
-  }
-  return 0;
+void TransCoo::SetDatumFrom(Datum datum) {
+  datumFrom_ = datum;
+  SetUp();
+}
+
+void TransCoo::SetDatumDest(Datum datum) {
+  datumDest_ = datum;
+  SetUp();
 }
 
 void TransCoo::SetDatumFrom(std::string_view code) {
-  datumFromIndex_ = FindDatum(code);
+  if (const std::optional<Datum> datum = DatumOfCode(ascii::ToUpper(code))) {
+    SetDatumFrom(*datum);
+    return;
+  }
+  datumFrom_.reset();
+  SetUp();
 }
 
 void TransCoo::SetDatumDest(std::string_view code) {
-  datumDestIndex_ = FindDatum(code);
+  if (const std::optional<Datum> datum = DatumOfCode(ascii::ToUpper(code))) {
+    SetDatumDest(*datum);
+    return;
+  }
+  datumDest_.reset();
+  SetUp();
+}
+
+std::int16_t TransCoo::DatumFromIndex() const {
+  return datumFrom_ ? DatumPosition(*datumFrom_) : std::int16_t{0};
+}
+
+std::int16_t TransCoo::DatumDestIndex() const {
+  return datumDest_ ? DatumPosition(*datumDest_) : std::int16_t{0};
+}
+
+TransCoo::Routes TransCoo::RoutesFor(Datum from, Datum dest, bool precise) {
+  // The official chain serves BD72 with ETRS89 on the other side, or with
+  // any datum when asked to be precise.
+  return {
+      DatumShift(from, Datum::Bel72, precise),  DatumShift(from, Datum::Etrs89, precise),
+      DatumShift(from, dest, precise),          DatumShift(Datum::Bel72, Datum::Etrs89, precise),
+      DatumShift(Datum::Bel72, dest, precise),  DatumShift(Datum::Etrs89, Datum::Bel72, precise),
+      DatumShift(Datum::Etrs89, dest, precise), precise || from == Datum::Etrs89,
+      precise || dest == Datum::Etrs89};
+}
+
+void TransCoo::SetUp() {
+  if (!datumFrom_ || !datumDest_) {
+    setup_.reset();
+    return;
+  }
+  const Datum from = *datumFrom_;
+  const Datum dest = *datumDest_;
+  setup_.emplace(Setup{DMA::UtmProjection(EllipsoidOf(DatumRecordOf(from))),
+                       DMA::UtmProjection(EllipsoidOf(DatumRecordOf(dest))),
+                       {RoutesFor(from, dest, false), RoutesFor(from, dest, true)}});
 }
 
 void TransCoo::SetMGRS(std::string_view reference) {
@@ -110,96 +156,28 @@ void TransCoo::SetIFBL(std::string_view code) {
   }
 }
 
-const DatumRecord& TransCoo::DatumAt(std::int16_t position) const {
-  if (position < 1 || static_cast<std::size_t>(position) > datums_.size()) {
-    throw RuntimeError(Fault::IndexOutOfRange);
+ConversionError TransCoo::OutputError(CoordKind output) const {
+  switch (output) {
+    case CoordKind::Lambert:
+      return LambertInDomain() ? ConversionError::None : ConversionError::OutsideLambert;
+    case CoordKind::Lambert2008:
+      return Lambert2008InDomain() ? ConversionError::None : ConversionError::OutsideLambert2008;
+    case CoordKind::Ifbl: return ifblInGrid_ ? ConversionError::None : ConversionError::OutsideIfbl;
+    case CoordKind::Mgrs:
+      switch (mgrsResult_) {
+        case DMA::MgrsStatus::Made: return ConversionError::None;
+        case DMA::MgrsStatus::OutsideUtm: return ConversionError::OutsideUtm;
+        case DMA::MgrsStatus::NoLettering:
+        case DMA::MgrsStatus::NotMade: return ConversionError::MgrsNotMade;
+      }
+      return ConversionError::MgrsNotMade;
+    case CoordKind::Utm:
+      if (mgrsResult_ == DMA::MgrsStatus::OutsideUtm) return ConversionError::OutsideUtm;
+      return utmInReach_ ? ConversionError::None : ConversionError::UtmZoneTooFar;
+    case CoordKind::Degrees:
+    case CoordKind::Dms: return ConversionError::None;
   }
-  return datums_[static_cast<std::size_t>(position) - 1];
-}
-
-const EllipsoidRecord& TransCoo::EllipsoidAt(std::int16_t position) const {
-  if (position < 1 || static_cast<std::size_t>(position) > ellipsoids_.size()) {
-    throw RuntimeError(Fault::IndexOutOfRange);
-  }
-  return ellipsoids_[static_cast<std::size_t>(position) - 1];
-}
-
-void TransCoo::SelectEllipsoid(std::int16_t datumIndex) const {
-  // By position: Number equals the position in the catalogue.
-  const EllipsoidRecord& ellipsoid = EllipsoidAt(DatumAt(datumIndex).Ellipsoid);
-  EllipsoidInUse& current = CurrentEllipsoid();
-  current.Number = ellipsoid.Number;
-  current.a = ellipsoid.SemiMajorAxis;
-  current.f = 1 / ellipsoid.InverseFlattening;
-  current.b = (1 - current.f) * current.a;
-}
-
-void TransCoo::MolodenskyShift(double latitude, double longitude, double height,
-                               double& newLatitude, double& newLongitude, std::int16_t datumIndex,
-                               std::int16_t direction) const {
-  const DatumRecord& datum = DatumAt(datumIndex);
-  General::MolodenskyShift(latitude, longitude, height, newLatitude, newLongitude, datum,
-                           EllipsoidAt(datum.Ellipsoid), direction);
-}
-
-bool TransCoo::OfficialChain(std::int16_t other) const {
-  return PreciseTransformation || other == etrs89Index_;
-}
-
-void TransCoo::ProjectLambert72(double latitude, double longitude, bool official, double& X,
-                                double& Y) const {
-  if (official) {
-    Lambert72Official().Forward(latitude, longitude, X, Y);
-  } else {
-    Lambert::GeoToLambert(latitude, longitude, X, Y);
-  }
-}
-
-void TransCoo::UnprojectLambert72(double X, double Y, bool official, double& latitude,
-                                  double& longitude) const {
-  if (official) {
-    Lambert72Official().Inverse(X, Y, latitude, longitude);
-  } else {
-    Lambert::LambertToGeo(X, Y, latitude, longitude);
-  }
-}
-
-void TransCoo::ShiftDatum(double latitude, double longitude, double height, std::int16_t fromIndex,
-                          std::int16_t toIndex, double& newLatitude, double& newLongitude) const {
-  if (fromIndex == toIndex) {
-    newLatitude = latitude;
-    newLongitude = longitude;
-    return;
-  }
-  // Every change of datum goes through WGS84 (ETRS89 taken as the same),
-  // even from WGS84 itself; BD72 by the official transformation when the
-  // chain asks for it, onto the ellipsoid of the other side.
-  const bool toEtrs89 = toIndex == etrs89Index_;
-  const Helmert::Ellipsoid& hub =
-      toEtrs89 || fromIndex == etrs89Index_ ? Helmert::kGrs80 : Helmert::kWgs84;
-  double wgsLatitude = 0;
-  double wgsLongitude = 0;
-  if (fromIndex == bel72Index_ && OfficialChain(toIndex)) {
-    Helmert::Shift(latitude, longitude, height, Helmert::kBd72ToEtrs89, Helmert::kHayford, hub,
-                   Helmert::Direction::Forward, wgsLatitude, wgsLongitude);
-  } else if (fromIndex == etrs89Index_) {
-    wgsLatitude = latitude;
-    wgsLongitude = longitude;
-  } else if (!(fromIndex == wgs84Index_ &&
-               ShiftWgs84ToItself(latitude, longitude, height, wgsLatitude, wgsLongitude))) {
-    MolodenskyShift(latitude, longitude, height, wgsLatitude, wgsLongitude, fromIndex, +1);
-  }
-  if (toIndex == wgs84Index_ || toEtrs89) {
-    newLatitude = wgsLatitude;
-    newLongitude = wgsLongitude;
-    return;
-  }
-  if (toIndex == bel72Index_ && OfficialChain(fromIndex)) {
-    Helmert::Shift(wgsLatitude, wgsLongitude, height, Helmert::kBd72ToEtrs89, Helmert::kHayford,
-                   hub, Helmert::Direction::Inverse, newLatitude, newLongitude);
-    return;
-  }
-  MolodenskyShift(wgsLatitude, wgsLongitude, height, newLatitude, newLongitude, toIndex, -1);
+  return ConversionError::None;
 }
 
 }  // namespace koord

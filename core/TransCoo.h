@@ -6,22 +6,47 @@
 //
 // Usage: set the datums and precisions once; for every point call Reset,
 // set the input kind (SetOrigType) and the input values, call Conversion,
-// then read the wanted output or Error. Refused input is reported only
-// through Error (a French text) and ErrorCode; a fault (overflow, floating-point fault)
-// raises koord::RuntimeError out of Conversion.
+// then read OutputError for the wanted output, and the output. Refused input
+// is reported only through Error (a French text), ErrorCode and ErrorData; a
+// fault (overflow, floating-point fault) raises koord::RuntimeError out of
+// Conversion.
+//
+//   TransCoo point;
+//   point.SetDatumFrom(Datum::Bel72);
+//   point.SetDatumDest(Datum::Wgs84);
+//   point.mgrsPrecision = 100;
+//   point.Reset();
+//   point.SetOrigType(CoordKind::Lambert);
+//   point.SetX(150000);
+//   point.SetY(170000);
+//   point.Conversion();
+//   if (point.ErrorCode() == ConversionError::None &&
+//       point.OutputError(CoordKind::Mgrs) == ConversionError::None) {
+//     point.MGRS();  // "31UES963329"
+//   }
 //
 // Lambert X/Y and IFBL always belong to the datum BEL72. Every other output
 // (degrees, DMS parts, UTM and MGRS on its ellipsoid) is in the output datum,
 // whatever the input kind: with two different datums the point is shifted.
+//
+// An object holds everything it works on: the ellipsoids, projections and
+// datum shifts of its datums are set up when the datums are chosen. Objects
+// on different datums may be used in turn on one thread, or on several
+// threads at once.
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "core/Catalogue.h"
 #include "core/ConversionErrors.h"
+#include "core/DatumShift.h"
+#include "core/Kinds.h"
 #include "geodesy/Mgrs.h"
+#include "geodesy/TransverseMercator.h"
 
 namespace koord {
 
@@ -41,14 +66,9 @@ inline constexpr std::string_view kBadLambert2008 =
     ConversionErrorTexts(ConversionError::BadLambert2008).fr;
 inline constexpr std::string_view kBadUtm = ConversionErrorTexts(ConversionError::BadUtm).fr;
 
-// How far from its zone's central meridian a UTM point may be given or
-// asked for, degrees: the zone and its neighbour (the series stay within
-// 0.3 mm of the exact projection there at Belgian latitudes).
-inline constexpr double kUtmZoneReach = 9;
-
 class TransCoo {
  public:
-  // Builds the catalogues and selects "EUR-M" as both datums.
+  // Selects European 1950 ("EUR-M") as both datums.
   TransCoo();
 
   // Wanted length of the IFBL code: 6, 4 or 2 (others: 6). An IFBL input is
@@ -77,7 +97,7 @@ class TransCoo {
   // The UTM zone of Easting and Northing, 1 to 60; 0 lets the point choose
   // it, as for MGRS. A zone given may be a neighbour of the point's own
   // (for a data set that straddles two zones): UtmInZoneReach says whether
-  // the point lies within its reach.
+  // the point lies within its reach (DMA::kUtmZoneReach).
   std::int16_t UtmZone = 0;
 
   // Converts the input of the kind OrigType into every other
@@ -87,9 +107,18 @@ class TransCoo {
 
   // Empties Error, OrigType, MGRS and IFBL and zeroes X, Y, Latitude,
   // Longitude, Northing and Easting (MgrsResult and IfblInGrid follow the
-  // empty texts). The DMS parts, the datum selections, the precisions and
-  // the catalogues stay.
+  // empty texts). The DMS parts, the datum selections and the precisions
+  // stay.
   void Reset();
+
+  // After a Conversion that set no Error, whether the output of a kind is
+  // valid: None, or why the point has none. Degrees and DMS always are;
+  // Lambert 1972 and 2008 are refused outside the bounds of their input
+  // (OutsideLambert, OutsideLambert2008), IFBL outside the lettered grid
+  // (OutsideIfbl), MGRS outside the UTM latitudes (OutsideUtm) or where no
+  // reference can be made (MgrsNotMade), UTM outside the UTM latitudes, then
+  // in a zone given too far from the point (UtmZoneTooFar).
+  ConversionError OutputError(CoordKind output) const;
 
   std::int16_t LatDmsDeg() const { return latDmsDeg_; }
   void SetLatDmsDeg(std::int16_t v) { latDmsDeg_ = v; }
@@ -130,15 +159,22 @@ class TransCoo {
   bool North() const { return north_; }
   void SetNorth(bool v) { north_ = v; }
 
-  // Datum codes "EUR-M", "BEL72", "WGS84", "NTF", in any case. An unknown
-  // code selects nothing; the next Conversion reports "Datum non initialisé".
+  // The datum of the input and the datum wanted for the outputs.
+  void SetDatumFrom(Datum datum);
+  void SetDatumDest(Datum datum);
+  // The same by code: "EUR-M", "BEL72", "WGS84", "NTF", "ETRS89", in any
+  // case. An unknown code selects nothing; the next Conversion reports
+  // "Datum non initialisé".
   void SetDatumFrom(std::string_view code);
   void SetDatumDest(std::string_view code);
 
   // The refusal in French, as the object has always reported it; ErrorCode
-  // says which it is, for a caller that speaks another language.
+  // says which it is and ErrorData what it names (the reference as given,
+  // for BadMgrs), for a caller that speaks another language
+  // (ConversionErrorText).
   const std::string& Error() const { return error_; }
   ConversionError ErrorCode() const { return errorCode_; }
+  const std::string& ErrorData() const { return errorData_; }
 
   const std::string& IFBL() const { return ifbl_; }
   // Stores the code without its blanks and full stops; case is kept.
@@ -156,95 +192,102 @@ class TransCoo {
   void SetMGRS(std::string_view reference);
 
   // True when X and Y lie within the bounds that a Lambert input accepts
-  // (0 to 310 000 m east, 0 to 260 000 m north); elsewhere, after a
-  // conversion, they are the projection of a point far from Belgium.
+  // (Lambert::kBounds); elsewhere, after a conversion, they are the
+  // projection of a point far from Belgium.
   bool LambertInDomain() const;
-  // The same for X2008 and Y2008: 499 900 to 810 100 m east, 499 900 to
-  // 760 100 m north, the Lambert 1972 bounds carried over.
+  // The same for X2008 and Y2008 (kLambert2008Bounds).
   bool Lambert2008InDomain() const;
   // False when Easting and Northing, in the zone given by UtmZone, would be
-  // those of a point farther than kUtmZoneReach from the zone's central
-  // meridian (they are then what Reset left).
+  // those of a point farther than DMA::kUtmZoneReach from the zone's
+  // central meridian (they are then what Reset left).
   bool UtmInZoneReach() const { return utmInReach_; }
 
   const std::string& OrigType() const { return origType_; }
-  // Stores the kind in upper case: "DEG", "DMS", "LMB", "MGR", "MGRS",
-  // "IFB", "IFBL", "L08" (Lambert 2008) or "UTM"; any other text sets Error.
+  // The kind of the input. Dms reads the six DMS parts; OrigType then reads
+  // "LMB", "MGR", "IFB", "DEG", "L08", "UTM" or "DMS".
+  void SetOrigType(CoordKind kind);
+  // The same by code, stored in upper case: "DEG", "DMS", "LMB", "MGR",
+  // "MGRS", "IFB", "IFBL", "L08" (Lambert 2008) or "UTM"; any other text
+  // sets Error.
   void SetOrigType(std::string_view kind);
 
   // Read-only views, for callers that show the catalogue.
-  std::span<const DatumRecord> Datums() const { return datums_; }
-  std::span<const EllipsoidRecord> Ellipsoids() const { return ellipsoids_; }
+  std::span<const DatumRecord> Datums() const { return DatumCatalogue(); }
+  std::span<const EllipsoidRecord> Ellipsoids() const { return EllipsoidCatalogue(); }
   // Selected positions in Datums, from 1; 0 when none is selected.
-  std::int16_t DatumFromIndex() const { return datumFromIndex_; }
-  std::int16_t DatumDestIndex() const { return datumDestIndex_; }
-
-  // Loads CurrentEllipsoid with the ellipsoid of the datum at a position.
-  void SelectEllipsoid(std::int16_t datumIndex) const;
-
-  // The point in the datum at toIndex (degrees); height in metres. Equal
-  // positions return the input unchanged; otherwise the shift goes through
-  // WGS84.
-  void ShiftDatum(double latitude, double longitude, double height, std::int16_t fromIndex,
-                  std::int16_t toIndex, double& newLatitude, double& newLongitude) const;
+  std::int16_t DatumFromIndex() const;
+  std::int16_t DatumDestIndex() const;
 
  private:
-  void BuildCatalogue();
-  const DatumRecord& DatumAt(std::int16_t position) const;
-  const EllipsoidRecord& EllipsoidAt(std::int16_t position) const;
-  std::int16_t FindDatum(std::string_view code) const;
-  void MolodenskyShift(double latitude, double longitude, double height, double& newLatitude,
-                       double& newLongitude, std::int16_t datumIndex, std::int16_t direction) const;
-
-  // Whether the BD72 side of a shift to or from `other` goes through the
-  // official chain (Helmert and Lambert 72 as EPSG defines it).
-  bool OfficialChain(std::int16_t other) const;
-  // Lambert 1972 both ways, by the official chain or the program's own.
-  void ProjectLambert72(double latitude, double longitude, bool official, double& X,
-                        double& Y) const;
-  void UnprojectLambert72(double X, double Y, bool official, double& latitude,
-                          double& longitude) const;
+  // The datum shifts that a conversion takes, for one choice of
+  // PreciseTransformation: from the input's datum, from BD72 (Lambert 1972
+  // and IFBL input) and from ETRS89 (Lambert 2008 input) to where each
+  // output belongs.
+  struct Routes {
+    DatumShift inputToBel72;
+    DatumShift inputToEtrs89;
+    DatumShift inputToOutput;
+    DatumShift bel72ToEtrs89;
+    DatumShift bel72ToOutput;
+    DatumShift etrs89ToBel72;
+    DatumShift etrs89ToOutput;
+    // Whether Lambert 1972 is projected as EPSG defines it, the official
+    // chain, on the side of the input datum and of the output datum.
+    bool officialInput;
+    bool officialOutput;
+  };
+  // What the conversions need for the datums chosen, set up when they are
+  // chosen.
+  struct Setup {
+    // The UTM projections on the ellipsoids of the input datum (MGRS and
+    // UTM input) and of the output datum (every UTM and MGRS output).
+    DMA::TransverseMercator inputGrid;
+    DMA::TransverseMercator outputGrid;
+    std::array<Routes, 2> routes;  // without and with PreciseTransformation
+  };
+  static Routes RoutesFor(Datum from, Datum dest, bool precise);
+  // Sets up for the datums chosen, or clears the set-up while one is not.
+  void SetUp();
 
   // The steps of Conversion, one per input kind and block.
-  void ConvertMgrs();
-  void ConvertLambert2008();
-  void ConvertUtm();
-  void ConvertLambert();
-  void ConvertIfbl();
-  void ConvertDms();
-  void ConvertDeg();
+  void ConvertMgrs(const Routes& routes);
+  void ConvertLambert2008(const Routes& routes);
+  void ConvertUtm(const Routes& routes);
+  void ConvertLambert(const Routes& routes);
+  void ConvertIfbl(const Routes& routes);
+  void ConvertDms(const Routes& routes);
+  void ConvertDeg(const Routes& routes);
   void FillDmsParts();
   void FillIfbl();
-  void LambertBlock();
-  // Moves Latitude and Longitude from the input datum to the output datum
-  // and selects the output datum's ellipsoid; false, with nothing changed,
-  // when the two datums are the same.
-  bool ShiftToOutputDatum();
-  // Easting, Northing and MGRS, the reference cut to `digits` per axis.
+  // X, Y and IFBL from Latitude and Longitude, which `toBel72` takes to BD72;
+  // `official`: Lambert 1972 as EPSG defines it.
+  void LambertBlock(const DatumShift& toBel72, bool official);
+  // Moves Latitude and Longitude to the output datum; false, with nothing
+  // changed, when the two datums are the same.
+  bool ShiftToOutputDatum(const DatumShift& toOutput);
+  // Easting, Northing and MGRS on the output datum's ellipsoid, the
+  // reference cut to `digits` per axis.
   void UtmBlock(std::size_t digits);
-  void InverseLambertBlock();
-  // X2008 and Y2008 from a point in the datum at datumIndex.
-  void Lambert2008Block(double latitude, double longitude, std::int16_t datumIndex);
+  // Every output but Lambert 1972 and IFBL from X and Y.
+  void InverseLambertBlock(const Routes& routes);
+  // X2008 and Y2008 from a point that `toEtrs89` takes to ETRS89.
+  void Lambert2008Block(double latitude, double longitude, const DatumShift& toEtrs89);
   // Lambert 2008 from Lambert 1972 input, always by the official chain.
-  void Lambert2008FromLambert72();
+  void Lambert2008FromLambert72(const DatumShift& bel72ToEtrs89);
   // Easting and Northing again, in the zone given by UtmZone.
   void ForcedZoneBlock();
 
-  // Sets Error and ErrorCode together; `text` is the French text of `code`
-  // when empty.
-  void Refuse(ConversionError code, std::string text = {});
+  // Sets Error, ErrorCode and ErrorData together.
+  void Refuse(ConversionError code, std::string_view data = {});
 
   std::string error_;
   ConversionError errorCode_ = ConversionError::None;
-  std::span<const DatumRecord> datums_;
-  std::span<const EllipsoidRecord> ellipsoids_;
-  std::int16_t datumFromIndex_ = 0;
-  std::int16_t datumDestIndex_ = 0;
-  // Positions of BEL72, WGS84 and ETRS89, found once in the fixed catalogue.
-  std::int16_t bel72Index_ = 0;
-  std::int16_t wgs84Index_ = 0;
-  std::int16_t etrs89Index_ = 0;
+  std::string errorData_;
+  std::optional<Datum> datumFrom_;
+  std::optional<Datum> datumDest_;
+  std::optional<Setup> setup_;  // while both datums are known
   std::string origType_;
+  std::optional<CoordKind> kind_;  // of OrigType, when it names one
   double x_ = 0;
   double y_ = 0;
   std::string mgrs_;

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/LayoutFinder.h"
 #include "engine/LineSplitter.h"
 #include "engine/WorkerPool.h"
 
@@ -33,7 +34,10 @@ struct Batch {
     std::size_t text;
     std::uint64_t number;
     bool tooLong;
-    bool mayBeHeader;
+    LineRole role;
+    LineEnding ending;
+    bool byteOrderMark;
+    Layout layout;
   };
   struct Outcome {
     LineStatus status;
@@ -44,6 +48,9 @@ struct Batch {
     std::size_t whyLength;
     double x;
     double y;
+    bool far;
+    double kilometres;
+    CoordKind kind;
   };
 
   std::string text;  // the lines, back to back
@@ -69,19 +76,28 @@ Batch Convert(const BatchChoices& choices, RunOutput output, Batch batch) {
   for (const Batch::Line& line : batch.lines) {
     const LineOutcome& outcome =
         converter.Convert(std::string_view(batch.text).substr(line.offset, line.length),
-                          line.tooLong, line.mayBeHeader);
+                          line.layout, line.tooLong, line.role);
     batch.outcomes.push_back({outcome.status, outcome.reason, batch.outputs.size(),
                               outcome.text.size(), batch.whys.size(), outcome.why.size(), outcome.x,
-                              outcome.y});
+                              outcome.y, outcome.far, outcome.kilometres, outcome.kind});
     batch.outputs += outcome.text;
     batch.whys += outcome.why;
   }
   return batch;
 }
 
-LineResult ResultOf(std::size_t text, std::uint64_t number, const LineOutcome& outcome) {
-  return {text,         number,      outcome.status, outcome.reason,
-          outcome.text, outcome.why, outcome.x,      outcome.y};
+// A line whose outcome is known, as the sink takes it.
+struct Place {
+  std::size_t text;
+  std::uint64_t number;
+  LineEnding ending;
+  bool byteOrderMark;
+};
+
+LineResult ResultOf(const Place& place, const LineOutcome& outcome) {
+  return {place.text,  place.number,       outcome.status, outcome.reason, outcome.text,
+          outcome.why, outcome.x,          outcome.y,      place.ending,   place.byteOrderMark,
+          outcome.far, outcome.kilometres, outcome.kind};
 }
 
 }  // namespace
@@ -94,23 +110,27 @@ class BatchRun::State {
         output_(output),
         sink_(sink),
         maxInFlight_(threads > 1 ? kInFlightPerThread * threads : 0),
+        finder_(choices_),
         pool_(threads > 1 ? threads : 0) {
     if (threads <= 1) converter_.emplace(choices_, output_);
   }
 
   bool Feed(std::string_view bytes) {
     if (ended_) return false;
-    lines_.Feed(bytes, [this](std::string_view line, bool tooLong) { return Line(line, tooLong); });
+    lines_.Feed(bytes, [this](const SplitLine& line) { return Line(line); });
     return !ended_;
   }
 
   bool EndText() {
     if (ended_) return false;
-    lines_.Finish([this](std::string_view line, bool tooLong) { return Line(line, tooLong); });
+    lines_.Finish([this](const SplitLine& line) { return Line(line); });
+    if (!layout_ && !held_.empty()) SettleWithout();
     lines_ = LineSplitter();
     ++text_;
     number_ = 0;
-    seenText_ = false;
+    layout_.reset();
+    held_.clear();
+    firstHeld_.reset();
     return !ended_;
   }
 
@@ -125,17 +145,72 @@ class BatchRun::State {
   const RunSummary& Summary() const { return summary_; }
 
  private:
-  bool Line(std::string_view line, bool tooLong) {
+  // A line kept while its text's layout is not settled.
+  struct Held {
+    std::string text;
+    bool tooLong;
+    Place place;
+  };
+
+  bool Line(const SplitLine& line) {
     ++number_;
-    // The first non-blank line of a text may be its header.
-    const bool mayBeHeader = !seenText_ && !IsBlank(line);
-    seenText_ = seenText_ || !IsBlank(line);
+    const Place place{text_, number_, line.ending, number_ == 1 && lines_.HadByteOrderMark()};
+    if (layout_) return Dispatch(line.text, line.tooLong, place, LineRole::Data);
+    held_.push_back({std::string(line.text), line.tooLong, place});
+    if (line.tooLong || LooksEmpty(line.text)) return true;
+    if (!firstHeld_) {
+      // The first line of the text: a header that names the columns, a
+      // line that reads, or neither, and the next line decides.
+      firstHeld_ = held_.size() - 1;
+      const std::string_view first = held_.back().text;
+      if (const std::optional<Layout> given = finder_.Given()) {
+        Settle(*given, finder_.IsHeader(first, *given) ? LineRole::Header : LineRole::Data);
+      } else if (const std::optional<Layout> header = finder_.FromHeader(first)) {
+        Settle(*header, LineRole::Header);
+      } else if (const std::optional<Layout> data = finder_.FromData(first)) {
+        Settle(*data, LineRole::Data);
+      }
+      return !ended_;
+    }
+    const std::string_view first = held_[*firstHeld_].text;
+    const Layout layout = finder_.FromData(held_.back().text).value_or(finder_.Fallback(first));
+    Settle(layout, finder_.IsHeader(first, layout) ? LineRole::Header : LineRole::Data);
+    return !ended_;
+  }
+
+  // A text that ended before a line settled its layout.
+  void SettleWithout() {
+    const std::string_view first = firstHeld_ ? std::string_view(held_[*firstHeld_].text) : "";
+    const Layout layout = finder_.Fallback(first);
+    Settle(layout,
+           firstHeld_ && finder_.IsHeader(first, layout) ? LineRole::Header : LineRole::Data);
+  }
+
+  // Settles the text's layout and converts the lines held, the first one in
+  // its role.
+  void Settle(const Layout& layout, LineRole firstRole) {
+    layout_ = layout;
+    for (std::size_t i = 0; i < held_.size() && !ended_; ++i) {
+      const LineRole role = firstHeld_ == i ? firstRole : LineRole::Data;
+      Dispatch(held_[i].text, held_[i].tooLong, held_[i].place, role);
+    }
+    held_.clear();
+  }
+
+  // Blanks and separators only: no line to settle a layout with.
+  static bool LooksEmpty(std::string_view line) {
+    return line.find_first_not_of(" \t;,") == std::string_view::npos;
+  }
+
+  bool Dispatch(std::string_view line, bool tooLong, const Place& place, LineRole role) {
     if (converter_) {
-      return HandOver(ResultOf(text_, number_, converter_->Convert(line, tooLong, mayBeHeader)));
+      LineResult result = ResultOf(place, converter_->Convert(line, *layout_, tooLong, role));
+      if (result.status == LineStatus::Converted) result.point = &converter_->Point();
+      return HandOver(result);
     }
     filling_.lines.push_back({static_cast<std::uint32_t>(filling_.text.size()),
-                              static_cast<std::uint32_t>(line.size()), text_, number_, tooLong,
-                              mayBeHeader});
+                              static_cast<std::uint32_t>(line.size()), place.text, place.number,
+                              tooLong, role, place.ending, place.byteOrderMark, *layout_});
     filling_.text.append(line);
     if (filling_.Full()) Submit();
     return !ended_;
@@ -152,7 +227,14 @@ class BatchRun::State {
   }
 
   void Count(const LineResult& result) {
-    if (result.status == LineStatus::Converted) ++summary_.converted;
+    if (result.status == LineStatus::Converted) {
+      ++summary_.converted;
+      ++summary_.kinds[static_cast<std::size_t>(result.kind)];
+    }
+    if (result.far && result.status == LineStatus::Converted) {
+      ++summary_.far;
+      if (!summary_.firstFar) summary_.firstFar = {result.text, result.number};
+    }
     if (result.status == LineStatus::Refused || result.status == LineStatus::Fault) {
       ++summary_.refused;
       if (!summary_.firstRefused) summary_.firstRefused = {result.text, result.number};
@@ -179,7 +261,8 @@ class BatchRun::State {
       HandOver({line.text, line.number, outcome.status, outcome.reason,
                 std::string_view(batch.outputs).substr(outcome.outputOffset, outcome.outputLength),
                 std::string_view(batch.whys).substr(outcome.whyOffset, outcome.whyLength),
-                outcome.x, outcome.y});
+                outcome.x, outcome.y, line.ending, line.byteOrderMark, outcome.far,
+                outcome.kilometres, outcome.kind});
     }
     spares_.push_back(std::move(batch));
   }
@@ -196,11 +279,16 @@ class BatchRun::State {
   const RunOutput output_;
   LineSink& sink_;
   const std::size_t maxInFlight_;
+  LayoutFinder finder_;
   std::optional<LineConverter> converter_;  // on the feeding thread, with one thread
   LineSplitter lines_;
   std::size_t text_ = 0;
   std::uint64_t number_ = 0;
-  bool seenText_ = false;
+  // The text's layout once settled; until then its lines are held, the
+  // first non-blank one at firstHeld_.
+  std::optional<Layout> layout_;
+  std::vector<Held> held_;
+  std::optional<std::size_t> firstHeld_;
   bool ended_ = false;
   RunSummary summary_;
   Batch filling_;

@@ -18,6 +18,7 @@
 // A text is a file or a paste: each has its own byte-order mark, its own
 // line numbers and its own header.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -25,7 +26,9 @@
 #include <string_view>
 
 #include "engine/Choices.h"
+#include "engine/Kind.h"
 #include "engine/LineConverter.h"
+#include "engine/LineSplitter.h"
 
 namespace koord {
 
@@ -39,6 +42,17 @@ struct LineResult {
   std::string_view why;     // the text of the reason of a refused or faulty line
   double x;                 // a converted point on the map, Lambert 1972 metres
   double y;
+  LineEnding ending;   // what ended the input line
+  bool byteOrderMark;  // the first line of a text that began with a byte-order mark
+  // A converted point more than 100 km from Belgium, and how far, km.
+  bool far;
+  double kilometres;
+  // The kind the line was read as.
+  CoordKind kind;
+  // The conversion object of a converted line, for a sink that writes more
+  // than text (a file of another program, with geometry): given by a run on
+  // one thread, null from one on several.
+  const TransCoo* point = nullptr;
 };
 
 class LineSink {
@@ -59,6 +73,12 @@ struct RunSummary {
   std::size_t converted = 0;  // lines that gave a coordinate or a dot
   std::size_t refused = 0;    // lines that gave their reason instead
   std::optional<Place> firstRefused;
+  // Converted lines whose point lies more than 100 km from Belgium.
+  std::size_t far = 0;
+  std::optional<Place> firstFar;
+  // Converted lines by the kind they were read as, in the order of the
+  // kinds (CoordKind).
+  std::array<std::size_t, kKindCount> kinds{};
 };
 
 class BatchRun {

@@ -12,14 +12,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "core/Kinds.h"
 #include "support/Language.h"
 
 namespace koord {
-
-enum class CoordKind { Lambert, Mgrs, Ifbl, Degrees, Lambert2008, Utm, Dms };
-
-enum class Datum { Bel72, Wgs84, Eur50, Ntf, Etrs89 };
 
 enum class MgrsPrecision { Metre, TenMetres, HundredMetres, Kilometre, TenKilometres };
 
@@ -28,8 +26,9 @@ enum class IfblPrecision { Square1km, Square4km, Square32x20km };
 // What a run makes of the points: output lines, or dots on the map.
 enum class RunOutput { Text, Map };
 
-// What separates the fields of a line; runs of blanks and tabs for Blank.
-enum class Separator { Tab, Semicolon, Comma, Blank };
+// What separates the fields of a line; runs of blanks and tabs for Blank;
+// Auto lets each text's first line decide (engine/LayoutFinder.h).
+enum class Separator { Tab, Semicolon, Comma, Blank, Auto };
 
 // UTM zones are numbered 1 to 60.
 inline constexpr int kLastUtmZone = 60;
@@ -38,6 +37,9 @@ inline constexpr int kLastUtmZone = 60;
 inline constexpr int kMinDegreeDecimals = 5;
 inline constexpr int kMaxDegreeDecimals = 7;
 inline constexpr int kDefaultDegreeDecimals = 5;
+// Decimals of metre output (Lambert 1972, Lambert 2008, UTM numbers): none
+// (the metre, as surveyors' lists have them) to 3 (the millimetre).
+inline constexpr int kMaxMetreDecimals = 3;
 
 struct DatumEntry {
   Datum value;
@@ -82,17 +84,29 @@ struct SeparatorEntry {
   char input;   // between the input fields (a blank stands for runs of blanks and tabs)
   char output;  // between the output fields (a tab after blank-separated input)
 };
-inline constexpr std::array<SeparatorEntry, 4> kSeparatorTable{{
+inline constexpr std::array<SeparatorEntry, 5> kSeparatorTable{{
     {Separator::Tab, "tab", '\t', '\t'},
     {Separator::Semicolon, ";", ';', ';'},
     {Separator::Comma, ",", ',', ','},
     {Separator::Blank, "blank", ' ', '\t'},
+    {Separator::Auto, "auto", '\t', '\t'},  // until a text's first line decides
 }};
 
 // The choices of a run.
 struct BatchChoices {
   CoordKind coorFrom = CoordKind::Lambert;
+  // Each line read as the one kind that reads into a point in Belgium or
+  // 20 km around it, instead of coorFrom.
+  bool detectKind = false;
   CoordKind coorDest = CoordKind::Mgrs;
+  // The outputs written after coorDest's on the same line, in order, each
+  // kind once.
+  std::vector<CoordKind> moreOutputs;
+  // The kind each line was read as, written before the outputs.
+  bool showKind = false;
+  // MGRS references of the 100 km squares of Belgium written without their
+  // grid zone (31U, 32U), as Belgian atlases name them: ES9534.
+  bool mgrsShort = false;
   Datum datumFrom = Datum::Bel72;
   Datum datumDest = Datum::Wgs84;
   // Read only for an output of their kind.
@@ -103,18 +117,24 @@ struct BatchChoices {
   bool ifblDots = false;
   // Decimals of decimal degree output, kMinDegreeDecimals..kMaxDegreeDecimals.
   int degreeDecimals = kDefaultDegreeDecimals;
-  // Decimal mark of degree output.
+  // Decimals of metre output, 0..kMaxMetreDecimals.
+  int metreDecimals = 0;
+  // Decimal mark of degree output, and of metre output with decimals.
   char decimalMark = '.';
   // The fields of the input lines: what separates them, and the field
-  // (from 1) where the coordinate fields start.
-  Separator separator = Separator::Tab;
-  std::size_t firstColumn = 1;
+  // (from 1) where the coordinate fields start; 0 finds them in each text,
+  // from a header that names them or from the first line that reads.
+  Separator separator = Separator::Auto;
+  std::size_t firstColumn = 0;
   // Each output line repeats the input line before the output fields, so
   // that the result pastes back beside the records.
   bool keepLine = false;
   // BD72 and WGS84 through the official seven-parameter transformation
   // (0.2 m) rather than the Molodensky shift (about 1 m).
   bool preciseTransformation = false;
+  // A converted point more than 100 km from Belgium is refused, with its
+  // distance, instead of flagged.
+  bool nearBelgium = false;
   // The UTM zone of UTM output, 1 to 60; 0 lets each point choose.
   std::int16_t utmZone = 0;
   // The language of the reasons written in refused lines' places and of

@@ -17,9 +17,15 @@ namespace {
 // close seconds and are looked for before one, which closes minutes.
 constexpr std::array<std::string_view, 5> kDegreeSigns{"\xC2\xB0", "\xC2\xBA", "\xCB\x9A", "d",
                                                        "D"};  // ° º ˚
-constexpr std::array<std::string_view, 7> kSecondSigns{
-    "\"", "\xE2\x80\xB3", "''", "\xE2\x80\xB2\xE2\x80\xB2", "\xE2\x80\x99\xE2\x80\x99", "s",
-    "S"};  // ″, two ′, two ’
+constexpr std::array<std::string_view, 8> kSecondSigns{
+    "\"",
+    "\xE2\x80\xB3",
+    "\xE2\x80\x9D",
+    "''",
+    "\xE2\x80\xB2\xE2\x80\xB2",
+    "\xE2\x80\x99\xE2\x80\x99",
+    "s",
+    "S"};  // ″, ” (word processors' quote), two ′, two ’
 constexpr std::array<std::string_view, 5> kMinuteSigns{"'", "\xE2\x80\xB2", "\xE2\x80\x99", "m",
                                                        "M"};  // ′ ’
 constexpr std::string_view kColon = ":";
@@ -92,6 +98,7 @@ std::optional<Angle> ReadSexagesimal(std::string_view text) {
     scan.SkipBlanks();
     const bool closed = TakeClosingSign(scan, part);
     closedAny = closedAny || closed;
+    scan.SkipBlanks();
     // Only the last part may have decimals or go without its sign.
     if (!closed || scan.AtEnd()) break;
     if (hasMark) return std::nullopt;
@@ -102,9 +109,56 @@ std::optional<Angle> ReadSexagesimal(std::string_view text) {
   return angle;
 }
 
+// Degrees, minutes and maybe seconds separated by blanks, no sign between
+// them: "50 51.100", "50 51 06". Nothing when the text is not of that form.
+std::optional<Angle> ReadBlankSeparated(std::string_view text) {
+  TextScan scan(TrimBlanks(text));
+  const int sign = scan.TakeSign();
+  Angle angle;
+  angle.signTyped = sign != 0;
+  int part = 0;
+  for (; part < 3 && !scan.AtEnd(); ++part) {
+    if (part > 0) {
+      const std::size_t before = scan.Rest().size();
+      scan.SkipBlanks();
+      if (scan.Rest().size() == before) return std::nullopt;  // parts need a blank between
+    }
+    bool hasMark = false;
+    const std::string number = TakeDecimal(scan, hasMark);
+    if (number.empty()) return std::nullopt;
+    if (hasMark && !TrimBlanks(scan.Rest()).empty()) return std::nullopt;  // decimals last only
+    double value = 0;
+    const auto read = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (read.ec != std::errc{}) {
+      angle.refusal = Reason::NumberTooLarge;
+    } else if (part > 0 && !(value < kPartLimit)) {
+      angle.refusal = Reason::MinutesOrSecondsOutOfRange;
+    }
+    angle.value += value / kPerDegree[part];
+  }
+  if (part < 2 || !scan.AtEnd()) return std::nullopt;
+  if (sign < 0) angle.value = -angle.value;
+  return angle;
+}
+
+// Whether a blank stands between two characters of the text: in an angle
+// it separates parts ("50 51.100", "50° 51'"), never digits of one number.
+bool HasInnerBlank(std::string_view text) {
+  const std::string_view trimmed = TrimBlanks(text);
+  return trimmed.find_first_of(" \t") != std::string_view::npos ||
+         trimmed.find(kNoBreakSpace) != std::string_view::npos ||
+         trimmed.find(kNarrowNoBreakSpace) != std::string_view::npos;
+}
+
 // A plain number, or degrees, minutes and seconds.
 Angle ReadAngle(std::string_view text) {
   Angle angle;
+  if (HasInnerBlank(text)) {
+    if (const std::optional<Angle> parts = ReadBlankSeparated(text)) return *parts;
+    if (const std::optional<Angle> sexagesimal = ReadSexagesimal(text)) return *sexagesimal;
+    angle.refusal = Reason::UnreadableNumber;
+    return angle;
+  }
   const std::optional<Reason> number = ReadNumber(text, angle.value);
   if (!number) {
     TextScan scan(text);
@@ -133,11 +187,47 @@ std::optional<Hemisphere> HemisphereOf(char letter) {
   }
 }
 
+// Both angles of a pair, or why not.
+std::optional<Reason> ReadBothSides(std::string_view left, std::string_view right,
+                                    DegreeReading& first, DegreeReading& second) {
+  if (const std::optional<Reason> why = ReadDegrees(left, first)) return why;
+  return ReadDegrees(right, second);
+}
+
 }  // namespace
+
+std::optional<Reason> ReadDegreePairField(std::string_view field, DegreeReading& first,
+                                          DegreeReading& second) {
+  const std::string_view text = TrimBlanks(field);
+  if (text.empty()) return Reason::MissingField;
+  // A semicolon, or a comma and a blank, say where the second angle starts.
+  for (const std::string_view mark : {std::string_view(";"), std::string_view(", ")}) {
+    const std::size_t at = text.find(mark);
+    if (at == std::string_view::npos) continue;
+    if (text.find(mark, at + 1) != std::string_view::npos) return Reason::UnreadableNumber;
+    return ReadBothSides(text.substr(0, at), text.substr(at + mark.size()), first, second);
+  }
+  // Otherwise the one run of blanks where both sides read.
+  std::optional<Reason> why = Reason::UnreadableNumber;
+  int splits = 0;
+  for (std::size_t at = text.find_first_of(" \t"); at != std::string_view::npos;
+       at = text.find_first_of(" \t", text.find_first_not_of(" \t", at))) {
+    DegreeReading left;
+    DegreeReading right;
+    const std::optional<Reason> sides =
+        ReadBothSides(text.substr(0, at), text.substr(at), left, right);
+    if (sides) continue;
+    if (++splits > 1) return Reason::AmbiguousPair;
+    first = left;
+    second = right;
+    why = std::nullopt;
+  }
+  return why;
+}
 
 std::optional<Reason> ReadDegrees(std::string_view field, DegreeReading& reading) {
   // Most fields are one plain number, which reads as it stands.
-  if (double value = 0; !ReadNumber(field, value)) {
+  if (double value = 0; !HasInnerBlank(field) && !ReadNumber(field, value)) {
     reading = {value, Hemisphere::None};
     return std::nullopt;
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/BelgianSquares.h"
 #include "engine/DegreeReader.h"
 #include "engine/LineSplitter.h"
 #include "engine/NumberReader.h"
@@ -16,6 +17,16 @@ namespace {
 
 // ---- Reading ----
 
+// Fields cut at blanks, put back together.
+std::string JoinedByBlanks(std::span<const std::string_view> fields) {
+  std::string text;
+  for (const std::string_view field : fields) {
+    if (!text.empty()) text += ' ';
+    text += field;
+  }
+  return text;
+}
+
 // A Lambert 1972 value below this is taken as kilometres.
 constexpr double kKilometreLimit = 1000;
 constexpr double kMetresPerKilometre = 1000;
@@ -27,56 +38,72 @@ double ApplyKilometreRule(double value) {
 }
 
 FieldRefusal RefusalOf(Reason reason, std::string_view field, Language language) {
-  return {reason, reason == Reason::MissingField ? std::string() : QuotedField(field, language)};
+  return {reason, QuotedField(field, language)};
 }
 
-// Reads each field into its value, or says why not.
+// A field the kind reads is missing or empty: its name says which.
+FieldRefusal MissingField(CoordKind kind, std::size_t index, Language language) {
+  return {Reason::MissingField, std::string(Describe(kind).fieldNames[index].In(language))};
+}
+
+FieldReading Refused(FieldRefusal refusal) {
+  return {std::move(refusal), 0};
+}
+
+// Reads N numbers from the fields of `kind`, or says why not.
 template <std::size_t N>
-std::optional<FieldRefusal> ReadNumbers(std::span<const std::string_view> fields,
-                                        std::array<double, N>& values, Language language) {
-  for (std::size_t i = 0; i < N; ++i) {
-    if (const std::optional<Reason> why = ReadNumber(fields[i], values[i])) {
-      return RefusalOf(*why, fields[i], language);
-    }
+std::optional<FieldRefusal> ReadNumbers(CoordKind kind, std::span<const std::string_view> fields,
+                                        std::array<double, N>& values, Language language,
+                                        std::size_t from = 0) {
+  for (std::size_t i = from; i < from + N; ++i) {
+    if (i >= fields.size()) return MissingField(kind, i, language);
+    const std::optional<Reason> why = ReadNumber(fields[i], values[i - from]);
+    if (why == Reason::MissingField) return MissingField(kind, i, language);
+    if (why) return RefusalOf(*why, fields[i], language);
   }
   return std::nullopt;
 }
 
-std::optional<FieldRefusal> ReadLambert(std::span<const std::string_view> fields, TransCoo& point,
-                                        Language language) {
-  point.SetOrigType("lmb");
+bool UnitsMixed(const std::array<double, 2>& values) {
+  return (values[0] < kKilometreLimit) != (values[1] < kKilometreLimit);
+}
+
+FieldReading ReadLambert(std::span<const std::string_view> fields, bool, TransCoo& point,
+                         Language language) {
+  point.SetOrigType(CoordKind::Lambert);
   std::array<double, 2> xy{};
-  if (auto why = ReadNumbers(fields, xy, language)) return why;
+  if (auto why = ReadNumbers(CoordKind::Lambert, fields, xy, language)) return Refused(*why);
   point.SetY(ApplyKilometreRule(xy[1]));
   point.SetX(ApplyKilometreRule(xy[0]));
-  return std::nullopt;
+  return {std::nullopt, 2, UnitsMixed(xy)};
 }
 
-std::optional<FieldRefusal> ReadLambert2008(std::span<const std::string_view> fields,
-                                            TransCoo& point, Language language) {
-  point.SetOrigType("l08");
+FieldReading ReadLambert2008(std::span<const std::string_view> fields, bool, TransCoo& point,
+                             Language language) {
+  point.SetOrigType(CoordKind::Lambert2008);
   std::array<double, 2> xy{};
-  if (auto why = ReadNumbers(fields, xy, language)) return why;
-  point.SetX2008(xy[0]);
-  point.SetY2008(xy[1]);
-  return std::nullopt;
+  if (auto why = ReadNumbers(CoordKind::Lambert2008, fields, xy, language)) return Refused(*why);
+  // Kilometres as for Lambert 1972: no Lambert 2008 coordinate is below
+  // 1000 m.
+  point.SetX2008(ApplyKilometreRule(xy[0]));
+  point.SetY2008(ApplyKilometreRule(xy[1]));
+  return {std::nullopt, 2, UnitsMixed(xy)};
 }
 
-std::optional<FieldRefusal> ReadUtm(std::span<const std::string_view> fields, TransCoo& point,
-                                    Language language) {
-  point.SetOrigType("utm");
+FieldReading ReadUtm(std::span<const std::string_view> fields, bool, TransCoo& point,
+                     Language language) {
+  point.SetOrigType(CoordKind::Utm);
+  if (fields.empty() || IsBlank(fields[0]))
+    return Refused(MissingField(CoordKind::Utm, 0, language));
   const std::optional<UtmZoneText> zone = ReadUtmZone(fields[0]);
-  if (!zone) {
-    return IsBlank(fields[0]) ? FieldRefusal{Reason::MissingField, {}}
-                              : RefusalOf(Reason::UnreadableZone, fields[0], language);
-  }
+  if (!zone) return Refused(RefusalOf(Reason::UnreadableZone, fields[0], language));
   std::array<double, 2> en{};
-  if (auto why = ReadNumbers(fields.subspan(1), en, language)) return why;
+  if (auto why = ReadNumbers(CoordKind::Utm, fields, en, language, 1)) return Refused(*why);
   point.SetZone(zone->zone);
   point.SetNorth(zone->north);
   point.SetEasting(en[0]);
   point.SetNorthing(en[1]);
-  return std::nullopt;
+  return {std::nullopt, 3};
 }
 
 bool IsLatitudeLetter(Hemisphere h) {
@@ -106,132 +133,226 @@ std::optional<Reason> LetterConflict(Hemisphere first, Hemisphere second) {
   return std::nullopt;
 }
 
-std::optional<FieldRefusal> ReadDegreePair(std::span<const std::string_view> fields,
-                                           TransCoo& point, Language language) {
-  point.SetOrigType("deg");
-  std::array<DegreeReading, 2> readings{};
-  for (std::size_t i = 0; i < readings.size(); ++i) {
-    if (const std::optional<Reason> why = ReadDegrees(fields[i], readings[i])) {
-      return RefusalOf(*why, fields[i], language);
-    }
-  }
-  const Hemisphere h1 = readings[0].hemisphere;
-  const Hemisphere h2 = readings[1].hemisphere;
+// Sets the point from two angles, the letters saying which is the
+// latitude; `first` and `second` are the texts they were read from.
+std::optional<FieldRefusal> SetAngles(const DegreeReading& a, const DegreeReading& b,
+                                      std::string_view first, std::string_view second,
+                                      TransCoo& point, Language language) {
+  const Hemisphere h1 = a.hemisphere;
+  const Hemisphere h2 = b.hemisphere;
   if (const std::optional<Reason> why = LetterConflict(h1, h2)) {
     const bool both = h1 != Hemisphere::None && h2 != Hemisphere::None;
-    return FieldRefusal{
-        *why, both ? QuotedField(fields[0], language) + std::string(FieldsJoint(language)) +
-                         QuotedField(fields[1], language)
-                   : QuotedField(h1 != Hemisphere::None ? fields[0] : fields[1], language)};
+    return FieldRefusal{*why,
+                        both ? QuotedField(first, language) + std::string(FieldsJoint(language)) +
+                                   QuotedField(second, language)
+                             : QuotedField(h1 != Hemisphere::None ? first : second, language)};
   }
-  // Letters on both fields say which is the latitude.
+  // Letters on both angles say which is the latitude.
   const bool swapped = IsLongitudeLetter(h1);
-  point.SetLatitude(Signed(readings[swapped ? 1 : 0]));
-  point.SetLongitude(Signed(readings[swapped ? 0 : 1]));
+  point.SetLatitude(Signed(swapped ? b : a));
+  point.SetLongitude(Signed(swapped ? a : b));
   return std::nullopt;
 }
 
-std::optional<FieldRefusal> ReadMgrs(std::span<const std::string_view> fields, TransCoo& point,
-                                     Language) {
-  point.SetOrigType("mgr");
-  if (IsBlank(fields[0])) return FieldRefusal{Reason::MissingField, {}};
-  point.SetMGRS(ascii::ToUpper(fields[0]));
+// Both angles in one text, as map sites and GPS receivers copy them.
+FieldReading ReadPairInOneField(std::string_view text, std::size_t consumed, TransCoo& point,
+                                Language language) {
+  DegreeReading a;
+  DegreeReading b;
+  if (const std::optional<Reason> why = ReadDegreePairField(text, a, b)) {
+    return Refused(RefusalOf(*why, text, language));
+  }
+  if (auto why = SetAngles(a, b, text, text, point, language)) return Refused(*why);
+  return {std::nullopt, consumed};
+}
+
+FieldReading ReadAngleFields(std::span<const std::string_view> fields, TransCoo& point,
+                             Language language);
+
+FieldReading ReadDegreePair(std::span<const std::string_view> fields, bool wholeRest,
+                            TransCoo& point, Language language) {
+  point.SetOrigType(CoordKind::Degrees);
+  if (fields.empty() || IsBlank(fields[0])) {
+    return Refused(MissingField(CoordKind::Degrees, 0, language));
+  }
+  // Fields cut at blanks may have cut the angles themselves, or kept the
+  // comma between them ("50.846667, 4.352500").
+  if (wholeRest && fields.size() > 2) {
+    return ReadPairInOneField(JoinedByBlanks(fields), fields.size(), point, language);
+  }
+  FieldReading reading = ReadAngleFields(fields, point, language);
+  if (reading.refusal && wholeRest && fields.size() == 2) {
+    FieldReading joined = ReadPairInOneField(JoinedByBlanks(fields), 2, point, language);
+    if (!joined.refusal) return joined;
+  }
+  return reading;
+}
+
+// Two angles in two fields, or both in the first.
+FieldReading ReadAngleFields(std::span<const std::string_view> fields, TransCoo& point,
+                             Language language) {
+  DegreeReading a;
+  const std::optional<Reason> first = ReadDegrees(fields[0], a);
+  if (first || fields.size() < 2) {
+    // A field that holds both angles.
+    DegreeReading ignored;
+    DegreeReading alsoIgnored;
+    if (!ReadDegreePairField(fields[0], ignored, alsoIgnored)) {
+      return ReadPairInOneField(fields[0], 1, point, language);
+    }
+    if (first) return Refused(RefusalOf(*first, fields[0], language));
+    return Refused(MissingField(CoordKind::Degrees, 1, language));
+  }
+  DegreeReading b;
+  if (const std::optional<Reason> why = ReadDegrees(fields[1], b)) {
+    return Refused(why == Reason::MissingField ? MissingField(CoordKind::Degrees, 1, language)
+                                               : RefusalOf(*why, fields[1], language));
+  }
+  if (auto why = SetAngles(a, b, fields[0], fields[1], point, language)) return Refused(*why);
+  return {std::nullopt, 2};
+}
+
+// A kind written in one field: the field, or all of them joined when the
+// fields were cut at blanks.
+FieldReading ReadOneText(CoordKind kind, std::span<const std::string_view> fields, bool wholeRest,
+                         Language language, std::string& text) {
+  if (fields.empty() || IsBlank(fields[0])) return Refused(MissingField(kind, 0, language));
+  text = ascii::ToUpper(wholeRest ? JoinedByBlanks(fields) : std::string(fields[0]));
+  return {std::nullopt, wholeRest ? fields.size() : 1};
+}
+
+// A reference that starts with its square's letters, its grid zone left
+// out as Belgian atlases do ("ES9534"): given back with the zone of that
+// square of Belgium, or why not.
+std::optional<FieldRefusal> CompleteZonelessReference(std::string& text, Language language) {
+  std::string solid = text;
+  std::erase(solid, ' ');
+  const bool zoneless = solid.size() >= 2 && ascii::IsUpper(solid[0]) && ascii::IsUpper(solid[1]);
+  if (!zoneless) return std::nullopt;
+  const std::optional<std::string_view> zone = GridZoneOfBelgianSquare(solid.substr(0, 2));
+  if (!zone) return RefusalOf(Reason::MgrsWithoutZone, text, language);
+  text = std::string(*zone) + solid;
   return std::nullopt;
 }
 
-std::optional<FieldRefusal> ReadIfbl(std::span<const std::string_view> fields, TransCoo& point,
-                                     Language) {
-  point.SetOrigType("ifb");
-  if (IsBlank(fields[0])) return FieldRefusal{Reason::MissingField, {}};
-  point.SetIFBL(ascii::ToUpper(fields[0]));
-  return std::nullopt;
+FieldReading ReadMgrs(std::span<const std::string_view> fields, bool wholeRest, TransCoo& point,
+                      Language language) {
+  point.SetOrigType(CoordKind::Mgrs);
+  std::string text;
+  FieldReading reading = ReadOneText(CoordKind::Mgrs, fields, wholeRest, language, text);
+  if (reading.refusal) return reading;
+  if (auto why = CompleteZonelessReference(text, language)) return Refused(*why);
+  point.SetMGRS(text);
+  return reading;
 }
+
+FieldReading ReadIfbl(std::span<const std::string_view> fields, bool wholeRest, TransCoo& point,
+                      Language language) {
+  point.SetOrigType(CoordKind::Ifbl);
+  std::string text;
+  FieldReading reading = ReadOneText(CoordKind::Ifbl, fields, wholeRest, language, text);
+  if (!reading.refusal) point.SetIFBL(text);
+  return reading;
+}
+
+// ---- Headers ----
+
+bool NumberLooksLikeValue(std::string_view field, std::size_t) {
+  double ignored = 0;
+  return !ReadNumber(field, ignored);
+}
+
+bool AngleLooksLikeValue(std::string_view field, std::size_t) {
+  DegreeReading ignored;
+  DegreeReading alsoIgnored;
+  return !ReadDegrees(field, ignored) || !ReadDegreePairField(field, ignored, alsoIgnored);
+}
+
+bool UtmLooksLikeValue(std::string_view field, std::size_t index) {
+  return index == 0 ? ReadUtmZone(field).has_value() : NumberLooksLikeValue(field, index);
+}
+
+bool ReferenceLooksLikeValue(std::string_view field, std::size_t) {
+  return HasDigit(field);
+}
+
+constexpr std::string_view kEastWords[] = {"x",       "e",    "est", "east",
+                                           "easting", "oost", "ost", "rechtswert"};
+constexpr std::string_view kNorthWords[] = {"y",        "n",     "nord",    "north",
+                                            "northing", "noord", "hochwert"};
+constexpr std::string_view kUtmEastWords[] = {"e",    "est", "east",       "easting",
+                                              "oost", "ost", "rechtswert", "x"};
+constexpr std::string_view kLatitudeWords[] = {"lat",          "latitude", "breedte",
+                                               "breedtegraad", "breite",   "breitengrad"};
+constexpr std::string_view kLongitudeWords[] = {"lon",         "lng",         "long",   "longitude",
+                                                "lengte",      "lengtegraad", "laenge", "lange",
+                                                "laengengrad", "langengrad"};
+constexpr std::string_view kZoneWords[] = {"zone", "utm", "fuseau"};
+constexpr std::string_view kMgrsWords[] = {"mgrs", "utm"};
+constexpr std::string_view kIfblWords[] = {"ifbl"};
 
 // ---- Writing ----
 
-std::optional<Reason> WriteLambert(const TransCoo& point, const OutputStyle& style,
-                                   std::string& out) {
-  // Beyond those bounds the projection gives numbers that no Lambert input
-  // would accept (swapped latitude and longitude, another country).
-  if (!point.LambertInDomain()) return Reason::OutsideLambert;
-  AppendLambert(out, point.X(), point.Y(), style.separator);
-  return std::nullopt;
+// Zone and band of an MGRS reference.
+constexpr std::size_t kGridZoneLength = 3;
+
+void WriteLambert(const TransCoo& point, const OutputStyle& style, std::string& out) {
+  AppendMetres(out, point.X(), point.Y(), style.metres);
 }
 
-std::optional<Reason> WriteLambert2008(const TransCoo& point, const OutputStyle& style,
-                                       std::string& out) {
-  if (!point.Lambert2008InDomain()) return Reason::OutsideLambert2008;
-  AppendLambert(out, point.X2008(), point.Y2008(), style.separator);
-  return std::nullopt;
+void WriteLambert2008(const TransCoo& point, const OutputStyle& style, std::string& out) {
+  AppendMetres(out, point.X2008(), point.Y2008(), style.metres);
 }
 
-std::optional<Reason> WriteMgrs(const TransCoo& point, const OutputStyle&, std::string& out) {
-  switch (point.MgrsResult()) {
-    case DMA::MgrsStatus::Made: out += point.MGRS(); return std::nullopt;
-    case DMA::MgrsStatus::OutsideUtm: return Reason::OutsideUtm;
-    case DMA::MgrsStatus::NoLettering:
-    case DMA::MgrsStatus::NotMade: return Reason::MgrsNotMade;
-  }
-  return Reason::MgrsNotMade;
+void WriteMgrs(const TransCoo& point, const OutputStyle& style, std::string& out) {
+  // The reference as one word: "31U ES 963 329" is written 31UES963329.
+  std::string reference = point.MGRS();
+  std::erase(reference, ' ');
+  const bool shortened = style.mgrsShort && InBelgianSquare(reference);
+  out += std::string_view(reference).substr(shortened ? kGridZoneLength : 0);
 }
 
-std::optional<Reason> WriteIfbl(const TransCoo& point, const OutputStyle& style, std::string& out) {
-  if (!point.IfblInGrid()) return Reason::OutsideIfbl;
+void WriteIfbl(const TransCoo& point, const OutputStyle& style, std::string& out) {
   AppendIfbl(out, point.IFBL(), style.ifblDots);
-  return std::nullopt;
 }
 
-std::optional<Reason> WriteDegrees(const TransCoo& point, const OutputStyle& style,
-                                   std::string& out) {
+void WriteDegrees(const TransCoo& point, const OutputStyle& style, std::string& out) {
   AppendDegrees(out, point.Latitude(), point.Longitude(), style.decimalMark, style.separator,
                 style.degreeDecimals);
-  return std::nullopt;
 }
 
-std::optional<Reason> WriteDms(const TransCoo& point, const OutputStyle& style, std::string& out) {
-  AppendDms(out, {{point.LatDmsDeg(), point.LatDmsMin(), point.LatDmsSec()}, point.Latitude() < 0},
-            {{point.LonDmsDeg(), point.LonDmsMin(), point.LonDmsSec()}, point.Longitude() < 0},
-            style.decimalMark, style.separator);
-  return std::nullopt;
+void WriteDms(const TransCoo& point, const OutputStyle& style, std::string& out) {
+  AppendDms(out, point.Latitude(), point.Longitude(), style.decimalMark, style.separator);
 }
 
-std::optional<Reason> WriteUtm(const TransCoo& point, const OutputStyle& style, std::string& out) {
-  if (point.MgrsResult() == DMA::MgrsStatus::OutsideUtm) return Reason::OutsideUtm;
-  if (!point.UtmInZoneReach()) return Reason::UtmZoneTooFar;
-  AppendUtm(out, {point.Zone(), point.North()}, point.Easting(), point.Northing(), style.separator);
-  return std::nullopt;
+void WriteUtm(const TransCoo& point, const OutputStyle& style, std::string& out) {
+  AppendUtm(out, {point.Zone(), point.North()}, point.Easting(), point.Northing(), style.metres);
 }
 
 // ---- What each output asks of the conversion object ----
 
-// Each line is read for one output only: the object spares the work of the
-// others (MGRS and IFBL cost a third of the work of a Lambert line).
-void ComputeOnly(TransCoo& point, bool utm, bool ifbl, bool lambert2008) {
-  point.ComputeUtm = utm;
-  point.ComputeIfbl = ifbl;
-  point.ComputeLambert2008 = lambert2008;
-}
-
-void PrepareNothingMore(const BatchChoices&, TransCoo& point) {
-  ComputeOnly(point, false, false, false);
-}
+// Each line is read for its outputs only: the object spares the work of
+// the others (MGRS and IFBL cost a third of the work of a Lambert line).
+// Every output of a run asks for what it needs, on an object that computes
+// nothing optional to begin with.
+void PrepareNothingMore(const BatchChoices&, TransCoo&) {}
 
 void PrepareMgrs(const BatchChoices& choices, TransCoo& point) {
-  ComputeOnly(point, true, false, false);
+  point.ComputeUtm = true;
   point.mgrsPrecision = EntryOf(kMgrsPrecisionTable, choices.mgrsPrecision).metres;
 }
 
 void PrepareIfbl(const BatchChoices& choices, TransCoo& point) {
-  ComputeOnly(point, false, true, false);
+  point.ComputeIfbl = true;
   point.IfblPrecision = EntryOf(kIfblPrecisionTable, choices.ifblPrecision).length;
 }
 
 void PrepareLambert2008(const BatchChoices&, TransCoo& point) {
-  ComputeOnly(point, false, false, true);
+  point.ComputeLambert2008 = true;
 }
 
 void PrepareUtm(const BatchChoices& choices, TransCoo& point) {
-  ComputeOnly(point, true, false, false);
+  point.ComputeUtm = true;
   point.UtmZone = choices.utmZone;
 }
 
@@ -325,7 +446,7 @@ constexpr Translated kDegreeExample{
 
 // In the order of the window's lists; Degrees-minutes-seconds are an output
 // only: decimal degree input reads that notation already.
-constexpr std::array<KindDescriptor, 7> kKinds{{
+constexpr std::array<KindDescriptor, kKindCount> kKinds{{
     {CoordKind::Lambert,
      "lambert",
      "Lambert 72",
@@ -344,6 +465,8 @@ constexpr std::array<KindDescriptor, 7> kKinds{{
      std::nullopt,
      PrepareNothingMore,
      ReadLambert,
+     NumberLooksLikeValue,
+     {kEastWords, kNorthWords, {}},
      WriteLambert},
     {CoordKind::Mgrs,
      "mgrs",
@@ -360,6 +483,8 @@ constexpr std::array<KindDescriptor, 7> kKinds{{
      kMgrsPrecisionList,
      PrepareMgrs,
      ReadMgrs,
+     ReferenceLooksLikeValue,
+     {kMgrsWords, {}, {}},
      WriteMgrs},
     {CoordKind::Ifbl,
      "ifbl",
@@ -376,6 +501,8 @@ constexpr std::array<KindDescriptor, 7> kKinds{{
      kIfblPrecisionList,
      PrepareIfbl,
      ReadIfbl,
+     ReferenceLooksLikeValue,
+     {kIfblWords, {}, {}},
      WriteIfbl},
     {CoordKind::Degrees,
      "deg",
@@ -390,6 +517,8 @@ constexpr std::array<KindDescriptor, 7> kKinds{{
      kDegreePrecisionList,
      PrepareNothingMore,
      ReadDegreePair,
+     AngleLooksLikeValue,
+     {kLatitudeWords, kLongitudeWords, {}},
      WriteDegrees},
     {CoordKind::Lambert2008,
      "lambert2008",
@@ -406,6 +535,8 @@ constexpr std::array<KindDescriptor, 7> kKinds{{
      std::nullopt,
      PrepareLambert2008,
      ReadLambert2008,
+     NumberLooksLikeValue,
+     {kEastWords, kNorthWords, {}},
      WriteLambert2008},
     {CoordKind::Utm,
      "utm",
@@ -426,6 +557,8 @@ constexpr std::array<KindDescriptor, 7> kKinds{{
      kUtmZoneList,
      PrepareUtm,
      ReadUtm,
+     UtmLooksLikeValue,
+     {kZoneWords, kUtmEastWords, kNorthWords},
      WriteUtm},
     {CoordKind::Dms,
      "dms",
@@ -440,6 +573,8 @@ constexpr std::array<KindDescriptor, 7> kKinds{{
      std::nullopt,
      PrepareNothingMore,
      ReadDegreePair,
+     AngleLooksLikeValue,
+     {kLatitudeWords, kLongitudeWords, {}},
      WriteDms},
 }};
 

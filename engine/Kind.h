@@ -20,6 +20,7 @@
 
 #include "core/TransCoo.h"
 #include "engine/Choices.h"
+#include "engine/OutputFormat.h"
 #include "engine/Refusal.h"
 #include "support/Language.h"
 
@@ -45,10 +46,21 @@ struct PrecisionList {
 };
 
 // Why a line's coordinate fields give no point: the reason, and the detail
-// that follows it (the field quoted, or nothing).
+// that follows it (the field quoted, the name of a missing one).
 struct FieldRefusal {
   Reason reason;
   std::string detail;
+};
+
+// What reading a line's coordinate fields gave: the point set in the
+// conversion object, or why not; and how many fields the kind took.
+struct FieldReading {
+  std::optional<FieldRefusal> refusal;
+  std::size_t consumed = 0;
+  // One number in kilometres, the other in metres: a reading that no list
+  // means (a numbered line "1<TAB>150000<TAB>170000" read from its first
+  // field).
+  bool unitsMixed = false;
 };
 
 // How an output is written, besides the point itself.
@@ -57,6 +69,8 @@ struct OutputStyle {
   char decimalMark = '.';
   int degreeDecimals = kDefaultDegreeDecimals;
   bool ifblDots = false;
+  bool mgrsShort = false;  // Belgian squares without their grid zone
+  MetreStyle metres;       // Lambert 1972, Lambert 2008 and UTM numbers
 };
 
 struct KindDescriptor {
@@ -77,18 +91,31 @@ struct KindDescriptor {
   Translated example;
   // The output's precisions, when it has any.
   std::optional<PrecisionList> precision;
-  // Sets the conversion object up for this output: what it must compute,
-  // at which precision.
+  // Sets the conversion object up for this output, one of a run's: what it
+  // must compute besides the others', at which precision.
   void (*prepareOutput)(const BatchChoices& choices, TransCoo& point);
-  // Reads the kind's fields (fieldCount of them, each maybe blank) into
-  // the conversion object, its input kind set; nothing when they give a
-  // point.
-  std::optional<FieldRefusal> (*read)(std::span<const std::string_view> fields, TransCoo& point,
-                                      Language language);
-  // Appends the kind's output fields from a converted point, or returns why
-  // the point has none.
-  std::optional<Reason> (*write)(const TransCoo& point, const OutputStyle& style, std::string& out);
+  // Reads the kind's fields into the conversion object, its input kind
+  // set. `fields` are those from the first coordinate field on, in the
+  // kind's order (fewer than fieldCount when the line has fewer). With
+  // `wholeRest` (fields cut at blanks), a kind written in one field, or
+  // both angles of a point, may take all the fields given, as the blanks
+  // of "31U ES 963 329" or "N50 51.100 E004 21.167" belong to them.
+  FieldReading (*read)(std::span<const std::string_view> fields, bool wholeRest, TransCoo& point,
+                       Language language);
+  // Whether one field, the index-th of the kind, reads as a value of it
+  // ("150000", "50°51'N", "31N", anything with a digit for a reference):
+  // a first line whose coordinate fields hold none is a header.
+  bool (*looksLikeValue)(std::string_view field, std::size_t index);
+  // The words by which a header names each field, in lower case without
+  // accents ("x", "est", "lat", "breedte"...).
+  std::array<std::span<const std::string_view>, 3> headerWords;
+  // Appends the kind's output fields from a converted point that has them
+  // (TransCoo::OutputError).
+  void (*write)(const TransCoo& point, const OutputStyle& style, std::string& out);
 };
+
+// How many kinds there are.
+inline constexpr std::size_t kKindCount = 7;
 
 // The descriptor of a kind.
 const KindDescriptor& Describe(CoordKind kind);

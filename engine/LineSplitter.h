@@ -1,17 +1,19 @@
 #pragma once
 // Cuts a text, given whole or in blocks, into lines, UTF-16 text decoded to
-// UTF-8 on the way (see Feed). CR LF, LF and a lone CR
-// each end a line (a CR LF split between two blocks is one line end). The
-// unterminated rest at the end is a line when it holds anything but blanks
-// and tabs. A line longer than kMaxLineLength bytes is delivered cut to
-// that length and flagged, so memory stays bounded whatever the input.
+// UTF-8 on the way (see Feed), and a line that is not UTF-8 decoded from
+// Windows-1252 (what French spreadsheets save as CSV). CR LF, LF and a
+// lone CR each end a line (a CR LF split between two blocks is one line
+// end, reported as a CR), and each line says which ended it. The unterminated rest at the end
+// is a line when it holds anything but blanks and tabs. A line longer than
+// kMaxLineLength bytes is delivered cut to that length and flagged, so
+// memory stays bounded whatever the input.
 //
 //   LineSplitter lines;
 //   lines.Feed(block, onLine);   // as often as there are blocks
 //   lines.Finish(onLine);
 //
-// onLine(std::string_view line, bool tooLong) returns false to stop; Feed
-// and Finish then return false and deliver nothing more.
+// onLine(const SplitLine& line) returns false to stop; Feed and Finish then
+// return false and deliver nothing more.
 
 #include <cstddef>
 #include <optional>
@@ -31,6 +33,25 @@ bool IsBlank(std::string_view text);
 
 // The UTF-8 byte-order mark that some editors put at the start of a file.
 inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// What ended a line: nothing (the last line of a text), LF, CR or CR LF.
+enum class LineEnding { None, Lf, Cr, CrLf };
+
+// The characters of a line ending.
+std::string_view LineEndingText(LineEnding ending);
+
+// True when the text is well-formed UTF-8.
+bool IsUtf8(std::string_view text);
+
+// Appends the UTF-8 of text taken as Windows-1252 (its five unassigned
+// bytes become U+FFFD).
+void AppendWindows1252(std::string& out, std::string_view text);
+
+struct SplitLine {
+  std::string_view text;  // without its line end, valid during the call
+  bool tooLong;           // cut to kMaxLineLength bytes
+  LineEnding ending;
+};
 
 class LineSplitter {
  public:
@@ -68,8 +89,11 @@ class LineSplitter {
       line_.clear();
       return true;
     }
-    return Deliver(onLine);
+    return Deliver(onLine, LineEnding::None);
   }
+
+  // True when the text began with a byte-order mark (UTF-8 or UTF-16).
+  bool HadByteOrderMark() const { return byteOrderMark_; }
 
  private:
   enum class Encoding { Undecided, Bytes, Utf16 };
@@ -88,38 +112,54 @@ class LineSplitter {
 
   template <typename OnLine>
   bool FeedText(std::string_view block, OnLine& onLine) {
-    for (std::size_t i = 0; i < block.size(); ++i) {
-      const char c = block[i];
-      if (c == '\n' && afterCr_) {
-        afterCr_ = false;
-        continue;
-      }
-      afterCr_ = c == '\r';
-      if (c == '\r' || c == '\n') {
-        if (!Deliver(onLine)) return false;
-        continue;
-      }
-      // Plain characters up to the next line end go in one piece; a whole
-      // line inside the block goes out from the block, uncopied.
+    if (block.empty()) return true;
+    std::size_t i = 0;
+    // A CR ended the last block: an LF that follows belongs to it.
+    if (afterCr_ && block.front() == '\n') i = 1;
+    afterCr_ = false;
+    for (; i < block.size(); ++i) {
       const std::size_t stop = LineEnd(block, i);
-      if (line_.empty() && stop < block.size() && stop - i <= kMaxLineLength) {
-        afterCr_ = block[stop] == '\r';
-        if (!onLine(block.substr(i, stop - i), false)) return false;
-        i = stop;
-        continue;
+      if (stop == block.size()) {
+        Keep(block.substr(i));
+        return true;
       }
-      Keep(block.substr(i, stop - i));
-      i = stop - 1;
+      LineEnding ending = LineEnding::Lf;
+      std::size_t next = stop;
+      if (block[stop] == '\r') {
+        // At the end of a block the line goes at once, as a line typed in a
+        // terminal must, and counts as ended by a CR alone.
+        const bool crlf = stop + 1 < block.size() && block[stop + 1] == '\n';
+        ending = crlf ? LineEnding::CrLf : LineEnding::Cr;
+        if (crlf) ++next;
+        afterCr_ = stop + 1 == block.size();
+      }
+      // A whole line inside the block goes out from the block, uncopied.
+      if (line_.empty() && !tooLong_ && stop - i <= kMaxLineLength) {
+        if (!Hand(block.substr(i, stop - i), false, ending, onLine)) return false;
+      } else {
+        Keep(block.substr(i, stop - i));
+        if (!Deliver(onLine, ending)) return false;
+      }
+      i = next;
     }
     return true;
   }
 
   template <typename OnLine>
-  bool Deliver(OnLine& onLine) {
-    const bool go = onLine(std::string_view(line_), tooLong_);
+  bool Deliver(OnLine& onLine, LineEnding ending) {
+    const bool go = Hand(line_, tooLong_, ending, onLine);
     line_.clear();
     tooLong_ = false;
     return go;
+  }
+
+  // A line that is not UTF-8 goes out decoded from Windows-1252.
+  template <typename OnLine>
+  bool Hand(std::string_view text, bool tooLong, LineEnding ending, OnLine& onLine) {
+    if (decoder_ || IsUtf8(text)) return onLine(SplitLine{text, tooLong, ending});
+    windows1252_.clear();
+    AppendWindows1252(windows1252_, text);
+    return onLine(SplitLine{windows1252_, tooLong, ending});
   }
 
   void Keep(std::string_view piece);
@@ -130,9 +170,11 @@ class LineSplitter {
   Encoding encoding_ = Encoding::Undecided;
   std::string start_;  // the first bytes, until they settle the encoding
   std::optional<Utf16Decoder> decoder_;
-  std::string decoded_;  // a block turned into UTF-8
+  std::string decoded_;      // a block turned into UTF-8
+  std::string windows1252_;  // a line turned into UTF-8
   bool tooLong_ = false;
-  bool afterCr_ = false;
+  bool afterCr_ = false;  // the last block ended with a CR
+  bool byteOrderMark_ = false;
 };
 
 }  // namespace koord

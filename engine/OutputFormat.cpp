@@ -10,6 +10,7 @@
 
 #include "engine/FieldSplitter.h"
 #include "support/Checked.h"
+#include "support/RuntimeError.h"
 
 namespace koord {
 namespace {
@@ -51,10 +52,10 @@ constexpr int kSubnormalShift = kNormalShift - 1;
 
 __extension__ using Wide = unsigned __int128;
 
-// magnitude * 10^decimals rounded to a whole number, ties to even, worked
-// out exactly from the binary value, as to_chars rounds. False for a
-// magnitude too large for this way.
-bool ScaleExactly(double magnitude, int decimals, std::uint64_t& scaled) {
+// magnitude * factor rounded to a whole number, ties to even, worked out
+// exactly from the binary value, as to_chars rounds. False for a magnitude
+// too large for this way. The factor is at most 10^7.
+bool ScaleExactly(double magnitude, std::uint64_t factor, std::uint64_t& scaled) {
   if (!(magnitude < kExactLimit)) return false;
   // magnitude = mantissa / 2^shift, read from the bits; shift > 0 below
   // the limit.
@@ -68,7 +69,7 @@ bool ScaleExactly(double magnitude, int decimals, std::uint64_t& scaled) {
     scaled = 0;
     return true;
   }
-  const Wide product = Wide{mantissa} * kPowersOfTen[static_cast<std::size_t>(decimals)];
+  const Wide product = Wide{mantissa} * factor;
   const Wide quotient = product >> shift;
   const Wide remainder = product - (quotient << shift);
   const Wide half = Wide{1} << (shift - 1);
@@ -107,7 +108,7 @@ void AppendScaled(std::string& out, bool negative, std::uint64_t scaled, int dec
 void AppendFixed(std::string& out, double value, int decimals, int minDigits, char mark) {
   RequireFinite(value);
   std::uint64_t scaled = 0;
-  if (ScaleExactly(std::fabs(value), decimals, scaled)) {
+  if (ScaleExactly(std::fabs(value), kPowersOfTen[static_cast<std::size_t>(decimals)], scaled)) {
     AppendScaled(out, std::signbit(value), scaled, decimals, minDigits, mark);
     return;
   }
@@ -132,50 +133,42 @@ void AppendFixed(std::string& out, double value, int decimals, int minDigits, ch
   }
 }
 
-void AppendWholeMetres(std::string& out, double value) {
-  AppendFixed(out, std::floor(value), 0, 1, '.');
-}
-
 // Two digits of a value below 100.
 void AppendTwoDigits(std::string& out, int value) {
   out += static_cast<char>('0' + value / 10);
   out += static_cast<char>('0' + value % 10);
 }
 
-// One angle of AppendDms; its parts as DegreesToDms gives them (minutes
-// and seconds below 60).
-std::string DmsText(const DmsAngle& angle, char positive, char negative, char decimalMark) {
-  const double seconds = std::fabs(RequireFinite(static_cast<double>(angle.parts.seconds)));
-  auto tenths = static_cast<int>(std::lround(seconds * kTenthsPerSecond));
-  int minutes = std::abs(angle.parts.minutes);
-  int degrees = std::abs(angle.parts.degrees);
-  if (tenths >= kTenthsPerMinute) {
-    tenths -= kTenthsPerMinute;
-    ++minutes;
+// One angle of AppendDms, its seconds rounded once, to the tenth, from the
+// angle's exact value.
+std::string DmsText(double angle, char positive, char negative, char decimalMark) {
+  constexpr std::uint64_t kTenthsPerDegree = kMinutesPerDegree * kTenthsPerMinute;
+  std::uint64_t tenths = 0;
+  if (!ScaleExactly(std::fabs(RequireFinite(angle)), kTenthsPerDegree, tenths)) {
+    throw RuntimeError(Fault::Overflow);
   }
-  if (minutes >= kMinutesPerDegree) {
-    minutes -= kMinutesPerDegree;
-    ++degrees;
-  }
-  const bool zero = degrees == 0 && minutes == 0 && tenths == 0;
+  const std::uint64_t degrees = tenths / kTenthsPerDegree;
+  const auto minutes = static_cast<int>(tenths % kTenthsPerDegree / kTenthsPerMinute);
+  const auto rest = static_cast<int>(tenths % kTenthsPerMinute);
   std::string text = std::to_string(degrees);
   text += kDegreeSign;
   AppendTwoDigits(text, minutes);
   text += '\'';
-  AppendTwoDigits(text, tenths / kTenthsPerSecond);
+  AppendTwoDigits(text, rest / kTenthsPerSecond);
   text += decimalMark;
-  text += static_cast<char>('0' + tenths % kTenthsPerSecond);
+  text += static_cast<char>('0' + rest % kTenthsPerSecond);
   text += '"';
-  text += angle.negative && !zero ? negative : positive;
+  // An angle that rounds to zero lies on neither side.
+  text += angle < 0 && tenths != 0 ? negative : positive;
   return text;
 }
 
 }  // namespace
 
-void AppendLambert(std::string& out, double x, double y, char separator) {
-  AppendWholeMetres(out, x);
-  out += separator;
-  AppendWholeMetres(out, y);
+void AppendMetres(std::string& out, double x, double y, const MetreStyle& style) {
+  AppendFixed(out, x, style.decimals, 1, style.decimalMark);
+  out += style.separator;
+  AppendFixed(out, y, style.decimals, 1, style.decimalMark);
 }
 
 void AppendDegrees(std::string& out, double latitude, double longitude, char decimalMark,
@@ -185,8 +178,8 @@ void AppendDegrees(std::string& out, double latitude, double longitude, char dec
   AppendFixed(out, longitude, decimals, kLongitudeDigits, decimalMark);
 }
 
-void AppendDms(std::string& out, const DmsAngle& latitude, const DmsAngle& longitude,
-               char decimalMark, char separator) {
+void AppendDms(std::string& out, double latitude, double longitude, char decimalMark,
+               char separator) {
   AppendField(out, DmsText(latitude, 'N', 'S', decimalMark), separator);
   out += separator;
   AppendField(out, DmsText(longitude, 'E', 'W', decimalMark), separator);
@@ -200,12 +193,10 @@ void AppendIfbl(std::string& out, std::string_view code, bool dots) {
 }
 
 void AppendUtm(std::string& out, const UtmZoneText& zone, double easting, double northing,
-               char separator) {
+               const MetreStyle& style) {
   out += UtmZoneName(zone);
-  out += separator;
-  AppendFixed(out, easting, 0, 1, '.');
-  out += separator;
-  AppendFixed(out, northing, 0, 1, '.');
+  out += style.separator;
+  AppendMetres(out, easting, northing, style);
 }
 
 }  // namespace koord

@@ -1,7 +1,9 @@
 #include "engine/Refusal.h"
 
 #include <array>
+#include <cmath>
 #include <cstddef>
+#include <string>
 #include <utility>
 
 namespace koord {
@@ -34,34 +36,35 @@ constexpr std::array<std::pair<Reason, Translated>, 19> kReasonTexts{{
      {"Deux latitudes (N ou S)", "Twee breedtegraden (N of S)", "Two latitudes (N or S)"}},
     {Reason::TwoLongitudes,
      {"Deux longitudes (E ou W)", "Twee lengtegraden (E of W)", "Two longitudes (E or W)"}},
+    {Reason::AmbiguousPair,
+     {"Séparation ambiguë de la latitude et de la longitude",
+      "Dubbelzinnige scheiding van breedte en lengte",
+      "Ambiguous split of latitude and longitude"}},
     {Reason::LineTooLong, {"Ligne trop longue", "Regel te lang", "Line too long"}},
-    {Reason::OutsideUtm,
-     {"Hors des latitudes UTM (80° S à 84° N)", "Buiten de UTM-breedtegraden (80° Z tot 84° N)",
-      "Outside the UTM latitudes (80° S to 84° N)"}},
-    {Reason::MgrsNotMade,
-     {"Référence MGRS impossible à établir", "Geen MGRS-referentie mogelijk",
-      "No MGRS reference can be made"}},
-    {Reason::OutsideIfbl,
-     {"Hors de la grille IFBL", "Buiten het IFBL-hokkenraster", "Outside the IFBL grid"}},
-    {Reason::OutsideLambert,
-     {"Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)",
-      "Buiten het bereik van Lambert 72 (X van 0 tot 310 000 m, Y van 0 tot 260 000 m)",
-      "Outside the Lambert 1972 domain (X from 0 to 310,000 m, Y from 0 to 260,000 m)"}},
-    {Reason::OutsideLambert2008,
-     {"Hors du domaine Lambert 2008 (X de 499 900 à 810 100 m, Y de 499 900 à 760 100 m)",
-      "Buiten het bereik van Lambert 2008 (X van 499 900 tot 810 100 m, Y van 499 900 tot "
-      "760 100 m)",
-      "Outside the Lambert 2008 domain (X from 499,900 to 810,100 m, Y from 499,900 to "
-      "760,100 m)"}},
-    {Reason::UtmZoneTooFar,
-     {"Zone UTM trop éloignée du point (9° au plus de son méridien central)",
-      "UTM-zone te ver van het punt (hoogstens 9° van de centrale meridiaan van de zone)",
-      "UTM zone too far from the point (at most 9° from its central meridian)"}},
+    {Reason::MgrsWithoutZone,
+     {"Référence MGRS sans sa zone de grille (31U ou 32U pour les carrés de la Belgique)",
+      "MGRS-referentie zonder gridzone (31U of 32U voor de hokken van België)",
+      "MGRS reference without its grid zone (31U or 32U for the squares of Belgium)"}},
+    {Reason::AmbiguousKind,
+     {"Plusieurs lectures près de la Belgique ; choisissez le type de départ",
+      "Meer dan één lezing dicht bij België; kies het type van de invoer",
+      "More than one reading near Belgium; choose the input type"}},
+    {Reason::NoKindFits,
+     {"Aucune lecture près de la Belgique", "Geen lezing dicht bij België",
+      "No reading near Belgium"}},
+    {Reason::AmbiguousColumns,
+     {"Les coordonnées se lisent en plusieurs colonnes ; choisissez la bonne",
+      "De coördinaten zijn in meer dan één kolom leesbaar; kies de juiste",
+      "The coordinates read from more than one column; choose the right one"}},
+    {Reason::FarFromBelgium, {"Loin de la Belgique", "Ver van België", "Far from Belgium"}},
     {Reason::UnreadableZone,
-     {"Zone UTM illisible (de 1N à 60N ou de 1S à 60S)",
-      "Onleesbare UTM-zone (van 1N tot 60N of van 1S tot 60S)",
-      "Unreadable UTM zone (1N to 60N or 1S to 60S)"}},
+     {"Zone UTM illisible (de 1 à 60, puis N ou S ou la bande de latitude, comme 31U)",
+      "Onleesbare UTM-zone (1 tot 60, dan N of S of de breedteband, zoals 31U)",
+      "Unreadable UTM zone (1 to 60, then N or S or the latitude band, as in 31U)"}},
 }};
+
+// Half the Earth's circumference, km: no point lies farther.
+constexpr double kMaxKilometres = 20038;
 
 // Characters of a field shown in a reason; a longer field is cut.
 constexpr std::size_t kQuotedCharacters = 30;
@@ -124,6 +127,19 @@ std::string RefusalText(Reason reason, std::string_view detail, Language languag
 
 std::string_view FieldsJoint(Language language) {
   return kJoint.In(language);
+}
+
+std::string KilometresText(double kilometres, Language language) {
+  static constexpr Translated kThousands{" ", " ", ","};
+  const std::string digits = std::isfinite(kilometres) && kilometres < kMaxKilometres
+                                 ? std::to_string(std::llround(kilometres))
+                                 : std::to_string(std::llround(kMaxKilometres));
+  std::string out;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) out += kThousands.In(language);
+    out += digits[i];
+  }
+  return out + " km";
 }
 
 std::string QuotedField(std::string_view field, Language language) {

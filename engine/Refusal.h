@@ -23,20 +23,21 @@ enum class Reason {
   LongitudeLetterOnLatitude,   // E or W on the first field, alone
   TwoLatitudes,                // N or S on both fields
   TwoLongitudes,               // E or W on both fields
+  AmbiguousPair,               // both angles in one field, split in more than one way
   LineTooLong,                 // the line was cut before it ended (kMaxLineLength)
-  OutsideUtm,                  // MGRS output for a latitude outside the UTM bands
-  MgrsNotMade,                 // MGRS output the UTM routines could not make
-  OutsideIfbl,                 // IFBL output for a point outside the lettered grid
-  OutsideLambert,              // Lambert output outside the bounds of Lambert input
-  OutsideLambert2008,          // the same for Lambert 2008 output
-  UtmZoneTooFar,               // UTM output in a zone given, too far from the point
   UnreadableZone,              // a UTM zone field that is no zone ("31N", "32 S")
-  Refused,                     // the conversion object refused the input: its Error text
+  MgrsWithoutZone,             // a reference without its grid zone, not of a Belgian square
+  FieldCount,                  // blanks or commas that cut the line into too many fields
+  AmbiguousColumns,            // the coordinates read from two columns of the text's first line
+  AmbiguousKind,               // kind detection: more than one kind reads into a point near Belgium
+  NoKindFits,                  // kind detection: no kind reads into a point near Belgium
+  FarFromBelgium,              // a point far from Belgium, when such points are refused
+  Refused,                     // the conversion object refused the input or the output
   Fault,                       // a run-time error while converting: its description
 };
 
-// The text of a reason; empty for Refused and Fault, whose text is the
-// detail that comes with them.
+// The text of a reason; empty for FieldCount, Refused and Fault, whose
+// text is the detail that comes with them.
 std::string_view ReasonText(Reason reason, Language language);
 
 // The text written in a refused line's place: the reason's text, then
@@ -50,5 +51,9 @@ std::string QuotedField(std::string_view field, Language language);
 
 // Joins two quoted fields: "« a » et « b »".
 std::string_view FieldsJoint(Language language);
+
+// A distance in whole kilometres, its thousands grouped as the reasons'
+// numbers are: "3 480 km", "3,480 km" in English.
+std::string KilometresText(double kilometres, Language language);
 
 }  // namespace koord

@@ -7,6 +7,10 @@ namespace koord {
 namespace {
 
 constexpr int kLastZone = 60;
+// The hemispheres and the latitude bands (C to X without I and O), either
+// case; bands from P on lie north of the equator.
+constexpr std::string_view kLetters = "NnSsCcDdEeFfGgHhJjKkLlMmPpQqRrTtUuVvWwXx";
+constexpr char kFirstNorthernBand = 'P';
 
 }  // namespace
 
@@ -16,9 +20,11 @@ std::optional<UtmZoneText> ReadUtmZone(std::string_view field) {
   if (digits.empty() || digits.size() > 2) return std::nullopt;
   const int zone = digits.size() == 1 ? digits[0] - '0' : (digits[0] - '0') * 10 + digits[1] - '0';
   scan.SkipBlanks();
-  const char hemisphere = ascii::ToUpper(scan.TakeOneOf("NnSs"));
-  if (zone < 1 || zone > kLastZone || hemisphere == '\0' || !scan.AtEnd()) return std::nullopt;
-  return UtmZoneText{static_cast<std::int16_t>(zone), hemisphere == 'N'};
+  const char letter = ascii::ToUpper(scan.TakeOneOf(kLetters));
+  if (zone < 1 || zone > kLastZone || letter == '\0' || !scan.AtEnd()) return std::nullopt;
+  const auto number = static_cast<std::int16_t>(zone);
+  if (letter == 'N' || letter == 'S') return UtmZoneText{number, letter == 'N'};
+  return UtmZoneText{number, letter >= kFirstNorthernBand, letter};
 }
 
 std::string UtmZoneName(const UtmZoneText& zone) {

@@ -1,20 +1,22 @@
-// The batch converter on arbitrary text, with the run's choices (kinds,
-// datums, precisions, dotted IFBL codes, degree decimals, decimal mark,
-// separator, first column, whether the input line is kept, line end, text
-// or map, and the answers at the "Continuer?" prompt) taken from the first
-// bytes.
+// The batch run on arbitrary text, with the run's choices (kinds, datums,
+// precisions, dotted IFBL codes, degree and metre decimals, decimal mark,
+// separator or `auto`, first column or none, whether the input line is
+// kept, text or map, and the answers to faults) taken from the first bytes,
+// fed in blocks on one thread or two.
 //
-// With every prompt answered Yes the output has exactly one line per input
-// line: empty for a blank line, the output's column names for a header (the
-// first non-blank line when its coordinate fields hold no digit), otherwise
-// either a coordinate of the output kind, well formed, or a reason that
-// shows no coordinate (digits only inside the field it quotes). A line is
-// never a coordinate unless its coordinate fields pass the grammar written
-// here independently (a number, or for degrees an angle with at most one
-// hemisphere letter) and lie in the accepted ranges. Nothing holds "nan" or
-// "inf". The map gets finite points only, and is shown once, after the last
-// one. The pointer is normal whenever a prompt shows and after the run; a No
-// ends the run without showing the map.
+// With every fault taken the output has exactly one line per input line:
+// empty for an empty record, the output's column names for a header (the
+// first non-blank line only), otherwise either a coordinate of the output
+// kind, well formed, or a reason that shows no coordinate (digits only
+// inside the field it quotes). A line is never a coordinate unless every
+// field of it was accounted for: where blanks or commas separate the
+// fields, a line read as numbers holds exactly the columns before the
+// coordinates and the coordinates; and unless its coordinate fields pass
+// the grammar written here independently (numbers for Lambert and UTM, the
+// zone with its hemisphere or band) and lie in the accepted ranges. A
+// Lambert 1972 point given back as it was comes back rounded to the
+// nearest, never cut. Nothing holds "nan" or "inf". The map gets finite
+// points only.
 
 #include <algorithm>
 #include <array>
@@ -33,6 +35,7 @@
 #include "engine/BatchRun.h"
 #include "engine/Kind.h"
 #include "engine/LineConverter.h"
+#include "engine/LineSplitter.h"
 #include "engine/NumberReader.h"
 #include "fuzz/FuzzBytes.h"
 #include "fuzz/Invariant.h"
@@ -67,14 +70,15 @@ constexpr double kKilometreLimit = 1000;
 constexpr double kMetresPerKilometre = 1000;
 
 // Reasons that hold digits without being coordinates.
-const std::array<std::string_view, 7> kReasonsWithDigits{
-    koord::kBadLambert2008,
-    koord::ReasonText(koord::Reason::OutsideUtm, koord::Language::French),
-    koord::ReasonText(koord::Reason::MinutesOrSecondsOutOfRange, koord::Language::French),
-    koord::ReasonText(koord::Reason::OutsideLambert, koord::Language::French),
-    koord::ReasonText(koord::Reason::OutsideLambert2008, koord::Language::French),
-    koord::ReasonText(koord::Reason::UtmZoneTooFar, koord::Language::French),
-    koord::ReasonText(koord::Reason::UnreadableZone, koord::Language::French)};
+const std::array<std::string, 7> kReasonsWithDigits{
+    std::string(koord::kBadLambert2008),
+    koord::ConversionErrorText(koord::ConversionError::OutsideUtm, {}, koord::Language::French),
+    std::string(koord::ReasonText(koord::Reason::MinutesOrSecondsOutOfRange, koord::Language::French)),
+    koord::ConversionErrorText(koord::ConversionError::OutsideLambert, {}, koord::Language::French),
+    koord::ConversionErrorText(koord::ConversionError::OutsideLambert2008, {},
+                               koord::Language::French),
+    koord::ConversionErrorText(koord::ConversionError::UtmZoneTooFar, {}, koord::Language::French),
+    std::string(koord::ReasonText(koord::Reason::UnreadableZone, koord::Language::French))};
 
 // The sink: a text out, a map that records its points, and each fault
 // answered Yes, or No at the answer given.
@@ -112,16 +116,27 @@ bool IsBlank(std::string_view line) {
 
 // The lines of the decoded input: CR LF, LF and a lone CR each end a line;
 // the rest after the last line end is a line unless it is blank.
-std::vector<std::string_view> InputLines(std::string_view text) {
-  std::vector<std::string_view> lines;
+// `utf16`: the text was UTF-16, its lines UTF-8 already; otherwise a line
+// that is not UTF-8 is read as Windows-1252.
+std::vector<std::string> InputLines(std::string_view text, bool utf16) {
+  std::vector<std::string> lines;
+  const auto add = [&lines, utf16](std::string_view line) {
+    if (utf16 || koord::IsUtf8(line)) {
+      lines.emplace_back(line);
+    } else {
+      std::string decoded;
+      koord::AppendWindows1252(decoded, line);
+      lines.push_back(decoded);
+    }
+  };
   std::size_t start = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] != '\r' && text[i] != '\n') continue;
-    lines.push_back(text.substr(start, i - start));
+    add(text.substr(start, i - start));
     if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
     start = i + 1;
   }
-  if (!IsBlank(text.substr(start))) lines.push_back(text.substr(start));
+  if (!IsBlank(text.substr(start))) add(text.substr(start));
   return lines;
 }
 
@@ -191,7 +206,7 @@ std::size_t FieldCount(CoordKind kind) {
 // The coordinate fields of a line; fewer when the line has fewer.
 std::vector<std::string> CoordinateFields(const koord::BatchChoices& c, std::string_view line) {
   std::vector<std::string> all = Fields(line, c.separator);
-  const std::size_t first = c.firstColumn - 1;
+  const std::size_t first = c.firstColumn == 0 ? 0 : c.firstColumn - 1;
   std::vector<std::string> fields;
   for (std::size_t i = first; i < all.size() && i < first + FieldCount(c.coorFrom); ++i) {
     fields.push_back(all[i]);
@@ -236,8 +251,19 @@ std::string IfblEcho(const std::string& input) {
   return code;
 }
 
-std::regex LambertPattern(char separator) {
-  return std::regex(std::string("-?[0-9]+") + separator + "-?[0-9]+");
+// A number of metres with its decimals.
+std::string MetrePattern(int decimals, char mark, bool sign) {
+  std::string pattern = sign ? "-?[0-9]+" : "[0-9]+";
+  if (decimals > 0) {
+    pattern += mark == '.' ? "\\." : std::string(1, mark);
+    pattern += "[0-9]{" + std::to_string(decimals) + "}";
+  }
+  return pattern;
+}
+
+std::regex LambertPattern(char separator, int decimals, char mark) {
+  return std::regex(MetrePattern(decimals, mark, true) + separator +
+                    MetrePattern(decimals, mark, true));
 }
 
 std::regex DegreePattern(const std::string& mark, char separator, int decimals) {
@@ -287,14 +313,16 @@ const std::regex& MgrsOutput(std::size_t k) {
 // True when `out` is a well-formed coordinate of the output kind for the
 // coordinate fields `in`.
 bool IsConverted(const koord::BatchChoices& c, const std::vector<std::string>& in,
-                 const std::string& out) {
-  const char separator = koord::EntryOf(koord::kSeparatorTable, c.separator).output;
+                 const std::string& out, char separator) {
   switch (c.coorDest) {
     case CoordKind::Lambert:
-    case CoordKind::Lambert2008: return std::regex_match(out, LambertPattern(separator));
+    case CoordKind::Lambert2008:
+      return std::regex_match(out, LambertPattern(separator, c.metreDecimals, c.decimalMark));
     case CoordKind::Utm:
-      return std::regex_match(out, std::regex(std::string("([1-9]|[1-5][0-9]|60)[NS]") + separator +
-                                              "[0-9]+" + separator + "[0-9]+"));
+      return std::regex_match(
+          out, std::regex(std::string("([1-9]|[1-5][0-9]|60)[NS]") + separator +
+                          MetrePattern(c.metreDecimals, c.decimalMark, false) + separator +
+                          MetrePattern(c.metreDecimals, c.decimalMark, false)));
     case CoordKind::Degrees:
       return std::regex_match(
           out, DegreePattern(c.decimalMark == '.' ? "\\." : ",", separator, c.degreeDecimals));
@@ -309,7 +337,9 @@ bool IsConverted(const koord::BatchChoices& c, const std::vector<std::string>& i
       const std::string echo = MgrsEcho(in.at(0));
       const std::size_t given = MgrsInputDigits(echo);
       const std::size_t kept = std::min(given, digits);
-      if (c.datumFrom == c.datumDest && kept == given) return out == echo;
+      std::string solid = echo;
+      std::erase(solid, ' ');
+      if (c.datumFrom == c.datumDest && kept == given) return out == solid;
       return std::regex_match(out, MgrsOutput(kept));
     }
     case CoordKind::Ifbl: {
@@ -374,53 +404,31 @@ std::optional<double> Number(std::string_view field) {
   return value;
 }
 
-// An angle: a number, or degrees, minutes and seconds with their signs,
-// with at most one hemisphere letter before or after. The value, when it is
-// a plain number without a letter; a NaN for any other accepted form.
-std::optional<double> Angle(std::string_view field) {
-  static const std::string deg = "(\xC2\xB0|\xC2\xBA|\xCB\x9A|d|D|:)";
-  static const std::string min = "('|\xE2\x80\xB2|\xE2\x80\x99|m|M|:)";
-  static const std::string sec =
-      "(\"|\xE2\x80\xB3|''|\xE2\x80\xB2\xE2\x80\xB2|\xE2\x80\x99\xE2\x80\x99|s|S)";
-  static const std::regex sexagesimal("[+-]?[0-9]+([.,][0-9]*)?" + deg + "|[+-]?[0-9]+" + deg +
-                                      "[0-9]+([.,][0-9]*)?" + min + "?|[+-]?[0-9]+" + deg +
-                                      "[0-9]+" + min + "[0-9]+([.,][0-9]*)?" + sec + "?");
-  const std::string text = WithoutBlanks(field);
-  const auto reads = [&](const std::string& t) {
-    return Number(t).has_value() || std::regex_match(t, sexagesimal);
-  };
-  if (const std::optional<double> plain = Number(text)) return plain;
-  if (reads(text)) return std::nan("");
-  static const std::string letters = "NSEWnsew";
-  const bool front = !text.empty() && letters.find(text.front()) != std::string::npos;
-  const bool back = !text.empty() && letters.find(text.back()) != std::string::npos;
-  if ((front && reads(text.substr(1))) || (back && reads(text.substr(0, text.size() - 1)))) {
-    return std::nan("");
-  }
-  return std::nullopt;
+// A Lambert value: under 1000, kilometres.
+double Metres(double value) {
+  return value < kKilometreLimit ? value * kMetresPerKilometre : value;
 }
 
-// Lines that no converter may turn into a coordinate: a coordinate field
-// missing or not of the grammar, or Lambert 1972 or plain degrees outside
-// the accepted ranges (bounds included; Lambert values under 1000 are
-// kilometres).
+// Lines that no run may turn into a coordinate, read with a layout the user
+// gave: a coordinate field missing or not of the grammar, Lambert outside
+// the accepted ranges (bounds included), degrees without a digit.
 bool MustBeRefused(const koord::BatchChoices& c, const std::vector<std::string>& fields) {
-  if (fields.size() < FieldCount(c.coorFrom)) return true;
+  if (fields.empty()) return true;
   if (IsDegreeKind(c.coorFrom)) {
-    const std::optional<double> a = Angle(fields[0]);
-    const std::optional<double> b = Angle(fields[1]);
-    if (!a || !b) return true;
-    if (std::isnan(*a) || std::isnan(*b)) return false;  // letters decide
-    return !(std::fabs(*a) <= kMaxLatitude && std::fabs(*b) <= kMaxLongitude);
+    for (const std::string& field : fields) {
+      if (field.find_first_of("0123456789") != std::string::npos) return false;
+    }
+    return true;
   }
+  if (fields.size() < FieldCount(c.coorFrom)) return true;
   if (c.coorFrom == CoordKind::Lambert2008) {
     const std::optional<double> a = Number(fields[0]);
     const std::optional<double> b = Number(fields[1]);
-    return !(a && b && *a >= kLambert2008MinX && *a <= kLambert2008MaxX && *b >= kLambert2008MinY &&
-             *b <= kLambert2008MaxY);
+    return !(a && b && Metres(*a) >= kLambert2008MinX && Metres(*a) <= kLambert2008MaxX &&
+             Metres(*b) >= kLambert2008MinY && Metres(*b) <= kLambert2008MaxY);
   }
   if (c.coorFrom == CoordKind::Utm) {
-    static const std::regex zone("(0?[1-9]|[1-5][0-9]|60)[NnSs]");
+    static const std::regex zone("(0?[1-9]|[1-5][0-9]|60)[C-HJ-NP-Xc-hj-np-x]");
     return !std::regex_match(WithoutBlanks(fields[0]), zone) || !Number(fields[1]) ||
            !Number(fields[2]);
   }
@@ -428,14 +436,36 @@ bool MustBeRefused(const koord::BatchChoices& c, const std::vector<std::string>&
   std::optional<double> a = Number(fields[0]);
   std::optional<double> b = Number(fields[1]);
   if (!a || !b) return true;
-  if (*a < kKilometreLimit) *a *= kMetresPerKilometre;
-  if (*b < kKilometreLimit) *b *= kMetresPerKilometre;
-  return !(*a >= 0 && *a <= kLambertMaxX && *b >= 0 && *b <= kLambertMaxY);
+  return !(Metres(*a) >= 0 && Metres(*a) <= kLambertMaxX && Metres(*b) >= 0 &&
+           Metres(*b) <= kLambertMaxY);
+}
+
+// Where blanks or commas separate the fields, a line read as numbers holds
+// exactly the columns before its coordinates and its coordinates.
+bool AccountedFor(const koord::BatchChoices& c, std::string_view line) {
+  const bool numbers = c.coorFrom == CoordKind::Lambert || c.coorFrom == CoordKind::Lambert2008 ||
+                       c.coorFrom == CoordKind::Utm;
+  const bool mayStandInValues =
+      c.separator == koord::Separator::Blank || c.separator == koord::Separator::Comma;
+  if (!numbers || !mayStandInValues) return true;
+  return Fields(line, c.separator).size() == c.firstColumn - 1 + FieldCount(c.coorFrom);
+}
+
+// A whole number of the output that rounds `value`: the nearest, or either
+// one at a tie.
+bool RoundsTo(std::string_view out, double value) {
+  const std::optional<double> written = Number(out);
+  if (!written) return false;
+  const double floor = std::floor(value);
+  const double fraction = value - floor;
+  if (fraction < 0.5) return *written == floor;
+  if (fraction > 0.5) return *written == floor + 1;
+  return *written == floor || *written == floor + 1;
 }
 
 // The output's column names, joined by the output separator.
-std::string ColumnNames(const koord::BatchChoices& c) {
-  const std::string separator(1, koord::EntryOf(koord::kSeparatorTable, c.separator).output);
+std::string ColumnNames(const koord::BatchChoices& c, char separatorCharacter) {
+  const std::string separator(1, separatorCharacter);
   switch (c.coorDest) {
     case CoordKind::Lambert:
     case CoordKind::Lambert2008: return "X" + separator + "Y";
@@ -446,13 +476,6 @@ std::string ColumnNames(const koord::BatchChoices& c) {
     case CoordKind::Ifbl: return "IFBL";
   }
   return {};
-}
-
-bool HasDigit(const std::vector<std::string>& fields) {
-  for (const std::string& field : fields) {
-    if (field.find_first_of("0123456789") != std::string::npos) return true;
-  }
-  return false;
 }
 
 koord::BatchChoices Choose(koord::fuzz::FuzzBytes& bytes) {
@@ -466,6 +489,14 @@ koord::BatchChoices Choose(koord::fuzz::FuzzBytes& bytes) {
   };
   choices.coorFrom = kind();
   choices.coorDest = kind();
+  // Sometimes each line read as its own kind; sometimes more outputs.
+  choices.detectKind = bytes.Pick(6) == 0;
+  if (bytes.Pick(6) == 0) {
+    const CoordKind more = kind();
+    if (more != choices.coorDest) choices.moreOutputs.push_back(more);
+  }
+  choices.showKind = bytes.Pick(8) == 0;
+  choices.mgrsShort = bytes.Pick(4) == 0;
   choices.datumFrom = pick(koord::kDatumTable);
   choices.datumDest = pick(koord::kDatumTable);
   choices.mgrsPrecision = pick(koord::kMgrsPrecisionTable);
@@ -473,9 +504,12 @@ koord::BatchChoices Choose(koord::fuzz::FuzzBytes& bytes) {
   choices.ifblDots = bytes.Pick(2) == 0;
   choices.degreeDecimals = bytes.Between(koord::kMinDegreeDecimals, koord::kMaxDegreeDecimals);
   choices.decimalMark = bytes.Pick(2) == 0 ? '.' : ',';
+  choices.metreDecimals = bytes.Between(0, koord::kMaxMetreDecimals);
   choices.separator = pick(koord::kSeparatorTable);
   if (choices.separator == koord::Separator::Comma) choices.decimalMark = '.';
-  choices.firstColumn = static_cast<std::size_t>(bytes.Between(1, 3));
+  // The columns given, or found (0).
+  choices.firstColumn = static_cast<std::size_t>(bytes.Between(0, 3));
+  choices.nearBelgium = bytes.Pick(4) == 0;
   choices.keepLine = bytes.Pick(4) == 0;
   choices.preciseTransformation = bytes.Pick(2) == 0;
   // Mostly the point's own zone; sometimes one of Belgium's or a far one.
@@ -506,7 +540,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   });
   Require(returned, "faults never leave the run");
   const std::string input = koord::fuzz::DecodedText(std::string(given));
-  const std::vector<std::string_view> lines = InputLines(input);
+  const bool utf16 =
+      given.starts_with(koord::kUtf16LeMark) || given.starts_with(koord::kUtf16BeMark);
+  const std::vector<std::string> lines = InputLines(input, utf16);
 
   const std::vector<std::string_view> out = OutputLines(host.Output());
   if (onMap) {
@@ -519,36 +555,88 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(out.size() == lines.size(), "one output line per input line",
             std::to_string(lines.size()) + " in, " + std::to_string(out.size()) + " out");
   }
-  const char separator = koord::EntryOf(koord::kSeparatorTable, choices.separator).output;
+  // The layout the user gave, which the oracle can follow; otherwise the
+  // run finds it, and only what holds for any layout is checked.
+  const bool layoutGiven = choices.separator != koord::Separator::Auto && choices.firstColumn != 0;
+  const std::string separators =
+      layoutGiven ? std::string(1, koord::EntryOf(koord::kSeparatorTable, choices.separator).output)
+                  : std::string("\t;,");
   bool seenText = false;
   for (std::size_t i = 0; i < out.size(); ++i) {
     std::string_view line = out[i];
     const std::string trace = std::string(lines[i]) + " -> " + std::string(line);
     Require(line.find_first_of("\r\n") == std::string::npos, "an output line holds no line end",
             trace);
-    if (IsBlank(lines[i])) {
-      Require(line.empty(), "a blank line gives an empty line", trace);
+    if (lines[i].find_first_not_of(" \t;,") == std::string_view::npos) {
+      Require(line.empty(), "an empty record gives an empty line", trace);
       continue;
     }
     const bool mayBeHeader = !seenText;
     seenText = true;
     if (choices.keepLine) {
-      const std::string kept = std::string(lines[i]) + separator;
-      Require(line.starts_with(kept), "a kept line comes first", trace);
-      line.remove_prefix(kept.size());
+      Require(line.starts_with(lines[i]) && line.size() > lines[i].size() &&
+                  separators.find(line[lines[i].size()]) != std::string::npos,
+              "a kept line comes first", trace);
+      line.remove_prefix(lines[i].size());
     }
-    const std::vector<std::string> fields = CoordinateFields(choices, lines[i]);
-    if (mayBeHeader && !HasDigit(fields)) {
-      Require(line == ColumnNames(choices), "a header gets the column names", trace);
+    // The output separator: the one that follows a kept line, or the first
+    // candidate that shows in the output.
+    char separator = separators.front();
+    if (choices.keepLine) {
+      separator = line.front();
+      line.remove_prefix(1);
+    } else {
+      for (const char candidate : separators) {
+        if (line.find(candidate) != std::string_view::npos) {
+          separator = candidate;
+          break;
+        }
+      }
+    }
+    if (line == ColumnNames(choices, separator)) {
+      Require(mayBeHeader, "only the first line of a text is a header", trace);
       continue;
     }
     const std::string text = Unquoted(line, separator);
-    if (MustBeRefused(choices, fields)) {
-      Require(IsReason(text), "a refused line shows its reason", trace);
+    const bool plain = !choices.detectKind && choices.moreOutputs.empty() && !choices.showKind &&
+                       !choices.mgrsShort;
+    if (!plain) {
+      // Several outputs, the kind shown first, or a kind found per line:
+      // a reason, or as many fields as the outputs write.
+      std::size_t fields = choices.showKind ? 1 : 0;
+      fields += FieldCount(choices.coorDest);
+      for (const CoordKind kind : choices.moreOutputs) fields += FieldCount(kind);
+      const std::size_t cuts =
+          static_cast<std::size_t>(std::count(line.begin(), line.end(), separator));
+      Require(IsReason(text) || cuts + 1 >= fields,
+              "a line gives its outputs' fields or a reason", trace);
       continue;
     }
-    Require(IsConverted(choices, fields, std::string(line)) || IsReason(text),
+    if (!layoutGiven) {
+      Require(IsConverted(choices, {std::string(lines[i])}, std::string(line), separator) ||
+                  IsReason(text) || choices.coorFrom == CoordKind::Mgrs ||
+                  choices.coorFrom == CoordKind::Ifbl,
+              "a line gives a well-formed coordinate or a reason without one", trace);
+      continue;
+    }
+    const std::vector<std::string> fields = CoordinateFields(choices, lines[i]);
+    const bool reason = IsReason(text);
+    if (MustBeRefused(choices, fields) || !AccountedFor(choices, lines[i])) {
+      Require(reason, "a refused line shows its reason", trace);
+      continue;
+    }
+    Require(IsConverted(choices, fields, std::string(line), separator) || reason,
             "a line gives a well-formed coordinate or a reason without one", trace);
+    // Lambert 1972 given back as it was: rounded, never cut.
+    if (!reason && choices.coorFrom == CoordKind::Lambert &&
+        choices.coorDest == CoordKind::Lambert && choices.metreDecimals == 0) {
+      const std::size_t cut = line.find(separator);
+      const std::optional<double> x = Number(fields[0]);
+      const std::optional<double> y = Number(fields[1]);
+      Require(x && y && RoundsTo(line.substr(0, cut), Metres(*x)) &&
+                  RoundsTo(line.substr(cut + 1), Metres(*y)),
+              "a Lambert point given back is rounded to the nearest metre", trace);
+    }
   }
   return 0;
 }

@@ -26,6 +26,7 @@
 #include "fuzz/FuzzBytes.h"
 #include "fuzz/Invariant.h"
 #include "geodesy/Mgrs.h"
+#include "geodesy/Utm.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ constexpr double kHalfTurn = 180;
 
 // UTM latitude bands from south to north: C to X without I and O.
 constexpr std::string_view kBands = "CDEFGHJKLMNPQRSTUVWX";
-constexpr double kSouthmostBand = -80.0;
+constexpr double kSouthmostBand = koord::DMA::kUtmSouthLatitude;
 constexpr double kBandHeight = 8.0;
 constexpr double kBandXHeight = 12.0;
 // Metres in a degree of latitude, at least.
@@ -82,16 +83,15 @@ void CheckCompletion(std::string_view text) {
   }
 }
 
-void CheckDecoding(const std::string& text, const koord::EllipsoidRecord& ellipsoid,
-                   std::int16_t number, std::int16_t digits) {
+void CheckDecoding(const std::string& text, const koord::DMA::TransverseMercator& tm,
+                   std::int16_t digits) {
   std::string mgrs = text;
   double latitude = 0, longitude = 0, northing = 0, easting = 0;
   std::int16_t zone = 0;
   std::int32_t refused = 0;
-  const double f = 1.0 / ellipsoid.InverseFlattening;
   if (!koord::fuzz::OnlyRuntimeError([&] {
-        koord::DMA::MgrsToGeo(mgrs, number, ellipsoid.SemiMajorAxis, f, latitude, longitude, zone,
-                              northing, easting, refused, digits);
+        koord::DMA::MgrsToGeo(mgrs, tm, latitude, longitude, zone, northing, easting, refused,
+                              digits);
       })) {
     return;
   }
@@ -175,8 +175,13 @@ void CheckConversion(const std::string& text, std::string_view datum) {
 
 // Where a written reference is read back from: near an edge of the grid
 // zones, where references are cut by their edges, or anywhere.
-constexpr double kZoneEdges[] = {-180, 3, 9, 21, 33};      // and every multiple of 6
-constexpr double kBandEdges[] = {-80, 84, 56, 64, 72, 0};  // and every multiple of 8
+constexpr double kZoneEdges[] = {-180, 3, 9, 21, 33};  // and every multiple of 6
+constexpr double kBandEdges[] = {koord::DMA::kUtmSouthLatitude,
+                                 koord::DMA::kUtmNorthLatitude,
+                                 56,
+                                 64,
+                                 72,
+                                 0};  // and every multiple of 8
 // Degrees off the edge, from a hundredth of a micrometre to a kilometre.
 constexpr double kOffsets[] = {0,    1e-13, -1e-13, 1e-11, -1e-11, 1e-9, -1e-9,
                                1e-7, -1e-7, 1e-5,   -1e-5, 1e-2,   -1e-2};
@@ -195,22 +200,25 @@ void CheckRoundTrip(koord::fuzz::FuzzBytes& bytes) {
   const std::string_view datum = kDatumCodes[bytes.Pick(static_cast<int>(std::size(kDatumCodes)))];
   const std::int32_t precision =
       kPrecisions[static_cast<std::size_t>(bytes.Pick(static_cast<int>(std::size(kPrecisions))))];
-  double latitude = -80 + 164 * Fraction(bytes);
+  double latitude =
+      kSouthmostBand + (koord::DMA::kUtmNorthLatitude - kSouthmostBand) * Fraction(bytes);
   double longitude = -180 + 360 * Fraction(bytes);
   constexpr int kSpecialZoneEdges = static_cast<int>(std::size(kZoneEdges));
   constexpr int kSpecialBandEdges = static_cast<int>(std::size(kBandEdges));
   switch (bytes.Pick(3)) {
     case 0: {  // a zone edge
       const int edge = bytes.Pick(kSpecialZoneEdges + 60);
-      longitude =
-          (edge < kSpecialZoneEdges ? kZoneEdges[edge] : -180.0 + 6 * (edge - kSpecialZoneEdges)) +
-          Offset(bytes);
+      longitude = (edge < kSpecialZoneEdges
+                       ? kZoneEdges[edge]
+                       : -kHalfTurn + koord::DMA::kUtmZoneWidth * (edge - kSpecialZoneEdges)) +
+                  Offset(bytes);
       break;
     }
     case 1: {  // a band edge
       const int edge = bytes.Pick(kSpecialBandEdges + 20);
       latitude =
-          (edge < kSpecialBandEdges ? kBandEdges[edge] : -80.0 + 8 * (edge - kSpecialBandEdges)) +
+          (edge < kSpecialBandEdges ? kBandEdges[edge]
+                                    : kSouthmostBand + kBandHeight * (edge - kSpecialBandEdges)) +
           Offset(bytes);
       break;
     }
@@ -259,8 +267,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string text(rest.substr(0, kMaxReference));
 
   CheckCompletion(text);
-  for (std::int16_t digits = 0; digits <= 5; ++digits)
-    CheckDecoding(text, ellipsoid, number, digits);
+  const koord::DMA::TransverseMercator tm = koord::DMA::UtmProjection(
+      koord::Ellipsoid(ellipsoid.SemiMajorAxis, ellipsoid.InverseFlattening, number));
+  for (std::int16_t digits = 0; digits <= 5; ++digits) CheckDecoding(text, tm, digits);
   CheckConversion(text, datum);
 
   const std::string_view after = rest.substr(text.size());

@@ -6,7 +6,8 @@
 // selections are the caller's again, a fault included. A refused point
 // writes nothing; a converted one has no NaN or infinity in any field, and
 // keeps its input values as given unless the datum changes or, for MGRS,
-// the precision asked for is coarser. Sparing the UTM or IFBL outputs
+// the precision asked for is coarser. A refusal's text is that of its code
+// and data. Sparing the UTM or IFBL outputs
 // changes none of the outputs still computed, bit for bit.
 
 #include <algorithm>
@@ -169,6 +170,9 @@ void ConvertOne(FuzzBytes& bytes, TransCoo& point) {
   const Snapshot after(point);
   if (!point.Error().empty()) {
     Require(after == before, "a refused point writes nothing", point.Error());
+    Require(point.Error() == koord::ConversionErrorText(point.ErrorCode(), point.ErrorData(),
+                                                        koord::Language::French),
+            "a refusal's text is that of its code and data", point.Error());
     return;
   }
   Require(Snapshot(full).AllFinite(), "a converted point has no NaN or infinity", point.OrigType());

@@ -10,6 +10,8 @@
 // (geodesy/Lambert.h keeps the program's own Lambert 1972, with its
 // historical constants, for the conversions it has always made.)
 
+#include "geodesy/GridBounds.h"
+
 namespace koord {
 
 class ConformalConic {
@@ -51,6 +53,11 @@ class ConformalConic {
 // 51°10' N, false origin 50°47'52.134" N 4°21'33.177" E at 649 328 m E,
 // 665 262 m N; datum ETRS89.
 const ConformalConic& Lambert2008();
+
+// The area that Lambert 2008 input must lie in: the Lambert 1972 bounds
+// carried over, the false origin lying 500 km further east and north (to
+// within 25 m at the corners, hence 100 m of margin).
+inline constexpr GridBounds kLambert2008Bounds{499900, 810100, 499900, 760100};
 
 // Belgian Lambert 72 as EPSG:31370 defines it (Hayford, BD72), which the
 // official transformation to ETRS89 goes with.

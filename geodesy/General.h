@@ -25,14 +25,32 @@ inline double RadToDeg(double radians) {
   return (radians * 180.0) / Pi;
 }
 
-// One-step standard Molodensky shift between `datum` and WGS84, on the
-// datum's own ellipsoid in both directions: direction +1 goes from the datum
-// to WGS84, -1 from WGS84 to the datum. Writes the new latitude and longitude
-// in degrees; the height change is not returned.
-// Throws RuntimeError on a floating-point fault or an overflow of
-// direction * Da.
-void MolodenskyShift(double latitude, double longitude, double height, double& newLatitude,
-                     double& newLongitude, const DatumRecord& datum,
-                     const EllipsoidRecord& ellipsoid, std::int16_t direction);
+// The one-step standard Molodensky shift between a datum and WGS84, set up
+// once for the datum and a direction: +1 from the datum to WGS84, -1 from
+// WGS84 to the datum. Both directions work on the datum's own ellipsoid.
+//
+//   const General::Molodensky toWgs84(bel72, Ellipsoid(hayford), +1);
+//   double lat = 0, lon = 0;
+//   toWgs84.Shift(50.8, 4.4, 0, lat, lon);  // 50.799455, 4.401267
+class Molodensky {
+ public:
+  // Raises RuntimeError when direction * Da overflows 16 bits.
+  Molodensky(const DatumRecord& datum, const Ellipsoid& ellipsoid, std::int16_t direction);
+
+  // Writes the new latitude and longitude in degrees; the height (metres)
+  // enters the formulas, its change is not returned. Raises RuntimeError on
+  // a floating-point fault, leaving the outputs as they were.
+  void Shift(double latitude, double longitude, double height, double& newLatitude,
+             double& newLongitude) const;
+
+ private:
+  double dx_, dy_, dz_;  // translation, metres, with the direction's sign
+  double da_;            // difference of the semi-major axes, metres, with its sign
+  double df_;            // difference of the flattenings, with its sign
+  double a_;             // the datum ellipsoid's semi-major axis, metres
+  // e^2 as 2f - f^2 and a/b as 1/(1 - f), the shift's own forms of them.
+  double e2_;
+  double aOverB_;
+};
 
 }  // namespace koord::General

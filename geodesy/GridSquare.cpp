@@ -9,8 +9,6 @@
 namespace koord::DMA {
 namespace {
 
-constexpr double kSouthFalseNorthing = 10000000.0;  // metres, south of the equator
-constexpr double kCentralEasting = 500000.0;        // metres, the zone's central meridian
 // Halvings of a side when looking for where it crosses a band edge: 2^-40
 // of a 100 km side is 0.1 micrometre.
 constexpr int kBisections = 40;
@@ -27,17 +25,17 @@ struct Position {
 // each change in one direction only.
 class Piece {
  public:
-  Piece(double a, double f, std::int16_t zone, GridPoint from, GridPoint to)
-      : a_(a), f_(f), zone_(zone), from_(from), to_(to) {}
+  Piece(const TransverseMercator& tm, std::int16_t zone, GridPoint from, GridPoint to)
+      : tm_(&tm), zone_(zone), from_(from), to_(to) {}
 
   // The point at t, from 0 (start) to 1 (end).
   Position At(double t) const {
     const double easting = from_.easting + t * (to_.easting - from_.easting);
     double northing = from_.northing + t * (to_.northing - from_.northing);
     // UtmToGeo reads a negative northing as southern, false northing included.
-    if (northing < 0.0) northing = -(northing + kSouthFalseNorthing);
+    if (northing < 0.0) northing = -(northing + kUtmSouthFalseNorthing);
     Position p{};
-    UtmToGeo(a_, f_, p.latitude, p.longitude, zone_, northing, easting);
+    UtmToGeo(*tm_, p.latitude, p.longitude, zone_, northing, easting);
     return p;
   }
 
@@ -57,7 +55,7 @@ class Piece {
   }
 
  private:
-  double a_, f_;
+  const TransverseMercator* tm_;
   std::int16_t zone_;
   GridPoint from_, to_;
 };
@@ -91,7 +89,7 @@ bool PieceMeetsCell(const Piece& piece, const CellLimits& cell) {
 
 }  // namespace
 
-bool SquareMeetsCell(double a, double f, std::int16_t zone, const GridSquare& square,
+bool SquareMeetsCell(const TransverseMercator& tm, std::int16_t zone, const GridSquare& square,
                      const CellLimits& cell) {
   // No cell fits inside a square (a band spans 8 degrees of latitude, a
   // square at most 100 km), so the square meets the cell exactly when its
@@ -102,12 +100,12 @@ bool SquareMeetsCell(double a, double f, std::int16_t zone, const GridSquare& sq
   const GridPoint se{square.east, square.south};
   const GridPoint nw{square.west, square.north};
   const GridPoint ne{square.east, square.north};
-  const bool straddles = square.west < kCentralEasting && square.east > kCentralEasting;
-  const GridPoint s0{straddles ? kCentralEasting : square.east, square.south};
-  const GridPoint n0{straddles ? kCentralEasting : square.east, square.north};
-  const std::array<Piece, 6> pieces{Piece(a, f, zone, sw, nw), Piece(a, f, zone, se, ne),
-                                    Piece(a, f, zone, sw, s0), Piece(a, f, zone, s0, se),
-                                    Piece(a, f, zone, nw, n0), Piece(a, f, zone, n0, ne)};
+  const bool straddles = square.west < kUtmFalseEasting && square.east > kUtmFalseEasting;
+  const GridPoint s0{straddles ? kUtmFalseEasting : square.east, square.south};
+  const GridPoint n0{straddles ? kUtmFalseEasting : square.east, square.north};
+  const std::array<Piece, 6> pieces{Piece(tm, zone, sw, nw), Piece(tm, zone, se, ne),
+                                    Piece(tm, zone, sw, s0), Piece(tm, zone, s0, se),
+                                    Piece(tm, zone, nw, n0), Piece(tm, zone, n0, ne)};
   return std::any_of(pieces.begin(), pieces.end(),
                      [&](const Piece& piece) { return PieceMeetsCell(piece, cell); });
 }

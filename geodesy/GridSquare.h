@@ -9,9 +9,11 @@
 //
 //   GridSquare square{500000, 510000, 5600000, 5610000};
 //   CellLimits cell{south, north, west, east};  // from BandLimits
-//   bool named = SquareMeetsCell(a, f, 31, square, cell);
+//   bool named = SquareMeetsCell(tm, 31, square, cell);
 
 #include <cstdint>
+
+#include "geodesy/TransverseMercator.h"
 
 namespace koord::DMA {
 
@@ -29,7 +31,7 @@ struct CellLimits {
 // True when some point of the square, its sides included, lies in the
 // cell, its edges included. Exact up to a micrometre for squares of up to
 // 100 km in or near their zone.
-bool SquareMeetsCell(double a, double f, std::int16_t zone, const GridSquare& square,
+bool SquareMeetsCell(const TransverseMercator& tm, std::int16_t zone, const GridSquare& square,
                      const CellLimits& cell);
 
 }  // namespace koord::DMA

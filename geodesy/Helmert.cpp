@@ -21,30 +21,23 @@ constexpr int kMaxRounds = 20;
 using Vector = std::array<double, 3>;
 using Matrix = std::array<Vector, 3>;
 
-double SquaredEccentricity(const Ellipsoid& e) {
-  const double f = 1 / e.inverseFlattening;
-  return f * (2 - f);
-}
-
-Vector ToGeocentric(double phi, double lambda, double h, const Ellipsoid& e) {
-  const double e2 = SquaredEccentricity(e);
+Vector ToGeocentric(double phi, double lambda, double h, double a, double e2) {
   const double s = std::sin(phi);
-  const double n = e.a / std::sqrt(1 - e2 * s * s);
+  const double n = a / std::sqrt(1 - e2 * s * s);
   return {(n + h) * std::cos(phi) * std::cos(lambda), (n + h) * std::cos(phi) * std::sin(lambda),
           (n * (1 - e2) + h) * s};
 }
 
 // Latitude and longitude (radians) of a geocentric point, by fixed-point
 // iteration of tan(phi) = (z + e2 N sin(phi)) / p.
-void FromGeocentric(const Vector& v, const Ellipsoid& e, double& phi, double& lambda) {
-  const double e2 = SquaredEccentricity(e);
+void FromGeocentric(const Vector& v, double a, double e2, double& phi, double& lambda) {
   const double p = std::hypot(v[0], v[1]);
   lambda = std::atan2(v[1], v[0]);
   phi = std::atan2(v[2], p * (1 - e2));
   for (int round = 0;; ++round) {
     if (round == kMaxRounds) throw RuntimeError(Fault::GeocentricNoConvergence);
     const double s = std::sin(phi);
-    const double n = e.a / std::sqrt(1 - e2 * s * s);
+    const double n = a / std::sqrt(1 - e2 * s * s);
     const double next = RequireFinite(std::atan2(v[2] + e2 * n * s, p));
     const bool done = std::fabs(next - phi) <= kTolerance;
     phi = next;
@@ -83,27 +76,34 @@ Matrix Inverse(const Matrix& m) {
   return inv;
 }
 
+double SquaredEccentricity(const Ellipsoid& e) {
+  const double f = e.f();
+  return f * (2 - f);
+}
+
 }  // namespace
 
-void Shift(double latitude, double longitude, double height, const Parameters& parameters,
-           const Ellipsoid& from, const Ellipsoid& to, Direction direction, double& newLatitude,
-           double& newLongitude) {
-  const Vector translation{parameters.tx, parameters.ty, parameters.tz};
-  const Matrix similarity = Similarity(parameters);
-  const bool forward = direction == Direction::Forward;
-  const Ellipsoid& source = forward ? from : to;
-  const Ellipsoid& target = forward ? to : from;
-  Vector v = ToGeocentric(latitude * kDegree, longitude * kDegree, height, source);
-  if (forward) {
-    v = Apply(similarity, v);
-    for (std::size_t i = 0; i < 3; ++i) v[i] += translation[i];
+Transformation::Transformation(const Parameters& parameters, const Ellipsoid& from,
+                               const Ellipsoid& to, Direction direction)
+    : forward_(direction == Direction::Forward),
+      translation_{parameters.tx, parameters.ty, parameters.tz},
+      rotation_(forward_ ? Similarity(parameters) : Inverse(Similarity(parameters))),
+      source_{forward_ ? from.a() : to.a(), SquaredEccentricity(forward_ ? from : to)},
+      target_{forward_ ? to.a() : from.a(), SquaredEccentricity(forward_ ? to : from)} {}
+
+void Transformation::Shift(double latitude, double longitude, double height, double& newLatitude,
+                           double& newLongitude) const {
+  Vector v = ToGeocentric(latitude * kDegree, longitude * kDegree, height, source_.a, source_.e2);
+  if (forward_) {
+    v = Apply(rotation_, v);
+    for (std::size_t i = 0; i < 3; ++i) v[i] += translation_[i];
   } else {
-    for (std::size_t i = 0; i < 3; ++i) v[i] -= translation[i];
-    v = Apply(Inverse(similarity), v);
+    for (std::size_t i = 0; i < 3; ++i) v[i] -= translation_[i];
+    v = Apply(rotation_, v);
   }
   double phi = 0;
   double lambda = 0;
-  FromGeocentric(v, target, phi, lambda);
+  FromGeocentric(v, target_.a, target_.e2, phi, lambda);
   const double lat = RequireFinite(phi / kDegree);
   const double lon = RequireFinite(lambda / kDegree);
   newLatitude = lat;

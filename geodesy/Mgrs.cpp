@@ -21,14 +21,14 @@ constexpr double kRangeTolerance = 4.85e-10;  // rad, at the ends of the UTM ran
 constexpr double kRoundingMargin = 0.5;
 // Metres of room east and north of a square for the rounding of the series.
 constexpr double kNumericMargin = 1e-3;
-constexpr double kSouthLimit = -80.0;              // degrees, end of the UTM range
-constexpr double kNorthLimit = 84.0;               // degrees, end of the UTM range
-constexpr double kSquare = 100000.0;               // metres, side of a grid square
-constexpr std::int32_t kRowCycle = 2000000;        // metres, row letter period
-constexpr std::int32_t kEquatorSouth = 10000000;   // false northing, metres
-constexpr std::int32_t kLastSouthMetre = 9999999;  // keeps the equator south
-constexpr std::int32_t kDigitCarrier = 10000000;   // fixes the digit count
-constexpr std::int32_t kZoneCentre = 500000;       // easting of the central meridian
+constexpr double kSquare = 100000.0;         // metres, side of a grid square
+constexpr std::int32_t kRowCycle = 2000000;  // metres, row letter period
+// The southern false northing and the easting of the central meridian as
+// whole metres.
+constexpr auto kEquatorSouth = static_cast<std::int32_t>(kUtmSouthFalseNorthing);
+constexpr auto kZoneCentre = static_cast<std::int32_t>(kUtmFalseEasting);
+constexpr std::int32_t kLastSouthMetre = kEquatorSouth - 1;  // keeps the equator south
+constexpr std::int32_t kDigitCarrier = 10000000;             // fixes the digit count
 
 constexpr std::size_t kTextLength = 15;  // "ZZLLLEEEEENNNNN"
 constexpr std::size_t kZoneField = 0;
@@ -197,11 +197,11 @@ double PositiveRemainder(double x, double period) {
 // lowest on the central meridian, south of it at the zone's sides. The
 // rounding margin keeps in the cycle a point rounded down across that line;
 // the equator, band N's edge, is itself a line.
-double CycleStart(double a, double f, std::int16_t zone, const CellLimits& cell) {
-  const double longitude = cell.south < 0.0 ? cell.west : (6.0 * zone - 183.0) * Degree();
+double CycleStart(const TransverseMercator& tm, std::int16_t zone, const CellLimits& cell) {
+  const double longitude = cell.south < 0.0 ? cell.west : CentralMeridian(zone) * Degree();
   std::int16_t givenZone = zone;
   double edgeNorthing = 0.0, edgeEasting = 0.0;
-  GeoToTm(a, f, cell.south, longitude, givenZone, edgeNorthing, edgeEasting, 1);
+  GeoToTm(tm, cell.south, longitude, givenZone, edgeNorthing, edgeEasting, 1);
   const double lowest = std::max(edgeNorthing - kRoundingMargin, 0.0);
   return std::floor(lowest / kSquare) * kSquare;
 }
@@ -209,8 +209,8 @@ double CycleStart(double a, double f, std::int16_t zone, const CellLimits& cell)
 // Whether the square of a reference (northings from the equator) holds a
 // point of its grid zone; `latitude`, `longitude` is its representative
 // point.
-bool SquareInItsCell(double a, double f, std::int16_t zone, std::int16_t band, GridSquare square,
-                     const CellLimits& cell, double latitude, double longitude) {
+bool SquareInItsCell(const TransverseMercator& tm, std::int16_t zone, std::int16_t band,
+                     GridSquare square, const CellLimits& cell, double latitude, double longitude) {
   // Two cell edges run along grid lines: the equator, top of the southern
   // bands, and the central meridian of zone 31, east edge of its band V.
   // The encoder keeps the last metre before them inside, so a square that
@@ -225,7 +225,7 @@ bool SquareInItsCell(double a, double f, std::int16_t zone, std::int16_t band, G
   square.south -= kRoundingMargin;
   square.east += kNumericMargin;
   square.north += kNumericMargin;
-  return SquareMeetsCell(a, f, zone, square, cell);
+  return SquareMeetsCell(tm, zone, square, cell);
 }
 
 void Refuse(std::string& mgrs, const char* text, double& latitude, double& longitude,
@@ -240,28 +240,27 @@ void Refuse(std::string& mgrs, const char* text, double& latitude, double& longi
 
 }  // namespace
 
-MgrsStatus GeoToUtm(double a, double f, double latitude, double longitude, std::int16_t& zone,
-                    double& northing, double& easting, std::string& mgrs,
-                    std::int16_t ellipsoidNumber) {
+MgrsStatus GeoToUtm(const TransverseMercator& tm, double latitude, double longitude,
+                    std::int16_t& zone, double& northing, double& easting, std::string& mgrs) {
   const double degree = Degree();
-  if (latitude < kSouthLimit * degree - kRangeTolerance ||
-      latitude > kNorthLimit * degree + kRangeTolerance) {
+  if (latitude < kUtmSouthLatitude * degree - kRangeTolerance ||
+      latitude > kUtmNorthLatitude * degree + kRangeTolerance) {
     mgrs.clear();
     zone = 0;
     northing = 0.0;
     easting = 0.0;
     return MgrsStatus::OutsideUtm;
   }
-  GeoToTm(a, f, latitude, longitude, zone, northing, easting, 0);
+  GeoToTm(tm, latitude, longitude, zone, northing, easting, 0);
   std::int16_t band = 0;
   double south = 0.0, north = 0.0, east = 0.0, west = 0.0;
   BandLimits(band, latitude, zone, south, north, east, west);
   const std::int16_t special = SpecialZone(band, longitude, zone);
   if (special != zone) {
     zone = special;
-    GeoToTm(a, f, latitude, longitude, zone, northing, easting, 1);
+    GeoToTm(tm, latitude, longitude, zone, northing, easting, 1);
   }
-  return UtmToMgrs(zone, northing, easting, latitude, ellipsoidNumber, mgrs);
+  return UtmToMgrs(zone, northing, easting, latitude, tm.Ellipsoid().Number(), mgrs);
 }
 
 void MgrsLetterSet(std::int16_t zone, std::int16_t& firstColumn, double& rowOffset,
@@ -327,9 +326,9 @@ bool IsBandLetter(char c) {
   return kBandLetters.find(c) != std::string_view::npos;
 }
 
-void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a, double f,
-               double& latitude, double& longitude, std::int16_t& zone, double& northing,
-               double& easting, std::int32_t& refused, std::int16_t digits) {
+void MgrsToGeo(std::string& mgrs, const TransverseMercator& tm, double& latitude, double& longitude,
+               std::int16_t& zone, double& northing, double& easting, std::int32_t& refused,
+               std::int16_t digits) {
   refused = 0;
   if (mgrs.size() <= kRowChar) throw RuntimeError(Fault::MgrsTooShort);
   const std::int16_t band = LetterNumber(mgrs[kBandChar]);
@@ -346,7 +345,7 @@ void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a, double
   }
   std::int16_t firstColumn = 0;
   double rowOffset = 0.0;
-  MgrsLetterSet(zone, firstColumn, rowOffset, ellipsoidNumber, refused);
+  MgrsLetterSet(zone, firstColumn, rowOffset, tm.Ellipsoid().Number(), refused);
   if (refused != 0) {
     Refuse(mgrs, kEllipsoidNA, latitude, longitude, northing, easting, refused);
     return;
@@ -360,7 +359,7 @@ void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a, double
   // The square lands in the row cycle that begins at the band's southern
   // edge.
   const double rowNorthing = std::fmod(static_cast<double>(row) * kSquare + rowOffset, kRowCycle);
-  const double start = CycleStart(a, f, zone, cell);
+  const double start = CycleStart(tm, zone, cell);
   const double q = start + PositiveRemainder(rowNorthing - start, kRowCycle);
   const double p = static_cast<double>(column + 1) * kSquare;
 
@@ -368,7 +367,7 @@ void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a, double
   const double northingDigits = FieldNumber(NorthingField(mgrs));
   easting = eastingDigits + p;
   northing = (northingDigits + q) * hemisphere;
-  UtmToGeo(a, f, latitude, longitude, zone, northing, easting);
+  UtmToGeo(tm, latitude, longitude, zone, northing, easting);
 
   GridSquare square{};
   square.west = p + std::floor(eastingDigits / side) * side;
@@ -376,7 +375,7 @@ void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a, double
   square.south =
       q + std::floor(northingDigits / side) * side - (hemisphere < 0.0 ? kEquatorSouth : 0);
   square.north = square.south + side;
-  if (!SquareInItsCell(a, f, zone, band, square, cell, latitude, longitude)) {
+  if (!SquareInItsCell(tm, zone, band, square, cell, latitude, longitude)) {
     mgrs = kOutsideRange;
     refused = 1;
   }

@@ -3,7 +3,7 @@
 // the position within the square, on the template "ZZLLLEEEEENNNNN".
 //
 // Angles are radians, lengths metres. The lettering scheme is chosen by the
-// catalogue number of the ellipsoid in use. Refusals are reported through
+// catalogue number of the projection's ellipsoid. Refusals are reported through
 // fixed English error texts in the text argument (and a flag for
 // MgrsToGeo), as other military grid software does.
 
@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "geodesy/TransverseMercator.h"
 
 namespace koord::DMA {
 
@@ -45,9 +47,10 @@ enum class MgrsStatus {
 // UTM position of a point and its 15-character MGRS text. Outside the UTM
 // latitude range (-80..84 degrees) the text is empty and zone, northing and
 // easting are 0. Applies the Norway and Svalbard zones.
-MgrsStatus GeoToUtm(double a, double f, double latitude, double longitude, std::int16_t& zone,
-                    double& northing, double& easting, std::string& mgrs,
-                    std::int16_t ellipsoidNumber);
+// `tm` is the UTM projection of the ellipsoid (UtmProjection), whose
+// number chooses the lettering.
+MgrsStatus GeoToUtm(const TransverseMercator& tm, double latitude, double longitude,
+                    std::int16_t& zone, double& northing, double& easting, std::string& mgrs);
 
 // Letter set of a zone: first column letter number, row offset in metres;
 // refused = 1 when the ellipsoid has no lettering scheme.
@@ -77,8 +80,8 @@ bool IsBandLetter(char c);
 // overwritten with an error text. The northing comes back non-negative,
 // false northing included. Throws RuntimeError on a text of fewer than five
 // characters, `digits` outside 0..5 or a floating-point fault.
-void MgrsToGeo(std::string& mgrs, std::int16_t ellipsoidNumber, double a, double f,
-               double& latitude, double& longitude, std::int16_t& zone, double& northing,
-               double& easting, std::int32_t& refused, std::int16_t digits = 5);
+void MgrsToGeo(std::string& mgrs, const TransverseMercator& tm, double& latitude, double& longitude,
+               std::int16_t& zone, double& northing, double& easting, std::int32_t& refused,
+               std::int16_t digits = 5);
 
 }  // namespace koord::DMA

@@ -1,39 +1,63 @@
 #pragma once
-// Universal Transverse Mercator with the series of the U.S. Defense Mapping
-// Agency (technical manual 8358.2): radii of curvature, meridian arc,
-// forward and inverse projection, latitude bands and cell limits.
+// Universal Transverse Mercator: the grid's constants, the zone of a point,
+// the projection in a zone, latitude bands and cell limits.
+//
+//   const DMA::TransverseMercator tm = DMA::UtmProjection(ellipsoid);
+//   std::int16_t zone = 0;
+//   double northing = 0, easting = 0;
+//   DMA::GeoToTm(tm, latitude, longitude, zone, northing, easting, 0);
 //
 // Angles are radians; inside this module one degree is atan(1)/45 at full
-// precision. Lengths are metres. a is the semi-major axis, f the flattening.
-// A floating-point fault raises RuntimeError at once.
+// precision. Lengths are metres. A floating-point fault raises
+// RuntimeError at once.
 
 #include <cstdint>
 #include <string_view>
 
+#include "geodesy/Ellipsoid.h"
+#include "geodesy/TransverseMercator.h"
+
 namespace koord::DMA {
+
+// The constants of the UTM grid, as the DMA manual 8358.2 defines them.
+inline constexpr double kUtmScaleFactor = 0.9996;           // scale on the central meridian, k0
+inline constexpr double kUtmFalseEasting = 500000;          // m, easting of the central meridian
+inline constexpr double kUtmSouthFalseNorthing = 10000000;  // m, added south of the equator
+inline constexpr double kUtmZoneWidth = 6;  // degrees of longitude; zone 1 begins at 180 W
+inline constexpr int kUtmFirstZone = 1;
+inline constexpr int kUtmLastZone = 60;
+inline constexpr double kUtmSouthLatitude = -80;  // degrees, where the grid begins (band C)
+inline constexpr double kUtmNorthLatitude = 84;   // degrees, where it ends (band X)
+// The largest easting of the UTM numbers that Koord reads and writes, m:
+// twice the false easting, as far east of the central meridian as 0 is west.
+inline constexpr double kUtmMaxEasting = 2 * kUtmFalseEasting;
+// How far from a zone's central meridian a point given or asked for in
+// that zone may lie, degrees: the zone and its neighbour. Koord's own
+// bound: the series stay within 0.3 mm of the exact projection there at
+// Belgian latitudes.
+inline constexpr double kUtmZoneReach = 9;
+
+// Longitude of the central meridian of a zone, degrees (3 for zone 31).
+constexpr double CentralMeridian(int zone) {
+  return kUtmZoneWidth * zone - (180 + kUtmZoneWidth / 2);
+}
 
 // One degree in radians, atan(1)/45.
 double Degree();
 
-double CurvatureDenominator(double e2, double phi);
-double PrimeVerticalRadius(double a, double e2, double phi);
-double MeridianRadius(double a, double e2, double phi);
-
-// Coefficients A' .. E' of the meridian arc series.
-struct ArcCoefficients {
-  double A, B, C, D, E;
-};
-double MeridianArc(const ArcCoefficients& k, double phi);
+// The projection of the UTM grid on an ellipsoid: the DMA series with the
+// scale and false easting above.
+TransverseMercator UtmProjection(const koord::Ellipsoid& ellipsoid);
 
 // Forward projection. With zoneGiven 0 the zone is chosen from the
 // longitude (1..60) and written back; otherwise `zone` is used as given.
 // The northing carries a false northing of 10 000 000 m south of the equator.
-void GeoToTm(double a, double f, double latitude, double longitude, std::int16_t& zone,
+void GeoToTm(const TransverseMercator& tm, double latitude, double longitude, std::int16_t& zone,
              double& northing, double& easting, std::int16_t zoneGiven);
 
 // Inverse projection. A negative northing marks the southern hemisphere;
 // it is replaced by its absolute value in the caller's variable.
-void UtmToGeo(double a, double f, double& latitude, double& longitude, std::int16_t zone,
+void UtmToGeo(const TransverseMercator& tm, double& latitude, double& longitude, std::int16_t zone,
               double& northing, double easting);
 
 // The twenty latitude bands, 8 degrees each from 80 degrees south (X, the

@@ -1,8 +1,10 @@
 #include "map/MapPng.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
+#include <QSvgGenerator>
 
 #include "map/MapRenderer.h"
 
@@ -30,7 +32,44 @@ QString Text(const Translated& text, Language language) {
   return QString::fromUtf8(chosen.data(), static_cast<qsizetype>(chosen.size()));
 }
 
+constexpr Translated kTitle{"Carte de distribution", "Verspreidingskaart", "Distribution map"};
+constexpr Translated kDrawnBy{"Dessinée par Koord", "Getekend door Koord", "Drawn by Koord"};
+
+std::vector<QPointF> Dots(const std::vector<std::pair<double, double>>& points) {
+  std::vector<QPointF> dots;
+  dots.reserve(points.size());
+  for (const auto& [x, y] : points) dots.emplace_back(x, y);
+  return dots;
+}
+
 }  // namespace
+
+QByteArray MapPicture(const std::vector<std::pair<double, double>>& points, QSize size,
+                      bool ifblGrid, PictureFormat format, Language language) {
+  const std::vector<QPointF> dots = Dots(points);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (format == PictureFormat::Svg) {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setTitle(Text(kTitle, language));
+    svg.setDescription(Text(kDrawnBy, language));
+    QPainter painter(&svg);
+    PaintMap(painter, MapViewport(size), dots, ifblGrid);
+    painter.end();
+    return bytes;
+  }
+  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  if (image.isNull()) return {};
+  {
+    QPainter painter(&image);
+    PaintMap(painter, MapViewport(size), dots, ifblGrid);
+  }
+  buffer.open(QIODevice::WriteOnly);
+  return image.save(&buffer, "PNG") ? bytes : QByteArray();
+}
 
 bool RenderMapPng(const std::vector<std::pair<double, double>>& points, const QString& path,
                   QSize size, bool ifblGrid, QString* error, Language language) {
@@ -39,10 +78,7 @@ bool RenderMapPng(const std::vector<std::pair<double, double>>& points, const QS
     return Fail(error,
                 Text(kBadSize, language).arg(size.width()).arg(size.height()).arg(kMaxPngSide));
   }
-  std::vector<QPointF> dots;
-  dots.reserve(points.size());
-  for (const auto& [x, y] : points) dots.emplace_back(x, y);
-
+  const std::vector<QPointF> dots = Dots(points);
   QImage image(size, QImage::Format_ARGB32_Premultiplied);
   if (image.isNull()) return Fail(error, Text(kNoMemory, language));
   {

@@ -1,6 +1,7 @@
 #pragma once
 // The distribution map as a PNG file, without a display (koord-cli --map).
 
+#include <QByteArray>
 #include <QSize>
 #include <QString>
 #include <utility>
@@ -24,5 +25,14 @@ inline constexpr int kMaxPngSide = 4096;
 // text drawn with the system's fonts.
 bool RenderMapPng(const std::vector<std::pair<double, double>>& points, const QString& path,
                   QSize size, bool ifblGrid, QString* error, Language language = Language::French);
+
+enum class PictureFormat { Png, Svg };
+
+// The same map as the bytes of a picture, for a caller that writes files
+// its own way; empty when the image cannot be made (no memory). The size
+// must be within 1..kMaxPngSide a side. The SVG's title and description
+// are in `language`.
+QByteArray MapPicture(const std::vector<std::pair<double, double>>& points, QSize size,
+                      bool ifblGrid, PictureFormat format, Language language = Language::French);
 
 }  // namespace koord::map

@@ -8,16 +8,19 @@
 #include <random>
 #include <vector>
 
+#include "geodesy/Utm.h"
+
 namespace koord::test {
 
 struct TestPoint {
   double latitude, longitude;  // degrees
 };
 
-// Uniform over -80..84 degrees of latitude and the whole longitude range.
+// Uniform over the UTM latitudes, -80..84 degrees, and the whole longitude
+// range.
 inline std::vector<TestPoint> RandomUtmPoints(int count, std::uint64_t seed) {
   std::mt19937_64 random(seed);
-  std::uniform_real_distribution<double> latitudes(-80, 84);
+  std::uniform_real_distribution<double> latitudes(DMA::kUtmSouthLatitude, DMA::kUtmNorthLatitude);
   std::uniform_real_distribution<double> longitudes(-180, 180);
   std::vector<TestPoint> points;
   for (int i = 0; i < count; ++i) {
@@ -34,14 +37,15 @@ inline std::vector<TestPoint> UtmEdgePoints(int along) {
   // Degrees: 1e-11 is about a micrometre, 1e-2 a kilometre.
   constexpr double kOffsets[] = {0,    1e-11, -1e-11, 1e-9,  -1e-9, 1e-7, -1e-7,
                                  1e-5, -1e-5, 1e-3,   -1e-3, 1e-2,  -1e-2};
-  constexpr double kSouth = -80, kNorth = 84;  // the UTM latitudes
+  constexpr double kSouth = DMA::kUtmSouthLatitude, kNorth = DMA::kUtmNorthLatitude;
   struct Edge {
     bool meridian;    // a meridian (fixed longitude) or a parallel
     double at;        // its longitude or latitude
     double from, to;  // the span of the other coordinate
   };
   std::vector<Edge> edges;
-  for (int zone = 0; zone <= 60; ++zone) edges.push_back({true, -180.0 + 6 * zone, kSouth, kNorth});
+  for (int zone = 0; zone <= 60; ++zone)
+    edges.push_back({true, -180.0 + DMA::kUtmZoneWidth * zone, kSouth, kNorth});
   for (int band = 0; band <= 20; ++band) edges.push_back({false, kSouth + 8 * band, -180, 180});
   edges.push_back({false, kNorth, -180, 180});
   // Norway: zone 31 ends at 3 degrees east in band V; Svalbard: zones 31 to

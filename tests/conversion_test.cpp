@@ -10,9 +10,12 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 #include "core/TransCoo.h"
+#include "geodesy/ConformalConic.h"
 #include "geodesy/Lambert.h"
+#include "geodesy/Utm.h"
 #include "support/RuntimeError.h"
 
 namespace koord {
@@ -312,7 +315,8 @@ TEST(Conversion, LambertDomainIsThatOfLambertInput) {
     EXPECT_EQ(object.LambertInDomain(), row.inDomain) << object.X() << " " << object.Y();
   }
   TransCoo lambert = Object("BEL72", "BEL72");
-  for (const auto& [x, y] : {std::pair{0.0, 0.0}, {310000.0, 260000.0}}) {
+  for (const auto& [x, y] : {std::pair{Lambert::kBounds.minX, Lambert::kBounds.minY},
+                             {Lambert::kBounds.maxX, Lambert::kBounds.maxY}}) {
     ConvertLambert(lambert, x, y);
     EXPECT_TRUE(lambert.LambertInDomain());
   }
@@ -388,9 +392,9 @@ TEST(Conversion, RefusalsWriteTheirMessageAndNoOutput) {
       {kDeg, 50, 180.5, "", "Coordonnées DEG incorrectes"},
       {kDeg, NAN, 4, "", "Coordonnées DEG incorrectes"},
       {kDeg, 50, INFINITY, "", "Coordonnées DEG incorrectes"},
-      {kLmb, 310000.5, 0, "", "Coordonnées Lambert incorrectes"},
-      {kLmb, 0, -0.1, "", "Coordonnées Lambert incorrectes"},
-      {kLmb, 0, 260000.1, "", "Coordonnées Lambert incorrectes"},
+      {kLmb, Lambert::kBounds.maxX + 0.5, 0, "", "Coordonnées Lambert incorrectes"},
+      {kLmb, 0, Lambert::kBounds.minY - 0.1, "", "Coordonnées Lambert incorrectes"},
+      {kLmb, 0, Lambert::kBounds.maxY + 0.1, "", "Coordonnées Lambert incorrectes"},
       {kLmb, NAN, 10, "", "Coordonnées Lambert incorrectes"},
       {kMgr, 0, 0, "31UES1", "Coordonnées MGRS erronées (31UES1)"},
       {kMgr, 0, 0, "31UE", "Coordonnées MGRS erronées (31UE)"},
@@ -455,8 +459,9 @@ TEST(Conversion, AcceptedBoundaries) {
   EXPECT_EQ(object.Error(), "");
   ConvertDegrees(object, -80, 179.9);
   EXPECT_EQ(object.Error(), "");
+  const GridBounds& b = Lambert::kBounds;
   for (const auto& [x, y] :
-       {std::pair{310000.0, 0.0}, {0.0, 260000.0}, {0.0, 0.0}, {310000.0, 260000.0}}) {
+       {std::pair{b.maxX, b.minY}, {b.minX, b.maxY}, {b.minX, b.minY}, {b.maxX, b.maxY}}) {
     TransCoo lambert = Object("BEL72", "WGS84");
     ConvertLambert(lambert, x, y);
     EXPECT_EQ(lambert.Error(), "") << x << " " << y;
@@ -654,6 +659,155 @@ TEST(Conversion, SparedOutputsLeaveTheOthersUnchanged) {
     ConvertDegrees(lean, 50.85, 4.35);
     EXPECT_EQ(lean.X(), full.X());
     EXPECT_EQ(lean.Y(), full.Y());
+  }
+}
+
+}  // namespace
+}  // namespace koord
+
+namespace koord {
+namespace {
+
+// A point converted from a kind's input, for reading OutputError.
+struct OutputCase {
+  const char* what;
+  CoordKind output;
+  CoordKind input;
+  double a, b;        // X and Y, or latitude and longitude (degrees)
+  std::int16_t zone;  // UtmZone asked for
+  ConversionError expected;
+};
+
+TEST(OutputError, EachOutputAtAndBeyondItsBounds) {
+  constexpr CoordKind kL72 = CoordKind::Lambert, kL08 = CoordKind::Lambert2008,
+                      kDeg = CoordKind::Degrees, kUtm = CoordKind::Utm, kMgrs = CoordKind::Mgrs;
+  const GridBounds& l72 = Lambert::kBounds;
+  const GridBounds& l08 = kLambert2008Bounds;
+  const double south = DMA::kUtmSouthLatitude;
+  const double north = DMA::kUtmNorthLatitude;
+  // 9 degrees west of zone 33's central meridian (15 E), far enough north
+  // for the zone's numbers to reach it.
+  const double reachWest = DMA::CentralMeridian(33) - DMA::kUtmZoneReach;
+  const OutputCase cases[] = {
+      {"Lambert 72, south-west corner", kL72, kL72, l72.minX, l72.minY, 0, ConversionError::None},
+      {"Lambert 72, north-east corner", kL72, kL72, l72.maxX, l72.maxY, 0, ConversionError::None},
+      {"Lambert 72, Paris", kL72, kDeg, 48.85, 2.35, 0, ConversionError::OutsideLambert},
+      {"Lambert 72, of the Lambert 2008 corner", kL72, kL08, l08.minX, l08.minY, 0,
+       ConversionError::OutsideLambert},
+      {"Lambert 2008, south-west corner", kL08, kL08, l08.minX, l08.minY, 0, ConversionError::None},
+      {"Lambert 2008, north-east corner", kL08, kL08, l08.maxX, l08.maxY, 0, ConversionError::None},
+      {"Lambert 2008, Paris", kL08, kDeg, 48.85, 2.35, 0, ConversionError::OutsideLambert2008},
+      {"IFBL, Brussels", CoordKind::Ifbl, kL72, 150000, 170000, 0, ConversionError::None},
+      {"IFBL, Lambert 0 0", CoordKind::Ifbl, kL72, l72.minX, l72.minY, 0,
+       ConversionError::OutsideIfbl},
+      {"MGRS, Brussels", kMgrs, kDeg, 50.85, 4.35, 0, ConversionError::None},
+      {"MGRS, northern end", kMgrs, kDeg, north, 10, 0, ConversionError::None},
+      {"MGRS, southern end", kMgrs, kDeg, south, 10, 0, ConversionError::None},
+      {"MGRS, north of the grid", kMgrs, kDeg, north + 0.0001, 10, 0, ConversionError::OutsideUtm},
+      {"MGRS, south of the grid", kMgrs, kDeg, south - 0.0001, 10, 0, ConversionError::OutsideUtm},
+      {"UTM, its own zone", kUtm, kDeg, 50.85, 4.35, 0, ConversionError::None},
+      {"UTM, the next zone", kUtm, kDeg, 50.85, 4.35, 32, ConversionError::None},
+      {"UTM, two zones away", kUtm, kDeg, 50.85, 4.35, 33, ConversionError::UtmZoneTooFar},
+      {"UTM, at the zone's reach", kUtm, kDeg, 70, reachWest, 33, ConversionError::None},
+      {"UTM, beyond its reach", kUtm, kDeg, 70, reachWest - 0.0001, 33,
+       ConversionError::UtmZoneTooFar},
+      {"UTM, west of easting 0", kUtm, kDeg, 9, 1, 32, ConversionError::UtmZoneTooFar},
+      // Outside the grid comes first, whatever the zone asked for.
+      {"UTM, north of the grid", kUtm, kDeg, north + 0.0001, 4.35, 0, ConversionError::OutsideUtm},
+      {"UTM, north of the grid, zone given", kUtm, kDeg, north + 0.0001, 4.35, 33,
+       ConversionError::OutsideUtm},
+      {"degrees, anywhere", kDeg, kDeg, -89.9, -179.9, 0, ConversionError::None},
+      {"DMS, anywhere", CoordKind::Dms, kDeg, 89.9, 179.9, 0, ConversionError::None},
+  };
+  for (const OutputCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    TransCoo object;
+    object.SetDatumFrom(Datum::Wgs84);
+    object.SetDatumDest(Datum::Wgs84);
+    if (c.input == kL72) object.SetDatumFrom(Datum::Bel72);
+    if (c.input == kL08) object.SetDatumFrom(Datum::Etrs89);
+    object.UtmZone = c.zone;
+    object.Reset();
+    object.SetOrigType(c.input);
+    if (c.input == kDeg) {
+      object.SetLatitude(c.a);
+      object.SetLongitude(c.b);
+    } else if (c.input == kL72) {
+      object.SetX(c.a);
+      object.SetY(c.b);
+    } else {
+      object.SetX2008(c.a);
+      object.SetY2008(c.b);
+    }
+    object.Conversion();
+    ASSERT_EQ(object.Error(), "");
+    EXPECT_EQ(object.OutputError(c.output), c.expected);
+  }
+}
+
+TEST(OutputError, RefusedInputKeepsItsDataApart) {
+  TransCoo object = Object("WGS84", "WGS84");
+  ConvertMgrs(object, " 31U ES1 ");
+  EXPECT_EQ(object.ErrorCode(), ConversionError::BadMgrs);
+  EXPECT_EQ(object.ErrorData(), "31U ES1");
+  EXPECT_EQ(object.Error(), "Coordonnées MGRS erronées (31U ES1)");
+  EXPECT_EQ(object.Error(),
+            ConversionErrorText(object.ErrorCode(), object.ErrorData(), Language::French));
+  ConvertLambert(object, -1, 0);
+  EXPECT_EQ(object.ErrorCode(), ConversionError::BadLambert);
+  EXPECT_EQ(object.ErrorData(), "");
+  object.Reset();
+  EXPECT_EQ(object.ErrorCode(), ConversionError::None);
+  EXPECT_EQ(object.ErrorData(), "");
+}
+
+// What a conversion gives, to compare two bit for bit.
+struct Result {
+  std::string error, mgrs, ifbl;
+  double x, y, latitude, longitude, easting, northing;
+  bool operator==(const Result&) const = default;
+};
+
+Result ResultOf(const TransCoo& p) {
+  return {p.Error(),    p.MGRS(),      p.IFBL(),    p.X(),       p.Y(),
+          p.Latitude(), p.Longitude(), p.Easting(), p.Northing()};
+}
+
+TEST(Conversion, ObjectsOnOtherDatumsUsedInTurnGiveWhatEachGivesAlone) {
+  // Each object on its own datums, ellipsoids and lettering: MGRS read on
+  // WGS 84 and written on Hayford; degrees read on NTF and written on
+  // Clarke 1880 with the second lettering; Lambert 1972 to ETRS89.
+  const auto first = [] { return Object("WGS84", "EUR-M", 10); };
+  const auto second = [] { return Object("NTF", "NTF", 10); };
+  const auto third = [] { return Object("BEL72", "ETRS89", 10); };
+  const char* const references[] = {"31UES9633", "31UFS1234567890", "32ULB1234", "31UDQ50"};
+  const double degrees[][2] = {{48.85, 2.35}, {50.85, 4.35}, {-33.9, 18.4}, {61.2, -149.9}};
+  const double lambert[][2] = {{150000, 170000}, {20000, 240000}, {290000, 30000}, {0, 0}};
+  std::vector<Result> alone;
+  TransCoo a = first(), b = second(), c = third();
+  for (int i = 0; i < 4; ++i) {
+    ConvertMgrs(a, references[i]);
+    alone.push_back(ResultOf(a));
+  }
+  for (int i = 0; i < 4; ++i) {
+    ConvertDegrees(b, degrees[i][0], degrees[i][1]);
+    alone.push_back(ResultOf(b));
+  }
+  for (int i = 0; i < 4; ++i) {
+    c.PreciseTransformation = i % 2 == 1;
+    ConvertLambert(c, lambert[i][0], lambert[i][1]);
+    alone.push_back(ResultOf(c));
+  }
+  TransCoo x = first(), y = second(), z = third();
+  for (int i = 0; i < 4; ++i) {
+    SCOPED_TRACE(i);
+    ConvertMgrs(x, references[i]);
+    ConvertDegrees(y, degrees[i][0], degrees[i][1]);
+    z.PreciseTransformation = i % 2 == 1;
+    ConvertLambert(z, lambert[i][0], lambert[i][1]);
+    EXPECT_EQ(ResultOf(x), alone[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(ResultOf(y), alone[static_cast<std::size_t>(4 + i)]);
+    EXPECT_EQ(ResultOf(z), alone[static_cast<std::size_t>(8 + i)]);
   }
 }
 

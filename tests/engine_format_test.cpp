@@ -1,5 +1,5 @@
-// Output texts: whole Lambert metres, decimal degrees, degrees-minutes-
-// seconds and IFBL codes.
+// Output texts: metres, decimal degrees, degrees-minutes-seconds and IFBL
+// codes, each number rounded once to the nearest.
 
 #include <gtest/gtest.h>
 #include <string>
@@ -10,24 +10,31 @@
 
 namespace {
 
-struct LambertCase {
+struct MetreCase {
   double x;
   double y;
+  koord::MetreStyle style;
   std::string_view expected;
 };
 
-const LambertCase kLambertCases[] = {
-    {150000.9, 169999.2, "150000\t169999"},  // floor, not rounding
-    {-0.5, 0, "-1\t0"},                      // floor goes down
-    {-0.0, 310000, "0\t310000"},             // no "-0"
-    {999000, 1000, "999000\t1000"},
-    {1e20, 0.999, "100000000000000000000\t0"},  // no exponent, no separators
+const MetreCase kMetreCases[] = {
+    // PROJ gives 149999.9968 170000.0022 for the point of 150000, 170000:
+    // rounded, not cut down a metre.
+    {149999.9968, 170000.0022, {}, "150000\t170000"},
+    {150000.9, 169999.2, {}, "150001\t169999"},
+    {150000.5, 169999.5, {}, "150000\t170000"},  // ties to even, as to_chars
+    {-0.4, 0, {}, "0\t0"},                       // no "-0"
+    {-0.6, 310000, {}, "-1\t310000"},
+    {1e20, 0.999, {}, "100000000000000000000\t1"},  // no exponent, no grouping
+    {150000.04, 170000.06, {1, '.', '\t'}, "150000.0\t170000.1"},
+    {150000.0449, 170000.0551, {2, ',', ';'}, "150000,04;170000,06"},
+    {649999.9996, 670000.0004, {3, '.', '\t'}, "650000.000\t670000.000"},
 };
 
-TEST(AppendLambert, FloorsToWholeMetres) {
-  for (const LambertCase& c : kLambertCases) {
+TEST(AppendMetres, RoundedToTheDecimalsAsked) {
+  for (const MetreCase& c : kMetreCases) {
     std::string out;
-    koord::AppendLambert(out, c.x, c.y);
+    koord::AppendMetres(out, c.x, c.y, c.style);
     EXPECT_EQ(out, c.expected) << c.x << " " << c.y;
   }
 }
@@ -74,34 +81,27 @@ TEST(AppendDegrees, SixOrSevenDecimalsOnRequest) {
 }
 
 struct DmsCase {
-  koord::DmsAngle latitude;
-  koord::DmsAngle longitude;
+  double latitude;
+  double longitude;
   char mark;
   char separator;
   std::string_view expected;
 };
 
-// The parts as DegreesToDms gives them: the sign on the degrees, none below
-// one degree; the hemisphere comes with them.
 const DmsCase kDmsCases[] = {
-    {{{50, 50, 25.46f}, false}, {{4, 22, 7.54f}, false}, ',', '\t', "50°50'25,5\"N\t4°22'07,5\"E"},
-    {{{50, 50, 25.46f}, false}, {{4, 22, 7.54f}, false}, '.', '\t', "50°50'25.5\"N\t4°22'07.5\"E"},
+    {50.840406, 4.368761, ',', '\t', "50°50'25,5\"N\t4°22'07,5\"E"},
+    {50.840406, 4.368761, '.', '\t', "50°50'25.5\"N\t4°22'07.5\"E"},
+    // Rounded once from the angle, not through a 32-bit float: 11.94757"
+    // is 11.9", where the float's seconds gave 12.0.
+    {51.069985466, 4.0, '.', '\t', "51°04'11.9\"N\t4°00'00.0\"E"},
     // Seconds that round to 60 carry into the minutes, then the degrees.
-    {{{50, 59, 59.96f}, false}, {{4, 21, 59.95f}, false}, '.', '\t', "51°00'00.0\"N\t4°22'00.0\"E"},
-    {{{-33, 52, 0.0f}, true},
-     {{-151, 12, 36.04f}, true},
-     '.',
-     '\t',
-     "33°52'00.0\"S\t151°12'36.0\"W"},
-    // Below one degree the sign is only in the hemisphere.
-    {{{0, 30, 0.0f}, true}, {{0, 0, 0.04f}, true}, '.', '\t', "0°30'00.0\"S\t0°00'00.0\"E"},
-    {{{90, 0, 0.0f}, false}, {{180, 0, 0.0f}, true}, '.', '\t', "90°00'00.0\"N\t180°00'00.0\"W"},
+    {50.99999, 4.366665, '.', '\t', "51°00'00.0\"N\t4°22'00.0\"E"},
+    {-33.866667, -151.21001, '.', '\t', "33°52'00.0\"S\t151°12'36.0\"W"},
+    // Below one degree the sign is in the hemisphere; zero is N and E.
+    {-0.5, -0.00001, '.', '\t', "0°30'00.0\"S\t0°00'00.0\"E"},
+    {90, -180, '.', '\t', "90°00'00.0\"N\t180°00'00.0\"W"},
     // A CSV field holding a double quote is quoted, the quote doubled.
-    {{{50, 50, 25.46f}, false},
-     {{4, 22, 7.54f}, false},
-     ',',
-     ';',
-     "\"50°50'25,5\"\"N\";\"4°22'07,5\"\"E\""},
+    {50.840406, 4.368761, ',', ';', "\"50°50'25,5\"\"N\";\"4°22'07,5\"\"E\""},
 };
 
 TEST(AppendDms, DegreesMinutesTenthsOfSecondsAndTheHemisphere) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/LineSplitter.h"
@@ -13,8 +14,9 @@ namespace {
 // shown as "<long:N>" with its kept length.
 std::vector<std::string> Lines(std::string_view text, std::size_t blockSize) {
   std::vector<std::string> lines;
-  const auto onLine = [&lines](std::string_view line, bool tooLong) {
-    lines.push_back(tooLong ? "<long:" + std::to_string(line.size()) + ">" : std::string(line));
+  const auto onLine = [&lines](const koord::SplitLine& line) {
+    lines.push_back(line.tooLong ? "<long:" + std::to_string(line.text.size()) + ">"
+                                 : std::string(line.text));
     return true;
   };
   koord::LineSplitter splitter;
@@ -49,11 +51,18 @@ const SplitCase kSplitCases[] = {
      {"a",
       "\xEF\xBB\xBF"
       "b"}},
+    // A line that is not UTF-8 is Windows-1252, as French spreadsheets
+    // save their CSV: a broken mark too.
     {"\xEF\xBB"
      "a\n",
-     {"\xEF\xBB"
+     {"\xC3\xAF\xC2\xBB"
       "a"}},
-    {"\xEF", {"\xEF"}},
+    {"\xEF", {"\xC3\xAF"}},
+    {"50\xB0"
+     "51'06\"N\n\x80\x81",
+     {"50\xC2\xB0"
+      "51'06\"N",
+      "\xE2\x82\xAC\xEF\xBF\xBD"}},  // °; € and an unassigned byte
     // A UTF-16 mark makes the text UTF-16, little or big endian: decoded,
     // pairs of surrogates included; a lone surrogate or an odd last byte
     // becomes U+FFFD.
@@ -92,10 +101,10 @@ const SplitCase kSplitCases[] = {
                       5),
      {"a\xEF\xBF\xBD"}},
     {"\xFF\xFE", {}},
-    {"\xFE", {"\xFE"}},
+    {"\xFE", {"\xC3\xBE"}},
     {"\xFF"
      "a\n",
-     {"\xFF"
+     {"\xC3\xBF"
       "a"}},
 };
 
@@ -120,12 +129,55 @@ TEST(LineSplitter, LongLinesAreCutAndFlagged) {
 TEST(LineSplitter, StopsWhenAskedTo) {
   koord::LineSplitter splitter;
   std::vector<std::string> seen;
-  const auto onLine = [&seen](std::string_view line, bool) {
-    seen.emplace_back(line);
+  const auto onLine = [&seen](const koord::SplitLine& line) {
+    seen.emplace_back(line.text);
     return seen.size() < 2;
   };
   EXPECT_FALSE(splitter.Feed("a\nb\nc\n", onLine));
   EXPECT_EQ(seen, (std::vector<std::string>{"a", "b"}));
+}
+
+// Each line says what ended it, so that an output can keep the input's
+// line ends; a CR at the end of a block goes at once, as a CR.
+TEST(LineSplitter, EachLineSaysWhatEndedIt) {
+  using koord::LineEnding;
+  const std::string_view text = "a\r\nbc\nd\re\r\nf";
+  const std::vector<LineEnding> expected{LineEnding::CrLf, LineEnding::Lf, LineEnding::Cr,
+                                         LineEnding::CrLf, LineEnding::None};
+  // Blocks of 4 cut no CR LF; blocks of 5 cut the last one, whose line then
+  // goes at once as ended by a CR.
+  for (const std::size_t block : {std::size_t{4}, std::size_t{5}, std::size_t{100}}) {
+    SCOPED_TRACE(block);
+    std::vector<LineEnding> endings;
+    const auto onLine = [&endings](const koord::SplitLine& line) {
+      endings.push_back(line.ending);
+      return true;
+    };
+    koord::LineSplitter splitter;
+    for (std::size_t at = 0; at < text.size(); at += block) {
+      splitter.Feed(text.substr(at, block), onLine);
+    }
+    splitter.Finish(onLine);
+    std::vector<LineEnding> wanted = expected;
+    if (block == 5) wanted[3] = LineEnding::Cr;
+    EXPECT_EQ(endings, wanted);
+  }
+}
+
+TEST(LineSplitter, TellsWhetherTheTextBeganWithAByteOrderMark) {
+  const auto ignore = [](const koord::SplitLine&) { return true; };
+  for (const auto& [text, mark] : {std::pair{std::string_view("\xEF\xBB\xBF"
+                                                              "a\n"),
+                                             true},
+                                   std::pair{std::string_view("\xFF\xFE"
+                                                              "a\0"),
+                                             true},
+                                   std::pair{std::string_view("a\n\xEF\xBB\xBF"), false}}) {
+    koord::LineSplitter splitter;
+    splitter.Feed(text, ignore);
+    splitter.Finish(ignore);
+    EXPECT_EQ(splitter.HadByteOrderMark(), mark) << testing::PrintToString(std::string(text));
+  }
 }
 
 }  // namespace

@@ -207,9 +207,9 @@ struct RefusalCase {
 TEST(BatchRun, RefusedPointsShowWhyInsteadOfAResult) {
   const RefusalCase cases[] = {
       {"400\t170\n", Choices(kLambert, kLambert, kBel72, kBel72),
-       "Coordonnées Lambert incorrectes\r\n"},
+       "Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)\r\n"},
       {"400\t170\n", Choices(kLambert, kMgrs, kBel72, kWgs84, 2),
-       "Coordonnées Lambert incorrectes\r\n"},
+       "Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)\r\n"},
       {"95\t4\n", Choices(kDegrees, kDegrees, kWgs84, kWgs84), "Coordonnées DEG incorrectes\r\n"},
       {"31U\n", Choices(kMgrs, kLambert, kWgs84, kBel72), "Coordonnées MGRS erronées (31U)\r\n"},
       {"E2X\n", Choices(kIfbl, kLambert, kBel72, kBel72), "Coordonnée IFBL incorrecte\r\n"},
@@ -247,7 +247,7 @@ TEST(BatchRun, ReasonsAndHeaderNamesInTheRunsLanguage) {
        "Onleesbaar getal: \u201Cabc\u201D\r\n"},
       {"abc\t170\n", In(kEnglish, Choices(kLambert, kLambert, kBel72, kBel72)),
        "Unreadable number: \u201Cabc\u201D\r\n"},
-      {"150\n", In(kDutch, Choices(kLambert, kLambert, kBel72, kBel72)), "Ontbrekend veld\r\n"},
+      {"150\n", In(kDutch, Choices(kLambert, kLambert, kBel72, kBel72)), "Ontbrekend veld: Y\r\n"},
       {"N50\tS4\n", In(kEnglish, Choices(kDegrees, kDegrees, kWgs84, kWgs84)),
        "Two latitudes (N or S): \u201CN50\u201D and \u201CS4\u201D\r\n"},
       {"31U\n", In(kEnglish, Choices(kMgrs, kLambert, kWgs84, kBel72)),
@@ -327,7 +327,7 @@ TEST(BatchRun, MissingFieldIsRefusedInPlaceWithoutPrompt) {
   const koord::RunSummary summary =
       RunText(sink, "150\t170\n150\n151\t171\n", Choices(kLambert, kLambert, kBel72, kBel72));
   EXPECT_TRUE(sink.prompts.empty());
-  EXPECT_EQ(sink.output, "150000\t170000\r\nChamp manquant\r\n151000\t171000\r\n");
+  EXPECT_EQ(sink.output, "150000\t170000\r\nChamp manquant : Y\r\n151000\t171000\r\n");
   EXPECT_EQ(summary.converted, 2u);
   EXPECT_EQ(summary.refused, 1u);
   ASSERT_TRUE(summary.firstRefused);
@@ -374,7 +374,8 @@ TEST(BatchRun, FaultInTheRunsLanguage) {
 TEST(BatchRun, MgrsInputNeedsOneFieldDegreesTwo) {
   EXPECT_EQ(Convert("31UES9506734013\n", Choices(kMgrs, kMgrs, kWgs84, kWgs84, 0)),
             "31UES9506734013\r\n");
-  EXPECT_EQ(Convert("50.85\n", Choices(kDegrees, kMgrs, kWgs84, kWgs84, 0)), "Champ manquant\r\n");
+  EXPECT_EQ(Convert("50.85\n", Choices(kDegrees, kMgrs, kWgs84, kWgs84, 0)),
+            "Champ manquant : Longitude\r\n");
 }
 
 // A text fed in blocks of any size, on one thread or several, gives what

@@ -9,14 +9,16 @@
 
 namespace {
 
+using koord::Datum;
 using koord::General::DegToRad;
-using koord::General::MolodenskyShift;
+using koord::General::Molodensky;
 using koord::General::RadToDeg;
 
-constexpr int kBel72 = 1;            // catalogue index (position 2)
-constexpr int kWgs84 = 2;            // position 3
-constexpr int kHayford = 14;         // position 15
-constexpr int kWgs84Ellipsoid = 20;  // position 21
+// The shift of a catalogue datum in a direction.
+Molodensky ShiftOf(Datum datum, std::int16_t direction) {
+  const koord::DatumRecord& record = koord::DatumRecordOf(datum);
+  return Molodensky(record, koord::EllipsoidOf(record), direction);
+}
 
 TEST(AngleUnits, ProgramPiConvertsExactly) {
   EXPECT_EQ(DegToRad(180.0), 3.1415926535);
@@ -37,8 +39,8 @@ TEST(AngleUnits, RoundTripWithinTwoUlp) {
 }
 
 struct ShiftCase {
-  double latitude, longitude;    // degrees
-  std::size_t datum, ellipsoid;  // catalogue indexes
+  double latitude, longitude;  // degrees
+  Datum datum;
   std::int16_t direction;
   double wantLatitude, wantLongitude;  // degrees
   double tolerance;                    // degrees
@@ -47,30 +49,27 @@ struct ShiftCase {
 TEST(Molodensky, KnownShifts) {
   const ShiftCase cases[] = {
       // Brussels area, BEL72 to WGS84: about 2" south and 4.6" east.
-      {50.8, 4.4, kBel72, kHayford, 1, 50.799455, 4.401267, 5e-7},
+      {50.8, 4.4, Datum::Bel72, 1, 50.799455, 4.401267, 5e-7},
       // WGS84 has no shift: only the radian round trip remains.
-      {50.8, 4.4, kWgs84, kWgs84Ellipsoid, 1, 50.8, 4.4, 1e-12},
-      {-12.5, -170.25, kWgs84, kWgs84Ellipsoid, -1, -12.5, -170.25, 1e-12},
+      {50.8, 4.4, Datum::Wgs84, 1, 50.8, 4.4, 1e-12},
+      {-12.5, -170.25, Datum::Wgs84, -1, -12.5, -170.25, 1e-12},
   };
-  const auto datums = koord::DatumCatalogue();
-  const auto ellipsoids = koord::EllipsoidCatalogue();
   for (const ShiftCase& c : cases) {
     double lat = 0, lon = 0;
-    MolodenskyShift(c.latitude, c.longitude, 0.0, lat, lon, datums[c.datum],
-                    ellipsoids[c.ellipsoid], c.direction);
+    ShiftOf(c.datum, c.direction).Shift(c.latitude, c.longitude, 0.0, lat, lon);
     EXPECT_NEAR(lat, c.wantLatitude, c.tolerance) << c.latitude;
     EXPECT_NEAR(lon, c.wantLongitude, c.tolerance) << c.longitude;
   }
 }
 
 TEST(Molodensky, ThereAndBackWithinMillimetres) {
-  const auto bel72 = koord::DatumCatalogue()[kBel72];
-  const auto hayford = koord::EllipsoidCatalogue()[kHayford];
+  const Molodensky there = ShiftOf(Datum::Bel72, 1);
+  const Molodensky back = ShiftOf(Datum::Bel72, -1);
   const double points[][2] = {{49.5, 2.6}, {50.8, 4.4}, {51.5, 6.4}};
   for (const auto& p : points) {
     double lat = 0, lon = 0, backLat = 0, backLon = 0;
-    MolodenskyShift(p[0], p[1], 0.0, lat, lon, bel72, hayford, 1);
-    MolodenskyShift(lat, lon, 0.0, backLat, backLon, bel72, hayford, -1);
+    there.Shift(p[0], p[1], 0.0, lat, lon);
+    back.Shift(lat, lon, 0.0, backLat, backLon);
     // 1e-7 degree is about 1 cm.
     EXPECT_NEAR(backLat, p[0], 1e-7);
     EXPECT_NEAR(backLon, p[1], 1e-7);
@@ -78,20 +77,23 @@ TEST(Molodensky, ThereAndBackWithinMillimetres) {
 }
 
 TEST(Molodensky, FaultsRaiseAndLeaveOutputs) {
-  const auto bel72 = koord::DatumCatalogue()[kBel72];
-  const auto hayford = koord::EllipsoidCatalogue()[kHayford];
+  const Molodensky toWgs84 = ShiftOf(Datum::Bel72, 1);
   const double nan = std::numeric_limits<double>::quiet_NaN();
   struct Fault {
     double latitude, height;
-    std::int16_t direction;  // 200 * -251 overflows 16 bits
-  } const faults[] = {{50.8, 0.0, 200}, {nan, 0.0, 1}, {50.8, nan, 1}};
+  } const faults[] = {{nan, 0.0}, {50.8, nan}};
   for (const Fault& f : faults) {
+    SCOPED_TRACE(testing::Message() << f.latitude << " " << f.height);
     double lat = 7, lon = 8;
-    EXPECT_THROW(MolodenskyShift(f.latitude, 4.4, f.height, lat, lon, bel72, hayford, f.direction),
-                 koord::RuntimeError);
+    EXPECT_THROW(toWgs84.Shift(f.latitude, 4.4, f.height, lat, lon), koord::RuntimeError);
     EXPECT_EQ(lat, 7);
     EXPECT_EQ(lon, 8);
   }
+}
+
+TEST(Molodensky, DirectionThatOverflowsTheAxisDifferenceIsRefusedWhenSetUp) {
+  // 200 * -251 m does not fit 16 bits.
+  EXPECT_THROW(ShiftOf(Datum::Bel72, 200), koord::RuntimeError);
 }
 
 }  // namespace

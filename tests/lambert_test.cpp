@@ -10,6 +10,7 @@
 namespace {
 
 using koord::Lambert::GeoToLambert;
+using koord::Lambert::kBounds;
 using koord::Lambert::LambertToGeo;
 
 constexpr double kMetreTolerance = 1e-3;   // m, for the three-decimal values
@@ -57,7 +58,10 @@ TEST(LambertToGeo, KnownPoints) {
 }
 
 TEST(LambertToGeo, AcceptedRangeCornersConverge) {
-  const double corners[][2] = {{0, 0}, {310000, 0}, {0, 260000}, {310000, 260000}};
+  const double corners[][2] = {{kBounds.minX, kBounds.minY},
+                               {kBounds.maxX, kBounds.minY},
+                               {kBounds.minX, kBounds.maxY},
+                               {kBounds.maxX, kBounds.maxY}};
   for (const auto& corner : corners) {
     double lat = 0, lon = 0;
     ASSERT_NO_THROW(LambertToGeo(corner[0], corner[1], lat, lon));
@@ -81,8 +85,11 @@ TEST(Lambert, RoundTrips) {
       EXPECT_NEAR(backLon, lon, kLatLonTolerance) << lat << " " << lon;
     }
   }
-  for (double X = 0; X <= 310000; X += 15500) {
-    for (double Y = 0; Y <= 260000; Y += 13000) {
+  constexpr int kSteps = 20;  // per axis
+  const double xStep = (kBounds.maxX - kBounds.minX) / kSteps;
+  const double yStep = (kBounds.maxY - kBounds.minY) / kSteps;
+  for (double X = kBounds.minX; X <= kBounds.maxX; X += xStep) {
+    for (double Y = kBounds.minY; Y <= kBounds.maxY; Y += yStep) {
       double lat = 0, lon = 0, backX = 0, backY = 0;
       LambertToGeo(X, Y, lat, lon);
       GeoToLambert(lat, lon, backX, backY);

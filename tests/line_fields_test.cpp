@@ -1,5 +1,5 @@
-// What a line's fields may hold, through the converter shared by the window
-// and koord-cli: every accepted form and every refusal, with the exact text
+// What a line's fields may hold, through the run shared by the window and
+// koord-cli: every accepted form and every refusal, with the exact text
 // written in the line's place. The conversions are identities (Lambert to
 // Lambert, degrees to degrees on one datum, a reference or a square to
 // itself), so each expected text follows from the input alone.
@@ -7,8 +7,9 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "engine/LineConverter.h"
+#include "engine/BatchRun.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ struct Row {
   Separator separator = Separator::Tab;
   std::size_t firstColumn = 1;
   bool keep = false;
-  bool mayBeHeader = false;
+  bool firstLine = false;  // the first line of its text, which may be a header
 };
 
 constexpr auto kLambert = CoordKind::Lambert;
@@ -47,7 +48,7 @@ const Row kRows[] = {
      "150000\t170000"},  // no-break spaces
     {kLambert, "150,5\t170", "150500\t170000"},
     {kLambert, "150.5\t170", "150500\t170000"},
-    {kLambert, "150000,9\t169999,2", "150000\t169999"},
+    {kLambert, "150000,9\t169999,2", "150001\t169999"},  // rounded to the metre
     {kLambert, "1,5e5\t1.7E5", "150000\t170000"},
     {kLambert, "+150000\t+170000", "150000\t170000"},
     {kLambert, " 150000 \t 170000 ", "150000\t170000"},
@@ -58,15 +59,15 @@ const Row kRows[] = {
     {kLambert,
      "\xE2\x88\x92"
      "5\t20",
-     "Coordonnées Lambert incorrectes", kRefused},
+     "Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)", kRefused},
     {kLambert, "X\tY", "Nombre illisible : « X »", kRefused},
     {kLambert, "abc\t170000", "Nombre illisible : « abc »", kRefused},
     {kLambert, "nan\t170000", "Nombre illisible : « nan »", kRefused},
     {kLambert, "150000\tinf", "Nombre illisible : « inf »", kRefused},
     {kLambert, "+\t170000", "Nombre illisible : « + »", kRefused},
     {kLambert, ".\t170000", "Nombre illisible : « . »", kRefused},
-    {kLambert, "\t170000", "Champ manquant", kRefused},
-    {kLambert, "150000\t ", "Champ manquant", kRefused},
+    {kLambert, "\t170000", "Champ manquant : X", kRefused},
+    {kLambert, "150000\t ", "Champ manquant : Y", kRefused},
     {kLambert, "1.2.3\t170000", "Nombre illisible : « 1.2.3 »", kRefused},
     {kLambert, "150000abc\t170000", "Nombre illisible : « 150000abc »", kRefused},
     {kLambert, "0x10\t170000", "Nombre illisible : « 0x10 »", kRefused},
@@ -75,13 +76,14 @@ const Row kRows[] = {
     {kLambert, "150000 E\t170000", "Nombre illisible : « 150000 E »", kRefused},
     {kLambert, "1234567890123456789012345678901234567890x\t1",
      "Nombre illisible : « 123456789012345678901234567890… »", kRefused},
+    // A line that is not UTF-8 is Windows-1252: 0xFF is ÿ.
     {kLambert,
      "\xFF"
      "1\t2",
-     "Nombre illisible : « \xEF\xBF\xBD"
+     "Nombre illisible : « \xC3\xBF"
      "1 »",
      kRefused},
-    {kLambert, "150000", "Champ manquant", kRefused},
+    {kLambert, "150000", "Champ manquant : Y", kRefused},
     // Degrees, decimal or sexagesimal, with hemisphere letters.
     {kDegrees, "50.85\t4.35", "50.85000\t004.35000"},
     {kDegrees, "50,85\t4,35", "50.85000\t004.35000"},
@@ -116,11 +118,11 @@ const Row kRows[] = {
     {kDegrees, "50°60'\t4", "Minutes ou secondes de 60 ou plus : « 50°60' »", kRefused},
     {kDegrees, "50°51'06\"\"\t4", "Nombre illisible : « 50°51'06\"\" »", kRefused},
     {kDegrees, "lat\tlon", "Nombre illisible : « lat »", kRefused},
-    {kDegrees, "50.85\t", "Champ manquant", kRefused},
+    {kDegrees, "50.85\t", "Champ manquant : Longitude", kRefused},
     {kDegrees, "95\t4", "Coordonnées DEG incorrectes", kRefused},
     // References and squares.
     {kMgrs, " 31ues9637232970 ", "31UES9637232970"},
-    {kMgrs, "\t31UES9637232970", "Champ manquant", kRefused},
+    {kMgrs, "\t31UES9637232970", "Champ manquant : MGRS", kRefused},
     {kMgrs, "31U", "Coordonnées MGRS erronées (31U)", kRefused},
     {kIfbl, "E5.37.11", "E53711"},
     {kIfbl, "e5 37 11", "E53711"},
@@ -138,9 +140,9 @@ const Row kRows[] = {
     {kLambert, "id;abc;1", "id;abc;1;Nombre illisible : « abc »", kRefused, kSemicolon, 2, true},
     // An empty field before a quoted one stays a field of its own: its tab
     // is no blank before the quote.
-    {kLambert, "\t\"150000\"\t170000", "Champ manquant", kRefused},
-    {kLambert, "id\t\t \"150000\"\t170000", "150000\t170000", LineStatus::Converted,
-     Separator::Tab, 3},
+    {kLambert, "\t\"150000\"\t170000", "Champ manquant : X", kRefused},
+    {kLambert, "id\t\t \"150000\"\t170000", "150000\t170000", LineStatus::Converted, Separator::Tab,
+     3},
     {kDegrees, "p,50.85 O,4.35",
      "p,50.85 O,4.35,\"Lettre d'hémisphère inconnue (N, S, E ou W) : « 50.85 O »\"", kRefused,
      kComma, 2, true},
@@ -148,13 +150,31 @@ const Row kRows[] = {
      kSemicolon},
     {kLambert, "\"un \"\"a\"\"\";150", "\"Nombre illisible : « un \"\"a\"\" »\"", kRefused,
      kSemicolon},
-    // Headers: the first non-blank line, without digits in its coordinate fields.
+    // Headers: a first line that names the columns, or whose coordinate
+    // fields hold no value and a letter.
     {kLambert, "X\tY", "X\tY", kHeader, Separator::Tab, 1, false, true},
     {kLambert, "Nom\tX\tY\tEspèce", "X\tY", kHeader, Separator::Tab, 2, false, true},
     {kDegrees, "lat\tlon", "Latitude\tLongitude", kHeader, Separator::Tab, 1, false, true},
     {kLambert, "id;x;y;espèce", "id;x;y;espèce;X;Y", kHeader, kSemicolon, 2, true, true},
-    {kLambert, "Relevé 2024\t", "Nombre illisible : « Relevé 2024 »", kRefused, Separator::Tab, 1,
+    {kLambert, "Relevé 2024\t", "X\tY", kHeader, Separator::Tab, 1, false, true},
+    {kLambert, "Relevé 2024\t", "Nombre illisible : « Relevé 2024 »", kRefused, Separator::Tab, 1},
+    {kLambert, "X_BL72\tY_BL72", "X\tY", kHeader, Separator::Auto, 0, false, true},
+    {kDegrees, "Lat (WGS84)\tLon (WGS84)", "Latitude\tLongitude", kHeader, Separator::Auto, 0,
      false, true},
+    // Empty coordinate fields never make a header.
+    {kLambert, "P1;;", "Champ manquant : X", kRefused, kSemicolon, 2, false, true},
+};
+
+// Takes the output lines.
+class Lines : public koord::LineSink {
+ public:
+  bool Take(const koord::LineResult& line) override {
+    texts.emplace_back(line.output);
+    statuses.push_back(line.status);
+    return true;
+  }
+  std::vector<std::string> texts;
+  std::vector<LineStatus> statuses;
 };
 
 TEST(LineFields, EachFormGivesItsExactOutputLine) {
@@ -170,11 +190,25 @@ TEST(LineFields, EachFormGivesItsExactOutputLine) {
     choices.separator = row.separator;
     choices.firstColumn = row.firstColumn;
     choices.keepLine = row.keep;
-    koord::LineConverter converter(choices, koord::RunOutput::Text);
-    const koord::LineOutcome& outcome = converter.Convert(row.line, false, row.mayBeHeader);
-    EXPECT_EQ(outcome.text, row.expected);
-    EXPECT_EQ(outcome.status, row.status);
+    // The line twice: the second time it is no first line.
+    Lines lines;
+    koord::BatchRun run(choices, koord::RunOutput::Text, lines);
+    run.Feed(std::string(row.line) + "\n" + std::string(row.line));
+    run.Finish();
+    ASSERT_EQ(lines.texts.size(), 2u);
+    const std::size_t at = row.firstLine ? 0 : 1;
+    EXPECT_EQ(lines.texts[at], row.expected);
+    EXPECT_EQ(lines.statuses[at], row.status);
   }
+}
+
+// The line's text alone, in a run of `choices`.
+std::string Converted(const koord::BatchChoices& choices, std::string_view line) {
+  Lines lines;
+  koord::BatchRun run(choices, koord::RunOutput::Text, lines);
+  run.Feed(line);
+  run.Finish();
+  return lines.texts.empty() ? std::string() : lines.texts.front();
 }
 
 TEST(LineFields, HeaderNamesFollowTheOutputKind) {
@@ -186,8 +220,7 @@ TEST(LineFields, HeaderNamesFollowTheOutputKind) {
   for (const auto& [to, names] : rows) {
     koord::BatchChoices choices;
     choices.coorDest = to;
-    koord::LineConverter converter(choices, koord::RunOutput::Text);
-    EXPECT_EQ(converter.Convert("x\ty", false, true).text, names);
+    EXPECT_EQ(Converted(choices, "x\ty"), names);
   }
 }
 
@@ -221,8 +254,7 @@ TEST(LineFields, OutputChoicesShapeTheText) {
     choices.ifblDots = row.ifblDots;
     choices.degreeDecimals = row.decimals;
     choices.decimalMark = ',';
-    koord::LineConverter converter(choices, koord::RunOutput::Text);
-    EXPECT_EQ(converter.Convert("150000\t170000").text, row.expected);
+    EXPECT_EQ(Converted(choices, "150000\t170000"), row.expected);
   }
 }
 
@@ -234,8 +266,7 @@ TEST(LineFields, DmsOutputReadsBackAsDegrees) {
   choices.coorDest = kDegrees;
   choices.datumFrom = koord::Datum::Wgs84;
   choices.datumDest = koord::Datum::Wgs84;
-  koord::LineConverter converter(choices, koord::RunOutput::Text);
-  EXPECT_EQ(converter.Convert("50°50'25.5\"N\t4°22'07.5\"E").text, "50.84042\t004.36875");
+  EXPECT_EQ(Converted(choices, "50°50'25.5\"N\t4°22'07.5\"E"), "50.84042\t004.36875");
 }
 
 }  // namespace

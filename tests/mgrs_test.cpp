@@ -22,15 +22,13 @@
 namespace koord::DMA {
 namespace {
 
-struct Ellipsoid {
-  std::int16_t number;
-  double a;        // metres
-  double inverse;  // 1/f
-};
-constexpr Ellipsoid kHayford{15, 6378388.0, 297.0};
-constexpr Ellipsoid kWgs84{21, 6378137.0, 298.257223563};
-constexpr Ellipsoid kClarke1880{6, 6378249.145, 293.465};
-constexpr Ellipsoid kKrassovsky{16, 6378245.0, 298.3};
+// The UTM projections of four ellipsoids (a in metres, 1/f, catalogue
+// number): Hayford and WGS 1984 take the first lettering, Clarke 1880 the
+// second, Krassovsky none.
+const TransverseMercator kHayford = UtmProjection(koord::Ellipsoid(6378388.0, 297.0, 15));
+const TransverseMercator kWgs84 = UtmProjection(koord::Ellipsoid(6378137.0, 298.257223563, 21));
+const TransverseMercator kClarke1880 = UtmProjection(koord::Ellipsoid(6378249.145, 293.465, 6));
+const TransverseMercator kKrassovsky = UtmProjection(koord::Ellipsoid(6378245.0, 298.3, 16));
 
 constexpr double kMetreTolerance = 1e-3;    // m, grid values
 constexpr double kEarthRadius = 6371000.0;  // m, to express angles as ground distance
@@ -52,10 +50,9 @@ struct Utm {
   std::string mgrs = "x";
 };
 
-Utm Forward(const Ellipsoid& e, double latitude, double longitude) {
+Utm Forward(const TransverseMercator& tm, double latitude, double longitude) {
   Utm out;
-  GeoToUtm(e.a, 1.0 / e.inverse, latitude, longitude, out.zone, out.northing, out.easting, out.mgrs,
-           e.number);
+  GeoToUtm(tm, latitude, longitude, out.zone, out.northing, out.easting, out.mgrs);
   return out;
 }
 
@@ -68,17 +65,17 @@ struct Decoded {
 };
 
 // `digits` per axis of the reference that `text` completes (5: 1 m).
-Decoded Decode(const Ellipsoid& e, std::string text, std::int16_t digits = 5) {
+Decoded Decode(const TransverseMercator& tm, std::string text, std::int16_t digits = 5) {
   Decoded out;
-  MgrsToGeo(text, e.number, e.a, 1.0 / e.inverse, out.latitude, out.longitude, out.zone,
-            out.northing, out.easting, out.refused, digits);
+  MgrsToGeo(text, tm, out.latitude, out.longitude, out.zone, out.northing, out.easting, out.refused,
+            digits);
   out.text = text;
   return out;
 }
 
 struct TextCase {
   const char* source;
-  Ellipsoid ellipsoid;
+  const TransverseMercator& tm;
   double latitude, longitude;  // radians
   const char* mgrs;
 };
@@ -102,7 +99,7 @@ TEST(GeoToUtm, KnownTexts) {
   };
   for (const TextCase& c : cases) {
     SCOPED_TRACE(c.source);
-    EXPECT_EQ(Forward(c.ellipsoid, c.latitude, c.longitude).mgrs, c.mgrs);
+    EXPECT_EQ(Forward(c.tm, c.latitude, c.longitude).mgrs, c.mgrs);
   }
 }
 
@@ -177,15 +174,15 @@ TEST(GeoToUtm, EveryGridZoneHoldsItsPoint) {
 TEST(GeoToUtm, ObjectAnglesStayWestOfThreeDegrees) {
   const Utm utm = Forward(kWgs84, kObjectPi / 180.0 * 60.0, kObjectPi / 180.0 * 3.0);
   EXPECT_EQ(utm.zone, 31);
-  EXPECT_LT(utm.easting, 500000.0);
-  EXPECT_GT(utm.easting, 500000.0 - kMetreTolerance);
+  EXPECT_LT(utm.easting, kUtmFalseEasting);
+  EXPECT_GT(utm.easting, kUtmFalseEasting - kMetreTolerance);
 }
 
 TEST(GeoToUtm, RangeLimits) {
   const struct {
     double latitude;  // degrees
     const char* band;
-  } inside[] = {{84.0, "X"}, {-80.0, "C"}};
+  } inside[] = {{kUtmNorthLatitude, "X"}, {kUtmSouthLatitude, "C"}};
   for (const auto& c : inside) {
     EXPECT_EQ(Forward(kWgs84, Deg(c.latitude), Deg(10.0)).mgrs.substr(2, 1), c.band);
   }
@@ -283,7 +280,7 @@ TEST(UtmToMgrs, Texts) {
 
 struct DecodeCase {
   const char* text;
-  Ellipsoid ellipsoid;
+  const TransverseMercator& tm;
   std::int16_t zone;
   double easting, northing;    // metres
   double latitude, longitude;  // degrees
@@ -307,7 +304,7 @@ TEST(MgrsToGeo, DecodesInsideItsCell) {
   };
   for (const DecodeCase& c : cases) {
     SCOPED_TRACE(c.text);
-    const Decoded d = Decode(c.ellipsoid, c.text);
+    const Decoded d = Decode(c.tm, c.text);
     EXPECT_EQ(d.refused, 0);
     EXPECT_EQ(d.text, c.text);
     EXPECT_EQ(d.zone, c.zone);
@@ -319,7 +316,7 @@ TEST(MgrsToGeo, DecodesInsideItsCell) {
 
 struct RefusalCase {
   const char* text;
-  Ellipsoid ellipsoid;
+  const TransverseMercator& tm;
   const char* error;
   std::int16_t zone;
 };
@@ -349,7 +346,7 @@ TEST(MgrsToGeo, RefusalsZeroTheOutputs) {
   };
   for (const RefusalCase& c : cases) {
     SCOPED_TRACE(c.text);
-    const Decoded d = Decode(c.ellipsoid, c.text);
+    const Decoded d = Decode(c.tm, c.text);
     EXPECT_EQ(d.refused, 1);
     EXPECT_EQ(d.text, c.error);
     EXPECT_EQ(d.zone, c.zone);
@@ -444,10 +441,12 @@ TEST(MgrsToGeo, ShortTexts) {
 }
 
 TEST(MgrsToGeo, RoundTripsWithinTheMetre) {
-  for (const Ellipsoid& e : {kHayford, kWgs84, kClarke1880}) {
+  for (const TransverseMercator* tm : {&kHayford, &kWgs84, &kClarke1880}) {
+    const TransverseMercator& e = *tm;
     for (double lat = -79.5; lat <= 83.5; lat += 3.7) {
       for (double lon = -179.5; lon <= 180.0; lon += 7.3) {
-        SCOPED_TRACE(testing::Message() << "ellipsoid " << e.number << " " << lat << " " << lon);
+        SCOPED_TRACE(testing::Message()
+                     << "ellipsoid " << e.Ellipsoid().Number() << " " << lat << " " << lon);
         const Utm utm = Forward(e, Deg(lat), Deg(lon));
         const Decoded d = Decode(e, utm.mgrs);
         ASSERT_EQ(d.refused, 0) << utm.mgrs << " -> " << d.text;

@@ -34,13 +34,14 @@ constexpr auto kEtrs = Datum::Etrs89;
 constexpr auto kWgs = Datum::Wgs84;
 
 const Row kRows[] = {
-    // cs2cs 31370 -> 3812: 649999.687 670000.412, and back 150000.313 169999.589.
-    {kL72, kBd72, kL08, kEtrs, "150000\t170000", "649999\t670000"},
-    {kL08, kEtrs, kL72, kBd72, "650000\t670000", "150000\t169999"},
+    // cs2cs 31370 -> 3812: 649999.687 670000.412, and back 150000.313 169999.589:
+    // rounded to the metre, the round trip returns the start point.
+    {kL72, kBd72, kL08, kEtrs, "150000\t170000", "650000\t670000"},
+    {kL08, kEtrs, kL72, kBd72, "650000\t670000", "150000\t170000"},
     {kL08, kEtrs, CoordKind::Ifbl, kBd72, "650000\t670000", "E43522"},
     // The corner of the Lambert 1972 area: 500021.164 499983.875.
-    {kL72, kBd72, kL08, kEtrs, "0\t0", "500021\t499983"},
-    {kL08, kEtrs, kL72, kBd72, "150000\t170000", "Coordonnées Lambert 2008 incorrectes"},
+    {kL72, kBd72, kL08, kEtrs, "0\t0", "500021\t499984"},
+    {kL08, kEtrs, kL72, kBd72, "150000\t170000", "Hors du domaine Lambert 2008 (X de 499 900 à 810 100 m, Y de 499 900 à 760 100 m)"},
     // cs2cs 31370 -> 4258: 50.840411284 4.368752141.
     {kL72, kBd72, kDeg, kEtrs, "150000\t170000", "50.84041\t004.36875"},
     // ETRS89 and WGS84 are one datum.
@@ -66,16 +67,18 @@ const Row kRows[] = {
     {CoordKind::Mgrs, kWgs, kUtm, kWgs, "56HLH3356947473", "56S\t333569\t6247473"},
     {kUtm, kWgs, kDeg, kWgs, "31N\t596037\t5634128", "50.85087\t004.36430"},
     {kUtm, kWgs, kDeg, kWgs, "31 n\t596037\t5634128", "50.85087\t004.36430"},
-    {kUtm, kWgs, kDeg, kWgs, "31U\t596037\t5634128",
-     "Zone UTM illisible (de 1N à 60N ou de 1S à 60S) : « 31U »"},
+    // The zone with its latitude band, as MGRS writes it.
+    {kUtm, kWgs, kDeg, kWgs, "31U\t596037\t5634128", "50.85087\t004.36430"},
+    {kUtm, kWgs, kDeg, kWgs, "31I\t596037\t5634128",
+     "Zone UTM illisible (de 1 à 60, puis N ou S ou la bande de latitude, comme 31U) : « 31I »"},
     {kUtm, kWgs, kDeg, kWgs, "61N\t596037\t5634128",
-     "Zone UTM illisible (de 1N à 60N ou de 1S à 60S) : « 61N »"},
+     "Zone UTM illisible (de 1 à 60, puis N ou S ou la bande de latitude, comme 31U) : « 61N »"},
     {kUtm, kWgs, kDeg, kWgs, "31N\t-5\t5634128", "Coordonnées UTM incorrectes"},
     // cs2cs 32731 -> 4326: -39.437045801 4.115962020.
     {kUtm, kWgs, kDeg, kWgs, "31S\t596037\t5634128", "-39.43705\t004.11596"},
     // North of the UTM latitudes (86.6° N).
     {kUtm, kWgs, kDeg, kWgs, "31N\t596037\t9634128", "Coordonnées UTM incorrectes"},
-    {kUtm, kWgs, kDeg, kWgs, "31N\t596037\t", "Champ manquant"},
+    {kUtm, kWgs, kDeg, kWgs, "31N\t596037\t", "Champ manquant : Nord"},
 };
 
 TEST(OfficialKinds, LinesGiveTheirExactOutput) {
@@ -88,8 +91,10 @@ TEST(OfficialKinds, LinesGiveTheirExactOutput) {
     choices.datumDest = row.datumTo;
     choices.preciseTransformation = row.precise;
     choices.utmZone = row.zone;
+    choices.separator = koord::Separator::Tab;
+    choices.firstColumn = 1;
     koord::LineConverter converter(choices, koord::RunOutput::Text);
-    EXPECT_EQ(converter.Convert(row.line).text, row.expected);
+    EXPECT_EQ(converter.Convert(row.line, koord::Layout{}).text, row.expected);
   }
 }
 
@@ -99,7 +104,8 @@ TEST(OfficialKinds, HeadersNameTheNewColumns) {
     koord::BatchChoices choices;
     choices.coorDest = to;
     koord::LineConverter converter(choices, koord::RunOutput::Text);
-    EXPECT_EQ(converter.Convert("x\ty", false, true).text, names);
+    EXPECT_EQ(converter.Convert("x\ty", koord::Layout{}, false, koord::LineRole::Header).text,
+              names);
   }
 }
 

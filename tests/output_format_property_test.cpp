@@ -1,8 +1,9 @@
-// The output texts against std::to_chars, which rounds a double's exact
-// binary value correctly: degrees and whole metres must come out with the
-// same digits on a million values drawn from every range that matters
-// (Belgian coordinates, ties at the fifth decimal, five to seven decimals, huge, tiny and
-// subnormal values, both signs, both zeros).
+// The output texts against an independent exact rounding: std::to_chars,
+// which rounds a double's exact binary value correctly, for degrees and
+// metres; exact decimal arithmetic for degrees-minutes-seconds. The same
+// digits on a million values drawn from every range that matters (Belgian
+// coordinates, ties, every number of decimals, huge, tiny and subnormal
+// values, both signs, both zeros).
 
 #include <algorithm>
 #include <array>
@@ -10,6 +11,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <limits>
 #include <random>
@@ -98,16 +100,16 @@ TEST(OutputFormatProperty, DegreesMatchToCharsOnAMillionValues) {
   }
 }
 
-TEST(OutputFormatProperty, WholeMetresMatchToCharsOnAMillionValues) {
+TEST(OutputFormatProperty, MetresMatchToCharsOnAMillionValues) {
   Values values;
   int mismatches = 0;
   for (int i = 0; i < kValues && mismatches < 10; ++i) {
     const double x = values.Next();
     const double y = values.Next();
+    const int decimals = i % (koord::kMaxMetreDecimals + 1);
     std::string out;
-    koord::AppendLambert(out, x, y);
-    const std::string expected =
-        Reference(std::floor(x), 0, 1) + '\t' + Reference(std::floor(y), 0, 1);
+    koord::AppendMetres(out, x, y, {decimals, '.', '\t'});
+    const std::string expected = Reference(x, decimals, 1) + '\t' + Reference(y, decimals, 1);
     if (out != expected) {
       ++mismatches;
       ADD_FAILURE() << std::hexfloat << x << " " << y << ": " << out << " != " << expected;
@@ -127,6 +129,83 @@ TEST(OutputFormatProperty, SpecialValuesMatchToChars) {
                            Reference(value, koord::kDefaultDegreeDecimals, 3);
     std::replace(expected.begin(), expected.end(), '.', ',');
     EXPECT_EQ(out, expected) << std::hexfloat << value;
+  }
+}
+
+// The exact decimal digits of a finite double, as "-123.456...", through
+// to_chars with enough decimals to hold every binary fraction bit.
+std::string ExactDecimal(double value) {
+  std::array<char, 1200> buffer;
+  const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                 std::chars_format::fixed, 1100)
+                       .ptr;
+  return std::string(buffer.data(), end);
+}
+
+// Tenths of a second of |angle|, rounded half to even from its exact
+// decimal value: the digits times 36 000, in decimal long multiplication.
+std::uint64_t ExactTenths(double angle) {
+  std::string text = ExactDecimal(std::fabs(angle));
+  const std::size_t point = text.find('.');
+  std::string digits = text.substr(0, point) + text.substr(point + 1);
+  const std::size_t fraction = text.size() - point - 1;
+  // digits * 36000, from the last digit.
+  std::string product(digits.size() + 6, '0');
+  unsigned carry = 0;
+  for (std::size_t i = 0; i < product.size(); ++i) {
+    const unsigned digit =
+        i < digits.size() ? static_cast<unsigned>(digits[digits.size() - 1 - i] - '0') : 0;
+    const unsigned value = digit * 36000 + carry;
+    product[product.size() - 1 - i] = static_cast<char>('0' + value % 10);
+    carry = value / 10;
+  }
+  const std::string whole = product.substr(0, product.size() - fraction);
+  const std::string rest = product.substr(product.size() - fraction);
+  std::uint64_t tenths = std::stoull(whole);
+  const bool restAfterFive = rest.find_first_not_of('0', 1) != std::string::npos;
+  const bool pastHalf = rest[0] > '5' || (rest[0] == '5' && restAfterFive);
+  const bool half = rest[0] == '5' && !restAfterFive;
+  if (pastHalf || (half && tenths % 2 == 1)) ++tenths;
+  return tenths;
+}
+
+std::string ExpectedDms(double angle, char positive, char negative) {
+  const std::uint64_t tenths = ExactTenths(angle);
+  const std::uint64_t degrees = tenths / 36000;
+  const std::uint64_t minutes = tenths % 36000 / 600;
+  const std::uint64_t rest = tenths % 600;
+  char text[64];
+  std::snprintf(text, sizeof text, "%llu\xC2\xB0%02llu'%02llu.%llu\"%c",
+                static_cast<unsigned long long>(degrees), static_cast<unsigned long long>(minutes),
+                static_cast<unsigned long long>(rest / 10),
+                static_cast<unsigned long long>(rest % 10),
+                angle < 0 && tenths != 0 ? negative : positive);
+  return text;
+}
+
+TEST(OutputFormatProperty, DmsRoundedOnceFromTheExactAngleOnAMillionValues) {
+  std::mt19937_64 random(20261208);
+  std::uniform_real_distribution<double> latitudes(-90, 90);
+  std::uniform_real_distribution<double> longitudes(-180, 180);
+  int mismatches = 0;
+  for (int i = 0; i < kValues && mismatches < 10; ++i) {
+    double latitude = latitudes(random);
+    double longitude = longitudes(random);
+    // Every fourth pair lies on a tie of the twentieth of a second, or next
+    // to one.
+    if (i % 4 == 0) {
+      latitude = std::round(latitude * 72000) / 72000;
+      longitude = std::nextafter(std::round(longitude * 72000) / 72000, i % 8 == 0 ? 0.0 : 200.0);
+    }
+    std::string out;
+    koord::AppendDms(out, latitude, longitude, '.', '\t');
+    const std::string expected =
+        ExpectedDms(latitude, 'N', 'S') + '\t' + ExpectedDms(longitude, 'E', 'W');
+    if (out != expected) {
+      ++mismatches;
+      ADD_FAILURE() << std::hexfloat << latitude << " " << longitude << ": " << out
+                    << " != " << expected;
+    }
   }
 }
 

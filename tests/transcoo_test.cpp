@@ -1,10 +1,11 @@
-// The conversion object's state: catalogues, setters, Reset and the DMS and
-// MGRS-completion helpers.
+// The conversion object's state: setters, typed and by code, Reset, and the
+// DMS and MGRS-completion helpers.
 
 #include "core/TransCoo.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
 
 #include "core/Catalogue.h"
@@ -15,75 +16,6 @@
 
 namespace koord {
 namespace {
-
-TEST(Catalogue, DatumsInPositionOrder) {
-  struct Row {
-    const char* code;
-    std::int16_t ellipsoid;
-    std::int16_t da;
-    double df, dx, dy, dz;
-  };
-  const Row rows[] = {
-      {"EUR-M", 15, -251, -0.0000141927, -87, -98, -121},
-      {"BEL72", 15, -251, -0.000014192702, -125.8, 79.9, -100.5},
-      {"WGS84", 21, 0, 0, 0, 0, 0},
-      {"NTF  ", 6, -112, -0.000054750714, -168, -60, 320},
-      {"ETRS89", 12, 0, 0, 0, 0, 0},  // GRS80, no shift from WGS84
-  };
-  const TransCoo object;
-  ASSERT_EQ(object.Datums().size(), std::size(rows));
-  for (std::size_t i = 0; i < std::size(rows); ++i) {
-    const DatumRecord& d = object.Datums()[i];
-    SCOPED_TRACE(rows[i].code);
-    EXPECT_EQ(d.Code, rows[i].code);
-    EXPECT_EQ(d.Ellipsoid, rows[i].ellipsoid);
-    EXPECT_EQ(d.Da, rows[i].da);
-    EXPECT_EQ(d.Df, rows[i].df);
-    EXPECT_EQ(d.Dx, rows[i].dx);
-    EXPECT_EQ(d.Dy, rows[i].dy);
-    EXPECT_EQ(d.Dz, rows[i].dz);
-  }
-  EXPECT_EQ(object.Datums()[0].Area,
-            "MEAN FOR Austria, Belgium, Denmark,Finland, France, W Germany,  Gibraltar, "
-            "Greece, Italy, Luxembourg, Netherlands, Norway,  Switzerland");
-  EXPECT_EQ(object.Datums()[3].Name, "Nouvelle Triangulation Française");
-}
-
-TEST(Catalogue, EllipsoidNumbersAreTheirPositions) {
-  const TransCoo object;
-  ASSERT_EQ(object.Ellipsoids().size(), 23u);
-  for (std::size_t i = 0; i < 23; ++i) {
-    EXPECT_EQ(object.Ellipsoids()[i].Number, static_cast<std::int16_t>(i + 1));
-  }
-  EXPECT_EQ(object.Ellipsoids()[4].Name, "Clarcke 1866");
-  EXPECT_EQ(object.Ellipsoids()[9].Name, "Everest(Pakistan)");
-  EXPECT_EQ(object.Ellipsoids()[21].SemiMajorAxis, 6377483.865);
-}
-
-TEST(Catalogue, SelectEllipsoidOfEachDatum) {
-  struct Row {
-    const char* code;
-    std::int16_t number;
-    double a, f, b;
-  };
-  const Row rows[] = {
-      {"EUR-M", 15, 6378388, 0.003367003367003367, 6356911.9461279465},
-      {"BEL72", 15, 6378388, 0.003367003367003367, 6356911.9461279465},
-      {"WGS84", 21, 6378137, 0.0033528106647474805, 6356752.314245179},
-      {"NTF", 6, 6378249.145, 0.003407561378699334, 6356514.8695497755},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.code);
-    TransCoo object;
-    object.SetDatumFrom(row.code);
-    object.SelectEllipsoid(object.DatumFromIndex());
-    const EllipsoidInUse& e = CurrentEllipsoid();
-    EXPECT_EQ(e.Number, row.number);
-    EXPECT_EQ(e.a, row.a);
-    EXPECT_DOUBLE_EQ(e.f, row.f);
-    EXPECT_NEAR(e.b, row.b, 1e-8);
-  }
-}
 
 TEST(TransCoo, NewObjectSelectsEuropean1950Twice) {
   const TransCoo object;
@@ -176,6 +108,133 @@ TEST(TransCoo, ResetKeepsDmsPartsDatumsAndPrecisions) {
   EXPECT_EQ(object.DatumFromIndex(), 3);
   EXPECT_EQ(object.IfblPrecision, 4);
   EXPECT_EQ(object.mgrsPrecision, 100);
+}
+
+// Every output of a point, to compare two conversions bit for bit.
+std::string Outputs(const TransCoo& p) {
+  std::ostringstream out;
+  out.precision(17);
+  out << p.Error() << '|' << static_cast<int>(p.ErrorCode()) << '|' << p.X() << ' ' << p.Y() << ' '
+      << p.Latitude() << ' ' << p.Longitude() << ' ' << p.Easting() << ' ' << p.Northing() << ' '
+      << p.X2008() << ' ' << p.Y2008() << ' ' << p.Zone() << p.North() << ' ' << p.LatDmsDeg()
+      << ' ' << p.LatDmsMin() << ' ' << p.LatDmsSec() << ' ' << p.LonDmsDeg() << ' '
+      << p.LonDmsMin() << ' ' << p.LonDmsSec() << '|' << p.MGRS() << '|' << p.IFBL();
+  return out.str();
+}
+
+// One input of a kind, the same whichever way the kind was set.
+void FillInput(TransCoo& p, CoordKind kind) {
+  switch (kind) {
+    case CoordKind::Lambert:
+      p.SetX(150000);
+      p.SetY(170000);
+      break;
+    case CoordKind::Mgrs: p.SetMGRS("31UES9633"); break;
+    case CoordKind::Ifbl: p.SetIFBL("E5.12.34"); break;
+    case CoordKind::Degrees:
+      p.SetLatitude(50.85);
+      p.SetLongitude(4.35);
+      break;
+    case CoordKind::Lambert2008:
+      p.SetX2008(650000);
+      p.SetY2008(670000);
+      break;
+    case CoordKind::Utm:
+      p.SetZone(31);
+      p.SetNorth(true);
+      p.SetEasting(596037);
+      p.SetNorthing(5634128);
+      break;
+    case CoordKind::Dms:
+      p.SetLatDmsDeg(50);
+      p.SetLatDmsMin(51);
+      p.SetLatDmsSec(6.5f);
+      p.SetLonDmsDeg(4);
+      p.SetLonDmsMin(21);
+      p.SetLonDmsSec(0);
+      break;
+  }
+}
+
+TEST(TransCoo, TypedSettersEqualTheCodes) {
+  const struct {
+    CoordKind kind;
+    const char* code;
+  } kinds[] = {
+      {CoordKind::Lambert, "lmb"},     {CoordKind::Mgrs, "mgr"},  {CoordKind::Mgrs, "MGRS"},
+      {CoordKind::Ifbl, "ifb"},        {CoordKind::Ifbl, "IFBL"}, {CoordKind::Degrees, "deg"},
+      {CoordKind::Lambert2008, "l08"}, {CoordKind::Utm, "utm"},   {CoordKind::Dms, "DMS"}};
+  const struct {
+    Datum datum;
+    const char* code;
+  } datums[] = {{Datum::Bel72, "bel72"},
+                {Datum::Wgs84, "WGS84"},
+                {Datum::Eur50, "EUR-M"},
+                {Datum::Ntf, "ntf"},
+                {Datum::Etrs89, "ETRS89"}};
+  for (const auto& kind : kinds) {
+    for (const auto& from : datums) {
+      for (const auto& dest : datums) {
+        for (const bool precise : {false, true}) {
+          SCOPED_TRACE(testing::Message() << kind.code << " " << from.code << " -> " << dest.code
+                                          << (precise ? " precise" : ""));
+          TransCoo typed;
+          typed.SetDatumFrom(from.datum);
+          typed.SetDatumDest(dest.datum);
+          TransCoo coded;
+          coded.SetDatumFrom(from.code);
+          coded.SetDatumDest(dest.code);
+          EXPECT_EQ(typed.DatumFromIndex(), coded.DatumFromIndex());
+          EXPECT_EQ(typed.DatumDestIndex(), coded.DatumDestIndex());
+          for (TransCoo* p : {&typed, &coded}) {
+            p->PreciseTransformation = precise;
+            p->mgrsPrecision = 10;
+            p->Reset();
+          }
+          typed.SetOrigType(kind.kind);
+          coded.SetOrigType(kind.code);
+          for (TransCoo* p : {&typed, &coded}) {
+            FillInput(*p, kind.kind);
+            p->Conversion();
+          }
+          EXPECT_EQ(Outputs(typed), Outputs(coded));
+        }
+      }
+    }
+  }
+}
+
+TEST(TransCoo, TypedKindsReadBackAsTheirCodes) {
+  const struct {
+    CoordKind kind;
+    const char* stored;
+  } rows[] = {{CoordKind::Lambert, "LMB"},     {CoordKind::Mgrs, "MGR"},
+              {CoordKind::Ifbl, "IFB"},        {CoordKind::Degrees, "DEG"},
+              {CoordKind::Lambert2008, "L08"}, {CoordKind::Utm, "UTM"},
+              {CoordKind::Dms, "DMS"}};
+  for (const auto& row : rows) {
+    TransCoo object;
+    object.SetOrigType("abc");  // an earlier error stays, as with a known code
+    object.SetOrigType(row.kind);
+    EXPECT_EQ(object.OrigType(), row.stored);
+    EXPECT_EQ(object.ErrorCode(), ConversionError::UnknownKind);
+  }
+}
+
+TEST(TransCoo, UnknownDatumCodeUnsetsTheTypedChoice) {
+  TransCoo object;
+  object.SetDatumFrom(Datum::Wgs84);
+  object.SetDatumFrom("WGS 84");
+  EXPECT_EQ(object.DatumFromIndex(), 0);
+  object.Reset();
+  object.SetOrigType(CoordKind::Degrees);
+  object.Conversion();
+  EXPECT_EQ(object.ErrorCode(), ConversionError::DatumNotSet);
+  object.SetDatumFrom(Datum::Wgs84);
+  object.Reset();
+  object.SetOrigType(CoordKind::Degrees);
+  object.Conversion();
+  EXPECT_EQ(object.Error(), "");
 }
 
 TEST(Dms, DegreesToDmsCarriesTheSignOnTheDegrees) {

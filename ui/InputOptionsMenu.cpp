@@ -16,6 +16,7 @@ QString InputOptionsMenu::SeparatorLabel(Separator separator) {
     case Separator::Semicolon: return tr("Point-virgule ( ; )");
     case Separator::Comma: return tr("Virgule ( , ), point décimal");
     case Separator::Blank: return tr("Blancs et tabulations");
+    case Separator::Auto: return tr("Selon la première ligne");
   }
   return {};
 }

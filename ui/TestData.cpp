@@ -66,7 +66,7 @@ QString MakeTestPoints(QRandomGenerator& random, CoordKind kind, Datum datum, ch
   for (int draw = 0; draw < kTestPointCount * kDrawsPerPoint && made < kTestPointCount; ++draw) {
     const LambertPoint point = Draw(random);
     const std::string line = Whole(point.x).toStdString() + '\t' + Whole(point.y).toStdString();
-    const LineOutcome& outcome = converter.Convert(line);
+    const LineOutcome& outcome = converter.Convert(line, Layout{});
     if (outcome.status != LineStatus::Converted) continue;
     text += QString::fromStdString(outcome.text) + u'\n';
     ++made;

@@ -5,25 +5,22 @@
 #include <gtest/gtest.h>
 #include <string>
 
+#include "geodesy/Lambert.h"
 #include "tests/accuracy/Chain.h"
 #include "tests/accuracy/Figures.h"
 
 namespace koord::accuracy {
 namespace {
 
-constexpr double kStep = 5000;  // grid spacing, m
-constexpr int kColumns = 62;    // 0..310000 m in X
-constexpr int kRows = 52;       // 0..260000 m in Y
+constexpr double kStep = 5000;  // grid spacing, m, over the accepted range (Lambert::kBounds)
 constexpr double kGuard = 2.0;  // m
 
 TEST(ChainAccuracy, Lambert72ToWgs84OverBelgium) {
   ChainComparison chain;
   Spread distances;
   std::string operation;
-  for (int i = 0; i <= kColumns; ++i) {
-    for (int j = 0; j <= kRows; ++j) {
-      const double X = i * kStep;
-      const double Y = j * kStep;
+  for (double X = Lambert::kBounds.minX; X <= Lambert::kBounds.maxX; X += kStep) {
+    for (double Y = Lambert::kBounds.minY; Y <= Lambert::kBounds.maxY; Y += kStep) {
       const ChainPoint p = chain.At(X, Y);
       if (!p.inAreaOfUse) continue;
       operation = chain.OperationName();

@@ -16,6 +16,7 @@
 
 #include "core/Catalogue.h"
 #include "core/TransCoo.h"
+#include "geodesy/Utm.h"
 #include "tests/accuracy/Figures.h"
 #include "tests/accuracy/Proj.h"
 
@@ -28,7 +29,6 @@ constexpr int kWest = -9, kEast = 29;    // degrees
 constexpr int kStep = 2;                 // degrees
 constexpr double kDegreeTolerance = 1e-8;
 constexpr double kGridTolerance = 0.001;  // m
-constexpr double kSouthFalseNorthing = 1e7;
 
 const DatumRecord& Datum(std::string_view code) {
   for (const DatumRecord& datum : DatumCatalogue()) {
@@ -121,9 +121,10 @@ TEST(DatumAccuracy, MgrsOnEuropean1950) {
                                  UtmOn("EUR-M", zone) + (south ? " +south" : ""));
       const PJ_COORD expected = toGrid.Forward(proj_torad(longitude), proj_torad(latitude));
       const std::string where = Where("WGS84", "EUR-M", latitude, longitude) + " " + out.MGRS();
-      grid.Add(std::hypot(out.Easting() - expected.xy.x,
-                          out.Northing() - expected.xy.y - (south ? kSouthFalseNorthing : 0)),
-               where);
+      grid.Add(
+          std::hypot(out.Easting() - expected.xy.x,
+                     out.Northing() - expected.xy.y - (south ? DMA::kUtmSouthFalseNorthing : 0)),
+          where);
 
       // The reference read back on European 1950 and given on WGS84.
       back.Reset();

@@ -17,9 +17,7 @@ const char* const kLambert72 =
     "+proj=lcc +lat_1=51.16666723333333 +lat_2=49.8333339 +lat_0=90 "
     "+lon_0=4.367486666666666 +x_0=150000.013 +y_0=5400088.438 +ellps=intl";
 
-constexpr double kStep = 5000;        // grid spacing, m
-constexpr int kColumns = 62;          // 0..310000 m in X
-constexpr int kRows = 52;             // 0..260000 m in Y
+constexpr double kStep = 5000;        // grid spacing, m, over the accepted range (Lambert::kBounds)
 constexpr double kTolerance = 0.005;  // m, both directions
 
 std::string Where(double X, double Y) {
@@ -30,10 +28,8 @@ TEST(LambertAccuracy, BothWaysOverTheAcceptedRange) {
   const ProjOperation lcc(kLambert72);
   Spread inverse;
   Spread forward;
-  for (int i = 0; i <= kColumns; ++i) {
-    for (int j = 0; j <= kRows; ++j) {
-      const double X = i * kStep;
-      const double Y = j * kStep;
+  for (double X = Lambert::kBounds.minX; X <= Lambert::kBounds.maxX; X += kStep) {
+    for (double Y = Lambert::kBounds.minY; Y <= Lambert::kBounds.maxY; Y += kStep) {
       const PJ_COORD geo = lcc.Inverse(X, Y);
       const double latitude = proj_todeg(geo.lp.phi);
       const double longitude = proj_todeg(geo.lp.lam);

@@ -26,7 +26,6 @@ constexpr std::uint64_t kSeed = 1972;  // fixed: the same points every run
 constexpr std::int16_t kWgs84 = 21;    // catalogue number of WGS 1984
 constexpr double kSquare = 100000;     // m, side of an MGRS square
 constexpr double kBandHeight = 8;      // degrees
-constexpr double kZoneWidth = 6;       // degrees
 // Norway and Svalbard zone edges that are not multiples of six, degrees.
 constexpr std::array<double, 4> kSpecialEdges = {3, 9, 21, 33};
 // Rounding to the metre moves a digit by at most half a metre, plus the
@@ -58,7 +57,7 @@ double DistanceToMultiple(double value, double step) {
 bool NearAnEdge(double latitude, double longitude, double x, double y) {
   const double lonMetres = kMetresPerDegree * std::cos(latitude * std::numbers::pi / 180);
   if (DistanceToMultiple(latitude, kBandHeight) * kMetresPerDegree < kEdgeMargin) return true;
-  if (DistanceToMultiple(longitude, kZoneWidth) * lonMetres < kEdgeMargin) return true;
+  if (DistanceToMultiple(longitude, DMA::kUtmZoneWidth) * lonMetres < kEdgeMargin) return true;
   for (double edge : kSpecialEdges) {
     if (std::fabs(longitude - edge) * lonMetres < kEdgeMargin) return true;
   }
@@ -67,9 +66,10 @@ bool NearAnEdge(double latitude, double longitude, double x, double y) {
 }
 
 TEST(MgrsAccuracy, RandomPointsWorldWide) {
-  const EllipsoidRecord& wgs84 = EllipsoidCatalogue()[kWgs84 - 1];
+  const DMA::TransverseMercator wgs84 =
+      DMA::UtmProjection(Ellipsoid(EllipsoidCatalogue()[kWgs84 - 1]));
   std::mt19937_64 random(kSeed);
-  std::uniform_real_distribution<double> latitudes(-80, 84);
+  std::uniform_real_distribution<double> latitudes(DMA::kUtmSouthLatitude, DMA::kUtmNorthLatitude);
   std::uniform_real_distribution<double> longitudes(-180, 180);
   Spread digits;
   int skipped = 0;
@@ -94,8 +94,8 @@ TEST(MgrsAccuracy, RandomPointsWorldWide) {
     std::int16_t koordZone = 0;
     double northing = 0, easting = 0;
     std::string mgrs;
-    DMA::GeoToUtm(wgs84.SemiMajorAxis, 1.0 / wgs84.InverseFlattening, latitude * DMA::Degree(),
-                  longitude * DMA::Degree(), koordZone, northing, easting, mgrs, kWgs84);
+    DMA::GeoToUtm(wgs84, latitude * DMA::Degree(), longitude * DMA::Degree(), koordZone, northing,
+                  easting, mgrs);
     ASSERT_EQ(mgrs.size(), 15u) << latitude << " " << longitude << " " << mgrs;
     const Reference got = Parse(mgrs);
     const std::string where =

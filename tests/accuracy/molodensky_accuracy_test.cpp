@@ -27,8 +27,9 @@ struct Differences {
 void Compare(const ProjOperation& proj, const DatumRecord& datum, const EllipsoidRecord& ellipsoid,
              int direction, double latitude, double longitude, Differences& out) {
   double koordLatitude = 0, koordLongitude = 0;
-  General::MolodenskyShift(latitude, longitude, 0, koordLatitude, koordLongitude, datum, ellipsoid,
-                           static_cast<std::int16_t>(direction));
+  const General::Molodensky koordShift(datum, Ellipsoid(ellipsoid),
+                                       static_cast<std::int16_t>(direction));
+  koordShift.Shift(latitude, longitude, 0, koordLatitude, koordLongitude);
   const auto shift = [&](double lam, double phi) {
     return direction > 0 ? proj.Forward(lam, phi) : proj.Inverse(lam, phi);
   };

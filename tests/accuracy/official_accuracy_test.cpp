@@ -10,6 +10,7 @@
 #include "core/TransCoo.h"
 #include "geodesy/ConformalConic.h"
 #include "geodesy/Helmert.h"
+#include "geodesy/Lambert.h"
 #include "tests/accuracy/Figures.h"
 #include "tests/accuracy/Ground.h"
 #include "tests/accuracy/Proj.h"
@@ -74,21 +75,24 @@ TEST(OfficialAccuracy, Lambert72AsEpsgDefinesItBothWays) {
   CompareProjection(Lambert72Official(), kLambert72, "Lambert 72 (EPSG:31370)");
 }
 
-void CompareHelmert(const std::string& operation, const Helmert::Ellipsoid& target,
-                    const std::string& name) {
+void CompareHelmert(const std::string& operation, Datum target, const std::string& name) {
   const ProjOperation proj("urn:ogc:def:coordinateOperation:EPSG::" + operation);
+  const Ellipsoid hayford = EllipsoidOf(DatumRecordOf(Datum::Bel72));
+  const Ellipsoid to = EllipsoidOf(DatumRecordOf(target));
+  const Helmert::Transformation forwardShift(Helmert::kBd72ToEtrs89, hayford, to,
+                                             Helmert::Direction::Forward);
+  const Helmert::Transformation inverseShift(Helmert::kBd72ToEtrs89, hayford, to,
+                                             Helmert::Direction::Inverse);
   Spread forward;
   Spread inverse;
   EachGridPoint([&](double latitude, double longitude) {
     const PJ_COORD out = proj.Forward(latitude, longitude);
     double lat = 0, lon = 0;
-    Helmert::Shift(latitude, longitude, 0, Helmert::kBd72ToEtrs89, Helmert::kHayford, target,
-                   Helmert::Direction::Forward, lat, lon);
+    forwardShift.Shift(latitude, longitude, 0, lat, lon);
     forward.Add(std::max(std::fabs(lat - out.v[0]), std::fabs(lon - out.v[1])),
                 Where(latitude, longitude));
     const PJ_COORD back = proj.Inverse(latitude, longitude);
-    Helmert::Shift(latitude, longitude, 0, Helmert::kBd72ToEtrs89, Helmert::kHayford, target,
-                   Helmert::Direction::Inverse, lat, lon);
+    inverseShift.Shift(latitude, longitude, 0, lat, lon);
     inverse.Add(std::max(std::fabs(lat - back.v[0]), std::fabs(lon - back.v[1])),
                 Where(latitude, longitude));
   });
@@ -99,11 +103,11 @@ void CompareHelmert(const std::string& operation, const Helmert::Ellipsoid& targ
 }
 
 TEST(OfficialAccuracy, Bd72ToEtrs89BothWays) {
-  CompareHelmert("15928", Helmert::kGrs80, "BD72 -> ETRS89 (Helmert)");
+  CompareHelmert("15928", Datum::Etrs89, "BD72 -> ETRS89 (Helmert)");
 }
 
 TEST(OfficialAccuracy, Bd72ToWgs84BothWays) {
-  CompareHelmert("15929", Helmert::kWgs84, "BD72 -> WGS84 (Helmert)");
+  CompareHelmert("15929", Datum::Wgs84, "BD72 -> WGS84 (Helmert)");
 }
 
 }  // namespace
@@ -124,9 +128,7 @@ const char* const kLambert72To2008 =
     "+step +proj=lcc +lat_0=50.797815 +lon_0=4.35921583333333 +lat_1=49.8333333333333 "
     "+lat_2=51.1666666666667 +x_0=649328 +y_0=665262 +ellps=GRS80";
 
-constexpr double kGridStep = 1000;  // m
-constexpr double kMaxX = 310000;
-constexpr double kMaxY = 260000;
+constexpr double kGridStep = 1000;  // m, over the accepted range (Lambert::kBounds)
 
 std::string At(double X, double Y) {
   return std::to_string(X) + " " + std::to_string(Y);
@@ -146,8 +148,8 @@ TEST(OfficialChainAccuracy, Lambert72AndLambert2008BothWaysOnAKilometreGrid) {
   TransCoo toL08 = Converter("BEL72", "ETRS89");
   TransCoo toL72 = Converter("ETRS89", "BEL72");
   Spread forward, inverse, roundTrip;
-  for (double X = 0; X <= kMaxX; X += kGridStep) {
-    for (double Y = 0; Y <= kMaxY; Y += kGridStep) {
+  for (double X = Lambert::kBounds.minX; X <= Lambert::kBounds.maxX; X += kGridStep) {
+    for (double Y = Lambert::kBounds.minY; Y <= Lambert::kBounds.maxY; Y += kGridStep) {
       const PJ_COORD expected = proj.Forward(X, Y);
       toL08.Reset();
       toL08.SetOrigType("lmb");
@@ -186,8 +188,8 @@ TEST(OfficialChainAccuracy, Lambert72ToEtrs89Degrees) {
   const ProjOperation proj("EPSG:31370", "EPSG:4258");
   TransCoo point = Converter("BEL72", "ETRS89");
   Spread spread;
-  for (double X = 0; X <= kMaxX; X += kGridStep) {
-    for (double Y = 0; Y <= kMaxY; Y += kGridStep) {
+  for (double X = Lambert::kBounds.minX; X <= Lambert::kBounds.maxX; X += kGridStep) {
+    for (double Y = Lambert::kBounds.minY; Y <= Lambert::kBounds.maxY; Y += kGridStep) {
       const PJ_COORD expected = proj.Forward(X, Y);
       point.Reset();
       point.SetOrigType("lmb");

@@ -16,17 +16,14 @@
 namespace koord::accuracy {
 namespace {
 
-constexpr double kK0 = 0.9996;                  // UTM central scale factor
-constexpr double kFalseEasting = 500000;        // m
-constexpr double kSouthernFalseNorthing = 1e7;  // m
-constexpr double kWorldTolerance = 1e-4;        // m, -80..84 and 3.5 degrees off
-constexpr double kBelgiumTolerance = 0.001;     // m, zones 31 and 32 in Belgium
+constexpr double kWorldTolerance = 1e-4;     // m, -80..84 and 3.5 degrees off
+constexpr double kBelgiumTolerance = 0.001;  // m, zones 31 and 32 in Belgium
 
-struct Ellipsoid {
+struct Tested {
   std::int16_t number;  // catalogue number
   const char* name;
 };
-constexpr Ellipsoid kEllipsoids[] = {{21, "WGS84"}, {15, "Hayford"}, {6, "Clarke 1880"}};
+constexpr Tested kEllipsoids[] = {{21, "WGS84"}, {15, "Hayford"}, {6, "Clarke 1880"}};
 
 // UTM position of (latitude, longitude) in `zone`, by the exact projection.
 struct Utm {
@@ -35,8 +32,8 @@ struct Utm {
 Utm ExactUtm(const GeographicLib::TransverseMercatorExact& tm, int zone, double latitude,
              double longitude) {
   double x = 0, y = 0;
-  tm.Forward(6.0 * zone - 183.0, latitude, longitude, x, y);
-  return {x + kFalseEasting, y + (latitude < 0 ? kSouthernFalseNorthing : 0)};
+  tm.Forward(DMA::CentralMeridian(zone), latitude, longitude, x, y);
+  return {x + DMA::kUtmFalseEasting, y + (latitude < 0 ? DMA::kUtmSouthFalseNorthing : 0)};
 }
 
 struct Differences {
@@ -47,8 +44,7 @@ struct Differences {
 // Koord both ways at one point, with the zone given.
 void Compare(const EllipsoidRecord& e, const GeographicLib::TransverseMercatorExact& tm,
              std::int16_t zone, double latitude, double longitude, Differences& out) {
-  const double a = e.SemiMajorAxis;
-  const double f = 1.0 / e.InverseFlattening;
+  const DMA::TransverseMercator koord = DMA::UtmProjection(Ellipsoid(e));
   const double degree = DMA::Degree();
   const std::string where =
       std::string(e.Name) + " " + std::to_string(latitude) + " " + std::to_string(longitude);
@@ -56,13 +52,13 @@ void Compare(const EllipsoidRecord& e, const GeographicLib::TransverseMercatorEx
 
   std::int16_t koordZone = zone;
   double northing = 0, easting = 0;
-  DMA::GeoToTm(a, f, latitude * degree, longitude * degree, koordZone, northing, easting, 1);
+  DMA::GeoToTm(koord, latitude * degree, longitude * degree, koordZone, northing, easting, 1);
   out.forward.Add(std::hypot(easting - exact.easting, northing - exact.northing), where);
 
   // A negative northing tells the inverse that the point is south.
   double signedNorthing = latitude < 0 ? -exact.northing : exact.northing;
   double phi = 0, lambda = 0;
-  DMA::UtmToGeo(a, f, phi, lambda, zone, signedNorthing, exact.easting);
+  DMA::UtmToGeo(koord, phi, lambda, zone, signedNorthing, exact.easting);
   out.inverse.Add(GroundDistance(phi / degree, lambda / degree, latitude, longitude), where);
 }
 
@@ -71,14 +67,16 @@ const EllipsoidRecord& Catalogued(std::int16_t number) {
 }
 
 TEST(TransverseMercatorAccuracy, WorldWithinThreeAndAHalfDegrees) {
-  constexpr std::int16_t kZone = 31;        // central meridian 3 E; any zone would do
-  constexpr int kSouth = -80, kNorth = 84;  // degrees, one-degree steps
-  constexpr int kOffsets = 14;              // quarter degrees each side
+  constexpr std::int16_t kZone = 31;  // central meridian 3 E; any zone would do
+  // The UTM latitudes, degrees, in one-degree steps.
+  constexpr int kSouth = static_cast<int>(DMA::kUtmSouthLatitude);
+  constexpr int kNorth = static_cast<int>(DMA::kUtmNorthLatitude);
+  constexpr int kOffsets = 14;  // quarter degrees each side
   Differences differences;
-  for (const Ellipsoid& ellipsoid : kEllipsoids) {
+  for (const Tested& ellipsoid : kEllipsoids) {
     const EllipsoidRecord& e = Catalogued(ellipsoid.number);
     const GeographicLib::TransverseMercatorExact tm(e.SemiMajorAxis, 1.0 / e.InverseFlattening,
-                                                    kK0);
+                                                    DMA::kUtmScaleFactor);
     for (int latitude = kSouth; latitude <= kNorth; ++latitude) {
       for (int k = -kOffsets; k <= kOffsets; ++k) {
         Compare(e, tm, kZone, latitude, 3.0 + 0.25 * k, differences);
@@ -97,16 +95,16 @@ TEST(TransverseMercatorAccuracy, BelgiumUnderAMillimetre) {
   // Belgium's extent, with a margin, in tenths of a degree.
   constexpr int kSouth = 493, kNorth = 516, kWest = 25, kEast = 65;
   constexpr double kTenth = 0.1;
-  constexpr int kZoneWidth = 6;  // degrees
-  constexpr int kGreenwichZone = 31;
+  constexpr int kGreenwichZone = 31;  // from 0 to 6 degrees east
   Differences differences;
-  for (const Ellipsoid& ellipsoid : kEllipsoids) {
+  for (const Tested& ellipsoid : kEllipsoids) {
     const EllipsoidRecord& e = Catalogued(ellipsoid.number);
     const GeographicLib::TransverseMercatorExact tm(e.SemiMajorAxis, 1.0 / e.InverseFlattening,
-                                                    kK0);
+                                                    DMA::kUtmScaleFactor);
     for (int i = kSouth; i <= kNorth; ++i) {
       for (int j = kWest; j <= kEast; ++j) {
-        const auto zone = static_cast<std::int16_t>(kGreenwichZone + j / (10 * kZoneWidth));
+        const auto zone = static_cast<std::int16_t>(
+            kGreenwichZone + j / static_cast<int>(DMA::kUtmZoneWidth / kTenth));
         Compare(e, tm, zone, i * kTenth, j * kTenth, differences);
       }
     }

@@ -69,17 +69,21 @@ std::vector<Case> Cases() {
        string(kManyLines, '\n'), kAllConverted},
       {"nul_bytes_are_no_digits", "", "150000" + nul + "\t170000" + nul + nul + "\n",
        "Nombre illisible : « 150000" + replacement + " »\n", kSomeRefused},
-      {"nul_bytes_only", "", point + nul + nul + nul + "\n", kReference + "\nChamp manquant\n",
+      {"nul_bytes_only", "", point + nul + nul + nul + "\n",
+       kReference + "\nNombre illisible : « " + replacement + replacement + replacement + " »\n",
        kSomeRefused},
+      // A line that is not UTF-8 is Windows-1252: FF FE are ÿþ.
       {"invalid_utf8_fields_hold_no_number", "-t lambert", point + "\xFF\xFE\t\xC3\x28\n",
-       pointOut + "Nombre illisible : « " + replacement + replacement + " »\n", kSomeRefused},
+       pointOut + "Nombre illisible : « \xC3\xBF\xC3\xBE »\n", kSomeRefused},
       {"invalid_utf8_in_mgrs", "-f mgrs",
        "31UES963329\n\xFF\xFE"
        "31UES963329\n",
-       "31UES963329\nCoordonnées MGRS erronées (\xFF\xFE"
+       "31UES963329\nCoordonnées MGRS erronées (\xC3\xBF\xC3\xBE"
        "31UES963329)\n",
        kSomeRefused},
-      {"utf8_letter_in_ifbl", "-f ifbl -t lambert", "E\xC3\xA9" "5\n",
+      {"utf8_letter_in_ifbl", "-f ifbl -t lambert",
+       "E\xC3\xA9"
+       "5\n",
        "Coordonnée IFBL incorrecte\n", kSomeRefused},
       {"byte_order_mark_skipped", "", kBom + "150000\t170000\n", kReference + "\n", kAllConverted},
       {"byte_order_mark_alone", "", kBom, "", kAllConverted},
@@ -87,11 +91,28 @@ std::vector<Case> Cases() {
       {"byte_order_mark_inside_is_a_blank", "-t lambert", "150\t170\n" + kBom + "151\t171\n",
        "150000\t170000\n151000\t171000\n", kAllConverted},
       {"utf16_little_endian", "-t lambert",
-       string("\xFF\xFE" "1\0" "5\0" "0\0" "\t\0" "1\0" "7\0" "0\0" "\n\0", 18), pointOut,
-       kAllConverted},
+       string("\xFF\xFE"
+              "1\0"
+              "5\0"
+              "0\0"
+              "\t\0"
+              "1\0"
+              "7\0"
+              "0\0"
+              "\n\0",
+              18),
+       pointOut, kAllConverted},
       {"utf16_big_endian", "-t lambert",
-       string("\xFE\xFF" "\0" "1\0" "5\0" "0\0\t\0" "1\0" "7\0" "0\0\r\0\n", 20), pointOut,
-       kAllConverted},
+       string("\xFE\xFF"
+              "\0"
+              "1\0"
+              "5\0"
+              "0\0\t\0"
+              "1\0"
+              "7\0"
+              "0\0\r\0\n",
+              20),
+       pointOut, kAllConverted},
       {"huge_number", "", "1e999\t170000\n", "Nombre trop grand : « 1e999 »\n", kSomeRefused},
       {"huge_negative_number", "", "150000\t-1e999\n", "Nombre trop grand : « -1e999 »\n",
        kSomeRefused},
@@ -111,13 +132,14 @@ std::vector<Case> Cases() {
       {"hexadecimal_is_no_number", "-t lambert", "0x10\t170\n", "Nombre illisible : « 0x10 »\n",
        kSomeRefused},
       {"only_tabs", "", "\t\t\t\n\t\n", "\n\n", kAllConverted},
-      {"one_field_missing", "", "150000\n", "Champ manquant\n", kSomeRefused},
-      {"first_field_empty", "-t lambert", point + "\tx\n", pointOut + "Champ manquant\n",
+      {"one_field_missing", "", "150000\n", "Champ manquant : Y\n", kSomeRefused},
+      {"first_field_empty", "-t lambert", point + "\tx\n", pointOut + "Champ manquant : X\n",
        kSomeRefused},
-      {"degree_field_missing", "-f deg", "50.5\n", "Champ manquant\n", kSomeRefused},
+      {"degree_field_missing", "-f deg", "50.5\n", "Champ manquant : Longitude\n", kSomeRefused},
       {"mgrs_of_seven_blanks", "-f mgrs", "       \n", "\n", kAllConverted},
+      // The first line, a reference alone, makes the text cut at blanks.
       {"mgrs_of_seven_blanks_then_a_field", "-f mgrs", "31UES963329\n       \tx\n",
-       kReference + "\nChamp manquant\n", kSomeRefused},
+       kReference + "\nCoordonnées MGRS erronées (X)\n", kSomeRefused},
       {"ifbl_letter_for_column", "-f ifbl -t lambert", "EA37\n", "Coordonnée IFBL incorrecte\n",
        kSomeRefused},
       {"ifbl_letters_for_square", "-f ifbl -t lambert", "E537XY\n", "Coordonnée IFBL incorrecte\n",

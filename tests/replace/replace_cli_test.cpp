@@ -306,10 +306,10 @@ std::vector<Case> Cases() {
       {"replaced_by_a_run_with_refusals",
        {"-t", "lambert", "-o", "out.txt", "in.txt"},
        kSomeRefused,
-       "koord-cli: in.txt:2: Coordonnées Lambert incorrectes\n",
+       "koord-cli: in.txt:2: Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)\n",
        Start::Plain,
        "out.txt",
-       "150000\t170000\nCoordonnées Lambert incorrectes\n"},
+       "150000\t170000\nHors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)\n"},
       {"written_in_a_folder_anybody_may_write",
        {"-t", "lambert", "-o", "pub/out.txt", "big.txt"},
        kAllConverted,
@@ -359,7 +359,7 @@ TEST(OutputFile, ReplacedWithItsPermissionsAndLinks) {
   const ChildProcess::Result result = cli.Finish();
 
   EXPECT_EQ(WEXITSTATUS(result.status), kSomeRefused);
-  EXPECT_EQ(ReadFile(work / "out.txt"), "150000\t170000\nCoordonnées Lambert incorrectes\n");
+  EXPECT_EQ(ReadFile(work / "out.txt"), "150000\t170000\nHors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)\n");
   EXPECT_TRUE(fs::is_symlink(work / "link.txt"));
   EXPECT_EQ(fs::status(work / "out.txt").permissions(), kOwnerAndGroup);
 }

@@ -37,7 +37,7 @@ std::string Read(const fs::path& path) {
 
 // Lambert (150000, 170000) is 31UES963329 at 100 m on WGS84, and 50.85 N
 // 4.35 E (WGS84) is Lambert 148679 171066 (PROJ, EPSG:4326 to EPSG:31370:
-// 148679.45 171066.81; Koord's shift floors to the same metres).
+// 148679.45 171066.81; Koord rounds to the nearest metre).
 std::vector<Case> Cases() {
   const std::string utf16 = std::string(
       "\xFF\xFE"
@@ -60,21 +60,21 @@ std::vector<Case> Cases() {
        "Id;X;Y;Espèce;MGRS\n"
        "P1;150000;170000;Quercus robur;31UES963329\n"
        "P2;\"150 000,5\";\"170 000\";\"Fagus; sylvatica\";31UES963329\n"
-       "P3;;170000;Acer;Champ manquant\n"
+       "P3;;170000;Acer;Champ manquant : X\n"
        "P4;abc;170000;Ilex;Nombre illisible : « abc »\n",
-       "koord-cli: in0.txt:4: Champ manquant\n"
+       "koord-cli: in0.txt:4: Champ manquant : X\n"
        "koord-cli: in0.txt:5: Nombre illisible : « abc »\n",
        1},
       {"commas_with_quoted_decimal_commas",
        "--separator , --columns 2 -f deg --datum-from WGS84 -t lambert",
        {"Nom,Lat,Lon\nA,50.85N,4.35E\nB,\"50,85\",\"4,35\"\n"},
-       "X,Y\n148679,171066\n148679,171066\n",
+       "X,Y\n148679,171067\n148679,171067\n",
        "",
        0},
       {"degrees_and_minutes_in_csv",
        "--separator ';' -f deg --datum-from WGS84 -t lambert",
        {"\"50°51'00\"\"N\";\"4°21'00\"\"E\"\n"},
-       "148679;171066\n",
+       "148679;171067\n",
        "",
        0},
       {"blanks_between_fields",
@@ -96,11 +96,34 @@ std::vector<Case> Cases() {
        "koord-cli: in0.txt:2: Nombre illisible : « X »\n",
        1},
       {"utf16_with_a_header", "--separator ';' -t lambert", {utf16}, "X;Y\n150000;170000\n", "", 0},
+      // French Excel's "CSV (séparateur : point-virgule)": Windows-1252, a
+      // degree sign of one byte; the reason quotes the right characters.
+      // A first line whose coordinate fields are empty is no header.
+      {"empty_coordinates_make_no_header",
+       "--separator ';' --columns 2 --keep",
+       {"P1;;\nP2;150000;170000\n"},
+       "P1;;;Champ manquant : X\nP2;150000;170000;31UES963329\n",
+       "koord-cli: in0.txt:1: Champ manquant : X\n",
+       1},
+      {"windows_1252_lines_are_read",
+       "-f deg -t lambert",
+       {"50\xB0" "51'06\"N;4\xB0" "21'10\"E\n" "Lat\xE9;4\n"},
+       "148875;171252\nNombre illisible : « Lat\xC3\xA9 »\n",
+       "koord-cli: in0.txt:2: Nombre illisible : « Lat\xC3\xA9 »\n",
+       1},
+      // Kept lines keep the input's byte-order mark and its line ends, so
+      // that a spreadsheet reopens the output with its accents.
+      {"kept_lines_keep_the_mark_and_line_ends",
+       "--keep -t lambert2008",
+       {"\xEF\xBB\xBF" "X;Y\r\n150000;170000\r\n"},
+       "\xEF\xBB\xBF" "X;Y;X;Y\r\n150000;170000;650000;670000\r\n",
+       "",
+       0},
       {"columns_beyond_the_line",
        "--columns 2 -t lambert",
        {"1\t150\t170\n1\t150\n"},
-       "150000\t170000\nChamp manquant\n",
-       "koord-cli: in0.txt:2: Champ manquant\n",
+       "150000\t170000\nChamp manquant : Y\n",
+       "koord-cli: in0.txt:2: Champ manquant : Y\n",
        1},
   };
 }
@@ -139,7 +162,7 @@ TEST(SpreadsheetOptions, WrongValuesAreUsageErrors) {
   const UsageCase cases[] = {
       {"--columns 0", "numéro de colonne incorrect : « 0 » (de 1 à 1000)"},
       {"--columns abc", "numéro de colonne incorrect : « abc » (de 1 à 1000)"},
-      {"--separator x", "séparateur inconnu : « x » (tab, ;, , ou blank)"},
+      {"--separator x", "séparateur inconnu : « x » (tab, « ; », « , », blank ou auto)"},
       {"--separator , --decimal-mark , -t deg",
        "--decimal-mark , et --separator , ne vont pas ensemble"},
   };

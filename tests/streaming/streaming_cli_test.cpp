@@ -34,12 +34,12 @@ struct Exchange {
 // ends of every kind.
 const std::vector<Exchange> kExchanges = {
     {"150000\t170000\n", "150000\t170000", ""},
-    {"400\t170\n", "Coordonnées Lambert incorrectes",
-     "koord-cli: -:2: Coordonnées Lambert incorrectes"},
+    {"400\t170\n", "Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)",
+     "koord-cli: -:2: Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)"},
     {"151\t171\r\n", "151000\t171000", ""},
     {"\n", "", ""},
     {"152\t172\r", "152000\t172000", ""},
-    {"153000\n", "Champ manquant", "koord-cli: -:6: Champ manquant"},
+    {"153000\n", "Champ manquant : Y", "koord-cli: -:6: Champ manquant : Y"},
 };
 
 struct Case {
@@ -81,9 +81,9 @@ TEST_P(Streaming, FileAnsweredBeforeAWaitingStandardInput) {
   ChildProcess cli({KOORD_CLI, "-t", "lambert", "in.txt", "-"}, setup);
 
   EXPECT_EQ(cli.ReadLine(cli.Output(), kPatience), "150000\t170000");
-  EXPECT_EQ(cli.ReadLine(cli.Output(), kPatience), "Coordonnées Lambert incorrectes");
+  EXPECT_EQ(cli.ReadLine(cli.Output(), kPatience), "Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)");
   EXPECT_EQ(cli.ReadLine(cli.Errors(), kPatience),
-            "koord-cli: in.txt:2: Coordonnées Lambert incorrectes");
+            "koord-cli: in.txt:2: Hors du domaine Lambert 1972 (X de 0 à 310 000 m, Y de 0 à 260 000 m)");
   ASSERT_TRUE(cli.Write("151\t171\n"));
   EXPECT_EQ(cli.ReadLine(cli.Output(), kPatience), "151000\t171000");
   const ChildProcess::Result result = cli.Finish();

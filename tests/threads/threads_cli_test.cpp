@@ -131,6 +131,8 @@ TEST(Threads, MessagesInOrderAndLinesInPlace) {
 
   std::size_t previous = 0;
   for (const std::string& message : Lines(many.err)) {
+    // The count of the points far from Belgium closes the messages.
+    if (message.find("de la Belgique") != std::string::npos) continue;
     const std::string start = "koord-cli: -:";
     ASSERT_EQ(message.rfind(start, 0), 0u) << message;
     const std::size_t number = std::stoul(message.substr(start.size()));

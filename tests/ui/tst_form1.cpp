@@ -468,7 +468,7 @@ void TestForm1::conversion_data() {
   // 5643453.4 (EPSG:32632).
   QTest::newRow("Lambert to Lambert 2008")
       << "150000\t170000\n"
-      << QList<int>{kLambert, kBel72, kLambert2008, kEtrs89, -1} << false << "649999\t670000\n"
+      << QList<int>{kLambert, kBel72, kLambert2008, kEtrs89, -1} << false << "650000\t670000\n"
       << "150000\t170000\n";
   QTest::newRow("Lambert to UTM numbers, each point's zone")
       << "150000\t170000\n"
@@ -524,13 +524,13 @@ void TestForm1::missingFieldIsRefusedWithoutDialog() {
   Button("Command1")->click();
   QVERIFY(prompts_.isEmpty());
   QCOMPARE(Box("txtDest")->toPlainText(),
-           QStringLiteral("150000\t170000\nChamp manquant\n160000\t170000\n"));
+           QStringLiteral("150000\t170000\nChamp manquant : Y\n160000\t170000\n"));
   QCOMPARE(Status(), QStringLiteral("2 lignes converties, 1 refusée"));
   auto* goTo = Button("cmdFirstRefused");
   QVERIFY(goTo->isVisible());
   goTo->click();
   QCOMPARE(SelectedText(Box("txtFrom")), QStringLiteral("150000"));
-  QCOMPARE(SelectedText(Box("txtDest")), QStringLiteral("Champ manquant"));
+  QCOMPARE(SelectedText(Box("txtDest")), QStringLiteral("Champ manquant : Y"));
   // A run without refusals offers nothing to go to.
   Box("txtFrom")->setPlainText(QStringLiteral("150000\t170000\n"));
   Button("Command1")->click();
@@ -753,7 +753,7 @@ void TestForm1::pastedSpreadsheetBlock() {
   QVERIFY(prompts_.isEmpty());
   QCOMPARE(Box("txtDest")->toPlainText(), QStringLiteral("Id\tX\tY\tEspèce\tIFBL\n"
                                                          "P1\t150000\t170000\tQuercus robur\tE435\n"
-                                                         "P2\t\t170000\tAcer\tChamp manquant\n"
+                                                         "P2\t\t170000\tAcer\tChamp manquant : X\n"
                                                          "P3\t150,5\t170\tIlex\tE436\n"));
   QCOMPARE(Status(), QStringLiteral("2 lignes converties, 1 refusée"));
 }

@@ -417,6 +417,10 @@ IFBL: %5</translation>
         <translation>Spaces and tabs</translation>
     </message>
     <message>
+        <source>Selon la première ligne</source>
+        <translation>From the first line</translation>
+    </message>
+    <message>
         <source>&amp;Séparateur des champs</source>
         <translation>&amp;Field separator</translation>
     </message>

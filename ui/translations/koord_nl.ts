@@ -417,6 +417,10 @@ IFBL: %5</translation>
         <translation>Spaties en tabs</translation>
     </message>
     <message>
+        <source>Selon la première ligne</source>
+        <translation>Volgens de eerste regel</translation>
+    </message>
+    <message>
         <source>&amp;Séparateur des champs</source>
         <translation>&amp;Veldscheidingsteken</translation>
     </message>
