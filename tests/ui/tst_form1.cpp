@@ -292,6 +292,8 @@ void TestForm1::everyKindOfferedRoundTrips() {
   const QString point = QStringLiteral("150000\t170000\n");
   for (int dest = 0; dest < List("cmbCoorDest")->count(); ++dest) {
     const QString kind = List("cmbCoorDest")->itemText(dest);
+    // « Plusieurs systèmes… » opens a choice of kinds, tried elsewhere.
+    if (kind.endsWith(u'…')) continue;
     List("cmbCoorFrom")->setCurrentIndex(kLambert);
     List("cmbCoorDest")->setCurrentIndex(dest);
     List("cmbPrecision")->setCurrentIndex(0);
