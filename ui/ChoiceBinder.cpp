@@ -151,10 +151,10 @@ void ChoiceBinder::Show() {
   offered.mgrs = Among(CoordKind::Mgrs, outputs);
   offered.metres = std::any_of(outputs.begin(), outputs.end(),
                                [](CoordKind kind) { return Describe(kind).writesMetres; });
-  controls_.result->SetOptions({replaceResult_, choices_.showKind, choices_.ifblDots,
-                                choices_.mgrsShort, choices_.metreDecimals,
-                                choices_.preciseTransformation, choices_.decimalMark},
-                               offered);
+  controls_.result->SetOptions(
+      {replaceResult_, choices_.showKind, choices_.ifblDots, choices_.mgrsShort,
+       choices_.metreDecimals, choices_.preciseTransformation, choices_.decimalMark},
+      offered);
 }
 
 // With the kind found per line, the input datum list starts with each
@@ -226,8 +226,9 @@ void ChoiceBinder::SetLanguage(Language language) {
 
 QString ChoiceBinder::InputExample() const {
   if (choices_.detectKind) {
-    return tr("Un point par ligne, de tout type\u00A0; par exemple\n150000\t170000\n"
-              "50,84041\t4,36875\n31UES963329\nE4.35.22");
+    return tr(
+        "Un point par ligne, de tout type\u00A0; par exemple\n150000\t170000\n"
+        "50,84041\t4,36875\n31UES963329\nE4.35.22");
   }
   return TextIn(Describe(choices_.coorFrom).example, choices_.language);
 }
@@ -307,9 +308,9 @@ void ChoiceBinder::DatumChosen() {
   const int from = controls_.datumFrom->currentData().toInt();
   if (controls_.datumFrom->currentIndex() >= 0) {
     datumFromByKind_ = from == kDatumByKindEntry;
-    choices_.datumFrom = datumFromByKind_ ? Describe(choices_.coorFrom).defaultDatum
-                                          : AtListPosition(kDatumTable, from).value_or(
-                                                choices_.datumFrom);
+    choices_.datumFrom = datumFromByKind_
+                             ? Describe(choices_.coorFrom).defaultDatum
+                             : AtListPosition(kDatumTable, from).value_or(choices_.datumFrom);
     if (choices_.detectKind) SaveInputDatumByKind(datumFromByKind_);
   }
   if (controls_.datumDest->currentIndex() >= 0) {

@@ -17,8 +17,8 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStringList>
 #include <QRandomGenerator>
+#include <QStringList>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QToolButton>
@@ -272,8 +272,8 @@ void Form1::Retranslate() {
   cmdSave->setToolTip(tr("Enregistre le résultat dans un fichier texte ou CSV (Ctrl+S)"));
   cmdOptions->setText(tr("Options de &lecture"));
   cmdOptions->setToolTip(
-      tr("Séparateur des champs, colonne des coordonnées (trouvés dans chaque texte sauf "
-         "choix), points loin de la Belgique, ligne de départ recopiée"));
+      tr("Séparateur des champs et colonne des coordonnées (trouvés dans chaque texte, "
+         "sauf choix), points loin de la Belgique, ligne de départ recopiée"));
   cmdOutputOptions->setText(tr("Options du &résultat"));
   cmdOutputOptions->setToolTip(
       tr("Remplacer ou compléter le résultat, type lu, carrés IFBL avec points, carrés MGRS "
@@ -287,7 +287,7 @@ void Form1::Retranslate() {
   cmdFirstRefused->setToolTip(
       tr("Sélectionne la première ligne refusée dans les deux zones\u00A0; F8 mène à la "
          "suivante, Maj+F8 à la précédente"));
-  cmdFirstFar->setText(tr("Premier point l&oin"));
+  cmdFirstFar->setText(tr("Premier point lo&in"));
   cmdFirstFar->setToolTip(
       tr("Sélectionne dans les deux zones la première ligne dont le point est à plus de "
          "100 km de la Belgique"));
@@ -436,10 +436,10 @@ void Form1::ArrangeControls() {
 
 void Form1::SetTabOrder() {
   QWidget* const order[] = {
-      cmbCoorFrom,      cmbDatumFrom,    txtFrom,    cmbCoorDest, cmbDatumDest, cmbPrecision,
-      Command1,         txtDest,         Command3,   cmdHelp,     cmdStop,      cmdErase[0],
-      cmdOpen,          cmdOptions,      cmdAbout,   cmdCopy,     cmdSave,      cmdErase[1],
-      cmdOutputOptions, cmdFirstRefused, cmdFirstFar, cmdStopRun,   cmbLanguage};
+      cmbCoorFrom,      cmbDatumFrom,    txtFrom,     cmbCoorDest, cmbDatumDest, cmbPrecision,
+      Command1,         txtDest,         Command3,    cmdHelp,     cmdStop,      cmdErase[0],
+      cmdOpen,          cmdOptions,      cmdAbout,    cmdCopy,     cmdSave,      cmdErase[1],
+      cmdOutputOptions, cmdFirstRefused, cmdFirstFar, cmdStopRun,  cmbLanguage};
   for (std::size_t i = 1; i < std::size(order); ++i) {
     QWidget::setTabOrder(order[i - 1], order[i]);
   }
@@ -685,8 +685,8 @@ void Form1::GoToRefusedLine(const RefusedLine& line) {
 // the choices.
 void Form1::ChooseSeveralOutputs() {
   if (outputsDialog_) return;
-  auto* dialog = new OutputKindsDialog(choices_->SeveralOutputs(), choices_->Choices(), language_,
-                                       this);
+  auto* dialog =
+      new OutputKindsDialog(choices_->SeveralOutputs(), choices_->Choices(), language_, this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   outputsDialog_ = dialog;
   connect(dialog, &QDialog::finished, this, [this, dialog](int answer) {

@@ -41,8 +41,8 @@ constexpr int kPercent = 100;
 // "A et B", "A, B et C".
 QString Listed(const QStringList& items) {
   if (items.size() < 2) return items.join(QString());
-  return RunTexts::tr("%1 et %2").arg(items.mid(0, items.size() - 1).join(QStringLiteral(", ")),
-                                       items.back());
+  return RunTexts::tr("%1 et %2")
+      .arg(items.mid(0, items.size() - 1).join(QStringLiteral(", ")), items.back());
 }
 
 }  // namespace
@@ -104,8 +104,8 @@ QString NamedColumnsText(const QStringList& names) {
 
 QString AmbiguousColumnsText(std::size_t first, std::size_t other, Language language) {
   return RunTexts::tr(
-             "coordonnées lisibles au champ %1 comme au champ %2 : choisissez le champ dans "
-             "Options de lecture")
+             "coordonnées lisibles aux champs %1 et %2\u00A0: choisissez dans Options "
+             "de lecture")
       .arg(Number(first, language), Number(other, language));
 }
 

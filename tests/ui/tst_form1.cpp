@@ -549,7 +549,8 @@ void TestForm1::missingFieldIsRefusedWithoutDialog() {
   Box("txtFrom")->setPlainText(QStringLiteral("150000\t170000\n150000\n160000\t170000\n"));
   Button("Command1")->click();
   QVERIFY(prompts_.isEmpty());
-  QCOMPARE(Result()->Text(), QStringLiteral("150000\t170000\nChamp manquant : Y\n160000\t170000\n"));
+  QCOMPARE(Result()->Text(),
+           QStringLiteral("150000\t170000\nChamp manquant : Y\n160000\t170000\n"));
   QCOMPARE(Status(), QStringLiteral("2 lignes converties, 1 refusée — résultat en Lambert 1972"));
   auto* goTo = Button("cmdFirstRefused");
   QVERIFY(goTo->isVisible());
