@@ -15,6 +15,9 @@
 namespace koord::ui {
 namespace {
 
+// Characters of room beyond the widest entry as it opens.
+constexpr int kSpareCharacters = 4;
+
 std::size_t Index(CoordKind kind) {
   return static_cast<std::size_t>(kind);
 }
@@ -77,8 +80,11 @@ OutputKindsDialog::OutputKindsDialog(const std::vector<CoordKind>& chosen,
   grid->addLayout(moves, 1, 1);
   grid->addLayout(precision, 2, 0);
   grid->addWidget(buttons_, 3, 0, 1, 2);
-  // Room for every kind without a scroll bar.
+  // Room for every kind and its precision without a scroll bar; the
+  // widest precision may come with a choice made later.
   list_->setMinimumHeight(list_->sizeHintForRow(0) * list_->count() + 2 * list_->frameWidth());
+  list_->setMinimumWidth(list_->sizeHintForColumn(0) + 2 * list_->frameWidth() +
+                         list_->fontMetrics().averageCharWidth() * kSpareCharacters);
 
   connect(list_, &QListWidget::currentRowChanged, this, &OutputKindsDialog::CurrentChanged);
   connect(list_, &QListWidget::itemChanged, this, &OutputKindsDialog::Update);
