@@ -22,10 +22,12 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest>
 #include <memory>
 
 #include "ui/Form1.h"
+#include "ui/HelpWindow.h"
 #include "ui/MapView.h"
 #include "ui/OutputKindsDialog.h"
 #include "ui/QtLanguage.h"
@@ -69,6 +71,8 @@ class TestReading : public QObject {
   void savedWithTheSeparatorFound();
   void mapNamesPointsByAnotherField_data();
   void mapNamesPointsByAnotherField();
+  void helpNamesTheControls_data();
+  void helpNamesTheControls();
 
  private:
   template <typename T>
@@ -740,6 +744,38 @@ void TestReading::mapNamesPointsByAnotherField() {
   const QString readOut = map->findChild<QLabel*>(QStringLiteral("lblReadOut"))->text();
   QCOMPARE(readOut.section(u'\n', -1),
            In(language_, "Ligne %1\u00A0: %2", "Regel %1: %2", "Line %1: %2").arg(line).arg(label));
+}
+
+void TestReading::helpNamesTheControls_data() {
+  QTest::addColumn<int>("language");
+  AddLanguages({Language::French, Language::Dutch, Language::English});
+}
+
+// The help describes the reading found, the far points, the kinds found,
+// several outputs, zone-less squares and the metre decimals by the names
+// the window shows them under.
+void TestReading::helpNamesTheControls() {
+  NewWindow(FetchLanguage());
+  QTest::mouseClick(Button("cmdHelp"), Qt::LeftButton);
+  auto* help = window_->findChild<koord::ui::HelpWindow*>();
+  QVERIFY(help);
+  const QString page = help->Browser()->toPlainText().replace(QChar(QChar::Nbsp), u' ');
+  // A control's words, without their access key, example or ellipsis.
+  const auto words = [](QString text) {
+    text.remove(u'&').remove(u'…');
+    return text.section(QStringLiteral(" ("), 0, 0).replace(QChar(QChar::Nbsp), u' ');
+  };
+  QStringList names{
+      words(Find<QMenu>("mnuSeparator")->actions().front()->text()),
+      words(Find<QAction>("actNearBelgium")->text()),
+      words(Find<QAction>("actShowKind")->text()),
+      words(Find<QAction>("actMgrsShort")->text()),
+      words(Find<QMenu>("mnuMetreDecimals")->title()),
+      words(Button("cmdFirstFar")->text()),
+      words(List("cmbCoorFrom")->itemText(kDetect)),
+      words(List("cmbCoorDest")->itemText(kSeveral)),
+  };
+  for (const QString& name : names) QVERIFY2(page.contains(name), qPrintable(name));
 }
 
 // Offscreen, a screen as large as a desktop's, where the map has room
