@@ -1,6 +1,7 @@
 #include "engine/LineSplitter.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "support/Ascii.h"
@@ -35,9 +36,27 @@ std::string_view LineEndingText(LineEnding ending) {
   return {};
 }
 
+namespace {
+
+// Eight bytes at a time: no byte of an ASCII text has its high bit set.
+bool IsAsciiText(std::string_view text) {
+  constexpr std::uint64_t kHighBits = 0x8080808080808080;
+  std::uint64_t seen = 0;
+  std::size_t i = 0;
+  for (; i + sizeof seen <= text.size(); i += sizeof seen) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, text.data() + i, sizeof word);
+    seen |= word;
+  }
+  for (; i < text.size(); ++i) seen |= static_cast<unsigned char>(text[i]);
+  return (seen & kHighBits) == 0;
+}
+
+}  // namespace
+
 bool IsUtf8(std::string_view text) {
   // Lines are ASCII far more often than not: settled at once.
-  if (std::all_of(text.begin(), text.end(), [](char c) { return ascii::IsAscii(c); })) return true;
+  if (IsAsciiText(text)) return true;
   std::size_t i = 0;
   const auto byte = [&text](std::size_t at) { return static_cast<unsigned char>(text[at]); };
   while (i < text.size()) {
