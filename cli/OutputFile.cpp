@@ -16,7 +16,8 @@ namespace {
 // Bytes gathered before each write.
 constexpr std::size_t kBufferSize = 1 << 16;
 
-constexpr Translated kStandardOutput{"sortie standard", "standaarduitvoer", "standard output"};
+constexpr Translated kStandardOutput{"sortie standard", "standaarduitvoer", "standard output",
+                                     "Standardausgabe"};
 
 }  // namespace
 
