@@ -3,7 +3,7 @@
 // out of date, after a run with refused lines and after a stopped run; the
 // map as it opens, beside the main window, and zoomed in on Bruxelles with
 // the IFBL grid; the about window and the help window. The same pictures in
-// Dutch and in English have names ending in _nl and _en. Run it with
+// Dutch, English and German have names ending in _nl, _en and _de. Run it with
 // QT_QPA_PLATFORM=offscreen (make screenshots): the pictures are then drawn
 // on a screen of 1600 x 900 pixels.
 //
@@ -246,7 +246,8 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   bool ok = SavePictures(folder, QStringLiteral(".png"));
-  for (const koord::Language language : {koord::Language::Dutch, koord::Language::English}) {
+  for (const koord::Language language :
+       {koord::Language::Dutch, koord::Language::English, koord::Language::German}) {
     QSettings(QStringLiteral("Koord"), QStringLiteral("koord")).clear();
     koord::ui::SaveLanguage(language);
     ok &= SavePictures(folder, QStringLiteral("_%1.png").arg(
