@@ -22,16 +22,6 @@ files::ResultChoice ResultOf(const Options& options, const BatchChoices& choices
           options.squares};
 }
 
-// Where a header is cut, as the engine cuts it: at the separator given, or
-// at tabs, semicolons, commas or blanks, the first the line holds.
-Separator HeaderSeparator(std::string_view line, Separator chosen) {
-  if (chosen != Separator::Auto) return chosen;
-  if (line.find('\t') != std::string_view::npos) return Separator::Tab;
-  if (line.find(';') != std::string_view::npos) return Separator::Semicolon;
-  if (line.find(',') != std::string_view::npos) return Separator::Comma;
-  return Separator::Blank;
-}
-
 std::string Listed(const std::vector<std::string>& names) {
   std::string list;
   for (const std::string& name : names) list += (list.empty() ? "" : ", ") + name;
@@ -138,7 +128,8 @@ void FileOutput::Settle(const LineResult& result, const QueuedLine& line) {
     }
   } else if (result.status == LineStatus::Header) {
     source_ = Source::Fields;
-    separator_ = HeaderSeparator(line.line, choices_.separator);
+    // Cut where the engine cut it.
+    separator_ = result.layout.separator;
     fields_.Split(line.line, separator_, std::numeric_limits<std::size_t>::max());
     names.assign(fields_.All().begin(), fields_.All().end());
   } else {

@@ -1,12 +1,10 @@
 #include "cli/FilesProgram.h"
 
-#include <array>
-#include <climits>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 
 #include "cli/Fatal.h"
+#include "cli/FullProgram.h"
 #include "cli/Say.h"
 
 namespace koord::cli {
@@ -34,30 +32,13 @@ int ConvertWithFiles(const Options& /*options*/, const FilePlan& /*plan*/) {
 
 #else
 
-namespace {
-
-constexpr std::string_view kFullProgram = "koord-cli-full";
-
-// The folder of this program, from the kernel's link to it.
-std::string OwnFolder() {
-  std::array<char, PATH_MAX> path{};
-  const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size() - 1);
-  if (length <= 0) return {};
-  const std::string_view self(path.data(), static_cast<std::size_t>(length));
-  return std::string(self.substr(0, self.rfind('/') + 1));
-}
-
-}  // namespace
-
 void BecomeFilesProgram(char** argv) {
-  const std::string program = OwnFolder() + std::string(kFullProgram);
-  ::execv(program.c_str(), argv);
   static constexpr Translated kNoFull{
       "les fichiers d'autres programmes demandent koord-cli-full, absent de cette installation",
       "bestanden van andere programma's vragen koord-cli-full, dat in deze installatie ontbreekt",
       "other programs' files need koord-cli-full, which this installation lacks",
       "Dateien anderer Programme erfordern koord-cli-full, das in dieser Installation fehlt"};
-  throw Fatal(Say(kNoFull));
+  BecomeFullProgram(argv, kNoFull);
 }
 
 int ConvertWithFiles(const Options& /*options*/, const FilePlan& /*plan*/) {

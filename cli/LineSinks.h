@@ -3,6 +3,7 @@
 // or a dot on the map (MapSink), the reason of a refused line also on
 // standard error with its file and number.
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -17,8 +18,9 @@ namespace koord::cli {
 bool IsRefused(const LineResult& line);
 
 // Every line's outcome on its own output line. With the input lines kept,
-// the output keeps their byte-order mark and line ends too, so that a
-// spreadsheet reopens it as it opened the input.
+// the output keeps their byte-order mark, line ends and encoding too (a
+// line read as Windows-1252 goes back in it), so that a spreadsheet
+// reopens it as it opened the input.
 class TextSink : public LineSink {
  public:
   TextSink(OutputFile& output, RefusalMessages& messages, bool keepLines)
@@ -33,6 +35,7 @@ class TextSink : public LineSink {
   bool first_ = true;
   bool lineEndSeen_ = false;
   std::string_view lineEnd_ = "\n";
+  std::string encoded_;
 };
 
 // The points of the converted lines.

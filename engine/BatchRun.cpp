@@ -37,6 +37,7 @@ struct Batch {
     LineRole role;
     LineEnding ending;
     bool byteOrderMark;
+    bool windows1252;
     Layout layout;
   };
   struct Outcome {
@@ -92,12 +93,13 @@ struct Place {
   std::uint64_t number;
   LineEnding ending;
   bool byteOrderMark;
+  bool windows1252;
 };
 
 LineResult ResultOf(const Place& place, const LineOutcome& outcome, const Layout& layout) {
-  return {place.text,  place.number,       outcome.status, outcome.reason, outcome.text,
-          outcome.why, outcome.x,          outcome.y,      place.ending,   place.byteOrderMark,
-          outcome.far, outcome.kilometres, outcome.kind,   layout};
+  return {place.text,        place.number, outcome.status,     outcome.reason, outcome.text,
+          outcome.why,       outcome.x,    outcome.y,          place.ending,   place.byteOrderMark,
+          place.windows1252, outcome.far,  outcome.kilometres, outcome.kind,   layout};
 }
 
 }  // namespace
@@ -154,7 +156,8 @@ class BatchRun::State {
 
   bool Line(const SplitLine& line) {
     ++number_;
-    const Place place{text_, number_, line.ending, number_ == 1 && lines_.HadByteOrderMark()};
+    const Place place{text_, number_, line.ending, number_ == 1 && lines_.HadByteOrderMark(),
+                      line.windows1252};
     if (layout_) return Dispatch(line.text, line.tooLong, place, LineRole::Data);
     held_.push_back({std::string(line.text), line.tooLong, place});
     if (line.tooLong || LooksEmpty(line.text)) return true;
@@ -211,7 +214,8 @@ class BatchRun::State {
     }
     filling_.lines.push_back({static_cast<std::uint32_t>(filling_.text.size()),
                               static_cast<std::uint32_t>(line.size()), place.text, place.number,
-                              tooLong, role, place.ending, place.byteOrderMark, *layout_});
+                              tooLong, role, place.ending, place.byteOrderMark, place.windows1252,
+                              *layout_});
     filling_.text.append(line);
     if (filling_.Full()) Submit();
     return !ended_;
@@ -262,8 +266,8 @@ class BatchRun::State {
       HandOver({line.text, line.number, outcome.status, outcome.reason,
                 std::string_view(batch.outputs).substr(outcome.outputOffset, outcome.outputLength),
                 std::string_view(batch.whys).substr(outcome.whyOffset, outcome.whyLength),
-                outcome.x, outcome.y, line.ending, line.byteOrderMark, outcome.far,
-                outcome.kilometres, outcome.kind, line.layout});
+                outcome.x, outcome.y, line.ending, line.byteOrderMark, line.windows1252,
+                outcome.far, outcome.kilometres, outcome.kind, line.layout});
     }
     spares_.push_back(std::move(batch));
   }

@@ -45,6 +45,7 @@ struct LineResult {
   double y;
   LineEnding ending;   // what ended the input line
   bool byteOrderMark;  // the first line of a text that began with a byte-order mark
+  bool windows1252;    // an input line that was not UTF-8, read as Windows-1252
   // A converted point more than 100 km from Belgium, and how far, km.
   bool far;
   double kilometres;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <cmath>
 #include <cstddef>
 #include <limits>
@@ -61,9 +60,9 @@ bool Inside(double latitude, double longitude) {
     const Vertex& a = kOutline[i];
     const Vertex& b = kOutline[j];
     if ((a.latitude > latitude) != (b.latitude > latitude) &&
-        longitude < (b.longitude - a.longitude) * (latitude - a.latitude) /
-                            (b.latitude - a.latitude) +
-                        a.longitude) {
+        longitude <
+            (b.longitude - a.longitude) * (latitude - a.latitude) / (b.latitude - a.latitude) +
+                a.longitude) {
       inside = !inside;
     }
   }
@@ -109,48 +108,20 @@ double NearestSideKm(double latitude, double longitude) {
   return std::sqrt(nearest2);
 }
 
-// Cells of a grid around Belgium whose points all lie within, or all
-// beyond, kFarFromBelgiumKm: the distance at a cell's centre, give or take
-// half the cell's diagonal, bounds the distance anywhere in it. A cell is
-// judged the first time a point falls in it, so that a run pays only for
-// the few cells its points touch; a point in an undecided cell, or off the
-// grid, is measured.
-constexpr double kGridMarginDegrees = 2.5;
-constexpr std::size_t kCells = 64;  // about 12 by 10 km
-enum class Cell : unsigned char { Unjudged, Near, Far, Undecided };
-constexpr Box kGrid{kBox.south - kGridMarginDegrees, kBox.north + kGridMarginDegrees,
-                    kBox.west - kGridMarginDegrees, kBox.east + kGridMarginDegrees};
+constexpr Box kGrid{kBox.south - kCellMarginDegrees, kBox.north + kCellMarginDegrees,
+                    kBox.west - kCellMarginDegrees, kBox.east + kCellMarginDegrees};
 constexpr double kCellHeight = (kGrid.north - kGrid.south) / kCells;
 constexpr double kCellWidth = (kGrid.east - kGrid.west) / kCells;
 
-// Threads that judge the same cell at once write the same verdict.
-constinit std::array<std::atomic<Cell>, kCells * kCells> gCells{};
+// The verdict of every cell, rows from north to south; a test judges each
+// cell anew and prints the map again when the outline changes.
+constexpr char kCellMap[kCells][kCells + 1] = {
+#include "engine/BelgiumCells.inc"
+};
 
 std::size_t CellIndex(double value, double low, double size) {
   const auto index = static_cast<long>((value - low) / size);
   return static_cast<std::size_t>(std::clamp(index, 0L, static_cast<long>(kCells) - 1));
-}
-
-Cell Judge(std::size_t row, std::size_t column) {
-  const double south = kGrid.south + static_cast<double>(row) * kCellHeight;
-  const double west = kGrid.west + static_cast<double>(column) * kCellWidth;
-  const double halfDiagonal = GreatCircleKm(south, west, south + kCellHeight, west + kCellWidth) / 2;
-  const double centre = KilometresFromBelgium(south + kCellHeight / 2, west + kCellWidth / 2);
-  return centre + halfDiagonal < kFarFromBelgiumKm   ? Cell::Near
-         : centre - halfDiagonal > kFarFromBelgiumKm ? Cell::Far
-                                                     : Cell::Undecided;
-}
-
-Cell CellOf(double latitude, double longitude) {
-  const std::size_t row = CellIndex(latitude, kGrid.south, kCellHeight);
-  const std::size_t column = CellIndex(longitude, kGrid.west, kCellWidth);
-  std::atomic<Cell>& cell = gCells[row * kCells + column];
-  Cell verdict = cell.load(std::memory_order_relaxed);
-  if (verdict == Cell::Unjudged) {
-    verdict = Judge(row, column);
-    cell.store(verdict, std::memory_order_relaxed);
-  }
-  return verdict;
 }
 
 }  // namespace
@@ -166,10 +137,26 @@ double KilometresFromBelgium(double latitude, double longitude) {
   return NearestSideKm(latitude, longitude);
 }
 
+char JudgedCell(std::size_t row, std::size_t column) {
+  const double south = kGrid.south + static_cast<double>(row) * kCellHeight;
+  const double west = kGrid.west + static_cast<double>(column) * kCellWidth;
+  const double halfDiagonal =
+      GreatCircleKm(south, west, south + kCellHeight, west + kCellWidth) / 2;
+  const double centre = KilometresFromBelgium(south + kCellHeight / 2, west + kCellWidth / 2);
+  return centre + halfDiagonal < kFarFromBelgiumKm   ? kNearCell
+         : centre - halfDiagonal > kFarFromBelgiumKm ? kFarCell
+                                                     : kUndecidedCell;
+}
+
+char TabledCell(std::size_t row, std::size_t column) {
+  return kCellMap[kCells - 1 - row][column];
+}
+
 bool FarFromBelgium(double latitude, double longitude) {
   if (InBox(kGrid, latitude, longitude)) {
-    const Cell cell = CellOf(latitude, longitude);
-    if (cell != Cell::Undecided) return cell == Cell::Far;
+    const char cell = TabledCell(CellIndex(latitude, kGrid.south, kCellHeight),
+                                 CellIndex(longitude, kGrid.west, kCellWidth));
+    if (cell != kUndecidedCell) return cell == kFarCell;
   } else if (std::isfinite(latitude) && std::isfinite(longitude)) {
     // Off the grid, at least its margin beyond Belgium's box: far.
     return true;

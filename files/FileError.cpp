@@ -102,6 +102,9 @@ constexpr std::array<SystemProblem, 11> kSystemProblems{{
       "bestanden op verschillende bestandssystemen", "files on different file systems",
       "Dateien auf verschiedenen Dateisystemen"}},
 }};
+// A file that cannot be created for want of a folder.
+constexpr Translated kFolderNotFound{"dossier introuvable", "map niet gevonden", "folder not found",
+                                     "Ordner nicht gefunden"};
 constexpr Translated kUnexpected{
     "erreur inattendue du système (code %1)", "onverwachte systeemfout (code %1)",
     "unexpected system error (code %1)", "unerwarteter Systemfehler (Code %1)"};
@@ -143,7 +146,12 @@ FileError::FileError(FileAction action, std::string file, FileProblem problem, s
 }
 
 std::string FileError::ProblemText(Language language) const {
-  if (problem_ == FileProblem::System) return SystemText(errorNumber_, language);
+  if (problem_ == FileProblem::System) {
+    if (action_ == FileAction::Create && errorNumber_ == ENOENT) {
+      return std::string(kFolderNotFound.In(language));
+    }
+    return SystemText(errorNumber_, language);
+  }
   for (const ProblemEntry& entry : kProblems) {
     if (entry.problem == problem_) return Filled(entry.text.In(language), detail_);
   }

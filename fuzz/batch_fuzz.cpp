@@ -37,6 +37,7 @@
 #include "engine/LineConverter.h"
 #include "engine/LineSplitter.h"
 #include "engine/NumberReader.h"
+#include "engine/Windows1252.h"
 #include "fuzz/FuzzBytes.h"
 #include "fuzz/Invariant.h"
 #include "fuzz/TextOracle.h"
@@ -69,7 +70,8 @@ constexpr double kMetresPerKilometre = 1000;
 const std::array<std::string, 8> kReasonsWithDigits{
     std::string(koord::kBadLambert2008),
     koord::ConversionErrorText(koord::ConversionError::OutsideUtm, {}, koord::Language::French),
-    std::string(koord::ReasonText(koord::Reason::MinutesOrSecondsOutOfRange, koord::Language::French)),
+    std::string(
+        koord::ReasonText(koord::Reason::MinutesOrSecondsOutOfRange, koord::Language::French)),
     koord::ConversionErrorText(koord::ConversionError::OutsideLambert, {}, koord::Language::French),
     koord::ConversionErrorText(koord::ConversionError::OutsideLambert2008, {},
                                koord::Language::French),
@@ -630,8 +632,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       for (const CoordKind kind : choices.moreOutputs) fields += FieldCount(kind);
       const std::size_t cuts =
           static_cast<std::size_t>(std::count(line.begin(), line.end(), separator));
-      Require(IsReason(text) || cuts + 1 >= fields,
-              "a line gives its outputs' fields or a reason", trace);
+      Require(IsReason(text) || cuts + 1 >= fields, "a line gives its outputs' fields or a reason",
+              trace);
       continue;
     }
     if (!layoutGiven) {

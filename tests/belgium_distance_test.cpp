@@ -1,10 +1,11 @@
 // The distance from Belgium that flags a point a Belgian list should not
 // hold: known places, and the quick verdict of the cell grid against the
 // measure itself all around the country.
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <cstddef>
+#include <gtest/gtest.h>
 #include <limits>
+#include <string>
 
 #include "engine/Belgium.h"
 
@@ -21,14 +22,10 @@ struct Place {
 
 // Distances from a map, to the border, not to a town's edge.
 const Place kPlaces[] = {
-    {"Brussels", 50.8467, 4.3525, 0, 0},
-    {"Arlon", 49.6833, 5.8167, 0, 0},
-    {"Eupen", 50.6300, 6.0300, 0, 0},
-    {"De Panne", 51.1000, 2.5900, 0, 0},
-    {"Maastricht", 50.8489, 5.6889, 1, 5},
-    {"Lille", 50.6366, 3.0635, 3, 20},
-    {"Paris", 48.8566, 2.3522, 180, 240},
-    {"Kazakhstan", 50.0, 50.0, 3000, 3600},
+    {"Brussels", 50.8467, 4.3525, 0, 0},      {"Arlon", 49.6833, 5.8167, 0, 0},
+    {"Eupen", 50.6300, 6.0300, 0, 0},         {"De Panne", 51.1000, 2.5900, 0, 0},
+    {"Maastricht", 50.8489, 5.6889, 1, 5},    {"Lille", 50.6366, 3.0635, 3, 20},
+    {"Paris", 48.8566, 2.3522, 180, 240},     {"Kazakhstan", 50.0, 50.0, 3000, 3600},
     {"South Pole", -90.0, 0.0, 15000, 16000},
 };
 
@@ -48,6 +45,24 @@ TEST(BelgiumDistance, NoNumberIsFar) {
   EXPECT_TRUE(FarFromBelgium(nan, 4.35));
   EXPECT_TRUE(FarFromBelgium(50.85, inf));
   EXPECT_EQ(KilometresFromBelgium(nan, nan), inf);
+}
+
+// The map the program holds is the one the outline gives; when it is not,
+// the message is the map to put in engine/BelgiumCells.inc.
+TEST(BelgiumDistance, CellMapIsTheMeasure) {
+  std::string judged;
+  bool same = true;
+  for (std::size_t k = 0; k < kCells; ++k) {
+    const std::size_t row = kCells - 1 - k;
+    judged += '"';
+    for (std::size_t column = 0; column < kCells; ++column) {
+      const char cell = JudgedCell(row, column);
+      judged += cell;
+      same = same && cell == TabledCell(row, column);
+    }
+    judged += "\",\n";
+  }
+  EXPECT_TRUE(same) << judged;
 }
 
 // Every 0.05 degree from the Bay of Biscay to Denmark, the grid's verdict

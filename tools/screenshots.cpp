@@ -1,21 +1,28 @@
 // Writes PNG pictures of koord's windows into a folder, for the help and the
 // project page: the main window at start, after a conversion, with a result
-// out of date, after a run with refused lines and after a stopped run; the
-// map as it opens, beside the main window, and zoomed in on Bruxelles with
-// the IFBL grid; the about window and the help window. The same pictures in
-// Dutch, English and German have names ending in _nl, _en and _de. Run it with
+// out of date, after a run with refused lines and after a stopped run, with
+// the reading options open, after a run with points far from Belgium, after
+// a run that found each line's kind, and with several outputs and their
+// dialog; the map as it opens, beside the main window, and zoomed in on
+// Bruxelles with the IFBL grid; the about window and the help window. The
+// same pictures in Dutch, English and German have names ending in _nl, _en
+// and _de. Run it with
 // QT_QPA_PLATFORM=offscreen (make screenshots): the pictures are then drawn
 // on a screen of 1600 x 900 pixels.
 //
 // Usage: koord-screenshots FOLDER
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -27,6 +34,7 @@
 #include "ui/Form1.h"
 #include "ui/HelpWindow.h"
 #include "ui/MapView.h"
+#include "ui/OutputKindsDialog.h"
 #include "ui/QtLanguage.h"
 #include "ui/Settings.h"
 #include "ui/frmAbout.h"
@@ -84,6 +92,31 @@ const char* const kStoppedRun =
     "90\t180\n"
     "50.47\t4.87\n";
 
+// GPS sightings copied from a spreadsheet: an identifier, a species, the
+// degrees named by their header, one point with latitude and longitude
+// swapped and one with a wrong degree, both far from Belgium.
+const char* const kFarRecords =
+    "Id\tEspèce\tLat (WGS84)\tLon (WGS84)\n"
+    "R01\tQuercus robur\t50,8467\t4,3525\n"
+    "R02\tIlex aquifolium\t51,2194\t4,4025\n"
+    "R03\tFagus sylvatica\t4,8718\t50,4674\n"
+    "R04\tAcer campestre\t51,0543\t3,7174\n"
+    "R05\tCarpinus betulus\t47,6326\t5,5797\n"
+    "R06\tTaxus baccata\t50,4674\t4,8718\n";
+
+// Lines of every kind, as an e-mail of records mixes them.
+const char* const kMixedKinds =
+    "150000\t170000\n"
+    "50.840956\t4.367486\n"
+    "31UES963329\n"
+    "E4.35.22\n"
+    "ES 95 34\n"
+    "649999\t670000\n"
+    "31N\t596372\t5632971\n"
+    "N50 51.100 E004 21.167\n"
+    "152,5\t212\n"
+    "50°38'N 5°34'E\n";
+
 // Wheel notches that bring the map close enough for the 1 x 1 km lines.
 constexpr int kZoomNotches = 13;
 // The screen the pictures are drawn on (pixels), when offscreen.
@@ -93,6 +126,9 @@ constexpr char kScreen[] = R"({"screens":[{"name":"screen","x":0,"y":0,"width":1
 constexpr int kIfblKind = 2;
 constexpr int kDegreeKind = 3;
 constexpr int kMgrsKind = 1;
+constexpr int kLambertKind = 0;
+constexpr int kDetectKind = 6;
+constexpr int kSeveralKinds = 7;
 
 bool Save(QWidget* widget, const QDir& folder, const QString& name) {
   const QString path = folder.filePath(name);
@@ -133,6 +169,33 @@ bool SaveBeside(QWidget* window, QWidget* map, const QDir& folder, const QString
   painter.drawPixmap(window->geometry().topLeft() - both.topLeft(), window->grab());
   painter.drawPixmap(map->geometry().topLeft() - both.topLeft(), map->grab());
   painter.end();
+  const QString path = folder.filePath(name);
+  const bool saved = picture.save(path);
+  std::fprintf(saved ? stdout : stderr, "%s %s\n", saved ? "écrit" : "échec :", qPrintable(path));
+  return saved;
+}
+
+// The main window with the reading options open at the separators, drawn
+// over it where they open.
+bool SaveReadingMenu(QWidget* window, const QDir& folder, const QString& name) {
+  auto* button = Find<QPushButton>(window, "cmdOptions");
+  QMenu* menu = button->menu();
+  auto* separators = Find<QMenu>(menu, "mnuSeparator");
+  menu->popup(button->mapToGlobal(QPoint(0, button->height())));
+  QApplication::processEvents();
+  const QRect item = menu->actionGeometry(separators->menuAction());
+  separators->popup(menu->mapToGlobal(QPoint(item.right(), item.top())));
+  QApplication::processEvents();
+  const QRect whole = window->geometry().united(menu->geometry()).united(separators->geometry());
+  QImage picture(whole.size(), QImage::Format_ARGB32);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  painter.drawPixmap(window->geometry().topLeft() - whole.topLeft(), window->grab());
+  painter.drawPixmap(menu->geometry().topLeft() - whole.topLeft(), menu->grab());
+  painter.drawPixmap(separators->geometry().topLeft() - whole.topLeft(), separators->grab());
+  painter.end();
+  separators->hide();
+  menu->hide();
   const QString path = folder.filePath(name);
   const bool saved = picture.save(path);
   std::fprintf(saved ? stdout : stderr, "%s %s\n", saved ? "écrit" : "échec :", qPrintable(path));
@@ -203,6 +266,40 @@ bool SavePictures(const QDir& folder, const QString& suffix) {
   input->setPlainText(QString::fromUtf8(kStoppedRun));
   Find<QAbstractButton>(&window, "Command1")->click();
   ok &= Save(&window, folder, QStringLiteral("koord-stopped") + suffix);
+
+  // The reading options, separator and column found by default.
+  input->setPlainText(QString::fromUtf8(kFarRecords));
+  ok &= SaveReadingMenu(&window, folder, QStringLiteral("koord-reading") + suffix);
+
+  // Columns found by their header; two points far from Belgium, the first
+  // of which the button selects.
+  Find<QComboBox>(&window, "cmbCoorDest")->setCurrentIndex(kMgrsKind);
+  Find<QAbstractButton>(&window, "Command1")->click();
+  Find<QAbstractButton>(&window, "cmdFirstFar")->click();
+  ok &= Save(&window, folder, QStringLiteral("koord-far") + suffix);
+
+  // Each line's kind found, shown and counted.
+  Find<QComboBox>(&window, "cmbCoorFrom")->setCurrentIndex(kDetectKind);
+  Find<QAction>(&window, "actShowKind")->trigger();
+  input->setPlainText(QString::fromUtf8(kMixedKinds));
+  Find<QAbstractButton>(&window, "Command1")->click();
+  ok &= Save(&window, folder, QStringLiteral("koord-detect") + suffix);
+  Find<QAction>(&window, "actShowKind")->trigger();
+
+  // Several outputs: their dialog, MGRS selected, then their result.
+  Find<QComboBox>(&window, "cmbCoorFrom")->setCurrentIndex(kLambertKind);
+  Find<QComboBox>(&window, "cmbCoorDest")->setCurrentIndex(kSeveralKinds);
+  auto* outputs = window.findChild<koord::ui::OutputKindsDialog*>();
+  if (!outputs) return false;
+  QApplication::processEvents();
+  Find<QListWidget>(outputs, "lstOutputs")->setCurrentRow(2);
+  QApplication::processEvents();
+  ok &= Save(outputs, folder, QStringLiteral("koord-several-dialog") + suffix);
+  outputs->accept();
+  QApplication::processEvents();
+  input->setPlainText(QStringLiteral("X\tY\n") + QString::fromUtf8(kTowns));
+  Find<QAbstractButton>(&window, "Command1")->click();
+  ok &= Save(&window, folder, QStringLiteral("koord-several") + suffix);
 
   koord::ui::frmAbout about(&window);
   about.show();

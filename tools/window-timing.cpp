@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
 #include <algorithm>
@@ -137,8 +138,11 @@ void TimeMap(int points) {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  // The user's settings stay untouched.
+  // The user's settings stay untouched, and the run starts from a new
+  // user's choices (Lambert 1972 in, French), whatever an earlier run of a
+  // tool left in the test store.
   QStandardPaths::setTestModeEnabled(true);
+  QSettings(QStringLiteral("Koord"), QStringLiteral("koord")).clear();
   QList<int> counts;
   for (const QString& word : app.arguments().mid(1)) counts << word.toInt();
   if (counts.isEmpty()) counts = {100000, 1000000};

@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QStringList>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QToolButton>
@@ -25,12 +26,15 @@
 #include <algorithm>
 
 #include "engine/FieldSplitter.h"
+#include "engine/Kind.h"
 #include "ui/ChoiceBinder.h"
 #include "ui/DialogUnits.h"
 #include "ui/HelpWindow.h"
 #include "ui/InputEdit.h"
 #include "ui/InputOptionsMenu.h"
+#include "ui/LanguageText.h"
 #include "ui/NumberedEdit.h"
+#include "ui/OutputKindsDialog.h"
 #include "ui/OutputOptionsMenu.h"
 #include "ui/QtLanguage.h"
 #include "ui/ResultView.h"
@@ -189,6 +193,8 @@ void Form1::CreateControls() {
   lblPrecision = Named(new QLabel(this), "lblPrecision");
   cmbPrecision = DropDown("cmbPrecision", this);
   lblPrecision->setBuddy(cmbPrecision);
+  lblOutputs = Named(new StatusLabel(this), "lblOutputs");
+  lblOutputs->hide();
 
   txtFrom = Named(new InputEdit(this), "txtFrom");
   // The result is the run's: it can be read, selected and copied, not
@@ -225,6 +231,8 @@ void Form1::CreateControls() {
   lblStatus = Named(new StatusLabel(this), "lblStatus");
   cmdFirstRefused = Named(new QPushButton(this), "cmdFirstRefused");
   cmdFirstRefused->hide();
+  cmdFirstFar = Named(new QPushButton(this), "cmdFirstFar");
+  cmdFirstFar->hide();
   cmdStopRun = Named(new QPushButton(this), "cmdStopRun");
   cmdStopRun->hide();
 
@@ -264,10 +272,12 @@ void Form1::Retranslate() {
   cmdSave->setToolTip(tr("Enregistre le résultat dans un fichier texte ou CSV (Ctrl+S)"));
   cmdOptions->setText(tr("Options de &lecture"));
   cmdOptions->setToolTip(
-      tr("Séparateur des champs, colonne des coordonnées, ligne de départ recopiée"));
+      tr("Séparateur des champs et colonne des coordonnées (trouvés dans chaque texte, "
+         "sauf choix), points loin de la Belgique, ligne de départ recopiée"));
   cmdOutputOptions->setText(tr("Options du &résultat"));
   cmdOutputOptions->setToolTip(
-      tr("Remplacer ou compléter le résultat, carrés IFBL avec points, séparateur décimal"));
+      tr("Remplacer ou compléter le résultat, type lu, carrés IFBL avec points, carrés MGRS "
+         "sans zone, décimales des mètres, séparateur décimal"));
   // The arrow of a menu keeps clear of the text, whatever its length.
   for (QPushButton* button : {cmdOptions, cmdOutputOptions}) {
     button->setMinimumWidth(0);
@@ -277,6 +287,10 @@ void Form1::Retranslate() {
   cmdFirstRefused->setToolTip(
       tr("Sélectionne la première ligne refusée dans les deux zones\u00A0; F8 mène à la "
          "suivante, Maj+F8 à la précédente"));
+  cmdFirstFar->setText(tr("Premier point lo&in"));
+  cmdFirstFar->setToolTip(
+      tr("Sélectionne dans les deux zones la première ligne dont le point est à plus de "
+         "100 km de la Belgique"));
   cmdStopRun->setText(tr("&Arrêter"));
   cmdStopRun->setToolTip(tr("Arrête la conversion en cours (Échap)"));
   lblLanguage->setText(tr("Langue\u00A0:"));
@@ -363,6 +377,7 @@ void Form1::ArrangeControls() {
   auto* precision = new QHBoxLayout;
   precision->addWidget(lblPrecision);
   precision->addWidget(cmbPrecision, 1);
+  precision->addWidget(lblOutputs, 1);
 
   auto* pictures = new QVBoxLayout;
   pictures->addWidget(Command1, 0, Qt::AlignHCenter);
@@ -388,6 +403,7 @@ void Form1::ArrangeControls() {
   auto* status = new QHBoxLayout;
   status->addWidget(lblStatus, 1);
   status->addWidget(cmdFirstRefused);
+  status->addWidget(cmdFirstFar);
   status->addWidget(cmdStopRun);
   status->addSpacing(10);
   status->addWidget(lblLanguage);
@@ -420,10 +436,10 @@ void Form1::ArrangeControls() {
 
 void Form1::SetTabOrder() {
   QWidget* const order[] = {
-      cmbCoorFrom,      cmbDatumFrom,    txtFrom,    cmbCoorDest, cmbDatumDest, cmbPrecision,
-      Command1,         txtDest,         Command3,   cmdHelp,     cmdStop,      cmdErase[0],
-      cmdOpen,          cmdOptions,      cmdAbout,   cmdCopy,     cmdSave,      cmdErase[1],
-      cmdOutputOptions, cmdFirstRefused, cmdStopRun, cmbLanguage};
+      cmbCoorFrom,      cmbDatumFrom,    txtFrom,     cmbCoorDest, cmbDatumDest, cmbPrecision,
+      Command1,         txtDest,         Command3,    cmdHelp,     cmdStop,      cmdErase[0],
+      cmdOpen,          cmdOptions,      cmdAbout,    cmdCopy,     cmdSave,      cmdErase[1],
+      cmdOutputOptions, cmdFirstRefused, cmdFirstFar, cmdStopRun,  cmbLanguage};
   for (std::size_t i = 1; i < std::size(order); ++i) {
     QWidget::setTabOrder(order[i - 1], order[i]);
   }
@@ -458,6 +474,9 @@ void Form1::Connect() {
   connect(cmdFirstRefused, &QPushButton::clicked, this, [this] {
     if (!result_.refused.empty()) GoToRefusedLine(result_.refused.front());
   });
+  connect(cmdFirstFar, &QPushButton::clicked, this, [this] {
+    if (result_.firstFar) GoToRefusedLine({*result_.firstFar, 0});
+  });
   connect(actNextRefused, &QAction::triggered, this, [this] { GoToRefused(true); });
   connect(actPreviousRefused, &QAction::triggered, this, [this] { GoToRefused(false); });
   connect(cmdStopRun, &QPushButton::clicked, run_, &RunController::Stop);
@@ -474,9 +493,10 @@ void Form1::Connect() {
 
 void Form1::Form_Load() {
   choices_ = new ChoiceBinder({cmbCoorFrom, cmbDatumFrom, cmbCoorDest, cmbDatumDest, cmbPrecision,
-                               lblPrecision, mnuOptions, mnuOutputOptions},
+                               lblPrecision, lblOutputs, mnuOptions, mnuOutputOptions},
                               language_, this);
   connect(choices_, &ChoiceBinder::InputKindChanged, this, &Form1::ShowInputExample);
+  connect(choices_, &ChoiceBinder::SeveralOutputsAsked, this, &Form1::ChooseSeveralOutputs);
   connect(choices_, &ChoiceBinder::Changed, this, &Form1::ChoicesChanged);
   ShowInputExample();
   txtDest->SetTabStopDistance(
@@ -522,7 +542,7 @@ void Form1::UndoErase() {
   result_ = erased.result;
   SetOutOfDate(erased.outOfDate);
   ShowStatus(erased.status);
-  cmdFirstRefused->setVisible(!erased.outOfDate && !result_.refused.empty());
+  ShowGoToButtons(!erased.outOfDate);
 }
 
 void Form1::InputChanged() {
@@ -533,7 +553,7 @@ void Form1::InputChanged() {
     const Erased erased = *std::exchange(erased_, std::nullopt);
     SetOutOfDate(erased.outOfDate);
     ShowStatus(erased.status);
-    cmdFirstRefused->setVisible(!erased.outOfDate && !result_.refused.empty());
+    ShowGoToButtons(!erased.outOfDate);
     return;
   }
   MarkOutOfDate();
@@ -661,14 +681,22 @@ void Form1::GoToRefusedLine(const RefusedLine& line) {
   txtFrom->setFocus();
 }
 
-BatchChoices Form1::RunChoices() const {
-  BatchChoices choices = choices_->Choices();
-  // A CSV file says its own separator, for its text only.
-  choices.separator = SeparatorForText(FirstTextLine().toStdString(), choices.separator,
-                                       IsCsv(txtFrom->LoadedFile()));
-  // A comma separates the output fields: the decimal mark is the full stop.
-  if (choices.separator == Separator::Comma) choices.decimalMark = '.';
-  return choices;
+// The dialog opens once, however often the list asks; its answer goes to
+// the choices.
+void Form1::ChooseSeveralOutputs() {
+  if (outputsDialog_) return;
+  auto* dialog =
+      new OutputKindsDialog(choices_->SeveralOutputs(), choices_->Choices(), language_, this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  outputsDialog_ = dialog;
+  connect(dialog, &QDialog::finished, this, [this, dialog](int answer) {
+    if (answer == QDialog::Accepted) {
+      choices_->SetOutputs(dialog->Kinds(), dialog->WithPrecisions(choices_->Choices()));
+    } else {
+      choices_->KeepOutputs();
+    }
+  });
+  dialog->open();
 }
 
 int Form1::OutputEnd() {
@@ -683,14 +711,13 @@ bool Form1::Running() const {
 
 void Form1::Converti(bool onMap) {
   if (Running()) return;
-  const BatchChoices choices = RunChoices();
+  const BatchChoices choices = choices_->Choices();
   runOnMap_ = onMap;
   if (!onMap) {
     if (choices_->ReplaceResult()) txtDest->Clear();
     result_ = {};
     result_.fromRun = true;
     result_.start = OutputEnd();
-    result_.separator = EntryOf(kSeparatorTable, choices.separator).output;
     txtDest->ReserveLines(result_.start + txtFrom->blockCount());
     erased_.reset();
     SetOutOfDate(false);
@@ -721,16 +748,30 @@ void Form1::RunFinished(bool complete) {
   SetRunning(false);
   const RunSummary summary = run_->Summary();
   const std::uint64_t lastLine = run_->LastLine();
-  const Datum datum = choices_->Choices().datumDest;
-  if (runOnMap_) {
-    result_.onMap = true;
+  const BatchChoices& choices = choices_->Choices();
+  // The datum of each output: its own, or the one chosen.
+  std::vector<Datum> datums;
+  for (const CoordKind kind : choices_->Outputs()) {
+    datums.push_back(Describe(kind).singleDatum ? Describe(kind).defaultDatum : choices.datumDest);
   }
+  const bool countKinds = choices.detectKind;
+  result_.onMap = runOnMap_;
   result_.refused = run_->Refused();
+  result_.firstFar.reset();
+  if (summary.firstFar) result_.firstFar = summary.firstFar->number;
+  const std::optional<Layout>& layout = run_->TextLayout();
+  // The saved CSV is cut where the output's fields are.
+  if (layout) result_.separator = EntryOf(kSeparatorTable, layout->separator).output;
+  const std::function<QString()> note = layout ? ReadingNote(*layout) : nullptr;
   const bool onMap = runOnMap_;
   if (complete) {
-    ShowStatus([this, summary, datum, onMap] {
+    ShowStatus([this, summary, datums, onMap, countKinds, note] {
       QString text = RunSummaryText(summary, language_);
-      if (!onMap && summary.converted > 0) text += kStatusJoint + OutputDatumText(datum);
+      if (countKinds && summary.converted > 0) {
+        text += kStatusJoint + KindCountsText(summary, language_);
+      }
+      if (!onMap && summary.converted > 0) text += kStatusJoint + OutputDatumText(datums);
+      if (note) text += kStatusJoint + note();
       return text;
     });
   } else {
@@ -738,7 +779,7 @@ void Form1::RunFinished(bool complete) {
       return StoppedRunText(lastLine, refused, language_);
     });
   }
-  cmdFirstRefused->setVisible(!result_.refused.empty());
+  ShowGoToButtons(true);
   if (onMap && complete) {
     map_->SetPoints(run_->TakePoints());
     map_->SetDecimalMark(QLatin1Char(choices_->Choices().decimalMark));
@@ -762,7 +803,44 @@ void Form1::SetRunning(bool running) {
 void Form1::ShowStatus(std::function<QString()> text) {
   status_ = std::move(text);
   ShowStatusText();
-  cmdFirstRefused->hide();
+  ShowGoToButtons(false);
+}
+
+void Form1::ShowGoToButtons(bool shown) {
+  cmdFirstRefused->setVisible(shown && !result_.refused.empty());
+  cmdFirstFar->setVisible(shown && result_.firstFar.has_value());
+}
+
+std::function<QString()> Form1::ReadingNote(const Layout& layout) const {
+  // A column the user gave is named by ColumnNote.
+  if (choices_->Choices().firstColumn > 0) return nullptr;
+  const Language language = language_;
+  if (layout.alternative) {
+    return [first = layout.first + 1, other = *layout.alternative + 1, language] {
+      return AmbiguousColumnsText(first, other, language);
+    };
+  }
+  if (layout.named) {
+    const std::size_t count =
+        std::min(Describe(choices_->Choices().coorFrom).fieldCount, layout.fields.size());
+    bool inOrder = true;
+    for (std::size_t i = 0; i < count; ++i) inOrder = inOrder && layout.fields[i] == i;
+    if (inOrder) return nullptr;
+    // The columns by the names the header gave them.
+    const QByteArray header = FirstTextLine().toUtf8();
+    FieldSplitter fields;
+    fields.Split(std::string_view(header.constData(), static_cast<std::size_t>(header.size())),
+                 layout.separator, layout.total);
+    QStringList names;
+    for (std::size_t i = 0; i < count; ++i) {
+      if (layout.fields[i] < fields.Count()) {
+        names << FromUtf8(fields[layout.fields[i]]).trimmed();
+      }
+    }
+    return [names] { return NamedColumnsText(names); };
+  }
+  if (layout.first == 0) return nullptr;
+  return [column = layout.first + 1, language] { return FirstColumnText(column, language); };
 }
 
 void Form1::ShowStatusText() {

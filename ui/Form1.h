@@ -8,8 +8,10 @@
 // them: the choices are kept by a ChoiceBinder, a run by a RunController,
 // the map is a window of its own.
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -31,6 +33,7 @@ class frmMap;
 class HelpWindow;
 class InputEdit;
 class InputOptionsMenu;
+class OutputKindsDialog;
 class OutputOptionsMenu;
 class ResultView;
 class ScrollLink;
@@ -78,14 +81,15 @@ class Form1 : public QWidget {
 
  private:
   // What the output box holds since the last run: where that run's lines
-  // begin, what separates their fields, which lines it refused, and
-  // whether a run wrote it at all.
+  // begin, what separates their fields, which lines it refused, the first
+  // whose point lies far from Belgium, and whether a run wrote it at all.
   struct Result {
     bool fromRun = false;
     bool onMap = false;
     int start = 0;
     char separator = '\t';
     std::vector<RefusedLine> refused;
+    std::optional<std::uint64_t> firstFar;
   };
   // What Effacer took away, for Ctrl+Z to bring back.
   struct Erased {
@@ -120,9 +124,8 @@ class Form1 : public QWidget {
   // The refused line after (or before) the input box's line, round the end.
   void GoToRefused(bool forward);
   void GoToRefusedLine(const RefusedLine& line);
-
-  // The run's choices: the lists', with the separator the text asks for.
-  BatchChoices RunChoices() const;
+  // The choice of several outputs, in a dialog.
+  void ChooseSeveralOutputs();
   // The closing line break, which the input box gets when its text ends in
   // a printable character.
   void CloseInputText();
@@ -137,6 +140,13 @@ class Form1 : public QWidget {
   // leaves the line to the notes that always hold.
   void ShowStatus(std::function<QString()> text);
   void ShowStatusText();
+  // The buttons to the first refused line and the first far point, when
+  // the result has them.
+  void ShowGoToButtons(bool shown);
+  // Where the run found the coordinates of its text, when that is not
+  // plain: named by a header elsewhere than first, found at another field,
+  // or readable at two; nothing otherwise.
+  std::function<QString()> ReadingNote(const Layout& layout) const;
   // "— coordonnées lues à partir du champ 2" when they are.
   QString ColumnNote() const;
 
@@ -156,6 +166,7 @@ class Form1 : public QWidget {
   QLabel* Label2;
   QLabel* lblPrecision;
   QComboBox* cmbPrecision;
+  QLabel* lblOutputs;
   InputEdit* txtFrom;
   ResultView* txtDest;
   QToolButton* Command1;
@@ -173,6 +184,7 @@ class Form1 : public QWidget {
   OutputOptionsMenu* mnuOutputOptions;
   QLabel* lblStatus;
   QPushButton* cmdFirstRefused;
+  QPushButton* cmdFirstFar;
   QPushButton* cmdStopRun;
   QLabel* lblLanguage;
   QComboBox* cmbLanguage;
@@ -197,6 +209,7 @@ class Form1 : public QWidget {
   Dialogs dialogs_;
   std::unique_ptr<frmMap> map_;
   HelpWindow* help_ = nullptr;
+  QPointer<OutputKindsDialog> outputsDialog_;
   bool busy_ = false;
   bool runOnMap_ = false;
   Result result_;

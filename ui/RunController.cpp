@@ -60,6 +60,7 @@ void RunController::Start(const BatchChoices& choices, RunOutput output,
   pending_.clear();
   lastLine_ = 0;
   refused_.clear();
+  layout_.reset();
   points_ = MapPoints();
   summary_ = {};
   stopAsked_ = false;
@@ -139,10 +140,11 @@ bool RunController::Take(const LineResult& line) {
     emit Busy(true);
   }
   lastLine_ = line.number;
+  if (!layout_) layout_ = line.layout;
   if (line.status == LineStatus::Refused || line.status == LineStatus::Fault) {
     // The reason is the last field of the output line.
     scratch_.clear();
-    AppendField(scratch_, line.why, EntryOf(kSeparatorTable, choices_.separator).output);
+    AppendField(scratch_, line.why, EntryOf(kSeparatorTable, line.layout.separator).output);
     const std::size_t reasonStart =
         line.output.size() >= scratch_.size() && line.output.ends_with(scratch_)
             ? line.output.size() - scratch_.size()
@@ -152,7 +154,7 @@ bool RunController::Take(const LineResult& line) {
   }
   if (output_ == RunOutput::Map) {
     if (line.status == LineStatus::Converted) {
-      points_.Add(QPointF(line.x, line.y), line.number, LabelOf(line.number));
+      points_.Add(QPointF(line.x, line.y), line.number, LabelOf(line));
     }
   } else {
     pending_ += line.output;
@@ -161,14 +163,25 @@ bool RunController::Take(const LineResult& line) {
   return true;
 }
 
-QString RunController::LabelOf(std::uint64_t number) {
-  const QByteArray line = text_->findBlockByNumber(static_cast<int>(number - 1)).text().toUtf8();
-  const std::size_t first = choices_.firstColumn > 0 ? choices_.firstColumn - 1 : 0;
-  const std::size_t last = first + Describe(choices_.coorFrom).fieldCount;
+QString RunController::LabelOf(const LineResult& result) {
+  const QByteArray line =
+      text_->findBlockByNumber(static_cast<int>(result.number - 1)).text().toUtf8();
+  const Layout& layout = result.layout;
+  const std::size_t count = std::min(Describe(result.kind).fieldCount, layout.fields.size());
+  const auto named = layout.fields.begin();
+  const auto namedEnd = named + static_cast<std::ptrdiff_t>(count);
+  // The coordinate fields: those a header named, or those from the first.
+  const auto coordinate = [&](std::size_t field) {
+    if (!layout.named) return field >= layout.first && field < layout.first + count;
+    return std::find(named, namedEnd, field) != namedEnd;
+  };
+  // Enough fields to reach one past the coordinates.
+  const std::size_t end =
+      layout.named && count > 0 ? *std::max_element(named, namedEnd) + 1 : layout.first + count;
   labelFields_.Split(std::string_view(line.constData(), static_cast<std::size_t>(line.size())),
-                     choices_.separator, last + 1);
+                     layout.separator, end + 1);
   for (std::size_t i = 0; i < labelFields_.Count(); ++i) {
-    if ((i < first || i >= last) && !IsBlankField(labelFields_[i])) {
+    if (!coordinate(i) && !IsBlankField(labelFields_[i])) {
       return FromUtf8(labelFields_[i]).trimmed();
     }
   }

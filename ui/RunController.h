@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,9 @@ class RunController : public QObject, private LineSink {
   std::uint64_t LastLine() const { return lastLine_; }
   // Every refused line, in order.
   const std::vector<RefusedLine>& Refused() const { return refused_; }
+  // Where the coordinates of the text stand, as given or found; none before
+  // a line is handed over.
+  const std::optional<Layout>& TextLayout() const { return layout_; }
   // The points of a map run, taken away.
   MapPoints TakePoints();
 
@@ -81,8 +85,8 @@ class RunController : public QObject, private LineSink {
   bool FeedStep();
   void SendOutput();
   void End(bool complete);
-  // The first text field of input line `number` outside the coordinates.
-  QString LabelOf(std::uint64_t number);
+  // The first text field of the line outside its coordinates.
+  QString LabelOf(const LineResult& line);
 
   std::function<bool(const QString&)> askContinue_;
   // Brings the next slice from the event loop.
@@ -97,6 +101,7 @@ class RunController : public QObject, private LineSink {
   std::string pending_;
   std::uint64_t lastLine_ = 0;
   std::vector<RefusedLine> refused_;
+  std::optional<Layout> layout_;
   MapPoints points_;
   RunSummary summary_;
   FieldSplitter labelFields_;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <climits>
 
+#include "engine/Kind.h"
 #include "ui/LanguageText.h"
 
 namespace koord::ui {
@@ -37,11 +38,31 @@ QString RefusedText(std::size_t refused, Language language) {
 
 constexpr int kPercent = 100;
 
+// "A et B", "A, B et C".
+QString Listed(const QStringList& items) {
+  if (items.size() < 2) return items.join(QString());
+  return RunTexts::tr("%1 et %2")
+      .arg(items.mid(0, items.size() - 1).join(QStringLiteral(", ")), items.back());
+}
+
 }  // namespace
 
 QString RunSummaryText(const RunSummary& summary, Language language) {
-  return QStringLiteral("%1, %2").arg(ConvertedText(summary.converted, language),
-                                      RefusedText(summary.refused, language));
+  QString text = QStringLiteral("%1, %2").arg(ConvertedText(summary.converted, language),
+                                              RefusedText(summary.refused, language));
+  if (summary.far == 0) return text;
+  return text + QStringLiteral(", ") +
+         RunTexts::tr("%1 loin de la Belgique", nullptr, PluralCount(summary.far))
+             .arg(Number(summary.far, language));
+}
+
+QString KindCountsText(const RunSummary& summary, Language language) {
+  QStringList counts;
+  for (const KindDescriptor& kind : AllKinds()) {
+    const std::size_t count = summary.kinds[static_cast<std::size_t>(kind.kind)];
+    if (count > 0) counts << Number(count, language) + u' ' + FromUtf8(kind.cliName);
+  }
+  return counts.join(QStringLiteral(", "));
 }
 
 QString StoppedRunText(std::uint64_t lines, std::size_t refused, Language language) {
@@ -64,12 +85,28 @@ QString RunProgressText(std::size_t done, std::size_t size) {
   return RunTexts::tr("Conversion en cours… %1\u00A0%").arg(percent);
 }
 
-QString OutputDatumText(Datum datum) {
-  return RunTexts::tr("résultat en %1").arg(FromUtf8(EntryOf(kDatumTable, datum).label));
+QString OutputDatumText(const std::vector<Datum>& datums) {
+  QStringList names;
+  for (const Datum datum : datums) {
+    const QString name = FromUtf8(EntryOf(kDatumTable, datum).label);
+    if (!names.contains(name)) names << name;
+  }
+  return RunTexts::tr("résultat en %1").arg(Listed(names));
 }
 
 QString FirstColumnText(std::size_t column, Language language) {
   return RunTexts::tr("coordonnées lues à partir du champ %1").arg(Number(column, language));
+}
+
+QString NamedColumnsText(const QStringList& names) {
+  return RunTexts::tr("coordonnées lues dans les colonnes %1").arg(Listed(names));
+}
+
+QString AmbiguousColumnsText(std::size_t first, std::size_t other, Language language) {
+  return RunTexts::tr(
+             "coordonnées lisibles aux champs %1 et %2\u00A0: choisissez dans Options "
+             "de lecture")
+      .arg(Number(first, language), Number(other, language));
 }
 
 QString OutOfDateText() {

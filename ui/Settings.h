@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QString>
 #include <optional>
+#include <vector>
 
 #include "engine/Choices.h"
 #include "support/Language.h"
@@ -17,11 +18,26 @@ namespace koord::ui {
 // Most coordinate column offered.
 inline constexpr int kMaxFirstColumn = 1000;
 
-// The choices of the next run as the user left them: the kinds, datums and
-// precisions of the lists, the reading options and the result options. The
-// language and the decimal mark are not among them: the window sets those.
+// The choices of the next run as the user left them: the kinds (the input
+// kind found per line, several outputs), datums and precisions of the
+// lists, the reading options and the result options. The language and the
+// decimal mark are not among them: the window sets those. The separator
+// and the column of a store from before the program found them itself
+// (a store without a version) are not read: such a store starts with both
+// found per text, as a new one does, rather than with the tab and the
+// first column it remembers only because nothing else was offered then.
 BatchChoices LoadChoices();
 void SaveChoices(const BatchChoices& choices);
+
+// With the input kind found per line, whether the input datum is each
+// kind's own (the default) rather than the one of the datum list.
+bool LoadInputDatumByKind();
+void SaveInputDatumByKind(bool byKind);
+
+// The outputs last chosen together, in order, for the next choice of
+// several; empty before any.
+std::vector<CoordKind> LoadSeveralOutputs();
+void SaveSeveralOutputs(const std::vector<CoordKind>& kinds);
 
 // Whether a run replaces the result box's text rather than adding below it
 // (the default).

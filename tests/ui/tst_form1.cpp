@@ -292,6 +292,8 @@ void TestForm1::everyKindOfferedRoundTrips() {
   const QString point = QStringLiteral("150000\t170000\n");
   for (int dest = 0; dest < List("cmbCoorDest")->count(); ++dest) {
     const QString kind = List("cmbCoorDest")->itemText(dest);
+    // « Plusieurs systèmes… » opens a choice of kinds, tried elsewhere.
+    if (kind.endsWith(u'…')) continue;
     List("cmbCoorFrom")->setCurrentIndex(kLambert);
     List("cmbCoorDest")->setCurrentIndex(dest);
     List("cmbPrecision")->setCurrentIndex(0);
@@ -547,7 +549,8 @@ void TestForm1::missingFieldIsRefusedWithoutDialog() {
   Box("txtFrom")->setPlainText(QStringLiteral("150000\t170000\n150000\n160000\t170000\n"));
   Button("Command1")->click();
   QVERIFY(prompts_.isEmpty());
-  QCOMPARE(Result()->Text(), QStringLiteral("150000\t170000\nChamp manquant : Y\n160000\t170000\n"));
+  QCOMPARE(Result()->Text(),
+           QStringLiteral("150000\t170000\nChamp manquant : Y\n160000\t170000\n"));
   QCOMPARE(Status(), QStringLiteral("2 lignes converties, 1 refusée — résultat en Lambert 1972"));
   auto* goTo = Button("cmdFirstRefused");
   QVERIFY(goTo->isVisible());

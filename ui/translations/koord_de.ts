@@ -124,6 +124,52 @@ IFBL: %5</translation>
         <source>Résultat à refaire&#xa0;: les coordonnées ou les choix ont changé (Ctrl+Entrée)</source>
         <translation>Ergebnis veraltet: Die Koordinaten oder die Auswahl haben sich geändert (Strg+Eingabe)</translation>
     </message>
+    <message>
+        <source>%1 et %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 loin de la Belgique</source>
+        <translation>
+            <numerusform>%1 weit von Belgien entfernt</numerusform>
+            <numerusform>%1 weit von Belgien entfernt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>coordonnées lues dans les colonnes %1</source>
+        <translation>Koordinaten aus den Spalten %1 gelesen</translation>
+    </message>
+    <message>
+        <source>coordonnées lisibles aux champs %1 et %2&#xa0;: choisissez dans Options de lecture</source>
+        <translation>Koordinaten in den Feldern %1 und %2 lesbar: Wählen Sie unter Leseoptionen</translation>
+    </message>
+</context>
+<context>
+    <name>koord::ui::ChoiceBinder</name>
+    <message>
+        <source>Détection automatique</source>
+        <translation>Automatische Erkennung</translation>
+    </message>
+    <message>
+        <source>Plusieurs systèmes…</source>
+        <translation>Mehrere Systeme…</translation>
+    </message>
+    <message>
+        <source>Selon le type</source>
+        <translation>Je nach Typ</translation>
+    </message>
+    <message>
+        <source>Un point par ligne, de tout type&#xa0;; par exemple
+150000	170000
+50,84041	4,36875
+31UES963329
+E4.35.22</source>
+        <translation>Ein Punkt pro Zeile, beliebigen Typs; zum Beispiel
+150000	170000
+50,84041	4,36875
+31UES963329
+E4.35.22</translation>
+    </message>
 </context>
 <context>
     <name>koord::ui::Form1</name>
@@ -208,10 +254,6 @@ IFBL: %5</translation>
         <translation>&amp;Leseoptionen</translation>
     </message>
     <message>
-        <source>Séparateur des champs, colonne des coordonnées, ligne de départ recopiée</source>
-        <translation>Feldtrennzeichen, Spalte der Koordinaten, Eingabezeile wiederholen</translation>
-    </message>
-    <message>
         <source>Options du &amp;résultat</source>
         <translation>&amp;Ergebnisoptionen</translation>
     </message>
@@ -280,10 +322,6 @@ IFBL: %5</translation>
         <translation>&amp;Info…</translation>
     </message>
     <message>
-        <source>Remplacer ou compléter le résultat, carrés IFBL avec points, séparateur décimal</source>
-        <translation>Ergebnis ersetzen oder ergänzen, IFBL-Quadrate mit Punkten, Dezimalzeichen</translation>
-    </message>
-    <message>
         <source>Sélectionne la première ligne refusée dans les deux zones&#xa0;; F8 mène à la suivante, Maj+F8 à la précédente</source>
         <translation>Markiert die erste abgelehnte Zeile in beiden Feldern; F8 geht zur nächsten, Umschalt+F8 zur vorigen</translation>
     </message>
@@ -310,6 +348,22 @@ IFBL: %5</translation>
     <message>
         <source>Rien à enregistrer&#xa0;: le résultat est vide.</source>
         <translation>Nichts zu speichern: Das Ergebnis ist leer.</translation>
+    </message>
+    <message>
+        <source>Séparateur des champs et colonne des coordonnées (trouvés dans chaque texte, sauf choix), points loin de la Belgique, ligne de départ recopiée</source>
+        <translation>Feldtrennzeichen und Spalte der Koordinaten (in jedem Text gefunden, sofern nicht gewählt), Punkte weit von Belgien, Eingabezeile wiederholen</translation>
+    </message>
+    <message>
+        <source>Remplacer ou compléter le résultat, type lu, carrés IFBL avec points, carrés MGRS sans zone, décimales des mètres, séparateur décimal</source>
+        <translation>Ergebnis ersetzen oder ergänzen, gelesener Typ, IFBL-Quadrate mit Punkten, MGRS-Quadrate ohne Zone, Dezimalstellen der Meter, Dezimalzeichen</translation>
+    </message>
+    <message>
+        <source>Premier point lo&amp;in</source>
+        <translation>Erster &amp;weit entfernter Punkt</translation>
+    </message>
+    <message>
+        <source>Sélectionne dans les deux zones la première ligne dont le point est à plus de 100&#xa0;km de la Belgique</source>
+        <translation>Wählt in beiden Feldern die erste Zeile aus, deren Punkt mehr als 100&#xa0;km von Belgien entfernt liegt</translation>
     </message>
 </context>
 <context>
@@ -354,16 +408,51 @@ IFBL: %5</translation>
         <translation>&amp;Feldtrennzeichen</translation>
     </message>
     <message>
-        <source>Les coordonnées commencent au champ</source>
-        <translation>Die Koordinaten beginnen bei Feld</translation>
-    </message>
-    <message>
         <source>&amp;Recopier la ligne de départ devant le résultat</source>
         <translation>&amp;Eingabezeile vor dem Ergebnis wiederholen</translation>
     </message>
     <message>
-        <source>Selon la première ligne</source>
-        <translation>Nach der ersten Zeile</translation>
+        <source>Automatique</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Les coordonnées commencent au &amp;champ</source>
+        <translation>Die &amp;Koordinaten beginnen bei Feld</translation>
+    </message>
+    <message>
+        <source>Automatique&#xa0;: d&apos;après l&apos;en-tête qui nomme les colonnes, sinon là où les coordonnées se lisent</source>
+        <translation>Automatisch: nach der Kopfzeile, die die Spalten benennt, sonst dort, wo sich die Koordinaten lesen lassen</translation>
+    </message>
+    <message>
+        <source>Refuser les points &amp;loin de la Belgique</source>
+        <translation>Punkte weit von Belgien &amp;ablehnen</translation>
+    </message>
+    <message>
+        <source>Un point à plus de 100&#xa0;km de la Belgique est refusé, avec sa distance, au lieu d&apos;être converti et signalé</source>
+        <translation>Ein Punkt, der mehr als 100&#xa0;km von Belgien entfernt liegt, wird mit seiner Entfernung abgelehnt, statt umgerechnet und gemeldet zu werden</translation>
+    </message>
+</context>
+<context>
+    <name>koord::ui::OutputKindsDialog</name>
+    <message>
+        <source>Plusieurs systèmes</source>
+        <translation>Mehrere Systeme</translation>
+    </message>
+    <message>
+        <source>Cochez les systèmes du résultat, dans l&apos;ordre de leurs colonnes&#xa0;; le datum d&apos;arrivée vaut pour tous.</source>
+        <translation>Kreuzen Sie die Systeme des Ergebnisses in der Reihenfolge ihrer Spalten an; das Zieldatum gilt für alle.</translation>
+    </message>
+    <message>
+        <source>&amp;Monter</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>&amp;Descendre</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>Précision&#xa0;:</source>
+        <translation>Genauigkeit:</translation>
     </message>
 </context>
 <context>
@@ -395,6 +484,22 @@ IFBL: %5</translation>
     <message>
         <source>&amp;Point (50.84041)</source>
         <translation>&amp;Punkt (50.84041)</translation>
+    </message>
+    <message>
+        <source>Afficher le type &amp;lu</source>
+        <translation>Gelesenen &amp;Typ zeigen</translation>
+    </message>
+    <message>
+        <source>Écrit devant le résultat le type de coordonnées de chaque ligne (lambert, mgrs…), utile avec la détection automatique</source>
+        <translation>Schreibt den Koordinatentyp jeder Zeile (lambert, mgrs…) vor das Ergebnis, nützlich mit der automatischen Erkennung</translation>
+    </message>
+    <message>
+        <source>Carrés MGRS belges sans leur &amp;zone (ES9534)</source>
+        <translation>Belgische MGRS-Quadrate ohne &amp;Zone (ES9534)</translation>
+    </message>
+    <message>
+        <source>Comme les atlas belges les nomment&#xa0;: ES9534 au lieu de 31UES9534, pour les carrés de 100&#xa0;km de la Belgique</source>
+        <translation>Wie belgische Atlanten sie nennen: ES9534 statt 31UES9534, für die 100-km-Quadrate Belgiens</translation>
     </message>
 </context>
 <context>

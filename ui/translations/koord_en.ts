@@ -124,6 +124,52 @@ IFBL: %5</translation>
         <source>Résultat à refaire&#xa0;: les coordonnées ou les choix ont changé (Ctrl+Entrée)</source>
         <translation>Result out of date: the coordinates or the choices have changed (Ctrl+Enter)</translation>
     </message>
+    <message>
+        <source>%1 et %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 loin de la Belgique</source>
+        <translation>
+            <numerusform>%1 far from Belgium</numerusform>
+            <numerusform>%1 far from Belgium</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>coordonnées lues dans les colonnes %1</source>
+        <translation>coordinates read from columns %1</translation>
+    </message>
+    <message>
+        <source>coordonnées lisibles aux champs %1 et %2&#xa0;: choisissez dans Options de lecture</source>
+        <translation>coordinates readable at fields %1 and %2: choose in Reading options</translation>
+    </message>
+</context>
+<context>
+    <name>koord::ui::ChoiceBinder</name>
+    <message>
+        <source>Détection automatique</source>
+        <translation>Automatic detection</translation>
+    </message>
+    <message>
+        <source>Plusieurs systèmes…</source>
+        <translation>Several systems…</translation>
+    </message>
+    <message>
+        <source>Selon le type</source>
+        <translation>By kind</translation>
+    </message>
+    <message>
+        <source>Un point par ligne, de tout type&#xa0;; par exemple
+150000	170000
+50,84041	4,36875
+31UES963329
+E4.35.22</source>
+        <translation>One point per line, of any kind; for example
+150000	170000
+50.84041	4.36875
+31UES963329
+E4.35.22</translation>
+    </message>
 </context>
 <context>
     <name>koord::ui::Form1</name>
@@ -208,10 +254,6 @@ IFBL: %5</translation>
         <translation>&amp;Reading options</translation>
     </message>
     <message>
-        <source>Séparateur des champs, colonne des coordonnées, ligne de départ recopiée</source>
-        <translation>Field separator, column of the coordinates, input line repeated</translation>
-    </message>
-    <message>
         <source>Options du &amp;résultat</source>
         <translation>Result opt&amp;ions</translation>
     </message>
@@ -280,10 +322,6 @@ IFBL: %5</translation>
         <translation>&amp;About…</translation>
     </message>
     <message>
-        <source>Remplacer ou compléter le résultat, carrés IFBL avec points, séparateur décimal</source>
-        <translation>Replace or extend the result, IFBL squares with dots, decimal mark</translation>
-    </message>
-    <message>
         <source>Sélectionne la première ligne refusée dans les deux zones&#xa0;; F8 mène à la suivante, Maj+F8 à la précédente</source>
         <translation>Selects the first refused line in both boxes; F8 goes to the next one, Shift+F8 to the one before</translation>
     </message>
@@ -310,6 +348,22 @@ IFBL: %5</translation>
     <message>
         <source>Rien à enregistrer&#xa0;: le résultat est vide.</source>
         <translation>Nothing to save: the result is empty.</translation>
+    </message>
+    <message>
+        <source>Remplacer ou compléter le résultat, type lu, carrés IFBL avec points, carrés MGRS sans zone, décimales des mètres, séparateur décimal</source>
+        <translation>Replace or add to the result, kind read, IFBL squares with dots, MGRS squares without zone, metre decimals, decimal mark</translation>
+    </message>
+    <message>
+        <source>Sélectionne dans les deux zones la première ligne dont le point est à plus de 100&#xa0;km de la Belgique</source>
+        <translation>Selects in both boxes the first line whose point lies more than 100 km from Belgium</translation>
+    </message>
+    <message>
+        <source>Séparateur des champs et colonne des coordonnées (trouvés dans chaque texte, sauf choix), points loin de la Belgique, ligne de départ recopiée</source>
+        <translation>Field separator and coordinate column (found in each text unless chosen), points far from Belgium, input line repeated</translation>
+    </message>
+    <message>
+        <source>Premier point lo&amp;in</source>
+        <translation>First &amp;far point</translation>
     </message>
 </context>
 <context>
@@ -350,20 +404,55 @@ IFBL: %5</translation>
         <translation>Spaces and tabs</translation>
     </message>
     <message>
-        <source>Selon la première ligne</source>
-        <translation>From the first line</translation>
-    </message>
-    <message>
         <source>&amp;Séparateur des champs</source>
         <translation>&amp;Field separator</translation>
     </message>
     <message>
-        <source>Les coordonnées commencent au champ</source>
-        <translation>Coordinates start at field</translation>
-    </message>
-    <message>
         <source>&amp;Recopier la ligne de départ devant le résultat</source>
         <translation>&amp;Repeat the input line before the result</translation>
+    </message>
+    <message>
+        <source>Automatique</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Les coordonnées commencent au &amp;champ</source>
+        <translation>&amp;Coordinates start at field</translation>
+    </message>
+    <message>
+        <source>Automatique&#xa0;: d&apos;après l&apos;en-tête qui nomme les colonnes, sinon là où les coordonnées se lisent</source>
+        <translation>Automatic: from a header that names the columns, else where the coordinates read</translation>
+    </message>
+    <message>
+        <source>Refuser les points &amp;loin de la Belgique</source>
+        <translation>Refuse points f&amp;ar from Belgium</translation>
+    </message>
+    <message>
+        <source>Un point à plus de 100&#xa0;km de la Belgique est refusé, avec sa distance, au lieu d&apos;être converti et signalé</source>
+        <translation>A point more than 100 km from Belgium is refused, with its distance, instead of being converted and flagged</translation>
+    </message>
+</context>
+<context>
+    <name>koord::ui::OutputKindsDialog</name>
+    <message>
+        <source>Plusieurs systèmes</source>
+        <translation>Several systems</translation>
+    </message>
+    <message>
+        <source>Cochez les systèmes du résultat, dans l&apos;ordre de leurs colonnes&#xa0;; le datum d&apos;arrivée vaut pour tous.</source>
+        <translation>Check the systems of the result, in the order of their columns; the destination datum applies to all.</translation>
+    </message>
+    <message>
+        <source>&amp;Monter</source>
+        <translation>Move &amp;up</translation>
+    </message>
+    <message>
+        <source>&amp;Descendre</source>
+        <translation>Move &amp;down</translation>
+    </message>
+    <message>
+        <source>Précision&#xa0;:</source>
+        <translation>Precision:</translation>
     </message>
 </context>
 <context>
@@ -395,6 +484,22 @@ IFBL: %5</translation>
     <message>
         <source>Entre BD72 et WGS84, la transformation officielle «&#xa0;BD72 to ETRS89 (2)&#xa0;» au lieu du décalage de Molodensky (1&#xa0;m environ)</source>
         <translation>Between BD72 and WGS84, the official transformation “BD72 to ETRS89 (2)” instead of the Molodensky shift (about 1 m)</translation>
+    </message>
+    <message>
+        <source>Afficher le type &amp;lu</source>
+        <translation>Show the &amp;kind read</translation>
+    </message>
+    <message>
+        <source>Écrit devant le résultat le type de coordonnées de chaque ligne (lambert, mgrs…), utile avec la détection automatique</source>
+        <translation>Writes the coordinate kind of each line (lambert, mgrs…) before the result, useful with automatic detection</translation>
+    </message>
+    <message>
+        <source>Carrés MGRS belges sans leur &amp;zone (ES9534)</source>
+        <translation>Belgian MGRS squares without their &amp;zone (ES9534)</translation>
+    </message>
+    <message>
+        <source>Comme les atlas belges les nomment&#xa0;: ES9534 au lieu de 31UES9534, pour les carrés de 100&#xa0;km de la Belgique</source>
+        <translation>As Belgian atlases name them: ES9534 instead of 31UES9534, for the 100 km squares of Belgium</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,52 @@ IFBL: %5</translation>
         <source>Résultat à refaire&#xa0;: les coordonnées ou les choix ont changé (Ctrl+Entrée)</source>
         <translation>Resultaat verouderd: de coördinaten of de keuzes zijn gewijzigd (Ctrl+Enter)</translation>
     </message>
+    <message>
+        <source>%1 et %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 loin de la Belgique</source>
+        <translation>
+            <numerusform>%1 ver van België</numerusform>
+            <numerusform>%1 ver van België</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>coordonnées lues dans les colonnes %1</source>
+        <translation>coördinaten gelezen uit de kolommen %1</translation>
+    </message>
+    <message>
+        <source>coordonnées lisibles aux champs %1 et %2&#xa0;: choisissez dans Options de lecture</source>
+        <translation>coördinaten leesbaar in de velden %1 en %2: kies in Leesopties</translation>
+    </message>
+</context>
+<context>
+    <name>koord::ui::ChoiceBinder</name>
+    <message>
+        <source>Détection automatique</source>
+        <translation>Automatische herkenning</translation>
+    </message>
+    <message>
+        <source>Plusieurs systèmes…</source>
+        <translation>Meerdere systemen…</translation>
+    </message>
+    <message>
+        <source>Selon le type</source>
+        <translation>Volgens het type</translation>
+    </message>
+    <message>
+        <source>Un point par ligne, de tout type&#xa0;; par exemple
+150000	170000
+50,84041	4,36875
+31UES963329
+E4.35.22</source>
+        <translation>Eén punt per regel, van elk type; bijvoorbeeld
+150000	170000
+50,84041	4,36875
+31UES963329
+E4.35.22</translation>
+    </message>
 </context>
 <context>
     <name>koord::ui::Form1</name>
@@ -208,10 +254,6 @@ IFBL: %5</translation>
         <translation>&amp;Leesopties</translation>
     </message>
     <message>
-        <source>Séparateur des champs, colonne des coordonnées, ligne de départ recopiée</source>
-        <translation>Veldscheidingsteken, kolom van de coördinaten, invoerregel herhalen</translation>
-    </message>
-    <message>
         <source>Options du &amp;résultat</source>
         <translation>&amp;Resultaatopties</translation>
     </message>
@@ -280,10 +322,6 @@ IFBL: %5</translation>
         <translation>&amp;Over…</translation>
     </message>
     <message>
-        <source>Remplacer ou compléter le résultat, carrés IFBL avec points, séparateur décimal</source>
-        <translation>Resultaat vervangen of aanvullen, IFBL-hokken met punten, decimaalteken</translation>
-    </message>
-    <message>
         <source>Sélectionne la première ligne refusée dans les deux zones&#xa0;; F8 mène à la suivante, Maj+F8 à la précédente</source>
         <translation>Selecteert de eerste geweigerde regel in beide vakken; F8 gaat naar de volgende, Shift+F8 naar de vorige</translation>
     </message>
@@ -310,6 +348,22 @@ IFBL: %5</translation>
     <message>
         <source>Rien à enregistrer&#xa0;: le résultat est vide.</source>
         <translation>Niets op te slaan: het resultaat is leeg.</translation>
+    </message>
+    <message>
+        <source>Remplacer ou compléter le résultat, type lu, carrés IFBL avec points, carrés MGRS sans zone, décimales des mètres, séparateur décimal</source>
+        <translation>Resultaat vervangen of aanvullen, gelezen type, IFBL-hokken met punten, MGRS-hokken zonder zone, decimalen van de meters, decimaalteken</translation>
+    </message>
+    <message>
+        <source>Sélectionne dans les deux zones la première ligne dont le point est à plus de 100&#xa0;km de la Belgique</source>
+        <translation>Selecteert in beide vakken de eerste regel waarvan het punt meer dan 100 km van België ligt</translation>
+    </message>
+    <message>
+        <source>Séparateur des champs et colonne des coordonnées (trouvés dans chaque texte, sauf choix), points loin de la Belgique, ligne de départ recopiée</source>
+        <translation>Veldscheidingsteken en kolom van de coördinaten (in elke tekst gevonden, tenzij gekozen), punten ver van België, invoerregel herhalen</translation>
+    </message>
+    <message>
+        <source>Premier point lo&amp;in</source>
+        <translation>Eerste &amp;verre punt</translation>
     </message>
 </context>
 <context>
@@ -350,20 +404,55 @@ IFBL: %5</translation>
         <translation>Spaties en tabs</translation>
     </message>
     <message>
-        <source>Selon la première ligne</source>
-        <translation>Volgens de eerste regel</translation>
-    </message>
-    <message>
         <source>&amp;Séparateur des champs</source>
         <translation>&amp;Veldscheidingsteken</translation>
     </message>
     <message>
-        <source>Les coordonnées commencent au champ</source>
-        <translation>De coördinaten beginnen bij veld</translation>
-    </message>
-    <message>
         <source>&amp;Recopier la ligne de départ devant le résultat</source>
         <translation>&amp;Invoerregel vóór het resultaat herhalen</translation>
+    </message>
+    <message>
+        <source>Automatique</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Les coordonnées commencent au &amp;champ</source>
+        <translation>De coördinaten beginnen bij v&amp;eld</translation>
+    </message>
+    <message>
+        <source>Automatique&#xa0;: d&apos;après l&apos;en-tête qui nomme les colonnes, sinon là où les coordonnées se lisent</source>
+        <translation>Automatisch: volgens de kopregel die de kolommen noemt, anders waar de coördinaten leesbaar zijn</translation>
+    </message>
+    <message>
+        <source>Refuser les points &amp;loin de la Belgique</source>
+        <translation>Punten ver van België &amp;weigeren</translation>
+    </message>
+    <message>
+        <source>Un point à plus de 100&#xa0;km de la Belgique est refusé, avec sa distance, au lieu d&apos;être converti et signalé</source>
+        <translation>Een punt op meer dan 100 km van België wordt geweigerd, met zijn afstand, in plaats van omgezet en gemeld</translation>
+    </message>
+</context>
+<context>
+    <name>koord::ui::OutputKindsDialog</name>
+    <message>
+        <source>Plusieurs systèmes</source>
+        <translation>Meerdere systemen</translation>
+    </message>
+    <message>
+        <source>Cochez les systèmes du résultat, dans l&apos;ordre de leurs colonnes&#xa0;; le datum d&apos;arrivée vaut pour tous.</source>
+        <translation>Vink de systemen van het resultaat aan, in de volgorde van hun kolommen; het doeldatum geldt voor alle.</translation>
+    </message>
+    <message>
+        <source>&amp;Monter</source>
+        <translation>&amp;Omhoog</translation>
+    </message>
+    <message>
+        <source>&amp;Descendre</source>
+        <translation>Omlaa&amp;g</translation>
+    </message>
+    <message>
+        <source>Précision&#xa0;:</source>
+        <translation>Precisie:</translation>
     </message>
 </context>
 <context>
@@ -395,6 +484,22 @@ IFBL: %5</translation>
     <message>
         <source>Entre BD72 et WGS84, la transformation officielle «&#xa0;BD72 to ETRS89 (2)&#xa0;» au lieu du décalage de Molodensky (1&#xa0;m environ)</source>
         <translation>Tussen BD72 en WGS84 de officiële transformatie “BD72 to ETRS89 (2)” in plaats van de Molodensky-verschuiving (ongeveer 1 m)</translation>
+    </message>
+    <message>
+        <source>Afficher le type &amp;lu</source>
+        <translation>Gelezen &amp;type tonen</translation>
+    </message>
+    <message>
+        <source>Écrit devant le résultat le type de coordonnées de chaque ligne (lambert, mgrs…), utile avec la détection automatique</source>
+        <translation>Schrijft vóór het resultaat het coördinatentype van elke regel (lambert, mgrs…), nuttig bij automatische herkenning</translation>
+    </message>
+    <message>
+        <source>Carrés MGRS belges sans leur &amp;zone (ES9534)</source>
+        <translation>Belgische MGRS-hokken zonder &amp;zone (ES9534)</translation>
+    </message>
+    <message>
+        <source>Comme les atlas belges les nomment&#xa0;: ES9534 au lieu de 31UES9534, pour les carrés de 100&#xa0;km de la Belgique</source>
+        <translation>Zoals Belgische atlassen ze noemen: ES9534 in plaats van 31UES9534, voor de hokken van 100 km van België</translation>
     </message>
 </context>
 <context>
