@@ -54,7 +54,7 @@ bench: deps
 window-timing: deps build
 	QT_QPA_PLATFORM=offscreen ./build/bin/koord-window-timing
 
-# The Dutch and English .ts files brought up to date with the texts of the
+# The Dutch, English and German .ts files brought up to date with the texts of the
 # code; new texts then wait there for their translation.
 .PHONY: translations
 translations: configure

@@ -33,15 +33,15 @@ void RefuseOutputOverInput(const std::string& output, const InputFiles& inputs) 
   const Input* same = inputs.Find(FileId::Of(status));
   if (same == nullptr) return;
   static constexpr Translated kStandardInput{"l'entrée standard", "de standaardinvoer",
-                                             "standard input"};
+                                             "standard input", "die Standardeingabe"};
   static constexpr Translated kInputFile{"le fichier d'entrée « %1 »", "het invoerbestand “%1”",
-                                         "the input file “%1”"};
-  static constexpr Translated kStandardOutputToo{"la sortie standard est aussi %1",
-                                                 "de standaarduitvoer is ook %1",
-                                                 "standard output is also %1"};
-  static constexpr Translated kOutputFileToo{"le fichier de sortie « %1 » est aussi %2",
-                                             "het uitvoerbestand “%1” is ook %2",
-                                             "the output file “%1” is also %2"};
+                                         "the input file “%1”", "die Eingabedatei „%1“"};
+  static constexpr Translated kStandardOutputToo{
+      "la sortie standard est aussi %1", "de standaarduitvoer is ook %1",
+      "standard output is also %1", "die Standardausgabe ist auch %1"};
+  static constexpr Translated kOutputFileToo{
+      "le fichier de sortie « %1 » est aussi %2", "het uitvoerbestand “%1” is ook %2",
+      "the output file “%1” is also %2", "die Ausgabedatei „%1“ ist auch %2"};
   const std::string input = same->name == "-" ? Say(kStandardInput) : Say(kInputFile, {same->name});
   throw UsageError(output.empty() ? Say(kStandardOutputToo, {input})
                                   : Say(kOutputFileToo, {output, input}));

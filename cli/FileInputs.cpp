@@ -70,17 +70,19 @@ const std::vector<std::string>& FileInputs::FieldNames(std::size_t i) const {
 // silent choice. A layer without a system is read as -f says, in the kinds
 // whose numbers need nothing more (UTM would need its zone).
 void FileInputs::SettleSystem(const Options& options) {
-  static constexpr Translated kContradicts{"%1 ne va pas avec « %2 », en %3",
-                                           "%1 past niet bij “%2”, in %3",
-                                           "%1 does not match “%2”, in %3"};
+  static constexpr Translated kContradicts{
+      "%1 ne va pas avec « %2 », en %3", "%1 past niet bij “%2”, in %3",
+      "%1 does not match “%2”, in %3", "%1 passt nicht zu „%2“ mit Punkten in %3"};
   static constexpr Translated kTwoSystems{
       "« %1 », en %2, et « %3 », en %4, ne se convertissent pas ensemble",
       "“%1”, in %2, en “%3”, in %4, worden niet samen omgezet",
-      "“%1”, in %2, and “%3”, in %4, cannot be converted together"};
+      "“%1”, in %2, and “%3”, in %4, cannot be converted together",
+      "„%1“ (in %2) und „%3“ (in %4) können nicht zusammen umgerechnet werden"};
   static constexpr Translated kNoSystem{
       "« %1 » ne dit pas le système de ses points : -f lambert, lambert2008 ou deg le dit",
       "“%1” zegt niet in welk stelsel zijn punten staan: -f lambert, lambert2008 of deg zegt het",
-      "“%1” does not say the system of its points: -f lambert, lambert2008 or deg says it"};
+      "“%1” does not say the system of its points: -f lambert, lambert2008 or deg says it",
+      "„%1“ gibt das System seiner Punkte nicht an: -f lambert, lambert2008 oder deg gibt es an"};
   std::optional<std::size_t> settled;
   for (std::size_t i = 0; i < readers_.size(); ++i) {
     if (!IsPointLayer(i) || !readers_[i]->System()) continue;

@@ -144,7 +144,8 @@ void FileOutput::Settle(const LineResult& result, const QueuedLine& line) {
   static constexpr Translated kOtherColumns{
       "« %1 » n'a pas les colonnes de « %2 » (%3), qui font celles de « %4 »",
       "“%1” heeft niet de kolommen van “%2” (%3), die van “%4” zijn",
-      "“%1” does not have the columns of “%2” (%3), which are those of “%4”"};
+      "“%1” does not have the columns of “%2” (%3), which are those of “%4”",
+      "„%1“ hat nicht die Spalten von „%2“ (%3), die „%4“ übernimmt"};
   throw Fatal(
       Say(kOtherColumns, {inputs_.Name(text), inputs_.Name(0), Listed(attributes_), path_}));
 }
@@ -210,12 +211,14 @@ std::size_t FileOutput::Commit() {
   static constexpr Translated kOne{
       "1 ligne sans point absente de « %1 », un GPX ne gardant que des points (%2)",
       "1 regel zonder punt ontbreekt in “%1”, een GPX bewaart alleen punten (%2)",
-      "1 line without a point left out of “%1”, a GPX keeping points only (%2)"};
+      "1 line without a point left out of “%1”, a GPX keeping points only (%2)",
+      "1 Zeile ohne Punkt fehlt in „%1“, da eine GPX-Datei nur Punkte enthält (%2)"};
   static constexpr Translated kMany{
       "%3 lignes sans point absentes de « %1 », un GPX ne gardant que des points (première : "
       "%2)",
       "%3 regels zonder punt ontbreken in “%1”, een GPX bewaart alleen punten (eerste: %2)",
-      "%3 lines without a point left out of “%1”, a GPX keeping points only (first: %2)"};
+      "%3 lines without a point left out of “%1”, a GPX keeping points only (first: %2)",
+      "%3 Zeilen ohne Punkt fehlen in „%1“, da eine GPX-Datei nur Punkte enthält (erste: %2)"};
   Warn(unplaced == 1 ? Say(kOne, {path_, firstUnplaced_})
                      : Say(kMany, {path_, firstUnplaced_, std::to_string(unplaced)}));
   return unplaced;

@@ -59,26 +59,30 @@ void RefuseFileOnStandardInput() {
   static constexpr Translated kGiveItsName{
       "l'entrée standard est un fichier %1 : donnez son nom (koord-cli FICHIER%2)",
       "de standaardinvoer is een %1-bestand: geef zijn naam (koord-cli BESTAND%2)",
-      "standard input is a %1 file: give its name (koord-cli FILE%2)"};
+      "standard input is a %1 file: give its name (koord-cli FILE%2)",
+      "die Standardeingabe ist eine %1-Datei: Geben Sie ihren Namen an (koord-cli DATEI%2)"};
   const std::string_view extension = files::Traits(*format).extension;
   throw UsageError(Say(kGiveItsName, {extension.substr(1), extension}));
 }
 
 constexpr Translated kOnlyForFiles{"%1 ne vaut que pour %2", "%1 geldt alleen voor %2",
-                                   "%1 applies only to %2"};
-constexpr Translated kWorkbooks{"un classeur (.xlsx, .ods) en entrée",
-                                "een werkmap (.xlsx, .ods) als invoer",
-                                "a workbook (.xlsx, .ods) as input"};
+                                   "%1 applies only to %2", "%1 gilt nur für %2"};
+constexpr Translated kWorkbooks{
+    "un classeur (.xlsx, .ods) en entrée", "een werkmap (.xlsx, .ods) als invoer",
+    "a workbook (.xlsx, .ods) as input", "eine Arbeitsmappe (.xlsx, .ods) als Eingabe"};
 constexpr Translated kPointLayers{
     "une couche de points en entrée (.gpkg, .shp, .geojson, .kml, .kmz, .gpx)",
     "een puntenlaag als invoer (.gpkg, .shp, .geojson, .kml, .kmz, .gpx)",
-    "a point layer as input (.gpkg, .shp, .geojson, .kml, .kmz, .gpx)"};
+    "a point layer as input (.gpkg, .shp, .geojson, .kml, .kmz, .gpx)",
+    "einen Punkt-Layer als Eingabe (.gpkg, .shp, .geojson, .kml, .kmz, .gpx)"};
 constexpr Translated kTexts{"les textes en entrée ; « %1 » n'en est pas un",
-                            "tekstinvoer; “%1” is geen tekst", "text input; “%1” is not text"};
+                            "tekstinvoer; “%1” is geen tekst", "text input; “%1” is not text",
+                            "Texte als Eingabe; „%1“ ist kein Text"};
 constexpr Translated kTextsAndWorkbooks{
     "les textes et les classeurs en entrée ; les coordonnées de « %1 » sont ses points",
     "tekst- en werkmapinvoer; de coördinaten van “%1” zijn zijn punten",
-    "text and workbook input; the coordinates of “%1” are its points"};
+    "text and workbook input; the coordinates of “%1” are its points",
+    "Texte und Arbeitsmappen als Eingabe; die Koordinaten von „%1“ sind die Punkte der Datei"};
 
 }  // namespace
 

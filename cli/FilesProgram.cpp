@@ -21,7 +21,8 @@ void BecomeFilesProgram(char** /*argv*/) {
       "GDAL)",
       "deze installatie leest of schrijft geen bestanden van andere programma's (gebouwd zonder "
       "GDAL)",
-      "this installation neither reads nor writes other programs' files (built without GDAL)"};
+      "this installation neither reads nor writes other programs' files (built without GDAL)",
+      "diese Installation liest und schreibt keine Dateien anderer Programme (ohne GDAL erstellt)"};
   throw Fatal(Say(kNoFiles));
 }
 
@@ -35,7 +36,8 @@ void BecomeFilesProgram(char** argv) {
   static constexpr Translated kNoFull{
       "les fichiers d'autres programmes demandent koord-cli-full, absent de cette installation",
       "bestanden van andere programma's vragen koord-cli-full, dat in deze installatie ontbreekt",
-      "other programs' files need koord-cli-full, which this installation lacks"};
+      "other programs' files need koord-cli-full, which this installation lacks",
+      "Dateien anderer Programme erfordern koord-cli-full, das in dieser Installation fehlt"};
   BecomeFullProgram(argv, kNoFull);
 }
 

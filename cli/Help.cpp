@@ -67,7 +67,7 @@ Options :
                           PNG (.png) ou en SVG (.svg), au lieu de convertir
       --map-size LxH      taille de cette image en pixels (défaut : 1000x824)
       --map-grid          y dessine la grille IFBL (carrés de 32 x 20 km)
-      --lang LANGUE       langue des messages et des raisons : fr | nl | en
+      --lang LANGUE       langue des messages et des raisons : fr | nl | en | de
                           (défaut : fr)
   -h, --help              affiche cette aide
   -V, --version           affiche la version
@@ -160,7 +160,7 @@ points à plus de 100 km de la Belgique (premier : points.txt:12) ».
 
 Variables d'environnement : KOORD_THREADS, le nombre de fils de
 conversion, de 1 à 64 ou au nombre de cœurs (défaut : un par cœur, 8 au
-plus) ; KOORD_LANG, la langue si --lang n'est pas donnée : fr, nl ou en.
+plus) ; KOORD_LANG, la langue si --lang n'est pas donnée : fr, nl, en ou de.
 
 Code de sortie : 0 tout est converti, 1 une ligne au moins est refusée,
 2 erreur d'utilisation ou de fichier, 128 + N interrompu par le signal N.
@@ -235,7 +235,7 @@ Opties:
       --map-size BxH      grootte van die afbeelding in pixels
                           (standaard: 1000x824)
       --map-grid          tekent er het IFBL-raster op (hokken van 32 x 20 km)
-      --lang TAAL         taal van de berichten en redenen: fr | nl | en
+      --lang TAAL         taal van de berichten en redenen: fr | nl | en | de
                           (standaard: fr)
   -h, --help              toont deze hulp
   -V, --version           toont de versie
@@ -328,7 +328,7 @@ dan 100 km van België (eerste: punten.txt:12)".
 
 Omgevingsvariabelen: KOORD_THREADS, het aantal omzettingsthreads, van 1
 tot 64 of tot het aantal kernen (standaard: één per kern, hoogstens 8);
-KOORD_LANG, de taal als --lang niet gegeven is: fr, nl of en.
+KOORD_LANG, de taal als --lang niet gegeven is: fr, nl, en of de.
 
 Afsluitcode: 0 alles is omgezet, 1 minstens één regel is geweigerd,
 2 gebruiks- of bestandsfout, 128 + N onderbroken door signaal N.
@@ -397,7 +397,7 @@ Options:
                           (.png) or SVG (.svg), instead of converting
       --map-size WxH      size of that image in pixels (default: 1000x824)
       --map-grid          draws the IFBL grid on it (squares of 32 x 20 km)
-      --lang LANGUAGE     language of the messages and reasons: fr | nl | en
+      --lang LANGUAGE     language of the messages and reasons: fr | nl | en | de
                           (default: fr)
   -h, --help              shows this help
   -V, --version           shows the version
@@ -486,16 +486,186 @@ points.txt:12)".
 
 Environment variables: KOORD_THREADS, the number of converting threads,
 1 to 64 or to the number of cores (default: one per core, at most 8);
-KOORD_LANG, the language when --lang is not given: fr, nl or en.
+KOORD_LANG, the language when --lang is not given: fr, nl, en or de.
 
 Exit status: 0 everything converted, 1 at least one line refused,
 2 usage or file error, 128 + N interrupted by signal N.
 )help";
 
+constexpr std::string_view kGerman = R"help(Aufruf: koord-cli [OPTIONEN] [DATEI...]
+Rechnet belgische Koordinaten um, ein Punkt pro Zeile. Ohne DATEI, oder mit
+-, wird die Standardeingabe gelesen.
+
+Optionen:
+  -f, --from TYP          lambert | mgrs | ifbl | deg | lambert2008 | utm, oder
+                          auto: der eigene Typ jeder Zeile (Standard: lambert)
+  -t, --to TYPEN          dieselben Typen, oder dms: Grad, Minuten, Sekunden
+                          (50°50'25.5"N); eine Liste schreibt mehrere Systeme
+                          nebeneinander: -t lambert,deg,mgrs,ifbl
+                          (Standard: mgrs)
+      --datum-from CODE   BEL72 | WGS84 | EUR-M | NTF | ETRS89, groß oder klein
+                          (Standard: BEL72 für lambert und ifbl, ETRS89 für
+                          lambert2008, WGS84 für deg, mgrs und utm); lambert,
+                          ifbl und lambert2008 haben kein anderes
+      --datum-to CODE     dieselben Codes, dieselben Standardwerte je nach --to
+      --precise           BD72 und WGS84 über die amtliche Transformation
+                          „BD72 to ETRS89 (2)“ (0,2 m) statt der
+                          Molodensky-Verschiebung (etwa 1 m); sie gilt immer
+                          zwischen BD72 und ETRS89 sowie für Lambert 2008
+      --zone N            utm: die Zone der Ergebnisse, 1 bis 60, statt der
+                          Zone jedes Punktes (zum Beispiel 31 für einen ganzen
+                          belgischen Datensatz)
+  -p, --precision P       mgrs: 1 | 10 | 100 | 1000 | 10000 Meter (Standard: 100)
+                          ifbl: 1x1 | 4x4 | 32x20 km (Standard: 1x1)
+                          ohne -p behält eine Referenz oder ein Quadrat, in
+                          den eigenen Typ umgerechnet, seine Genauigkeit; bei
+                          mehreren Ausgaben eine Liste: -p 100,4x4
+      --decimals N        deg: 5, 6 oder 7 Dezimalstellen (Standard: 5);
+                          lambert, lambert2008 und utm: 0 bis 3 (Standard: 0,
+                          auf den Meter gerundet)
+      --ifbl-dots         ifbl: Codes mit Punkten, E4.35.22 statt E43522
+      --mgrs-short        mgrs: die Quadrate Belgiens ohne ihre Zone,
+                          ES9534 statt 31UES9534
+      --show-kind         schreibt zuerst den gelesenen Typ (lambert, mgrs...)
+      --decimal-mark C    deg, dms, lambert, lambert2008, utm: . oder , in den
+                          geschriebenen Zahlen (Standard: .)
+      --separator S       was die Felder trennt: auto | tab | ';' | ',' |
+                          blank (Leerzeichen und Tabulatoren) (Standard: auto);
+                          die Ausgabefelder werden ebenso getrennt (blank: tab)
+      --columns N         die Koordinaten beginnen bei Feld N (Standard: in
+                          jeder Datei ermittelt, siehe unten)
+      --keep              jede Ausgabezeile wiederholt die Eingabezeile, dann
+                          das Trennzeichen und das Ergebnis; die Ausgabe behält
+                          die Byte-Order-Mark und die Zeilenenden der Eingabe
+                          (CRLF bleibt CRLF)
+      --near-belgium      lehnt Punkte, die mehr als 100 km von Belgien
+                          entfernt liegen, mit ihrer Entfernung ab, statt sie
+                          zu melden
+  -o, --output DATEI      schreibt in DATEI statt in die Standardausgabe; DATEI
+                          wird erst am Ende eines erfolgreichen Laufs ersetzt
+                          und bleibt sonst unverändert; als .xlsx, .ods, .gpkg,
+                          .shp, .geojson, .kml, .kmz oder .gpx ist sie eine
+                          Datei dieses Formats (siehe unten)
+      --format F          das Format von -o: csv | xlsx | ods | gpkg | shp |
+                          geojson | kml | kmz | gpx; csv schreibt das CSV von
+                          Tabellenkalkulationen (sonst ist eine .csv-Datei
+                          Text, wie hier)
+      --squares           ifbl, mgrs: schreibt das Quadrat jedes Ergebnisses
+                          in die Datei, statt seines Mittelpunkts
+      --sheet NAME        das aus Arbeitsmappen gelesene Blatt (Standard: das
+                          erste)
+      --layer NAME        der Layer, der aus Dateien mit mehreren gelesen wird
+      --map DATEI         zeichnet die Punkte auf die Karte Belgiens, als PNG
+                          (.png) oder SVG (.svg), statt umzurechnen
+      --map-size BxH      Größe dieses Bildes in Pixeln (Standard: 1000x824)
+      --map-grid          zeichnet das IFBL-Gitter darauf (Quadrate von
+                          32 x 20 km)
+      --lang SPRACHE      Sprache der Meldungen und Gründe: fr | nl | en | de
+                          (Standard: fr)
+  -h, --help              zeigt diese Hilfe
+  -V, --version           zeigt die Version
+
+Eingabefelder:
+  lambert  X und Y in Metern; ein Wert unter 1000 wird in Kilometern gelesen
+  deg      Breite und Länge in Grad: 50.85, 50,85 N, 50.85° N,
+           S33.9, 4.35 W, 50°51'06"N, 50°51’06”N, 50°51.1'N, 50:51:06,
+           50 51 06, 50d51m06s, N50 51.100 (GPS-Grad und -Minuten); die
+           Buchstaben N, S, E, W (davor oder danach) zeigen, welches die
+           Breite ist: 4.35E 50.85N. Beide in einem Feld, wie Online-Karten
+           sie kopieren: 50.846667, 4.352500; N50 51.100 E004 21.167
+  lambert2008  X und Y in Metern (Belgische Lambert-Projektion 2008, ETRS89),
+           oder in km
+  utm      Zone und Hemisphäre oder Band, Ostwert, Nordwert: 31N 596371
+           5632970, 31U 596371 5632970 (Bänder C bis M Süd, P bis X Nord)
+  mgrs     eine Referenz, zum Beispiel 31UES963329 oder 31U ES 963 329; die
+           100-km-Quadrate Belgiens auch ohne ihre Zone, wie Atlanten sie
+           nennen: ES95, ES9534, ES 95 34, FS 1456
+  ifbl     ein Quadrat, zum Beispiel E5.12.34
+  Eine Zahl: Ziffern, Leerzeichen erlaubt (150 000), einmal ein Dezimalkomma
+  oder -punkt, Vorzeichen und Exponent erlaubt (-1,5e3). Ein Feld darf wie in
+  CSV in doppelten Anführungszeichen stehen. Zwischen durch Kommas getrennten
+  Feldern ist der Punkt das Dezimalzeichen.
+
+Lesen der Zeilen (--separator auto, ohne --columns): Die erste Zeile jeder
+Datei, die ihre Spalten benennt (X, Y, Lat, Lon, Latitude, Longitude, E, N,
+Easting, Northing, Breite, Länge, Ostwert, Nordwert, MGRS, IFBL, UTM, mit
+oder ohne Einheit: „X (m)“, „Lat (WGS84)“, „X_BL72“), ist eine Kopfzeile,
+die die Koordinaten festlegt. Sonst entscheidet die erste lesbare Zeile:
+ein Tabulator, wenn sie einen enthält, sonst ein Semikolon, sonst
+Leerzeichen, wenn sie die Zeile genau in ihre Felder teilen, sonst Kommas;
+die Koordinaten stehen in den Spalten, in denen sie sich lesen lässt, nahe
+Belgien, wenn sie sich in mehreren lesen lässt (zwei Lesarten nahe Belgien:
+Die Zeilen werden abgelehnt, wählen Sie --columns). Eine erste Zeile, die
+sich nicht lesen lässt, ist eine Kopfzeile, wenn keines ihrer
+Koordinatenfelder einen Wert und eines einen Buchstaben enthält. Eine Zeile
+aus leeren Feldern (;;) ist eine leere Zeile.
+Bei Leerzeichen oder Kommas, die auch in einem Wert stehen können, muss
+jedes Feld aufgehen: „150 000 170 000“ ergibt „4 durch Leerzeichen
+getrennte Felder für 2 Koordinaten“; Tabulatoren und Semikolons erlauben
+Spalten nach den Koordinaten.
+Abgelehnt, mit ihrem Grund: ein leeres Feld (Fehlendes Feld: Y), ein Text
+(Unlesbare Zahl: „abc“), nan, inf, 1.2.3, 150000abc, eine zu große Zahl,
+ein anderer Buchstabe als N, S, E, W, ein Vorzeichen mit einem Buchstaben,
+zwei Breiten, Minuten oder Sekunden von 60 oder mehr.
+Text in UTF-8 (mit oder ohne Byte-Order-Mark), in UTF-16 mit einer, oder
+in Windows-1252 (das CSV französischer Tabellenkalkulationen) für Zeilen,
+die kein UTF-8 sind.
+
+Mit -f auto wird jede Zeile als der eine Typ gelesen, dessen Form passt und
+dessen Punkt in Belgien oder weniger als 20 km davon entfernt liegt: ein
+IFBL-Quadrat (E4.35.22), eine MGRS-Referenz (mit oder ohne Zone für
+belgische Quadrate), UTM-Zahlen (31N oder 31U, Ostwert, Nordwert), Lambert
+2008 (X und Y von 500 000 bis 800 000), Lambert 1972 (in Metern oder km),
+Grad in allen ihren Formen. 50.85 4.35 sind Grad (als Lambert-km gelesen,
+läge der Punkt in Frankreich); 150.000 170.000 sind Lambert-km. Eine Zeile,
+die kein Typ nahe Belgien liest, wird abgelehnt, mit den Lesarten, die zu
+weit entfernt liegen („lambert 148 km entfernt“); lesen zwei Typen sie,
+wählen Sie den Typ. Grad, MGRS und UTM werden ohne --datum-from in WGS84
+gelesen; die MGRS-Quadrate alter topographischer Karten sind in European
+1950 (--datum-from EUR-M).
+
+Dateien anderer Programme (GDAL): Eine Arbeitsmappe (.xlsx, .ods) wird wie
+ein CSV gelesen, ihre erste Zeile als Kopfzeile oder Punkt. Ein Punkt-Layer
+(.gpkg, .shp, .geojson, .kml, .kmz, .gpx: Wegpunkte, dann Routen- und
+Trackpunkte) liefert seine Punkte in seinem System (EPSG 31370, 3812, 4326,
+4258, 4313, 4230, 4275, UTM 326zz, 258zz, 230zz), das -f und --datum-from
+festlegt; eine andere Geometrie als ein Punkt wird an ihrer Stelle
+abgelehnt. Mit -o DATEI in einem dieser Formate wird jede Zeile dort ein
+Datensatz: die Spalten der Eingabe (die ihrer Kopfzeile; ohne Kopfzeile die
+ganze Zeile in koord_ligne), die des Ergebnisses und koord_refus, der Grund
+einer Ablehnung. Der Punkt ist im System des Ergebnisses (in WGS84 für KML
+und GPX); eine GPX-Datei behält keine abgelehnten Zeilen und zählt sie auf
+der Standardfehlerausgabe.
+
+Grad, UTM-Zahlen und MGRS-Referenzen werden im Zieldatum ausgegeben;
+Lambert 1972 und IFBL sind immer in BEL72, Lambert 2008 in ETRS89. Meter
+werden auf den nächsten Wert gerundet (--decimals), Grad ebenso, Sekunden
+auf das Zehntel. Eine MGRS-Referenz oder ein IFBL-Quadrat, in denselben Typ
+umgerechnet, wird auf die verlangte Genauigkeit gekürzt, nie verlängert.
+Ein Punkt außerhalb des Lambert-Bereichs (X von 0 bis 310 000 m, Y von 0
+bis 260 000 m) hat keine Lambert-Koordinaten: Seine Zeile wird abgelehnt.
+
+Eine Ausgabezeile pro Eingabezeile. Eine abgelehnte Zeile erhält den Grund
+der Ablehnung, wiederholt auf der Standardfehlerausgabe als „koord-cli:
+DATEI:N: Grund“, wobei N die Nummer der Zeile in DATEI ist (- für die
+Standardeingabe). Punkte mehr als 100 km von Belgien entfernt werden
+umgerechnet, aber am Ende auf der Standardfehlerausgabe gezählt:
+„koord-cli: 3 Punkte mehr als 100 km von Belgien entfernt (erster:
+punkte.txt:12)“.
+
+Umgebungsvariablen: KOORD_THREADS, die Anzahl der Umrechnungs-Threads,
+1 bis 64 oder bis zur Anzahl der Kerne (Standard: einer pro Kern, höchstens
+8); KOORD_LANG, die Sprache, wenn --lang nicht angegeben ist: fr, nl, en
+oder de.
+
+Exit-Status: 0 alles umgerechnet, 1 mindestens eine Zeile abgelehnt,
+2 Aufruf- oder Dateifehler, 128 + N durch Signal N unterbrochen.
+)help";
+
 }  // namespace
 
 std::string_view HelpText(Language language) {
-  return Translated{kFrench, kDutch, kEnglish}.In(language);
+  return Translated{kFrench, kDutch, kEnglish, kGerman}.In(language);
 }
 
 }  // namespace koord::cli

@@ -60,9 +60,9 @@ void WriteMap(const std::vector<MapPoint>& points, const std::string& path, int 
       map::MapPicture(dots, QSize(width, height), ifblGrid,
                       svg ? map::PictureFormat::Svg : map::PictureFormat::Png, Spoken());
   if (bytes.isEmpty()) {
-    static constexpr Translated kNoMemory{"mémoire insuffisante pour la carte « %1 »",
-                                          "onvoldoende geheugen voor de kaart “%1”",
-                                          "not enough memory for the map “%1”"};
+    static constexpr Translated kNoMemory{
+        "mémoire insuffisante pour la carte « %1 »", "onvoldoende geheugen voor de kaart “%1”",
+        "not enough memory for the map “%1”", "nicht genug Speicher für die Karte „%1“"};
     throw Fatal(Say(kNoMemory, {path}));
   }
   // Written as every output of koord-cli: whole or not at all.
@@ -77,7 +77,8 @@ void BecomeMapProgram(char** argv) {
   static constexpr Translated kNoMap{
       "la carte demande koord-cli-full, absent de cette installation",
       "de kaart vraagt koord-cli-full, dat in deze installatie ontbreekt",
-      "the map needs koord-cli-full, which this installation lacks"};
+      "the map needs koord-cli-full, which this installation lacks",
+      "die Karte erfordert koord-cli-full, das in dieser Installation fehlt"};
   BecomeFullProgram(argv, kNoMap);
 }
 

@@ -30,11 +30,12 @@ namespace {
 // "--zone ne vaut que pour --to utm": %1 an option, %2 (and %3) the outputs
 // it is for.
 constexpr Translated kOnlyFor{"%1 ne vaut que pour %2", "%1 geldt alleen voor %2",
-                              "%1 applies only to %2"};
+                              "%1 applies only to %2", "%1 gilt nur für %2"};
 constexpr Translated kOnlyFor2{"%1 ne vaut que pour %2 ou %3", "%1 geldt alleen voor %2 of %3",
-                               "%1 applies only to %2 or %3"};
+                               "%1 applies only to %2 or %3", "%1 gilt nur für %2 oder %3"};
 constexpr Translated kNotTogether{"%1 et %2 ne vont pas ensemble", "%1 en %2 gaan niet samen",
-                                  "%1 and %2 cannot be used together"};
+                                  "%1 and %2 cannot be used together",
+                                  "%1 und %2 können nicht zusammen verwendet werden"};
 
 // Most converting threads by default, and the most KOORD_THREADS may ask
 // for: the machine's cores, and at least kLeastThreadsAllowed.
@@ -51,12 +52,14 @@ inline CoordKind Value(const KindDescriptor& entry) {
 }
 
 // The value whose name (any case) is `word` in a table; otherwise
-// UsageError, its message opened by `unknown` and listing the names.
+// UsageError, its message opened by `unknown`, in the language spoken, and
+// listing the names.
 template <typename Entry, typename Name>
 auto Lookup(std::span<const Entry> table, Name name, const std::string& word,
-            const Translated& unknown) {
-  static constexpr Translated kOr{" ou ", " of ", " or "};
-  static constexpr Translated kUnknown{"%1 : « %2 » (%3)", "%1: “%2” (%3)", "%1: “%2” (%3)"};
+            const std::string& unknown) {
+  static constexpr Translated kOr{" ou ", " of ", " or ", " oder "};
+  static constexpr Translated kUnknown{"%1 : « %2 » (%3)", "%1: “%2” (%3)", "%1: “%2” (%3)",
+                                       "%1: „%2“ (%3)"};
   const std::string lower = ascii::ToLower(word);
   for (const Entry& entry : table) {
     if (ascii::ToLower(name(entry)) == lower) return Value(entry);
@@ -69,7 +72,7 @@ auto Lookup(std::span<const Entry> table, Name name, const std::string& word,
     allowed += listed.size() == 1 && !ascii::IsDigit(listed[0]) ? QuotedField(listed, Spoken())
                                                                 : std::string(listed);
   }
-  throw UsageError(Say(kUnknown, {Say(unknown), word, allowed}));
+  throw UsageError(Say(kUnknown, {unknown, word, allowed}));
 }
 
 constexpr auto kCliName = [](const auto& entry) { return entry.cliName; };
@@ -105,8 +108,9 @@ std::vector<std::string> SplitList(const std::string& list) {
 
 CoordKind Kind(const std::string& word) {
   static constexpr Translated kUnknownKind{"type de coordonnées inconnu",
-                                           "onbekend coördinatentype", "unknown coordinate type"};
-  return Lookup(AllKinds(), kCliName, word, kUnknownKind);
+                                           "onbekend coördinatentype", "unknown coordinate type",
+                                           "unbekannter Koordinatentyp"};
+  return Lookup(AllKinds(), kCliName, word, Say(kUnknownKind));
 }
 
 // --to: one kind or a list of kinds, each once.
@@ -115,9 +119,9 @@ void ReadOutputs(const std::string& words, BatchChoices& choices) {
   for (const std::string& word : SplitList(words)) {
     const CoordKind kind = Kind(word);
     if (Among(kind, outputs)) {
-      static constexpr Translated kTwice{"type de sortie donné deux fois : « %1 »",
-                                         "uitvoertype twee keer gegeven: “%1”",
-                                         "output type given twice: “%1”"};
+      static constexpr Translated kTwice{
+          "type de sortie donné deux fois : « %1 »", "uitvoertype twee keer gegeven: “%1”",
+          "output type given twice: “%1”", "Ausgabetyp zweimal angegeben: „%1“"};
       throw UsageError(Say(kTwice, {word}));
     }
     outputs.push_back(kind);
@@ -132,7 +136,8 @@ CoordKind InputKind(const std::string& word) {
     static constexpr Translated kOutputOnly{
         "« %1 » n'est qu'un type de sortie ; -f deg lit aussi les degrés, minutes, secondes",
         "“%1” is alleen een uitvoertype; -f deg leest ook graden, minuten, seconden",
-        "“%1” is an output type only; -f deg also reads degrees, minutes, seconds"};
+        "“%1” is an output type only; -f deg also reads degrees, minutes, seconds",
+        "„%1“ ist nur ein Ausgabetyp; -f deg liest auch Grad, Minuten, Sekunden"};
     throw UsageError(Say(kOutputOnly, {word}));
   }
   return kind;
@@ -179,13 +184,15 @@ void RequireMapExtension(const std::string& path) {
   if (lower.ends_with(".png") || lower.ends_with(".svg")) return;
   static constexpr Translated kBadExtension{"la carte s'écrit en .png ou en .svg : « %1 »",
                                             "de kaart wordt als .png of .svg geschreven: “%1”",
-                                            "the map is written as .png or .svg: “%1”"};
+                                            "the map is written as .png or .svg: “%1”",
+                                            "die Karte wird als .png oder .svg geschrieben: „%1“"};
   throw UsageError(Say(kBadExtension, {path}));
 }
 
 Datum DatumNamed(const std::string& word) {
-  static constexpr Translated kUnknownDatum{"datum inconnu", "onbekend datum", "unknown datum"};
-  return Lookup(std::span<const DatumEntry>(kDatumTable), kCode, word, kUnknownDatum);
+  static constexpr Translated kUnknownDatum{"datum inconnu", "onbekend datum", "unknown datum",
+                                            "unbekanntes Datum"};
+  return Lookup(std::span<const DatumEntry>(kDatumTable), kCode, word, Say(kUnknownDatum));
 }
 
 // The outputs whose precisions koord-cli names with -p.
@@ -208,7 +215,8 @@ Datum ReadDatum(std::string_view option, const std::string& word, CoordKind kind
   if (descriptor.singleDatum && datum != descriptor.defaultDatum) {
     static constexpr Translated kSingleDatum{"%1 %2 : les coordonnées %3 sont toujours en %4",
                                              "%1 %2: %3-coördinaten zijn altijd in %4",
-                                             "%1 %2: %3 coordinates are always on %4"};
+                                             "%1 %2: %3 coordinates are always on %4",
+                                             "%1 %2: Koordinaten in %3 beziehen sich immer auf %4"};
     throw UsageError(Say(kSingleDatum, {option, word, descriptor.shortName,
                                         EntryOf(kDatumTable, descriptor.defaultDatum).code}));
   }
@@ -231,7 +239,8 @@ Datum OutputDatum(const std::string& word, std::span<const CoordKind> outputs) {
 
 void ReadPrecision(const std::string& words, BatchChoices& choices) {
   static constexpr Translated kUnknownPrecision{"précision %1 inconnue", "onbekende %1-precisie",
-                                                "unknown %1 precision"};
+                                                "unknown %1 precision",
+                                                "unbekannte %1-Genauigkeit"};
   const std::vector<CoordKind> outputs = OutputsOf(choices);
   const std::vector<CoordKind> withWords = OutputsWithPrecisionWords();
   RequireOutput("--precision", outputs, withWords);
@@ -246,9 +255,7 @@ void ReadPrecision(const std::string& words, BatchChoices& choices) {
       }
     }
     const std::string unknown = Say(kUnknownPrecision, {fitting->shortName});
-    const Translated unknownText{unknown, unknown, unknown};
-    fitting->precision->set(choices,
-                            Lookup(fitting->precision->entries, kCliName, word, unknownText));
+    fitting->precision->set(choices, Lookup(fitting->precision->entries, kCliName, word, unknown));
   }
 }
 
@@ -257,9 +264,9 @@ std::int16_t Zone(const std::string& word, std::span<const CoordKind> outputs) {
   RequireOutput("--zone", outputs, std::array{CoordKind::Utm});
   const std::optional<int> zone = WholeNumber(word, 1, kLastUtmZone);
   if (!zone) {
-    static constexpr Translated kBadZone{"zone UTM incorrecte : « %1 » (de 1 à 60)",
-                                         "onjuiste UTM-zone: “%1” (van 1 tot 60)",
-                                         "incorrect UTM zone: “%1” (1 to 60)"};
+    static constexpr Translated kBadZone{
+        "zone UTM incorrecte : « %1 » (de 1 à 60)", "onjuiste UTM-zone: “%1” (van 1 tot 60)",
+        "incorrect UTM zone: “%1” (1 to 60)", "ungültige UTM-Zone: „%1“ (1 bis 60)"};
     throw UsageError(Say(kBadZone, {word}));
   }
   return static_cast<std::int16_t>(*zone);
@@ -267,9 +274,9 @@ std::int16_t Zone(const std::string& word, std::span<const CoordKind> outputs) {
 
 Separator SeparatorNamed(const std::string& word) {
   static constexpr Translated kUnknownSeparator{"séparateur inconnu", "onbekend scheidingsteken",
-                                                "unknown separator"};
+                                                "unknown separator", "unbekanntes Trennzeichen"};
   return Lookup(std::span<const SeparatorEntry>(kSeparatorTable), kCliName, word,
-                kUnknownSeparator);
+                Say(kUnknownSeparator));
 }
 
 // A field number from 1 to kMaxColumn.
@@ -280,7 +287,8 @@ std::size_t Column(const std::string& word) {
   if (!column) {
     static constexpr Translated kBadColumn{"numéro de colonne incorrect : « %1 » (de 1 à %2)",
                                            "onjuist kolomnummer: “%1” (van 1 tot %2)",
-                                           "incorrect column number: “%1” (1 to %2)"};
+                                           "incorrect column number: “%1” (1 to %2)",
+                                           "ungültige Spaltennummer: „%1“ (1 bis %2)"};
     throw UsageError(Say(kBadColumn, {word, std::to_string(kMaxColumn)}));
   }
   return static_cast<std::size_t>(*column);
@@ -312,9 +320,11 @@ void ReadDecimalsFor(const std::string& word, bool degrees, BatchChoices& choice
   if (degrees) {
     const std::optional<int> decimals = WholeNumber(word, kMinDegreeDecimals, kMaxDegreeDecimals);
     if (!decimals) {
-      static constexpr Translated kBadDecimals{"nombre de décimales incorrect : « %1 » (5, 6 ou 7)",
-                                               "onjuist aantal decimalen: “%1” (5, 6 of 7)",
-                                               "incorrect number of decimals: “%1” (5, 6 or 7)"};
+      static constexpr Translated kBadDecimals{
+          "nombre de décimales incorrect : « %1 » (5, 6 ou 7)",
+          "onjuist aantal decimalen: “%1” (5, 6 of 7)",
+          "incorrect number of decimals: “%1” (5, 6 or 7)",
+          "ungültige Anzahl Dezimalstellen: „%1“ (5, 6 oder 7)"};
       throw UsageError(Say(kBadDecimals, {word}));
     }
     choices.degreeDecimals = *decimals;
@@ -325,7 +335,8 @@ void ReadDecimalsFor(const std::string& word, bool degrees, BatchChoices& choice
     static constexpr Translated kBadMetreDecimals{
         "nombre de décimales incorrect : « %1 » (de 0 à %2)",
         "onjuist aantal decimalen: “%1” (van 0 tot %2)",
-        "incorrect number of decimals: “%1” (0 to %2)"};
+        "incorrect number of decimals: “%1” (0 to %2)",
+        "ungültige Anzahl Dezimalstellen: „%1“ (0 bis %2)"};
     throw UsageError(Say(kBadMetreDecimals, {word, std::to_string(kMaxMetreDecimals)}));
   }
   choices.metreDecimals = *decimals;
@@ -336,9 +347,9 @@ char DecimalMark(const std::string& word, std::span<const CoordKind> outputs) {
                                        CoordKind::Lambert2008, CoordKind::Utm};
   RequireOutput("--decimal-mark", outputs, kOutputs);
   if (word != "." && word != ",") {
-    static constexpr Translated kUnknownMark{"séparateur décimal inconnu : « %1 » (. ou ,)",
-                                             "onbekend decimaalteken: “%1” (. of ,)",
-                                             "unknown decimal mark: “%1” (. or ,)"};
+    static constexpr Translated kUnknownMark{
+        "séparateur décimal inconnu : « %1 » (. ou ,)", "onbekend decimaalteken: “%1” (. of ,)",
+        "unknown decimal mark: “%1” (. or ,)", "unbekanntes Dezimalzeichen: „%1“ (. oder ,)"};
     throw UsageError(Say(kUnknownMark, {word}));
   }
   return word.front();
@@ -347,11 +358,12 @@ char DecimalMark(const std::string& word, std::span<const CoordKind> outputs) {
 // CLI11 reports a missing value as "--from: 1 required TEXT missing"; its
 // English is replaced by the language spoken.
 std::string SpokenParseError(const CLI::ParseError& error) {
-  static constexpr Translated kMissingValue{"valeur manquante pour l'option %1",
-                                            "ontbrekende waarde voor optie %1",
-                                            "missing value for option %1"};
+  static constexpr Translated kMissingValue{
+      "valeur manquante pour l'option %1", "ontbrekende waarde voor optie %1",
+      "missing value for option %1", "fehlender Wert für die Option %1"};
   static constexpr Translated kBadCommandLine{"ligne de commande incorrecte",
-                                              "onjuiste opdrachtregel", "incorrect command line"};
+                                              "onjuiste opdrachtregel", "incorrect command line",
+                                              "ungültige Kommandozeile"};
   const std::string text = error.what();
   const std::size_t colon = text.find(':');
   if (colon != std::string::npos && text.rfind('-', 0) == 0) {
@@ -367,7 +379,8 @@ void ReadMapSize(const std::string& text, Options& options) {
   static constexpr Translated kBadSize{
       "taille de carte incorrecte : %1 (attendu LxH, de 1 à 4096 pixels)",
       "onjuiste kaartgrootte: %1 (verwacht BxH, van 1 tot 4096 pixels)",
-      "incorrect map size: %1 (expected WxH, 1 to 4096 pixels)"};
+      "incorrect map size: %1 (expected WxH, 1 to 4096 pixels)",
+      "ungültige Kartengröße: %1 (erwartet BxH, 1 bis 4096 Pixel)"};
   const std::string error = Say(kBadSize, {text});
   const std::size_t x = text.find_first_of("xX");
   if (x == std::string::npos) throw UsageError(error);
@@ -384,10 +397,11 @@ void ReadMapSize(const std::string& text, Options& options) {
 // The format that --format names; otherwise UsageError listing them.
 files::FileFormat FormatNamed(const std::string& word) {
   static constexpr Translated kUnknownFormat{"format de fichier inconnu",
-                                             "onbekend bestandsformaat", "unknown file format"};
+                                             "onbekend bestandsformaat", "unknown file format",
+                                             "unbekanntes Dateiformat"};
   return Lookup(
       std::span<const files::FormatTraits>(files::kFormatTable),
-      [](const files::FormatTraits& traits) { return traits.name; }, word, kUnknownFormat);
+      [](const files::FormatTraits& traits) { return traits.name; }, word, Say(kUnknownFormat));
 }
 
 // The file of another program that the output is, if it is one: the
@@ -402,7 +416,8 @@ std::optional<files::FileFormat> OutputFormat(const std::string& output,
     return byName;
   }
   static constexpr Translated kNeedsOutput{"--format demande -o FICHIER",
-                                           "--format vraagt -o BESTAND", "--format needs -o FILE"};
+                                           "--format vraagt -o BESTAND", "--format needs -o FILE",
+                                           "--format erfordert -o DATEI"};
   if (output.empty()) throw UsageError(Say(kNeedsOutput));
   const files::FileFormat named = FormatNamed(format);
   // A name without extension takes the format asked, but for a shapefile,
@@ -413,7 +428,9 @@ std::optional<files::FileFormat> OutputFormat(const std::string& output,
   static constexpr Translated kWrongExtension{
       "--format %1 et -o « %2 » ne vont pas ensemble : le fichier s'écrit en %3",
       "--format %1 en -o “%2” gaan niet samen: het bestand wordt als %3 geschreven",
-      "--format %1 and -o “%2” cannot be used together: the file is written as %3"};
+      "--format %1 and -o “%2” cannot be used together: the file is written as %3",
+      "--format %1 und -o „%2“ können nicht zusammen verwendet werden: Die Datei wird als %3 "
+      "geschrieben"};
   const files::FormatTraits& traits = files::Traits(named);
   throw UsageError(Say(kWrongExtension, {traits.name, output, traits.extension}));
 }
@@ -430,7 +447,9 @@ void RequireSquaresPlace(const Options& options) {
       "--squares geldt alleen voor -o BESTAND in een formaat met geometrie (.gpkg, .shp, "
       ".geojson, .kml, .kmz, .gpx)",
       "--squares applies only to -o FILE in a format with geometry (.gpkg, .shp, .geojson, .kml, "
-      ".kmz, .gpx)"};
+      ".kmz, .gpx)",
+      "--squares gilt nur für -o DATEI in einem Format mit Geometrie (.gpkg, .shp, .geojson, "
+      ".kml, .kmz, .gpx)"};
   throw UsageError(Say(kNoGeometry));
 }
 
@@ -449,7 +468,8 @@ unsigned ConverterThreads() {
     static constexpr Translated kBadThreads{
         "KOORD_THREADS incorrect : « %1 » (un nombre de 1 à %2)",
         "onjuiste KOORD_THREADS: “%1” (een getal van 1 tot %2)",
-        "incorrect KOORD_THREADS: “%1” (a number from 1 to %2)"};
+        "incorrect KOORD_THREADS: “%1” (a number from 1 to %2)",
+        "KOORD_THREADS ungültig: „%1“ (eine Zahl von 1 bis %2)"};
     throw UsageError(Say(kBadThreads, {text, std::to_string(most)}));
   }
   return static_cast<unsigned>(*threads);
@@ -462,12 +482,12 @@ void RequireFileName(const std::string& name, const Translated& what) {
 }
 
 constexpr Translated kEmptyOutput{"nom de fichier vide pour --output",
-                                  "lege bestandsnaam voor --output",
-                                  "empty file name for --output"};
+                                  "lege bestandsnaam voor --output", "empty file name for --output",
+                                  "leerer Dateiname für --output"};
 constexpr Translated kEmptyMap{"nom de fichier vide pour --map", "lege bestandsnaam voor --map",
-                               "empty file name for --map"};
+                               "empty file name for --map", "leerer Dateiname für --map"};
 constexpr Translated kEmptyInput{"nom de fichier vide en entrée", "lege invoerbestandsnaam",
-                                 "empty input file name"};
+                                 "empty input file name", "leerer Eingabedateiname"};
 
 // The language of the messages: --lang, else KOORD_LANG, else French. Read
 // before the command line is parsed, so that its errors are already in it;
@@ -493,8 +513,13 @@ Language ChosenLanguage(int argc, const char* const* argv) {
   if (const std::optional<Language> language = LanguageOfCode(ascii::ToLower(*asked))) {
     return *language;
   }
-  throw UsageError(std::string(source) + " incorrect : « " + std::string(*asked) +
-                   " » (fr, nl ou en)");
+  std::string codes;  // "fr, nl, en ou de"
+  for (std::size_t i = 0; i < kLanguageTable.size(); ++i) {
+    codes += i == 0 ? "" : (i + 1 == kLanguageTable.size() ? " ou " : ", ");
+    codes += kLanguageTable[i].code;
+  }
+  throw UsageError(std::string(source) + " incorrect : « " + std::string(*asked) + " » (" + codes +
+                   ")");
 }
 
 }  // namespace
@@ -562,16 +587,16 @@ Options ParseOptions(int argc, const char* const* argv) {
   }
   for (const std::string& extra : app.remaining()) {
     static constexpr Translated kUnknownOption{"option inconnue : %1", "onbekende optie: %1",
-                                               "unknown option: %1"};
+                                               "unknown option: %1", "unbekannte Option: %1"};
     if (extra != "--") throw UsageError(Say(kUnknownOption, {extra}));
   }
   if (options.help || options.version) return options;
   // The last value would silently win over the first.
   for (const CLI::Option* option : valued) {
     if (option->count() > 1) {
-      static constexpr Translated kTwice{"option donnée plus d'une fois : %1",
-                                         "optie meer dan eens opgegeven: %1",
-                                         "option given more than once: %1"};
+      static constexpr Translated kTwice{
+          "option donnée plus d'une fois : %1", "optie meer dan eens opgegeven: %1",
+          "option given more than once: %1", "Option mehr als einmal angegeben: %1"};
       throw UsageError(Say(kTwice, {option->get_name()}));
     }
   }
@@ -628,14 +653,15 @@ Options ParseOptions(int argc, const char* const* argv) {
     static constexpr Translated kKeepInText{
         "--keep ne vaut que pour une sortie texte : « %1 » garde toutes les colonnes d'entrée",
         "--keep geldt alleen voor tekstuitvoer: “%1” behoudt alle invoerkolommen",
-        "--keep applies only to text output: “%1” keeps every input column"};
+        "--keep applies only to text output: “%1” keeps every input column",
+        "--keep gilt nur für Textausgabe: „%1“ behält alle Eingabespalten"};
     throw UsageError(Say(kKeepInText, {options.output}));
   }
   for (const auto& [option, value] :
        {std::pair{"--sheet", &options.sheet}, std::pair{"--layer", &options.layer}}) {
     if (value->empty() && app.get_option(option)->count() > 0) {
       static constexpr Translated kEmptyName{"nom vide pour %1", "lege naam voor %1",
-                                             "empty name for %1"};
+                                             "empty name for %1", "leerer Name für %1"};
       throw UsageError(Say(kEmptyName, {option}));
     }
   }

@@ -13,7 +13,8 @@
 namespace koord::cli {
 namespace {
 
-constexpr Translated kStandardOutput{"sortie standard", "standaarduitvoer", "standard output"};
+constexpr Translated kStandardOutput{"sortie standard", "standaarduitvoer", "standard output",
+                                     "Standardausgabe"};
 
 }  // namespace
 

@@ -48,10 +48,12 @@ void RefusalMessages::AddFarPoints(const RunSummary& summary) {
   if (!summary.firstFar) return;
   static constexpr Translated kOne{"1 point à plus de %1 km de la Belgique (%2)",
                                    "1 punt op meer dan %1 km van België (%2)",
-                                   "1 point more than %1 km from Belgium (%2)"};
+                                   "1 point more than %1 km from Belgium (%2)",
+                                   "1 Punkt mehr als %1 km von Belgien entfernt (%2)"};
   static constexpr Translated kMany{"%3 points à plus de %1 km de la Belgique (premier : %2)",
                                     "%3 punten op meer dan %1 km van België (eerste: %2)",
-                                    "%3 points more than %1 km from Belgium (first: %2)"};
+                                    "%3 points more than %1 km from Belgium (first: %2)",
+                                    "%3 Punkte mehr als %1 km von Belgien entfernt (erster: %2)"};
   const std::string place =
       names_.at(summary.firstFar->text) + ':' + std::to_string(summary.firstFar->number);
   const std::string limit = std::to_string(static_cast<int>(kFarFromBelgiumKm));

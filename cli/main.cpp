@@ -30,17 +30,20 @@ using koord::Translated;
 using koord::cli::Say;
 
 constexpr Translated kSeeHelp{"Voir koord-cli --help.", "Zie koord-cli --help.",
-                              "See koord-cli --help."};
-constexpr Translated kSystemError{"erreur du système : %1", "systeemfout: %1", "system error: %1"};
-constexpr Translated kNoMemory{"mémoire insuffisante", "onvoldoende geheugen", "out of memory"};
+                              "See koord-cli --help.", "Siehe koord-cli --help."};
+constexpr Translated kSystemError{"erreur du système : %1", "systeemfout: %1", "system error: %1",
+                                  "Systemfehler: %1"};
+constexpr Translated kNoMemory{"mémoire insuffisante", "onvoldoende geheugen", "out of memory",
+                               "nicht genug Speicher"};
 #if defined(KOORD_FULL_PROGRAM) && !defined(KOORD_HAVE_MAP)
 constexpr Translated kNoMapHere{"cette installation ne dessine pas de carte (construite sans Qt)",
                                 "deze installatie tekent geen kaart (gebouwd zonder Qt)",
-                                "this installation draws no map (built without Qt)"};
+                                "this installation draws no map (built without Qt)",
+                                "diese Installation zeichnet keine Karte (ohne Qt erstellt)"};
 #endif
-constexpr Translated kInternalError{"erreur interne inattendue (%1)",
-                                    "onverwachte interne fout (%1)",
-                                    "unexpected internal error (%1)"};
+constexpr Translated kInternalError{
+    "erreur interne inattendue (%1)", "onverwachte interne fout (%1)",
+    "unexpected internal error (%1)", "unerwarteter interner Fehler (%1)"};
 
 // A standard descriptor left closed by the caller would be taken by the
 // first file opened, and messages could land in the output file. /dev/null

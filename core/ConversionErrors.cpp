@@ -13,7 +13,7 @@ namespace koord {
 namespace {
 
 // What separates the thousands of a number in each language.
-constexpr Translated kThousands{" ", " ", ","};
+constexpr Translated kThousands{" ", " ", ",", " "};
 
 // The numbers that a refusal's text names, in the order of its %1, %2...
 struct Numbers {

@@ -276,12 +276,12 @@ bool ReferenceLooksLikeValue(std::string_view field, std::size_t) {
   return HasDigit(field);
 }
 
-constexpr std::string_view kEastWords[] = {"x",       "e",    "est", "east",
-                                           "easting", "oost", "ost", "rechtswert"};
-constexpr std::string_view kNorthWords[] = {"y",        "n",     "nord",    "north",
-                                            "northing", "noord", "hochwert"};
-constexpr std::string_view kUtmEastWords[] = {"e",    "est", "east",       "easting",
-                                              "oost", "ost", "rechtswert", "x"};
+constexpr std::string_view kEastWords[] = {"x",    "e",   "est",     "east",      "easting",
+                                           "oost", "ost", "ostwert", "rechtswert"};
+constexpr std::string_view kNorthWords[] = {"y",        "n",     "nord",     "north",
+                                            "northing", "noord", "nordwert", "hochwert"};
+constexpr std::string_view kUtmEastWords[] = {"e",   "est",     "east",       "easting", "oost",
+                                              "ost", "ostwert", "rechtswert", "x"};
 constexpr std::string_view kLatitudeWords[] = {"lat",          "latitude", "breedte",
                                                "breedtegraad", "breite",   "breitengrad"};
 constexpr std::string_view kLongitudeWords[] = {"lon",         "lng",         "long",   "longitude",
@@ -359,7 +359,7 @@ void PrepareUtm(const BatchChoices& choices, TransCoo& point) {
 // ---- Precisions ----
 
 constexpr Translated kPrecisionLabel{
-    "Précisio&n désirée\u00A0:", "Gewe&nste precisie:", "Desired precisio&n:"};
+    "Précisio&n désirée\u00A0:", "Gewe&nste precisie:", "Desired precisio&n:", "Ge&nauigkeit:"};
 
 template <typename Entry, std::size_t N>
 constexpr int PositionIn(const std::array<Entry, N>& table, decltype(Entry::value) value) {
@@ -367,26 +367,33 @@ constexpr int PositionIn(const std::array<Entry, N>& table, decltype(Entry::valu
 }
 
 constexpr std::array<PrecisionEntry, 5> kMgrsPrecisions{{
-    {0, "1", {"1 m", "1 m", "1 m"}},
-    {1, "10", {"10 m", "10 m", "10 m"}},
-    {2, "100", {"100 m", "100 m", "100 m"}},
-    {3, "1000", {"1 km", "1 km", "1 km"}},
-    {4, "10000", {"10 km", "10 km", "10 km"}},
+    {0, "1", {"1 m", "1 m", "1 m", "1 m"}},
+    {1, "10", {"10 m", "10 m", "10 m", "10 m"}},
+    {2, "100", {"100 m", "100 m", "100 m", "100 m"}},
+    {3, "1000", {"1 km", "1 km", "1 km", "1 km"}},
+    {4, "10000", {"10 km", "10 km", "10 km", "10 km"}},
 }};
 static_assert(kMgrsPrecisions.size() == kMgrsPrecisionTable.size());
 
 constexpr std::array<PrecisionEntry, 3> kIfblPrecisions{{
-    {0, "1x1", {"1 x 1 km", "1 x 1 km", "1 x 1 km"}},
-    {1, "4x4", {"4 x 4 km", "4 x 4 km", "4 x 4 km"}},
-    {2, "32x20", {"32 x 20 km", "32 x 20 km", "32 x 20 km"}},
+    {0, "1x1", {"1 x 1 km", "1 x 1 km", "1 x 1 km", "1 x 1 km"}},
+    {1, "4x4", {"4 x 4 km", "4 x 4 km", "4 x 4 km", "4 x 4 km"}},
+    {2, "32x20", {"32 x 20 km", "32 x 20 km", "32 x 20 km", "32 x 20 km"}},
 }};
 static_assert(kIfblPrecisions.size() == kIfblPrecisionTable.size());
 
 // A decimal of a degree is 11 km of latitude: five make about a metre.
 constexpr std::array<PrecisionEntry, 3> kDegreeDecimals{{
-    {5, {}, {"5 décimales (1 m)", "5 decimalen (1 m)", "5 decimals (1 m)"}},
-    {6, {}, {"6 décimales (10 cm)", "6 decimalen (10 cm)", "6 decimals (10 cm)"}},
-    {7, {}, {"7 décimales (1 cm)", "7 decimalen (1 cm)", "7 decimals (1 cm)"}},
+    {5,
+     {},
+     {"5 décimales (1 m)", "5 decimalen (1 m)", "5 decimals (1 m)", "5 Dezimalstellen (1 m)"}},
+    {6,
+     {},
+     {"6 décimales (10 cm)", "6 decimalen (10 cm)", "6 decimals (10 cm)",
+      "6 Dezimalstellen (10 cm)"}},
+    {7,
+     {},
+     {"7 décimales (1 cm)", "7 decimalen (1 cm)", "7 decimals (1 cm)", "7 Dezimalstellen (1 cm)"}},
 }};
 static_assert(kDegreeDecimals.front().value == kMinDegreeDecimals &&
               kDegreeDecimals.back().value == kMaxDegreeDecimals);
@@ -394,9 +401,11 @@ static_assert(kDegreeDecimals.front().value == kMinDegreeDecimals &&
 // Belgium lies across zones 31 and 32; a data set is usually kept in one.
 // 0 lets each point take its own.
 constexpr std::array<PrecisionEntry, 3> kUtmZones{{
-    {0, {}, {"Zone de chaque point", "Zone van elk punt", "Zone of each point"}},
-    {31, {}, {"Zone 31", "Zone 31", "Zone 31"}},
-    {32, {}, {"Zone 32", "Zone 32", "Zone 32"}},
+    {0,
+     {},
+     {"Zone de chaque point", "Zone van elk punt", "Zone of each point", "Zone jedes Punktes"}},
+    {31, {}, {"Zone 31", "Zone 31", "Zone 31", "Zone 31"}},
+    {32, {}, {"Zone 32", "Zone 32", "Zone 32", "Zone 32"}},
 }};
 
 constexpr PrecisionList kMgrsPrecisionList{
@@ -423,14 +432,21 @@ constexpr PrecisionList kDegreePrecisionList{
 // Metres are written to the metre by default: coordinates pasted from a
 // list are seldom better, and a millimetre that means nothing misleads.
 constexpr std::array<PrecisionEntry, kMaxMetreDecimals + 1> kMetreDecimals{{
-    {0, "0", {"Au mètre", "Op de meter", "To the metre"}},
-    {1, "1", {"1 décimale (10 cm)", "1 decimaal (10 cm)", "1 decimal (10 cm)"}},
-    {2, "2", {"2 décimales (1 cm)", "2 decimalen (1 cm)", "2 decimals (1 cm)"}},
-    {3, "3", {"3 décimales (1 mm)", "3 decimalen (1 mm)", "3 decimals (1 mm)"}},
+    {0, "0", {"Au mètre", "Op de meter", "To the metre", "Ganze Meter"}},
+    {1,
+     "1",
+     {"1 décimale (10 cm)", "1 decimaal (10 cm)", "1 decimal (10 cm)", "1 Dezimalstelle (10 cm)"}},
+    {2,
+     "2",
+     {"2 décimales (1 cm)", "2 decimalen (1 cm)", "2 decimals (1 cm)", "2 Dezimalstellen (1 cm)"}},
+    {3,
+     "3",
+     {"3 décimales (1 mm)", "3 decimalen (1 mm)", "3 decimals (1 mm)", "3 Dezimalstellen (1 mm)"}},
 }};
 
 constexpr PrecisionList kMetreDecimalsList{
-    {"Décimales des mètres\u00A0:", "Decimalen van de meters:", "Metre decimals:"},
+    {"Décimales des mètres\u00A0:", "Decimalen van de meters:", "Metre decimals:",
+     "Dezimalstellen (Meter):"},
     kMetreDecimals,
     0,
     [](const BatchChoices& c) { return c.metreDecimals; },
@@ -439,7 +455,7 @@ constexpr PrecisionList kMetreDecimalsList{
     }};
 
 constexpr PrecisionList kUtmZoneList{
-    {"Zo&ne UTM\u00A0:", "UTM-zo&ne:", "UTM zo&ne:"},
+    {"Zo&ne UTM\u00A0:", "UTM-zo&ne:", "UTM zo&ne:", "UTM-Zo&ne:"},
     kUtmZones,
     0,
     [](const BatchChoices& c) { return static_cast<int>(c.utmZone); },
@@ -450,17 +466,19 @@ constexpr PrecisionList kUtmZoneList{
 // ---- The kinds ----
 
 constexpr Translated kNone{};
-constexpr Translated kX{"X", "X", "X"};
-constexpr Translated kY{"Y", "Y", "Y"};
-constexpr Translated kLatitude{"Latitude", "Breedtegraad", "Latitude"};
-constexpr Translated kLongitude{"Longitude", "Lengtegraad", "Longitude"};
+constexpr Translated kX{"X", "X", "X", "X"};
+constexpr Translated kY{"Y", "Y", "Y", "Y"};
+constexpr Translated kLatitude{"Latitude", "Breedtegraad", "Latitude", "Breite"};
+constexpr Translated kLongitude{"Longitude", "Lengtegraad", "Longitude", "Länge"};
 constexpr Translated kDegreeExample{
     "Un point par ligne\u00A0: latitude, tabulation, longitude\n"
     "par exemple\n50,84041\t4,36875\n50°50'25,5\"N\t4°22'07,5\"E",
     "Eén punt per regel: breedte, tab, lengte\n"
     "bijvoorbeeld\n50,84041\t4,36875\n50°50'25,5\"N\t4°22'07,5\"E",
     "One point per line: latitude, tab, longitude\n"
-    "for example\n50.84041\t4.36875\n50°50'25.5\"N\t4°22'07.5\"E"};
+    "for example\n50.84041\t4.36875\n50°50'25.5\"N\t4°22'07.5\"E",
+    "Ein Punkt pro Zeile: Breite, Tabulator, Länge\n"
+    "zum Beispiel\n50,84041\t4,36875\n50°50'25,5\"N\t4°22'07,5\"E"};
 
 // In the order of the window's lists; Degrees-minutes-seconds are an output
 // only: decimal degree input reads that notation already.
@@ -468,7 +486,8 @@ constexpr std::array<KindDescriptor, kKindCount> kKinds{{
     {CoordKind::Lambert,
      "lambert",
      "Lambert 72",
-     {"Lambert belge 1972", "Belgische Lambert 72", "Belgian Lambert 1972"},
+     {"Lambert belge 1972", "Belgische Lambert 72", "Belgian Lambert 1972",
+      "Belgische Lambert-Projektion 1972"},
      true,
      2,
      {kX, kY, kNone},
@@ -479,7 +498,9 @@ constexpr std::array<KindDescriptor, kKindCount> kKinds{{
       "Eén punt per regel: X, tab, Y (in meter of in km)\n"
       "bijvoorbeeld\n150000\t170000\n150,5\t170",
       "One point per line: X, tab, Y (in metres or in km)\n"
-      "for example\n150000\t170000\n150.5\t170"},
+      "for example\n150000\t170000\n150.5\t170",
+      "Ein Punkt pro Zeile: X, Tabulator, Y (in Metern oder in km)\n"
+      "zum Beispiel\n150000\t170000\n150,5\t170"},
      std::nullopt,
      PrepareNothingMore,
      ReadLambert,
@@ -490,15 +511,17 @@ constexpr std::array<KindDescriptor, kKindCount> kKinds{{
     {CoordKind::Mgrs,
      "mgrs",
      "MGRS",
-     {"UTM alphanumérique (MGRS)", "Alfanumerieke UTM (MGRS)", "Alphanumeric UTM (MGRS)"},
+     {"UTM alphanumérique (MGRS)", "Alfanumerieke UTM (MGRS)", "Alphanumeric UTM (MGRS)",
+      "UTM-Gitter (MGRS)"},
      true,
      1,
-     {Translated{"MGRS", "MGRS", "MGRS"}, kNone, kNone},
+     {Translated{"MGRS", "MGRS", "MGRS", "MGRS"}, kNone, kNone},
      Datum::Wgs84,
      false,
      {"Une référence MGRS par ligne, par exemple\n31UES9637232970",
       "Eén MGRS-referentie per regel, bijvoorbeeld\n31UES9637232970",
-      "One MGRS reference per line, for example\n31UES9637232970"},
+      "One MGRS reference per line, for example\n31UES9637232970",
+      "Eine MGRS-Referenz pro Zeile, zum Beispiel\n31UES9637232970"},
      kMgrsPrecisionList,
      PrepareMgrs,
      ReadMgrs,
@@ -508,15 +531,16 @@ constexpr std::array<KindDescriptor, kKindCount> kKinds{{
     {CoordKind::Ifbl,
      "ifbl",
      "IFBL",
-     {"IFBL", "IFBL-hokken", "IFBL squares"},
+     {"IFBL", "IFBL-hokken", "IFBL squares", "IFBL-Quadrate"},
      true,
      1,
-     {Translated{"IFBL", "IFBL", "IFBL"}, kNone, kNone},
+     {Translated{"IFBL", "IFBL", "IFBL", "IFBL"}, kNone, kNone},
      Datum::Bel72,
      true,
      {"Un carré IFBL par ligne, par exemple\nE4\nE4.35\nE4.35.22",
       "Eén IFBL-hok per regel, bijvoorbeeld\nE4\nE4.35\nE4.35.22",
-      "One IFBL square per line, for example\nE4\nE4.35\nE4.35.22"},
+      "One IFBL square per line, for example\nE4\nE4.35\nE4.35.22",
+      "Ein IFBL-Quadrat pro Zeile, zum Beispiel\nE4\nE4.35\nE4.35.22"},
      kIfblPrecisionList,
      PrepareIfbl,
      ReadIfbl,
@@ -526,7 +550,8 @@ constexpr std::array<KindDescriptor, kKindCount> kKinds{{
     {CoordKind::Degrees,
      "deg",
      "DEG",
-     {"Degrés décimaux Greenwich", "Decimale graden Greenwich", "Decimal degrees (Greenwich)"},
+     {"Degrés décimaux Greenwich", "Decimale graden Greenwich", "Decimal degrees (Greenwich)",
+      "Dezimalgrad (Greenwich)"},
      true,
      2,
      {kLatitude, kLongitude, kNone},
@@ -542,7 +567,8 @@ constexpr std::array<KindDescriptor, kKindCount> kKinds{{
     {CoordKind::Lambert2008,
      "lambert2008",
      "Lambert 2008",
-     {"Lambert belge 2008", "Belgische Lambert 2008", "Belgian Lambert 2008"},
+     {"Lambert belge 2008", "Belgische Lambert 2008", "Belgian Lambert 2008",
+      "Belgische Lambert-Projektion 2008"},
      true,
      2,
      {kX, kY, kNone},
@@ -550,7 +576,8 @@ constexpr std::array<KindDescriptor, kKindCount> kKinds{{
      true,
      {"Un point par ligne\u00A0: X, tabulation, Y (en mètres)\npar exemple\n649999\t670000",
       "Eén punt per regel: X, tab, Y (in meter)\nbijvoorbeeld\n649999\t670000",
-      "One point per line: X, tab, Y (in metres)\nfor example\n649999\t670000"},
+      "One point per line: X, tab, Y (in metres)\nfor example\n649999\t670000",
+      "Ein Punkt pro Zeile: X, Tabulator, Y (in Metern)\nzum Beispiel\n649999\t670000"},
      std::nullopt,
      PrepareLambert2008,
      ReadLambert2008,
@@ -561,11 +588,12 @@ constexpr std::array<KindDescriptor, kKindCount> kKinds{{
     {CoordKind::Utm,
      "utm",
      "UTM",
-     {"UTM (zone, est, nord)", "UTM (zone, oost, noord)", "UTM (zone, easting, northing)"},
+     {"UTM (zone, est, nord)", "UTM (zone, oost, noord)", "UTM (zone, easting, northing)",
+      "UTM (Zone, Ostwert, Nordwert)"},
      true,
      3,
-     {Translated{"Zone", "Zone", "Zone"}, Translated{"Est", "Oost", "Easting"},
-      Translated{"Nord", "Noord", "Northing"}},
+     {Translated{"Zone", "Zone", "Zone", "Zone"}, Translated{"Est", "Oost", "Easting", "Ostwert"},
+      Translated{"Nord", "Noord", "Northing", "Nordwert"}},
      Datum::Wgs84,
      false,
      {"Un point par ligne\u00A0: zone, tabulation, est, tabulation, nord\n"
@@ -573,7 +601,9 @@ constexpr std::array<KindDescriptor, kKindCount> kKinds{{
       "Eén punt per regel: zone, tab, oost, tab, noord\n"
       "bijvoorbeeld\n31N\t596371\t5632970",
       "One point per line: zone, tab, easting, tab, northing\n"
-      "for example\n31N\t596371\t5632970"},
+      "for example\n31N\t596371\t5632970",
+      "Ein Punkt pro Zeile: Zone, Tabulator, Ostwert, Tabulator, Nordwert\n"
+      "zum Beispiel\n31N\t596371\t5632970"},
      kUtmZoneList,
      PrepareUtm,
      ReadUtm,
@@ -584,7 +614,8 @@ constexpr std::array<KindDescriptor, kKindCount> kKinds{{
     {CoordKind::Dms,
      "dms",
      "DMS",
-     {"Degrés, minutes, secondes", "Graden, minuten, seconden", "Degrees, minutes, seconds"},
+     {"Degrés, minutes, secondes", "Graden, minuten, seconden", "Degrees, minutes, seconds",
+      "Grad, Minuten, Sekunden"},
      false,
      2,
      {kLatitude, kLongitude, kNone},
@@ -611,7 +642,9 @@ constexpr bool RowsFollowTheKinds() {
 
 static_assert(RowsFollowTheKinds(), "one row per kind, in the order of CoordKind");
 
-const PrecisionList& MetreDecimalsList() { return kMetreDecimalsList; }
+const PrecisionList& MetreDecimalsList() {
+  return kMetreDecimalsList;
+}
 
 const KindDescriptor& Describe(CoordKind kind) {
   return kKinds[static_cast<std::size_t>(kind)];

@@ -118,7 +118,7 @@ struct KindDescriptor {
 };
 
 // The name of the column that shows the kind each line was read as.
-inline constexpr Translated kKindColumn{"Type", "Type", "Kind"};
+inline constexpr Translated kKindColumn{"Type", "Type", "Kind", "Typ"};
 
 // How many kinds there are.
 inline constexpr std::size_t kKindCount = 7;

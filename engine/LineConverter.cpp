@@ -69,17 +69,24 @@ constexpr Translated kBlanksCount{
     "%1 champs séparés par des blancs pour %2 ; séparez les colonnes par une tabulation ou un "
     "point-virgule",
     "%1 velden gescheiden door spaties voor %2; scheid de kolommen met een tab of een puntkomma",
-    "%1 fields separated by blanks for %2; separate the columns with a tab or a semicolon"};
+    "%1 fields separated by blanks for %2; separate the columns with a tab or a semicolon",
+    "%1 durch Leerzeichen getrennte Felder für %2; trennen Sie die Spalten durch einen Tabulator "
+    "oder ein Semikolon"};
 constexpr Translated kCommasCount{
     "%1 champs séparés par des virgules pour %2 ; séparez les colonnes par une tabulation ou un "
     "point-virgule",
     "%1 velden gescheiden door komma's voor %2; scheid de kolommen met een tab of een puntkomma",
-    "%1 fields separated by commas for %2; separate the columns with a tab or a semicolon"};
-constexpr Translated kEitherColumn{"colonne %1 ou %2", "kolom %1 of %2", "column %1 or %2"};
-constexpr Translated kOr{" ou ", " of ", " or "};
-constexpr Translated kAt{"%1 à %2", "%1 op %2", "%1 at %2"};
-constexpr Translated kOneCoordinate{"une coordonnée", "één coördinaat", "one coordinate"};
-constexpr Translated kCoordinates{"%1 coordonnées", "%1 coördinaten", "%1 coordinates"};
+    "%1 fields separated by commas for %2; separate the columns with a tab or a semicolon",
+    "%1 durch Kommas getrennte Felder für %2; trennen Sie die Spalten durch einen Tabulator oder "
+    "ein Semikolon"};
+constexpr Translated kEitherColumn{"colonne %1 ou %2", "kolom %1 of %2", "column %1 or %2",
+                                   "Spalte %1 oder %2"};
+constexpr Translated kOr{" ou ", " of ", " or ", " oder "};
+constexpr Translated kAt{"%1 à %2", "%1 op %2", "%1 at %2", "%1 %2 entfernt"};
+constexpr Translated kOneCoordinate{"une coordonnée", "één coördinaat", "one coordinate",
+                                    "eine Koordinate"};
+constexpr Translated kCoordinates{"%1 coordonnées", "%1 coördinaten", "%1 coordinates",
+                                  "%1 Koordinaten"};
 
 std::string Filled(std::string_view text, std::string_view first, std::string_view second = {}) {
   std::string out(text);

@@ -11,57 +11,69 @@ namespace koord {
 namespace {
 
 constexpr std::array<std::pair<Reason, Translated>, 19> kReasonTexts{{
-    {Reason::MissingField, {"Champ manquant", "Ontbrekend veld", "Missing field"}},
-    {Reason::UnreadableNumber, {"Nombre illisible", "Onleesbaar getal", "Unreadable number"}},
-    {Reason::NumberTooLarge, {"Nombre trop grand", "Getal te groot", "Number too large"}},
+    {Reason::MissingField,
+     {"Champ manquant", "Ontbrekend veld", "Missing field", "Fehlendes Feld"}},
+    {Reason::UnreadableNumber,
+     {"Nombre illisible", "Onleesbaar getal", "Unreadable number", "Unlesbare Zahl"}},
+    {Reason::NumberTooLarge,
+     {"Nombre trop grand", "Getal te groot", "Number too large", "Zahl zu groß"}},
     {Reason::UnknownHemisphere,
      {"Lettre d'hémisphère inconnue (N, S, E ou W)", "Onbekende halfrondletter (N, S, E of W)",
-      "Unknown hemisphere letter (N, S, E or W)"}},
+      "Unknown hemisphere letter (N, S, E or W)",
+      "Unbekannter Hemisphärenbuchstabe (N, S, E oder W)"}},
     {Reason::SignAndHemisphere,
      {"Signe et lettre d'hémisphère ensemble", "Teken en halfrondletter samen",
-      "Sign and hemisphere letter together"}},
+      "Sign and hemisphere letter together", "Vorzeichen und Hemisphärenbuchstabe zusammen"}},
     {Reason::TwoHemisphereLetters,
-     {"Deux lettres d'hémisphère", "Twee halfrondletters", "Two hemisphere letters"}},
+     {"Deux lettres d'hémisphère", "Twee halfrondletters", "Two hemisphere letters",
+      "Zwei Hemisphärenbuchstaben"}},
     {Reason::MinutesOrSecondsOutOfRange,
      {"Minutes ou secondes de 60 ou plus", "Minuten of seconden van 60 of meer",
-      "Minutes or seconds of 60 or more"}},
+      "Minutes or seconds of 60 or more", "Minuten oder Sekunden von 60 oder mehr"}},
     {Reason::LatitudeLetterOnLongitude,
      {"Lettre de latitude (N ou S) sur la longitude",
       "Letter van een breedtegraad (N of S) bij de lengtegraad",
-      "Latitude letter (N or S) on the longitude"}},
+      "Latitude letter (N or S) on the longitude", "Breitenbuchstabe (N oder S) bei der Länge"}},
     {Reason::LongitudeLetterOnLatitude,
      {"Lettre de longitude (E ou W) sur la latitude",
       "Letter van een lengtegraad (E of W) bij de breedtegraad",
-      "Longitude letter (E or W) on the latitude"}},
+      "Longitude letter (E or W) on the latitude", "Längenbuchstabe (E oder W) bei der Breite"}},
     {Reason::TwoLatitudes,
-     {"Deux latitudes (N ou S)", "Twee breedtegraden (N of S)", "Two latitudes (N or S)"}},
+     {"Deux latitudes (N ou S)", "Twee breedtegraden (N of S)", "Two latitudes (N or S)",
+      "Zwei Breiten (N oder S)"}},
     {Reason::TwoLongitudes,
-     {"Deux longitudes (E ou W)", "Twee lengtegraden (E of W)", "Two longitudes (E or W)"}},
+     {"Deux longitudes (E ou W)", "Twee lengtegraden (E of W)", "Two longitudes (E or W)",
+      "Zwei Längen (E oder W)"}},
     {Reason::AmbiguousPair,
      {"Séparation ambiguë de la latitude et de la longitude",
-      "Dubbelzinnige scheiding van breedte en lengte",
-      "Ambiguous split of latitude and longitude"}},
-    {Reason::LineTooLong, {"Ligne trop longue", "Regel te lang", "Line too long"}},
+      "Dubbelzinnige scheiding van breedte en lengte", "Ambiguous split of latitude and longitude",
+      "Mehrdeutige Trennung von Breite und Länge"}},
+    {Reason::LineTooLong, {"Ligne trop longue", "Regel te lang", "Line too long", "Zeile zu lang"}},
     {Reason::MgrsWithoutZone,
      {"Référence MGRS sans sa zone de grille (31U ou 32U pour les carrés de la Belgique)",
       "MGRS-referentie zonder gridzone (31U of 32U voor de hokken van België)",
-      "MGRS reference without its grid zone (31U or 32U for the squares of Belgium)"}},
+      "MGRS reference without its grid zone (31U or 32U for the squares of Belgium)",
+      "MGRS-Referenz ohne ihre Gitterzone (31U oder 32U für die Quadrate Belgiens)"}},
     {Reason::AmbiguousKind,
      {"Plusieurs lectures près de la Belgique ; choisissez le type de départ",
       "Meer dan één lezing dicht bij België; kies het type van de invoer",
-      "More than one reading near Belgium; choose the input type"}},
+      "More than one reading near Belgium; choose the input type",
+      "Mehrere Lesarten nahe Belgien; wählen Sie den Typ der Eingabe"}},
     {Reason::NoKindFits,
      {"Aucune lecture près de la Belgique", "Geen lezing dicht bij België",
-      "No reading near Belgium"}},
+      "No reading near Belgium", "Keine Lesart nahe Belgien"}},
     {Reason::AmbiguousColumns,
      {"Les coordonnées se lisent en plusieurs colonnes ; choisissez la bonne",
       "De coördinaten zijn in meer dan één kolom leesbaar; kies de juiste",
-      "The coordinates read from more than one column; choose the right one"}},
-    {Reason::FarFromBelgium, {"Loin de la Belgique", "Ver van België", "Far from Belgium"}},
+      "The coordinates read from more than one column; choose the right one",
+      "Die Koordinaten lassen sich in mehreren Spalten lesen; wählen Sie die richtige"}},
+    {Reason::FarFromBelgium,
+     {"Loin de la Belgique", "Ver van België", "Far from Belgium", "Weit von Belgien entfernt"}},
     {Reason::UnreadableZone,
      {"Zone UTM illisible (de 1 à 60, puis N ou S ou la bande de latitude, comme 31U)",
       "Onleesbare UTM-zone (1 tot 60, dan N of S of de breedteband, zoals 31U)",
-      "Unreadable UTM zone (1 to 60, then N or S or the latitude band, as in 31U)"}},
+      "Unreadable UTM zone (1 to 60, then N or S or the latitude band, as in 31U)",
+      "Unlesbare UTM-Zone (1 bis 60, dann N oder S oder das Breitenband, wie in 31U)"}},
 }};
 
 // Half the Earth's circumference, km: no point lies farther.
@@ -71,11 +83,13 @@ constexpr double kMaxKilometres = 20038;
 constexpr std::size_t kQuotedCharacters = 30;
 constexpr std::string_view kEllipsis = "\xE2\x80\xA6";     // …
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
-// French quotes with their blanks; Dutch and English ones without.
-constexpr Translated kOpenQuote{"\xC2\xAB ", "\xE2\x80\x9C", "\xE2\x80\x9C"};   // « “
-constexpr Translated kCloseQuote{" \xC2\xBB", "\xE2\x80\x9D", "\xE2\x80\x9D"};  // » ”
-constexpr Translated kDetailColon{" : ", ": ", ": "};
-constexpr Translated kJoint{" et ", " en ", " and "};
+// French quotes with their blanks; Dutch, English and German ones without.
+constexpr Translated kOpenQuote{"\xC2\xAB ", "\xE2\x80\x9C", "\xE2\x80\x9C",
+                                "\xE2\x80\x9E"};  // « “ “ „
+constexpr Translated kCloseQuote{" \xC2\xBB", "\xE2\x80\x9D", "\xE2\x80\x9D",
+                                 "\xE2\x80\x9C"};  // » ” ” “
+constexpr Translated kDetailColon{" : ", ": ", ": ", ": "};
+constexpr Translated kJoint{" et ", " en ", " and ", " und "};
 
 // Length of the well-formed UTF-8 sequence at the start of `text`, or 0
 // for a byte that is not one or a control character (a tab or a line end
@@ -131,7 +145,7 @@ std::string_view FieldsJoint(Language language) {
 }
 
 std::string KilometresText(double kilometres, Language language) {
-  static constexpr Translated kThousands{" ", " ", ","};
+  static constexpr Translated kThousands{" ", " ", ",", " "};
   const std::string digits = std::isfinite(kilometres) && kilometres < kMaxKilometres
                                  ? std::to_string(std::llround(kilometres))
                                  : std::to_string(std::llround(kMaxKilometres));

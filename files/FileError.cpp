@@ -14,14 +14,17 @@ struct ActionText {
 };
 constexpr std::array<ActionText, 4> kActions{{
     {FileAction::Read,
-     {"impossible de lire « %1 » : %2", "kan “%1” niet lezen: %2", "cannot read “%1”: %2"}},
+     {"impossible de lire « %1 » : %2", "kan “%1” niet lezen: %2", "cannot read “%1”: %2",
+      "„%1“ kann nicht gelesen werden: %2"}},
     {FileAction::Create,
-     {"impossible de créer « %1 » : %2", "kan “%1” niet aanmaken: %2", "cannot create “%1”: %2"}},
+     {"impossible de créer « %1 » : %2", "kan “%1” niet aanmaken: %2", "cannot create “%1”: %2",
+      "„%1“ kann nicht erstellt werden: %2"}},
     {FileAction::Write,
-     {"erreur d'écriture dans « %1 » : %2", "schrijffout in “%1”: %2", "write error in “%1”: %2"}},
+     {"erreur d'écriture dans « %1 » : %2", "schrijffout in “%1”: %2", "write error in “%1”: %2",
+      "Schreibfehler in „%1“: %2"}},
     {FileAction::Replace,
      {"impossible de remplacer « %1 » : %2", "kan “%1” niet vervangen: %2",
-      "cannot replace “%1”: %2"}},
+      "cannot replace “%1”: %2", "„%1“ kann nicht ersetzt werden: %2"}},
 }};
 
 struct ProblemEntry {
@@ -30,37 +33,41 @@ struct ProblemEntry {
 };
 constexpr std::array<ProblemEntry, 12> kProblems{{
     {FileProblem::NotRecognised,
-     {"format non reconnu", "onbekend bestandsformaat", "format not recognised"}},
-    {FileProblem::Library, {"%1", "%1", "%1"}},
+     {"format non reconnu", "onbekend bestandsformaat", "format not recognised",
+      "Format nicht erkannt"}},
+    {FileProblem::Library, {"%1", "%1", "%1", "%1"}},
     {FileProblem::UnknownSystem,
      {"système de coordonnées non pris en charge : %1", "coördinatenstelsel niet ondersteund: %1",
-      "unsupported coordinate system: %1"}},
+      "unsupported coordinate system: %1", "Koordinatensystem nicht unterstützt: %1"}},
     {FileProblem::SeveralLayers,
      {"plusieurs couches, nommez-en une : %1", "meerdere lagen, kies er een: %1",
-      "several layers, name one: %1"}},
+      "several layers, name one: %1", "mehrere Layer, nennen Sie einen: %1"}},
     {FileProblem::NoSuchLayer,
      {"pas de couche de ce nom ; couches : %1", "geen laag met die naam; lagen: %1",
-      "no layer of that name; layers: %1"}},
+      "no layer of that name; layers: %1", "kein Layer dieses Namens; Layer: %1"}},
     {FileProblem::NoSuchSheet,
      {"pas de feuille de ce nom ; feuilles : %1", "geen blad met die naam; bladen: %1",
-      "no sheet of that name; sheets: %1"}},
+      "no sheet of that name; sheets: %1", "kein Blatt dieses Namens; Blätter: %1"}},
     {FileProblem::NoLayer,
      {"le fichier ne contient aucune couche", "het bestand bevat geen enkele laag",
-      "the file holds no layer"}},
+      "the file holds no layer", "die Datei enthält keinen Layer"}},
     {FileProblem::NoGeometry,
      {"ce format ne contient pas de géométrie", "dit formaat bevat geen geometrie",
-      "this format holds no geometry"}},
+      "this format holds no geometry", "dieses Format enthält keine Geometrie"}},
     {FileProblem::NotWritable,
      {"Koord n'écrit pas ce format : %1", "Koord schrijft dit formaat niet: %1",
-      "Koord does not write this format: %1"}},
+      "Koord does not write this format: %1", "Koord schreibt dieses Format nicht: %1"}},
     {FileProblem::NotFinite,
-     {"coordonnée non finie", "oneindige of ongeldige coördinaat", "coordinate not finite"}},
+     {"coordonnée non finie", "oneindige of ongeldige coördinaat", "coordinate not finite",
+      "nicht endliche Koordinate"}},
     {FileProblem::NoEpsg,
-     {"pas de code EPSG pour %1", "geen EPSG-code voor %1", "no EPSG code for %1"}},
+     {"pas de code EPSG pour %1", "geen EPSG-code voor %1", "no EPSG code for %1",
+      "kein EPSG-Code für %1"}},
     {FileProblem::WrongCellCount,
      {"nombre de cellules différent du nombre de colonnes",
       "aantal cellen verschilt van het aantal kolommen",
-      "number of cells differs from the number of columns"}},
+      "number of cells differs from the number of columns",
+      "Anzahl der Zellen weicht von der Anzahl der Spalten ab"}},
 }};
 
 struct SystemProblem {
@@ -69,31 +76,38 @@ struct SystemProblem {
 };
 // The errors that opening, writing and renaming a file can give.
 constexpr std::array<SystemProblem, 11> kSystemProblems{{
-    {ENOENT, {"fichier introuvable", "bestand niet gevonden", "file not found"}},
-    {EACCES, {"accès refusé", "toegang geweigerd", "permission denied"}},
-    {EPERM, {"opération non permise", "bewerking niet toegestaan", "operation not permitted"}},
-    {EISDIR, {"c'est un dossier", "het is een map", "it is a folder"}},
+    {ENOENT,
+     {"fichier introuvable", "bestand niet gevonden", "file not found", "Datei nicht gefunden"}},
+    {EACCES, {"accès refusé", "toegang geweigerd", "permission denied", "Zugriff verweigert"}},
+    {EPERM,
+     {"opération non permise", "bewerking niet toegestaan", "operation not permitted",
+      "Vorgang nicht erlaubt"}},
+    {EISDIR, {"c'est un dossier", "het is een map", "it is a folder", "es ist ein Ordner"}},
     {ENOTDIR,
      {"un élément du chemin n'est pas un dossier", "een deel van het pad is geen map",
-      "a part of the path is not a folder"}},
-    {ENAMETOOLONG, {"nom trop long", "naam te lang", "name too long"}},
-    {ENOSPC, {"disque plein", "schijf vol", "disk full"}},
-    {EDQUOT, {"quota de disque dépassé", "schijfquotum overschreden", "disk quota exceeded"}},
+      "a part of the path is not a folder", "ein Teil des Pfades ist kein Ordner"}},
+    {ENAMETOOLONG, {"nom trop long", "naam te lang", "name too long", "Name zu lang"}},
+    {ENOSPC, {"disque plein", "schijf vol", "disk full", "Datenträger voll"}},
+    {EDQUOT,
+     {"quota de disque dépassé", "schijfquotum overschreden", "disk quota exceeded",
+      "Datenträgerkontingent überschritten"}},
     {EROFS,
      {"système de fichiers en lecture seule", "alleen-lezen bestandssysteem",
-      "read-only file system"}},
+      "read-only file system", "schreibgeschütztes Dateisystem"}},
     {EIO,
      {"erreur d'entrée-sortie du périphérique", "invoer-uitvoerfout van het apparaat",
-      "device input/output error"}},
+      "device input/output error", "Ein-/Ausgabefehler des Geräts"}},
     {EXDEV,
      {"fichiers sur des systèmes de fichiers différents",
-      "bestanden op verschillende bestandssystemen", "files on different file systems"}},
+      "bestanden op verschillende bestandssystemen", "files on different file systems",
+      "Dateien auf verschiedenen Dateisystemen"}},
 }};
 // A file that cannot be created for want of a folder.
-constexpr Translated kFolderNotFound{"dossier introuvable", "map niet gevonden", "folder not found"};
-constexpr Translated kUnexpected{"erreur inattendue du système (code %1)",
-                                 "onverwachte systeemfout (code %1)",
-                                 "unexpected system error (code %1)"};
+constexpr Translated kFolderNotFound{"dossier introuvable", "map niet gevonden", "folder not found",
+                                     "Ordner nicht gefunden"};
+constexpr Translated kUnexpected{
+    "erreur inattendue du système (code %1)", "onverwachte systeemfout (code %1)",
+    "unexpected system error (code %1)", "unerwarteter Systemfehler (Code %1)"};
 
 // `pattern` with each %N replaced by the Nth argument.
 std::string Filled(std::string_view pattern, std::string_view first, std::string_view second = {}) {

@@ -54,11 +54,12 @@ constexpr int kMatchConfidence = 90;
 // Significant digits of a number cell: what a spreadsheet shows at most.
 constexpr int kCellDigits = 15;
 
-constexpr Translated kMissing{"Géométrie absente", "Geen geometrie", "No geometry"};
-constexpr Translated kNotPoint{
-    "Géométrie non ponctuelle : ", "Geen puntgeometrie: ", "Not a point geometry: "};
+constexpr Translated kMissing{"Géométrie absente", "Geen geometrie", "No geometry",
+                              "Keine Geometrie"};
+constexpr Translated kNotPoint{"Géométrie non ponctuelle : ", "Geen puntgeometrie: ",
+                               "Not a point geometry: ", "Keine Punktgeometrie: "};
 constexpr Translated kNotFinite{"Coordonnées non finies", "Niet-eindige coördinaten",
-                                "Coordinates not finite"};
+                                "Coordinates not finite", "Nicht endliche Koordinaten"};
 
 bool IsWorkbook(FileFormat format) {
   return format == FileFormat::Xlsx || format == FileFormat::Ods;

@@ -18,22 +18,25 @@ bool Fail(QString* error, const QString& message) {
 
 constexpr Translated kBadSize{"Taille de carte invalide : %1 x %2 (de 1 à %3 pixels de côté)",
                               "Ongeldige kaartgrootte: %1 x %2 (van 1 tot %3 pixels per zijde)",
-                              "Invalid map size: %1 x %2 (1 to %3 pixels a side)"};
-constexpr Translated kNoMemory{"Mémoire insuffisante pour la carte",
-                               "Onvoldoende geheugen voor de kaart",
-                               "Not enough memory for the map"};
+                              "Invalid map size: %1 x %2 (1 to %3 pixels a side)",
+                              "Ungültige Kartengröße: %1 x %2 (1 bis %3 Pixel pro Seite)"};
+constexpr Translated kNoMemory{
+    "Mémoire insuffisante pour la carte", "Onvoldoende geheugen voor de kaart",
+    "Not enough memory for the map", "Nicht genug Speicher für die Karte"};
 // %2 is the system's own description, as Qt gives it.
-constexpr Translated kCannotWrite{"Impossible d'écrire la carte %1 : %2",
-                                  "Kan de kaart %1 niet schrijven: %2",
-                                  "Cannot write the map %1: %2"};
+constexpr Translated kCannotWrite{
+    "Impossible d'écrire la carte %1 : %2", "Kan de kaart %1 niet schrijven: %2",
+    "Cannot write the map %1: %2", "Die Karte %1 kann nicht geschrieben werden: %2"};
 
 QString Text(const Translated& text, Language language) {
   const std::string_view chosen = text.In(language);
   return QString::fromUtf8(chosen.data(), static_cast<qsizetype>(chosen.size()));
 }
 
-constexpr Translated kTitle{"Carte de distribution", "Verspreidingskaart", "Distribution map"};
-constexpr Translated kDrawnBy{"Dessinée par Koord", "Getekend door Koord", "Drawn by Koord"};
+constexpr Translated kTitle{"Carte de distribution", "Verspreidingskaart", "Distribution map",
+                            "Verbreitungskarte"};
+constexpr Translated kDrawnBy{"Dessinée par Koord", "Getekend door Koord", "Drawn by Koord",
+                              "Gezeichnet von Koord"};
 
 std::vector<QPointF> Dots(const std::vector<std::pair<double, double>>& points) {
   std::vector<QPointF> dots;

@@ -244,6 +244,7 @@ TEST(BatchRun, ReasonsAndHeaderNamesInTheRunsLanguage) {
   // The quoted fields and the reference refused are data: they stay as given.
   constexpr koord::Language kDutch = koord::Language::Dutch;
   constexpr koord::Language kEnglish = koord::Language::English;
+  constexpr koord::Language kGerman = koord::Language::German;
   const RefusalCase cases[] = {
       {"abc\t170\n", In(kDutch, Choices(kLambert, kLambert, kBel72, kBel72)),
        "Onleesbaar getal: \u201Cabc\u201D\r\n"},
@@ -261,6 +262,20 @@ TEST(BatchRun, ReasonsAndHeaderNamesInTheRunsLanguage) {
        "Breedtegraad\tLengtegraad\r\n"},
       {"x\ty\n", In(kEnglish, Choices(kLambert, CoordKind::Utm, kBel72, kWgs84)),
        "Zone\tEasting\tNorthing\r\n"},
+      // German quotes, and thousands apart by a blank, as French and Dutch write them.
+      {"abc\t170\n", In(kGerman, Choices(kLambert, kLambert, kBel72, kBel72)),
+       "Unlesbare Zahl: \u201Eabc\u201C\r\n"},
+      {"150\n", In(kGerman, Choices(kLambert, kLambert, kBel72, kBel72)), "Fehlendes Feld: Y\r\n"},
+      {"N50\tS4\n", In(kGerman, Choices(kDegrees, kDegrees, kWgs84, kWgs84)),
+       "Zwei Breiten (N oder S): \u201EN50\u201C und \u201ES4\u201C\r\n"},
+      {"31U\n", In(kGerman, Choices(kMgrs, kLambert, kWgs84, kBel72)),
+       "Fehlerhafte MGRS-Koordinaten (31U)\r\n"},
+      {"400000\t170000\n", In(kGerman, Choices(kLambert, kLambert, kBel72, kBel72)),
+       "Außerhalb des Bereichs von Lambert 1972 (X von 0 bis 310 000 m, Y von 0 bis 260 000 "
+       "m)\r\n"},
+      {"lat\tlon\n", In(kGerman, Choices(kLambert, kDegrees, kBel72, kWgs84)), "Breite\tLänge\r\n"},
+      {"x\ty\n", In(kGerman, Choices(kLambert, CoordKind::Utm, kBel72, kWgs84)),
+       "Zone\tOstwert\tNordwert\r\n"},
   };
   for (const RefusalCase& c : cases) {
     EXPECT_EQ(Convert(std::string(c.input), c.choices), c.expected) << c.input;

@@ -32,6 +32,7 @@ constexpr auto kLambert = CoordKind::Lambert;
 constexpr auto kDegrees = CoordKind::Degrees;
 constexpr auto kMgrs = CoordKind::Mgrs;
 constexpr auto kIfbl = CoordKind::Ifbl;
+constexpr auto kUtm = CoordKind::Utm;
 constexpr auto kRefused = LineStatus::Refused;
 constexpr auto kHeader = LineStatus::Header;
 constexpr auto kSemicolon = Separator::Semicolon;
@@ -161,6 +162,10 @@ const Row kRows[] = {
     {kLambert, "X_BL72\tY_BL72", "X\tY", kHeader, Separator::Auto, 0, false, true},
     {kDegrees, "Lat (WGS84)\tLon (WGS84)", "Latitude\tLongitude", kHeader, Separator::Auto, 0,
      false, true},
+    // The German names a header of Koord's own carries.
+    {kDegrees, "Nr;Breite;Länge", "Latitude;Longitude", kHeader, Separator::Auto, 0, false, true},
+    {kUtm, "Zone\tOstwert\tNordwert", "Zone\tEst\tNord", kHeader, Separator::Auto, 0, false, true},
+    {kLambert, "Rechtswert\tHochwert", "X\tY", kHeader, Separator::Auto, 0, false, true},
     // Empty coordinate fields never make a header.
     {kLambert, "P1;;", "Champ manquant : X", kRefused, kSemicolon, 2, false, true},
 };

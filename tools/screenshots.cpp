@@ -4,8 +4,9 @@
 // the reading options open, after a run with points far from Belgium, after
 // a run that found each line's kind, and with several outputs and their
 // dialog; the map as it opens, beside the main window, and zoomed in on
-// Bruxelles with the IFBL grid; the about window and the help window. The same pictures in
-// Dutch and in English have names ending in _nl and _en. Run it with
+// Bruxelles with the IFBL grid; the about window and the help window. The
+// same pictures in Dutch, English and German have names ending in _nl, _en
+// and _de. Run it with
 // QT_QPA_PLATFORM=offscreen (make screenshots): the pictures are then drawn
 // on a screen of 1600 x 900 pixels.
 //
@@ -342,7 +343,8 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   bool ok = SavePictures(folder, QStringLiteral(".png"));
-  for (const koord::Language language : {koord::Language::Dutch, koord::Language::English}) {
+  for (const koord::Language language :
+       {koord::Language::Dutch, koord::Language::English, koord::Language::German}) {
     QSettings(QStringLiteral("Koord"), QStringLiteral("koord")).clear();
     koord::ui::SaveLanguage(language);
     ok &= SavePictures(folder, QStringLiteral("_%1.png").arg(

@@ -18,6 +18,7 @@ QUrl Contents(Language language) {
   switch (language) {
     case Language::Dutch: return QUrl(QStringLiteral("qrc:/help/koord_nl.html#sommaire"));
     case Language::English: return QUrl(QStringLiteral("qrc:/help/koord_en.html#sommaire"));
+    case Language::German: return QUrl(QStringLiteral("qrc:/help/koord_de.html#sommaire"));
     case Language::French: break;
   }
   return QUrl(QStringLiteral("qrc:/help/koord.html#sommaire"));

@@ -3,8 +3,10 @@
 namespace koord::ui {
 namespace {
 
-// Groups thousands in French and Dutch: a narrow no-break space, which
-// neither breaks a number at the end of a line nor reads as a decimal mark.
+// Groups thousands in French, Dutch and German: a narrow no-break space,
+// which neither breaks a number at the end of a line nor reads as a decimal
+// mark (Belgium's Dutch and German locales group with a full stop, which
+// would).
 constexpr QChar kThinGroup(0x202F);
 
 }  // namespace
@@ -13,6 +15,7 @@ QLocale LocaleOf(Language language) {
   switch (language) {
     case Language::Dutch: return QLocale(QLocale::Dutch, QLocale::Belgium);
     case Language::English: return QLocale(QLocale::English);
+    case Language::German: return QLocale(QLocale::German, QLocale::Belgium);
     case Language::French: break;
   }
   return QLocale(QLocale::French, QLocale::Belgium);

@@ -2,8 +2,8 @@
 // The window's language applied to what the window writes itself: the
 // engine's texts (UTF-8 views, texts kept in each language side by side),
 // and numbers, written as the language writes them whatever the system's
-// settings: French and Dutch group thousands with a narrow no-break space
-// and write a decimal comma, English groups with a comma and writes a
+// settings: French, Dutch and German group thousands with a narrow no-break
+// space and write a decimal comma, English groups with a comma and writes a
 // point.
 //
 //   Number(200000, Language::French) == "200 000" (U+202F)

@@ -12,16 +12,18 @@ namespace koord::ui {
 namespace {
 
 // Qt's own texts that its French and Dutch translations lack: the type of
-// a folder in the file dialogs, whose context changed in Qt 6.
+// a folder in the file dialogs, whose context changed in Qt 6. Qt's German
+// has them, but calls a folder a directory and a shortcut a symbolic link;
+// these are the words of Koord's German texts.
 struct QtText {
   const char* source;
   Translated text;  // the English text is Qt's own
 };
 constexpr std::array<QtText, 4> kFileTypes{{
-    {"Folder", {"Dossier", "Map", "Folder"}},
-    {"Drive", {"Disque", "Station", "Drive"}},
-    {"Shortcut", {"Raccourci", "Snelkoppeling", "Shortcut"}},
-    {"Unknown", {"Inconnu", "Onbekend", "Unknown"}},
+    {"Folder", {"Dossier", "Map", "Folder", "Ordner"}},
+    {"Drive", {"Disque", "Station", "Drive", "Laufwerk"}},
+    {"Shortcut", {"Raccourci", "Snelkoppeling", "Shortcut", "Verknüpfung"}},
+    {"Unknown", {"Inconnu", "Onbekend", "Unknown", "Unbekannt"}},
 }};
 
 class QtSupplement : public QTranslator {

@@ -1,8 +1,8 @@
 #pragma once
 // The language of the windows: Koord's texts and Qt's own (the Oui/Non
-// buttons of the prompt, the standard context menus) in French, Dutch or
-// English. French is written in the code; the other two come from the
-// translations embedded in the program.
+// buttons of the prompt, the standard context menus) in French, Dutch,
+// English or German. French is written in the code; the others come from
+// the translations embedded in the program.
 
 #include "support/Language.h"
 
@@ -18,7 +18,7 @@ bool InstallLanguage(Language language);
 // The language installed last; French before any.
 Language InstalledLanguage();
 
-// The code of a language ("fr", "nl", "en").
+// The code of a language ("fr", "nl", "en", "de").
 const char* LanguageCode(Language language);
 
 }  // namespace koord::ui

@@ -319,9 +319,9 @@ koord_cli_case(decimals_only_for_degrees_and_metres
   ERR "koord-cli: --decimals ne vaut que pour --to deg, --to lambert, --to lambert2008 ou --to utm\nVoir koord-cli --help.\n"
   EXIT 2)
 
-# Dutch and English: reasons, header names and messages in the language
-# chosen, --lang over KOORD_LANG; the data in a reason stays as given. An
-# unknown language is reported in French.
+# Dutch, English and German: reasons, header names and messages in the
+# language chosen, --lang over KOORD_LANG; the data in a reason stays as
+# given. An unknown language is reported in French.
 koord_cli_case(dutch_reasons_and_header
   ARGS --lang nl -t deg
   INPUT "X\tY\n150000\t170000\nabc\t1\n150\n"
@@ -349,20 +349,74 @@ koord_cli_case(parse_error_already_in_the_language
   EXIT 2)
 
 koord_cli_case(unknown_language_option
-  ARGS --lang de
+  ARGS --lang es
   LANG en
-  ERR "koord-cli: --lang incorrect : « de » (fr, nl ou en)\nVoir koord-cli --help.\n"
+  ERR "koord-cli: --lang incorrect : « es » (fr, nl, en ou de)\nVoir koord-cli --help.\n"
   EXIT 2)
 
 koord_cli_case(unknown_language_environment
   LANG xx
-  ERR "koord-cli: KOORD_LANG incorrect : « xx » (fr, nl ou en)\nVoir koord-cli --help.\n"
+  ERR "koord-cli: KOORD_LANG incorrect : « xx » (fr, nl, en ou de)\nVoir koord-cli --help.\n"
   EXIT 2)
 
 koord_cli_case(help_in_english
   ARGS --help
   LANG en
   OUT_REGEX "^Usage: koord-cli \\[OPTIONS\\] \\[FILE\\.\\.\\.\\]\n.*--lang LANGUAGE.*Exit status"
+  EXIT 0)
+
+# German: its quotes „…“, thousands apart by a blank as in French, its
+# header names read back, and the messages of koord-cli itself.
+koord_cli_case(german_reasons_and_header
+  ARGS --lang de -t deg
+  INPUT "X\tY\n150000\t170000\nabc\t1\n150\n400000\t170000\n"
+  OUT "Breite\tLänge\n50.84041\t004.36875\nUnlesbare Zahl: „abc“\nFehlendes Feld: Y\nAußerhalb des Bereichs von Lambert 1972 (X von 0 bis 310 000 m, Y von 0 bis 260 000 m)\n"
+  ERR "koord-cli: -:3: Unlesbare Zahl: „abc“\nkoord-cli: -:4: Fehlendes Feld: Y\nkoord-cli: -:5: Außerhalb des Bereichs von Lambert 1972 (X von 0 bis 310 000 m, Y von 0 bis 260 000 m)\n"
+  EXIT 1)
+
+koord_cli_case(german_from_the_environment
+  ARGS -f mgrs -t lambert
+  LANG de
+  INPUT "31U\n"
+  OUT "Fehlerhafte MGRS-Koordinaten (31U)\n"
+  ERR "koord-cli: -:1: Fehlerhafte MGRS-Koordinaten (31U)\n"
+  EXIT 1)
+
+koord_cli_case(german_header_read_back
+  ARGS --lang de -f utm -t utm
+  INPUT "Nr;Zone;Ostwert;Nordwert\n1;31N;596371;5632970\n"
+  OUT "Zone;Ostwert;Nordwert\n31N;596371;5632970\n"
+  EXIT 0)
+
+koord_cli_case(german_reading_too_far
+  ARGS --lang de -f auto -t lambert
+  INPUT "1 2\n"
+  OUT "Keine Lesart nahe Belgien: lambert 148 km entfernt\n"
+  ERR "koord-cli: -:1: Keine Lesart nahe Belgien: lambert 148 km entfernt\n"
+  EXIT 1)
+
+koord_cli_case(german_far_points_counted
+  ARGS --lang de -t lambert
+  INPUT "150000\t170000\n1000\t1000\n1000\t1000\n"
+  OUT "150000\t170000\n1000\t1000\n1000\t1000\n"
+  ERR "koord-cli: 2 Punkte mehr als 100 km von Belgien entfernt (erster: -:2)\n"
+  EXIT 0)
+
+koord_cli_case(german_usage_errors
+  ARGS --lang de -t lambert,foo
+  ERR "koord-cli: unbekannter Koordinatentyp: „foo“ (lambert, mgrs, ifbl, deg, lambert2008, utm oder dms)\nSiehe koord-cli --help.\n"
+  EXIT 2)
+
+koord_cli_case(german_option_over_environment
+  ARGS --lang=de --zone 3
+  LANG nl
+  ERR "koord-cli: --zone gilt nur für --to utm\nSiehe koord-cli --help.\n"
+  EXIT 2)
+
+koord_cli_case(help_in_german
+  ARGS --help
+  LANG de
+  OUT_REGEX "^Aufruf: koord-cli \\[OPTIONEN\\] \\[DATEI\\.\\.\\.\\]\n.*--lang SPRACHE.*Exit-Status"
   EXIT 0)
 
 # Nothing silently wrong: each way a plausible wrong point once passed, and

@@ -174,6 +174,7 @@ TEST(PointLayerTest, SystemsAndGeometriesOfEachFeature) {
   EXPECT_EQ(records[0].RefusalText(Language::French), "");
   EXPECT_EQ(records[1].RefusalText(Language::French), "Géométrie non ponctuelle : LineString");
   EXPECT_EQ(records[1].RefusalText(Language::Dutch), "Geen puntgeometrie: LineString");
+  EXPECT_EQ(records[1].RefusalText(Language::German), "Keine Punktgeometrie: LineString");
   EXPECT_EQ(records[2].RefusalText(Language::English), "No geometry");
   EXPECT_EQ(records[3].point->y, 2);  // a multipoint of one point is that point
   EXPECT_EQ(records[4].RefusalText(Language::English), "Not a point geometry: MultiPoint");

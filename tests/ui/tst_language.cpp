@@ -29,6 +29,8 @@ class TestLanguage : public QObject {
   void cleanup();
 
   void frenchByDefault();
+  void everyLanguageWhole_data();
+  void everyLanguageWhole();
   void switching_data();
   void switching();
   void listsKeepTheirSelection();
@@ -60,6 +62,7 @@ namespace {
 constexpr int kFrench = 0;
 constexpr int kDutch = 1;
 constexpr int kEnglish = 2;
+constexpr int kGerman = 3;
 constexpr int kIfbl = 2;
 
 }  // namespace
@@ -111,6 +114,31 @@ void TestLanguage::frenchByDefault() {
   QCOMPARE(Text("lblDepart"), QStringLiteral("Les coordonnées de &départ sont en\u00A0:"));
 }
 
+void TestLanguage::everyLanguageWhole_data() {
+  QTest::addColumn<int>("position");
+  for (std::size_t i = 0; i < koord::kLanguageTable.size(); ++i) {
+    QTest::newRow(koord::kLanguageTable[i].code.data()) << static_cast<int>(i);
+  }
+}
+
+// Each language of the list is there whole: its texts and Qt's own are
+// built in or installed, and the list names every language in its own
+// name, whichever is chosen.
+void TestLanguage::everyLanguageWhole() {
+  QFETCH(int, position);
+  const koord::LanguageEntry& entry = koord::kLanguageTable[static_cast<std::size_t>(position)];
+  ChooseLanguage(position);
+  QCOMPARE(koord::ui::InstalledLanguage(), entry.value);
+  QVERIFY(koord::ui::InstallLanguage(entry.value));
+  auto* list = Find<QComboBox>("cmbLanguage");
+  QCOMPARE(list->count(), static_cast<int>(koord::kLanguageTable.size()));
+  for (std::size_t i = 0; i < koord::kLanguageTable.size(); ++i) {
+    const std::string_view name = koord::kLanguageTable[i].nativeName;
+    QCOMPARE(list->itemText(static_cast<int>(i)),
+             QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+  }
+}
+
 void TestLanguage::switching_data() {
   QTest::addColumn<int>("language");
   QTest::addColumn<QStringList>("texts");
@@ -134,6 +162,16 @@ void TestLanguage::switching_data() {
                                      "0 lines converted, 1 refused",
                                      "Yes",
                                      "No"};
+  // Zero takes the plural in German, as in Dutch and English.
+  QTest::newRow("de") << kGerman
+                      << QStringList{"Sprache:",
+                                     "&Ausgangskoordinaten in:",
+                                     "Lös&chen",
+                                     "&Leseoptionen",
+                                     "Belgische Lambert-Projektion 1972",
+                                     "0 Zeilen umgerechnet, 1 abgelehnt",
+                                     "Ja",
+                                     "Nein"};
   QTest::newRow("back to fr") << kFrench
                               << QStringList{"Langue\u00A0:",
                                              "Les coordonnées de &départ sont en\u00A0:",
@@ -194,6 +232,7 @@ void TestLanguage::helpInTheLanguage_data() {
   QTest::newRow("fr") << kFrench << "koord.html";
   QTest::newRow("nl") << kDutch << "koord_nl.html";
   QTest::newRow("en") << kEnglish << "koord_en.html";
+  QTest::newRow("de") << kGerman << "koord_de.html";
 }
 
 void TestLanguage::helpInTheLanguage() {
@@ -216,6 +255,7 @@ void TestLanguage::refusalReasonsInTheLanguage_data() {
   QTest::newRow("fr") << kFrench << "Nombre illisible : « abc »";
   QTest::newRow("nl") << kDutch << "Onleesbaar getal: “abc”";
   QTest::newRow("en") << kEnglish << "Unreadable number: “abc”";
+  QTest::newRow("de") << kGerman << "Unlesbare Zahl: „abc“";
 }
 
 void TestLanguage::refusalReasonsInTheLanguage() {

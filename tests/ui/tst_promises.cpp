@@ -142,11 +142,12 @@ Language FetchLanguage() {
   return static_cast<Language>(language);
 }
 
-// A text by language: French, Dutch, English.
-QString In(Language language, const char* fr, const char* nl, const char* en) {
+// A text by language: French, Dutch, English, German.
+QString In(Language language, const char* fr, const char* nl, const char* en, const char* de) {
   switch (language) {
     case Language::Dutch: return QString::fromUtf8(nl);
     case Language::English: return QString::fromUtf8(en);
+    case Language::German: return QString::fromUtf8(de);
     case Language::French: break;
   }
   return QString::fromUtf8(fr);
@@ -270,10 +271,11 @@ void TestPromises::degreesGoWithWgs84() {
   QVERIFY(List("cmbDatumDest")->isEnabled());
   Paste(QStringLiteral("50,85\t4,35\n"));
   Convert();
-  const QString mark = In(language_, ",", ",", ".");
+  const QString mark = In(language_, ",", ",", ".", ",");
   QCOMPARE(Result()->Text(), QStringLiteral("50") + mark + QStringLiteral("85000\t004") + mark +
                                  QStringLiteral("35000\n"));
-  QVERIFY2(Status().endsWith(In(language_, "résultat en WGS84", "", "result in WGS84")),
+  QVERIFY2(Status().endsWith(
+               In(language_, "résultat en WGS84", "", "result in WGS84", "Ergebnis in WGS84")),
            qPrintable(Status()));
 }
 
@@ -329,9 +331,11 @@ void TestPromises::resultOutOfDateUntilConverted() {
         ->trigger();
   }
   QVERIFY(Greyed());
-  QVERIFY2(Status().contains(In(language_, "Résultat à refaire", "", "Result out of date")),
+  QVERIFY2(Status().contains(
+               In(language_, "Résultat à refaire", "", "Result out of date", "Ergebnis veraltet")),
            qPrintable(Status()));
-  QVERIFY(Status().contains(In(language_, "Ctrl+Entrée", "Ctrl+Enter", "Ctrl+Enter")));
+  QVERIFY(
+      Status().contains(In(language_, "Ctrl+Entrée", "Ctrl+Enter", "Ctrl+Enter", "Strg+Eingabe")));
   Convert();
   QVERIFY(!Greyed());
   QVERIFY(!Status().contains(QStringLiteral("Ctrl+")));
@@ -381,8 +385,9 @@ void TestPromises::stoppedRunSaysWhereItStopped() {
   const int written = Result()->LineCount() - 1;
   QVERIFY(written > 0 && written < kLines);
   const QString where =
-      In(language_, "Conversion arrêtée après %1 lignes", "", "Conversion stopped after %1 lines")
-          .arg(QLocale(In(language_, "fr_BE", "nl_BE", "en")).toString(written));
+      In(language_, "Conversion arrêtée après %1 lignes", "", "Conversion stopped after %1 lines",
+         "Umrechnung nach %1 Zeilen abgebrochen")
+          .arg(QLocale(In(language_, "fr_BE", "nl_BE", "en", "fr_BE")).toString(written));
   QCOMPARE(Status(), QString(where).replace(QLocale(QStringLiteral("fr_BE")).groupSeparator(),
                                             QChar(0x202F)));
 }
@@ -446,7 +451,7 @@ void TestPromises::fileSeparatorForThatFileOnly() {
   const QString path = WriteFile(QStringLiteral("points.csv"), csv);
   QVERIFY(window_->OpenFile(path));
   Convert();
-  const QString refusedNone = In(language_, "0 refusée", "", "0 refused");
+  const QString refusedNone = In(language_, "0 refusée", "", "0 refused", "0 abgelehnt");
   QVERIFY2(Status().contains(refusedNone), qPrintable(Status()));
   Paste(QStringLiteral("X\tY\n150000\t170000\n"));
   Convert();
@@ -472,7 +477,8 @@ void TestPromises::rememberedColumnShown() {
   NewWindow(FetchLanguage());
   window_->findChild<QSpinBox*>(QStringLiteral("spnFirstColumn"))->setValue(2);
   Reopen();
-  const QString note = In(language_, "lues à partir du champ 2", "gelezen vanaf veld 2", "");
+  const QString note =
+      In(language_, "lues à partir du champ 2", "gelezen vanaf veld 2", "", "ab Feld 2 gelesen");
   QVERIFY2(Status().contains(note), qPrintable(Status()));
   Paste(QStringLiteral("150000\t170000\n"));
   Convert();
@@ -536,7 +542,8 @@ void TestPromises::mapBesideTheWindow() {
   QVERIFY(map);
   QVERIFY(QTest::qWaitForWindowExposed(map));
   QVERIFY(!QApplication::activeModalWidget());
-  QCOMPARE(map->windowTitle(), In(language_, "Koord — carte", "Koord — kaart", "Koord — map"));
+  QCOMPARE(map->windowTitle(),
+           In(language_, "Koord — carte", "Koord — kaart", "Koord — map", "Koord — Karte"));
   const QRect screen = map->screen()->availableGeometry();
   QVERIFY2(map->width() > screen.width() / 3 && map->height() > screen.height() / 2,
            qPrintable(QStringLiteral("%1 x %2").arg(map->width()).arg(map->height())));
@@ -559,7 +566,7 @@ void TestPromises::mapBesideTheWindow() {
 
 void TestPromises::numbersInTheWindowsLanguage_data() {
   QTest::addColumn<int>("language");
-  AddLanguages({Language::French, Language::Dutch, Language::English});
+  AddLanguages({Language::French, Language::Dutch, Language::English, Language::German});
 }
 
 // The window's language writes the numbers, whatever the system's: counts
@@ -571,11 +578,11 @@ void TestPromises::numbersInTheWindowsLanguage() {
   Paste(Lines(QStringLiteral("150000\t170000"), 1200));
   Convert();
   const QString count = In(language_, "1\u202F200 lignes converties", "1\u202F200 regels omgezet",
-                           "1,200 lines converted");
+                           "1,200 lines converted", "1\u202F200 Zeilen umgerechnet");
   QVERIFY2(Status().startsWith(count), qPrintable(Status()));
   const QString first = Result()->Line(0);
-  QCOMPARE(first,
-           In(language_, "50,84041\t004,36875", "50,84041\t004,36875", "50.84041\t004.36875"));
+  QCOMPARE(first, In(language_, "50,84041\t004,36875", "50,84041\t004,36875", "50.84041\t004.36875",
+                     "50,84041\t004,36875"));
   // The other mark, picked, is kept for the next session.
   const bool point = language_ != Language::English;
   Find<QAction>(point ? "actDecimalPoint" : "actDecimalComma")->trigger();
@@ -590,14 +597,14 @@ void TestPromises::numbersInTheWindowsLanguage() {
 
 void TestPromises::wordsMended_data() {
   QTest::addColumn<int>("language");
-  AddLanguages({Language::French, Language::Dutch, Language::English});
+  AddLanguages({Language::French, Language::Dutch, Language::English, Language::German});
 }
 
 void TestPromises::wordsMended() {
   NewWindow(FetchLanguage());
   // Labels as the language writes them: a no-break space before a French
   // colon, in every label of the window alike.
-  const QString colon = In(language_, "\u00A0:", ":", ":");
+  const QString colon = In(language_, "\u00A0:", ":", ":", ":");
   for (const char* label :
        {"lblDepart", "Label1", "lblDatumFrom", "Label3", "lblPrecision", "lblLanguage"}) {
     const QString text = Find<QLabel>(label)->text();
@@ -605,11 +612,12 @@ void TestPromises::wordsMended() {
   }
   QCOMPARE(Find<QLabel>("lblDepart")->text(),
            In(language_, "Les coordonnées de &départ sont en\u00A0:", "&Broncoördinaten zijn in:",
-              "&Source coordinates are in:"));
-  QCOMPARE(Button("cmdAbout")->text(), In(language_, "À &propos…", "&Over…", "&About…"));
+              "&Source coordinates are in:", "&Ausgangskoordinaten in:"));
+  QCOMPARE(Button("cmdAbout")->text(), In(language_, "À &propos…", "&Over…", "&About…", "&Info…"));
   // The about window is named for what it is, and closes by a button.
   koord::ui::frmAbout about(window_.get());
-  QCOMPARE(about.windowTitle(), In(language_, "À propos de Koord", "Over Koord", "About Koord"));
+  QCOMPARE(about.windowTitle(),
+           In(language_, "À propos de Koord", "Over Koord", "About Koord", "Über Koord"));
   QVERIFY(about.findChild<QAbstractButton*>(QStringLiteral("cmdClose")));
   // Each row of buttons starts at the left edge of its box.
   for (const char* button : {"cmdErase", "cmdCopy"}) {
@@ -634,7 +642,7 @@ void TestPromises::wordsMended() {
   QVERIFY2(page.contains(save), qPrintable(save));
   // Qt's own file dialogs speak the language too.
   const QString folder = QAbstractFileIconProvider().type(QFileInfo(dir_.path()));
-  QCOMPARE(folder, In(language_, "Dossier", "Map", "Folder"));
+  QCOMPARE(folder, In(language_, "Dossier", "Map", "Folder", "Ordner"));
 }
 
 // ---- 8. The smaller misses ----
@@ -686,8 +694,8 @@ void TestPromises::refusedLinesByF8() {
   QTest::keyClick(from, Qt::Key_F8);
   QCOMPARE(lineOf(from), 2);
   QCOMPARE(dest->Cursor().line + 1, 2);
-  QVERIFY2(dest->SelectedText().startsWith(
-               In(language_, "Nombre illisible", "Onleesbaar getal", "Unreadable number")),
+  QVERIFY2(dest->SelectedText().startsWith(In(language_, "Nombre illisible", "Onleesbaar getal",
+                                              "Unreadable number", "Unlesbare Zahl")),
            qPrintable(dest->SelectedText()));
   // The reason, far to the right of the kept line, is in view.
   QVERIFY(dest->horizontalScrollBar()->value() > 0);
@@ -775,11 +783,11 @@ void TestPromises::mapNamesTheLineAndSaysCopied() {
   QTest::mouseMove(view, dot + QPoint(2, 1));
   const QString readOut = map->findChild<QLabel*>(QStringLiteral("lblReadOut"))->text();
   QCOMPARE(readOut.section(u'\n', -1),
-           In(language_, "Ligne 2\u00A0: P01", "Regel 2: P01", "Line 2: P01"));
+           In(language_, "Ligne 2\u00A0: P01", "Regel 2: P01", "Line 2: P01", "Zeile 2: P01"));
   QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, dot);
   auto* copied = map->findChild<QLabel*>(QStringLiteral("lblCopied"));
   QVERIFY(copied->isVisible());
-  QCOMPARE(copied->text(), In(language_, "Copié", "Gekopieerd", "Copied"));
+  QCOMPARE(copied->text(), In(language_, "Copié", "Gekopieerd", "Copied", "Kopiert"));
   const QString copiedText = QGuiApplication::clipboard()->text();
   QVERIFY2(copiedText.startsWith(QStringLiteral("Lambert 1972\t1")) &&
                copiedText.contains(QStringLiteral("\nIFBL\tE4.35.")),

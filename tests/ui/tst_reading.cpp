@@ -129,11 +129,12 @@ Language FetchLanguage() {
   return static_cast<Language>(language);
 }
 
-// A text by language: French, Dutch, English.
-QString In(Language language, const char* fr, const char* nl, const char* en) {
+// A text by language: French, Dutch, English, German.
+QString In(Language language, const char* fr, const char* nl, const char* en, const char* de) {
   switch (language) {
     case Language::Dutch: return QString::fromUtf8(nl);
     case Language::English: return QString::fromUtf8(en);
+    case Language::German: return QString::fromUtf8(de);
     case Language::French: break;
   }
   return QString::fromUtf8(fr);
@@ -284,10 +285,10 @@ void TestReading::columnsFoundAndSaid() {
   Paste(input);
   Convert();
   output.replace(QStringLiteral("%MISSING%"),
-                 In(language_, "Champ manquant : X", "Ontbrekend veld: X", "Missing field: X"));
+                 In(language_, "Champ manquant : X", "Ontbrekend veld: X", "Missing field: X", ""));
   QCOMPARE(Result()->Text(), output);
   if (note.isEmpty()) {
-    QVERIFY2(!Status().contains(In(language_, "coordonnées", "coördinaten", "coordinates")),
+    QVERIFY2(!Status().contains(In(language_, "coordonnées", "coördinaten", "coordinates", "")),
              qPrintable(Status()));
   } else {
     QVERIFY2(Status().endsWith(note), qPrintable(Status()));
@@ -312,12 +313,13 @@ void TestReading::columnsReadTwiceAreRefused() {
                             "bonne : colonne 1 ou 3",
                             "",
                             "The coordinates read from more than one column; choose the "
-                            "right one: column 1 or 3");
+                            "right one: column 1 or 3",
+                            "");
   QCOMPARE(Result()->Text(), reason + u'\n' + reason + u'\n');
-  QVERIFY2(Status().startsWith(
-               In(language_, "0 ligne convertie, 2 refusées", "", "0 lines converted, 2 refused")),
+  QVERIFY2(Status().startsWith(In(language_, "0 ligne convertie, 2 refusées", "",
+                                  "0 lines converted, 2 refused", "")),
            qPrintable(Status()));
-  QVERIFY2(Status().contains(In(language_, "Options de lecture", "", "Reading options")),
+  QVERIFY2(Status().contains(In(language_, "Options de lecture", "", "Reading options", "")),
            qPrintable(Status()));
   Button("cmdFirstRefused")->click();
   QCOMPARE(Input()->textCursor().blockNumber(), 0);
@@ -337,11 +339,11 @@ void TestReading::readingMenuStartsAutomatic() {
   NewWindow(FetchLanguage());
   auto* separators = Find<QMenu>("mnuSeparator");
   const QAction* first = separators->actions().front();
-  QCOMPARE(first->text(), In(language_, "Automatique", "Automatisch", "Automatic"));
+  QCOMPARE(first->text(), In(language_, "Automatique", "Automatisch", "Automatic", ""));
   QVERIFY(first->isChecked());
   auto* column = Find<QSpinBox>("spnFirstColumn");
   QCOMPARE(column->value(), 0);
-  QCOMPARE(column->text(), In(language_, "Automatique", "Automatisch", "Automatic"));
+  QCOMPARE(column->text(), In(language_, "Automatique", "Automatisch", "Automatic", ""));
   Pick("cmbCoorDest", kLambert);
   const QString csv = WriteFile(QStringLiteral("points.csv"), "X;Y\r\n150000;170000\r\n");
   QVERIFY(window_->OpenFile(csv));
@@ -350,8 +352,8 @@ void TestReading::readingMenuStartsAutomatic() {
   Find<QAction>("actSeparator_tab")->trigger();
   QVERIFY(window_->OpenFile(csv));
   Convert();
-  QVERIFY2(Status().startsWith(
-               In(language_, "0 ligne convertie, 1 refusée", "0 regels omgezet, 1 geweigerd", "")),
+  QVERIFY2(Status().startsWith(In(language_, "0 ligne convertie, 1 refusée",
+                                  "0 regels omgezet, 1 geweigerd", "", "")),
            qPrintable(Status()));
   // Chosen, it is remembered.
   Reopen();
@@ -425,7 +427,7 @@ void TestReading::farPointsCountedAndReached() {
   Convert();
   QVERIFY2(
       Status().startsWith(In(language_, "4 lignes converties, 0 refusée, 2 loin de la Belgique",
-                             "4 regels omgezet, 0 geweigerd, 2 ver van België", "")),
+                             "4 regels omgezet, 0 geweigerd, 2 ver van België", "", "")),
       qPrintable(Status()));
   QAbstractButton* far = Button("cmdFirstFar");
   QVERIFY(far->isVisible());
@@ -439,7 +441,7 @@ void TestReading::farPointsCountedAndReached() {
   Paste(QStringLiteral("50,85\t4,35\n"));
   Convert();
   QVERIFY(!far->isVisible());
-  QVERIFY2(!Status().contains(In(language_, "loin", "ver van", "far")), qPrintable(Status()));
+  QVERIFY2(!Status().contains(In(language_, "loin", "ver van", "far", "")), qPrintable(Status()));
 }
 
 void TestReading::farPointsRefusedOnRequest_data() {
@@ -457,9 +459,9 @@ void TestReading::farPointsRefusedOnRequest() {
   Paste(QStringLiteral("50.85\t4.35\n48.85\t2.35\n"));
   Convert();
   QCOMPARE(Result()->Text(), In(language_, "50,85000\t004,35000\nLoin de la Belgique : 181 km\n",
-                                "", "50.85000\t004.35000\nFar from Belgium: 181 km\n"));
+                                "", "50.85000\t004.35000\nFar from Belgium: 181 km\n", ""));
   QVERIFY2(Status().startsWith(In(language_, "1 ligne convertie, 1 refusée —", "",
-                                  "1 line converted, 1 refused —")),
+                                  "1 line converted, 1 refused —", "")),
            qPrintable(Status()));
   Reopen();
   QVERIFY(Find<QAction>("actNearBelgium")->isChecked());
@@ -482,13 +484,14 @@ void TestReading::metreDecimals() {
   QVERIFY(decimals->isEnabled());
   QCOMPARE(decimals->actions().size(), 4);
   QCOMPARE(decimals->actions().front()->text(),
-           In(language_, "Au mètre", "Op de meter", "To the metre"));
+           In(language_, "Au mètre", "Op de meter", "To the metre", ""));
   Paste(QStringLiteral("150000,4\t170000,6\n"));
   Convert();
   QCOMPARE(Result()->Text(), QStringLiteral("150000\t170001\n"));
   Find<QAction>("actMetreDecimals2")->trigger();
   Convert();
-  QCOMPARE(Result()->Text(), In(language_, "150000,40\t170000,60\n", "", "150000.40\t170000.60\n"));
+  QCOMPARE(Result()->Text(),
+           In(language_, "150000,40\t170000,60\n", "", "150000.40\t170000.60\n", ""));
   Pick("cmbCoorDest", kLambert2008);
   QVERIFY(decimals->isEnabled());
   Pick("cmbCoorDest", kIfbl);
@@ -531,10 +534,10 @@ void TestReading::eachLinesKindFound() {
   Pick("cmbCoorFrom", kDetect);
   QCOMPARE(
       List("cmbCoorFrom")->currentText(),
-      In(language_, "Détection automatique", "Automatische herkenning", "Automatic detection"));
+      In(language_, "Détection automatique", "Automatische herkenning", "Automatic detection", ""));
   QComboBox* datum = List("cmbDatumFrom");
   QVERIFY(datum->isEnabled());
-  QCOMPARE(datum->currentText(), In(language_, "Selon le type", "Volgens het type", "By kind"));
+  QCOMPARE(datum->currentText(), In(language_, "Selon le type", "Volgens het type", "By kind", ""));
   QVERIFY2(Input()->placeholderText().contains(QStringLiteral("31UES963329")),
            qPrintable(Input()->placeholderText()));
   Pick("cmbCoorDest", kIfbl);
@@ -553,7 +556,7 @@ void TestReading::eachLinesKindFound() {
                                   "1 deg, 1 lambert2008, 1 utm — résultat en Lambert 1972",
                                   "7 regels omgezet, 1 geweigerd — 2 lambert, 1 mgrs, 1 ifbl, "
                                   "1 deg, 1 lambert2008, 1 utm — resultaat in Lambert 1972",
-                                  "")),
+                                  "", "")),
            qPrintable(Status()));
   // Remembered, with the datum by kind.
   Reopen();
@@ -563,8 +566,9 @@ void TestReading::eachLinesKindFound() {
   Pick("cmbCoorFrom", kLambert);
   QCOMPARE(List("cmbDatumFrom")->currentText(), QStringLiteral("Lambert 1972"));
   QVERIFY(!List("cmbDatumFrom")->isEnabled());
-  QCOMPARE(List("cmbDatumFrom")->findText(In(language_, "Selon le type", "Volgens het type", "")),
-           -1);
+  QCOMPARE(
+      List("cmbDatumFrom")->findText(In(language_, "Selon le type", "Volgens het type", "", "")),
+      -1);
 }
 
 void TestReading::severalOutputsChosen_data() {
@@ -587,13 +591,13 @@ void TestReading::severalOutputsChosen() {
   }
   QCOMPARE(checked.size(), 4);
   QVERIFY2(checked[2].startsWith(In(language_, "UTM alphanumérique (MGRS) — 100 m", "",
-                                    "Alphanumeric UTM (MGRS) — 100 m")),
+                                    "Alphanumeric UTM (MGRS) — 100 m", "")),
            qPrintable(checked[2]));
   // IFBL before MGRS, MGRS to the kilometre, by the keyboard.
   list->setFocus();
   list->setCurrentRow(3);
   // The button's letter clicks it, as a click shows: a moment later.
-  QTest::keyClick(list, Qt::Key(In(language_, "M", "O", "U").at(0).unicode()), Qt::AltModifier);
+  QTest::keyClick(list, Qt::Key(In(language_, "M", "O", "U", "").at(0).unicode()), Qt::AltModifier);
   QTRY_COMPARE(list->currentRow(), 2);
   list->setCurrentRow(3);
   auto* precision = dialog->findChild<QComboBox*>(QStringLiteral("cmbOutputPrecision"));
@@ -611,7 +615,7 @@ void TestReading::severalOutputsChosen() {
   window_->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(window_.get()));
   QCOMPARE(List("cmbCoorDest")->currentText(),
-           In(language_, "Plusieurs systèmes…", "", "Several systems…"));
+           In(language_, "Plusieurs systèmes…", "", "Several systems…", ""));
   QVERIFY(Find<QLabel>("lblOutputs")->isVisible());
   QVERIFY(!List("cmbPrecision")->isVisible());
   Paste(QStringLiteral("X\tY\n150000\t170000\n"));
@@ -621,10 +625,11 @@ void TestReading::severalOutputsChosen() {
                               "150000\t170000\t50,84041\t004,36875\tE43522\t31UES9632\n",
                               "",
                               "X\tY\tLatitude\tLongitude\tIFBL\tMGRS\n"
-                              "150000\t170000\t50.84041\t004.36875\tE43522\t31UES9632\n");
+                              "150000\t170000\t50.84041\t004.36875\tE43522\t31UES9632\n",
+                              "");
   QCOMPARE(Result()->Text(), expected);
   QVERIFY2(Status().contains(In(language_, "résultat en Lambert 1972 et WGS84", "",
-                                "result in Lambert 1972 and WGS84")),
+                                "result in Lambert 1972 and WGS84", "")),
            qPrintable(Status()));
   // Remembered; Annuler keeps them.
   Reopen();
@@ -742,13 +747,14 @@ void TestReading::mapNamesPointsByAnotherField() {
   QTest::mouseMove(view, QPoint(1, 1));
   QTest::mouseMove(view, dot + QPoint(1, 1));
   const QString readOut = map->findChild<QLabel*>(QStringLiteral("lblReadOut"))->text();
-  QCOMPARE(readOut.section(u'\n', -1),
-           In(language_, "Ligne %1\u00A0: %2", "Regel %1: %2", "Line %1: %2").arg(line).arg(label));
+  QCOMPARE(
+      readOut.section(u'\n', -1),
+      In(language_, "Ligne %1\u00A0: %2", "Regel %1: %2", "Line %1: %2", "").arg(line).arg(label));
 }
 
 void TestReading::helpNamesTheControls_data() {
   QTest::addColumn<int>("language");
-  AddLanguages({Language::French, Language::Dutch, Language::English});
+  AddLanguages({Language::French, Language::Dutch, Language::English, Language::German});
 }
 
 // The help describes the reading found, the far points, the kinds found,

@@ -4,23 +4,23 @@
 <context>
     <name>FileTexts</name>
     <message>
-        <source>Le fichier « %1 » ne peut pas être lu : %2.</source>
+        <source>Le fichier «&#xa0;%1&#xa0;» ne peut pas être lu&#xa0;: %2.</source>
         <translation>Die Datei „%1“ kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
-        <source>Le fichier « %1 » dépasse %2 Mo, plus que Koord n&apos;en lit.</source>
+        <source>Le fichier «&#xa0;%1&#xa0;» dépasse %2&#xa0;Mo, plus que Koord n&apos;en lit.</source>
         <translation>Die Datei „%1“ ist größer als %2 MB, mehr als Koord liest.</translation>
     </message>
     <message>
-        <source>« %1 » est un classeur de tableur, que Koord ne lit pas. Dans le tableur, enregistrez la feuille au format CSV (Enregistrer sous… &gt; CSV), puis ouvrez ce fichier CSV.</source>
+        <source>«&#xa0;%1&#xa0;» est un classeur de tableur, que Koord ne lit pas. Dans le tableur, enregistrez la feuille au format CSV (Enregistrer sous… &gt; CSV), puis ouvrez ce fichier CSV.</source>
         <translation>„%1“ ist eine Arbeitsmappe einer Tabellenkalkulation, die Koord nicht liest. Speichern Sie das Blatt in der Tabellenkalkulation im CSV-Format (Speichern unter… &gt; CSV) und öffnen Sie dann diese CSV-Datei.</translation>
     </message>
     <message>
-        <source>« %1 » n&apos;est pas un fichier texte (une image, un PDF…). Koord lit les fichiers texte et CSV : enregistrez les points au format CSV, puis ouvrez ce fichier CSV.</source>
+        <source>«&#xa0;%1&#xa0;» n&apos;est pas un fichier texte (une image, un PDF…). Koord lit les fichiers texte et CSV&#xa0;: enregistrez les points au format CSV, puis ouvrez ce fichier CSV.</source>
         <translation>„%1“ ist keine Textdatei (ein Bild, ein PDF…). Koord liest Text- und CSV-Dateien: Speichern Sie die Punkte im CSV-Format und öffnen Sie dann diese CSV-Datei.</translation>
     </message>
     <message>
-        <source>Le résultat n&apos;a pas pu être enregistré dans « %1 » : %2. Le fichier qui s&apos;y trouvait n&apos;a pas été modifié.</source>
+        <source>Le résultat n&apos;a pas pu être enregistré dans «&#xa0;%1&#xa0;»&#xa0;: %2. Le fichier qui s&apos;y trouvait n&apos;a pas été modifié.</source>
         <translation>Das Ergebnis konnte nicht in „%1“ gespeichert werden: %2. Die dort vorhandene Datei wurde nicht verändert.</translation>
     </message>
 </context>
@@ -35,136 +35,21 @@
         <translation>Gezeichnet von Koord</translation>
     </message>
     <message>
-        <source>L&apos;image « %1 » n&apos;a pas pu être dessinée (mémoire insuffisante).</source>
+        <source>L&apos;image «&#xa0;%1&#xa0;» n&apos;a pas pu être dessinée (mémoire insuffisante).</source>
         <translation>Das Bild „%1“ konnte nicht gezeichnet werden (nicht genug Speicher).</translation>
     </message>
     <message>
-        <source>L&apos;image n&apos;a pas pu être enregistrée dans « %1 » : %2. Le fichier qui s&apos;y trouvait n&apos;a pas été modifié.</source>
+        <source>L&apos;image n&apos;a pas pu être enregistrée dans «&#xa0;%1&#xa0;»&#xa0;: %2. Le fichier qui s&apos;y trouvait n&apos;a pas été modifié.</source>
         <translation>Das Bild konnte nicht in „%1“ gespeichert werden: %2. Die dort vorhandene Datei wurde nicht verändert.</translation>
-    </message>
-</context>
-<context>
-    <name>ListTexts</name>
-    <message>
-        <source>Lambert belge 1972</source>
-        <translation>Belgische Lambert-Projektion 1972</translation>
-    </message>
-    <message>
-        <source>UTM alphanumérique (MGRS)</source>
-        <translation>UTM-Gitter (MGRS)</translation>
-    </message>
-    <message>
-        <source>IFBL</source>
-        <translation>IFBL-Quadrate</translation>
-    </message>
-    <message>
-        <source>Degrés décimaux Greenwich</source>
-        <translation>Dezimalgrad (Greenwich)</translation>
-    </message>
-    <message>
-        <source>Lambert belge 2008</source>
-        <translation>Belgische Lambert-Projektion 2008</translation>
-    </message>
-    <message>
-        <source>UTM (zone, est, nord)</source>
-        <translation>UTM (Zone, Ostwert, Nordwert)</translation>
-    </message>
-    <message>
-        <source>Degrés, minutes, secondes</source>
-        <translation>Grad, Minuten, Sekunden</translation>
-    </message>
-    <message>
-        <source>5 décimales (1 m)</source>
-        <translation>5 Dezimalstellen (1 m)</translation>
-    </message>
-    <message>
-        <source>6 décimales (10 cm)</source>
-        <translation>6 Dezimalstellen (10 cm)</translation>
-    </message>
-    <message>
-        <source>7 décimales (1 cm)</source>
-        <translation>7 Dezimalstellen (1 cm)</translation>
-    </message>
-    <message>
-        <source>Zone de chaque point</source>
-        <translation>Zone jedes Punktes</translation>
-    </message>
-    <message>
-        <source>Zone 31</source>
-        <translation>Zone 31</translation>
-    </message>
-    <message>
-        <source>Zone 32</source>
-        <translation>Zone 32</translation>
-    </message>
-    <message>
-        <source>Zo&amp;ne UTM:</source>
-        <translation>UTM-Zo&amp;ne:</translation>
-    </message>
-    <message>
-        <source>Précisio&amp;n désirée:</source>
-        <translation>Ge&amp;nauigkeit:</translation>
-    </message>
-    <message>
-        <source>Un point par ligne : X, tabulation, Y (en mètres ou en km)
-par exemple
-150000	170000
-150,5	170</source>
-        <translation>Ein Punkt pro Zeile: X, Tabulator, Y (in Metern oder in km)
-zum Beispiel
-150000	170000
-150,5	170</translation>
-    </message>
-    <message>
-        <source>Une référence MGRS par ligne, par exemple
-31UES9637232970</source>
-        <translation>Eine MGRS-Referenz pro Zeile, zum Beispiel
-31UES9637232970</translation>
-    </message>
-    <message>
-        <source>Un carré IFBL par ligne, par exemple
-E4
-E4.35
-E4.35.22</source>
-        <translation>Ein IFBL-Quadrat pro Zeile, zum Beispiel
-E4
-E4.35
-E4.35.22</translation>
-    </message>
-    <message>
-        <source>Un point par ligne : latitude, tabulation, longitude
-par exemple
-50,84041	4,36875
-50°50&apos;25,5&quot;N	4°22&apos;07,5&quot;E</source>
-        <translation>Ein Punkt pro Zeile: Breite, Tabulator, Länge
-zum Beispiel
-50,84041	4,36875
-50°50&apos;25,5&quot;N	4°22&apos;07,5&quot;E</translation>
-    </message>
-    <message>
-        <source>Un point par ligne : X, tabulation, Y (en mètres)
-par exemple
-649999	670000</source>
-        <translation>Ein Punkt pro Zeile: X, Tabulator, Y (in Metern)
-zum Beispiel
-649999	670000</translation>
-    </message>
-    <message>
-        <source>Un point par ligne : zone, tabulation, est, tabulation, nord
-par exemple
-31N	596371	5632970</source>
-        <translation>Ein Punkt pro Zeile: Zone, Tabulator, Ostwert, Tabulator, Nordwert
-zum Beispiel
-31N	596371	5632970</translation>
     </message>
 </context>
 <context>
     <name>ReadOutTexts</name>
     <message>
-        <source>Lambert 1972 : X=%1 Y=%2
-WGS84 : %3
-MGRS : %4
-IFBL : %5</source>
+        <source>Lambert 1972&#xa0;: X=%1 Y=%2
+WGS84&#xa0;: %3
+MGRS&#xa0;: %4
+IFBL&#xa0;: %5</source>
         <translation>Lambert 1972: X=%1 Y=%2
 WGS84: %3
 MGRS: %4
@@ -195,9 +80,95 @@ IFBL: %5</translation>
         <source>%1 refusée</source>
         <translation>%1 abgelehnt</translation>
     </message>
+    <message numerus="yes">
+        <source>Conversion arrêtée après %1 lignes</source>
+        <translation>
+            <numerusform>Umrechnung nach %1 Zeile abgebrochen</numerusform>
+            <numerusform>Umrechnung nach %1 Zeilen abgebrochen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Conversion arrêtée après %1 ligne</source>
+        <translation>
+            <numerusform>Umrechnung nach %1 Zeile abgebrochen</numerusform>
+            <numerusform>Umrechnung nach %1 Zeilen abgebrochen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, dont %1 refusées</source>
+        <translation>
+            <numerusform>, davon %1 abgelehnt</numerusform>
+            <numerusform>, davon %1 abgelehnt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, dont %1 refusée</source>
+        <translation>
+            <numerusform>, davon %1 abgelehnt</numerusform>
+            <numerusform>, davon %1 abgelehnt</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>Conversion en cours… %1 %</source>
-        <translation>Umrechnung läuft… %1 %</translation>
+        <source>Conversion en cours… %1&#xa0;%</source>
+        <translation>Umrechnung läuft… %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>résultat en %1</source>
+        <translation>Ergebnis in %1</translation>
+    </message>
+    <message>
+        <source>coordonnées lues à partir du champ %1</source>
+        <translation>Koordinaten ab Feld %1 gelesen</translation>
+    </message>
+    <message>
+        <source>Résultat à refaire&#xa0;: les coordonnées ou les choix ont changé (Ctrl+Entrée)</source>
+        <translation>Ergebnis veraltet: Die Koordinaten oder die Auswahl haben sich geändert (Strg+Eingabe)</translation>
+    </message>
+    <message>
+        <source>%1 et %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 loin de la Belgique</source>
+        <translation>
+            <numerusform>%1 weit von Belgien entfernt</numerusform>
+            <numerusform>%1 weit von Belgien entfernt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>coordonnées lues dans les colonnes %1</source>
+        <translation>Koordinaten aus den Spalten %1 gelesen</translation>
+    </message>
+    <message>
+        <source>coordonnées lisibles aux champs %1 et %2&#xa0;: choisissez dans Options de lecture</source>
+        <translation>Koordinaten in den Feldern %1 und %2 lesbar: Wählen Sie unter Leseoptionen</translation>
+    </message>
+</context>
+<context>
+    <name>koord::ui::ChoiceBinder</name>
+    <message>
+        <source>Détection automatique</source>
+        <translation>Automatische Erkennung</translation>
+    </message>
+    <message>
+        <source>Plusieurs systèmes…</source>
+        <translation>Mehrere Systeme…</translation>
+    </message>
+    <message>
+        <source>Selon le type</source>
+        <translation>Je nach Typ</translation>
+    </message>
+    <message>
+        <source>Un point par ligne, de tout type&#xa0;; par exemple
+150000	170000
+50,84041	4,36875
+31UES963329
+E4.35.22</source>
+        <translation>Ein Punkt pro Zeile, beliebigen Typs; zum Beispiel
+150000	170000
+50,84041	4,36875
+31UES963329
+E4.35.22</translation>
     </message>
 </context>
 <context>
@@ -221,30 +192,6 @@ IFBL: %5</translation>
     <message>
         <source>Enregistrer le résultat</source>
         <translation>Ergebnis speichern</translation>
-    </message>
-    <message>
-        <source>resultat.txt</source>
-        <translation>ergebnis.txt</translation>
-    </message>
-    <message>
-        <source>Les coodonnées de &amp;départs sont en :</source>
-        <translation>&amp;Ausgangskoordinaten in:</translation>
-    </message>
-    <message>
-        <source>Les coodonnées de de&amp;stination sont en :</source>
-        <translation>&amp;Zielkoordinaten in:</translation>
-    </message>
-    <message>
-        <source>Dat&amp;um:</source>
-        <translation>&amp;Datum:</translation>
-    </message>
-    <message>
-        <source>Datu&amp;m:</source>
-        <translation>Datu&amp;m:</translation>
-    </message>
-    <message>
-        <source>&amp;Tapez ou coller les coordonnées à transformer dans la zone ci-dessous.</source>
-        <translation>&amp;Umzurechnende Koordinaten im Feld unten eingeben oder einfügen.</translation>
     </message>
     <message>
         <source>Exécute la conversion (Ctrl+Entrée)</source>
@@ -279,10 +226,6 @@ IFBL: %5</translation>
         <translation>Löscht das Ergebnis (Strg+Z macht es rückgängig)</translation>
     </message>
     <message>
-        <source>A &amp;propos...</source>
-        <translation>&amp;Info...</translation>
-    </message>
-    <message>
         <source>&amp;Copier</source>
         <translation>&amp;Kopieren</translation>
     </message>
@@ -311,24 +254,12 @@ IFBL: %5</translation>
         <translation>&amp;Leseoptionen</translation>
     </message>
     <message>
-        <source>Séparateur des champs, colonne des coordonnées, ligne de départ recopiée</source>
-        <translation>Feldtrennzeichen, Spalte der Koordinaten, Eingabezeile wiederholen</translation>
-    </message>
-    <message>
         <source>Options du &amp;résultat</source>
         <translation>&amp;Ergebnisoptionen</translation>
     </message>
     <message>
-        <source>Remplacer ou compléter le résultat, carrés IFBL avec points</source>
-        <translation>Ergebnis ersetzen oder ergänzen, IFBL-Quadrate mit Punkten</translation>
-    </message>
-    <message>
         <source>&amp;Voir la première ligne refusée</source>
         <translation>E&amp;rste abgelehnte Zeile zeigen</translation>
-    </message>
-    <message>
-        <source>Sélectionne la première ligne refusée dans les deux zones</source>
-        <translation>Markiert die erste abgelehnte Zeile in beiden Feldern</translation>
     </message>
     <message>
         <source>&amp;Arrêter</source>
@@ -337,10 +268,6 @@ IFBL: %5</translation>
     <message>
         <source>Arrête la conversion en cours (Échap)</source>
         <translation>Bricht die laufende Umrechnung ab (Esc)</translation>
-    </message>
-    <message>
-        <source>Langue :</source>
-        <translation>Sprache:</translation>
     </message>
     <message>
         <source>Données de test (501 points)</source>
@@ -363,20 +290,80 @@ IFBL: %5</translation>
         <translation>Ergebnis speichern…</translation>
     </message>
     <message>
-        <source>Coordonnées de départ effacées : Ctrl+Z les rétablit.</source>
+        <source>Résultat enregistré dans %1</source>
+        <translation>Ergebnis gespeichert in %1</translation>
+    </message>
+    <message>
+        <source>resultat</source>
+        <translation>ergebnis</translation>
+    </message>
+    <message>
+        <source>Les coordonnées de &amp;départ sont en&#xa0;:</source>
+        <translation>&amp;Ausgangskoordinaten in:</translation>
+    </message>
+    <message>
+        <source>Les coordonnées de de&amp;stination sont en&#xa0;:</source>
+        <translation>&amp;Zielkoordinaten in:</translation>
+    </message>
+    <message>
+        <source>Dat&amp;um&#xa0;:</source>
+        <translation>&amp;Datum:</translation>
+    </message>
+    <message>
+        <source>Datu&amp;m&#xa0;:</source>
+        <translation>Datu&amp;m:</translation>
+    </message>
+    <message>
+        <source>&amp;Tapez ou collez les coordonnées à convertir dans la zone ci-dessous.</source>
+        <translation>&amp;Umzurechnende Koordinaten im Feld unten eingeben oder einfügen.</translation>
+    </message>
+    <message>
+        <source>À &amp;propos…</source>
+        <translation>&amp;Info…</translation>
+    </message>
+    <message>
+        <source>Sélectionne la première ligne refusée dans les deux zones&#xa0;; F8 mène à la suivante, Maj+F8 à la précédente</source>
+        <translation>Markiert die erste abgelehnte Zeile in beiden Feldern; F8 geht zur nächsten, Umschalt+F8 zur vorigen</translation>
+    </message>
+    <message>
+        <source>Langue&#xa0;:</source>
+        <translation>Sprache:</translation>
+    </message>
+    <message>
+        <source>Ligne refusée suivante</source>
+        <translation>Nächste abgelehnte Zeile</translation>
+    </message>
+    <message>
+        <source>Ligne refusée précédente</source>
+        <translation>Vorige abgelehnte Zeile</translation>
+    </message>
+    <message>
+        <source>Coordonnées de départ effacées&#xa0;: Ctrl+Z les rétablit.</source>
         <translation>Ausgangskoordinaten gelöscht: Strg+Z stellt sie wieder her.</translation>
     </message>
     <message>
-        <source>Résultat effacé : Ctrl+Z le rétablit.</source>
+        <source>Résultat effacé&#xa0;: Ctrl+Z le rétablit.</source>
         <translation>Ergebnis gelöscht: Strg+Z stellt es wieder her.</translation>
     </message>
     <message>
-        <source>Rien à enregistrer : le résultat est vide.</source>
+        <source>Rien à enregistrer&#xa0;: le résultat est vide.</source>
         <translation>Nichts zu speichern: Das Ergebnis ist leer.</translation>
     </message>
     <message>
-        <source>Résultat enregistré dans %1</source>
-        <translation>Ergebnis gespeichert in %1</translation>
+        <source>Séparateur des champs et colonne des coordonnées (trouvés dans chaque texte, sauf choix), points loin de la Belgique, ligne de départ recopiée</source>
+        <translation>Feldtrennzeichen und Spalte der Koordinaten (in jedem Text gefunden, sofern nicht gewählt), Punkte weit von Belgien, Eingabezeile wiederholen</translation>
+    </message>
+    <message>
+        <source>Remplacer ou compléter le résultat, type lu, carrés IFBL avec points, carrés MGRS sans zone, décimales des mètres, séparateur décimal</source>
+        <translation>Ergebnis ersetzen oder ergänzen, gelesener Typ, IFBL-Quadrate mit Punkten, MGRS-Quadrate ohne Zone, Dezimalstellen der Meter, Dezimalzeichen</translation>
+    </message>
+    <message>
+        <source>Premier point lo&amp;in</source>
+        <translation>Erster &amp;weit entfernter Punkt</translation>
+    </message>
+    <message>
+        <source>Sélectionne dans les deux zones la première ligne dont le point est à plus de 100&#xa0;km de la Belgique</source>
+        <translation>Wählt in beiden Feldern die erste Zeile aus, deren Punkt mehr als 100&#xa0;km von Belgien entfernt liegt</translation>
     </message>
 </context>
 <context>
@@ -421,12 +408,51 @@ IFBL: %5</translation>
         <translation>&amp;Feldtrennzeichen</translation>
     </message>
     <message>
-        <source>Les coordonnées commencent au champ</source>
-        <translation>Die Koordinaten beginnen bei Feld</translation>
-    </message>
-    <message>
         <source>&amp;Recopier la ligne de départ devant le résultat</source>
         <translation>&amp;Eingabezeile vor dem Ergebnis wiederholen</translation>
+    </message>
+    <message>
+        <source>Automatique</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Les coordonnées commencent au &amp;champ</source>
+        <translation>Die &amp;Koordinaten beginnen bei Feld</translation>
+    </message>
+    <message>
+        <source>Automatique&#xa0;: d&apos;après l&apos;en-tête qui nomme les colonnes, sinon là où les coordonnées se lisent</source>
+        <translation>Automatisch: nach der Kopfzeile, die die Spalten benennt, sonst dort, wo sich die Koordinaten lesen lassen</translation>
+    </message>
+    <message>
+        <source>Refuser les points &amp;loin de la Belgique</source>
+        <translation>Punkte weit von Belgien &amp;ablehnen</translation>
+    </message>
+    <message>
+        <source>Un point à plus de 100&#xa0;km de la Belgique est refusé, avec sa distance, au lieu d&apos;être converti et signalé</source>
+        <translation>Ein Punkt, der mehr als 100&#xa0;km von Belgien entfernt liegt, wird mit seiner Entfernung abgelehnt, statt umgerechnet und gemeldet zu werden</translation>
+    </message>
+</context>
+<context>
+    <name>koord::ui::OutputKindsDialog</name>
+    <message>
+        <source>Plusieurs systèmes</source>
+        <translation>Mehrere Systeme</translation>
+    </message>
+    <message>
+        <source>Cochez les systèmes du résultat, dans l&apos;ordre de leurs colonnes&#xa0;; le datum d&apos;arrivée vaut pour tous.</source>
+        <translation>Kreuzen Sie die Systeme des Ergebnisses in der Reihenfolge ihrer Spalten an; das Zieldatum gilt für alle.</translation>
+    </message>
+    <message>
+        <source>&amp;Monter</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>&amp;Descendre</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>Précision&#xa0;:</source>
+        <translation>Genauigkeit:</translation>
     </message>
 </context>
 <context>
@@ -444,8 +470,43 @@ IFBL: %5</translation>
         <translation>&amp;Genaue Transformation (0,2 m)</translation>
     </message>
     <message>
-        <source>Entre BD72 et WGS84, la transformation officielle « BD72 to ETRS89 (2) » au lieu du décalage de Molodensky (1 m environ)</source>
+        <source>Entre BD72 et WGS84, la transformation officielle «&#xa0;BD72 to ETRS89 (2)&#xa0;» au lieu du décalage de Molodensky (1&#xa0;m environ)</source>
         <translation>Zwischen BD72 und WGS84 die amtliche Transformation „BD72 to ETRS89 (2)“ statt der Molodensky-Verschiebung (etwa 1 m)</translation>
+    </message>
+    <message>
+        <source>Séparateur &amp;décimal</source>
+        <translation>&amp;Dezimalzeichen</translation>
+    </message>
+    <message>
+        <source>&amp;Virgule (50,84041)</source>
+        <translation>&amp;Komma (50,84041)</translation>
+    </message>
+    <message>
+        <source>&amp;Point (50.84041)</source>
+        <translation>&amp;Punkt (50.84041)</translation>
+    </message>
+    <message>
+        <source>Afficher le type &amp;lu</source>
+        <translation>Gelesenen &amp;Typ zeigen</translation>
+    </message>
+    <message>
+        <source>Écrit devant le résultat le type de coordonnées de chaque ligne (lambert, mgrs…), utile avec la détection automatique</source>
+        <translation>Schreibt den Koordinatentyp jeder Zeile (lambert, mgrs…) vor das Ergebnis, nützlich mit der automatischen Erkennung</translation>
+    </message>
+    <message>
+        <source>Carrés MGRS belges sans leur &amp;zone (ES9534)</source>
+        <translation>Belgische MGRS-Quadrate ohne &amp;Zone (ES9534)</translation>
+    </message>
+    <message>
+        <source>Comme les atlas belges les nomment&#xa0;: ES9534 au lieu de 31UES9534, pour les carrés de 100&#xa0;km de la Belgique</source>
+        <translation>Wie belgische Atlanten sie nennen: ES9534 statt 31UES9534, für die 100-km-Quadrate Belgiens</translation>
+    </message>
+</context>
+<context>
+    <name>koord::ui::RunController</name>
+    <message>
+        <source>Continuer?</source>
+        <translation>Fortfahren?</translation>
     </message>
 </context>
 <context>
@@ -459,20 +520,24 @@ IFBL: %5</translation>
         <translation>Projekt Koord, 2026</translation>
     </message>
     <message>
-        <source>Contact : par le suivi des tickets du projet Koord</source>
-        <translation>Kontakt: über das Ticketsystem des Koord-Projekts</translation>
-    </message>
-    <message>
         <source>Développé en C++ et Qt 6</source>
         <translation>Entwickelt in C++ und Qt 6</translation>
     </message>
     <message>
-        <source>Carte : Natural Earth (domaine public)</source>
+        <source>Contact&#xa0;: par le suivi des tickets du projet Koord</source>
+        <translation>Kontakt: über das Ticketsystem des Koord-Projekts</translation>
+    </message>
+    <message>
+        <source>Carte&#xa0;: Natural Earth (domaine public)</source>
         <translation>Karte: Natural Earth (gemeinfrei)</translation>
     </message>
     <message>
-        <source>Auteur du programme</source>
-        <translation>Autor des Programms</translation>
+        <source>À propos de Koord</source>
+        <translation>Über Koord</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
@@ -506,10 +571,6 @@ IFBL: %5</translation>
         <translation>IFBL-&amp;Gitter</translation>
     </message>
     <message>
-        <source>Carrés IFBL de 32 x 20 km, et de 4 x 4 km de près</source>
-        <translation>IFBL-Quadrate von 32 x 20 km, aus der Nähe auch von 4 x 4 km</translation>
-    </message>
-    <message>
         <source>&amp;Enregistrer l&apos;image…</source>
         <translation>Bild &amp;speichern…</translation>
     </message>
@@ -526,8 +587,24 @@ IFBL: %5</translation>
         <translation>Zeigen Sie auf einen Ort, um seine Koordinaten zu lesen; ein Klick kopiert sie.</translation>
     </message>
     <message>
-        <source>Coordonnées copiées : %1</source>
-        <translation>Koordinaten kopiert: %1</translation>
+        <source>Koord — carte</source>
+        <translation>Koord — Karte</translation>
+    </message>
+    <message>
+        <source>Carrés IFBL de 32 x 20 km, de 4 x 4 km et de 1 x 1 km à mesure que l&apos;on s&apos;approche</source>
+        <translation>IFBL-Quadrate von 32 x 20 km, aus der Nähe auch von 4 x 4 km und 1 x 1 km</translation>
+    </message>
+    <message>
+        <source>Copié</source>
+        <translation>Kopiert</translation>
+    </message>
+    <message>
+        <source>Ligne %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>Ligne %1&#xa0;: %2</source>
+        <translation>Zeile %1: %2</translation>
     </message>
 </context>
 <context>
