@@ -65,6 +65,7 @@ void TransCoo::Reset() {
   x2008_ = y2008_ = 0;
   zone_ = 0;
   north_ = true;
+  band_ = '\0';
   utmInReach_ = true;
 }
 

@@ -105,10 +105,10 @@ class TransCoo {
   // raises RuntimeError on a fault.
   void Conversion();
 
-  // Empties Error, OrigType, MGRS and IFBL and zeroes X, Y, Latitude,
-  // Longitude, Northing and Easting (MgrsResult and IfblInGrid follow the
-  // empty texts). The DMS parts, the datum selections and the precisions
-  // stay.
+  // Empties Error, OrigType, MGRS and IFBL, zeroes X, Y, Latitude,
+  // Longitude, Northing and Easting and clears Band (MgrsResult and
+  // IfblInGrid follow the empty texts). The DMS parts, the datum
+  // selections and the precisions stay.
   void Reset();
 
   // After a Conversion that set no Error, whether the output of a kind is
@@ -158,6 +158,12 @@ class TransCoo {
   void SetZone(std::int16_t v) { zone_ = v; }
   bool North() const { return north_; }
   void SetNorth(bool v) { north_ = v; }
+  // The latitude band written beside UTM input ("31U"), a letter of
+  // DMA::kBandLetters, or '\0' when only the hemisphere is given. A point
+  // that lies outside its band (beyond half a metre) is refused with
+  // OutsideBand, a letter that is no band with BadUtm. Reset clears it.
+  char Band() const { return band_; }
+  void SetBand(char band) { band_ = band; }
 
   // The datum of the input and the datum wanted for the outputs.
   void SetDatumFrom(Datum datum);
@@ -268,6 +274,8 @@ class TransCoo {
   // Easting, Northing and MGRS on the output datum's ellipsoid, the
   // reference cut to `digits` per axis.
   void UtmBlock(std::size_t digits);
+  // The same for UTM input on its own datum, from the numbers given.
+  void UtmBlockFromInput(std::size_t digits);
   // Every output but Lambert 1972 and IFBL from X and Y.
   void InverseLambertBlock(const Routes& routes);
   // X2008 and Y2008 from a point that `toEtrs89` takes to ETRS89.
@@ -302,6 +310,7 @@ class TransCoo {
   double y2008_ = 0;
   std::int16_t zone_ = 0;
   bool north_ = true;
+  char band_ = '\0';
   bool utmInReach_ = true;
   std::int16_t latDmsDeg_ = 0;
   std::int16_t latDmsMin_ = 0;

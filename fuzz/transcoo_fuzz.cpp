@@ -6,9 +6,10 @@
 // selections are the caller's again, a fault included. A refused point
 // writes nothing; a converted one has no NaN or infinity in any field, and
 // keeps its input values as given unless the datum changes or, for MGRS,
-// the precision asked for is coarser. A refusal's text is that of its code
-// and data. Sparing the UTM or IFBL outputs
-// changes none of the outputs still computed, bit for bit.
+// the precision asked for is coarser, or, for UTM, the point lies in
+// another zone; UTM input lies in the latitude band given with it. A
+// refusal's text is that of its code and data. Sparing the UTM or IFBL
+// outputs changes none of the outputs still computed, bit for bit.
 
 #include <algorithm>
 #include <array>
@@ -39,6 +40,14 @@ constexpr std::array<std::string_view, 11> kKinds{"DEG",  "DMS", "LMB", "MGR", "
                                                   "IFBL", "lmb", "deg", "L08", "UTM"};
 constexpr std::array<std::string_view, 7> kDatums{"BEL72", "WGS84", "EUR-M", "NTF",
                                                   "bel72", "ntf  ", "ETRS89"};
+
+// The band beside UTM input: none, a band, a letter that is none.
+constexpr char kBandChoices[] = "\0\0\0\0CDEFGHJKLMNPQRSTUVWXIOYZu";
+constexpr std::string_view kBands{kBandChoices, sizeof kBandChoices - 1};
+// The latitude bands, 8 degrees each from 80 S (X: 12), and how far beyond
+// its band's edge, degrees, a point given by UTM numbers may lie.
+constexpr std::string_view kBandLetters = "CDEFGHJKLMNPQRSTUVWX";
+constexpr double kBandEdgeReach = 1e-5;
 
 // A known code most of the time, any text otherwise.
 template <std::size_t N>
@@ -138,6 +147,7 @@ void FillInput(FuzzBytes& bytes, TransCoo& point) {
   point.SetZone(bytes.Pick(2) == 0 ? static_cast<std::int16_t>(bytes.Between(1, 60))
                                    : bytes.Int16());
   point.SetNorth(bytes.Pick(2) == 0);
+  point.SetBand(kBands[static_cast<std::size_t>(bytes.Pick(static_cast<int>(kBands.size())))]);
 }
 
 void ConvertOne(FuzzBytes& bytes, TransCoo& point) {
@@ -145,6 +155,7 @@ void ConvertOne(FuzzBytes& bytes, TransCoo& point) {
   point.SetOrigType(Code(bytes, kKinds));
   FillInput(bytes, point);
   const Snapshot before(point);
+  const std::int16_t zoneBefore = point.Zone();
   const std::string errorBefore = point.Error();
   const std::int16_t from = point.DatumFromIndex();
   const std::int16_t dest = point.DatumDestIndex();
@@ -188,6 +199,21 @@ void ConvertOne(FuzzBytes& bytes, TransCoo& point) {
   }
   if ((kind == "MGR" || kind == "MGRS") && oneDatum && KeepsEveryDigit(point.mgrsPrecision)) {
     Require(after.mgrs == before.mgrs, "MGRS input stays as given");
+  }
+  if (kind == "UTM" && oneDatum && point.UtmZone == 0 && point.Zone() == zoneBefore) {
+    Require(
+        std::memcmp(&after.numbers[kEasting], &before.numbers[kEasting], 2 * sizeof(double)) == 0,
+        "UTM input in the point's own zone stays as given");
+  }
+  // On another datum the latitude is that of the output datum.
+  if (kind == "UTM" && oneDatum && point.Band() != '\0') {
+    const std::size_t band = kBandLetters.find(point.Band());
+    Require(band != std::string_view::npos, "only band letters are accepted");
+    const double south = -80.0 + 8.0 * static_cast<double>(band);
+    const double north = south + (point.Band() == 'X' ? 12.0 : 8.0);
+    Require(
+        point.Latitude() >= south - kBandEdgeReach && point.Latitude() <= north + kBandEdgeReach,
+        "UTM input lies in the band given", std::string(1, point.Band()));
   }
 }
 
