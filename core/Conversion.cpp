@@ -224,8 +224,8 @@ void TransCoo::ConvertLambert(const Routes& routes) {
     return;
   }
   FillIfbl();
-  Lambert2008FromLambert72(routes.bel72ToEtrs89);
   InverseLambertBlock(routes);
+  Lambert2008FromLambert72(routes);
 }
 
 void TransCoo::ConvertIfbl(const Routes& routes) {
@@ -248,8 +248,8 @@ void TransCoo::ConvertIfbl(const Routes& routes) {
   ifblInGrid_ = true;
   x_ = x;
   y_ = y;
-  Lambert2008FromLambert72(routes.bel72ToEtrs89);
   InverseLambertBlock(routes);
+  Lambert2008FromLambert72(routes);
 }
 
 void TransCoo::ConvertLambert2008(const Routes& routes) {
@@ -322,15 +322,16 @@ void TransCoo::UtmBlockFromInput(std::size_t digits) {
 }
 
 void TransCoo::ConvertDms(const Routes& routes) {
-  const bool valid = Within(latDmsDeg_, -90, 90) && Within(lonDmsDeg_, -180, 180) &&
-                     Within(latDmsMin_, 0, 60) && Within(lonDmsMin_, 0, 60) &&
-                     Within(latDmsSec_, 0, 60) && Within(lonDmsSec_, 0, 60);
+  const auto& [lat, lon] = KeepDmsParts();
+  const bool valid = Within(lat.degrees, -90, 90) && Within(lon.degrees, -180, 180) &&
+                     Within(lat.minutes, 0, 60) && Within(lon.minutes, 0, 60) &&
+                     Within(lat.seconds, 0, 60) && Within(lon.seconds, 0, 60);
   if (!valid) {
     Refuse(ConversionError::BadDms);
     return;
   }
-  latitude_ = DmsToDegrees(latDmsDeg_, latDmsMin_, latDmsSec_);
-  longitude_ = DmsToDegrees(lonDmsDeg_, lonDmsMin_, lonDmsSec_);
+  latitude_ = DmsToDegrees(lat.degrees, lat.minutes, lat.seconds);
+  longitude_ = DmsToDegrees(lon.degrees, lon.minutes, lon.seconds);
   LambertBlock(routes.inputToBel72, routes.officialInput);
   Lambert2008Block(latitude_, longitude_, routes.inputToEtrs89);
   // The DMS parts stay as given unless the datum changes.
@@ -351,14 +352,25 @@ void TransCoo::ConvertDeg(const Routes& routes) {
 }
 
 void TransCoo::FillDmsParts() {
-  const Dms latitude = DegreesToDms(latitude_);
-  latDmsDeg_ = latitude.degrees;
-  latDmsMin_ = latitude.minutes;
-  latDmsSec_ = latitude.seconds;
-  const Dms longitude = DegreesToDms(longitude_);
-  lonDmsDeg_ = longitude.degrees;
-  lonDmsMin_ = longitude.minutes;
-  lonDmsSec_ = longitude.seconds;
+  dmsOfAngles_ = true;
+  dmsLatitude_ = latitude_;
+  dmsLongitude_ = longitude_;
+}
+
+TransCoo::DmsParts& TransCoo::KeepDmsParts() {
+  if (dmsOfAngles_) {
+    dms_ = {DegreesToDms(dmsLatitude_), DegreesToDms(dmsLongitude_)};
+    dmsOfAngles_ = false;
+  }
+  return dms_;
+}
+
+Dms TransCoo::LatitudeDms() const {
+  return dmsOfAngles_ ? DegreesToDms(dmsLatitude_) : dms_.latitude;
+}
+
+Dms TransCoo::LongitudeDms() const {
+  return dmsOfAngles_ ? DegreesToDms(dmsLongitude_) : dms_.longitude;
 }
 
 bool TransCoo::ShiftToOutputDatum(const DatumShift& toOutput) {
@@ -374,6 +386,7 @@ bool TransCoo::ShiftToOutputDatum(const DatumShift& toOutput) {
 }
 
 void TransCoo::LambertBlock(const DatumShift& toBel72, bool official) {
+  if (!ComputeLambert && !ComputeIfbl) return;
   // Lambert 1972 and IFBL always belong to BEL72, whatever the caller chose.
   double latitude72 = 0;
   double longitude72 = 0;
@@ -436,13 +449,19 @@ void TransCoo::Lambert2008Block(double latitude, double longitude, const DatumSh
   }
 }
 
-void TransCoo::Lambert2008FromLambert72(const DatumShift& bel72ToEtrs89) {
+void TransCoo::Lambert2008FromLambert72(const Routes& routes) {
   if (!ComputeLambert2008) return;
+  // With ETRS89 as the output datum, Latitude and Longitude are already
+  // the point of the official chain on ETRS89, to the last bit.
+  if (routes.outputEtrs89) {
+    Lambert2008Block(latitude_, longitude_, DatumShift());
+    return;
+  }
   double latitude72 = 0;
   double longitude72 = 0;
   // Lambert 1972 input lies in its domain: the inverse always succeeds.
   Lambert72Official().Inverse(x_, y_, latitude72, longitude72);
-  Lambert2008Block(latitude72, longitude72, bel72ToEtrs89);
+  Lambert2008Block(latitude72, longitude72, routes.bel72ToEtrs89);
 }
 
 void TransCoo::ForcedZoneBlock() {

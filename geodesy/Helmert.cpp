@@ -29,10 +29,10 @@ Vector ToGeocentric(double phi, double lambda, double h, double a, double e2) {
 }
 
 // Latitude and longitude (radians) of a geocentric point, by fixed-point
-// iteration of tan(phi) = (z + e2 N sin(phi)) / p, and its height above
-// the ellipsoid (metres).
+// iteration of tan(phi) = (z + e2 N sin(phi)) / p, and, when asked, its
+// height above the ellipsoid (metres).
 void FromGeocentric(const Vector& v, double a, double e2, double& phi, double& lambda,
-                    double& height) {
+                    double* height) {
   const double p = std::hypot(v[0], v[1]);
   lambda = std::atan2(v[1], v[0]);
   phi = std::atan2(v[2], p * (1 - e2));
@@ -45,9 +45,10 @@ void FromGeocentric(const Vector& v, double a, double e2, double& phi, double& l
     phi = next;
     if (done) break;
   }
+  if (height == nullptr) return;
   // Along the normal, which holds at every latitude, the poles included.
   const double s = std::sin(phi);
-  height = p * std::cos(phi) + v[2] * s - a * std::sqrt(1 - e2 * s * s);
+  *height = p * std::cos(phi) + v[2] * s - a * std::sqrt(1 - e2 * s * s);
 }
 
 // The rotation of the coordinate-frame convention, scale included.
@@ -100,15 +101,17 @@ void Transformation::Shift(double latitude, double longitude, double height, dou
                            double& newLongitude) const {
   double phi = 0;
   double lambda = 0;
-  double newHeight = 0;
-  Transform(latitude * kDegree, longitude * kDegree, height, phi, lambda, newHeight);
-  if (!forward_) {
+  if (forward_) {
+    Transform(latitude * kDegree, longitude * kDegree, height, phi, lambda, nullptr);
+  } else {
     // The point of the given latitude and longitude whose image lies at
     // `height` above the ellipsoid of `from`: one correction of the height
     // above `to` suffices, the two ellipsoids' normals parting by some
     // 1e-5 rad.
+    double newHeight = 0;
+    Transform(latitude * kDegree, longitude * kDegree, height, phi, lambda, &newHeight);
     Transform(latitude * kDegree, longitude * kDegree, 2 * height - newHeight, phi, lambda,
-              newHeight);
+              nullptr);
   }
   const double lat = RequireFinite(phi / kDegree);
   const double lon = RequireFinite(lambda / kDegree);
@@ -117,7 +120,7 @@ void Transformation::Shift(double latitude, double longitude, double height, dou
 }
 
 void Transformation::Transform(double phi, double lambda, double height, double& newPhi,
-                               double& newLambda, double& newHeight) const {
+                               double& newLambda, double* newHeight) const {
   Vector v = ToGeocentric(phi, lambda, height, source_.a, source_.e2);
   if (forward_) {
     v = Apply(rotation_, v);

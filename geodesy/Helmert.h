@@ -67,9 +67,10 @@ class Transformation {
   using Vector = std::array<double, 3>;
   using Matrix = std::array<Vector, 3>;
 
-  // The similarity in space, radians and metres.
+  // The similarity in space, radians and metres; the new height only when
+  // asked for.
   void Transform(double phi, double lambda, double height, double& newPhi, double& newLambda,
-                 double& newHeight) const;
+                 double* newHeight) const;
 
   bool forward_;
   Vector translation_;  // m

@@ -71,7 +71,18 @@ constexpr std::array<int, 24> kSchemeOf = {
 constexpr std::int16_t kClarke1866 = 5;  // takes scheme 1 in zones 47..55
 
 // Row offset in metres by scheme (1, 2) and set parity (odd, even).
-constexpr double kRowOffset[2][2] = {{0.0, 1500000.0}, {1000000.0, 500000.0}};
+constexpr std::int32_t kRowOffset[2][2] = {{0, 1500000}, {1000000, 500000}};
+constexpr std::int32_t kSquareMetres = 100000;
+// Tens to the power 0 .. 5: the metres of a digit kept, by digits dropped.
+constexpr std::array<std::int32_t, 6> kPowersOfTen{1, 10, 100, 1000, 10000, 100000};
+
+// Whether the letter number of each capital, A = 1 .. Z = 26, is a band.
+constexpr std::array<bool, kLetterZ + 1> BandTable() {
+  std::array<bool, kLetterZ + 1> bands{};
+  for (const char c : kBandLetters) bands[static_cast<std::size_t>(c - kLetterBase)] = true;
+  return bands;
+}
+constexpr std::array<bool, kLetterZ + 1> kIsBand = BandTable();
 
 // Truncate(x + sign(x)/2): halves go away from zero.
 double RoundAway(double x) {
@@ -95,6 +106,13 @@ std::int32_t WholeNorthing(double northing, std::int16_t digits) {
 
 std::int32_t Truncate32(double x) {
   return ToInt32(std::trunc(x));
+}
+
+// The index of the 100 km square of whole metres: 0 from 0 to 99 999 m.
+// Negative metres, which only numbers beyond the grid give, as the grid's
+// arithmetic in metres and tenths has it.
+std::int32_t SquareIndex(std::int32_t metres) {
+  return metres >= 0 ? metres / kSquareMetres : Truncate32((metres + 0.1) / kSquare);
 }
 
 char Letter(int number) {
@@ -125,13 +143,38 @@ char* WriteZone(std::int16_t zone, char* out) {
   return out;
 }
 
-// The last five digits of a non-negative number.
-void WriteFiveDigits(std::int64_t value, char* out) {
-  if (value < 0) throw RuntimeError(Fault::IndexOutOfRange);
-  for (std::size_t i = kDigitsWidth; i-- > 0;) {
-    out[i] = static_cast<char>('0' + value % 10);
-    value /= 10;
+// The first `kept` of the five digits of whole metres within their 100 km
+// square (the last five of the metres plus 10 000 000, so that a northing
+// just south of the equator reads as such); the end of what was written.
+char* WriteDigits(std::int32_t metres, std::size_t kept, char* out) {
+  const std::int64_t carried = std::int64_t{metres} + kDigitCarrier;
+  if (carried < 0 || kept > kDigitsWidth) throw RuntimeError(Fault::IndexOutOfRange);
+  auto within = static_cast<std::uint32_t>(carried % kSquareMetres);
+  within /= static_cast<std::uint32_t>(kPowersOfTen[kDigitsWidth - kept]);
+  for (std::size_t i = kept; i-- > 0;) {
+    out[i] = static_cast<char>('0' + within % 10);
+    within /= 10;
   }
+  return out + kept;
+}
+
+// The letters of a zone on an ellipsoid: its eight column letters and the
+// offset of its rows, metres; `known` is false when the ellipsoid has no
+// lettering (the rest is then that of the first scheme).
+struct ZoneLettering {
+  std::string_view columns;
+  std::int32_t rowOffset;
+  bool known;
+};
+
+ZoneLettering LetteringOf(std::int16_t zone, std::int16_t ellipsoidNumber) {
+  const std::size_t set = ZoneSet(zone);
+  const bool listed = ellipsoidNumber >= 1 && ellipsoidNumber < static_cast<int>(kSchemeOf.size());
+  int scheme = listed ? kSchemeOf[static_cast<std::size_t>(ellipsoidNumber)] : 0;
+  const bool known = scheme != 0;
+  if (!known || (ellipsoidNumber == kClarke1866 && zone >= 47 && zone <= 55)) scheme = 1;
+  return {kColumnLetters[(set - 1) % kColumnLetters.size()],
+          kRowOffset[scheme - 1][set % 2 == 0 ? 1 : 0], known};
 }
 
 // Reads a number as far as its text goes: leading blanks skipped, then an
@@ -257,25 +300,17 @@ MgrsStatus GeoToUtm(const TransverseMercator& tm, double latitude, double longit
 
 void MgrsLetterSet(std::int16_t zone, std::int16_t& firstColumn, double& rowOffset,
                    std::int16_t ellipsoidNumber, std::int32_t& refused) {
-  const std::size_t set = ZoneSet(zone);
-  const bool known = ellipsoidNumber >= 1 && ellipsoidNumber < static_cast<int>(kSchemeOf.size());
-  int scheme = known ? kSchemeOf[static_cast<std::size_t>(ellipsoidNumber)] : 0;
-  refused = scheme == 0 ? 1 : 0;
-  if (scheme == 0 || (ellipsoidNumber == kClarke1866 && zone >= 47 && zone <= 55)) {
-    scheme = 1;
-  }
-  firstColumn = static_cast<std::int16_t>(ColumnLetters(zone).front() - kLetterBase);
-  rowOffset = kRowOffset[scheme - 1][set % 2 == 0 ? 1 : 0];
+  const ZoneLettering lettering = LetteringOf(zone, ellipsoidNumber);
+  refused = lettering.known ? 0 : 1;
+  firstColumn = static_cast<std::int16_t>(lettering.columns.front() - kLetterBase);
+  rowOffset = lettering.rowOffset;
 }
 
 MgrsStatus UtmToMgrs(std::int16_t zone, std::int16_t band, double northing, double easting,
                      std::int16_t ellipsoidNumber, std::int16_t digits, std::string& mgrs) {
   try {
-    std::int16_t firstColumn = 0;
-    double rowOffset = 0.0;
-    std::int32_t refused = 0;
-    MgrsLetterSet(zone, firstColumn, rowOffset, ellipsoidNumber, refused);
-    if (refused != 0) {
+    const ZoneLettering lettering = LetteringOf(zone, ellipsoidNumber);
+    if (!lettering.known) {
       mgrs = kMgrsNotValid;
       return MgrsStatus::NoLettering;
     }
@@ -285,28 +320,24 @@ MgrsStatus UtmToMgrs(std::int16_t zone, std::int16_t band, double northing, doub
 
     const std::int32_t n = WholeNorthing(northing, digits);
     std::int32_t inCycle = n >= kRowCycle ? n % kRowCycle : n;
-    inCycle -= ToInt32(rowOffset);
+    inCycle -= lettering.rowOffset;
     if (inCycle < 0) inCycle += kRowCycle;
-    const std::int32_t row = Truncate32((inCycle + 0.1) / kSquare);
+    const std::int32_t row = SquareIndex(inCycle);
 
     std::int32_t e = WholeMetres(easting, digits);
     // The Norway cell of zone 31 ends at 3 degrees east, left of the
     // central meridian: its last metre stays in column D.
     if (e == kZoneCentre && zone == 31 && band == kLetterV) e = kZoneCentre - 1;
-    const std::int32_t column = Truncate32((e + 0.1) / kSquare) - 1;
+    const std::int32_t column = SquareIndex(e) - 1;
 
-    std::array<char, kDigitsWidth> eastingDigits{};
-    std::array<char, kDigitsWidth> northingDigits{};
-    WriteFiveDigits(std::int64_t{e} + kDigitCarrier, eastingDigits.data());
-    WriteFiveDigits(std::int64_t{n} + kDigitCarrier, northingDigits.data());
     const auto kept = static_cast<std::size_t>(digits);
     std::array<char, kTextLength> text{};
     char* end = WriteZone(zone, text.data());
     *end++ = bandLetter;
-    *end++ = LetterAt(ColumnLetters(zone), column);
+    *end++ = LetterAt(lettering.columns, column);
     *end++ = LetterAt(kRowLetters, row);
-    end = std::copy_n(eastingDigits.data(), kept, end);
-    end = std::copy_n(northingDigits.data(), kept, end);
+    end = WriteDigits(e, kept, end);
+    end = WriteDigits(n, kept, end);
     mgrs.assign(text.data(), end);
     return MgrsStatus::Made;
   } catch (...) {
@@ -320,7 +351,8 @@ std::string_view ColumnLetters(std::int16_t zone) {
 }
 
 bool IsBandLetter(char c) {
-  return kBandLetters.find(c) != std::string_view::npos;
+  const int number = static_cast<unsigned char>(c) - kLetterBase;
+  return number >= 1 && number <= kLetterZ && kIsBand[static_cast<std::size_t>(number)];
 }
 
 void MgrsToGeo(std::string& mgrs, const TransverseMercator& tm, double& latitude, double& longitude,

@@ -54,11 +54,6 @@ int BandPosition(std::int16_t band) {
 
 }  // namespace
 
-double Degree() {
-  static const double degree = std::atan(1.0) / 45.0;
-  return degree;
-}
-
 TransverseMercator UtmProjection(const koord::Ellipsoid& ellipsoid) {
   return TransverseMercator(ellipsoid, kUtmScaleFactor, kUtmFalseEasting);
 }

@@ -12,6 +12,7 @@
 // RuntimeError at once.
 
 #include <cstdint>
+#include <numbers>
 #include <string_view>
 
 #include "geodesy/Ellipsoid.h"
@@ -42,8 +43,11 @@ constexpr double CentralMeridian(int zone) {
   return kUtmZoneWidth * zone - (180 + kUtmZoneWidth / 2);
 }
 
-// One degree in radians, atan(1)/45.
-double Degree();
+// One degree in radians, atan(1)/45: pi/180 rounded once, since atan(1)
+// is pi/4 rounded and the division by 4 is exact.
+constexpr double Degree() {
+  return std::numbers::pi / 180;
+}
 
 // The projection of the UTM grid on an ellipsoid: the DMA series with the
 // scale and false easting above.

@@ -670,6 +670,53 @@ TEST(Conversion, SparedOutputsLeaveTheOthersUnchanged) {
   }
 }
 
+TEST(Conversion, SparedLambertLeavesTheOthersUnchanged) {
+  // Degrees, MGRS and UTM input to every output but Lambert 1972 and IFBL:
+  // X and Y keep what Reset left, nothing else moves by a bit.
+  for (const auto& [latitude, longitude] : {std::pair{50.85, 4.35}, {51.3, 2.6}, {-33.9, 18.4}}) {
+    TransCoo full = Object("WGS84", "WGS84");
+    TransCoo lean = Object("WGS84", "WGS84");
+    lean.ComputeLambert = false;
+    lean.ComputeIfbl = false;
+    ConvertDegrees(full, latitude, longitude);
+    ConvertDegrees(lean, latitude, longitude);
+    EXPECT_EQ(lean.X(), 0);
+    EXPECT_EQ(lean.Y(), 0);
+    EXPECT_EQ(lean.MGRS(), full.MGRS());
+    EXPECT_EQ(lean.Easting(), full.Easting());
+    EXPECT_EQ(lean.X2008(), full.X2008());
+    EXPECT_EQ(lean.LatDmsSec(), full.LatDmsSec());
+  }
+  // A point at a pole has degrees but no Lambert 1972: asked only for the
+  // others, it converts.
+  TransCoo lean = Object("WGS84", "WGS84");
+  lean.ComputeLambert = false;
+  lean.ComputeIfbl = false;
+  ConvertDegrees(lean, -90, 136.044);
+  EXPECT_EQ(lean.Error(), "");
+  EXPECT_EQ(lean.OutputError(CoordKind::Mgrs), ConversionError::OutsideUtm);
+  TransCoo full = Object("WGS84", "WGS84");
+  EXPECT_THROW(ConvertDegrees(full, -90, 136.044), RuntimeError);
+}
+
+TEST(Conversion, Lambert2008OfLambert1972WhateverTheOutputDatum) {
+  // On ETRS89 the point's degrees are those of the official chain, which
+  // Lambert 2008 takes from them; on any other datum it goes its own way:
+  // the same numbers, bit for bit.
+  for (const auto& [x, y] :
+       {std::pair{150000.0, 170000.0}, {22000.0, 20000.0}, {296000.0, 245000.0}}) {
+    TransCoo onEtrs89 = Object("BEL72", "ETRS89");
+    ConvertLambert(onEtrs89, x, y);
+    for (const char* dest : {"WGS84", "BEL72", "EUR-M", "NTF"}) {
+      SCOPED_TRACE(dest);
+      TransCoo other = Object("BEL72", dest);
+      ConvertLambert(other, x, y);
+      EXPECT_EQ(other.X2008(), onEtrs89.X2008());
+      EXPECT_EQ(other.Y2008(), onEtrs89.Y2008());
+    }
+  }
+}
+
 }  // namespace
 }  // namespace koord
 

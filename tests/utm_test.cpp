@@ -37,6 +37,11 @@ double ObjectDeg(double degrees) {
   return kObjectPi / 180.0 * degrees;
 }
 
+TEST(Degree, IsTheModulesOwn) {
+  // The degree the series were worked with, atan(1)/45, to the last bit.
+  EXPECT_EQ(Degree(), std::atan(1.0) / 45.0);
+}
+
 struct GridCase {
   const char* source;
   const TransverseMercator& tm;
