@@ -297,14 +297,19 @@ void WriteUtm(const TransCoo& point, const OutputStyle& style, std::string& out)
 
 // Each line is read for one output only: the object spares the work of the
 // others (MGRS and IFBL cost a third of the work of a Lambert line).
-void ComputeOnly(TransCoo& point, bool utm, bool ifbl, bool lambert2008) {
+void ComputeOnly(TransCoo& point, bool utm, bool ifbl, bool lambert2008, bool lambert = false) {
   point.ComputeUtm = utm;
   point.ComputeIfbl = ifbl;
   point.ComputeLambert2008 = lambert2008;
+  point.ComputeLambert = lambert;
 }
 
 void PrepareNothingMore(const BatchChoices&, TransCoo& point) {
   ComputeOnly(point, false, false, false);
+}
+
+void PrepareLambert(const BatchChoices&, TransCoo& point) {
+  ComputeOnly(point, false, false, false, true);
 }
 
 void PrepareMgrs(const BatchChoices& choices, TransCoo& point) {
@@ -433,7 +438,7 @@ constexpr std::array<KindDescriptor, 7> kKinds{{
       "One point per line: X, tab, Y (in metres or in km)\n"
       "for example\n150000\t170000\n150.5\t170"},
      std::nullopt,
-     PrepareNothingMore,
+     PrepareLambert,
      ReadLambert,
      NumberLooksLikeValue,
      {kEastWords, kNorthWords, {}},
