@@ -8,6 +8,7 @@
 
 #include "cli/Fatal.h"
 #include "cli/InputFiles.h"
+#include "cli/LineSinks.h"
 #include "cli/MapFile.h"
 #include "cli/OutputFile.h"
 #include "cli/ReadInputs.h"
@@ -17,79 +18,13 @@
 #include "engine/LineSplitter.h"
 
 namespace koord::cli {
-namespace {
 
-// Exit statuses of a run that got to its end.
-constexpr int kAllConverted = 0;
-constexpr int kSomeRefused = 1;
-
-bool IsRefused(const LineResult& line) {
-  return line.status == LineStatus::Refused || line.status == LineStatus::Fault;
-}
-
-// Every line's outcome on its own output line; the reason of a refused one
-// also on standard error, with its file and number. With the input lines
-// kept, the output keeps their byte-order mark and line ends too, so that
-// a spreadsheet reopens it as it opened the input.
-class TextSink : public LineSink {
- public:
-  TextSink(OutputFile& output, RefusalMessages& messages, bool keepLines)
-      : output_(output), messages_(messages), keepLines_(keepLines) {}
-
-  bool Take(const LineResult& line) override {
-    if (IsRefused(line))
-      messages_.Add(static_cast<std::uint32_t>(line.text), line.number, line.why);
-    if (keepLines_ && line.byteOrderMark && first_) output_.Write(kByteOrderMark);
-    first_ = false;
-    output_.Write(line.output);
-    // A file keeps to one kind of line end: its first line's.
-    if (keepLines_ && !lineEndSeen_ && line.ending != LineEnding::None) {
-      lineEnd_ = LineEndingText(line.ending);
-      lineEndSeen_ = true;
-    }
-    output_.Write(lineEnd_);
-    return true;
-  }
-
- private:
-  OutputFile& output_;
-  RefusalMessages& messages_;
-  const bool keepLines_;
-  bool first_ = true;
-  bool lineEndSeen_ = false;
-  std::string_view lineEnd_ = "\n";
-};
-
-// The points of the converted lines; the reasons of the refused ones on
-// standard error.
-class MapSink : public LineSink {
- public:
-  explicit MapSink(RefusalMessages& messages) : messages_(messages) {}
-
-  bool Take(const LineResult& line) override {
-    if (IsRefused(line)) {
-      messages_.Add(static_cast<std::uint32_t>(line.text), line.number, line.why);
-    } else if (line.status == LineStatus::Converted) {
-      points_.push_back({line.x, line.y});
-    }
-    return true;
-  }
-
-  const std::vector<MapPoint>& Points() const { return points_; }
-
- private:
-  RefusalMessages& messages_;
-  std::vector<MapPoint> points_;
-};
-
-std::vector<std::string> Names(const InputFiles& inputs) {
+std::vector<std::string> InputNames(const InputFiles& inputs) {
   std::vector<std::string> names;
   for (std::size_t i = 0; i < inputs.Count(); ++i) names.push_back(inputs[i].name);
   return names;
 }
 
-// Writing into a file while reading it would lose or mix its lines; only a
-// regular file keeps what is written into it.
 void RefuseOutputOverInput(const std::string& output, const InputFiles& inputs) {
   struct stat status {};
   const bool found =
@@ -112,13 +47,11 @@ void RefuseOutputOverInput(const std::string& output, const InputFiles& inputs) 
                                   : Say(kOutputFileToo, {output, input}));
 }
 
-}  // namespace
-
 int ConvertToText(const Options& options) {
   InputFiles inputs(options.inputs);
   RefuseOutputOverInput(options.output, inputs);
   OutputFile output(options.output);
-  RefusalMessages messages(Names(inputs));
+  RefusalMessages messages(InputNames(inputs));
   TextSink sink(output, messages, options.choices.keepLine);
   BatchRun run(options.choices, RunOutput::Text, sink, options.threads);
   FeedInputs(inputs, run, [&] {
@@ -135,7 +68,7 @@ int ConvertToText(const Options& options) {
 
 int PlotToMap(const Options& options) {
   InputFiles inputs(options.inputs);
-  RefusalMessages messages(Names(inputs));
+  RefusalMessages messages(InputNames(inputs));
   MapSink sink(messages);
   BatchRun run(options.choices, RunOutput::Map, sink, options.threads);
   FeedInputs(inputs, run, [&] {

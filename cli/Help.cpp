@@ -8,10 +8,12 @@ Convertit des coordonnées belges, un point par ligne. Sans FICHIER, ou avec
 -, lit l'entrée standard.
 
 Options :
-  -f, --from TYPE         lambert | mgrs | ifbl | deg | lambert2008 | utm
-                          (défaut : lambert)
-  -t, --to TYPE           mêmes types, ou dms : degrés, minutes, secondes
-                          (50°50'25.5"N) (défaut : mgrs)
+  -f, --from TYPE         lambert | mgrs | ifbl | deg | lambert2008 | utm, ou
+                          auto : le type de chaque ligne (défaut : lambert)
+  -t, --to TYPES          mêmes types, ou dms : degrés, minutes, secondes
+                          (50°50'25.5"N) ; une liste écrit plusieurs
+                          systèmes côte à côte : -t lambert,deg,mgrs,ifbl
+                          (défaut : mgrs)
       --datum-from CODE   BEL72 | WGS84 | EUR-M | NTF | ETRS89, en majuscules ou
                           non (défaut : BEL72 pour lambert et ifbl, ETRS89 pour
                           lambert2008, WGS84 pour deg, mgrs et utm) ; lambert,
@@ -27,11 +29,15 @@ Options :
   -p, --precision P       mgrs : 1 | 10 | 100 | 1000 | 10000 mètres (défaut : 100)
                           ifbl : 1x1 | 4x4 | 32x20 km (défaut : 1x1)
                           sans -p, une référence ou un carré converti vers
-                          son propre type garde sa précision
+                          son propre type garde sa précision ; avec
+                          plusieurs sorties, une liste : -p 100,4x4
       --decimals N        deg : 5, 6 ou 7 décimales (défaut : 5) ;
                           lambert, lambert2008 et utm : de 0 à 3 (défaut : 0,
                           le mètre le plus proche)
       --ifbl-dots         ifbl : codes avec points, E4.35.22 au lieu de E43522
+      --mgrs-short        mgrs : les carrés de la Belgique sans leur zone,
+                          ES9534 au lieu de 31UES9534
+      --show-kind         écrit d'abord le type lu (lambert, mgrs...)
       --decimal-mark C    deg, dms, lambert, lambert2008, utm : . ou , dans
                           les nombres écrits (défaut : .)
       --separator S       ce qui sépare les champs : auto | tab | ';' | ',' |
@@ -47,7 +53,16 @@ Options :
                           avec leur distance, au lieu de les signaler
   -o, --output FICHIER    écrit dans FICHIER au lieu de la sortie standard ;
                           FICHIER n'est remplacé qu'à la fin d'une exécution
-                          réussie, et reste intact sinon
+                          réussie, et reste intact sinon ; en .xlsx, .ods,
+                          .gpkg, .shp, .geojson, .kml, .kmz ou .gpx, c'est un
+                          fichier de ce format (voir plus bas)
+      --format F          le format de -o : csv | xlsx | ods | gpkg | shp |
+                          geojson | kml | kmz | gpx ; csv écrit le CSV des
+                          tableurs (sinon un .csv est du texte, comme ici)
+      --squares           ifbl, mgrs : écrit dans le fichier le carré de
+                          chaque résultat, au lieu de son centre
+      --sheet NOM         la feuille lue des classeurs (défaut : la première)
+      --layer NOM         la couche lue des fichiers qui en ont plusieurs
       --map FICHIER       dessine les points sur la carte de Belgique, en
                           PNG (.png) ou en SVG (.svg), au lieu de convertir
       --map-size LxH      taille de cette image en pixels (défaut : 1000x824)
@@ -69,7 +84,9 @@ Champs d'entrée :
   lambert2008  X et Y en mètres (Lambert belge 2008, ETRS89), ou en km
   utm      zone et hémisphère ou bande, est, nord : 31N 596371 5632970,
            31U 596371 5632970 (bandes C à M au sud, P à X au nord)
-  mgrs     une référence, par exemple 31UES963329 ou 31U ES 963 329
+  mgrs     une référence, par exemple 31UES963329 ou 31U ES 963 329 ; les
+           carrés de 100 km de la Belgique aussi sans leur zone, comme les
+           atlas les nomment : ES95, ES9534, ES 95 34, FS 1456
   ifbl     un carré, par exemple E5.12.34
   Un nombre : chiffres, blancs permis (150 000), virgule ou point décimal
   une seule fois, signe et exposant permis (-1,5e3). Un champ peut être
@@ -100,6 +117,32 @@ Textes UTF-8 (avec ou sans marque d'ordre des octets), UTF-16 avec marque,
 ou Windows-1252 (CSV des tableurs français) pour les lignes qui ne sont
 pas de l'UTF-8.
 
+Avec -f auto, chaque ligne est lue dans le seul type dont la forme convient
+et dont le point tombe en Belgique ou à moins de 20 km : un carré IFBL
+(E4.35.22), une référence MGRS (avec ou sans zone pour les carrés belges),
+des nombres UTM (31N ou 31U, est, nord), Lambert 2008 (X et Y de 500 000 à
+800 000), Lambert 1972 (en mètres ou en km), des degrés sous toutes leurs
+formes. 50.85 4.35 sont des degrés (lus en km Lambert, le point serait en
+France) ; 150.000 170.000 sont des km Lambert. Une ligne qu'aucun type ne lit
+près de la Belgique est refusée en nommant les lectures trop lointaines
+(« lambert à 148 km ») ; si deux types la lisent, choisissez le type. Les
+degrés, MGRS et UTM sont lus en WGS84, sauf --datum-from ; les carrés MGRS
+des anciennes cartes topographiques sont en European 1950 (--datum-from
+EUR-M).
+
+Fichiers d'autres programmes (GDAL) : un classeur (.xlsx, .ods) se lit
+comme un CSV, sa première ligne est un en-tête ou un point. Une couche de
+points (.gpkg, .shp, .geojson, .kml, .kmz, .gpx : points, puis points de
+route et de trace) donne ses points dans son système (EPSG 31370, 3812,
+4326, 4258, 4313, 4230, 4275, UTM 326zz, 258zz, 230zz), qui fixe -f et
+--datum-from ; une géométrie autre qu'un point est refusée à sa place. Avec
+-o FICHIER d'un de ces formats, chaque ligne y devient un enregistrement :
+les colonnes de l'entrée (celles de son en-tête ; sans en-tête, la ligne
+entière dans koord_ligne), celles du résultat, et koord_refus, la raison
+d'un refus. Le point est dans le système du résultat (en WGS84 pour KML et
+GPX) ; un GPX ne garde pas les lignes refusées, qu'il compte sur la sortie
+d'erreur.
+
 Les degrés, les nombres UTM et les références MGRS sont donnés dans le datum
 d'arrivée ; Lambert 1972 et IFBL sont toujours en BEL72, Lambert 2008 en
 ETRS89. Les mètres sont arrondis au plus proche (--decimals), les degrés
@@ -128,10 +171,12 @@ Zet Belgische coördinaten om, één punt per regel. Zonder BESTAND, of met
 -, wordt de standaardinvoer gelezen.
 
 Opties:
-  -f, --from TYPE         lambert | mgrs | ifbl | deg | lambert2008 | utm
-                          (standaard: lambert)
-  -t, --to TYPE           dezelfde types, of dms: graden, minuten, seconden
-                          (50°50'25.5"N) (standaard: mgrs)
+  -f, --from TYPE         lambert | mgrs | ifbl | deg | lambert2008 | utm, of
+                          auto: het type van elke regel (standaard: lambert)
+  -t, --to TYPES          dezelfde types, of dms: graden, minuten, seconden
+                          (50°50'25.5"N); een lijst schrijft meer systemen
+                          naast elkaar: -t lambert,deg,mgrs,ifbl
+                          (standaard: mgrs)
       --datum-from CODE   BEL72 | WGS84 | EUR-M | NTF | ETRS89, in hoofdletters
                           of niet (standaard: BEL72 voor lambert en ifbl,
                           ETRS89 voor lambert2008, WGS84 voor deg, mgrs en
@@ -147,12 +192,16 @@ Opties:
   -p, --precision P       mgrs: 1 | 10 | 100 | 1000 | 10000 meter (standaard: 100)
                           ifbl: 1x1 | 4x4 | 32x20 km (standaard: 1x1)
                           zonder -p houdt een referentie of een hok dat naar
-                          hetzelfde type wordt omgezet zijn precisie
+                          hetzelfde type wordt omgezet zijn precisie; met
+                          meer uitvoertypes een lijst: -p 100,4x4
       --decimals N        deg: 5, 6 of 7 decimalen (standaard: 5);
                           lambert, lambert2008 en utm: van 0 tot 3
                           (standaard: 0, de dichtstbijzijnde meter)
       --ifbl-dots         ifbl: hokcodes met punten, E4.35.22 in plaats van
                           E43522
+      --mgrs-short        mgrs: de hokken van België zonder hun zone,
+                          ES9534 in plaats van 31UES9534
+      --show-kind         schrijft eerst het gelezen type (lambert, mgrs...)
       --decimal-mark C    deg, dms, lambert, lambert2008, utm: . of , in de
                           geschreven getallen (standaard: .)
       --separator S       wat de velden scheidt: auto | tab | ';' | ',' |
@@ -170,7 +219,17 @@ Opties:
   -o, --output BESTAND    schrijft naar BESTAND in plaats van naar de
                           standaarduitvoer; BESTAND wordt pas vervangen aan
                           het einde van een geslaagde uitvoering, en blijft
-                          anders ongewijzigd
+                          anders ongewijzigd; als .xlsx, .ods, .gpkg, .shp,
+                          .geojson, .kml, .kmz of .gpx is het een bestand in
+                          dat formaat (zie verder)
+      --format F          het formaat van -o: csv | xlsx | ods | gpkg | shp |
+                          geojson | kml | kmz | gpx; csv schrijft de CSV van
+                          rekenbladen (anders is een .csv tekst, zoals hier)
+      --squares           ifbl, mgrs: schrijft het hok van elk resultaat in
+                          het bestand, in plaats van zijn middelpunt
+      --sheet NAAM        het gelezen blad van werkmappen (standaard: het
+                          eerste)
+      --layer NAAM        de gelezen laag van bestanden met meerdere lagen
       --map BESTAND       tekent de punten op de kaart van België, als PNG
                           (.png) of SVG (.svg), in plaats van om te zetten
       --map-size BxH      grootte van die afbeelding in pixels
@@ -193,7 +252,9 @@ Invoervelden:
   utm      zone en halfrond of band, oost, noord: 31N 596371 5632970,
            31U 596371 5632970 (banden C tot M ten zuiden, P tot X ten
            noorden)
-  mgrs     een referentie, bijvoorbeeld 31UES963329 of 31U ES 963 329
+  mgrs     een referentie, bijvoorbeeld 31UES963329 of 31U ES 963 329; de
+           hokken van 100 km van België ook zonder hun zone, zoals atlassen
+           ze noemen: ES95, ES9534, ES 95 34, FS 1456
   ifbl     een IFBL-hok, bijvoorbeeld E5.12.34
   Een getal: cijfers, spaties toegestaan (150 000), één decimale komma of
   punt, teken en exponent toegestaan (-1,5e3). Een veld mag tussen
@@ -224,6 +285,32 @@ Teksten in UTF-8 (met of zonder bytevolgordemarkering), in UTF-16 met
 markering, of in Windows-1252 (CSV van Franse rekenbladen) voor regels
 die geen UTF-8 zijn.
 
+Met -f auto wordt elke regel gelezen als het enige type waarvan de vorm
+past en waarvan het punt in België of op minder dan 20 km ligt: een
+IFBL-hok (E4.35.22), een MGRS-referentie (met of zonder zone voor de
+Belgische hokken), UTM-getallen (31N of 31U, oost, noord), Lambert 2008 (X
+en Y van 500 000 tot 800 000), Lambert 72 (in meter of km), graden in al
+hun vormen. 50.85 4.35 zijn graden (als Lambert-km zou het punt in
+Frankrijk liggen); 150.000 170.000 zijn Lambert-km. Een regel die geen
+type dicht bij België leest, wordt geweigerd met de lezingen die te ver
+liggen ("lambert op 148 km"); leest meer dan één type hem, kies dan het
+type. Graden, MGRS en UTM worden in WGS84 gelezen, tenzij --datum-from; de
+MGRS-hokken van oude topografische kaarten zijn in European 1950
+(--datum-from EUR-M).
+
+Bestanden van andere programma's (GDAL): een werkmap (.xlsx, .ods) wordt
+gelezen als een CSV, zijn eerste rij is een kop of een punt. Een puntenlaag
+(.gpkg, .shp, .geojson, .kml, .kmz, .gpx: punten, dan route- en
+trackpunten) geeft zijn punten in zijn stelsel (EPSG 31370, 3812, 4326,
+4258, 4313, 4230, 4275, UTM 326zz, 258zz, 230zz), dat -f en --datum-from
+vastlegt; een andere geometrie dan een punt wordt op haar plaats
+geweigerd. Met -o BESTAND in een van die formaten wordt elke regel er een
+record: de kolommen van de invoer (die van zijn kop; zonder kop de hele
+regel in koord_ligne), die van het resultaat, en koord_refus, de reden van
+een weigering. Het punt staat in het stelsel van het resultaat (in WGS84
+voor KML en GPX); een GPX bewaart geweigerde regels niet en telt ze op de
+standaardfout.
+
 De graden, de UTM-getallen en de MGRS-referenties staan in het doeldatum;
 Lambert 72 en IFBL zijn altijd in BEL72, Lambert 2008 in ETRS89. Meters
 worden afgerond op het dichtstbijzijnde (--decimals), graden ook,
@@ -252,10 +339,11 @@ Converts Belgian coordinates, one point per line. Without FILE, or with -,
 reads standard input.
 
 Options:
-  -f, --from TYPE         lambert | mgrs | ifbl | deg | lambert2008 | utm
-                          (default: lambert)
-  -t, --to TYPE           the same types, or dms: degrees, minutes, seconds
-                          (50°50'25.5"N) (default: mgrs)
+  -f, --from TYPE         lambert | mgrs | ifbl | deg | lambert2008 | utm, or
+                          auto: each line's own type (default: lambert)
+  -t, --to TYPES          the same types, or dms: degrees, minutes, seconds
+                          (50°50'25.5"N); a list writes several systems side
+                          by side: -t lambert,deg,mgrs,ifbl (default: mgrs)
       --datum-from CODE   BEL72 | WGS84 | EUR-M | NTF | ETRS89, in any case
                           (default: BEL72 for lambert and ifbl, ETRS89 for
                           lambert2008, WGS84 for deg, mgrs and utm); lambert,
@@ -271,11 +359,15 @@ Options:
   -p, --precision P       mgrs: 1 | 10 | 100 | 1000 | 10000 metres (default: 100)
                           ifbl: 1x1 | 4x4 | 32x20 km (default: 1x1)
                           without -p, a reference or a square converted to
-                          its own type keeps its precision
+                          its own type keeps its precision; with several
+                          outputs, a list: -p 100,4x4
       --decimals N        deg: 5, 6 or 7 decimals (default: 5);
                           lambert, lambert2008 and utm: 0 to 3 (default: 0,
                           the nearest metre)
       --ifbl-dots         ifbl: codes with dots, E4.35.22 instead of E43522
+      --mgrs-short        mgrs: Belgium's squares without their zone,
+                          ES9534 instead of 31UES9534
+      --show-kind         writes first the type read (lambert, mgrs...)
       --decimal-mark C    deg, dms, lambert, lambert2008, utm: . or , in the
                           numbers written (default: .)
       --separator S       what separates the fields: auto | tab | ';' | ',' |
@@ -291,7 +383,16 @@ Options:
                           their distance, instead of reporting them
   -o, --output FILE       writes to FILE instead of standard output; FILE is
                           replaced only at the end of a successful run, and
-                          left untouched otherwise
+                          left untouched otherwise; as .xlsx, .ods, .gpkg,
+                          .shp, .geojson, .kml, .kmz or .gpx, it is a file of
+                          that format (see below)
+      --format F          the format of -o: csv | xlsx | ods | gpkg | shp |
+                          geojson | kml | kmz | gpx; csv writes the CSV of
+                          spreadsheets (otherwise a .csv is text, as here)
+      --squares           ifbl, mgrs: writes each result's square in the
+                          file, instead of its centre
+      --sheet NAME        the sheet read from workbooks (default: the first)
+      --layer NAME        the layer read from files that have several
       --map FILE          draws the points on the map of Belgium, as PNG
                           (.png) or SVG (.svg), instead of converting
       --map-size WxH      size of that image in pixels (default: 1000x824)
@@ -312,7 +413,9 @@ Input fields:
   lambert2008  X and Y in metres (Belgian Lambert 2008, ETRS89), or in km
   utm      zone and hemisphere or band, easting, northing: 31N 596371
            5632970, 31U 596371 5632970 (bands C to M south, P to X north)
-  mgrs     a reference, for example 31UES963329 or 31U ES 963 329
+  mgrs     a reference, for example 31UES963329 or 31U ES 963 329; Belgium's
+           100 km squares also without their zone, as atlases name them:
+           ES95, ES9534, ES 95 34, FS 1456
   ifbl     a square, for example E5.12.34
   A number: digits, blanks allowed (150 000), a decimal comma or point
   once, sign and exponent allowed (-1,5e3). A field may be in double
@@ -341,6 +444,30 @@ latitudes, minutes or seconds of 60 or more.
 UTF-8 text (with or without a byte order mark), UTF-16 with one, or
 Windows-1252 (the CSV of French spreadsheets) for lines that are not
 UTF-8.
+
+With -f auto, each line is read as the one type whose form fits and whose
+point lies in Belgium or less than 20 km from it: an IFBL square
+(E4.35.22), an MGRS reference (with or without the zone for Belgian
+squares), UTM numbers (31N or 31U, easting, northing), Lambert 2008 (X and
+Y from 500,000 to 800,000), Lambert 1972 (in metres or km), degrees in all
+their forms. 50.85 4.35 are degrees (read as Lambert km the point would
+lie in France); 150.000 170.000 are Lambert km. A line that no type reads
+near Belgium is refused, naming the readings that lie too far ("lambert
+at 148 km"); if two types read it, choose the type. Degrees, MGRS and UTM
+are read on WGS84 unless --datum-from; the MGRS squares of old
+topographic maps are on European 1950 (--datum-from EUR-M).
+
+Files of other programs (GDAL): a workbook (.xlsx, .ods) is read as a
+CSV, its first row a header or a point. A point layer (.gpkg, .shp,
+.geojson, .kml, .kmz, .gpx: waypoints, then route and track points) gives
+its points in its system (EPSG 31370, 3812, 4326, 4258, 4313, 4230, 4275,
+UTM 326zz, 258zz, 230zz), which sets -f and --datum-from; a geometry other
+than a point is refused in its place. With -o FILE in one of these
+formats, each line becomes a record there: the input's columns (its
+header's; without a header, the whole line in koord_ligne), the result's,
+and koord_refus, the reason of a refusal. The point is in the result's
+system (in WGS84 for KML and GPX); a GPX keeps no refused lines, and
+counts them on standard error.
 
 Degrees, UTM numbers and MGRS references are given in the output datum;
 Lambert 1972 and IFBL are always on BEL72, Lambert 2008 on ETRS89. Metres

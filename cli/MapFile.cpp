@@ -1,12 +1,10 @@
 #include "cli/MapFile.h"
 
-#include "cli/Fatal.h"
-#include "cli/Say.h"
-
-#include <array>
-#include <climits>
 #include <string_view>
-#include <unistd.h>
+
+#include "cli/Fatal.h"
+#include "cli/FullProgram.h"
+#include "cli/Say.h"
 
 #ifdef KOORD_HAVE_MAP
 #include <QGuiApplication>
@@ -58,9 +56,9 @@ void WriteMap(const std::vector<MapPoint>& points, const std::string& path, int 
   const QuietQt quiet;
   const QGuiApplication application(argc, argv);
   const bool svg = ascii::ToLower(path).ends_with(".svg");
-  const QByteArray bytes = map::MapPicture(dots, QSize(width, height), ifblGrid,
-                                           svg ? map::PictureFormat::Svg : map::PictureFormat::Png,
-                                           Spoken());
+  const QByteArray bytes =
+      map::MapPicture(dots, QSize(width, height), ifblGrid,
+                      svg ? map::PictureFormat::Svg : map::PictureFormat::Png, Spoken());
   if (bytes.isEmpty()) {
     static constexpr Translated kNoMemory{"mémoire insuffisante pour la carte « %1 »",
                                           "onvoldoende geheugen voor de kaart “%1”",
@@ -75,33 +73,16 @@ void WriteMap(const std::vector<MapPoint>& points, const std::string& path, int 
 
 #else
 
-namespace {
-
-constexpr std::string_view kMapProgram = "koord-cli-full";
-
-// The folder of this program, from the kernel's link to it.
-std::string OwnFolder() {
-  std::array<char, PATH_MAX> path{};
-  const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size() - 1);
-  if (length <= 0) return {};
-  const std::string_view self(path.data(), static_cast<std::size_t>(length));
-  return std::string(self.substr(0, self.rfind('/') + 1));
-}
-
-}  // namespace
-
 void BecomeMapProgram(char** argv) {
-  const std::string program = OwnFolder() + std::string(kMapProgram);
-  ::execv(program.c_str(), argv);
   static constexpr Translated kNoMap{
       "la carte demande koord-cli-full, absent de cette installation",
       "de kaart vraagt koord-cli-full, dat in deze installatie ontbreekt",
       "the map needs koord-cli-full, which this installation lacks"};
-  throw Fatal(Say(kNoMap));
+  BecomeFullProgram(argv, kNoMap);
 }
 
-void WriteMap(const std::vector<MapPoint>& /*points*/, const std::string& /*path*/,
-              int /*width*/, int /*height*/, bool /*ifblGrid*/) {}
+void WriteMap(const std::vector<MapPoint>& /*points*/, const std::string& /*path*/, int /*width*/,
+              int /*height*/, bool /*ifblGrid*/) {}
 
 #endif
 

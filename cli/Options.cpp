@@ -19,6 +19,7 @@
 #include "cli/Say.h"
 #include "engine/Kind.h"
 #include "engine/Refusal.h"
+#include "files/FileFormat.h"
 #include "support/Ascii.h"
 #include "support/Language.h"
 
@@ -72,6 +73,8 @@ auto Lookup(std::span<const Entry> table, Name name, const std::string& word,
 }
 
 constexpr auto kCliName = [](const auto& entry) { return entry.cliName; };
+// -f's word for each line read as its own kind.
+constexpr std::string_view kDetectWord = "auto";
 constexpr auto kCode = [](const DatumEntry& entry) { return entry.code; };
 
 // A whole number from `min` to `max`, written with digits only.
@@ -84,10 +87,43 @@ std::optional<int> WholeNumber(std::string_view text, int min, int max) {
   return value;
 }
 
+bool Among(CoordKind kind, std::span<const CoordKind> kinds) {
+  return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
+}
+
+// The words of a list given to one option: "lambert,deg,mgrs".
+std::vector<std::string> SplitList(const std::string& list) {
+  std::vector<std::string> words;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t comma = list.find(',', start);
+    words.push_back(list.substr(start, comma - start));
+    if (comma == std::string::npos) return words;
+    start = comma + 1;
+  }
+}
+
 CoordKind Kind(const std::string& word) {
   static constexpr Translated kUnknownKind{"type de coordonnées inconnu",
                                            "onbekend coördinatentype", "unknown coordinate type"};
   return Lookup(AllKinds(), kCliName, word, kUnknownKind);
+}
+
+// --to: one kind or a list of kinds, each once.
+void ReadOutputs(const std::string& words, BatchChoices& choices) {
+  std::vector<CoordKind> outputs;
+  for (const std::string& word : SplitList(words)) {
+    const CoordKind kind = Kind(word);
+    if (Among(kind, outputs)) {
+      static constexpr Translated kTwice{"type de sortie donné deux fois : « %1 »",
+                                         "uitvoertype twee keer gegeven: “%1”",
+                                         "output type given twice: “%1”"};
+      throw UsageError(Say(kTwice, {word}));
+    }
+    outputs.push_back(kind);
+  }
+  choices.coorDest = outputs.front();
+  choices.moreOutputs.assign(outputs.begin() + 1, outputs.end());
 }
 
 CoordKind InputKind(const std::string& word) {
@@ -102,10 +138,20 @@ CoordKind InputKind(const std::string& word) {
   return kind;
 }
 
-// Refuses an option given for an output it does not apply to: "--zone ne
+// The outputs of a run: --to's, in order.
+std::vector<CoordKind> OutputsOf(const BatchChoices& choices) {
+  std::vector<CoordKind> outputs{choices.coorDest};
+  outputs.insert(outputs.end(), choices.moreOutputs.begin(), choices.moreOutputs.end());
+  return outputs;
+}
+
+// Refuses an option given for outputs it does not apply to: "--zone ne
 // vaut que pour --to utm".
-void RequireOutput(std::string_view option, CoordKind output, std::span<const CoordKind> outputs) {
-  if (std::find(outputs.begin(), outputs.end(), output) != outputs.end()) return;
+void RequireOutput(std::string_view option, std::span<const CoordKind> asked,
+                   std::span<const CoordKind> outputs) {
+  for (const CoordKind kind : asked) {
+    if (Among(kind, outputs)) return;
+  }
   std::vector<std::string> words;
   for (const CoordKind kind : outputs) {
     words.push_back("--to " + std::string(Describe(kind).cliName));
@@ -120,7 +166,9 @@ void RequireOutput(std::string_view option, CoordKind output, std::span<const Co
 // was given, unless one is asked: the finest of the list, which cuts
 // nothing.
 void KeepInputPrecision(BatchChoices& choices) {
-  const KindDescriptor& kind = Describe(choices.coorDest);
+  if (choices.detectKind) return;
+  const KindDescriptor& kind = Describe(choices.coorFrom);
+  if (!Among(kind.kind, OutputsOf(choices))) return;
   if (!kind.precision || kind.precision->entries.front().cliName.empty()) return;
   kind.precision->set(choices, kind.precision->entries.front().value);
 }
@@ -167,19 +215,46 @@ Datum ReadDatum(std::string_view option, const std::string& word, CoordKind kind
   return datum;
 }
 
-void ReadPrecision(const std::string& word, BatchChoices& choices) {
+// One precision for each output that has words for them, in a list:
+// "-p 100", "-p 100,4x4" with MGRS and IFBL outputs; each word sets the
+// output whose list holds it.
+// The datum of the outputs: the one named, or their own. Outputs on one
+// datum only (Lambert, IFBL) are written on theirs whatever the others',
+// so the datum is that of the first output that has a choice, and is
+// refused only when no output has one.
+Datum OutputDatum(const std::string& word, std::span<const CoordKind> outputs) {
+  for (const CoordKind kind : outputs) {
+    if (!Describe(kind).singleDatum) return ReadDatum("--datum-to", word, kind);
+  }
+  return ReadDatum("--datum-to", word, outputs.front());
+}
+
+void ReadPrecision(const std::string& words, BatchChoices& choices) {
   static constexpr Translated kUnknownPrecision{"précision %1 inconnue", "onbekende %1-precisie",
                                                 "unknown %1 precision"};
-  RequireOutput("--precision", choices.coorDest, OutputsWithPrecisionWords());
-  const KindDescriptor& output = Describe(choices.coorDest);
-  const std::string unknown = Say(kUnknownPrecision, {output.shortName});
-  const Translated unknownText{unknown, unknown, unknown};
-  output.precision->set(choices, Lookup(output.precision->entries, kCliName, word, unknownText));
+  const std::vector<CoordKind> outputs = OutputsOf(choices);
+  const std::vector<CoordKind> withWords = OutputsWithPrecisionWords();
+  RequireOutput("--precision", outputs, withWords);
+  for (const std::string& word : SplitList(words)) {
+    const KindDescriptor* fitting = nullptr;
+    for (const CoordKind kind : outputs) {
+      const KindDescriptor& output = Describe(kind);
+      if (!Among(kind, withWords)) continue;
+      if (!fitting) fitting = &output;
+      for (const PrecisionEntry& entry : output.precision->entries) {
+        if (ascii::ToLower(entry.cliName) == ascii::ToLower(word)) fitting = &output;
+      }
+    }
+    const std::string unknown = Say(kUnknownPrecision, {fitting->shortName});
+    const Translated unknownText{unknown, unknown, unknown};
+    fitting->precision->set(choices,
+                            Lookup(fitting->precision->entries, kCliName, word, unknownText));
+  }
 }
 
 // A zone number from 1 to 60, for UTM output only.
-std::int16_t Zone(const std::string& word, CoordKind output) {
-  RequireOutput("--zone", output, std::array{CoordKind::Utm});
+std::int16_t Zone(const std::string& word, std::span<const CoordKind> outputs) {
+  RequireOutput("--zone", outputs, std::array{CoordKind::Utm});
   const std::optional<int> zone = WholeNumber(word, 1, kLastUtmZone);
   if (!zone) {
     static constexpr Translated kBadZone{"zone UTM incorrecte : « %1 » (de 1 à 60)",
@@ -211,12 +286,30 @@ std::size_t Column(const std::string& word) {
   return static_cast<std::size_t>(*column);
 }
 
-// "5", "6" or "7" for degree output; 0 to 3 for the outputs in metres.
-void ReadDecimals(const std::string& word, BatchChoices& choices) {
+void ReadDecimalsFor(const std::string& word, bool degrees, BatchChoices& choices);
+
+// "5", "6" or "7" for degree output; 0 to 3 for the outputs in metres; a
+// list of both when both are written ("6,2"), each number for the outputs
+// whose range holds it.
+void ReadDecimals(const std::string& words, BatchChoices& choices) {
+  static constexpr std::array kMetreOutputs{CoordKind::Lambert, CoordKind::Lambert2008,
+                                            CoordKind::Utm};
   static constexpr std::array kOutputs{CoordKind::Degrees, CoordKind::Lambert,
                                        CoordKind::Lambert2008, CoordKind::Utm};
-  RequireOutput("--decimals", choices.coorDest, kOutputs);
-  if (choices.coorDest == CoordKind::Degrees) {
+  const std::vector<CoordKind> outputs = OutputsOf(choices);
+  RequireOutput("--decimals", outputs, kOutputs);
+  const bool degrees = Among(CoordKind::Degrees, outputs);
+  bool metres = false;
+  for (const CoordKind kind : kMetreOutputs) metres = metres || Among(kind, outputs);
+  for (const std::string& word : SplitList(words)) {
+    const std::optional<int> asDegrees = WholeNumber(word, kMinDegreeDecimals, kMaxDegreeDecimals);
+    const bool forDegrees = degrees && (!metres || asDegrees);
+    ReadDecimalsFor(word, forDegrees, choices);
+  }
+}
+
+void ReadDecimalsFor(const std::string& word, bool degrees, BatchChoices& choices) {
+  if (degrees) {
     const std::optional<int> decimals = WholeNumber(word, kMinDegreeDecimals, kMaxDegreeDecimals);
     if (!decimals) {
       static constexpr Translated kBadDecimals{"nombre de décimales incorrect : « %1 » (5, 6 ou 7)",
@@ -238,10 +331,10 @@ void ReadDecimals(const std::string& word, BatchChoices& choices) {
   choices.metreDecimals = *decimals;
 }
 
-char DecimalMark(const std::string& word, CoordKind output) {
+char DecimalMark(const std::string& word, std::span<const CoordKind> outputs) {
   static constexpr std::array kOutputs{CoordKind::Degrees, CoordKind::Dms, CoordKind::Lambert,
                                        CoordKind::Lambert2008, CoordKind::Utm};
-  RequireOutput("--decimal-mark", output, kOutputs);
+  RequireOutput("--decimal-mark", outputs, kOutputs);
   if (word != "." && word != ",") {
     static constexpr Translated kUnknownMark{"séparateur décimal inconnu : « %1 » (. ou ,)",
                                              "onbekend decimaalteken: “%1” (. of ,)",
@@ -286,6 +379,59 @@ void ReadMapSize(const std::string& text, Options& options) {
   const std::string_view view(text);
   options.mapWidth = side(view.substr(0, x));
   options.mapHeight = side(view.substr(x + 1));
+}
+
+// The format that --format names; otherwise UsageError listing them.
+files::FileFormat FormatNamed(const std::string& word) {
+  static constexpr Translated kUnknownFormat{"format de fichier inconnu",
+                                             "onbekend bestandsformaat", "unknown file format"};
+  return Lookup(
+      std::span<const files::FormatTraits>(files::kFormatTable),
+      [](const files::FormatTraits& traits) { return traits.name; }, word, kUnknownFormat);
+}
+
+// The file of another program that the output is, if it is one: the
+// format --format names, which must be the extension's; else the
+// extension's, but for .csv, which stays koord-cli's own text unless
+// --format csv asks for the spreadsheets' CSV.
+std::optional<files::FileFormat> OutputFormat(const std::string& output,
+                                              const std::string& format) {
+  const std::optional<files::FileFormat> byName = files::FormatOfPath(output);
+  if (format.empty()) {
+    if (byName == files::FileFormat::Csv) return std::nullopt;
+    return byName;
+  }
+  static constexpr Translated kNeedsOutput{"--format demande -o FICHIER",
+                                           "--format vraagt -o BESTAND", "--format needs -o FILE"};
+  if (output.empty()) throw UsageError(Say(kNeedsOutput));
+  const files::FileFormat named = FormatNamed(format);
+  // A name without extension takes the format asked, but for a shapefile,
+  // whose siblings are named after its .shp.
+  const std::string_view base = std::string_view(output).substr(output.find_last_of('/') + 1);
+  const bool extension = base.find('.', 1) != std::string_view::npos;
+  if (byName == named || (!extension && named != files::FileFormat::Shapefile)) return named;
+  static constexpr Translated kWrongExtension{
+      "--format %1 et -o « %2 » ne vont pas ensemble : le fichier s'écrit en %3",
+      "--format %1 en -o “%2” gaan niet samen: het bestand wordt als %3 geschreven",
+      "--format %1 and -o “%2” cannot be used together: the file is written as %3"};
+  const files::FormatTraits& traits = files::Traits(named);
+  throw UsageError(Say(kWrongExtension, {traits.name, output, traits.extension}));
+}
+
+// --squares: IFBL or MGRS output, written to a file that holds polygons.
+void RequireSquaresPlace(const Options& options) {
+  // The geometry is the first output's.
+  RequireOutput("--squares", std::span(&options.choices.coorDest, 1),
+                std::array{CoordKind::Ifbl, CoordKind::Mgrs});
+  if (options.outputFormat && files::Traits(*options.outputFormat).geometry) return;
+  static constexpr Translated kNoGeometry{
+      "--squares ne vaut que pour -o FICHIER d'un format à géométrie (.gpkg, .shp, .geojson, "
+      ".kml, .kmz, .gpx)",
+      "--squares geldt alleen voor -o BESTAND in een formaat met geometrie (.gpkg, .shp, "
+      ".geojson, .kml, .kmz, .gpx)",
+      "--squares applies only to -o FILE in a format with geometry (.gpkg, .shp, .geojson, .kml, "
+      ".kmz, .gpx)"};
+  throw UsageError(Say(kNoGeometry));
 }
 
 // One converting thread per core, or KOORD_THREADS when it is set.
@@ -377,9 +523,9 @@ Options ParseOptions(int argc, const char* const* argv) {
     valued.push_back(option);
     return option;
   };
-  add("-f,--from", from);
+  const CLI::Option* fromGiven = add("-f,--from", from);
   const CLI::Option* toGiven = add("-t,--to", to);
-  add("--datum-from", datumFrom);
+  const CLI::Option* datumFromGiven = add("--datum-from", datumFrom);
   add("--datum-to", datumTo);
   const CLI::Option* precisionGiven = add("-p,--precision", precision);
   std::string decimals;
@@ -391,8 +537,15 @@ Options ParseOptions(int argc, const char* const* argv) {
   app.add_flag("--keep", options.choices.keepLine);
   app.add_flag("--precise", options.choices.preciseTransformation);
   app.add_flag("--near-belgium", options.choices.nearBelgium);
+  app.add_flag("--show-kind", options.choices.showKind);
+  app.add_flag("--mgrs-short", options.choices.mgrsShort);
   const CLI::Option* zoneGiven = add("--zone", zone);
   const CLI::Option* outputGiven = add("-o,--output", options.output);
+  std::string format;
+  add("--format", format);
+  app.add_flag("--squares", options.squares);
+  add("--sheet", options.sheet);
+  add("--layer", options.layer);
   const CLI::Option* mapGiven = add("--map", options.map);
   std::string mapSize;
   const CLI::Option* mapSizeGiven = add("--map-size", mapSize);
@@ -437,23 +590,54 @@ Options ParseOptions(int argc, const char* const* argv) {
   if (mapSizeGiven->count() > 0) ReadMapSize(mapSize, options);
 
   BatchChoices& c = options.choices;
-  c.coorFrom = InputKind(from);
-  c.coorDest = Kind(to);
+  if (ascii::ToLower(from) == kDetectWord) {
+    // Each line read as its kind; a datum named applies to the kinds that
+    // have more than one, those of GPS receivers by default.
+    c.detectKind = true;
+    c.coorFrom = CoordKind::Degrees;
+  } else {
+    c.coorFrom = InputKind(from);
+  }
+  ReadOutputs(to, c);
   c.datumFrom = ReadDatum("--datum-from", datumFrom, c.coorFrom);
-  c.datumDest = ReadDatum("--datum-to", datumTo, c.coorDest);
+  const std::vector<CoordKind> outputs = OutputsOf(c);
+  c.datumDest = OutputDatum(datumTo, outputs);
   if (precisionGiven->count() > 0) {
     ReadPrecision(precision, c);
-  } else if (c.coorFrom == c.coorDest) {
+  } else {
     KeepInputPrecision(c);
   }
   if (decimalsGiven->count() > 0) ReadDecimals(decimals, c);
-  if (c.ifblDots) RequireOutput("--ifbl-dots", c.coorDest, std::array{CoordKind::Ifbl});
-  if (markGiven->count() > 0) c.decimalMark = DecimalMark(mark, c.coorDest);
+  if (c.ifblDots) RequireOutput("--ifbl-dots", outputs, std::array{CoordKind::Ifbl});
+  if (c.mgrsShort) RequireOutput("--mgrs-short", outputs, std::array{CoordKind::Mgrs});
+  if (markGiven->count() > 0) c.decimalMark = DecimalMark(mark, outputs);
   if (separatorGiven->count() > 0) c.separator = SeparatorNamed(separator);
   if (columnsGiven->count() > 0) c.firstColumn = Column(columns);
-  if (zoneGiven->count() > 0) c.utmZone = Zone(zone, c.coorDest);
+  if (zoneGiven->count() > 0) c.utmZone = Zone(zone, outputs);
   if (c.separator == Separator::Comma && c.decimalMark == ',') {
     throw UsageError(Say(kNotTogether, {"--decimal-mark ,", "--separator ,"}));
+  }
+  options.fromGiven = fromGiven->count() > 0;
+  options.datumFromGiven = datumFromGiven->count() > 0;
+  if (mapGiven->count() > 0 && !format.empty()) {
+    throw UsageError(Say(kNotTogether, {"--map", "--format"}));
+  }
+  options.outputFormat = OutputFormat(options.output, format);
+  if (options.squares) RequireSquaresPlace(options);
+  if (options.outputFormat && c.keepLine) {
+    static constexpr Translated kKeepInText{
+        "--keep ne vaut que pour une sortie texte : « %1 » garde toutes les colonnes d'entrée",
+        "--keep geldt alleen voor tekstuitvoer: “%1” behoudt alle invoerkolommen",
+        "--keep applies only to text output: “%1” keeps every input column"};
+    throw UsageError(Say(kKeepInText, {options.output}));
+  }
+  for (const auto& [option, value] :
+       {std::pair{"--sheet", &options.sheet}, std::pair{"--layer", &options.layer}}) {
+    if (value->empty() && app.get_option(option)->count() > 0) {
+      static constexpr Translated kEmptyName{"nom vide pour %1", "lege naam voor %1",
+                                             "empty name for %1"};
+      throw UsageError(Say(kEmptyName, {option}));
+    }
   }
   if (options.inputs.empty()) options.inputs.emplace_back("-");
   options.threads = ConverterThreads();

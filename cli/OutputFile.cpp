@@ -13,16 +13,14 @@
 namespace koord::cli {
 namespace {
 
-// Bytes gathered before each write.
-constexpr std::size_t kBufferSize = 1 << 16;
-
 constexpr Translated kStandardOutput{"sortie standard", "standaarduitvoer", "standard output"};
 
 }  // namespace
 
 OutputFile::OutputFile(const std::string& path)
-    : name_(path.empty() ? Say(kStandardOutput) : path), fd_(STDOUT_FILENO) {
-  buffer_.reserve(kBufferSize);
+    : name_(path.empty() ? Say(kStandardOutput) : path),
+      fd_(STDOUT_FILENO),
+      buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize)) {
   if (path.empty()) return;
   struct stat status {};
   const bool exists = ::stat(path.c_str(), &status) == 0;
@@ -44,19 +42,19 @@ OutputFile::OutputFile(const std::string& path)
   fd_ = replaced_->Descriptor();
 }
 
-void OutputFile::Write(std::string_view text) {
-  // A large piece goes out as it is, without a copy into the buffer.
-  if (buffer_.empty() && text.size() >= kBufferSize) {
+void OutputFile::WriteLarge(std::string_view text) {
+  Flush();
+  // A piece as large as the buffer goes out as it is, without a copy.
+  if (text.size() >= kBufferSize) {
     WriteOut(text);
-    return;
+  } else {
+    Write(text);
   }
-  buffer_.append(text);
-  if (buffer_.size() >= kBufferSize) Flush();
 }
 
 void OutputFile::Flush() {
-  WriteOut(buffer_);
-  buffer_.clear();
+  WriteOut({buffer_.get(), used_});
+  used_ = 0;
 }
 
 void OutputFile::Commit() {

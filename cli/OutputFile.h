@@ -4,6 +4,9 @@
 // A device or a pipe named as the output (/dev/null, a FIFO) has no
 // content to keep and is written directly.
 
+#include <cstddef>
+#include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,14 +23,26 @@ class OutputFile {
   explicit OutputFile(const std::string& path);
 
   // Raises Fatal on a write error, BrokenPipe when the output is a pipe
-  // that nobody reads any more.
-  void Write(std::string_view text);
+  // that nobody reads any more. A line's pieces go into the buffer at
+  // once, a copy and nothing else.
+  void Write(std::string_view text) {
+    if (text.size() <= kBufferSize - used_) {
+      std::memcpy(buffer_.get() + used_, text.data(), text.size());
+      used_ += text.size();
+    } else {
+      WriteLarge(text);
+    }
+  }
   // Writes out what is buffered.
   void Flush();
   // Writes out the rest; a file replaced now takes its new content.
   void Commit();
 
  private:
+  // Bytes gathered before each write.
+  static constexpr std::size_t kBufferSize = 1 << 16;
+
+  void WriteLarge(std::string_view text);
   void WriteOut(std::string_view text);
   [[noreturn]] void FailWriting(int error) const;
 
@@ -35,7 +50,8 @@ class OutputFile {
   std::optional<ReplacedFile> replaced_;
   Descriptor direct_;  // a device or a pipe named as the output
   int fd_;
-  std::string buffer_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t used_ = 0;
 };
 
 }  // namespace koord::cli

@@ -55,11 +55,13 @@ class PauseWatch {
 
 }  // namespace
 
-void FeedInputs(const InputFiles& inputs, BatchRun& run, const OnPause& onPause) {
+void FeedInputs(const InputFiles& inputs, BatchRun& run, const OnPause& onPause,
+                InputWatch* watch) {
   PauseWatch pauses(onPause);
   std::string block(kBlockSize, '\0');
   for (std::size_t i = 0; i < inputs.Count(); ++i) {
     const Input& input = inputs[i];
+    if (watch && watch->FeedItself(i, run)) continue;
     for (;;) {
       if (input.mayPause) pauses.BeforeRead(input.fd);
       const ssize_t got = ReadSome(input.fd, block.data(), block.size());
@@ -68,8 +70,11 @@ void FeedInputs(const InputFiles& inputs, BatchRun& run, const OnPause& onPause)
       }
       if (got == 0) break;
       pauses.AfterRead();
-      run.Feed(std::string_view(block.data(), static_cast<std::size_t>(got)));
+      const std::string_view bytes(block.data(), static_cast<std::size_t>(got));
+      if (watch) watch->Block(i, bytes);
+      run.Feed(bytes);
     }
+    if (watch) watch->End(i);
     run.EndText();
   }
 }

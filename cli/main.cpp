@@ -12,7 +12,9 @@
 
 #include "cli/Convert.h"
 #include "cli/Fatal.h"
+#include "cli/FilePlan.h"
 #include "cli/FileProblem.h"
+#include "cli/FilesProgram.h"
 #include "cli/Help.h"
 #include "cli/MapFile.h"
 #include "cli/Options.h"
@@ -31,6 +33,11 @@ constexpr Translated kSeeHelp{"Voir koord-cli --help.", "Zie koord-cli --help.",
                               "See koord-cli --help."};
 constexpr Translated kSystemError{"erreur du système : %1", "systeemfout: %1", "system error: %1"};
 constexpr Translated kNoMemory{"mémoire insuffisante", "onvoldoende geheugen", "out of memory"};
+#if defined(KOORD_FULL_PROGRAM) && !defined(KOORD_HAVE_MAP)
+constexpr Translated kNoMapHere{"cette installation ne dessine pas de carte (construite sans Qt)",
+                                "deze installatie tekent geen kaart (gebouwd zonder Qt)",
+                                "this installation draws no map (built without Qt)"};
+#endif
 constexpr Translated kInternalError{"erreur interne inattendue (%1)",
                                     "onverwachte interne fout (%1)",
                                     "unexpected internal error (%1)"};
@@ -77,8 +84,18 @@ int main(int argc, char** argv) {
       std::puts("koord-cli " KOORD_VERSION);
       return 0;
     }
+    const koord::cli::FilePlan plan = koord::cli::PlanFiles(options);
+    if (plan.Needed()) koord::cli::BecomeFilesProgram(argv);
+    if (!options.map.empty()) {
+#if defined(KOORD_FULL_PROGRAM) && !defined(KOORD_HAVE_MAP)
+      // Built without the map: becoming the map program would be becoming
+      // this one again.
+      throw koord::cli::Fatal(Say(kNoMapHere));
+#endif
+      koord::cli::BecomeMapProgram(argv);
+    }
+    if (plan.Needed()) return koord::cli::ConvertWithFiles(options, plan);
     if (options.map.empty()) return koord::cli::ConvertToText(options);
-    koord::cli::BecomeMapProgram(argv);
     return koord::cli::PlotToMap(options);
   } catch (const koord::cli::UsageError& error) {
     std::fprintf(stderr, "koord-cli: %s\n%s\n", error.what(), Say(kSeeHelp).c_str());

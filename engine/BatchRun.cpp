@@ -37,6 +37,7 @@ struct Batch {
     LineRole role;
     LineEnding ending;
     bool byteOrderMark;
+    bool windows1252;
     Layout layout;
   };
   struct Outcome {
@@ -50,6 +51,7 @@ struct Batch {
     double y;
     bool far;
     double kilometres;
+    CoordKind kind;
   };
 
   std::string text;  // the lines, back to back
@@ -78,7 +80,7 @@ Batch Convert(const BatchChoices& choices, RunOutput output, Batch batch) {
                           line.layout, line.tooLong, line.role);
     batch.outcomes.push_back({outcome.status, outcome.reason, batch.outputs.size(),
                               outcome.text.size(), batch.whys.size(), outcome.why.size(), outcome.x,
-                              outcome.y, outcome.far, outcome.kilometres});
+                              outcome.y, outcome.far, outcome.kilometres, outcome.kind});
     batch.outputs += outcome.text;
     batch.whys += outcome.why;
   }
@@ -91,12 +93,13 @@ struct Place {
   std::uint64_t number;
   LineEnding ending;
   bool byteOrderMark;
+  bool windows1252;
 };
 
-LineResult ResultOf(const Place& place, const LineOutcome& outcome) {
-  return {place.text,   place.number,        outcome.status, outcome.reason,
-          outcome.text, outcome.why,         outcome.x,      outcome.y,
-          place.ending, place.byteOrderMark, outcome.far,    outcome.kilometres};
+LineResult ResultOf(const Place& place, const LineOutcome& outcome, const Layout& layout) {
+  return {place.text,        place.number, outcome.status,     outcome.reason, outcome.text,
+          outcome.why,       outcome.x,    outcome.y,          place.ending,   place.byteOrderMark,
+          place.windows1252, outcome.far,  outcome.kilometres, outcome.kind,   layout};
 }
 
 }  // namespace
@@ -153,7 +156,8 @@ class BatchRun::State {
 
   bool Line(const SplitLine& line) {
     ++number_;
-    const Place place{text_, number_, line.ending, number_ == 1 && lines_.HadByteOrderMark()};
+    const Place place{text_, number_, line.ending, number_ == 1 && lines_.HadByteOrderMark(),
+                      line.windows1252};
     if (layout_) return Dispatch(line.text, line.tooLong, place, LineRole::Data);
     held_.push_back({std::string(line.text), line.tooLong, place});
     if (line.tooLong || LooksEmpty(line.text)) return true;
@@ -203,11 +207,15 @@ class BatchRun::State {
 
   bool Dispatch(std::string_view line, bool tooLong, const Place& place, LineRole role) {
     if (converter_) {
-      return HandOver(ResultOf(place, converter_->Convert(line, *layout_, tooLong, role)));
+      LineResult result =
+          ResultOf(place, converter_->Convert(line, *layout_, tooLong, role), *layout_);
+      if (result.status == LineStatus::Converted) result.point = &converter_->Point();
+      return HandOver(result);
     }
     filling_.lines.push_back({static_cast<std::uint32_t>(filling_.text.size()),
                               static_cast<std::uint32_t>(line.size()), place.text, place.number,
-                              tooLong, role, place.ending, place.byteOrderMark, *layout_});
+                              tooLong, role, place.ending, place.byteOrderMark, place.windows1252,
+                              *layout_});
     filling_.text.append(line);
     if (filling_.Full()) Submit();
     return !ended_;
@@ -224,7 +232,10 @@ class BatchRun::State {
   }
 
   void Count(const LineResult& result) {
-    if (result.status == LineStatus::Converted) ++summary_.converted;
+    if (result.status == LineStatus::Converted) {
+      ++summary_.converted;
+      ++summary_.kinds[static_cast<std::size_t>(result.kind)];
+    }
     if (result.far && result.status == LineStatus::Converted) {
       ++summary_.far;
       if (!summary_.firstFar) summary_.firstFar = {result.text, result.number};
@@ -255,8 +266,8 @@ class BatchRun::State {
       HandOver({line.text, line.number, outcome.status, outcome.reason,
                 std::string_view(batch.outputs).substr(outcome.outputOffset, outcome.outputLength),
                 std::string_view(batch.whys).substr(outcome.whyOffset, outcome.whyLength),
-                outcome.x, outcome.y, line.ending, line.byteOrderMark, outcome.far,
-                outcome.kilometres});
+                outcome.x, outcome.y, line.ending, line.byteOrderMark, line.windows1252,
+                outcome.far, outcome.kilometres, outcome.kind, line.layout});
     }
     spares_.push_back(std::move(batch));
   }

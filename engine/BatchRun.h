@@ -18,6 +18,7 @@
 // A text is a file or a paste: each has its own byte-order mark, its own
 // line numbers and its own header.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -25,6 +26,8 @@
 #include <string_view>
 
 #include "engine/Choices.h"
+#include "engine/Kind.h"
+#include "engine/Layout.h"
 #include "engine/LineConverter.h"
 #include "engine/LineSplitter.h"
 
@@ -42,9 +45,19 @@ struct LineResult {
   double y;
   LineEnding ending;   // what ended the input line
   bool byteOrderMark;  // the first line of a text that began with a byte-order mark
+  bool windows1252;    // an input line that was not UTF-8, read as Windows-1252
   // A converted point more than 100 km from Belgium, and how far, km.
   bool far;
   double kilometres;
+  // The kind the line was read as.
+  CoordKind kind;
+  // Where its text's coordinates stand, as given or found: the separator
+  // (whose output form the line's fields are written with) and columns.
+  Layout layout;
+  // The conversion object of a converted line, for a sink that writes more
+  // than text (a file of another program, with geometry): given by a run on
+  // one thread, null from one on several.
+  const TransCoo* point = nullptr;
 };
 
 class LineSink {
@@ -68,6 +81,9 @@ struct RunSummary {
   // Converted lines whose point lies more than 100 km from Belgium.
   std::size_t far = 0;
   std::optional<Place> firstFar;
+  // Converted lines by the kind they were read as, in the order of the
+  // kinds (CoordKind).
+  std::array<std::size_t, kKindCount> kinds{};
 };
 
 class BatchRun {

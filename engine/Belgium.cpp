@@ -22,9 +22,12 @@ constexpr Vertex kOutline[] = {
 // Earth's mean radius (IUGG), km.
 constexpr double kEarthRadiusKm = 6371.0088;
 constexpr double kRadiansPerDegree = std::numbers::pi / 180;
-// Within this distance of the border a plane about the point measures it
-// to a fraction of a percent; beyond, the nearest vertex on the sphere.
-constexpr double kPlaneReachKm = 500;
+// Within this distance of Belgium's middle a plane about the point measures
+// the distance to the border to a fraction of a percent; beyond, the
+// nearest vertex on the sphere.
+constexpr double kPlaneReachKm = 800;
+// About Belgium's middle.
+constexpr Vertex kMiddle{50.64, 4.67};
 
 struct Box {
   double south = std::numeric_limits<double>::max();
@@ -45,9 +48,9 @@ constexpr Box BoundingBox() {
 }
 constexpr Box kBox = BoundingBox();
 
-bool InBox(double latitude, double longitude) {
-  return latitude >= kBox.south && latitude <= kBox.north && longitude >= kBox.west &&
-         longitude <= kBox.east;
+bool InBox(const Box& box, double latitude, double longitude) {
+  return latitude >= box.south && latitude <= box.north && longitude >= box.west &&
+         longitude <= box.east;
 }
 
 // Even-odd rule over the ring.
@@ -88,7 +91,7 @@ double NearestVertexKm(double latitude, double longitude) {
 double NearestSideKm(double latitude, double longitude) {
   const double east = std::cos(latitude * kRadiansPerDegree) * kRadiansPerDegree * kEarthRadiusKm;
   const double north = kRadiansPerDegree * kEarthRadiusKm;
-  double nearest = std::numeric_limits<double>::max();
+  double nearest2 = std::numeric_limits<double>::max();
   for (std::size_t i = 0; i + 1 < std::size(kOutline); ++i) {
     const double ax = (kOutline[i].longitude - longitude) * east;
     const double ay = (kOutline[i].latitude - latitude) * north;
@@ -98,23 +101,27 @@ double NearestSideKm(double latitude, double longitude) {
     const double dy = by - ay;
     const double length2 = dx * dx + dy * dy;
     const double t = length2 > 0 ? std::clamp(-(ax * dx + ay * dy) / length2, 0.0, 1.0) : 0.0;
-    nearest = std::min(nearest, std::hypot(ax + t * dx, ay + t * dy));
+    const double x = ax + t * dx;
+    const double y = ay + t * dy;
+    nearest2 = std::min(nearest2, x * x + y * y);
   }
-  return nearest;
+  return std::sqrt(nearest2);
 }
 
-// Cells of Belgium's bounding box wholly within kFarFromBelgiumKm of
-// Belgium, so that a point in one of them is not far: the distance at a
-// cell's centre, plus half its diagonal, is at least the distance anywhere
-// in the cell.
-constexpr int kCells = 16;
-using NearCells = std::array<std::array<bool, kCells>, kCells>;
+constexpr Box kGrid{kBox.south - kCellMarginDegrees, kBox.north + kCellMarginDegrees,
+                    kBox.west - kCellMarginDegrees, kBox.east + kCellMarginDegrees};
+constexpr double kCellHeight = (kGrid.north - kGrid.south) / kCells;
+constexpr double kCellWidth = (kGrid.east - kGrid.west) / kCells;
 
-NearCells MakeNearCells();
+// The verdict of every cell, rows from north to south; a test judges each
+// cell anew and prints the map again when the outline changes.
+constexpr char kCellMap[kCells][kCells + 1] = {
+#include "engine/BelgiumCells.inc"
+};
 
-const NearCells& Near() {
-  static const NearCells near = MakeNearCells();
-  return near;
+std::size_t CellIndex(double value, double low, double size) {
+  const auto index = static_cast<long>((value - low) / size);
+  return static_cast<std::size_t>(std::clamp(index, 0L, static_cast<long>(kCells) - 1));
 }
 
 }  // namespace
@@ -123,42 +130,38 @@ double KilometresFromBelgium(double latitude, double longitude) {
   if (!std::isfinite(latitude) || !std::isfinite(longitude)) {
     return std::numeric_limits<double>::infinity();
   }
-  if (InBox(latitude, longitude) && Inside(latitude, longitude)) return 0;
-  const double nearest = NearestVertexKm(latitude, longitude);
-  return nearest > kPlaneReachKm ? nearest : std::min(nearest, NearestSideKm(latitude, longitude));
+  if (InBox(kBox, latitude, longitude) && Inside(latitude, longitude)) return 0;
+  if (GreatCircleKm(latitude, longitude, kMiddle.latitude, kMiddle.longitude) > kPlaneReachKm) {
+    return NearestVertexKm(latitude, longitude);
+  }
+  return NearestSideKm(latitude, longitude);
+}
+
+char JudgedCell(std::size_t row, std::size_t column) {
+  const double south = kGrid.south + static_cast<double>(row) * kCellHeight;
+  const double west = kGrid.west + static_cast<double>(column) * kCellWidth;
+  const double halfDiagonal =
+      GreatCircleKm(south, west, south + kCellHeight, west + kCellWidth) / 2;
+  const double centre = KilometresFromBelgium(south + kCellHeight / 2, west + kCellWidth / 2);
+  return centre + halfDiagonal < kFarFromBelgiumKm   ? kNearCell
+         : centre - halfDiagonal > kFarFromBelgiumKm ? kFarCell
+                                                     : kUndecidedCell;
+}
+
+char TabledCell(std::size_t row, std::size_t column) {
+  return kCellMap[kCells - 1 - row][column];
 }
 
 bool FarFromBelgium(double latitude, double longitude) {
-  if (InBox(latitude, longitude)) {
-    const auto row = std::min(
-        kCells - 1, static_cast<int>((latitude - kBox.south) / (kBox.north - kBox.south) * kCells));
-    const auto column = std::min(
-        kCells - 1, static_cast<int>((longitude - kBox.west) / (kBox.east - kBox.west) * kCells));
-    if (Near()[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]) return false;
+  if (InBox(kGrid, latitude, longitude)) {
+    const char cell = TabledCell(CellIndex(latitude, kGrid.south, kCellHeight),
+                                 CellIndex(longitude, kGrid.west, kCellWidth));
+    if (cell != kUndecidedCell) return cell == kFarCell;
+  } else if (std::isfinite(latitude) && std::isfinite(longitude)) {
+    // Off the grid, at least its margin beyond Belgium's box: far.
+    return true;
   }
   return KilometresFromBelgium(latitude, longitude) > kFarFromBelgiumKm;
 }
-
-namespace {
-
-NearCells MakeNearCells() {
-  NearCells near{};
-  const double height = (kBox.north - kBox.south) / kCells;
-  const double width = (kBox.east - kBox.west) / kCells;
-  for (int row = 0; row < kCells; ++row) {
-    for (int column = 0; column < kCells; ++column) {
-      const double south = kBox.south + row * height;
-      const double west = kBox.west + column * width;
-      const double centreLatitude = south + height / 2;
-      const double centreLongitude = west + width / 2;
-      const double halfDiagonal = GreatCircleKm(south, west, south + height, west + width) / 2;
-      near[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] =
-          KilometresFromBelgium(centreLatitude, centreLongitude) + halfDiagonal < kFarFromBelgiumKm;
-    }
-  }
-  return near;
-}
-
-}  // namespace
 
 }  // namespace koord

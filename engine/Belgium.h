@@ -10,6 +10,8 @@
 // Degrees on WGS84 or any datum close to it (a datum moves a point by
 // metres, the border is known to 300 m).
 
+#include <cstddef>
+
 namespace koord {
 
 // Points farther than this from Belgium's border are flagged, km.
@@ -21,7 +23,22 @@ inline constexpr double kFarFromBelgiumKm = 100;
 double KilometresFromBelgium(double latitude, double longitude);
 
 // True when the point lies more than kFarFromBelgiumKm from Belgium; at
-// once for the points of Belgium's bounding box, all of which are nearer.
+// once for most points, from a grid of cells judged near or far.
 bool FarFromBelgium(double latitude, double longitude);
+
+// The grid: cells of about 12 by 10 km over Belgium's box and this margin
+// around it, each judged once and for all from the distance at its centre,
+// give or take half its diagonal. A point in an undecided cell (astride
+// the 100 km line), or off the grid, is measured.
+inline constexpr std::size_t kCells = 64;
+inline constexpr double kCellMarginDegrees = 2.5;
+inline constexpr char kNearCell = '#';
+inline constexpr char kFarCell = '.';
+inline constexpr char kUndecidedCell = '?';
+
+// A cell's verdict measured, and as the program holds it; row 0 is the
+// southern row, column 0 the western column.
+char JudgedCell(std::size_t row, std::size_t column);
+char TabledCell(std::size_t row, std::size_t column);
 
 }  // namespace koord

@@ -12,8 +12,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/Kinds.h"
+#include "geodesy/Utm.h"
 #include "support/Language.h"
 
 namespace koord {
@@ -29,8 +31,8 @@ enum class RunOutput { Text, Map };
 // Auto lets each text's first line decide (engine/LayoutFinder.h).
 enum class Separator { Tab, Semicolon, Comma, Blank, Auto };
 
-// UTM zones are numbered 1 to 60.
-inline constexpr int kLastUtmZone = 60;
+// The last UTM zone, for the choices that name one.
+inline constexpr int kLastUtmZone = DMA::kUtmLastZone;
 
 // Decimals of decimal degree output: 5 (about a metre) to 7 (a centimetre).
 inline constexpr int kMinDegreeDecimals = 5;
@@ -94,7 +96,18 @@ inline constexpr std::array<SeparatorEntry, 5> kSeparatorTable{{
 // The choices of a run.
 struct BatchChoices {
   CoordKind coorFrom = CoordKind::Lambert;
+  // Each line read as the one kind that reads into a point in Belgium or
+  // 20 km around it, instead of coorFrom.
+  bool detectKind = false;
   CoordKind coorDest = CoordKind::Mgrs;
+  // The outputs written after coorDest's on the same line, in order, each
+  // kind once.
+  std::vector<CoordKind> moreOutputs;
+  // The kind each line was read as, written before the outputs.
+  bool showKind = false;
+  // MGRS references of the 100 km squares of Belgium written without their
+  // grid zone (31U, 32U), as Belgian atlases name them: ES9534.
+  bool mgrsShort = false;
   Datum datumFrom = Datum::Bel72;
   Datum datumDest = Datum::Wgs84;
   // Read only for an output of their kind.

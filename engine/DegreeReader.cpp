@@ -145,9 +145,14 @@ std::optional<Angle> ReadBlankSeparated(std::string_view text) {
 // it separates parts ("50 51.100", "50° 51'"), never digits of one number.
 bool HasInnerBlank(std::string_view text) {
   const std::string_view trimmed = TrimBlanks(text);
-  return trimmed.find_first_of(" \t") != std::string_view::npos ||
-         trimmed.find(kNoBreakSpace) != std::string_view::npos ||
-         trimmed.find(kNarrowNoBreakSpace) != std::string_view::npos;
+  // One pass over the bytes; the no-break spaces begin beyond ASCII.
+  bool beyondAscii = false;
+  for (const char c : trimmed) {
+    if (c == ' ' || c == '\t') return true;
+    beyondAscii = beyondAscii || !ascii::IsAscii(c);
+  }
+  return beyondAscii && (trimmed.find(kNoBreakSpace) != std::string_view::npos ||
+                         trimmed.find(kNarrowNoBreakSpace) != std::string_view::npos);
 }
 
 // A plain number, or degrees, minutes and seconds.

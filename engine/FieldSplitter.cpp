@@ -96,21 +96,6 @@ std::string_view FieldSplitter::TakeQuoted(std::string_view& rest, char separato
   return std::string_view(unquoted_).substr(start);
 }
 
-Separator SeparatorForText(std::string_view text, Separator chosen, bool csvFile) {
-  if (chosen != Separator::Tab) return chosen;
-  std::string_view line;
-  while (!text.empty()) {
-    const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
-    line = text.substr(0, end);
-    text.remove_prefix(std::min(end + 1, text.size()));
-    if (line.find_first_not_of(" \t") != std::string_view::npos) break;
-  }
-  if (line.find('\t') != std::string_view::npos) return chosen;
-  if (line.find(';') != std::string_view::npos) return Separator::Semicolon;
-  if (csvFile && line.find(',') != std::string_view::npos) return Separator::Comma;
-  return chosen;
-}
-
 void AppendField(std::string& out, std::string_view field, char separator) {
   if (separator == '\t' ||
       field.find_first_of(std::string{separator, kQuote}) == std::string_view::npos) {

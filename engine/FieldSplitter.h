@@ -38,13 +38,6 @@ class FieldSplitter {
   std::string unquoted_;  // room for quoted fields with doubled quotes
 };
 
-// The separator to read `text` with when `chosen` is. When tabs are chosen,
-// a text whose first non-blank line has semicolons and no tab is CSV as
-// French spreadsheets write it, read with semicolons; with `csvFile` (a
-// file named .csv), such a line with commas and no semicolon is read with
-// commas.
-Separator SeparatorForText(std::string_view text, Separator chosen, bool csvFile = false);
-
 // Appends `field` for a line cut at `separator` (its output character):
 // quoted, with its quotes doubled, when it holds the separator or a quote
 // and the separator is not a tab.

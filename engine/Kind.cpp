@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/BelgianSquares.h"
 #include "engine/DegreeReader.h"
 #include "engine/LineSplitter.h"
 #include "engine/NumberReader.h"
@@ -100,6 +101,7 @@ FieldReading ReadUtm(std::span<const std::string_view> fields, bool, TransCoo& p
   if (auto why = ReadNumbers(CoordKind::Utm, fields, en, language, 1)) return Refused(*why);
   point.SetZone(zone->zone);
   point.SetNorth(zone->north);
+  point.SetBand(zone->band);
   point.SetEasting(en[0]);
   point.SetNorthing(en[1]);
   return {std::nullopt, 3};
@@ -165,16 +167,31 @@ FieldReading ReadPairInOneField(std::string_view text, std::size_t consumed, Tra
   return {std::nullopt, consumed};
 }
 
+FieldReading ReadAngleFields(std::span<const std::string_view> fields, TransCoo& point,
+                             Language language);
+
 FieldReading ReadDegreePair(std::span<const std::string_view> fields, bool wholeRest,
                             TransCoo& point, Language language) {
   point.SetOrigType(CoordKind::Degrees);
   if (fields.empty() || IsBlank(fields[0])) {
     return Refused(MissingField(CoordKind::Degrees, 0, language));
   }
-  // Fields cut at blanks may have cut the angles themselves.
+  // Fields cut at blanks may have cut the angles themselves, or kept the
+  // comma between them ("50.846667, 4.352500").
   if (wholeRest && fields.size() > 2) {
     return ReadPairInOneField(JoinedByBlanks(fields), fields.size(), point, language);
   }
+  FieldReading reading = ReadAngleFields(fields, point, language);
+  if (reading.refusal && wholeRest && fields.size() == 2) {
+    FieldReading joined = ReadPairInOneField(JoinedByBlanks(fields), 2, point, language);
+    if (!joined.refusal) return joined;
+  }
+  return reading;
+}
+
+// Two angles in two fields, or both in the first.
+FieldReading ReadAngleFields(std::span<const std::string_view> fields, TransCoo& point,
+                             Language language) {
   DegreeReading a;
   const std::optional<Reason> first = ReadDegrees(fields[0], a);
   if (first || fields.size() < 2) {
@@ -205,12 +222,28 @@ FieldReading ReadOneText(CoordKind kind, std::span<const std::string_view> field
   return {std::nullopt, wholeRest ? fields.size() : 1};
 }
 
+// A reference that starts with its square's letters, its grid zone left
+// out as Belgian atlases do ("ES9534"): given back with the zone of that
+// square of Belgium, or why not.
+std::optional<FieldRefusal> CompleteZonelessReference(std::string& text, Language language) {
+  std::string solid = text;
+  std::erase(solid, ' ');
+  const bool zoneless = solid.size() >= 2 && ascii::IsUpper(solid[0]) && ascii::IsUpper(solid[1]);
+  if (!zoneless) return std::nullopt;
+  const std::optional<std::string_view> zone = GridZoneOfBelgianSquare(solid.substr(0, 2));
+  if (!zone) return RefusalOf(Reason::MgrsWithoutZone, text, language);
+  text = std::string(*zone) + solid;
+  return std::nullopt;
+}
+
 FieldReading ReadMgrs(std::span<const std::string_view> fields, bool wholeRest, TransCoo& point,
                       Language language) {
   point.SetOrigType(CoordKind::Mgrs);
   std::string text;
   FieldReading reading = ReadOneText(CoordKind::Mgrs, fields, wholeRest, language, text);
-  if (!reading.refusal) point.SetMGRS(text);
+  if (reading.refusal) return reading;
+  if (auto why = CompleteZonelessReference(text, language)) return Refused(*why);
+  point.SetMGRS(text);
   return reading;
 }
 
@@ -261,6 +294,9 @@ constexpr std::string_view kIfblWords[] = {"ifbl"};
 
 // ---- Writing ----
 
+// Zone and band of an MGRS reference.
+constexpr std::size_t kGridZoneLength = 3;
+
 void WriteLambert(const TransCoo& point, const OutputStyle& style, std::string& out) {
   AppendMetres(out, point.X(), point.Y(), style.metres);
 }
@@ -269,11 +305,12 @@ void WriteLambert2008(const TransCoo& point, const OutputStyle& style, std::stri
   AppendMetres(out, point.X2008(), point.Y2008(), style.metres);
 }
 
-void WriteMgrs(const TransCoo& point, const OutputStyle&, std::string& out) {
+void WriteMgrs(const TransCoo& point, const OutputStyle& style, std::string& out) {
   // The reference as one word: "31U ES 963 329" is written 31UES963329.
-  for (const char c : point.MGRS()) {
-    if (c != ' ') out += c;
-  }
+  std::string reference = point.MGRS();
+  std::erase(reference, ' ');
+  const bool shortened = style.mgrsShort && InBelgianSquare(reference);
+  out += std::string_view(reference).substr(shortened ? kGridZoneLength : 0);
 }
 
 void WriteIfbl(const TransCoo& point, const OutputStyle& style, std::string& out) {
@@ -295,46 +332,39 @@ void WriteUtm(const TransCoo& point, const OutputStyle& style, std::string& out)
 
 // ---- What each output asks of the conversion object ----
 
-// Each line is read for one output only: the object spares the work of the
-// others (MGRS and IFBL cost a third of the work of a Lambert line).
-void ComputeOnly(TransCoo& point, bool utm, bool ifbl, bool lambert2008, bool lambert = false) {
-  point.ComputeUtm = utm;
-  point.ComputeIfbl = ifbl;
-  point.ComputeLambert2008 = lambert2008;
-  point.ComputeLambert = lambert;
-}
-
-void PrepareNothingMore(const BatchChoices&, TransCoo& point) {
-  ComputeOnly(point, false, false, false);
-}
+// Each line is read for its outputs only: the object spares the work of
+// the others (MGRS and IFBL cost a third of the work of a Lambert line).
+// Every output of a run asks for what it needs, on an object that computes
+// nothing optional to begin with.
+void PrepareNothingMore(const BatchChoices&, TransCoo&) {}
 
 void PrepareLambert(const BatchChoices&, TransCoo& point) {
-  ComputeOnly(point, false, false, false, true);
+  point.ComputeLambert = true;
 }
 
 void PrepareMgrs(const BatchChoices& choices, TransCoo& point) {
-  ComputeOnly(point, true, false, false);
+  point.ComputeUtm = true;
   point.mgrsPrecision = EntryOf(kMgrsPrecisionTable, choices.mgrsPrecision).metres;
 }
 
 void PrepareIfbl(const BatchChoices& choices, TransCoo& point) {
-  ComputeOnly(point, false, true, false);
+  point.ComputeIfbl = true;
   point.IfblPrecision = EntryOf(kIfblPrecisionTable, choices.ifblPrecision).length;
 }
 
 void PrepareLambert2008(const BatchChoices&, TransCoo& point) {
-  ComputeOnly(point, false, false, true);
+  point.ComputeLambert2008 = true;
 }
 
 void PrepareUtm(const BatchChoices& choices, TransCoo& point) {
-  ComputeOnly(point, true, false, false);
+  point.ComputeUtm = true;
   point.UtmZone = choices.utmZone;
 }
 
 // ---- Precisions ----
 
 constexpr Translated kPrecisionLabel{
-    "Précisio&n désirée:", "Gewe&nste precisie:", "Desired precisio&n:"};
+    "Précisio&n désirée\u00A0:", "Gewe&nste precisie:", "Desired precisio&n:"};
 
 template <typename Entry, std::size_t N>
 constexpr int PositionIn(const std::array<Entry, N>& table, decltype(Entry::value) value) {
@@ -395,8 +425,26 @@ constexpr PrecisionList kDegreePrecisionList{
       if (value >= kMinDegreeDecimals && value <= kMaxDegreeDecimals) c.degreeDecimals = value;
     }};
 
+// Metres are written to the metre by default: coordinates pasted from a
+// list are seldom better, and a millimetre that means nothing misleads.
+constexpr std::array<PrecisionEntry, kMaxMetreDecimals + 1> kMetreDecimals{{
+    {0, "0", {"Au mètre", "Op de meter", "To the metre"}},
+    {1, "1", {"1 décimale (10 cm)", "1 decimaal (10 cm)", "1 decimal (10 cm)"}},
+    {2, "2", {"2 décimales (1 cm)", "2 decimalen (1 cm)", "2 decimals (1 cm)"}},
+    {3, "3", {"3 décimales (1 mm)", "3 decimalen (1 mm)", "3 decimals (1 mm)"}},
+}};
+
+constexpr PrecisionList kMetreDecimalsList{
+    {"Décimales des mètres\u00A0:", "Decimalen van de meters:", "Metre decimals:"},
+    kMetreDecimals,
+    0,
+    [](const BatchChoices& c) { return c.metreDecimals; },
+    [](BatchChoices& c, int value) {
+      if (value >= 0 && value <= kMaxMetreDecimals) c.metreDecimals = value;
+    }};
+
 constexpr PrecisionList kUtmZoneList{
-    {"Zo&ne UTM:", "UTM-zo&ne:", "UTM zo&ne:"},
+    {"Zo&ne UTM\u00A0:", "UTM-zo&ne:", "UTM zo&ne:"},
     kUtmZones,
     0,
     [](const BatchChoices& c) { return static_cast<int>(c.utmZone); },
@@ -412,7 +460,7 @@ constexpr Translated kY{"Y", "Y", "Y"};
 constexpr Translated kLatitude{"Latitude", "Breedtegraad", "Latitude"};
 constexpr Translated kLongitude{"Longitude", "Lengtegraad", "Longitude"};
 constexpr Translated kDegreeExample{
-    "Un point par ligne : latitude, tabulation, longitude\n"
+    "Un point par ligne\u00A0: latitude, tabulation, longitude\n"
     "par exemple\n50,84041\t4,36875\n50°50'25,5\"N\t4°22'07,5\"E",
     "Eén punt per regel: breedte, tab, lengte\n"
     "bijvoorbeeld\n50,84041\t4,36875\n50°50'25,5\"N\t4°22'07,5\"E",
@@ -421,7 +469,7 @@ constexpr Translated kDegreeExample{
 
 // In the order of the window's lists; Degrees-minutes-seconds are an output
 // only: decimal degree input reads that notation already.
-constexpr std::array<KindDescriptor, 7> kKinds{{
+constexpr std::array<KindDescriptor, kKindCount> kKinds{{
     {CoordKind::Lambert,
      "lambert",
      "Lambert 72",
@@ -431,7 +479,7 @@ constexpr std::array<KindDescriptor, 7> kKinds{{
      {kX, kY, kNone},
      Datum::Bel72,
      true,
-     {"Un point par ligne : X, tabulation, Y (en mètres ou en km)\n"
+     {"Un point par ligne\u00A0: X, tabulation, Y (en mètres ou en km)\n"
       "par exemple\n150000\t170000\n150,5\t170",
       "Eén punt per regel: X, tab, Y (in meter of in km)\n"
       "bijvoorbeeld\n150000\t170000\n150,5\t170",
@@ -442,7 +490,8 @@ constexpr std::array<KindDescriptor, 7> kKinds{{
      ReadLambert,
      NumberLooksLikeValue,
      {kEastWords, kNorthWords, {}},
-     WriteLambert},
+     WriteLambert,
+     true},
     {CoordKind::Mgrs,
      "mgrs",
      "MGRS",
@@ -504,7 +553,7 @@ constexpr std::array<KindDescriptor, 7> kKinds{{
      {kX, kY, kNone},
      Datum::Etrs89,
      true,
-     {"Un point par ligne : X, tabulation, Y (en mètres)\npar exemple\n649999\t670000",
+     {"Un point par ligne\u00A0: X, tabulation, Y (en mètres)\npar exemple\n649999\t670000",
       "Eén punt per regel: X, tab, Y (in meter)\nbijvoorbeeld\n649999\t670000",
       "One point per line: X, tab, Y (in metres)\nfor example\n649999\t670000"},
      std::nullopt,
@@ -512,7 +561,8 @@ constexpr std::array<KindDescriptor, 7> kKinds{{
      ReadLambert2008,
      NumberLooksLikeValue,
      {kEastWords, kNorthWords, {}},
-     WriteLambert2008},
+     WriteLambert2008,
+     true},
     {CoordKind::Utm,
      "utm",
      "UTM",
@@ -523,7 +573,7 @@ constexpr std::array<KindDescriptor, 7> kKinds{{
       Translated{"Nord", "Noord", "Northing"}},
      Datum::Wgs84,
      false,
-     {"Un point par ligne : zone, tabulation, est, tabulation, nord\n"
+     {"Un point par ligne\u00A0: zone, tabulation, est, tabulation, nord\n"
       "par exemple\n31N\t596371\t5632970",
       "Eén punt per regel: zone, tab, oost, tab, noord\n"
       "bijvoorbeeld\n31N\t596371\t5632970",
@@ -534,7 +584,8 @@ constexpr std::array<KindDescriptor, 7> kKinds{{
      ReadUtm,
      UtmLooksLikeValue,
      {kZoneWords, kUtmEastWords, kNorthWords},
-     WriteUtm},
+     WriteUtm,
+     true},
     {CoordKind::Dms,
      "dms",
      "DMS",
@@ -564,6 +615,10 @@ constexpr bool RowsFollowTheKinds() {
 }
 
 static_assert(RowsFollowTheKinds(), "one row per kind, in the order of CoordKind");
+
+const PrecisionList& MetreDecimalsList() {
+  return kMetreDecimalsList;
+}
 
 const KindDescriptor& Describe(CoordKind kind) {
   return kKinds[static_cast<std::size_t>(kind)];

@@ -69,7 +69,8 @@ struct OutputStyle {
   char decimalMark = '.';
   int degreeDecimals = kDefaultDegreeDecimals;
   bool ifblDots = false;
-  MetreStyle metres;  // Lambert 1972, Lambert 2008 and UTM numbers
+  bool mgrsShort = false;  // Belgian squares without their grid zone
+  MetreStyle metres;       // Lambert 1972, Lambert 2008 and UTM numbers
 };
 
 struct KindDescriptor {
@@ -90,8 +91,8 @@ struct KindDescriptor {
   Translated example;
   // The output's precisions, when it has any.
   std::optional<PrecisionList> precision;
-  // Sets the conversion object up for this output: what it must compute,
-  // at which precision.
+  // Sets the conversion object up for this output, one of a run's: what it
+  // must compute besides the others', at which precision.
   void (*prepareOutput)(const BatchChoices& choices, TransCoo& point);
   // Reads the kind's fields into the conversion object, its input kind
   // set. `fields` are those from the first coordinate field on, in the
@@ -111,7 +112,19 @@ struct KindDescriptor {
   // Appends the kind's output fields from a converted point that has them
   // (TransCoo::OutputError).
   void (*write)(const TransCoo& point, const OutputStyle& style, std::string& out);
+  // Whether the output is written in metres, with MetreDecimalsList's
+  // decimals.
+  bool writesMetres = false;
 };
+
+// The name of the column that shows the kind each line was read as.
+inline constexpr Translated kKindColumn{"Type", "Type", "Kind"};
+
+// How many kinds there are.
+inline constexpr std::size_t kKindCount = 7;
+
+// The decimals of the outputs written in metres (writesMetres).
+const PrecisionList& MetreDecimalsList();
 
 // The descriptor of a kind.
 const KindDescriptor& Describe(CoordKind kind);

@@ -7,6 +7,7 @@
 
 #include "engine/Belgium.h"
 #include "engine/FieldSplitter.h"
+#include "engine/NumberReader.h"
 #include "support/Ascii.h"
 
 namespace koord {
@@ -113,7 +114,8 @@ std::optional<Layout> LayoutFinder::Given() const {
 }
 
 std::optional<Layout> LayoutFinder::FromHeader(std::string_view line) const {
-  if (choices_.firstColumn != 0) return std::nullopt;
+  // Lines of any kind have no columns to name.
+  if (choices_.firstColumn != 0 || choices_.detectKind) return std::nullopt;
   Layout layout;
   layout.separator = HeaderSeparator(line, choices_.separator);
   FieldSplitter fields;
@@ -149,7 +151,11 @@ std::optional<Layout> LayoutFinder::FromData(std::string_view line) {
     }
     std::optional<std::size_t> firstRead;
     std::vector<std::size_t> near;
+    // Fields a reading took are read, not read again from one of them:
+    // "ES 963 329" is no second reading of "31U ES 963 329".
+    std::size_t readUpTo = 0;
     for (std::size_t first = from; first < to; ++first) {
+      if (first < readUpTo) continue;
       // Where blanks or commas may stand inside values, a field before the
       // coordinates that reads as one may be a piece of them: "150 000
       // 170 000" is no point 170000, 0 after an identifier "150 000".
@@ -160,10 +166,11 @@ std::optional<Layout> LayoutFinder::FromData(std::string_view line) {
       Layout layout;
       layout.separator = separator;
       layout.first = first;
-      const std::optional<double> kilometres = probe_.Probe(line, layout);
-      if (!kilometres) continue;
+      const std::optional<LineConverter::ProbeResult> probe = probe_.Probe(line, layout);
+      if (!probe) continue;
+      readUpTo = first + probe->consumed;
       if (!firstRead) firstRead = first;
-      if (*kilometres <= kFarFromBelgiumKm) near.push_back(first);
+      if (probe->kilometres <= kFarFromBelgiumKm) near.push_back(first);
     }
     if (!firstRead) continue;
     Layout layout;
@@ -186,6 +193,14 @@ bool LayoutFinder::IsHeader(std::string_view line, const Layout& layout) const {
   FieldSplitter fields;
   fields.Split(line, layout.separator, std::numeric_limits<std::size_t>::max());
   bool letter = false;
+  if (choices_.detectKind) {
+    // Any kind's values hold a digit.
+    for (std::size_t at = layout.first; at < fields.Count(); ++at) {
+      if (HasDigit(fields[at])) return false;
+      letter = letter || HoldsLetter(fields[at]);
+    }
+    return letter;
+  }
   for (std::size_t i = 0; i < kind_.fieldCount; ++i) {
     const std::size_t at = layout.named ? layout.fields[i] : layout.first + i;
     if (at >= fields.Count()) break;

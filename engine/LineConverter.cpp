@@ -23,7 +23,37 @@ OutputStyle StyleOf(const BatchChoices& choices) {
       choices.decimalMark,
       std::clamp(choices.degreeDecimals, kMinDegreeDecimals, kMaxDegreeDecimals),
       choices.ifblDots,
+      choices.mgrsShort,
       {std::clamp(choices.metreDecimals, 0, kMaxMetreDecimals), choices.decimalMark, separator}};
+}
+
+// Kind detection takes a reading whose point lies this near Belgium, km.
+constexpr double kDetectionReachKm = 20;
+
+// Readings that cannot lie near Belgium, told from the values read before
+// converting them: Lambert beyond its domain, degrees beyond Belgium's
+// latitudes and longitudes with their margin, UTM outside zones 31 and 32
+// north, MGRS outside the grid zones 31U and 32U.
+bool MayLieNearBelgium(CoordKind kind, const TransCoo& point) {
+  constexpr double kSouth = 49.3;
+  constexpr double kNorth = 51.7;
+  constexpr double kWest = 2.2;
+  constexpr double kEast = 6.7;
+  switch (kind) {
+    case CoordKind::Lambert: return point.LambertInDomain();
+    case CoordKind::Lambert2008: return point.Lambert2008InDomain();
+    case CoordKind::Degrees:
+    case CoordKind::Dms:
+      return point.Latitude() >= kSouth && point.Latitude() <= kNorth &&
+             point.Longitude() >= kWest && point.Longitude() <= kEast;
+    case CoordKind::Utm: return point.North() && (point.Zone() == 31 || point.Zone() == 32);
+    case CoordKind::Mgrs: {
+      const std::string_view reference = point.MGRS();
+      return reference.starts_with("31U") || reference.starts_with("32U");
+    }
+    case CoordKind::Ifbl: return true;
+  }
+  return true;
 }
 
 // A line of blanks, tabs and separators only: an empty record, as
@@ -49,6 +79,8 @@ constexpr Translated kCommasCount{
     "%1 velden gescheiden door komma's voor %2; scheid de kolommen met een tab of een puntkomma",
     "%1 fields separated by commas for %2; separate the columns with a tab or a semicolon"};
 constexpr Translated kEitherColumn{"colonne %1 ou %2", "kolom %1 of %2", "column %1 or %2"};
+constexpr Translated kOr{" ou ", " of ", " or "};
+constexpr Translated kAt{"%1 à %2", "%1 op %2", "%1 at %2"};
 constexpr Translated kOneCoordinate{"une coordonnée", "één coördinaat", "one coordinate"};
 constexpr Translated kCoordinates{"%1 coordonnées", "%1 coördinaten", "%1 coordinates"};
 
@@ -84,20 +116,33 @@ ConversionError InputRefusal(ConversionError code) {
 }  // namespace
 
 LineConverter::LineConverter(const BatchChoices& choices, RunOutput output)
-    : choices_(choices),
-      output_(output),
-      from_(Describe(choices.coorFrom)),
-      dest_(Describe(choices.coorDest)),
-      style_(StyleOf(choices)) {
-  point_.SetDatumFrom(choices_.datumFrom);
-  point_.SetDatumDest(choices_.datumDest);
-  point_.PreciseTransformation = choices_.preciseTransformation;
-  if (output_ == RunOutput::Text) {
-    dest_.prepareOutput(choices_, point_);
+    : choices_(choices), output_(output), style_(StyleOf(choices)) {
+  outputs_.push_back(&Describe(choices_.coorDest));
+  for (const CoordKind kind : choices_.moreOutputs) outputs_.push_back(&Describe(kind));
+  if (choices_.detectKind) {
+    for (const KindDescriptor& kind : AllKinds()) {
+      if (kind.input) readings_.push_back({&kind, TransCoo()});
+    }
   } else {
-    // The map plots Lambert 1972 X and Y, which every conversion gives.
-    point_.ComputeUtm = point_.ComputeIfbl = point_.ComputeLambert2008 = false;
+    readings_.push_back({&Describe(choices_.coorFrom), TransCoo()});
   }
+  for (Reading& reading : readings_) {
+    TransCoo& point = reading.point;
+    // A datum named applies to the kinds that have more than one.
+    point.SetDatumFrom(reading.kind->singleDatum && choices_.detectKind ? reading.kind->defaultDatum
+                                                                        : choices_.datumFrom);
+    point.SetDatumDest(choices_.datumDest);
+    point.PreciseTransformation = choices_.preciseTransformation;
+    // The map plots Lambert 1972 X and Y, which the object gives unless
+    // told otherwise; a text run asks for what its outputs write.
+    point.ComputeUtm = point.ComputeIfbl = point.ComputeLambert2008 = false;
+    if (output_ == RunOutput::Text) {
+      point.ComputeLambert = false;
+      for (const KindDescriptor* kind : outputs_) kind->prepareOutput(choices_, point);
+    }
+  }
+  point_ = &readings_.front().point;
+  readKind_ = readings_.front().kind;
 }
 
 const LineOutcome& LineConverter::Convert(std::string_view line, const Layout& layout, bool tooLong,
@@ -132,10 +177,8 @@ const LineOutcome& LineConverter::Convert(std::string_view line, const Layout& l
     return outcome_;
   }
   try {
-    if (!ReadInput(layout)) return outcome_;
-    // The map shows Lambert input as read, unconverted and unchecked.
-    const bool plotAsRead = output_ == RunOutput::Map && from_.kind == CoordKind::Lambert;
-    if (!plotAsRead) point_.Conversion();
+    if (!ReadAndConvert(layout)) return outcome_;
+    outcome_.kind = readKind_->kind;
     ReadResult();
   } catch (const RuntimeError& fault) {
     Fail(Reason::Fault, FaultText(fault.Code(), choices_.language));
@@ -143,27 +186,46 @@ const LineOutcome& LineConverter::Convert(std::string_view line, const Layout& l
   return outcome_;
 }
 
-std::optional<double> LineConverter::Probe(std::string_view line, const Layout& layout) {
+std::optional<LineConverter::ProbeResult> LineConverter::Probe(std::string_view line,
+                                                               const Layout& layout) {
   line_ = line;
   try {
-    if (IsEmptyRecord(line) || !ReadInput(layout) || unitsMixed_) return std::nullopt;
-    point_.Conversion();
-    if (point_.ErrorCode() != ConversionError::None) return std::nullopt;
-    return KilometresFromBelgium(point_.Latitude(), point_.Longitude());
+    if (IsEmptyRecord(line)) return std::nullopt;
+    if (choices_.detectKind) {
+      if (!Detect(layout)) return std::nullopt;
+    } else {
+      if (ReadAs(readings_.front(), layout) || unitsMixed_) return std::nullopt;
+      point_->Conversion();
+    }
+    if (point_->ErrorCode() != ConversionError::None) return std::nullopt;
+    return ProbeResult{KilometresFromBelgium(point_->Latitude(), point_->Longitude()), consumed_};
   } catch (const RuntimeError&) {
     return std::nullopt;
   }
 }
 
-bool LineConverter::ReadInput(const Layout& layout) {
-  point_.Reset();
+bool LineConverter::ReadAndConvert(const Layout& layout) {
+  if (choices_.detectKind) return Detect(layout);
+  if (const std::optional<FieldRefusal> why = ReadAs(readings_.front(), layout)) {
+    Refuse(why->reason, why->detail);
+    return false;
+  }
+  // The map shows Lambert input as read, unconverted and unchecked.
+  const bool plotAsRead = output_ == RunOutput::Map && readKind_->kind == CoordKind::Lambert;
+  if (!plotAsRead) point_->Conversion();
+  return true;
+}
+
+std::optional<FieldRefusal> LineConverter::ReadAs(Reading& reading, const Layout& layout) {
+  reading.point.Reset();
   fields_.Split(line_, layout.separator, std::numeric_limits<std::size_t>::max());
   const std::span<const std::string_view> all = fields_.All();
   std::array<std::string_view, 3> named{};
   std::span<const std::string_view> coordinates;
   if (layout.named) {
     std::size_t present = 0;
-    while (present < from_.fieldCount && layout.fields[present] < all.size()) {
+    while (present < reading.kind->fieldCount && present < named.size() &&
+           layout.fields[present] < all.size()) {
       named[present] = all[layout.fields[present]];
       ++present;
     }
@@ -172,50 +234,109 @@ bool LineConverter::ReadInput(const Layout& layout) {
     coordinates = all.subspan(std::min(layout.first, all.size()));
   }
   const bool cutAtBlanks = layout.separator == Separator::Blank && !layout.named;
-  const FieldReading reading = from_.read(coordinates, cutAtBlanks, point_, choices_.language);
-  unitsMixed_ = reading.unitsMixed;
-  if (reading.refusal) {
-    Refuse(reading.refusal->reason, reading.refusal->detail);
-    return false;
-  }
+  const FieldReading result =
+      reading.kind->read(coordinates, cutAtBlanks, reading.point, choices_.language);
+  unitsMixed_ = result.unitsMixed;
+  consumed_ = result.consumed;
+  if (result.refusal) return result.refusal;
   // Where a separator may stand inside a value, a field left over may be
   // part of a value read wrong ("150 000 170 000", "150000,5,170000,5").
   if (SeparatorMayStandInValues(layout.separator)) {
-    const std::size_t expected = layout.named ? layout.total : layout.first + reading.consumed;
+    const std::size_t expected = layout.named ? layout.total : layout.first + result.consumed;
     if (all.size() != expected) {
-      Refuse(Reason::FieldCount, FieldCountText(layout.separator, all.size() - layout.first,
-                                                from_.fieldCount, choices_.language));
-      return false;
+      return FieldRefusal{Reason::FieldCount,
+                          FieldCountText(layout.separator, all.size() - layout.first,
+                                         reading.kind->fieldCount, choices_.language)};
     }
   }
-  return true;
+  point_ = &reading.point;
+  readKind_ = reading.kind;
+  return std::nullopt;
+}
+
+bool LineConverter::Detect(const Layout& layout) {
+  std::vector<std::pair<Reading*, std::size_t>> near;  // with the fields it took
+  std::string far;
+  // Fields that a value's blanks or commas split tell more than "no
+  // reading" when nothing else reads ("150 000 170 000").
+  std::optional<FieldRefusal> miscounted;
+  const Language language = choices_.language;
+  for (Reading& reading : readings_) {
+    if (std::optional<FieldRefusal> why = ReadAs(reading, layout)) {
+      if (why->reason == Reason::FieldCount && !miscounted) miscounted = std::move(why);
+      continue;
+    }
+    if (unitsMixed_) continue;
+    if (!MayLieNearBelgium(reading.kind->kind, reading.point)) continue;
+    reading.point.Conversion();
+    if (reading.point.ErrorCode() != ConversionError::None) continue;
+    const double kilometres =
+        KilometresFromBelgium(reading.point.Latitude(), reading.point.Longitude());
+    if (kilometres <= kDetectionReachKm) {
+      near.emplace_back(&reading, consumed_);
+    } else {
+      if (!far.empty()) far += ", ";
+      far += Filled(kAt.In(language), reading.kind->cliName, KilometresText(kilometres, language));
+    }
+  }
+  if (near.size() == 1) {
+    point_ = &near.front().first->point;
+    readKind_ = near.front().first->kind;
+    consumed_ = near.front().second;
+    return true;
+  }
+  if (near.empty() && far.empty() && miscounted) {
+    Refuse(miscounted->reason, miscounted->detail);
+    return false;
+  }
+  if (near.empty()) {
+    Refuse(Reason::NoKindFits, far);
+    return false;
+  }
+  std::string kinds;
+  for (std::size_t i = 0; i < near.size(); ++i) {
+    if (i > 0) kinds += i + 1 == near.size() ? kOr.In(language) : ", ";
+    kinds += near[i].first->kind->cliName;
+  }
+  Refuse(Reason::AmbiguousKind, kinds);
+  return false;
 }
 
 void LineConverter::ReadResult() {
-  if (point_.ErrorCode() != ConversionError::None) {
-    RefuseConversion(InputRefusal(point_.ErrorCode()), point_.ErrorData());
+  if (point_->ErrorCode() != ConversionError::None) {
+    RefuseConversion(InputRefusal(point_->ErrorCode()), point_->ErrorData());
     return;
   }
   outcome_.status = LineStatus::Converted;
   if (output_ == RunOutput::Map) {
-    outcome_.x = RequireFinite(point_.X());
-    outcome_.y = RequireFinite(point_.Y());
-    if (from_.kind != CoordKind::Lambert) CheckDistance();
+    outcome_.x = RequireFinite(point_->X());
+    outcome_.y = RequireFinite(point_->Y());
+    if (readKind_->kind != CoordKind::Lambert || choices_.detectKind) CheckDistance();
     return;
   }
-  if (const ConversionError why = point_.OutputError(dest_.kind); why != ConversionError::None) {
-    RefuseConversion(why);
-    return;
+  // A line gives all its outputs or none: the first refused refuses it.
+  for (const KindDescriptor* kind : outputs_) {
+    if (const ConversionError why = point_->OutputError(kind->kind); why != ConversionError::None) {
+      RefuseConversion(why);
+      return;
+    }
   }
   KeepLine();
-  dest_.write(point_, style_, outcome_.text);
+  if (choices_.showKind) {
+    outcome_.text += readKind_->cliName;
+    outcome_.text += style_.separator;
+  }
+  for (std::size_t i = 0; i < outputs_.size(); ++i) {
+    if (i > 0) outcome_.text += style_.separator;
+    outputs_[i]->write(*point_, style_, outcome_.text);
+  }
   CheckDistance();
 }
 
 void LineConverter::CheckDistance() {
-  if (!FarFromBelgium(point_.Latitude(), point_.Longitude())) return;
+  if (!FarFromBelgium(point_->Latitude(), point_->Longitude())) return;
   outcome_.far = true;
-  outcome_.kilometres = KilometresFromBelgium(point_.Latitude(), point_.Longitude());
+  outcome_.kilometres = KilometresFromBelgium(point_->Latitude(), point_->Longitude());
   if (choices_.nearBelgium)
     Refuse(Reason::FarFromBelgium, KilometresText(outcome_.kilometres, choices_.language));
 }
@@ -227,9 +348,16 @@ void LineConverter::RefuseConversion(ConversionError code, std::string_view data
 void LineConverter::WriteHeader() {
   outcome_.status = LineStatus::Header;
   KeepLine();
-  for (std::size_t i = 0; i < dest_.fieldCount; ++i) {
-    if (i > 0) outcome_.text += style_.separator;
-    outcome_.text += dest_.fieldNames[i].In(choices_.language);
+  bool first = true;
+  const auto name = [&](std::string_view text) {
+    if (!first) outcome_.text += style_.separator;
+    outcome_.text += text;
+    first = false;
+  };
+  if (choices_.showKind) name(kKindColumn.In(choices_.language));
+  for (const KindDescriptor* kind : outputs_) {
+    for (std::size_t i = 0; i < kind->fieldCount; ++i)
+      name(kind->fieldNames[i].In(choices_.language));
   }
 }
 

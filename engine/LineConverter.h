@@ -18,6 +18,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/TransCoo.h"
 #include "engine/Choices.h"
@@ -53,6 +54,8 @@ struct LineOutcome {
   // far, km.
   bool far = false;
   double kilometres = 0;
+  // The kind the line was read as (with kind detection, the one found).
+  CoordKind kind = CoordKind::Lambert;
 };
 
 class LineConverter {
@@ -66,15 +69,34 @@ class LineConverter {
   const LineOutcome& Convert(std::string_view line, const Layout& layout, bool tooLong = false,
                              LineRole role = LineRole::Data);
 
+  // What a line's coordinates read into at a layout: how far from Belgium
+  // the point lies, km, and how many fields the reading took.
+  struct ProbeResult {
+    double kilometres;
+    std::size_t consumed;
+  };
   // Whether the line's coordinates read at `layout` into a point that
-  // converts, every field accounted for; if so, the point's distance from
-  // Belgium, km. What a layout is found with.
-  std::optional<double> Probe(std::string_view line, const Layout& layout);
+  // converts, every field accounted for. What a layout is found with.
+  std::optional<ProbeResult> Probe(std::string_view line, const Layout& layout);
+
+  // The conversion object as the last line left it.
+  const TransCoo& Point() const { return *point_; }
 
  private:
-  // Reads the coordinate fields into the conversion object, or refuses
-  // the line.
-  bool ReadInput(const Layout& layout);
+  // One input kind the line may be read as, with its conversion object set
+  // up for the kind's datum.
+  struct Reading {
+    const KindDescriptor* kind;
+    TransCoo point;
+  };
+
+  // Reads the line's coordinate fields and converts them, or refuses the
+  // line; with kind detection, into the one reading that fits.
+  bool ReadAndConvert(const Layout& layout);
+  // Reads the coordinate fields as one kind into its object; nothing when
+  // they read, every field accounted for.
+  std::optional<FieldRefusal> ReadAs(Reading& reading, const Layout& layout);
+  bool Detect(const Layout& layout);
   void ReadResult();
   void CheckDistance();
   void WriteHeader();
@@ -87,14 +109,17 @@ class LineConverter {
 
   const BatchChoices choices_;
   const RunOutput output_;
-  const KindDescriptor& from_;
-  const KindDescriptor& dest_;
+  std::vector<const KindDescriptor*> outputs_;
   OutputStyle style_;
-  TransCoo point_;
+  // One reading of the input kind, or one per kind with detection.
+  std::vector<Reading> readings_;
+  TransCoo* point_;
+  const KindDescriptor* readKind_;
   FieldSplitter fields_;
   std::string_view line_;
   LineOutcome outcome_;
   bool unitsMixed_ = false;  // of the last reading
+  std::size_t consumed_ = 0;  // fields the last reading took
 };
 
 }  // namespace koord

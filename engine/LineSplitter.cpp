@@ -1,6 +1,10 @@
 #include "engine/LineSplitter.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
+
+#include "support/Ascii.h"
 
 namespace koord {
 
@@ -32,7 +36,27 @@ std::string_view LineEndingText(LineEnding ending) {
   return {};
 }
 
+namespace {
+
+// Eight bytes at a time: no byte of an ASCII text has its high bit set.
+bool IsAsciiText(std::string_view text) {
+  constexpr std::uint64_t kHighBits = 0x8080808080808080;
+  std::uint64_t seen = 0;
+  std::size_t i = 0;
+  for (; i + sizeof seen <= text.size(); i += sizeof seen) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, text.data() + i, sizeof word);
+    seen |= word;
+  }
+  for (; i < text.size(); ++i) seen |= static_cast<unsigned char>(text[i]);
+  return (seen & kHighBits) == 0;
+}
+
+}  // namespace
+
 bool IsUtf8(std::string_view text) {
+  // Lines are ASCII far more often than not: settled at once.
+  if (IsAsciiText(text)) return true;
   std::size_t i = 0;
   const auto byte = [&text](std::size_t at) { return static_cast<unsigned char>(text[at]); };
   while (i < text.size()) {
@@ -68,42 +92,6 @@ bool IsUtf8(std::string_view text) {
     i += length;
   }
   return true;
-}
-
-namespace {
-
-// Windows-1252 from 0x80 to 0x9F, as Unicode; 0 where nothing is assigned.
-constexpr char16_t kWindows1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-constexpr char16_t kReplacementCharacter = 0xFFFD;
-
-void AppendUtf8(std::string& out, char16_t code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
-
-}  // namespace
-
-void AppendWindows1252(std::string& out, std::string_view text) {
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    char16_t code = byte;
-    if (byte >= 0x80 && byte < 0xA0) {
-      code = kWindows1252High[byte - 0x80];
-      if (code == 0) code = kReplacementCharacter;
-    }
-    AppendUtf8(out, code);
-  }
 }
 
 void LineSplitter::Decide(bool atEnd) {

@@ -22,6 +22,7 @@
 #include <utility>
 
 #include "engine/Utf16.h"
+#include "engine/Windows1252.h"
 
 namespace koord {
 
@@ -43,14 +44,11 @@ std::string_view LineEndingText(LineEnding ending);
 // True when the text is well-formed UTF-8.
 bool IsUtf8(std::string_view text);
 
-// Appends the UTF-8 of text taken as Windows-1252 (its five unassigned
-// bytes become U+FFFD).
-void AppendWindows1252(std::string& out, std::string_view text);
-
 struct SplitLine {
   std::string_view text;  // without its line end, valid during the call
   bool tooLong;           // cut to kMaxLineLength bytes
   LineEnding ending;
+  bool windows1252 = false;  // decoded from Windows-1252
 };
 
 class LineSplitter {
@@ -159,7 +157,7 @@ class LineSplitter {
     if (decoder_ || IsUtf8(text)) return onLine(SplitLine{text, tooLong, ending});
     windows1252_.clear();
     AppendWindows1252(windows1252_, text);
-    return onLine(SplitLine{windows1252_, tooLong, ending});
+    return onLine(SplitLine{windows1252_, tooLong, ending, true});
   }
 
   void Keep(std::string_view piece);

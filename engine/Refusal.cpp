@@ -9,7 +9,7 @@
 namespace koord {
 namespace {
 
-constexpr std::array<std::pair<Reason, Translated>, 16> kReasonTexts{{
+constexpr std::array<std::pair<Reason, Translated>, 19> kReasonTexts{{
     {Reason::MissingField, {"Champ manquant", "Ontbrekend veld", "Missing field"}},
     {Reason::UnreadableNumber, {"Nombre illisible", "Onleesbaar getal", "Unreadable number"}},
     {Reason::NumberTooLarge, {"Nombre trop grand", "Getal te groot", "Number too large"}},
@@ -41,6 +41,17 @@ constexpr std::array<std::pair<Reason, Translated>, 16> kReasonTexts{{
       "Dubbelzinnige scheiding van breedte en lengte",
       "Ambiguous split of latitude and longitude"}},
     {Reason::LineTooLong, {"Ligne trop longue", "Regel te lang", "Line too long"}},
+    {Reason::MgrsWithoutZone,
+     {"Référence MGRS sans sa zone de grille (31U ou 32U pour les carrés de la Belgique)",
+      "MGRS-referentie zonder gridzone (31U of 32U voor de hokken van België)",
+      "MGRS reference without its grid zone (31U or 32U for the squares of Belgium)"}},
+    {Reason::AmbiguousKind,
+     {"Plusieurs lectures près de la Belgique ; choisissez le type de départ",
+      "Meer dan één lezing dicht bij België; kies het type van de invoer",
+      "More than one reading near Belgium; choose the input type"}},
+    {Reason::NoKindFits,
+     {"Aucune lecture près de la Belgique", "Geen lezing dicht bij België",
+      "No reading near Belgium"}},
     {Reason::AmbiguousColumns,
      {"Les coordonnées se lisent en plusieurs colonnes ; choisissez la bonne",
       "De coördinaten zijn in meer dan één kolom leesbaar; kies de juiste",

@@ -26,8 +26,11 @@ enum class Reason {
   AmbiguousPair,               // both angles in one field, split in more than one way
   LineTooLong,                 // the line was cut before it ended (kMaxLineLength)
   UnreadableZone,              // a UTM zone field that is no zone ("31N", "32 S")
+  MgrsWithoutZone,             // a reference without its grid zone, not of a Belgian square
   FieldCount,                  // blanks or commas that cut the line into too many fields
   AmbiguousColumns,            // the coordinates read from two columns of the text's first line
+  AmbiguousKind,               // kind detection: more than one kind reads into a point near Belgium
+  NoKindFits,                  // kind detection: no kind reads into a point near Belgium
   FarFromBelgium,              // a point far from Belgium, when such points are refused
   Refused,                     // the conversion object refused the input or the output
   Fault,                       // a run-time error while converting: its description

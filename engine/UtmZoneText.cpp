@@ -1,12 +1,12 @@
 #include "engine/UtmZoneText.h"
 
 #include "engine/TextScan.h"
+#include "geodesy/Utm.h"
 #include "support/Ascii.h"
 
 namespace koord {
 namespace {
 
-constexpr int kLastZone = 60;
 // The hemispheres and the latitude bands (C to X without I and O), either
 // case; bands from P on lie north of the equator.
 constexpr std::string_view kLetters = "NnSsCcDdEeFfGgHhJjKkLlMmPpQqRrTtUuVvWwXx";
@@ -21,7 +21,7 @@ std::optional<UtmZoneText> ReadUtmZone(std::string_view field) {
   const int zone = digits.size() == 1 ? digits[0] - '0' : (digits[0] - '0') * 10 + digits[1] - '0';
   scan.SkipBlanks();
   const char letter = ascii::ToUpper(scan.TakeOneOf(kLetters));
-  if (zone < 1 || zone > kLastZone || letter == '\0' || !scan.AtEnd()) return std::nullopt;
+  if (zone < DMA::kUtmFirstZone || zone > DMA::kUtmLastZone || letter == '\0' || !scan.AtEnd()) return std::nullopt;
   const auto number = static_cast<std::int16_t>(zone);
   if (letter == 'N' || letter == 'S') return UtmZoneText{number, letter == 'N'};
   return UtmZoneText{number, letter >= kFirstNorthernBand, letter};

@@ -37,10 +37,13 @@
 #include "engine/LineConverter.h"
 #include "engine/LineSplitter.h"
 #include "engine/NumberReader.h"
+#include "engine/Windows1252.h"
 #include "fuzz/FuzzBytes.h"
 #include "fuzz/Invariant.h"
 #include "fuzz/TextOracle.h"
+#include "geodesy/ConformalConic.h"
 #include "geodesy/Ifbl.h"
+#include "geodesy/Lambert.h"
 #include "support/RuntimeError.h"
 
 namespace {
@@ -56,29 +59,25 @@ constexpr std::size_t kFullMgrsDigits = 5;
 // Code length of an IFBL output by precision (1 x 1 km to 32 x 20 km).
 constexpr std::array<std::size_t, 3> kIfblLength{6, 4, 2};
 
-// Accepted input, bounds included: Lambert 1972 metres and degrees.
-constexpr double kLambertMaxX = 310000;
-constexpr double kLambertMaxY = 260000;
-constexpr double kLambert2008MinX = 499900;
-constexpr double kLambert2008MaxX = 810100;
-constexpr double kLambert2008MinY = 499900;
-constexpr double kLambert2008MaxY = 760100;
-constexpr double kMaxLatitude = 90;
-constexpr double kMaxLongitude = 180;
+// Accepted input, bounds included: Lambert 1972 and 2008 metres.
+constexpr koord::GridBounds kLambertBounds = koord::Lambert::kBounds;
+constexpr koord::GridBounds kLambert2008Bounds = koord::kLambert2008Bounds;
 // A Lambert value below this is taken as kilometres.
 constexpr double kKilometreLimit = 1000;
 constexpr double kMetresPerKilometre = 1000;
 
 // Reasons that hold digits without being coordinates.
-const std::array<std::string, 7> kReasonsWithDigits{
+const std::array<std::string, 8> kReasonsWithDigits{
     std::string(koord::kBadLambert2008),
     koord::ConversionErrorText(koord::ConversionError::OutsideUtm, {}, koord::Language::French),
-    std::string(koord::ReasonText(koord::Reason::MinutesOrSecondsOutOfRange, koord::Language::French)),
+    std::string(
+        koord::ReasonText(koord::Reason::MinutesOrSecondsOutOfRange, koord::Language::French)),
     koord::ConversionErrorText(koord::ConversionError::OutsideLambert, {}, koord::Language::French),
     koord::ConversionErrorText(koord::ConversionError::OutsideLambert2008, {},
                                koord::Language::French),
     koord::ConversionErrorText(koord::ConversionError::UtmZoneTooFar, {}, koord::Language::French),
-    std::string(koord::ReasonText(koord::Reason::UnreadableZone, koord::Language::French))};
+    std::string(koord::ReasonText(koord::Reason::UnreadableZone, koord::Language::French)),
+    std::string(koord::ReasonText(koord::Reason::MgrsWithoutZone, koord::Language::French))};
 
 // The sink: a text out, a map that records its points, and each fault
 // answered Yes, or No at the answer given.
@@ -210,6 +209,12 @@ std::vector<std::string> CoordinateFields(const koord::BatchChoices& c, std::str
   std::vector<std::string> fields;
   for (std::size_t i = first; i < all.size() && i < first + FieldCount(c.coorFrom); ++i) {
     fields.push_back(all[i]);
+  }
+  // Cut at blanks, a reference or a square is the rest of the line: the
+  // blanks people put inside it split nothing.
+  const bool oneText = c.coorFrom == CoordKind::Mgrs || c.coorFrom == CoordKind::Ifbl;
+  if (oneText && c.separator == koord::Separator::Blank && !fields.empty()) {
+    for (std::size_t i = first + 1; i < all.size(); ++i) fields[0].append(" ").append(all[i]);
   }
   return fields;
 }
@@ -372,6 +377,13 @@ std::string Unquoted(std::string_view out, char separator) {
 bool IsReason(std::string_view out) {
   if (out.empty()) return false;
   if (out.starts_with(koord::kBadMgrsPrefix) && out.ends_with(")")) return true;
+  // Reasons whose detail is numbers of their own: distances, counts of
+  // fields, columns.
+  static const std::regex counted(
+      "(Loin de la Belgique|Aucune lecture près de la Belgique|Les coordonnées se lisent en "
+      "plusieurs colonnes ; choisissez la bonne)( : .*)?|"
+      "[0-9]+ champs séparés par des (blancs|virgules) pour .*");
+  if (std::regex_match(std::string(out), counted)) return true;
   for (std::string_view known : kReasonsWithDigits) {
     if (out.starts_with(known)) out.remove_prefix(known.size());
   }
@@ -424,8 +436,7 @@ bool MustBeRefused(const koord::BatchChoices& c, const std::vector<std::string>&
   if (c.coorFrom == CoordKind::Lambert2008) {
     const std::optional<double> a = Number(fields[0]);
     const std::optional<double> b = Number(fields[1]);
-    return !(a && b && Metres(*a) >= kLambert2008MinX && Metres(*a) <= kLambert2008MaxX &&
-             Metres(*b) >= kLambert2008MinY && Metres(*b) <= kLambert2008MaxY);
+    return !(a && b && kLambert2008Bounds.Contains(Metres(*a), Metres(*b)));
   }
   if (c.coorFrom == CoordKind::Utm) {
     static const std::regex zone("(0?[1-9]|[1-5][0-9]|60)[C-HJ-NP-Xc-hj-np-x]");
@@ -436,8 +447,7 @@ bool MustBeRefused(const koord::BatchChoices& c, const std::vector<std::string>&
   std::optional<double> a = Number(fields[0]);
   std::optional<double> b = Number(fields[1]);
   if (!a || !b) return true;
-  return !(Metres(*a) >= 0 && Metres(*a) <= kLambertMaxX && Metres(*b) >= 0 &&
-           Metres(*b) <= kLambertMaxY);
+  return !kLambertBounds.Contains(Metres(*a), Metres(*b));
 }
 
 // Where blanks or commas separate the fields, a line read as numbers holds
@@ -489,6 +499,14 @@ koord::BatchChoices Choose(koord::fuzz::FuzzBytes& bytes) {
   };
   choices.coorFrom = kind();
   choices.coorDest = kind();
+  // Sometimes each line read as its own kind; sometimes more outputs.
+  choices.detectKind = bytes.Pick(6) == 0;
+  if (bytes.Pick(6) == 0) {
+    const CoordKind more = kind();
+    if (more != choices.coorDest) choices.moreOutputs.push_back(more);
+  }
+  choices.showKind = bytes.Pick(8) == 0;
+  choices.mgrsShort = bytes.Pick(4) == 0;
   choices.datumFrom = pick(koord::kDatumTable);
   choices.datumDest = pick(koord::kDatumTable);
   choices.mgrsPrecision = pick(koord::kMgrsPrecisionTable);
@@ -508,6 +526,19 @@ koord::BatchChoices Choose(koord::fuzz::FuzzBytes& bytes) {
   constexpr std::array<std::int16_t, 6> kZones{0, 0, 0, 31, 32, 1};
   choices.utmZone = kZones[static_cast<std::size_t>(bytes.Pick(static_cast<int>(kZones.size())))];
   return choices;
+}
+
+// The choices in a few words, for the report of a broken invariant.
+std::string Summary(const koord::BatchChoices& c) {
+  std::string text = "-f ";
+  text.append(c.detectKind ? "auto" : koord::Describe(c.coorFrom).cliName);
+  text.append(" -t ").append(koord::Describe(c.coorDest).cliName);
+  for (const CoordKind kind : c.moreOutputs) text.append(",").append(koord::Describe(kind).cliName);
+  text.append(" --separator ").append(koord::EntryOf(koord::kSeparatorTable, c.separator).cliName);
+  text.append(" --columns ").append(std::to_string(c.firstColumn));
+  if (c.keepLine) text.append(" --keep");
+  if (c.nearBelgium) text.append(" --near-belgium");
+  return text;
 }
 
 }  // namespace
@@ -556,7 +587,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   bool seenText = false;
   for (std::size_t i = 0; i < out.size(); ++i) {
     std::string_view line = out[i];
-    const std::string trace = std::string(lines[i]) + " -> " + std::string(line);
+    const std::string trace =
+        std::string(lines[i]) + " -> " + std::string(line) + "\n  with " + Summary(choices);
     Require(line.find_first_of("\r\n") == std::string::npos, "an output line holds no line end",
             trace);
     if (lines[i].find_first_not_of(" \t;,") == std::string_view::npos) {
@@ -590,6 +622,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       continue;
     }
     const std::string text = Unquoted(line, separator);
+    const bool plain = !choices.detectKind && choices.moreOutputs.empty() && !choices.showKind &&
+                       !choices.mgrsShort;
+    if (!plain) {
+      // Several outputs, the kind shown first, or a kind found per line:
+      // a reason, or as many fields as the outputs write.
+      std::size_t fields = choices.showKind ? 1 : 0;
+      fields += FieldCount(choices.coorDest);
+      for (const CoordKind kind : choices.moreOutputs) fields += FieldCount(kind);
+      const std::size_t cuts =
+          static_cast<std::size_t>(std::count(line.begin(), line.end(), separator));
+      Require(IsReason(text) || cuts + 1 >= fields, "a line gives its outputs' fields or a reason",
+              trace);
+      continue;
+    }
     if (!layoutGiven) {
       Require(IsConverted(choices, {std::string(lines[i])}, std::string(line), separator) ||
                   IsReason(text) || choices.coorFrom == CoordKind::Mgrs ||

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "engine/LineSplitter.h"
+#include "engine/Windows1252.h"
 #include "fuzz/FuzzBytes.h"
 #include "fuzz/Invariant.h"
 #include "fuzz/TextOracle.h"

@@ -31,6 +31,7 @@ const QColor kDotFill(Qt::red);
 const QColor kDotOutline(Qt::black);
 const QColor kGridLine(0x1d, 0x4e, 0x89, 190);
 const QColor kSmallGridLine(0x1d, 0x4e, 0x89, 80);
+const QColor kKilometreLine(0x1d, 0x4e, 0x89, 45);
 const QColor kGridText(0x12, 0x32, 0x5a);
 const QColor kTextHalo(255, 255, 255, 190);
 
@@ -152,7 +153,8 @@ QRectF LabelBox(const QRectF& square, const MapViewport& view) {
 }
 
 // A text at the top left of `box`, with a light halo, readable over land,
-// sea and lines alike.
+// sea and lines alike; none when it does not fit in `box`, which would put
+// it over the label of the next square (a square cut by the edge).
 void PaintLabel(QPainter& painter, const QRectF& box, const QString& text, double pixels) {
   constexpr int kFlags = Qt::AlignLeft | Qt::AlignTop;
   QFont font = painter.font();
@@ -160,11 +162,33 @@ void PaintLabel(QPainter& painter, const QRectF& box, const QString& text, doubl
   font.setBold(true);
   painter.setFont(font);
   const QRectF bounds = painter.boundingRect(box, kFlags, text);
+  if (bounds.width() > box.width() || bounds.height() > box.height()) return;
   painter.setPen(Qt::NoPen);
   painter.setBrush(kTextHalo);
   painter.drawRoundedRect(bounds.adjusted(-2, 0, 2, 0), 2, 2);
   painter.setPen(kGridText);
   painter.drawText(box, kFlags, text);
+}
+
+// A 4 x 4 km square holds four quadrants of four 1 x 1 km squares.
+constexpr int kKilometresPerSmallSide = 4;
+
+// The lines of the 1 x 1 km squares, once they are far enough apart to
+// tell; the 4 x 4 km lines are drawn over them.
+void PaintKilometreLines(QPainter& painter, const MapViewport& view, const QRectF& shown) {
+  const IfblGrid& grid = IfblGrid::Get();
+  const double side = grid.SmallSide() / kKilometresPerSmallSide;
+  if (!(side > 0) || side * view.PixelsPerMetre() < kSmallLineSide) return;
+  const QRectF extent = grid.Extent();
+  const double firstX = extent.left() + std::floor((shown.left() - extent.left()) / side) * side;
+  const double firstY = extent.top() + std::floor((shown.top() - extent.top()) / side) * side;
+  painter.setPen(CosmeticPen(kKilometreLine, kSmallGridLineWidth));
+  for (double x = firstX; x <= shown.right(); x += side) {
+    painter.drawLine(view.ToPixel(x, shown.top()), view.ToPixel(x, shown.bottom()));
+  }
+  for (double y = firstY; y <= shown.bottom(); y += side) {
+    painter.drawLine(view.ToPixel(shown.left(), y), view.ToPixel(shown.right(), y));
+  }
 }
 
 void PaintSmallSquares(QPainter& painter, const MapViewport& view, const QRectF& shown) {
@@ -198,6 +222,7 @@ void PaintIfblGrid(QPainter& painter, const MapViewport& view) {
   const IfblGrid& grid = IfblGrid::Get();
   const QRectF shown = view.VisibleExtent().intersected(grid.Extent());
   if (shown.isEmpty()) return;
+  PaintKilometreLines(painter, view, shown);
   PaintSmallSquares(painter, view, shown);
   const double scale = view.PixelsPerMetre();
   painter.setPen(CosmeticPen(kGridLine, kGridLineWidth * std::sqrt(Grow(view))));

@@ -26,7 +26,8 @@ double DotRadius(const MapViewport& view, std::size_t dotCount);
 // Paints the whole drawing area of `view` (pixels, from the painter's
 // origin): the sea, the neighbouring countries, Belgium with its provinces
 // and shadow, the IFBL grid when asked (the 32 x 20 km squares and their
-// codes; 4 x 4 km lines and codes when they are large enough to read), then
+// codes; 4 x 4 km lines and codes when they are large enough to read, and
+// the 1 x 1 km lines when they are far enough apart), then
 // one red dot per point of `dots` (Lambert 1972 metres), outlined in black
 // when large enough. Beyond the map data the area is left neutral. Dots
 // outside the area and non-finite points are left out.

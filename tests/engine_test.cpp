@@ -56,6 +56,7 @@ class RecordingSink : public koord::LineSink {
     output += "\r\n";
     if (line.status == koord::LineStatus::Converted) points.push_back({line.x, line.y});
     places.push_back({line.text, line.number});
+    layouts.push_back(line.layout);
     return true;
   }
 
@@ -64,6 +65,7 @@ class RecordingSink : public koord::LineSink {
   std::vector<std::string> prompts;
   std::vector<Point> points;
   std::vector<koord::RunSummary::Place> places;
+  std::vector<koord::Layout> layouts;
 };
 
 // One text converted whole.
@@ -427,6 +429,29 @@ TEST(BatchRun, EveryTextStartsAfresh) {
   ASSERT_TRUE(run.Summary().firstRefused);
   EXPECT_EQ(run.Summary().firstRefused->text, 1u);
   EXPECT_EQ(run.Summary().firstRefused->number, 2u);
+}
+
+// Each line tells where its text's coordinates were found, so that a
+// window can say so and write the result with the text's separator.
+TEST(BatchRun, EachLineCarriesTheLayoutOfItsText) {
+  for (const unsigned threads : {1u, 2u}) {
+    RecordingSink sink;
+    koord::BatchRun run(Choices(kLambert, kLambert, kBel72, kBel72), RunOutput::Text, sink,
+                        threads);
+    run.Feed("Id;X;Y\nP1;150000;170000\n");
+    run.EndText();
+    run.Feed("150000 170000\n");
+    run.Finish();
+    ASSERT_EQ(sink.layouts.size(), 3u);
+    for (std::size_t i = 0; i < 2; ++i) {
+      EXPECT_EQ(sink.layouts[i].separator, koord::Separator::Semicolon);
+      EXPECT_EQ(sink.layouts[i].first, 1u);
+      EXPECT_TRUE(sink.layouts[i].named);
+    }
+    EXPECT_EQ(sink.layouts[2].separator, koord::Separator::Blank);
+    EXPECT_EQ(sink.layouts[2].first, 0u);
+    EXPECT_FALSE(sink.layouts[2].named);
+  }
 }
 
 // Many lines on several threads come back in order.

@@ -5,7 +5,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QElapsedTimer>
+#include <QDir>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -14,29 +14,33 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <QSignalBlocker>
+#include <QStringList>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "engine/FieldSplitter.h"
 #include "engine/Kind.h"
-#include "ui/Choices.h"
+#include "ui/ChoiceBinder.h"
 #include "ui/DialogUnits.h"
 #include "ui/HelpWindow.h"
 #include "ui/InputEdit.h"
 #include "ui/InputOptionsMenu.h"
+#include "ui/LanguageText.h"
 #include "ui/NumberedEdit.h"
+#include "ui/OutputKindsDialog.h"
 #include "ui/OutputOptionsMenu.h"
 #include "ui/QtLanguage.h"
+#include "ui/ResultView.h"
 #include "ui/RunStatus.h"
+#include "ui/Settings.h"
+#include "ui/StatusLabel.h"
 #include "ui/TestData.h"
 #include "ui/TextFile.h"
 #include "ui/frmAbout.h"
@@ -53,13 +57,11 @@ constexpr QSize kOpeningSize(575, 453);
 // Side of the picture buttons and of their icons (pixels).
 constexpr int kPictureButtonSide = 44;
 constexpr int kPictureIconSide = 32;
-// Line end of the texts the window hands to the engine.
-constexpr char kLineEnd = '\n';
-// A run converts this much text per step, and steps until this time has
-// passed before the window repaints: a hundred thousand lines go in one
-// slice or two, a million lines keep the window alive.
-constexpr std::size_t kBytesPerStep = 64 * 1024;
-constexpr qint64 kSliceMilliseconds = 80;
+// Room added to a button with a menu, between its text and its arrow
+// (pixels).
+constexpr int kMenuArrowRoom = 10;
+// Between the parts of the status line.
+const QString kStatusJoint = QStringLiteral(" — ");
 
 QIcon ThemedIcon(const char* themeName, const char* resource) {
   return QIcon::fromTheme(QString::fromLatin1(themeName), QIcon(QString::fromLatin1(resource)));
@@ -87,43 +89,12 @@ QComboBox* DropDown(const char* name, QWidget* parent) {
   return list;
 }
 
-void Fill(QComboBox* list, const std::vector<ListEntry>& entries) {
-  list->clear();
-  for (const ListEntry& entry : entries) list->addItem(entry.label, entry.value);
-}
-
-// New labels for the entries of a list, which keeps its selection.
-void Relabel(QComboBox* list, const std::vector<ListEntry>& entries) {
-  for (const ListEntry& entry : entries) {
-    const int index = list->findData(entry.value);
-    if (index >= 0) list->setItemText(index, entry.label);
-  }
-}
-
-// Selects the entry holding `value`; nothing when there is none.
-void Select(QComboBox* list, int value) {
-  const int index = list->findData(value);
-  if (index >= 0) list->setCurrentIndex(index);
-}
-
 QAction* Shortcut(const char* name, const QList<QKeySequence>& keys, QWidget* window) {
   auto* action = Named(new QAction(window), name);
   action->setShortcuts(keys);
   action->setShortcutContext(Qt::WindowShortcut);
   window->addAction(action);
   return action;
-}
-
-// The system's decimal mark, when it is one byte; the full stop otherwise.
-char SystemDecimalMark() {
-  const QString mark = QLocale::system().decimalPoint();
-  return mark.size() == 1 && mark.at(0).unicode() < 0x80 ? char(mark.at(0).unicode()) : '.';
-}
-
-// The kind that a list entry holds.
-std::optional<CoordKind> KindAt(int value) {
-  if (value < 0 || static_cast<std::size_t>(value) >= AllKinds().size()) return std::nullopt;
-  return AllKinds()[static_cast<std::size_t>(value)].kind;
 }
 
 bool CriticalPrompt(QWidget* parent, const QString& message) {
@@ -140,9 +111,24 @@ QString WithSuffix(const QString& path, bool csv) {
   return path + (csv ? QStringLiteral(".csv") : QStringLiteral(".txt"));
 }
 
+bool IsCsv(const QString& path) {
+  return path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
+}
+
+// The folder a file dialog opens in: the last one used, else the home.
+QString StartFolder() {
+  const QString folder = LoadLastFolder();
+  return !folder.isEmpty() && QDir(folder).exists() ? folder : QDir::homePath();
+}
+
+void RememberFolderOf(const QString& path) {
+  if (!path.isEmpty()) SaveLastFolder(QFileInfo(path).absolutePath());
+}
+
 }  // namespace
 
-Form1::Form1(QWidget* parent) : QWidget(parent), language_(LoadLanguage()) {
+Form1::Form1(QWidget* parent)
+    : QWidget(parent), run_(new RunController(this)), language_(LoadLanguage()) {
   InstallLanguage(language_);
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Koord"));
@@ -152,17 +138,24 @@ Form1::Form1(QWidget* parent) : QWidget(parent), language_(LoadLanguage()) {
     QMessageBox::warning(this, QStringLiteral("Koord"), message);
   };
   dialogs_.openPath = [this] {
-    return QFileDialog::getOpenFileName(
-        this, tr("Ouvrir un fichier de points"), QString(),
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Ouvrir un fichier de points"), StartFolder(),
         tr("Textes et CSV (*.txt *.csv *.tsv *.tab);;Tous les fichiers (*)"));
+    RememberFolderOf(path);
+    return path;
   };
   dialogs_.savePath = [this] {
+    // The format of the file opened comes first: a CSV gives a CSV.
     const QString text = tr("Texte (*.txt)");
     const QString csv = tr("CSV pour tableur (*.csv)");
-    QString filter = text;
-    const QString path =
-        QFileDialog::getSaveFileName(this, tr("Enregistrer le résultat"), tr("resultat.txt"),
-                                     text + QStringLiteral(";;") + csv, &filter);
+    const bool csvFirst = IsCsv(openedFile_);
+    QString filter = csvFirst ? csv : text;
+    const QString name =
+        tr("resultat") + (csvFirst ? QStringLiteral(".csv") : QStringLiteral(".txt"));
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Enregistrer le résultat"), QDir(StartFolder()).filePath(name),
+        csvFirst ? csv + QStringLiteral(";;") + text : text + QStringLiteral(";;") + csv, &filter);
+    RememberFolderOf(path);
     return WithSuffix(path, filter == csv);
   };
   CreateControls();
@@ -197,22 +190,24 @@ void Form1::CreateControls() {
   Label3->setBuddy(cmbDatumDest);
   Label2 = Named(new QLabel(this), "Label2");
   Label2->setWordWrap(true);
-  lblPrecision = Named(new QLabel(PrecisionLabel(CoordKind::Mgrs), this), "lblPrecision");
+  lblPrecision = Named(new QLabel(this), "lblPrecision");
   cmbPrecision = DropDown("cmbPrecision", this);
   lblPrecision->setBuddy(cmbPrecision);
+  lblOutputs = Named(new StatusLabel(this), "lblOutputs");
+  lblOutputs->hide();
 
   txtFrom = Named(new InputEdit(this), "txtFrom");
-  txtDest = Named(new NumberedEdit(this), "txtDest");
-  Label2->setBuddy(txtFrom);
-  for (NumberedEdit* box : {static_cast<NumberedEdit*>(txtFrom), txtDest}) {
-    box->setLineWrapMode(QPlainTextEdit::NoWrap);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  }
   // The result is the run's: it can be read, selected and copied, not
   // edited, so that it stays line for line with the input.
-  txtDest->setReadOnly(true);
-  txtDest->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  txtDest->setUndoRedoEnabled(false);
+  txtDest = Named(new ResultView(this), "txtDest");
+  Label2->setBuddy(txtFrom);
+  txtFrom->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // Both boxes keep both scroll bars, so that they show as many lines and
+  // stay line for line at the bottom too.
+  for (QAbstractScrollArea* box : std::initializer_list<QAbstractScrollArea*>{txtFrom, txtDest}) {
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  }
 
   Command1 = PictureButton("Command1", QIcon(QStringLiteral(":/icons/convert.svg")), this);
   Command3 = PictureButton("Command3", QIcon(QStringLiteral(":/icons/map.svg")), this);
@@ -227,22 +222,17 @@ void Form1::CreateControls() {
   cmdSave = Named(new QPushButton(this), "cmdSave");
 
   mnuOptions = new InputOptionsMenu(this);
-  mnuOptions->SetOptions(LoadInputOptions());
-  cmdOptions = Named(new QToolButton(this), "cmdOptions");
+  cmdOptions = Named(new QPushButton(this), "cmdOptions");
   cmdOptions->setMenu(mnuOptions);
   mnuOutputOptions = new OutputOptionsMenu(this);
-  mnuOutputOptions->SetOptions(LoadOutputOptions());
-  cmdOutputOptions = Named(new QToolButton(this), "cmdOutputOptions");
+  cmdOutputOptions = Named(new QPushButton(this), "cmdOutputOptions");
   cmdOutputOptions->setMenu(mnuOutputOptions);
-  for (QToolButton* button : {cmdOptions, cmdOutputOptions}) {
-    button->setPopupMode(QToolButton::InstantPopup);
-    button->setFocusPolicy(Qt::StrongFocus);
-  }
 
-  lblStatus = Named(new QLabel(this), "lblStatus");
-  lblStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  lblStatus = Named(new StatusLabel(this), "lblStatus");
   cmdFirstRefused = Named(new QPushButton(this), "cmdFirstRefused");
   cmdFirstRefused->hide();
+  cmdFirstFar = Named(new QPushButton(this), "cmdFirstFar");
+  cmdFirstFar->hide();
   cmdStopRun = Named(new QPushButton(this), "cmdStopRun");
   cmdStopRun->hide();
 
@@ -259,11 +249,11 @@ void Form1::CreateControls() {
 }
 
 void Form1::Retranslate() {
-  lblDepart->setText(tr("Les coodonnées de &départs sont en :"));
-  Label1->setText(tr("Les coodonnées de de&stination sont en :"));
-  lblDatumFrom->setText(tr("Dat&um:"));
-  Label3->setText(tr("Datu&m:"));
-  Label2->setText(tr("&Tapez ou coller les coordonnées à transformer dans la zone ci-dessous."));
+  lblDepart->setText(tr("Les coordonnées de &départ sont en\u00A0:"));
+  Label1->setText(tr("Les coordonnées de de&stination sont en\u00A0:"));
+  lblDatumFrom->setText(tr("Dat&um\u00A0:"));
+  Label3->setText(tr("Datu&m\u00A0:"));
+  Label2->setText(tr("&Tapez ou collez les coordonnées à convertir dans la zone ci-dessous."));
   Command1->setToolTip(tr("Exécute la conversion (Ctrl+Entrée)"));
   Command3->setToolTip(tr("Affiche la carte de distribution (Ctrl+M)"));
   cmdHelp->setToolTip(tr("Aide (F1)"));
@@ -272,7 +262,7 @@ void Form1::Retranslate() {
   cmdErase[0]->setToolTip(tr("Efface les coordonnées de départ (Ctrl+Z l'annule)"));
   cmdErase[1]->setText(tr("E&ffacer"));
   cmdErase[1]->setToolTip(tr("Efface le résultat (Ctrl+Z l'annule)"));
-  cmdAbout->setText(tr("A &propos..."));
+  cmdAbout->setText(tr("À &propos…"));
   cmdCopy->setText(tr("&Copier"));
   cmdCopy->setToolTip(tr("Copie tout le résultat dans le presse-papiers (Ctrl+Maj+C)"));
   cmdOpen->setText(tr("&Ouvrir…"));
@@ -282,29 +272,43 @@ void Form1::Retranslate() {
   cmdSave->setToolTip(tr("Enregistre le résultat dans un fichier texte ou CSV (Ctrl+S)"));
   cmdOptions->setText(tr("Options de &lecture"));
   cmdOptions->setToolTip(
-      tr("Séparateur des champs, colonne des coordonnées, ligne de départ recopiée"));
+      tr("Séparateur des champs et colonne des coordonnées (trouvés dans chaque texte, "
+         "sauf choix), points loin de la Belgique, ligne de départ recopiée"));
   cmdOutputOptions->setText(tr("Options du &résultat"));
-  cmdOutputOptions->setToolTip(tr("Remplacer ou compléter le résultat, carrés IFBL avec points"));
+  cmdOutputOptions->setToolTip(
+      tr("Remplacer ou compléter le résultat, type lu, carrés IFBL avec points, carrés MGRS "
+         "sans zone, décimales des mètres, séparateur décimal"));
+  // The arrow of a menu keeps clear of the text, whatever its length.
+  for (QPushButton* button : {cmdOptions, cmdOutputOptions}) {
+    button->setMinimumWidth(0);
+    button->setMinimumWidth(button->sizeHint().width() + kMenuArrowRoom);
+  }
   cmdFirstRefused->setText(tr("&Voir la première ligne refusée"));
-  cmdFirstRefused->setToolTip(tr("Sélectionne la première ligne refusée dans les deux zones"));
+  cmdFirstRefused->setToolTip(
+      tr("Sélectionne la première ligne refusée dans les deux zones\u00A0; F8 mène à la "
+         "suivante, Maj+F8 à la précédente"));
+  cmdFirstFar->setText(tr("Premier point lo&in"));
+  cmdFirstFar->setToolTip(
+      tr("Sélectionne dans les deux zones la première ligne dont le point est à plus de "
+         "100 km de la Belgique"));
   cmdStopRun->setText(tr("&Arrêter"));
   cmdStopRun->setToolTip(tr("Arrête la conversion en cours (Échap)"));
-  lblLanguage->setText(tr("Langue :"));
+  lblLanguage->setText(tr("Langue\u00A0:"));
   Command2->setText(tr("Données de test (501 points)"));
   Command2->setToolTip(
       tr("Remplit la zone de départ de points tirés au hasard, dans le système de départ"));
   copyOutput->setText(tr("Copier tout le résultat"));
   actOpen->setText(tr("Ouvrir…"));
   actSave->setText(tr("Enregistrer le résultat…"));
+  actNextRefused->setText(tr("Ligne refusée suivante"));
+  actPreviousRefused->setText(tr("Ligne refusée précédente"));
 
-  Relabel(cmbCoorFrom, KindEntries(true));
-  Relabel(cmbCoorDest, KindEntries(false));
-  Relabel(cmbDatumFrom, DatumEntries());
-  Relabel(cmbDatumDest, DatumEntries());
-  Relabel(cmbPrecision, PrecisionEntries(DestKind()));
-  lblPrecision->setText(PrecisionLabel(DestKind()));
-  txtFrom->setPlaceholderText(InputExample(FromKind()));
-  if (status_) lblStatus->setText(status_());
+  if (choices_) {
+    choices_->SetLanguage(language_);
+    ShowInputExample();
+  }
+  if (map_) map_->SetDecimalMark(QLatin1Char(choices_->Choices().decimalMark));
+  ShowStatusText();
 }
 
 void Form1::changeEvent(QEvent* event) {
@@ -340,6 +344,8 @@ void Form1::CreateActions() {
   // Effacer too.
   actUndoErase = Shortcut("actUndoErase", {QKeySequence(Qt::CTRL | Qt::Key_Z)}, this);
   actStopRun = Shortcut("actStopRun", {QKeySequence(Qt::Key_Escape)}, this);
+  actNextRefused = Shortcut("actNextRefused", {QKeySequence(Qt::Key_F8)}, this);
+  actPreviousRefused = Shortcut("actPreviousRefused", {QKeySequence(Qt::SHIFT | Qt::Key_F8)}, this);
 
   txtFrom->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(txtFrom, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
@@ -351,10 +357,12 @@ void Form1::CreateActions() {
   });
   txtDest->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(txtDest, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-    std::unique_ptr<QMenu> menu(txtDest->createStandardContextMenu());
+    std::unique_ptr<QMenu> menu(txtDest->CreateStandardContextMenu(this));
     menu->addSeparator();
     menu->addAction(copyOutput);
     menu->addAction(actSave);
+    menu->addAction(actNextRefused);
+    menu->addAction(actPreviousRefused);
     menu->exec(txtDest->mapToGlobal(at));
   });
 }
@@ -369,6 +377,7 @@ void Form1::ArrangeControls() {
   auto* precision = new QHBoxLayout;
   precision->addWidget(lblPrecision);
   precision->addWidget(cmbPrecision, 1);
+  precision->addWidget(lblOutputs, 1);
 
   auto* pictures = new QVBoxLayout;
   pictures->addWidget(Command1, 0, Qt::AlignHCenter);
@@ -377,15 +386,14 @@ void Form1::ArrangeControls() {
   pictures->addWidget(cmdHelp, 0, Qt::AlignHCenter);
   pictures->addWidget(cmdStop, 0, Qt::AlignHCenter);
 
+  // Each row of buttons starts at the left edge of its box.
   auto* inputButtons = new QHBoxLayout;
-  inputButtons->addStretch();
   inputButtons->addWidget(cmdErase[0]);
   inputButtons->addWidget(cmdOpen);
   inputButtons->addWidget(cmdOptions);
   inputButtons->addStretch();
 
   auto* outputButtons = new QHBoxLayout;
-  outputButtons->addStretch();
   outputButtons->addWidget(cmdCopy);
   outputButtons->addWidget(cmdSave);
   outputButtons->addWidget(cmdErase[1]);
@@ -395,6 +403,7 @@ void Form1::ArrangeControls() {
   auto* status = new QHBoxLayout;
   status->addWidget(lblStatus, 1);
   status->addWidget(cmdFirstRefused);
+  status->addWidget(cmdFirstFar);
   status->addWidget(cmdStopRun);
   status->addSpacing(10);
   status->addWidget(lblLanguage);
@@ -427,22 +436,17 @@ void Form1::ArrangeControls() {
 
 void Form1::SetTabOrder() {
   QWidget* const order[] = {
-      cmbCoorFrom,      cmbDatumFrom,    txtFrom,    cmbCoorDest, cmbDatumDest, cmbPrecision,
-      Command1,         txtDest,         Command3,   cmdHelp,     cmdStop,      cmdErase[0],
-      cmdOpen,          cmdOptions,      cmdAbout,   cmdCopy,     cmdSave,      cmdErase[1],
-      cmdOutputOptions, cmdFirstRefused, cmdStopRun, cmbLanguage};
+      cmbCoorFrom,      cmbDatumFrom,    txtFrom,     cmbCoorDest, cmbDatumDest, cmbPrecision,
+      Command1,         txtDest,         Command3,    cmdHelp,     cmdStop,      cmdErase[0],
+      cmdOpen,          cmdOptions,      cmdAbout,    cmdCopy,     cmdSave,      cmdErase[1],
+      cmdOutputOptions, cmdFirstRefused, cmdFirstFar, cmdStopRun,  cmbLanguage};
   for (std::size_t i = 1; i < std::size(order); ++i) {
     QWidget::setTabOrder(order[i - 1], order[i]);
   }
 }
 
 void Form1::Connect() {
-  connect(cmbCoorFrom, &QComboBox::currentIndexChanged, this, &Form1::cmbCoorFrom_Click);
-  connect(cmbCoorDest, &QComboBox::currentIndexChanged, this, &Form1::cmbCoorDest_Click);
   connect(cmbLanguage, &QComboBox::currentIndexChanged, this, &Form1::cmbLanguage_Click);
-  for (QComboBox* list : {cmbDatumFrom, cmbDatumDest, cmbPrecision}) {
-    connect(list, &QComboBox::currentIndexChanged, this, &Form1::ListChanged);
-  }
   connect(Command1, &QToolButton::clicked, this, [this] { Converti(false); });
   connect(actConvert, &QAction::triggered, this, [this] { Converti(false); });
   connect(Command3, &QToolButton::clicked, this, [this] { Converti(true); });
@@ -463,127 +467,124 @@ void Form1::Connect() {
   connect(cmdSave, &QPushButton::clicked, this, &Form1::AskSaveResult);
   connect(actSave, &QAction::triggered, this, &Form1::AskSaveResult);
   connect(Command2, &QAction::triggered, this, &Form1::Command2_Click);
-  connect(mnuOptions, &InputOptionsMenu::OptionsChanged, this, &SaveInputOptions);
-  connect(mnuOutputOptions, &OutputOptionsMenu::OptionsChanged, this, &SaveOutputOptions);
   connect(txtFrom, &InputEdit::FileLoaded, this, &Form1::InputFileLoaded);
   connect(txtFrom, &InputEdit::FileRefused, this,
           [this](const QString& message) { dialogs_.warn(message); });
-  connect(cmdFirstRefused, &QPushButton::clicked, this, &Form1::GoToFirstRefused);
-  connect(cmdStopRun, &QPushButton::clicked, this, &Form1::StopRun);
-  connect(actStopRun, &QAction::triggered, this, &Form1::StopRun);
+  connect(txtFrom, &QPlainTextEdit::textChanged, this, &Form1::InputChanged);
+  connect(cmdFirstRefused, &QPushButton::clicked, this, [this] {
+    if (!result_.refused.empty()) GoToRefusedLine(result_.refused.front());
+  });
+  connect(cmdFirstFar, &QPushButton::clicked, this, [this] {
+    if (result_.firstFar) GoToRefusedLine({*result_.firstFar, 0});
+  });
+  connect(actNextRefused, &QAction::triggered, this, [this] { GoToRefused(true); });
+  connect(actPreviousRefused, &QAction::triggered, this, [this] { GoToRefused(false); });
+  connect(cmdStopRun, &QPushButton::clicked, run_, &RunController::Stop);
+  connect(actStopRun, &QAction::triggered, run_, &RunController::Stop);
+  run_->SetAskContinue([this](const QString& message) { return dialogs_.askContinue(message); });
+  connect(run_, &RunController::Busy, this, &Form1::SetBusy);
+  connect(run_, &RunController::Output, this, &Form1::AppendOutput);
+  connect(run_, &RunController::Progress, this, [this](std::size_t done, std::size_t size) {
+    ShowStatus([done, size] { return RunProgressText(done, size); });
+  });
+  connect(run_, &RunController::Finished, this, &Form1::RunFinished);
   scrollLink_ = new ScrollLink(txtFrom, txtDest);
 }
 
 void Form1::Form_Load() {
-  {
-    // Filling selects the first entries; the handlers run below.
-    const QSignalBlocker quietFrom(cmbCoorFrom);
-    const QSignalBlocker quietDest(cmbCoorDest);
-    const QSignalBlocker quietDatumFrom(cmbDatumFrom);
-    const QSignalBlocker quietDatumDest(cmbDatumDest);
-    Fill(cmbCoorFrom, KindEntries(true));
-    Fill(cmbCoorDest, KindEntries(false));
-    Fill(cmbDatumFrom, DatumEntries());
-    Fill(cmbDatumDest, DatumEntries());
-  }
-  listChoices_ = LoadListChoices();
-  ApplyListChoices(listChoices_);
-  loading_ = false;
-  txtDest->setTabStopDistance(
+  choices_ = new ChoiceBinder({cmbCoorFrom, cmbDatumFrom, cmbCoorDest, cmbDatumDest, cmbPrecision,
+                               lblPrecision, lblOutputs, mnuOptions, mnuOutputOptions},
+                              language_, this);
+  connect(choices_, &ChoiceBinder::InputKindChanged, this, &Form1::ShowInputExample);
+  connect(choices_, &ChoiceBinder::SeveralOutputsAsked, this, &Form1::ChooseSeveralOutputs);
+  connect(choices_, &ChoiceBinder::Changed, this, &Form1::ChoicesChanged);
+  ShowInputExample();
+  txtDest->SetTabStopDistance(
       HorizontalDialogUnits(QFontMetricsF(txtDest->font()), kOutputTabStop));
 }
 
-// The kinds first, since they select their datums and precisions; then the
-// datums that the kinds leave free, and the precision.
-void Form1::ApplyListChoices(const ListChoices& choices) {
-  cmbCoorFrom->setCurrentIndex(-1);
-  Select(cmbCoorFrom, static_cast<int>(choices.from));
-  cmbCoorDest->setCurrentIndex(-1);
-  Select(cmbCoorDest, static_cast<int>(choices.dest));
-  if (cmbDatumFrom->isEnabled()) Select(cmbDatumFrom, ListPosition(kDatumTable, choices.datumFrom));
-  if (cmbDatumDest->isEnabled()) Select(cmbDatumDest, ListPosition(kDatumTable, choices.datumDest));
-  switch (choices.dest) {
-    case CoordKind::Mgrs:
-      Select(cmbPrecision, ListPosition(kMgrsPrecisionTable, choices.mgrsPrecision));
-      break;
-    case CoordKind::Ifbl:
-      Select(cmbPrecision, ListPosition(kIfblPrecisionTable, choices.ifblPrecision));
-      break;
-    case CoordKind::Degrees: Select(cmbPrecision, choices.degreeDecimals); break;
-    case CoordKind::Utm: Select(cmbPrecision, choices.utmZone); break;
-    case CoordKind::Lambert:
-    case CoordKind::Lambert2008:
-    case CoordKind::Dms: break;
-  }
-}
-
-void Form1::cmbCoorFrom_Click(int position) {
-  if (position < 0) return;
-  const CoordKind kind = FromKind();
-  if (const auto datum = InputDatumFor(kind)) {
-    Select(cmbDatumFrom, ListPosition(kDatumTable, *datum));
-  }
-  cmbDatumFrom->setEnabled(!HasSingleDatum(kind));
-  txtFrom->setPlaceholderText(InputExample(kind));
+void Form1::ShowInputExample() {
+  txtFrom->setPlaceholderText(choices_->InputExample());
   txtFrom->viewport()->update();
-  ListChanged();
-}
-
-void Form1::cmbCoorDest_Click(int position) {
-  if (position < 0) return;
-  const CoordKind kind = DestKind();
-  const std::vector<ListEntry> entries = PrecisionEntries(kind);
-  {
-    const QSignalBlocker quiet(cmbPrecision);
-    Fill(cmbPrecision, entries);
-    cmbPrecision->setCurrentIndex(-1);
-    Select(cmbPrecision, DefaultPrecision(kind));
-  }
-  cmbPrecision->setVisible(!entries.empty());
-  lblPrecision->setText(PrecisionLabel(kind));
-  lblPrecision->setVisible(!entries.empty());
-  if (const auto datum = OutputDatumFor(kind)) {
-    Select(cmbDatumDest, ListPosition(kDatumTable, *datum));
-  }
-  cmbDatumDest->setEnabled(!HasSingleDatum(kind));
-  ListChanged();
-}
-
-void Form1::ListChanged() {
-  if (loading_) return;
-  listChoices_ = CurrentListChoices();
-  SaveListChoices(listChoices_);
 }
 
 void Form1::cmdErase_Click(int index) {
   if (index == 0 && !txtFrom->document()->isEmpty()) {
+    const Erased before{{}, result_, status_, outOfDate_};
     // As one edit of the box, which its undo takes back.
     QTextCursor all(txtFrom->document());
     all.select(QTextCursor::Document);
     all.removeSelectedText();
-    erased_ = Box::Input;
-    ShowStatus([] { return tr("Coordonnées de départ effacées : Ctrl+Z les rétablit."); });
+    erased_ = before;
+    ShowStatus([] { return tr("Coordonnées de départ effacées\u00A0: Ctrl+Z les rétablit."); });
   }
-  if (index == 1 && !txtDest->document()->isEmpty()) {
-    erasedOutput_ = txtDest->toPlainText();
-    txtDest->clear();
-    erased_ = Box::Output;
-    ShowStatus([] { return tr("Résultat effacé : Ctrl+Z le rétablit."); });
+  if (index == 1 && !txtDest->IsEmpty()) {
+    erased_ = Erased{txtDest->Text(), result_, status_, outOfDate_};
+    txtDest->Clear();
+    result_ = {};
+    SetOutOfDate(false);
+    ShowStatus([] { return tr("Résultat effacé\u00A0: Ctrl+Z le rétablit."); });
   }
 }
 
+// Brings back what Effacer took, with the status line and the state of the
+// result as they were.
 void Form1::UndoErase() {
-  if (Running()) return;
-  if (erased_ == Box::Input && txtFrom->document()->isUndoAvailable()) {
+  if (Running() || !erased_) return;
+  if (erased_->output.isEmpty()) {
+    if (!txtFrom->document()->isUndoAvailable()) return;
     txtFrom->undo();
-  } else if (erased_ == Box::Output && txtDest->document()->isEmpty()) {
-    txtDest->setPlainText(erasedOutput_);
-    erasedOutput_.clear();
-  } else {
+    return;  // InputChanged brings the rest back
+  }
+  if (!txtDest->IsEmpty()) return;
+  const Erased erased = *std::exchange(erased_, std::nullopt);
+  txtDest->SetText(erased.output);
+  result_ = erased.result;
+  SetOutOfDate(erased.outOfDate);
+  ShowStatus(erased.status);
+  ShowGoToButtons(!erased.outOfDate);
+}
+
+void Form1::InputChanged() {
+  if (changingInput_) return;
+  // The input box's own Ctrl+Z took its Effacer back: so does the window.
+  if (erased_ && erased_->output.isEmpty() && !txtFrom->document()->isEmpty() &&
+      txtFrom->document()->isRedoAvailable()) {
+    const Erased erased = *std::exchange(erased_, std::nullopt);
+    SetOutOfDate(erased.outOfDate);
+    ShowStatus(erased.status);
+    ShowGoToButtons(!erased.outOfDate);
     return;
   }
-  erased_ = Box::None;
-  ShowStatus({});
+  MarkOutOfDate();
+}
+
+void Form1::ChoicesChanged() {
+  if (map_) map_->SetDecimalMark(QLatin1Char(choices_->Choices().decimalMark));
+  MarkOutOfDate();
+}
+
+void Form1::MarkOutOfDate() {
+  if (Running()) return;
+  if (!result_.fromRun || outOfDate_ || txtDest->IsEmpty()) {
+    // Nothing to mark; the notes of the status line may have changed.
+    ShowStatusText();
+    return;
+  }
+  SetOutOfDate(true);
+  ShowStatus([] { return OutOfDateText(); });
+}
+
+void Form1::SetOutOfDate(bool outOfDate) {
+  outOfDate_ = outOfDate;
+  QPalette palette = txtDest->palette();
+  palette.setColor(QPalette::Active, QPalette::Text,
+                   outOfDate
+                       ? palette.color(QPalette::Disabled, QPalette::Text)
+                       : QApplication::palette(txtDest).color(QPalette::Active, QPalette::Text));
+  palette.setColor(QPalette::Inactive, QPalette::Text,
+                   palette.color(QPalette::Active, QPalette::Text));
+  txtDest->setPalette(palette);
 }
 
 void Form1::cmdHelp_Click() {
@@ -598,9 +599,9 @@ void Form1::cmdAbout_Click() {
 
 void Form1::Command2_Click() {
   QRandomGenerator random(QRandomGenerator::securelySeeded());
-  const Datum datum =
-      AtListPosition(kDatumTable, cmbDatumFrom->currentData().toInt()).value_or(Datum::Wgs84);
-  txtFrom->setPlainText(MakeTestPoints(random, FromKind(), datum, SystemDecimalMark()));
+  const BatchChoices& choices = choices_->Choices();
+  txtFrom->setPlainText(
+      MakeTestPoints(random, choices.coorFrom, choices.datumFrom, choices.decimalMark));
 }
 
 void Form1::AskOpenFile() {
@@ -615,8 +616,8 @@ bool Form1::OpenFile(const QString& path) {
 
 void Form1::AskSaveResult() {
   if (Running()) return;
-  if (txtDest->document()->isEmpty()) {
-    ShowStatus([] { return tr("Rien à enregistrer : le résultat est vide."); });
+  if (txtDest->IsEmpty()) {
+    ShowStatus([] { return tr("Rien à enregistrer\u00A0: le résultat est vide."); });
     return;
   }
   const QString path = dialogs_.savePath();
@@ -624,7 +625,7 @@ void Form1::AskSaveResult() {
 }
 
 bool Form1::SaveResult(const QString& path) {
-  const QString error = WriteResultFile(path, txtDest->toPlainText(), outputSeparator_);
+  const QString error = WriteResultFile(path, txtDest->Text(), result_.separator);
   if (!error.isEmpty()) {
     dialogs_.warn(error);
     return false;
@@ -634,14 +635,14 @@ bool Form1::SaveResult(const QString& path) {
   return true;
 }
 
+// A new text of points: the result of the old one goes, with its status.
 void Form1::InputFileLoaded(const QString& path) {
+  openedFile_ = path;
+  txtDest->Clear();
+  result_ = {};
+  erased_.reset();
+  SetOutOfDate(false);
   ShowStatus({});
-  if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) return;
-  InputOptions options = mnuOptions->Options();
-  options.separator =
-      SeparatorForText(FirstTextLine().toStdString(), Separator::Tab, /*csvFile=*/true);
-  mnuOptions->SetOptions(options);
-  SaveInputOptions(options);
 }
 
 QString Form1::FirstTextLine() const {
@@ -653,170 +654,137 @@ QString Form1::FirstTextLine() const {
 }
 
 void Form1::CopyOutput() {
-  QGuiApplication::clipboard()->setText(txtDest->toPlainText());
+  QGuiApplication::clipboard()->setText(txtDest->Text());
 }
 
-void Form1::GoToFirstRefused() {
-  if (!firstRefused_) return;
-  const int line = static_cast<int>(*firstRefused_);
-  if (!lastRunOnMap_) txtDest->SelectLine(outputStart_ + line);
-  txtFrom->SelectLine(line);
+void Form1::GoToRefused(bool forward) {
+  const std::vector<RefusedLine>& refused = result_.refused;
+  if (refused.empty()) return;
+  const auto here = static_cast<std::uint64_t>(txtFrom->textCursor().blockNumber()) + 1;
+  const auto after =
+      std::upper_bound(refused.begin(), refused.end(), here,
+                       [](std::uint64_t line, const RefusedLine& r) { return line < r.number; });
+  const auto at =
+      std::lower_bound(refused.begin(), refused.end(), here,
+                       [](const RefusedLine& r, std::uint64_t line) { return r.number < line; });
+  if (forward) {
+    GoToRefusedLine(after == refused.end() ? refused.front() : *after);
+  } else {
+    GoToRefusedLine(at == refused.begin() ? refused.back() : *(at - 1));
+  }
+}
+
+void Form1::GoToRefusedLine(const RefusedLine& line) {
+  const int index = static_cast<int>(line.number - 1);
+  if (!result_.onMap) txtDest->SelectLine(result_.start + index, line.reasonColumn);
+  txtFrom->SelectLine(index);
   txtFrom->setFocus();
 }
 
-CoordKind Form1::FromKind() const {
-  return KindAt(cmbCoorFrom->currentData().toInt()).value_or(CoordKind::Lambert);
-}
-
-CoordKind Form1::DestKind() const {
-  return KindAt(cmbCoorDest->currentData().toInt()).value_or(CoordKind::Mgrs);
-}
-
-ListChoices Form1::CurrentListChoices() const {
-  ListChoices choices = listChoices_;
-  choices.from = FromKind();
-  choices.dest = DestKind();
-  const auto datum = [](const QComboBox* list, Datum fallback) {
-    return AtListPosition(kDatumTable, list->currentData().toInt()).value_or(fallback);
-  };
-  choices.datumFrom = datum(cmbDatumFrom, choices.datumFrom);
-  choices.datumDest = datum(cmbDatumDest, choices.datumDest);
-  const int precision = cmbPrecision->currentData().toInt();
-  switch (choices.dest) {
-    case CoordKind::Mgrs:
-      choices.mgrsPrecision =
-          AtListPosition(kMgrsPrecisionTable, precision).value_or(choices.mgrsPrecision);
-      break;
-    case CoordKind::Ifbl:
-      choices.ifblPrecision =
-          AtListPosition(kIfblPrecisionTable, precision).value_or(choices.ifblPrecision);
-      break;
-    case CoordKind::Degrees:
-      if (precision >= kMinDegreeDecimals && precision <= kMaxDegreeDecimals) {
-        choices.degreeDecimals = precision;
-      }
-      break;
-    case CoordKind::Utm:
-      if (precision >= 0 && precision <= kLastUtmZone) choices.utmZone = precision;
-      break;
-    case CoordKind::Lambert:
-    case CoordKind::Lambert2008:
-    case CoordKind::Dms: break;
-  }
-  return choices;
-}
-
-BatchChoices Form1::Choices() const {
-  const ListChoices lists = CurrentListChoices();
-  BatchChoices choices;
-  choices.coorFrom = lists.from;
-  choices.coorDest = lists.dest;
-  choices.datumFrom = lists.datumFrom;
-  choices.datumDest = lists.datumDest;
-  choices.mgrsPrecision = lists.mgrsPrecision;
-  choices.ifblPrecision = lists.ifblPrecision;
-  choices.degreeDecimals = lists.degreeDecimals;
-  choices.utmZone = static_cast<std::int16_t>(lists.utmZone);
-  choices.ifblDots = mnuOutputOptions->Options().ifblDots;
-  choices.preciseTransformation = mnuOutputOptions->Options().preciseTransformation;
-  choices.language = language_;
-  choices.decimalMark = SystemDecimalMark();
-  const InputOptions options = mnuOptions->Options();
-  choices.separator = SeparatorForText(FirstTextLine().toStdString(), options.separator);
-  choices.firstColumn = options.firstColumn;
-  choices.keepLine = options.keepLine;
-  // A comma separates the output fields: the decimal mark is the full stop.
-  if (choices.separator == Separator::Comma) choices.decimalMark = '.';
-  return choices;
+// The dialog opens once, however often the list asks; its answer goes to
+// the choices.
+void Form1::ChooseSeveralOutputs() {
+  if (outputsDialog_) return;
+  auto* dialog =
+      new OutputKindsDialog(choices_->SeveralOutputs(), choices_->Choices(), language_, this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  outputsDialog_ = dialog;
+  connect(dialog, &QDialog::finished, this, [this, dialog](int answer) {
+    if (answer == QDialog::Accepted) {
+      choices_->SetOutputs(dialog->Kinds(), dialog->WithPrecisions(choices_->Choices()));
+    } else {
+      choices_->KeepOutputs();
+    }
+  });
+  dialog->open();
 }
 
 int Form1::OutputEnd() {
-  QTextDocument* output = txtDest->document();
-  if (output->isEmpty()) return 0;
-  if (!output->lastBlock().text().isEmpty()) {
-    QTextCursor end(output);
-    end.movePosition(QTextCursor::End);
-    end.insertText(QStringLiteral("\n"));
-  }
-  return output->blockCount() - 1;
+  if (txtDest->IsEmpty()) return 0;
+  if (!txtDest->Line(txtDest->LineCount() - 1).isEmpty()) txtDest->Append(QStringLiteral("\n"));
+  return txtDest->LineCount() - 1;
+}
+
+bool Form1::Running() const {
+  return run_->Running();
 }
 
 void Form1::Converti(bool onMap) {
   if (Running()) return;
-  const BatchChoices choices = Choices();
-  lastRunOnMap_ = onMap;
+  const BatchChoices choices = choices_->Choices();
+  runOnMap_ = onMap;
   if (!onMap) {
-    if (mnuOutputOptions->Options().replaceResult) txtDest->clear();
-    outputStart_ = OutputEnd();
-    txtDest->ReserveLines(outputStart_ + txtFrom->blockCount());
-    outputSeparator_ = EntryOf(kSeparatorTable, choices.separator).output;
-    if (erased_ == Box::Output) erased_ = Box::None;
+    if (choices_->ReplaceResult()) txtDest->Clear();
+    result_ = {};
+    result_.fromRun = true;
+    result_.start = OutputEnd();
+    txtDest->ReserveLines(result_.start + txtFrom->blockCount());
+    erased_.reset();
+    SetOutOfDate(false);
   }
-  firstRefused_.reset();
-  runText_ = ClosedInputText();
-  runFed_ = 0;
   SetRunning(true);
-  SetBusy(true);
-  if (onMap) PrepareMap();
-  run_ = std::make_unique<BatchRun>(choices, onMap ? RunOutput::Map : RunOutput::Text, *this);
-  ContinueRun();
+  if (onMap && !map_) map_ = std::make_unique<frmMap>(this);
+  CloseInputText();
+  run_->Start(choices, onMap ? RunOutput::Map : RunOutput::Text, txtFrom->document());
 }
 
-std::string Form1::ClosedInputText() {
-  const QString text = txtFrom->toPlainText();
-  if (text.isEmpty() || text.back().unicode() <= u' ') return text.toStdString();
+void Form1::CloseInputText() {
+  const QString last = txtFrom->document()->lastBlock().text();
+  if (last.isEmpty() || last.back().unicode() <= u' ') return;
+  changingInput_ = true;
   QTextCursor end(txtFrom->document());
   end.movePosition(QTextCursor::End);
   end.insertText(QStringLiteral("\n"));
-  return text.toStdString() + '\n';
+  changingInput_ = false;
 }
 
-void Form1::ContinueRun() {
-  if (!run_) return;
-  QElapsedTimer slice;
-  slice.start();
-  const std::string_view text(runText_);
-  while (runFed_ < text.size()) {
-    const std::size_t length = std::min(kBytesPerStep, text.size() - runFed_);
-    const bool going = run_->Feed(text.substr(runFed_, length));
-    runFed_ += length;
-    AppendOutput();
-    if (!going) {
-      EndRun(false);
-      return;
-    }
-    if (runFed_ < text.size() && slice.elapsed() >= kSliceMilliseconds) {
-      ShowStatus([done = runFed_, size = text.size()] { return RunProgressText(done, size); });
-      QTimer::singleShot(0, this, &Form1::ContinueRun);
-      return;
-    }
-  }
-  const bool going = run_->Finish();
-  AppendOutput();
-  EndRun(going);
+void Form1::AppendOutput(const QString& lines) {
+  txtDest->Append(lines);
+  // The new lines come into view beside their input lines.
+  scrollLink_->SecondFollows();
 }
 
-void Form1::StopRun() {
-  if (!run_) return;
-  AppendOutput();
-  EndRun(false);
-}
-
-void Form1::EndRun(bool toTheEnd) {
-  SetBusy(false);
-  if (toTheEnd && lastRunOnMap_) mapToShow_ = true;
-  FinishRun();
-}
-
-void Form1::FinishRun() {
-  const RunSummary summary = run_->Summary();
-  run_.reset();
-  runText_.clear();
+void Form1::RunFinished(bool complete) {
   SetRunning(false);
-  if (summary.firstRefused) firstRefused_ = summary.firstRefused->number - 1;
-  ShowStatus([summary] { return RunSummaryText(summary); });
-  cmdFirstRefused->setVisible(firstRefused_.has_value());
-  if (mapToShow_) ShowLoadedMap();
+  const RunSummary summary = run_->Summary();
+  const std::uint64_t lastLine = run_->LastLine();
+  const BatchChoices& choices = choices_->Choices();
+  // The datum of each output: its own, or the one chosen.
+  std::vector<Datum> datums;
+  for (const CoordKind kind : choices_->Outputs()) {
+    datums.push_back(Describe(kind).singleDatum ? Describe(kind).defaultDatum : choices.datumDest);
+  }
+  const bool countKinds = choices.detectKind;
+  result_.onMap = runOnMap_;
+  result_.refused = run_->Refused();
+  result_.firstFar.reset();
+  if (summary.firstFar) result_.firstFar = summary.firstFar->number;
+  const std::optional<Layout>& layout = run_->TextLayout();
+  // The saved CSV is cut where the output's fields are.
+  if (layout) result_.separator = EntryOf(kSeparatorTable, layout->separator).output;
+  const std::function<QString()> note = layout ? ReadingNote(*layout) : nullptr;
+  const bool onMap = runOnMap_;
+  if (complete) {
+    ShowStatus([this, summary, datums, onMap, countKinds, note] {
+      QString text = RunSummaryText(summary, language_);
+      if (countKinds && summary.converted > 0) {
+        text += kStatusJoint + KindCountsText(summary, language_);
+      }
+      if (!onMap && summary.converted > 0) text += kStatusJoint + OutputDatumText(datums);
+      if (note) text += kStatusJoint + note();
+      return text;
+    });
+  } else {
+    ShowStatus([this, lastLine, refused = summary.refused] {
+      return StoppedRunText(lastLine, refused, language_);
+    });
+  }
+  ShowGoToButtons(true);
+  if (onMap && complete) {
+    map_->SetPoints(run_->TakePoints());
+    map_->SetDecimalMark(QLatin1Char(choices_->Choices().decimalMark));
+    map_->ShowBeside(this);
+  }
 }
 
 void Form1::SetRunning(bool running) {
@@ -824,7 +792,8 @@ void Form1::SetRunning(bool running) {
                                                           cmdErase[1], cmdOpen, cmdSave}) {
     control->setEnabled(!running);
   }
-  for (QAction* action : {actConvert, actMap, actOpen, actSave, actUndoErase, Command2}) {
+  for (QAction* action : {actConvert, actMap, actOpen, actSave, actUndoErase, Command2,
+                          actNextRefused, actPreviousRefused}) {
     action->setEnabled(!running);
   }
   txtFrom->setReadOnly(running);
@@ -833,49 +802,77 @@ void Form1::SetRunning(bool running) {
 
 void Form1::ShowStatus(std::function<QString()> text) {
   status_ = std::move(text);
-  lblStatus->setText(status_ ? status_() : QString());
-  cmdFirstRefused->hide();
+  ShowStatusText();
+  ShowGoToButtons(false);
+}
+
+void Form1::ShowGoToButtons(bool shown) {
+  cmdFirstRefused->setVisible(shown && !result_.refused.empty());
+  cmdFirstFar->setVisible(shown && result_.firstFar.has_value());
+}
+
+std::function<QString()> Form1::ReadingNote(const Layout& layout) const {
+  // A column the user gave is named by ColumnNote.
+  if (choices_->Choices().firstColumn > 0) return nullptr;
+  const Language language = language_;
+  if (layout.alternative) {
+    return [first = layout.first + 1, other = *layout.alternative + 1, language] {
+      return AmbiguousColumnsText(first, other, language);
+    };
+  }
+  if (layout.named) {
+    const std::size_t count =
+        std::min(Describe(choices_->Choices().coorFrom).fieldCount, layout.fields.size());
+    bool inOrder = true;
+    for (std::size_t i = 0; i < count; ++i) inOrder = inOrder && layout.fields[i] == i;
+    if (inOrder) return nullptr;
+    // The columns by the names the header gave them.
+    const QByteArray header = FirstTextLine().toUtf8();
+    FieldSplitter fields;
+    fields.Split(std::string_view(header.constData(), static_cast<std::size_t>(header.size())),
+                 layout.separator, layout.total);
+    QStringList names;
+    for (std::size_t i = 0; i < count; ++i) {
+      if (layout.fields[i] < fields.Count()) {
+        names << FromUtf8(fields[layout.fields[i]]).trimmed();
+      }
+    }
+    return [names] { return NamedColumnsText(names); };
+  }
+  if (layout.first == 0) return nullptr;
+  return [column = layout.first + 1, language] { return FirstColumnText(column, language); };
+}
+
+void Form1::ShowStatusText() {
+  if (status_) {
+    lblStatus->setText(status_() + ColumnNote());
+    return;
+  }
+  // Alone, the note of the column starts the line.
+  QString note = ColumnNote();
+  if (!note.isEmpty()) note = note.mid(kStatusJoint.size());
+  if (!note.isEmpty()) note[0] = note[0].toUpper();
+  lblStatus->setText(note);
+}
+
+// A remembered column other than the first is never a silent surprise.
+QString Form1::ColumnNote() const {
+  if (!choices_ || choices_->Choices().firstColumn <= 1) return {};
+  return kStatusJoint + FirstColumnText(choices_->Choices().firstColumn, language_);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-  StopRun();
+  run_->Stop();
+  if (map_) map_->close();
   SaveGeometry(Window::Main, saveGeometry());
   event->accept();
 }
 
 void Form1::SetDialogs(Dialogs dialogs) {
-  dialogs_ = std::move(dialogs);
-}
-
-bool Form1::Take(const LineResult& line) {
-  if (line.status == LineStatus::Fault) {
-    static constexpr Translated kContinue{"Continuer?", "Doorgaan?", "Continue?"};
-    AppendOutput();
-    SetBusy(false);
-    const std::string_view question = kContinue.In(language_);
-    const bool yes = dialogs_.askContinue(
-        QString::fromUtf8(line.why.data(), qsizetype(line.why.size())) + QStringLiteral("\n\n") +
-        QString::fromUtf8(question.data(), qsizetype(question.size())));
-    if (!yes) return false;
-    SetBusy(true);
-  }
-  if (lastRunOnMap_) {
-    if (line.status == LineStatus::Converted) map_->AddPoint(line.x, line.y);
-  } else {
-    pendingOutput_ += line.output;
-    pendingOutput_ += kLineEnd;
-  }
-  return true;
-}
-
-void Form1::AppendOutput() {
-  if (pendingOutput_.empty()) return;
-  QTextCursor end(txtDest->document());
-  end.movePosition(QTextCursor::End);
-  end.insertText(QString::fromUtf8(pendingOutput_.data(), qsizetype(pendingOutput_.size())));
-  pendingOutput_.clear();
-  // The new lines come into view beside their input lines.
-  scrollLink_->SecondFollows();
+  if (dialogs.askContinue) dialogs_.askContinue = std::move(dialogs.askContinue);
+  if (dialogs.warn) dialogs_.warn = std::move(dialogs.warn);
+  if (dialogs.openPath) dialogs_.openPath = std::move(dialogs.openPath);
+  if (dialogs.savePath) dialogs_.savePath = std::move(dialogs.savePath);
 }
 
 void Form1::SetBusy(bool busy) {
@@ -887,18 +884,6 @@ void Form1::SetBusy(bool busy) {
   } else {
     QGuiApplication::restoreOverrideCursor();
   }
-}
-
-void Form1::PrepareMap() {
-  if (!map_) map_ = std::make_unique<frmMap>(this);
-}
-
-void Form1::ShowLoadedMap() {
-  mapToShow_ = false;
-  PrepareMap();
-  map_->exec();
-  // Closing unloads the map: the next run starts from a plain map.
-  map_.reset();
 }
 
 }  // namespace koord::ui

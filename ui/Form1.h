@@ -3,19 +3,22 @@
 // and its kind, datum and precision, the buttons that convert, plot the
 // points on the map, open a file of points and save the result, clear the
 // boxes, open the help and the about window, and quit, and a status line
-// that sums up each run. The conversion itself is the batch engine's run;
-// the window feeds it in slices, so that it repaints and can be stopped
-// through a long text, and takes each line's outcome.
+// that sums up each run and says when the result no longer matches the
+// input or the choices. It builds and arranges its controls and wires
+// them: the choices are kept by a ChoiceBinder, a run by a RunController,
+// the map is a window of its own.
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <string>
+#include <vector>
 
 #include "engine/BatchRun.h"
-#include "ui/Settings.h"
+#include "ui/RunController.h"
 
 class QAction;
 class QComboBox;
@@ -25,19 +28,22 @@ class QToolButton;
 
 namespace koord::ui {
 
+class ChoiceBinder;
 class frmMap;
 class HelpWindow;
 class InputEdit;
 class InputOptionsMenu;
-class NumberedEdit;
+class OutputKindsDialog;
 class OutputOptionsMenu;
+class ResultView;
 class ScrollLink;
 
-class Form1 : public QWidget, public LineSink {
+class Form1 : public QWidget {
   Q_OBJECT
 
  public:
-  // The window's questions and messages, replaceable (tests answer them).
+  // The window's questions and messages, replaceable (tests answer them);
+  // one left empty stays the window's own.
   struct Dialogs {
     // After a fault: true to go on (Yes).
     std::function<bool(const QString& message)> askContinue;
@@ -52,33 +58,46 @@ class Form1 : public QWidget, public LineSink {
   ~Form1() override;
 
   // One batch run over the input box: into the output box, or onto the map
-  // which is then shown modally. A long text goes on after the call
+  // which then shows beside the window. A long text goes on after the call
   // returns; Running() tells.
   void Converti(bool onMap);
-  bool Running() const { return run_ != nullptr; }
+  bool Running() const;
 
   void SetDialogs(Dialogs dialogs);
 
-  // Replaces the input with the file's points; false (and a warning) when
-  // it is not read.
+  // Replaces the input with the file's points, and empties the result;
+  // false (and a warning) when it is not read.
   bool OpenFile(const QString& path);
   // Writes the result to the file (CSV for a .csv name); false (and a
   // warning) when it fails, the file then unchanged.
   bool SaveResult(const QString& path);
 
-  // The map window while it is loaded (between a map run and its closing).
+  // The map window, once a map run has made it.
   frmMap* LoadedMap() const { return map_.get(); }
-
-  // LineSink: a line of the output box, or a dot on the map; the prompt
-  // after a fault.
-  bool Take(const LineResult& line) override;
 
  protected:
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  enum class Box { None, Input, Output };
+  // What the output box holds since the last run: where that run's lines
+  // begin, what separates their fields, which lines it refused, the first
+  // whose point lies far from Belgium, and whether a run wrote it at all.
+  struct Result {
+    bool fromRun = false;
+    bool onMap = false;
+    int start = 0;
+    char separator = '\t';
+    std::vector<RefusedLine> refused;
+    std::optional<std::uint64_t> firstFar;
+  };
+  // What Effacer took away, for Ctrl+Z to bring back.
+  struct Erased {
+    QString output;  // the result box's text; empty for the input box
+    Result result;
+    std::function<QString()> status;
+    bool outOfDate = false;
+  };
 
   void CreateControls();
   // Every text of the window in the language installed.
@@ -88,10 +107,7 @@ class Form1 : public QWidget, public LineSink {
   void SetTabOrder();
   void Connect();
   void Form_Load();
-  void ApplyListChoices(const ListChoices& choices);
 
-  void cmbCoorFrom_Click(int position);
-  void cmbCoorDest_Click(int position);
   void cmbLanguage_Click(int position);
   void cmdErase_Click(int index);
   void cmdHelp_Click();
@@ -102,30 +118,38 @@ class Form1 : public QWidget, public LineSink {
   void AskSaveResult();
   void UndoErase();
   void InputFileLoaded(const QString& path);
-  void GoToFirstRefused();
-  void ListChanged();
-
-  void ContinueRun();
-  void StopRun();
-  // The run's end: the map shown when it went to its end.
-  void EndRun(bool toTheEnd);
-  void FinishRun();
-  // The input text with its closing line break, which the box gets when
-  // its text ends in a printable character.
-  std::string ClosedInputText();
-  void AppendOutput();
+  void InputChanged();
+  void ChoicesChanged();
+  void ShowInputExample();
+  // The refused line after (or before) the input box's line, round the end.
+  void GoToRefused(bool forward);
+  void GoToRefusedLine(const RefusedLine& line);
+  // The choice of several outputs, in a dialog.
+  void ChooseSeveralOutputs();
+  // The closing line break, which the input box gets when its text ends in
+  // a printable character.
+  void CloseInputText();
+  void AppendOutput(const QString& lines);
+  void RunFinished(bool complete);
   void SetBusy(bool busy);
-  void PrepareMap();
   void SetRunning(bool running);
-  void ShowLoadedMap();
+  // The result greyed, and the status line saying so, until the next run.
+  void MarkOutOfDate();
+  void SetOutOfDate(bool outOfDate);
   // The status line's text, made again when the language changes; none
-  // empties the line.
+  // leaves the line to the notes that always hold.
   void ShowStatus(std::function<QString()> text);
+  void ShowStatusText();
+  // The buttons to the first refused line and the first far point, when
+  // the result has them.
+  void ShowGoToButtons(bool shown);
+  // Where the run found the coordinates of its text, when that is not
+  // plain: named by a header elsewhere than first, found at another field,
+  // or readable at two; nothing otherwise.
+  std::function<QString()> ReadingNote(const Layout& layout) const;
+  // "— coordonnées lues à partir du champ 2" when they are.
+  QString ColumnNote() const;
 
-  CoordKind FromKind() const;
-  CoordKind DestKind() const;
-  ListChoices CurrentListChoices() const;
-  BatchChoices Choices() const;
   // The first line of the input box that is not blank.
   QString FirstTextLine() const;
   // The line of the output box where the next output begins.
@@ -142,8 +166,9 @@ class Form1 : public QWidget, public LineSink {
   QLabel* Label2;
   QLabel* lblPrecision;
   QComboBox* cmbPrecision;
+  QLabel* lblOutputs;
   InputEdit* txtFrom;
-  NumberedEdit* txtDest;
+  ResultView* txtDest;
   QToolButton* Command1;
   QToolButton* Command3;
   QToolButton* cmdHelp;
@@ -153,12 +178,13 @@ class Form1 : public QWidget, public LineSink {
   QPushButton* cmdCopy;
   QPushButton* cmdOpen;
   QPushButton* cmdSave;
-  QToolButton* cmdOptions;
-  QToolButton* cmdOutputOptions;
+  QPushButton* cmdOptions;
+  QPushButton* cmdOutputOptions;
   InputOptionsMenu* mnuOptions;
   OutputOptionsMenu* mnuOutputOptions;
   QLabel* lblStatus;
   QPushButton* cmdFirstRefused;
+  QPushButton* cmdFirstFar;
   QPushButton* cmdStopRun;
   QLabel* lblLanguage;
   QComboBox* cmbLanguage;
@@ -172,33 +198,27 @@ class Form1 : public QWidget, public LineSink {
   QAction* actSave;
   QAction* actUndoErase;
   QAction* actStopRun;
+  QAction* actNextRefused;
+  QAction* actPreviousRefused;
   ScrollLink* scrollLink_;
+  ChoiceBinder* choices_ = nullptr;
+  RunController* run_;
 
   Language language_;
   std::function<QString()> status_;
   Dialogs dialogs_;
   std::unique_ptr<frmMap> map_;
   HelpWindow* help_ = nullptr;
-  std::unique_ptr<BatchRun> run_;
-  // The text of the run, how much of it is fed, and the output lines not
-  // yet in the box.
-  std::string runText_;
-  std::size_t runFed_ = 0;
-  std::string pendingOutput_;
+  QPointer<OutputKindsDialog> outputsDialog_;
   bool busy_ = false;
-  bool loading_ = true;
-  // The precisions of the kinds not shown, kept for the next session.
-  ListChoices listChoices_;
-  // Where the last run's output begins in the output box, what separates
-  // its fields, and its first refused line.
-  int outputStart_ = 0;
-  char outputSeparator_ = '\t';
-  bool lastRunOnMap_ = false;
-  bool mapToShow_ = false;
-  std::optional<std::size_t> firstRefused_;
-  // The box that the last Effacer emptied, and the output it held.
-  Box erased_ = Box::None;
-  QString erasedOutput_;
+  bool runOnMap_ = false;
+  Result result_;
+  bool outOfDate_ = false;
+  // The window itself changes the input (its closing line break).
+  bool changingInput_ = false;
+  std::optional<Erased> erased_;
+  // The last file opened, whose format the save dialog offers first.
+  QString openedFile_;
 };
 
 }  // namespace koord::ui

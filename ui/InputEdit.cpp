@@ -17,6 +17,17 @@ QString FirstLocalFile(const QMimeData* source) {
 
 }  // namespace
 
+InputEdit::InputEdit(QWidget* parent) : NumberedEdit(parent) {
+  connect(this, &QPlainTextEdit::textChanged, this, &InputEdit::TextChanged);
+}
+
+void InputEdit::TextChanged() {
+  if (loadedFile_.isEmpty()) return;
+  if (document()->isEmpty() || document()->availableUndoSteps() < loadedSteps_) {
+    loadedFile_.clear();
+  }
+}
+
 bool InputEdit::LoadFile(const QString& path) {
   const TextFile file = ReadTextFile(path);
   if (!file.error.isEmpty()) {
@@ -26,6 +37,8 @@ bool InputEdit::LoadFile(const QString& path) {
   QTextCursor all(document());
   all.select(QTextCursor::Document);
   all.insertText(file.text);
+  loadedFile_ = path;
+  loadedSteps_ = document()->availableUndoSteps();
   emit FileLoaded(path);
   return true;
 }
@@ -37,6 +50,12 @@ bool InputEdit::canInsertFromMimeData(const QMimeData* source) const {
 void InputEdit::insertFromMimeData(const QMimeData* source) {
   const QString path = FirstLocalFile(source);
   if (path.isEmpty()) {
+    // A paste over the whole text, or into an empty box, is a new text.
+    const QTextCursor cursor = textCursor();
+    if (document()->isEmpty() || (cursor.selectionStart() == 0 &&
+                                  cursor.selectionEnd() >= document()->characterCount() - 1)) {
+      loadedFile_.clear();
+    }
     NumberedEdit::insertFromMimeData(source);
   } else {
     LoadFile(path);

@@ -1,6 +1,8 @@
 #pragma once
 // The input box: a numbered text box that also loads a text or CSV file
-// dropped on it, and refuses any other file with what to do instead.
+// dropped on it, and refuses any other file with what to do instead. It
+// knows whether it holds a file's text, until that text is emptied,
+// replaced by a paste or undone.
 
 #include <QString>
 
@@ -12,12 +14,14 @@ class InputEdit : public NumberedEdit {
   Q_OBJECT
 
  public:
-  using NumberedEdit::NumberedEdit;
+  explicit InputEdit(QWidget* parent = nullptr);
 
   // Replaces the text by the file's, as one step that Ctrl+Z undoes; when
   // the file cannot be read or is no text, the text stays and FileRefused
   // tells why. True when loaded.
   bool LoadFile(const QString& path);
+  // The file whose text the box holds; empty for a text typed or pasted.
+  QString LoadedFile() const { return loadedFile_; }
 
  signals:
   // A file's text was loaded into the box.
@@ -28,6 +32,13 @@ class InputEdit : public NumberedEdit {
  protected:
   bool canInsertFromMimeData(const QMimeData* source) const override;
   void insertFromMimeData(const QMimeData* source) override;
+
+ private:
+  void TextChanged();
+
+  QString loadedFile_;
+  // The undo steps once the file was loaded: fewer, and the load is undone.
+  int loadedSteps_ = 0;
 };
 
 }  // namespace koord::ui

@@ -1,18 +1,29 @@
 #pragma once
 // The menu of the options that say how input lines are read: the field
-// separator, the field where the coordinates start, and whether each output
-// line repeats its input line. It shows the options given and tells when
-// the user changes them.
+// separator and the field where the coordinates start (both found in each
+// text unless the user gives them), whether points far from Belgium are
+// refused, and whether each output line repeats its input line. It shows
+// the options given and tells when the user changes them.
 
 #include <QMenu>
+#include <cstddef>
 
-#include "ui/Settings.h"
+#include "engine/Choices.h"
 
 class QActionGroup;
 class QLabel;
 class QSpinBox;
 
 namespace koord::ui {
+
+// How the input lines are read (engine/BatchChoices).
+struct InputOptions {
+  Separator separator = Separator::Auto;
+  // From 1; 0 finds the coordinates in each text.
+  std::size_t firstColumn = 0;
+  bool nearBelgium = false;
+  bool keepLine = false;
+};
 
 class InputOptionsMenu : public QMenu {
   Q_OBJECT
@@ -41,6 +52,7 @@ class InputOptionsMenu : public QMenu {
   QActionGroup* separators_;
   QLabel* columnLabel_;
   QSpinBox* column_;
+  QAction* nearBelgium_;
   QAction* keepLine_;
 };
 

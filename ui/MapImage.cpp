@@ -59,7 +59,8 @@ QString SaveMapImage(const QString& path, const map::MapViewport& view,
   const QByteArray bytes = svg ? SvgBytes(view, dots, ifblGrid) : PngBytes(view, dots, ifblGrid);
   const QString name = QFileInfo(path).fileName();
   if (bytes.isEmpty()) {
-    return ImageTexts::tr("L'image « %1 » n'a pas pu être dessinée (mémoire insuffisante).")
+    return ImageTexts::tr(
+               "L'image «\u00A0%1\u00A0» n'a pas pu être dessinée (mémoire insuffisante).")
         .arg(name);
   }
   // Unbuffered, a short write (a full disk) shows in the count written.
@@ -67,7 +68,7 @@ QString SaveMapImage(const QString& path, const map::MapViewport& view,
   if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
       file.write(bytes) != bytes.size() || !file.commit()) {
     return ImageTexts::tr(
-               "L'image n'a pas pu être enregistrée dans « %1 » : %2. "
+               "L'image n'a pas pu être enregistrée dans «\u00A0%1\u00A0»\u00A0: %2. "
                "Le fichier qui s'y trouvait n'a pas été modifié.")
         .arg(name, file.errorString());
   }

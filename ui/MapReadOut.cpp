@@ -83,7 +83,8 @@ QString ReadOutText(const PointReadOut& readOut, QChar decimalMark) {
                        Degree(std::fabs(longitude), decimalMark),
                        longitude < 0 ? QStringLiteral("W") : QStringLiteral("E"));
   }
-  return ReadOutTexts::tr("Lambert 1972 : X=%1 Y=%2\nWGS84 : %3\nMGRS : %4\nIFBL : %5")
+  return ReadOutTexts::tr(
+             "Lambert 1972\u00A0: X=%1 Y=%2\nWGS84\u00A0: %3\nMGRS\u00A0: %4\nIFBL\u00A0: %5")
       .arg(Whole(readOut.lambert.x()), Whole(readOut.lambert.y()), degrees, OrNone(readOut.mgrs),
            OrNone(readOut.ifbl));
 }

@@ -37,6 +37,11 @@ void MapView::AddDot(double x, double y) {
   update();
 }
 
+void MapView::SetDots(const std::vector<QPointF>& dots) {
+  dots_ = dots;
+  update();
+}
+
 void MapView::SetIfblGrid(bool shown) {
   ifblGrid_ = shown;
   update();

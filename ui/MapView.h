@@ -21,6 +21,8 @@ class MapView : public QFrame {
 
   // Adds a dot at a Lambert 1972 point (m); it stays until the view goes.
   void AddDot(double x, double y);
+  // The dots replaced by `dots`.
+  void SetDots(const std::vector<QPointF>& dots);
   const std::vector<QPointF>& Dots() const { return dots_; }
 
   void SetIfblGrid(bool shown);

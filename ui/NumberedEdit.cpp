@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <algorithm>
+#include <tuple>
 
 namespace koord::ui {
 namespace {
@@ -125,10 +126,19 @@ void NumberedEdit::PaintNumbers(QPaintEvent* event) {
   }
 }
 
-ScrollLink::ScrollLink(QPlainTextEdit* first, QPlainTextEdit* second)
+ScrollLink::ScrollLink(QAbstractScrollArea* first, QAbstractScrollArea* second)
     : QObject(first), first_(first->verticalScrollBar()), second_(second->verticalScrollBar()) {
   connect(first_, &QScrollBar::valueChanged, this, [this](int value) { Follow(second_, value); });
   connect(second_, &QScrollBar::valueChanged, this, [this](int value) { Follow(first_, value); });
+  // A text box scrolls by its keys with its scroll bar's signals blocked; it
+  // asks for its viewport to be moved all the same.
+  for (auto [box, bar, other] : {std::tuple{first, first_, &second_}, {second, second_, &first_}}) {
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(box)) {
+      connect(edit, &QPlainTextEdit::updateRequest, this, [this, bar, other](const QRect&, int dy) {
+        if (dy != 0) Follow(*other, bar->value());
+      });
+    }
+  }
 }
 
 void ScrollLink::SecondFollows() {

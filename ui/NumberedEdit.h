@@ -42,13 +42,16 @@ class NumberedEdit : public QPlainTextEdit {
   int reservedLines_ = 0;
 };
 
-// Keeps two boxes scrolled to the same line, whichever scrolls. A box that
-// has fewer lines stops at its last one without holding the other back.
+// Keeps two boxes scrolled to the same line, whichever scrolls and however:
+// scroll bar, wheel, or the keys that move the cursor (which scroll a box
+// without a word from its scroll bar). A box that has fewer lines stops at
+// its last one without holding the other back.
 class ScrollLink : public QObject {
   Q_OBJECT
 
  public:
-  ScrollLink(QPlainTextEdit* first, QPlainTextEdit* second);
+  // Both boxes' vertical scroll bars count lines.
+  ScrollLink(QAbstractScrollArea* first, QAbstractScrollArea* second);
 
   // Scrolls the second box to the first one's line, as far as it can (after
   // lines were added to it).

@@ -4,12 +4,45 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <array>
+
+#include "ui/LanguageText.h"
 
 namespace koord::ui {
 namespace {
 
+// Qt's own texts that its French and Dutch translations lack: the type of
+// a folder in the file dialogs, whose context changed in Qt 6.
+struct QtText {
+  const char* source;
+  Translated text;  // the English text is Qt's own
+};
+constexpr std::array<QtText, 4> kFileTypes{{
+    {"Folder", {"Dossier", "Map", "Folder"}},
+    {"Drive", {"Disque", "Station", "Drive"}},
+    {"Shortcut", {"Raccourci", "Snelkoppeling", "Shortcut"}},
+    {"Unknown", {"Inconnu", "Onbekend", "Unknown"}},
+}};
+
+class QtSupplement : public QTranslator {
+ public:
+  void SetLanguage(Language language) { language_ = language; }
+  bool isEmpty() const override { return false; }
+  QString translate(const char* context, const char* source, const char*, int) const override {
+    if (!context || !source || qstrcmp(context, "QAbstractFileIconProvider") != 0) return {};
+    for (const QtText& text : kFileTypes) {
+      if (qstrcmp(source, text.source) == 0) return TextIn(text.text, language_);
+    }
+    return {};
+  }
+
+ private:
+  Language language_ = Language::French;
+};
+
 struct Translators {
   QTranslator qt;
+  QtSupplement qtSupplement;
   QTranslator koord;
   bool qtInstalled = false;
   bool koordInstalled = false;
@@ -24,15 +57,6 @@ Translators& Installed() {
   return translators;
 }
 
-QLocale LocaleOf(Language language) {
-  switch (language) {
-    case Language::Dutch: return QLocale(QLocale::Dutch, QLocale::Belgium);
-    case Language::English: return QLocale(QLocale::English);
-    case Language::French: break;
-  }
-  return QLocale(QLocale::French, QLocale::Belgium);
-}
-
 }  // namespace
 
 const char* LanguageCode(Language language) {
@@ -44,6 +68,7 @@ bool InstallLanguage(Language language) {
   if (installed.any && installed.language == language) return installed.complete;
   if (installed.qtInstalled) QCoreApplication::removeTranslator(&installed.qt);
   if (installed.koordInstalled) QCoreApplication::removeTranslator(&installed.koord);
+  QCoreApplication::removeTranslator(&installed.qtSupplement);
   installed.qtInstalled = false;
   installed.koordInstalled = false;
   installed.any = true;
@@ -56,7 +81,12 @@ bool InstallLanguage(Language language) {
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
         QCoreApplication::installTranslator(&installed.qt);
     complete = installed.qtInstalled;
+    installed.qtSupplement.SetLanguage(language);
+    QCoreApplication::installTranslator(&installed.qtSupplement);
   }
+  // Qt's numbers, dates and file types (the file dialogs') in the language
+  // too, whatever the system's.
+  QLocale::setDefault(LocaleOf(language));
   if (language != Language::French) {
     installed.koordInstalled =
         installed.koord.load(QStringLiteral(":/i18n/koord_%1.qm")

@@ -9,7 +9,8 @@
 namespace koord::ui {
 
 // Installs the translations of `language` into the running application,
-// replacing those of the language before; the open windows then get a
+// replacing those of the language before, and makes its locale the
+// default one (numbers, dates, file types); the open windows then get a
 // LanguageChange event; nothing changes when `language` is in place
 // already. False when a translation is missing (its texts then stay
 // French, or English for Qt's own).

@@ -1,60 +1,57 @@
 #pragma once
 // What the windows remember between sessions, in the platform's settings
 // store (QSettings, organisation "Koord", application "koord"): the choices
-// of the lists, the reading and result options, the language, and where
-// the windows stood. A value missing or unknown (an older or a damaged
-// store) gives its default.
+// of the next run, whether a run replaces the result, the language, and
+// where the windows stood. A value missing or unknown (an older or a
+// damaged store) gives its default.
 
 #include <QByteArray>
-#include <cstddef>
+#include <QString>
+#include <optional>
+#include <vector>
 
 #include "engine/Choices.h"
 #include "support/Language.h"
 
 namespace koord::ui {
 
-// How the input lines are read (engine/BatchChoices).
-struct InputOptions {
-  Separator separator = Separator::Tab;
-  std::size_t firstColumn = 1;
-  bool keepLine = false;
-};
-
-InputOptions LoadInputOptions();
-void SaveInputOptions(const InputOptions& options);
-
 // Most coordinate column offered.
 inline constexpr int kMaxFirstColumn = 1000;
 
-// The choices of the main window's lists.
-struct ListChoices {
-  CoordKind from = CoordKind::Lambert;
-  CoordKind dest = CoordKind::Mgrs;
-  Datum datumFrom = Datum::Bel72;
-  Datum datumDest = Datum::Wgs84;
-  MgrsPrecision mgrsPrecision = MgrsPrecision::HundredMetres;
-  IfblPrecision ifblPrecision = IfblPrecision::Square1km;
-  int degreeDecimals = kDefaultDegreeDecimals;
-  // UTM numbers all in this zone; 0 for the zone of each point.
-  int utmZone = 0;
-};
+// The choices of the next run as the user left them: the kinds (the input
+// kind found per line, several outputs), datums and precisions of the
+// lists, the reading options and the result options. The language and the
+// decimal mark are not among them: the window sets those. The separator
+// and the column of a store from before the program found them itself
+// (a store without a version) are not read: such a store starts with both
+// found per text, as a new one does, rather than with the tab and the
+// first column it remembers only because nothing else was offered then.
+BatchChoices LoadChoices();
+void SaveChoices(const BatchChoices& choices);
 
-ListChoices LoadListChoices();
-void SaveListChoices(const ListChoices& choices);
+// With the input kind found per line, whether the input datum is each
+// kind's own (the default) rather than the one of the datum list.
+bool LoadInputDatumByKind();
+void SaveInputDatumByKind(bool byKind);
 
-// What the result box does with the output of a run.
-struct OutputOptions {
-  // The box is emptied before each run, so that the result stays line for
-  // line beside the input.
-  bool replaceResult = false;
-  // IFBL codes written E4.35.22.
-  bool ifblDots = false;
-  // BD72 and WGS84 through "BD72 to ETRS89 (2)" instead of Molodensky.
-  bool preciseTransformation = false;
-};
+// The outputs last chosen together, in order, for the next choice of
+// several; empty before any.
+std::vector<CoordKind> LoadSeveralOutputs();
+void SaveSeveralOutputs(const std::vector<CoordKind>& kinds);
 
-OutputOptions LoadOutputOptions();
-void SaveOutputOptions(const OutputOptions& options);
+// Whether a run replaces the result box's text rather than adding below it
+// (the default).
+bool LoadReplaceResult();
+void SaveReplaceResult(bool replace);
+
+// The decimal mark the user chose for the output, ',' or '.'; none while
+// the window's language gives it.
+std::optional<char> LoadDecimalMark();
+void SaveDecimalMark(char mark);
+
+// The folder of the last file opened or saved; empty before any.
+QString LoadLastFolder();
+void SaveLastFolder(const QString& folder);
 
 // The windows whose place and size are kept (QWidget::saveGeometry).
 enum class Window { Main, Map };

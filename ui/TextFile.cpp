@@ -131,32 +131,33 @@ TextFile ReadTextFile(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     return {{},
-            FileTexts::tr("Le fichier « %1 » ne peut pas être lu : %2.")
+            FileTexts::tr("Le fichier «\u00A0%1\u00A0» ne peut pas être lu\u00A0: %2.")
                 .arg(FileName(path), file.errorString())};
   }
   if (file.size() > kMaxTextFileSize) {
-    return {{},
-            FileTexts::tr("Le fichier « %1 » dépasse %2 Mo, plus que Koord n'en lit.")
-                .arg(FileName(path))
-                .arg(kMaxTextFileSize / (1024 * 1024))};
+    return {
+        {},
+        FileTexts::tr("Le fichier «\u00A0%1\u00A0» dépasse %2\u00A0Mo, plus que Koord n'en lit.")
+            .arg(FileName(path))
+            .arg(kMaxTextFileSize / (1024 * 1024))};
   }
   const QByteArray bytes = file.read(kMaxTextFileSize);
   if (file.error() != QFileDevice::NoError) {
     return {{},
-            FileTexts::tr("Le fichier « %1 » ne peut pas être lu : %2.")
+            FileTexts::tr("Le fichier «\u00A0%1\u00A0» ne peut pas être lu\u00A0: %2.")
                 .arg(FileName(path), file.errorString())};
   }
   switch (ContentOf(bytes)) {
     case FileContent::Workbook:
       return {{},
-              FileTexts::tr("« %1 » est un classeur de tableur, que Koord ne lit pas. "
+              FileTexts::tr("«\u00A0%1\u00A0» est un classeur de tableur, que Koord ne lit pas. "
                             "Dans le tableur, enregistrez la feuille au format CSV "
                             "(Enregistrer sous… > CSV), puis ouvrez ce fichier CSV.")
                   .arg(FileName(path))};
     case FileContent::OtherBinary:
       return {{},
-              FileTexts::tr("« %1 » n'est pas un fichier texte (une image, un PDF…). "
-                            "Koord lit les fichiers texte et CSV : enregistrez les points "
+              FileTexts::tr("«\u00A0%1\u00A0» n'est pas un fichier texte (une image, un PDF…). "
+                            "Koord lit les fichiers texte et CSV\u00A0: enregistrez les points "
                             "au format CSV, puis ouvrez ce fichier CSV.")
                   .arg(FileName(path))};
     case FileContent::Text: break;
@@ -174,7 +175,7 @@ QString WriteResultFile(const QString& path, const QString& text, char separator
   const QByteArray bytes = csv ? CsvBytes(text, separator) : text.toUtf8();
   if (!file.open(mode) || file.write(bytes) != bytes.size() || !file.commit()) {
     return FileTexts::tr(
-               "Le résultat n'a pas pu être enregistré dans « %1 » : %2. "
+               "Le résultat n'a pas pu être enregistré dans «\u00A0%1\u00A0»\u00A0: %2. "
                "Le fichier qui s'y trouvait n'a pas été modifié.")
         .arg(FileName(path), file.errorString());
   }

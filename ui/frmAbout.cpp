@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPalette>
+#include <QPushButton>
 #include <QScreen>
 #include <QStringList>
 #include <QVBoxLayout>
@@ -46,11 +47,15 @@ frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent),
       Picture1(new QLabel(this)),
       Label1(new QLabel(this)),
-      Label2(new QLabel(this)) {
+      Label2(new QLabel(this)),
+      cmdClose(new QPushButton(this)) {
   setObjectName(QStringLiteral("frmAbout"));
   Picture1->setObjectName(QStringLiteral("Picture1"));
   Label1->setObjectName(QStringLiteral("Label1"));
   Label2->setObjectName(QStringLiteral("Label2"));
+  cmdClose->setObjectName(QStringLiteral("cmdClose"));
+  cmdClose->setDefault(true);
+  connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
   setModal(true);
   Colour(this);
 
@@ -65,6 +70,7 @@ frmAbout::frmAbout(QWidget* parent)
   text->addWidget(Label1);
   text->addWidget(Label2);
   text->addStretch();
+  text->addWidget(cmdClose, 0, Qt::AlignRight);
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(12, 12, 16, 12);
   layout->setSpacing(18);
@@ -79,15 +85,16 @@ QString frmAbout::Credits() {
       tr("L'équipe Koord"),
       QString(),
       tr("Projet Koord, 2026"),
-      tr("Contact : par le suivi des tickets du projet Koord"),
+      tr("Contact\u00A0: par le suivi des tickets du projet Koord"),
       tr("Développé en C++ et Qt 6"),
-      tr("Carte : Natural Earth (domaine public)"),
+      tr("Carte\u00A0: Natural Earth (domaine public)"),
   }
       .join(u'\n');
 }
 
 void frmAbout::Retranslate() {
-  setWindowTitle(tr("Auteur du programme"));
+  setWindowTitle(tr("À propos de Koord"));
+  cmdClose->setText(tr("&Fermer"));
   Label2->setText(Credits());
 }
 

@@ -1,9 +1,11 @@
 #pragma once
-// The about window: program name and version, credits, on black.
+// The about window: program name and version, credits, on black, and a
+// button that closes it.
 
 #include <QDialog>
 
 class QLabel;
+class QPushButton;
 
 namespace koord::ui {
 
@@ -24,6 +26,7 @@ class frmAbout : public QDialog {
   QLabel* Picture1;
   QLabel* Label1;
   QLabel* Label2;
+  QPushButton* cmdClose;
 };
 
 // The version of the build ("1.0.0"), one number for the whole project.

@@ -400,8 +400,8 @@ koord_cli_case(far_points_are_counted_at_the_end
 koord_cli_case(far_points_refused_near_belgium
   ARGS -f utm -t deg --near-belgium
   INPUT "31N\t596372\t5632971\n31N\t596.372\t5632971\n"
-  OUT "50.84041\t004.36875\nLoin de la Belgique : 465 km\n"
-  ERR "koord-cli: -:2: Loin de la Belgique : 465 km\n"
+  OUT "50.84041\t004.36875\nLoin de la Belgique : 467 km\n"
+  ERR "koord-cli: -:2: Loin de la Belgique : 467 km\n"
   EXIT 1)
 
 koord_cli_case(metres_rounded_to_the_nearest
@@ -455,7 +455,7 @@ koord_cli_case(reference_keeps_its_precision_without_p
 koord_cli_case(forms_people_paste
   ARGS -f deg -t lambert
   INPUT "50.846667, 4.352500\nN50 51.100 E004 21.167\n50°51’06”N, 4°21’10”E\n50.85167° N, 4.35 E\n"
-  OUT "148855,170696\n148875,171252\n148875,171252\n148679,171252\n"
+  OUT "148855\t170696\n148875\t171252\n148875\t171252\n148679\t171252\n"
   EXIT 0)
 
 koord_cli_case(utm_zone_with_its_band
@@ -463,6 +463,15 @@ koord_cli_case(utm_zone_with_its_band
   INPUT "31U 596372 5632971\n"
   OUT "150000\t170000\n"
   EXIT 0)
+
+# The same numbers with the band south of it: the band given is checked,
+# where a hemisphere letter only chooses the false northing.
+koord_cli_case(utm_outside_its_band_refused
+  ARGS -f utm -t lambert
+  INPUT "31T 596372 5632971\n31N 596372 5632971\n"
+  OUT "Nord hors de la bande de latitude T\n150000\t170000\n"
+  ERR "koord-cli: -:1: Nord hors de la bande de latitude T\n"
+  EXIT 1)
 
 koord_cli_case(empty_records_are_empty_lines
   ARGS -t lambert

@@ -96,8 +96,6 @@ std::vector<Case> Cases() {
        "koord-cli: in0.txt:2: Nombre illisible : « X »\n",
        1},
       {"utf16_with_a_header", "--separator ';' -t lambert", {utf16}, "X;Y\n150000;170000\n", "", 0},
-      // French Excel's "CSV (séparateur : point-virgule)": Windows-1252, a
-      // degree sign of one byte; the reason quotes the right characters.
       // A first line whose coordinate fields are empty is no header.
       {"empty_coordinates_make_no_header",
        "--separator ';' --columns 2 --keep",
@@ -105,18 +103,35 @@ std::vector<Case> Cases() {
        "P1;;;Champ manquant : X\nP2;150000;170000;31UES963329\n",
        "koord-cli: in0.txt:1: Champ manquant : X\n",
        1},
+      // French Excel's "CSV (séparateur : point-virgule)": Windows-1252, a
+      // degree sign of one byte; the reason quotes the right characters.
       {"windows_1252_lines_are_read",
        "-f deg -t lambert",
-       {"50\xB0" "51'06\"N;4\xB0" "21'10\"E\n" "Lat\xE9;4\n"},
+       {"50\xB0"
+        "51'06\"N;4\xB0"
+        "21'10\"E\n"
+        "Lat\xE9;4\n"},
        "148875;171252\nNombre illisible : « Lat\xC3\xA9 »\n",
        "koord-cli: in0.txt:2: Nombre illisible : « Lat\xC3\xA9 »\n",
+       1},
+      // Kept, such lines go back in Windows-1252, the reason's guillemets too.
+      {"windows_1252_lines_kept_stay_windows_1252",
+       "--keep -t lambert2008",
+       {"Esp\xE8"
+        "ce;X;Y\nH\xEAtre;150000;170000\nCh\xEAne;Lat\xE9;4\n"},
+       "Esp\xE8"
+       "ce;X;Y;X;Y\nH\xEAtre;150000;170000;650000;670000\n"
+       "Ch\xEAne;Lat\xE9;4;Nombre illisible : \xAB Lat\xE9 \xBB\n",
+       "koord-cli: in0.txt:3: Nombre illisible : « Lat\xC3\xA9 »\n",
        1},
       // Kept lines keep the input's byte-order mark and its line ends, so
       // that a spreadsheet reopens the output with its accents.
       {"kept_lines_keep_the_mark_and_line_ends",
        "--keep -t lambert2008",
-       {"\xEF\xBB\xBF" "X;Y\r\n150000;170000\r\n"},
-       "\xEF\xBB\xBF" "X;Y;X;Y\r\n150000;170000;650000;670000\r\n",
+       {"\xEF\xBB\xBF"
+        "X;Y\r\n150000;170000\r\n"},
+       "\xEF\xBB\xBF"
+       "X;Y;X;Y\r\n150000;170000;650000;670000\r\n",
        "",
        0},
       {"columns_beyond_the_line",

@@ -1,6 +1,7 @@
 // The about window and the help window.
 
 #include <QLabel>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QtTest>
 
@@ -41,8 +42,16 @@ void TestAboutHelp::aboutLabels() {
 
 void TestAboutHelp::aboutWindow() {
   koord::ui::frmAbout about;
-  QCOMPARE(about.windowTitle(), QStringLiteral("Auteur du programme"));
+  QCOMPARE(about.windowTitle(), QStringLiteral("À propos de Koord"));
   QVERIFY(about.isModal());
+  // Closed by its own button, not only by the window's frame.
+  about.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&about));
+  auto* close = about.findChild<QPushButton*>(QStringLiteral("cmdClose"));
+  QVERIFY(close);
+  QCOMPARE(close->text(), QStringLiteral("&Fermer"));
+  QTest::mouseClick(close, Qt::LeftButton);
+  QVERIFY(!about.isVisible());
   const auto* title = about.findChild<QLabel*>(QStringLiteral("Label1"));
   QCOMPARE(title->text(), QStringLiteral("Koord " KOORD_VERSION));
   QVERIFY(title->font().bold());

@@ -1,10 +1,12 @@
-// The map window: its opening size, the read-out of the pointer in the
-// caption and under the map, the point copied by a click, zoom, pan and
-// their reset by mouse and keys, proportions kept, the IFBL grid, the
-// picture saved, the dots, and what it remembers.
+// The map window: its opening size and place, its title, the read-out of
+// the pointer under the map and the dot nearest it, the point copied by a
+// click, zoom, pan and their reset by mouse and keys, proportions kept, the
+// IFBL grid down to its 1 x 1 km lines, the picture saved, the dots, and
+// what it remembers.
 
 #include <QClipboard>
 #include <QLabel>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -12,6 +14,7 @@
 #include <cmath>
 
 #include "map/MapViewport.h"
+#include "ui/MapPoints.h"
 #include "ui/MapReadOut.h"
 #include "ui/MapView.h"
 #include "ui/frmMap.h"
@@ -25,12 +28,15 @@ class TestFrmMap : public QObject {
   void initTestCase();
   void init();
   void opensWithTheMapArea();
+  void opensBesideTheMainWindow();
   void caption_data();
   void caption();
   void readOut_data();
   void readOut();
   void readOutFollowsThePointerAndLeavesWithIt();
   void clickCopiesThePoint();
+  void nearestDotNamed_data();
+  void nearestDotNamed();
   void wheelZoomsAboutThePointer();
   void dragPansWithoutCopying();
   void keysZoomPanAndReset_data();
@@ -38,6 +44,7 @@ class TestFrmMap : public QObject {
   void proportionsKept_data();
   void proportionsKept();
   void ifblGridOnRequestAndRemembered();
+  void kilometreLinesAtCloseZoom();
   void savesPngAndSvg_data();
   void savesPngAndSvg();
   void dots_data();
@@ -98,23 +105,47 @@ void TestFrmMap::Resize(frmMap& map, QSize area) {
   QTRY_COMPARE(map.Picture()->DrawingArea().size(), area);
 }
 
+// The Lambert point under the pointer, as the first line under the map
+// reads it out: "X=150000 Y=170000".
 QString TestFrmMap::Caption(frmMap& map, QPoint pixel) {
   QTest::mouseMove(map.Picture(), At(map, pixel));
   QCoreApplication::processEvents();
-  return map.windowTitle();
+  return ReadOutLabel(map).section(u'\n', 0, 0).section(QStringLiteral(": "), 1);
 }
 
-// The map of the original window, 206 pixels high and as wide as the
-// buttons above it need (250 pixels at least), the whole extent in view.
+// Shown by itself, the map of the original window, 206 pixels high and as
+// wide as the buttons above it need (250 pixels at least), the whole
+// extent in view; a window of its own, which leaves the others usable.
 void TestFrmMap::opensWithTheMapArea() {
   frmMap map;
   Show(map);
   QCOMPARE(map.Picture()->DrawingArea().height(), 206);
   QVERIFY(map.Picture()->DrawingArea().width() >= 250);
-  QCOMPARE(map.windowTitle(), QString());
-  QVERIFY(map.isModal());
+  QCOMPARE(map.windowTitle(), QStringLiteral("Koord — carte"));
+  QVERIFY(!map.isModal());
+  QVERIFY(map.isWindow());
   QCOMPARE(map.Picture()->Viewport().Zoom(), 1.0);
   QCOMPARE(map.Picture()->Viewport().PixelsPerMetre(), 206 / koord::map::kHeight);
+}
+
+// From the main window, the map opens at two thirds of the screen, beside
+// the main window and not over it.
+void TestFrmMap::opensBesideTheMainWindow() {
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  QWidget main;
+  main.setGeometry(screen.left(), screen.top(), screen.width() / 4, screen.height() / 2);
+  main.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&main));
+  frmMap map(&main);
+  map.ShowBeside(&main);
+  QVERIFY(QTest::qWaitForWindowExposed(&map));
+  QVERIFY2(std::abs(map.width() - screen.width() * 2 / 3) <= 2,
+           qPrintable(QString::number(map.width())));
+  QVERIFY(std::abs(map.height() - screen.height() * 2 / 3) <= 40);
+  QVERIFY2(!map.frameGeometry().intersects(main.frameGeometry()),
+           qPrintable(QStringLiteral("%1,%2").arg(map.x()).arg(map.y())));
+  QVERIFY(screen.contains(map.frameGeometry()));
+  QVERIFY(main.isEnabled());
 }
 
 // Expected values worked by hand: the whole extent fitted with one scale,
@@ -156,19 +187,19 @@ void TestFrmMap::readOut_data() {
   QTest::addColumn<QString>("text");
   QTest::addColumn<QString>("copied");
   QTest::newRow("Bruxelles") << QPointF(150000, 170000)
-                             << "Lambert 1972 : X=150000 Y=170000\n"
-                                "WGS84 : 50,84041 N  4,36875 E\n"
-                                "MGRS : 31UES9637232971\nIFBL : E4.35.22"
+                             << "Lambert 1972\u00A0: X=150000 Y=170000\n"
+                                "WGS84\u00A0: 50,84041 N  4,36875 E\n"
+                                "MGRS\u00A0: 31UES9637232971\nIFBL\u00A0: E4.35.22"
                              << "Lambert 1972\t150000\t170000\nWGS84\t50,84041\t4,36875\n"
                                 "MGRS\t31UES9637232971\nIFBL\tE4.35.22\n";
   QTest::newRow("beyond the Lambert bounds")
       << QPointF(320000, 170000)
-      << "Lambert 1972 : X=320000 Y=170000\nWGS84 : —\nMGRS : —\nIFBL : —"
+      << "Lambert 1972\u00A0: X=320000 Y=170000\nWGS84\u00A0: —\nMGRS\u00A0: —\nIFBL\u00A0: —"
       << "Lambert 1972\t320000\t170000\nWGS84\t—\nMGRS\t—\nIFBL\t—\n";
   QTest::newRow("south of the IFBL grid")
       << QPointF(150000, 10000)
-      << "Lambert 1972 : X=150000 Y=10000\nWGS84 : 49,40195 N  4,36872 E\n"
-         "MGRS : 31UEQ9930273041\nIFBL : —"
+      << "Lambert 1972\u00A0: X=150000 Y=10000\nWGS84\u00A0: 49,40195 N  4,36872 E\n"
+         "MGRS\u00A0: 31UEQ9930273041\nIFBL\u00A0: —"
       << "Lambert 1972\t150000\t10000\nWGS84\t49,40195\t4,36872\nMGRS\t31UEQ9930273041\n"
          "IFBL\t—\n";
 }
@@ -192,12 +223,12 @@ void TestFrmMap::readOutFollowsThePointerAndLeavesWithIt() {
   const QString hint = ReadOutLabel(map);
   QVERIFY(!hint.isEmpty());
   QCOMPARE(Caption(map, kMiddle), QStringLiteral("X=157935 Y=133815"));
-  QVERIFY2(ReadOutLabel(map).startsWith(QStringLiteral("Lambert 1972 : X=157935 Y=133815\n")),
+  QVERIFY2(ReadOutLabel(map).startsWith(QStringLiteral("Lambert 1972\u00A0: X=157935 Y=133815\n")),
            qPrintable(ReadOutLabel(map)));
-  QVERIFY(ReadOutLabel(map).contains(QStringLiteral("IFBL : G4.27.22")));
+  QVERIFY(ReadOutLabel(map).contains(QStringLiteral("IFBL\u00A0: G4.27.22")));
+  QCOMPARE(map.windowTitle(), QStringLiteral("Koord — carte"));
   QEvent leave(QEvent::Leave);
   QApplication::sendEvent(map.Picture(), &leave);
-  QCOMPARE(map.windowTitle(), QString());
   QCOMPARE(ReadOutLabel(map), hint);
 }
 
@@ -206,13 +237,52 @@ void TestFrmMap::clickCopiesThePoint() {
   Show(map);
   Resize(map, kArea);
   QGuiApplication::clipboard()->clear();
+  auto* copied = map.findChild<QLabel*>(QStringLiteral("lblCopied"));
+  QVERIFY(!copied->isVisible());
   QTest::mouseClick(map.Picture(), Qt::LeftButton, Qt::NoModifier, At(map, kMiddle));
+  // The click says that it copied, for a moment.
+  QVERIFY(copied->isVisible());
+  QCOMPARE(copied->text(), QStringLiteral("Copié"));
+  QTRY_VERIFY_WITH_TIMEOUT(!copied->isVisible(), 5000);
   const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
   QCOMPARE(lines.size(), 5);
   QCOMPARE(lines[0], QStringLiteral("Lambert 1972\t157935\t133815"));
   QVERIFY(lines[1].startsWith(QStringLiteral("WGS84\t")));
   QVERIFY(lines[2].startsWith(QStringLiteral("MGRS\t31U")));
   QCOMPARE(lines[3], QStringLiteral("IFBL\tG4.27.22"));
+}
+
+// The dot nearest the pointer, within a few pixels, is named by its input
+// line and the first text field of that line; farther, none is.
+void TestFrmMap::nearestDotNamed_data() {
+  QTest::addColumn<QPoint>("offset");  // pixels from Bruxelles' dot
+  QTest::addColumn<QString>("named");
+  QTest::newRow("on the dot") << QPoint(0, 0) << "Ligne 12\u00A0: P01 Quercus";
+  QTest::newRow("a few pixels off") << QPoint(4, -3) << "Ligne 12\u00A0: P01 Quercus";
+  QTest::newRow("on the other dot") << QPoint(0, 20) << "Ligne 1\u202F234";
+  QTest::newRow("far from both") << QPoint(60, 60) << QString();
+}
+
+void TestFrmMap::nearestDotNamed() {
+  QFETCH(QPoint, offset);
+  QFETCH(QString, named);
+  frmMap map;
+  koord::ui::MapPoints points;
+  points.Add({150000, 170000}, 12, u"P01 Quercus");
+  Show(map);
+  Resize(map, kArea);
+  const koord::map::MapViewport& view = map.Picture()->Viewport();
+  const QPointF below = view.ToLambert(view.ToPixel(150000, 170000) + QPointF(0, 20));
+  points.Add(below, 1234, {});
+  map.SetPoints(std::move(points));
+  const QPointF dot = view.ToPixel(150000, 170000);
+  Caption(map, QPoint(qRound(dot.x()), qRound(dot.y())) + offset);
+  const QString lastLine = ReadOutLabel(map).section(u'\n', -1);
+  if (named.isEmpty()) {
+    QVERIFY2(lastLine.startsWith(QStringLiteral("IFBL")), qPrintable(lastLine));
+  } else {
+    QCOMPARE(lastLine, named);
+  }
 }
 
 void TestFrmMap::wheelZoomsAboutThePointer() {
@@ -338,6 +408,36 @@ void TestFrmMap::ifblGridOnRequestAndRemembered() {
   QVERIFY(reopened.Picture()->IfblGrid());
 }
 
+// Close in, the grid draws the 1 x 1 km squares too: 1 km east of the
+// E3/E4 boundary (X = 131012, no 4 x 4 km line) a line crosses the land,
+// darker than the land beside it, which it does not with the grid off.
+void TestFrmMap::kilometreLinesAtCloseZoom() {
+  frmMap map;
+  Show(map);
+  Resize(map, kArea);
+  const QPointF line(131012, 150500);
+  const QPointF atLine = map.Picture()->Viewport().ToPixel(line.x(), line.y());
+  // Zoomed in about the line's place, which stays under the pointer.
+  Wheel(map.Picture(), At(map, atLine.toPoint()), 40);
+  const QPointF pixel = map.Picture()->Viewport().ToPixel(line.x(), line.y());
+  const QPoint onLine(static_cast<int>(std::floor(pixel.x())), qRound(pixel.y()));
+  auto* grid = map.findChild<QToolButton*>(QStringLiteral("chkIfblGrid"));
+  // Half a kilometre east, between two lines, the land is left as it is.
+  const QPoint between =
+      onLine + QPoint(qRound(500 * map.Picture()->Viewport().PixelsPerMetre()), 0);
+  const auto colourAt = [&](QPoint at) {
+    return map.Picture()->grab(map.Picture()->DrawingArea()).toImage().pixel(at);
+  };
+  if (grid->isChecked()) grid->click();
+  const QRgb off = colourAt(onLine);
+  const QRgb offBetween = colourAt(between);
+  grid->click();
+  const QRgb on = colourAt(onLine);
+  QVERIFY2(qGreen(off) - qGreen(on) >= 6,
+           qPrintable(QColor(off).name() + u' ' + QColor(on).name()));
+  QCOMPARE(colourAt(between), offBetween);
+}
+
 void TestFrmMap::savesPngAndSvg_data() {
   QTest::addColumn<QString>("name");
   QTest::newRow("PNG") << "carte.png";
@@ -398,7 +498,7 @@ void TestFrmMap::geometryRemembered() {
     frmMap map;
     Show(map);
     Resize(map, QSize(400, 330));
-    map.reject();
+    map.close();
   }
   frmMap reopened;
   Show(reopened);

@@ -4,24 +4,24 @@
 <context>
     <name>FileTexts</name>
     <message>
-        <source>Le fichier « %1 » ne peut pas être lu : %2.</source>
+        <source>Le fichier «&#xa0;%1&#xa0;» ne peut pas être lu&#xa0;: %2.</source>
         <translation>The file “%1” cannot be read: %2.</translation>
     </message>
     <message>
-        <source>Le fichier « %1 » dépasse %2 Mo, plus que Koord n&apos;en lit.</source>
+        <source>Le fichier «&#xa0;%1&#xa0;» dépasse %2&#xa0;Mo, plus que Koord n&apos;en lit.</source>
         <translation>The file “%1” is larger than %2 MB, more than Koord reads.</translation>
     </message>
     <message>
-        <source>« %1 » est un classeur de tableur, que Koord ne lit pas. Dans le tableur, enregistrez la feuille au format CSV (Enregistrer sous… &gt; CSV), puis ouvrez ce fichier CSV.</source>
+        <source>«&#xa0;%1&#xa0;» est un classeur de tableur, que Koord ne lit pas. Dans le tableur, enregistrez la feuille au format CSV (Enregistrer sous… &gt; CSV), puis ouvrez ce fichier CSV.</source>
         <translation>“%1” is a spreadsheet workbook, which Koord does not read. In the spreadsheet, save the sheet as CSV (Save As… &gt; CSV), then open that CSV file.</translation>
     </message>
     <message>
-        <source>« %1 » n&apos;est pas un fichier texte (une image, un PDF…). Koord lit les fichiers texte et CSV : enregistrez les points au format CSV, puis ouvrez ce fichier CSV.</source>
-        <translation>“%1” is not a text file (an image, a PDF…). Koord reads text and CSV files: save the points as CSV, then open that CSV file.</translation>
+        <source>Le résultat n&apos;a pas pu être enregistré dans «&#xa0;%1&#xa0;»&#xa0;: %2. Le fichier qui s&apos;y trouvait n&apos;a pas été modifié.</source>
+        <translation>The result could not be saved to “%1”: %2. The file that was there has not been changed.</translation>
     </message>
     <message>
-        <source>Le résultat n&apos;a pas pu être enregistré dans « %1 » : %2. Le fichier qui s&apos;y trouvait n&apos;a pas été modifié.</source>
-        <translation>The result could not be saved to “%1”: %2. The file that was there has not been changed.</translation>
+        <source>«&#xa0;%1&#xa0;» n&apos;est pas un fichier texte (une image, un PDF…). Koord lit les fichiers texte et CSV&#xa0;: enregistrez les points au format CSV, puis ouvrez ce fichier CSV.</source>
+        <translation>“%1” is not a text file (an image, a PDF…). Koord reads text and CSV files: save the points as CSV, then open that CSV file.</translation>
     </message>
 </context>
 <context>
@@ -35,136 +35,21 @@
         <translation>Drawn by Koord</translation>
     </message>
     <message>
-        <source>L&apos;image « %1 » n&apos;a pas pu être dessinée (mémoire insuffisante).</source>
+        <source>L&apos;image «&#xa0;%1&#xa0;» n&apos;a pas pu être dessinée (mémoire insuffisante).</source>
         <translation>The image “%1” could not be drawn (not enough memory).</translation>
     </message>
     <message>
-        <source>L&apos;image n&apos;a pas pu être enregistrée dans « %1 » : %2. Le fichier qui s&apos;y trouvait n&apos;a pas été modifié.</source>
+        <source>L&apos;image n&apos;a pas pu être enregistrée dans «&#xa0;%1&#xa0;»&#xa0;: %2. Le fichier qui s&apos;y trouvait n&apos;a pas été modifié.</source>
         <translation>The image could not be saved to “%1”: %2. The file that was there has not been changed.</translation>
-    </message>
-</context>
-<context>
-    <name>ListTexts</name>
-    <message>
-        <source>Lambert belge 1972</source>
-        <translation>Belgian Lambert 1972</translation>
-    </message>
-    <message>
-        <source>UTM alphanumérique (MGRS)</source>
-        <translation>Alphanumeric UTM (MGRS)</translation>
-    </message>
-    <message>
-        <source>IFBL</source>
-        <translation>IFBL squares</translation>
-    </message>
-    <message>
-        <source>Degrés décimaux Greenwich</source>
-        <translation>Decimal degrees (Greenwich)</translation>
-    </message>
-    <message>
-        <source>Lambert belge 2008</source>
-        <translation>Belgian Lambert 2008</translation>
-    </message>
-    <message>
-        <source>UTM (zone, est, nord)</source>
-        <translation>UTM (zone, easting, northing)</translation>
-    </message>
-    <message>
-        <source>Degrés, minutes, secondes</source>
-        <translation>Degrees, minutes, seconds</translation>
-    </message>
-    <message>
-        <source>5 décimales (1 m)</source>
-        <translation>5 decimals (1 m)</translation>
-    </message>
-    <message>
-        <source>6 décimales (10 cm)</source>
-        <translation>6 decimals (10 cm)</translation>
-    </message>
-    <message>
-        <source>7 décimales (1 cm)</source>
-        <translation>7 decimals (1 cm)</translation>
-    </message>
-    <message>
-        <source>Zone de chaque point</source>
-        <translation>Zone of each point</translation>
-    </message>
-    <message>
-        <source>Zone 31</source>
-        <translation>Zone 31</translation>
-    </message>
-    <message>
-        <source>Zone 32</source>
-        <translation>Zone 32</translation>
-    </message>
-    <message>
-        <source>Zo&amp;ne UTM:</source>
-        <translation>UTM zo&amp;ne:</translation>
-    </message>
-    <message>
-        <source>Précisio&amp;n désirée:</source>
-        <translation>Desired precisio&amp;n:</translation>
-    </message>
-    <message>
-        <source>Un point par ligne : X, tabulation, Y (en mètres ou en km)
-par exemple
-150000	170000
-150,5	170</source>
-        <translation>One point per line: X, tab, Y (in metres or in km)
-for example
-150000	170000
-150.5	170</translation>
-    </message>
-    <message>
-        <source>Une référence MGRS par ligne, par exemple
-31UES9637232970</source>
-        <translation>One MGRS reference per line, for example
-31UES9637232970</translation>
-    </message>
-    <message>
-        <source>Un carré IFBL par ligne, par exemple
-E4
-E4.35
-E4.35.22</source>
-        <translation>One IFBL square per line, for example
-E4
-E4.35
-E4.35.22</translation>
-    </message>
-    <message>
-        <source>Un point par ligne : latitude, tabulation, longitude
-par exemple
-50,84041	4,36875
-50°50&apos;25,5&quot;N	4°22&apos;07,5&quot;E</source>
-        <translation>One point per line: latitude, tab, longitude
-for example
-50.84041	4.36875
-50°50&apos;25.5&quot;N	4°22&apos;07.5&quot;E</translation>
-    </message>
-    <message>
-        <source>Un point par ligne : X, tabulation, Y (en mètres)
-par exemple
-649999	670000</source>
-        <translation>One point per line: X, tab, Y (in metres)
-for example
-649999	670000</translation>
-    </message>
-    <message>
-        <source>Un point par ligne : zone, tabulation, est, tabulation, nord
-par exemple
-31N	596371	5632970</source>
-        <translation>One point per line: zone, tab, easting, tab, northing
-for example
-31N	596371	5632970</translation>
     </message>
 </context>
 <context>
     <name>ReadOutTexts</name>
     <message>
-        <source>Lambert 1972 : X=%1 Y=%2
-WGS84 : %3
-MGRS : %4
-IFBL : %5</source>
+        <source>Lambert 1972&#xa0;: X=%1 Y=%2
+WGS84&#xa0;: %3
+MGRS&#xa0;: %4
+IFBL&#xa0;: %5</source>
         <translation>Lambert 1972: X=%1 Y=%2
 WGS84: %3
 MGRS: %4
@@ -195,9 +80,95 @@ IFBL: %5</translation>
         <source>%1 refusée</source>
         <translation>%1 refused</translation>
     </message>
+    <message numerus="yes">
+        <source>Conversion arrêtée après %1 lignes</source>
+        <translation>
+            <numerusform>Conversion stopped after %1 line</numerusform>
+            <numerusform>Conversion stopped after %1 lines</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Conversion arrêtée après %1 ligne</source>
+        <translation>
+            <numerusform>Conversion stopped after %1 line</numerusform>
+            <numerusform>Conversion stopped after %1 lines</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, dont %1 refusées</source>
+        <translation>
+            <numerusform>, %1 of them refused</numerusform>
+            <numerusform>, %1 of them refused</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, dont %1 refusée</source>
+        <translation>
+            <numerusform>, %1 of them refused</numerusform>
+            <numerusform>, %1 of them refused</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>Conversion en cours… %1 %</source>
+        <source>Conversion en cours… %1&#xa0;%</source>
         <translation>Converting… %1%</translation>
+    </message>
+    <message>
+        <source>résultat en %1</source>
+        <translation>result in %1</translation>
+    </message>
+    <message>
+        <source>coordonnées lues à partir du champ %1</source>
+        <translation>coordinates read from field %1</translation>
+    </message>
+    <message>
+        <source>Résultat à refaire&#xa0;: les coordonnées ou les choix ont changé (Ctrl+Entrée)</source>
+        <translation>Result out of date: the coordinates or the choices have changed (Ctrl+Enter)</translation>
+    </message>
+    <message>
+        <source>%1 et %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 loin de la Belgique</source>
+        <translation>
+            <numerusform>%1 far from Belgium</numerusform>
+            <numerusform>%1 far from Belgium</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>coordonnées lues dans les colonnes %1</source>
+        <translation>coordinates read from columns %1</translation>
+    </message>
+    <message>
+        <source>coordonnées lisibles aux champs %1 et %2&#xa0;: choisissez dans Options de lecture</source>
+        <translation>coordinates readable at fields %1 and %2: choose in Reading options</translation>
+    </message>
+</context>
+<context>
+    <name>koord::ui::ChoiceBinder</name>
+    <message>
+        <source>Détection automatique</source>
+        <translation>Automatic detection</translation>
+    </message>
+    <message>
+        <source>Plusieurs systèmes…</source>
+        <translation>Several systems…</translation>
+    </message>
+    <message>
+        <source>Selon le type</source>
+        <translation>By kind</translation>
+    </message>
+    <message>
+        <source>Un point par ligne, de tout type&#xa0;; par exemple
+150000	170000
+50,84041	4,36875
+31UES963329
+E4.35.22</source>
+        <translation>One point per line, of any kind; for example
+150000	170000
+50.84041	4.36875
+31UES963329
+E4.35.22</translation>
     </message>
 </context>
 <context>
@@ -221,30 +192,6 @@ IFBL: %5</translation>
     <message>
         <source>Enregistrer le résultat</source>
         <translation>Save the result</translation>
-    </message>
-    <message>
-        <source>resultat.txt</source>
-        <translation>result.txt</translation>
-    </message>
-    <message>
-        <source>Les coodonnées de &amp;départs sont en :</source>
-        <translation>&amp;Source coordinates are in:</translation>
-    </message>
-    <message>
-        <source>Les coodonnées de de&amp;stination sont en :</source>
-        <translation>&amp;Destination coordinates are in:</translation>
-    </message>
-    <message>
-        <source>Dat&amp;um:</source>
-        <translation>Dat&amp;um:</translation>
-    </message>
-    <message>
-        <source>Datu&amp;m:</source>
-        <translation>Datu&amp;m:</translation>
-    </message>
-    <message>
-        <source>&amp;Tapez ou coller les coordonnées à transformer dans la zone ci-dessous.</source>
-        <translation>&amp;Type or paste the coordinates to convert in the box below.</translation>
     </message>
     <message>
         <source>Exécute la conversion (Ctrl+Entrée)</source>
@@ -279,10 +226,6 @@ IFBL: %5</translation>
         <translation>Clears the result (Ctrl+Z undoes it)</translation>
     </message>
     <message>
-        <source>A &amp;propos...</source>
-        <translation>&amp;About...</translation>
-    </message>
-    <message>
         <source>&amp;Copier</source>
         <translation>&amp;Copy</translation>
     </message>
@@ -311,24 +254,12 @@ IFBL: %5</translation>
         <translation>&amp;Reading options</translation>
     </message>
     <message>
-        <source>Séparateur des champs, colonne des coordonnées, ligne de départ recopiée</source>
-        <translation>Field separator, column of the coordinates, input line repeated</translation>
-    </message>
-    <message>
         <source>Options du &amp;résultat</source>
         <translation>Result opt&amp;ions</translation>
     </message>
     <message>
-        <source>Remplacer ou compléter le résultat, carrés IFBL avec points</source>
-        <translation>Replace or extend the result, IFBL squares with dots</translation>
-    </message>
-    <message>
         <source>&amp;Voir la première ligne refusée</source>
         <translation>S&amp;how first refused line</translation>
-    </message>
-    <message>
-        <source>Sélectionne la première ligne refusée dans les deux zones</source>
-        <translation>Selects the first refused line in both boxes</translation>
     </message>
     <message>
         <source>&amp;Arrêter</source>
@@ -337,10 +268,6 @@ IFBL: %5</translation>
     <message>
         <source>Arrête la conversion en cours (Échap)</source>
         <translation>Stops the running conversion (Esc)</translation>
-    </message>
-    <message>
-        <source>Langue :</source>
-        <translation>Language:</translation>
     </message>
     <message>
         <source>Données de test (501 points)</source>
@@ -363,20 +290,80 @@ IFBL: %5</translation>
         <translation>Save result…</translation>
     </message>
     <message>
-        <source>Coordonnées de départ effacées : Ctrl+Z les rétablit.</source>
+        <source>Résultat enregistré dans %1</source>
+        <translation>Result saved to %1</translation>
+    </message>
+    <message>
+        <source>resultat</source>
+        <translation>result</translation>
+    </message>
+    <message>
+        <source>Les coordonnées de &amp;départ sont en&#xa0;:</source>
+        <translation>&amp;Source coordinates are in:</translation>
+    </message>
+    <message>
+        <source>Les coordonnées de de&amp;stination sont en&#xa0;:</source>
+        <translation>&amp;Destination coordinates are in:</translation>
+    </message>
+    <message>
+        <source>Dat&amp;um&#xa0;:</source>
+        <translation>Dat&amp;um:</translation>
+    </message>
+    <message>
+        <source>Datu&amp;m&#xa0;:</source>
+        <translation>Datu&amp;m:</translation>
+    </message>
+    <message>
+        <source>&amp;Tapez ou collez les coordonnées à convertir dans la zone ci-dessous.</source>
+        <translation>&amp;Type or paste the coordinates to convert in the box below.</translation>
+    </message>
+    <message>
+        <source>À &amp;propos…</source>
+        <translation>&amp;About…</translation>
+    </message>
+    <message>
+        <source>Sélectionne la première ligne refusée dans les deux zones&#xa0;; F8 mène à la suivante, Maj+F8 à la précédente</source>
+        <translation>Selects the first refused line in both boxes; F8 goes to the next one, Shift+F8 to the one before</translation>
+    </message>
+    <message>
+        <source>Langue&#xa0;:</source>
+        <translation>Language:</translation>
+    </message>
+    <message>
+        <source>Ligne refusée suivante</source>
+        <translation>Next refused line</translation>
+    </message>
+    <message>
+        <source>Ligne refusée précédente</source>
+        <translation>Previous refused line</translation>
+    </message>
+    <message>
+        <source>Coordonnées de départ effacées&#xa0;: Ctrl+Z les rétablit.</source>
         <translation>Source coordinates cleared: Ctrl+Z brings them back.</translation>
     </message>
     <message>
-        <source>Résultat effacé : Ctrl+Z le rétablit.</source>
+        <source>Résultat effacé&#xa0;: Ctrl+Z le rétablit.</source>
         <translation>Result cleared: Ctrl+Z brings it back.</translation>
     </message>
     <message>
-        <source>Rien à enregistrer : le résultat est vide.</source>
+        <source>Rien à enregistrer&#xa0;: le résultat est vide.</source>
         <translation>Nothing to save: the result is empty.</translation>
     </message>
     <message>
-        <source>Résultat enregistré dans %1</source>
-        <translation>Result saved to %1</translation>
+        <source>Remplacer ou compléter le résultat, type lu, carrés IFBL avec points, carrés MGRS sans zone, décimales des mètres, séparateur décimal</source>
+        <translation>Replace or add to the result, kind read, IFBL squares with dots, MGRS squares without zone, metre decimals, decimal mark</translation>
+    </message>
+    <message>
+        <source>Sélectionne dans les deux zones la première ligne dont le point est à plus de 100&#xa0;km de la Belgique</source>
+        <translation>Selects in both boxes the first line whose point lies more than 100 km from Belgium</translation>
+    </message>
+    <message>
+        <source>Séparateur des champs et colonne des coordonnées (trouvés dans chaque texte, sauf choix), points loin de la Belgique, ligne de départ recopiée</source>
+        <translation>Field separator and coordinate column (found in each text unless chosen), points far from Belgium, input line repeated</translation>
+    </message>
+    <message>
+        <source>Premier point lo&amp;in</source>
+        <translation>First &amp;far point</translation>
     </message>
 </context>
 <context>
@@ -417,20 +404,55 @@ IFBL: %5</translation>
         <translation>Spaces and tabs</translation>
     </message>
     <message>
-        <source>Selon la première ligne</source>
-        <translation>From the first line</translation>
-    </message>
-    <message>
         <source>&amp;Séparateur des champs</source>
         <translation>&amp;Field separator</translation>
     </message>
     <message>
-        <source>Les coordonnées commencent au champ</source>
-        <translation>Coordinates start at field</translation>
-    </message>
-    <message>
         <source>&amp;Recopier la ligne de départ devant le résultat</source>
         <translation>&amp;Repeat the input line before the result</translation>
+    </message>
+    <message>
+        <source>Automatique</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Les coordonnées commencent au &amp;champ</source>
+        <translation>&amp;Coordinates start at field</translation>
+    </message>
+    <message>
+        <source>Automatique&#xa0;: d&apos;après l&apos;en-tête qui nomme les colonnes, sinon là où les coordonnées se lisent</source>
+        <translation>Automatic: from a header that names the columns, else where the coordinates read</translation>
+    </message>
+    <message>
+        <source>Refuser les points &amp;loin de la Belgique</source>
+        <translation>Refuse points f&amp;ar from Belgium</translation>
+    </message>
+    <message>
+        <source>Un point à plus de 100&#xa0;km de la Belgique est refusé, avec sa distance, au lieu d&apos;être converti et signalé</source>
+        <translation>A point more than 100 km from Belgium is refused, with its distance, instead of being converted and flagged</translation>
+    </message>
+</context>
+<context>
+    <name>koord::ui::OutputKindsDialog</name>
+    <message>
+        <source>Plusieurs systèmes</source>
+        <translation>Several systems</translation>
+    </message>
+    <message>
+        <source>Cochez les systèmes du résultat, dans l&apos;ordre de leurs colonnes&#xa0;; le datum d&apos;arrivée vaut pour tous.</source>
+        <translation>Check the systems of the result, in the order of their columns; the destination datum applies to all.</translation>
+    </message>
+    <message>
+        <source>&amp;Monter</source>
+        <translation>Move &amp;up</translation>
+    </message>
+    <message>
+        <source>&amp;Descendre</source>
+        <translation>Move &amp;down</translation>
+    </message>
+    <message>
+        <source>Précision&#xa0;:</source>
+        <translation>Precision:</translation>
     </message>
 </context>
 <context>
@@ -448,8 +470,43 @@ IFBL: %5</translation>
         <translation>Precise &amp;transformation (0.2 m)</translation>
     </message>
     <message>
-        <source>Entre BD72 et WGS84, la transformation officielle « BD72 to ETRS89 (2) » au lieu du décalage de Molodensky (1 m environ)</source>
+        <source>Séparateur &amp;décimal</source>
+        <translation>&amp;Decimal mark</translation>
+    </message>
+    <message>
+        <source>&amp;Virgule (50,84041)</source>
+        <translation>&amp;Comma (50,84041)</translation>
+    </message>
+    <message>
+        <source>&amp;Point (50.84041)</source>
+        <translation>&amp;Point (50.84041)</translation>
+    </message>
+    <message>
+        <source>Entre BD72 et WGS84, la transformation officielle «&#xa0;BD72 to ETRS89 (2)&#xa0;» au lieu du décalage de Molodensky (1&#xa0;m environ)</source>
         <translation>Between BD72 and WGS84, the official transformation “BD72 to ETRS89 (2)” instead of the Molodensky shift (about 1 m)</translation>
+    </message>
+    <message>
+        <source>Afficher le type &amp;lu</source>
+        <translation>Show the &amp;kind read</translation>
+    </message>
+    <message>
+        <source>Écrit devant le résultat le type de coordonnées de chaque ligne (lambert, mgrs…), utile avec la détection automatique</source>
+        <translation>Writes the coordinate kind of each line (lambert, mgrs…) before the result, useful with automatic detection</translation>
+    </message>
+    <message>
+        <source>Carrés MGRS belges sans leur &amp;zone (ES9534)</source>
+        <translation>Belgian MGRS squares without their &amp;zone (ES9534)</translation>
+    </message>
+    <message>
+        <source>Comme les atlas belges les nomment&#xa0;: ES9534 au lieu de 31UES9534, pour les carrés de 100&#xa0;km de la Belgique</source>
+        <translation>As Belgian atlases name them: ES9534 instead of 31UES9534, for the 100 km squares of Belgium</translation>
+    </message>
+</context>
+<context>
+    <name>koord::ui::RunController</name>
+    <message>
+        <source>Continuer?</source>
+        <translation>Continue?</translation>
     </message>
 </context>
 <context>
@@ -463,20 +520,24 @@ IFBL: %5</translation>
         <translation>Koord project, 2026</translation>
     </message>
     <message>
-        <source>Contact : par le suivi des tickets du projet Koord</source>
-        <translation>Contact: through the issue tracker of the Koord project</translation>
-    </message>
-    <message>
         <source>Développé en C++ et Qt 6</source>
         <translation>Written in C++ and Qt 6</translation>
     </message>
     <message>
-        <source>Carte : Natural Earth (domaine public)</source>
-        <translation>Map: Natural Earth (public domain)</translation>
+        <source>Contact&#xa0;: par le suivi des tickets du projet Koord</source>
+        <translation>Contact: through the issue tracker of the Koord project</translation>
     </message>
     <message>
-        <source>Auteur du programme</source>
-        <translation>Author of the program</translation>
+        <source>À propos de Koord</source>
+        <translation>About Koord</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Carte&#xa0;: Natural Earth (domaine public)</source>
+        <translation>Map: Natural Earth (public domain)</translation>
     </message>
 </context>
 <context>
@@ -510,10 +571,6 @@ IFBL: %5</translation>
         <translation>IFBL &amp;grid</translation>
     </message>
     <message>
-        <source>Carrés IFBL de 32 x 20 km, et de 4 x 4 km de près</source>
-        <translation>IFBL squares of 32 x 20 km, and of 4 x 4 km close up</translation>
-    </message>
-    <message>
         <source>&amp;Enregistrer l&apos;image…</source>
         <translation>&amp;Image…</translation>
     </message>
@@ -530,8 +587,24 @@ IFBL: %5</translation>
         <translation>Point at a place to read its coordinates; a click copies them.</translation>
     </message>
     <message>
-        <source>Coordonnées copiées : %1</source>
-        <translation>Coordinates copied: %1</translation>
+        <source>Koord — carte</source>
+        <translation>Koord — map</translation>
+    </message>
+    <message>
+        <source>Carrés IFBL de 32 x 20 km, de 4 x 4 km et de 1 x 1 km à mesure que l&apos;on s&apos;approche</source>
+        <translation>IFBL squares of 32 x 20 km, and closer in of 4 x 4 km and 1 x 1 km</translation>
+    </message>
+    <message>
+        <source>Copié</source>
+        <translation>Copied</translation>
+    </message>
+    <message>
+        <source>Ligne %1</source>
+        <translation>Line %1</translation>
+    </message>
+    <message>
+        <source>Ligne %1&#xa0;: %2</source>
+        <translation>Line %1: %2</translation>
     </message>
 </context>
 <context>

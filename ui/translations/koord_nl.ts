@@ -4,24 +4,24 @@
 <context>
     <name>FileTexts</name>
     <message>
-        <source>Le fichier « %1 » ne peut pas être lu : %2.</source>
+        <source>Le fichier «&#xa0;%1&#xa0;» ne peut pas être lu&#xa0;: %2.</source>
         <translation>Het bestand “%1” kan niet gelezen worden: %2.</translation>
     </message>
     <message>
-        <source>Le fichier « %1 » dépasse %2 Mo, plus que Koord n&apos;en lit.</source>
+        <source>Le fichier «&#xa0;%1&#xa0;» dépasse %2&#xa0;Mo, plus que Koord n&apos;en lit.</source>
         <translation>Het bestand “%1” is groter dan %2 MB, meer dan Koord leest.</translation>
     </message>
     <message>
-        <source>« %1 » est un classeur de tableur, que Koord ne lit pas. Dans le tableur, enregistrez la feuille au format CSV (Enregistrer sous… &gt; CSV), puis ouvrez ce fichier CSV.</source>
+        <source>«&#xa0;%1&#xa0;» est un classeur de tableur, que Koord ne lit pas. Dans le tableur, enregistrez la feuille au format CSV (Enregistrer sous… &gt; CSV), puis ouvrez ce fichier CSV.</source>
         <translation>“%1” is een rekenbladbestand, dat Koord niet leest. Sla het blad in het rekenbladprogramma op als CSV (Opslaan als… &gt; CSV) en open dan dat CSV-bestand.</translation>
     </message>
     <message>
-        <source>« %1 » n&apos;est pas un fichier texte (une image, un PDF…). Koord lit les fichiers texte et CSV : enregistrez les points au format CSV, puis ouvrez ce fichier CSV.</source>
-        <translation>“%1” is geen tekstbestand (een afbeelding, een pdf…). Koord leest tekst- en CSV-bestanden: sla de punten op als CSV en open dan dat CSV-bestand.</translation>
+        <source>Le résultat n&apos;a pas pu être enregistré dans «&#xa0;%1&#xa0;»&#xa0;: %2. Le fichier qui s&apos;y trouvait n&apos;a pas été modifié.</source>
+        <translation>Het resultaat kon niet opgeslagen worden in “%1”: %2. Het bestand dat er stond, is niet gewijzigd.</translation>
     </message>
     <message>
-        <source>Le résultat n&apos;a pas pu être enregistré dans « %1 » : %2. Le fichier qui s&apos;y trouvait n&apos;a pas été modifié.</source>
-        <translation>Het resultaat kon niet opgeslagen worden in “%1”: %2. Het bestand dat er stond, is niet gewijzigd.</translation>
+        <source>«&#xa0;%1&#xa0;» n&apos;est pas un fichier texte (une image, un PDF…). Koord lit les fichiers texte et CSV&#xa0;: enregistrez les points au format CSV, puis ouvrez ce fichier CSV.</source>
+        <translation>“%1” is geen tekstbestand (een afbeelding, een pdf…). Koord leest tekst- en CSV-bestanden: sla de punten op als CSV en open dan dat CSV-bestand.</translation>
     </message>
 </context>
 <context>
@@ -35,136 +35,21 @@
         <translation>Getekend door Koord</translation>
     </message>
     <message>
-        <source>L&apos;image « %1 » n&apos;a pas pu être dessinée (mémoire insuffisante).</source>
+        <source>L&apos;image «&#xa0;%1&#xa0;» n&apos;a pas pu être dessinée (mémoire insuffisante).</source>
         <translation>De afbeelding “%1” kon niet getekend worden (onvoldoende geheugen).</translation>
     </message>
     <message>
-        <source>L&apos;image n&apos;a pas pu être enregistrée dans « %1 » : %2. Le fichier qui s&apos;y trouvait n&apos;a pas été modifié.</source>
+        <source>L&apos;image n&apos;a pas pu être enregistrée dans «&#xa0;%1&#xa0;»&#xa0;: %2. Le fichier qui s&apos;y trouvait n&apos;a pas été modifié.</source>
         <translation>De afbeelding kon niet opgeslagen worden in “%1”: %2. Het bestand dat er stond, is niet gewijzigd.</translation>
-    </message>
-</context>
-<context>
-    <name>ListTexts</name>
-    <message>
-        <source>Lambert belge 1972</source>
-        <translation>Belgische Lambert 72</translation>
-    </message>
-    <message>
-        <source>UTM alphanumérique (MGRS)</source>
-        <translation>Alfanumerieke UTM (MGRS)</translation>
-    </message>
-    <message>
-        <source>IFBL</source>
-        <translation>IFBL-hokken</translation>
-    </message>
-    <message>
-        <source>Degrés décimaux Greenwich</source>
-        <translation>Decimale graden Greenwich</translation>
-    </message>
-    <message>
-        <source>Lambert belge 2008</source>
-        <translation>Belgische Lambert 2008</translation>
-    </message>
-    <message>
-        <source>UTM (zone, est, nord)</source>
-        <translation>UTM (zone, oost, noord)</translation>
-    </message>
-    <message>
-        <source>Degrés, minutes, secondes</source>
-        <translation>Graden, minuten, seconden</translation>
-    </message>
-    <message>
-        <source>5 décimales (1 m)</source>
-        <translation>5 decimalen (1 m)</translation>
-    </message>
-    <message>
-        <source>6 décimales (10 cm)</source>
-        <translation>6 decimalen (10 cm)</translation>
-    </message>
-    <message>
-        <source>7 décimales (1 cm)</source>
-        <translation>7 decimalen (1 cm)</translation>
-    </message>
-    <message>
-        <source>Zone de chaque point</source>
-        <translation>Zone van elk punt</translation>
-    </message>
-    <message>
-        <source>Zone 31</source>
-        <translation>Zone 31</translation>
-    </message>
-    <message>
-        <source>Zone 32</source>
-        <translation>Zone 32</translation>
-    </message>
-    <message>
-        <source>Zo&amp;ne UTM:</source>
-        <translation>UTM-zo&amp;ne:</translation>
-    </message>
-    <message>
-        <source>Précisio&amp;n désirée:</source>
-        <translation>Gewe&amp;nste precisie:</translation>
-    </message>
-    <message>
-        <source>Un point par ligne : X, tabulation, Y (en mètres ou en km)
-par exemple
-150000	170000
-150,5	170</source>
-        <translation>Eén punt per regel: X, tab, Y (in meter of in km)
-bijvoorbeeld
-150000	170000
-150,5	170</translation>
-    </message>
-    <message>
-        <source>Une référence MGRS par ligne, par exemple
-31UES9637232970</source>
-        <translation>Eén MGRS-referentie per regel, bijvoorbeeld
-31UES9637232970</translation>
-    </message>
-    <message>
-        <source>Un carré IFBL par ligne, par exemple
-E4
-E4.35
-E4.35.22</source>
-        <translation>Eén IFBL-hok per regel, bijvoorbeeld
-E4
-E4.35
-E4.35.22</translation>
-    </message>
-    <message>
-        <source>Un point par ligne : latitude, tabulation, longitude
-par exemple
-50,84041	4,36875
-50°50&apos;25,5&quot;N	4°22&apos;07,5&quot;E</source>
-        <translation>Eén punt per regel: breedte, tab, lengte
-bijvoorbeeld
-50,84041	4,36875
-50°50&apos;25,5&quot;N	4°22&apos;07,5&quot;E</translation>
-    </message>
-    <message>
-        <source>Un point par ligne : X, tabulation, Y (en mètres)
-par exemple
-649999	670000</source>
-        <translation>Eén punt per regel: X, tab, Y (in meter)
-bijvoorbeeld
-649999	670000</translation>
-    </message>
-    <message>
-        <source>Un point par ligne : zone, tabulation, est, tabulation, nord
-par exemple
-31N	596371	5632970</source>
-        <translation>Eén punt per regel: zone, tab, oost, tab, noord
-bijvoorbeeld
-31N	596371	5632970</translation>
     </message>
 </context>
 <context>
     <name>ReadOutTexts</name>
     <message>
-        <source>Lambert 1972 : X=%1 Y=%2
-WGS84 : %3
-MGRS : %4
-IFBL : %5</source>
+        <source>Lambert 1972&#xa0;: X=%1 Y=%2
+WGS84&#xa0;: %3
+MGRS&#xa0;: %4
+IFBL&#xa0;: %5</source>
         <translation>Lambert 72: X=%1 Y=%2
 WGS84: %3
 MGRS: %4
@@ -195,9 +80,95 @@ IFBL: %5</translation>
         <source>%1 refusée</source>
         <translation>%1 geweigerd</translation>
     </message>
+    <message numerus="yes">
+        <source>Conversion arrêtée après %1 lignes</source>
+        <translation>
+            <numerusform>Omzetten gestopt na %1 regel</numerusform>
+            <numerusform>Omzetten gestopt na %1 regels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Conversion arrêtée après %1 ligne</source>
+        <translation>
+            <numerusform>Omzetten gestopt na %1 regel</numerusform>
+            <numerusform>Omzetten gestopt na %1 regels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, dont %1 refusées</source>
+        <translation>
+            <numerusform>, waarvan %1 geweigerd</numerusform>
+            <numerusform>, waarvan %1 geweigerd</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, dont %1 refusée</source>
+        <translation>
+            <numerusform>, waarvan %1 geweigerd</numerusform>
+            <numerusform>, waarvan %1 geweigerd</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>Conversion en cours… %1 %</source>
+        <source>Conversion en cours… %1&#xa0;%</source>
         <translation>Bezig met omzetten… %1 %</translation>
+    </message>
+    <message>
+        <source>résultat en %1</source>
+        <translation>resultaat in %1</translation>
+    </message>
+    <message>
+        <source>coordonnées lues à partir du champ %1</source>
+        <translation>coördinaten gelezen vanaf veld %1</translation>
+    </message>
+    <message>
+        <source>Résultat à refaire&#xa0;: les coordonnées ou les choix ont changé (Ctrl+Entrée)</source>
+        <translation>Resultaat verouderd: de coördinaten of de keuzes zijn gewijzigd (Ctrl+Enter)</translation>
+    </message>
+    <message>
+        <source>%1 et %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 loin de la Belgique</source>
+        <translation>
+            <numerusform>%1 ver van België</numerusform>
+            <numerusform>%1 ver van België</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>coordonnées lues dans les colonnes %1</source>
+        <translation>coördinaten gelezen uit de kolommen %1</translation>
+    </message>
+    <message>
+        <source>coordonnées lisibles aux champs %1 et %2&#xa0;: choisissez dans Options de lecture</source>
+        <translation>coördinaten leesbaar in de velden %1 en %2: kies in Leesopties</translation>
+    </message>
+</context>
+<context>
+    <name>koord::ui::ChoiceBinder</name>
+    <message>
+        <source>Détection automatique</source>
+        <translation>Automatische herkenning</translation>
+    </message>
+    <message>
+        <source>Plusieurs systèmes…</source>
+        <translation>Meerdere systemen…</translation>
+    </message>
+    <message>
+        <source>Selon le type</source>
+        <translation>Volgens het type</translation>
+    </message>
+    <message>
+        <source>Un point par ligne, de tout type&#xa0;; par exemple
+150000	170000
+50,84041	4,36875
+31UES963329
+E4.35.22</source>
+        <translation>Eén punt per regel, van elk type; bijvoorbeeld
+150000	170000
+50,84041	4,36875
+31UES963329
+E4.35.22</translation>
     </message>
 </context>
 <context>
@@ -221,30 +192,6 @@ IFBL: %5</translation>
     <message>
         <source>Enregistrer le résultat</source>
         <translation>Resultaat opslaan</translation>
-    </message>
-    <message>
-        <source>resultat.txt</source>
-        <translation>resultaat.txt</translation>
-    </message>
-    <message>
-        <source>Les coodonnées de &amp;départs sont en :</source>
-        <translation>&amp;Broncoördinaten zijn in:</translation>
-    </message>
-    <message>
-        <source>Les coodonnées de de&amp;stination sont en :</source>
-        <translation>&amp;Doelcoördinaten zijn in:</translation>
-    </message>
-    <message>
-        <source>Dat&amp;um:</source>
-        <translation>Dat&amp;um:</translation>
-    </message>
-    <message>
-        <source>Datu&amp;m:</source>
-        <translation>Datu&amp;m:</translation>
-    </message>
-    <message>
-        <source>&amp;Tapez ou coller les coordonnées à transformer dans la zone ci-dessous.</source>
-        <translation>&amp;Typ of plak de om te zetten coördinaten in het vak hieronder.</translation>
     </message>
     <message>
         <source>Exécute la conversion (Ctrl+Entrée)</source>
@@ -279,10 +226,6 @@ IFBL: %5</translation>
         <translation>Wist het resultaat (Ctrl+Z maakt het ongedaan)</translation>
     </message>
     <message>
-        <source>A &amp;propos...</source>
-        <translation>&amp;Over...</translation>
-    </message>
-    <message>
         <source>&amp;Copier</source>
         <translation>&amp;Kopiëren</translation>
     </message>
@@ -311,24 +254,12 @@ IFBL: %5</translation>
         <translation>&amp;Leesopties</translation>
     </message>
     <message>
-        <source>Séparateur des champs, colonne des coordonnées, ligne de départ recopiée</source>
-        <translation>Veldscheidingsteken, kolom van de coördinaten, invoerregel herhalen</translation>
-    </message>
-    <message>
         <source>Options du &amp;résultat</source>
         <translation>&amp;Resultaatopties</translation>
     </message>
     <message>
-        <source>Remplacer ou compléter le résultat, carrés IFBL avec points</source>
-        <translation>Resultaat vervangen of aanvullen, IFBL-hokken met punten</translation>
-    </message>
-    <message>
         <source>&amp;Voir la première ligne refusée</source>
         <translation>&amp;Eerste geweigerde regel tonen</translation>
-    </message>
-    <message>
-        <source>Sélectionne la première ligne refusée dans les deux zones</source>
-        <translation>Selecteert de eerste geweigerde regel in beide vakken</translation>
     </message>
     <message>
         <source>&amp;Arrêter</source>
@@ -337,10 +268,6 @@ IFBL: %5</translation>
     <message>
         <source>Arrête la conversion en cours (Échap)</source>
         <translation>Breekt de lopende omzetting af (Esc)</translation>
-    </message>
-    <message>
-        <source>Langue :</source>
-        <translation>Taal:</translation>
     </message>
     <message>
         <source>Données de test (501 points)</source>
@@ -363,20 +290,80 @@ IFBL: %5</translation>
         <translation>Resultaat opslaan…</translation>
     </message>
     <message>
-        <source>Coordonnées de départ effacées : Ctrl+Z les rétablit.</source>
+        <source>Résultat enregistré dans %1</source>
+        <translation>Resultaat opgeslagen in %1</translation>
+    </message>
+    <message>
+        <source>resultat</source>
+        <translation>resultaat</translation>
+    </message>
+    <message>
+        <source>Les coordonnées de &amp;départ sont en&#xa0;:</source>
+        <translation>&amp;Broncoördinaten zijn in:</translation>
+    </message>
+    <message>
+        <source>Les coordonnées de de&amp;stination sont en&#xa0;:</source>
+        <translation>&amp;Doelcoördinaten zijn in:</translation>
+    </message>
+    <message>
+        <source>Dat&amp;um&#xa0;:</source>
+        <translation>Dat&amp;um:</translation>
+    </message>
+    <message>
+        <source>Datu&amp;m&#xa0;:</source>
+        <translation>Datu&amp;m:</translation>
+    </message>
+    <message>
+        <source>&amp;Tapez ou collez les coordonnées à convertir dans la zone ci-dessous.</source>
+        <translation>&amp;Typ of plak de om te zetten coördinaten in het vak hieronder.</translation>
+    </message>
+    <message>
+        <source>À &amp;propos…</source>
+        <translation>&amp;Over…</translation>
+    </message>
+    <message>
+        <source>Sélectionne la première ligne refusée dans les deux zones&#xa0;; F8 mène à la suivante, Maj+F8 à la précédente</source>
+        <translation>Selecteert de eerste geweigerde regel in beide vakken; F8 gaat naar de volgende, Shift+F8 naar de vorige</translation>
+    </message>
+    <message>
+        <source>Langue&#xa0;:</source>
+        <translation>Taal:</translation>
+    </message>
+    <message>
+        <source>Ligne refusée suivante</source>
+        <translation>Volgende geweigerde regel</translation>
+    </message>
+    <message>
+        <source>Ligne refusée précédente</source>
+        <translation>Vorige geweigerde regel</translation>
+    </message>
+    <message>
+        <source>Coordonnées de départ effacées&#xa0;: Ctrl+Z les rétablit.</source>
         <translation>Broncoördinaten gewist: Ctrl+Z zet ze terug.</translation>
     </message>
     <message>
-        <source>Résultat effacé : Ctrl+Z le rétablit.</source>
+        <source>Résultat effacé&#xa0;: Ctrl+Z le rétablit.</source>
         <translation>Resultaat gewist: Ctrl+Z zet het terug.</translation>
     </message>
     <message>
-        <source>Rien à enregistrer : le résultat est vide.</source>
+        <source>Rien à enregistrer&#xa0;: le résultat est vide.</source>
         <translation>Niets op te slaan: het resultaat is leeg.</translation>
     </message>
     <message>
-        <source>Résultat enregistré dans %1</source>
-        <translation>Resultaat opgeslagen in %1</translation>
+        <source>Remplacer ou compléter le résultat, type lu, carrés IFBL avec points, carrés MGRS sans zone, décimales des mètres, séparateur décimal</source>
+        <translation>Resultaat vervangen of aanvullen, gelezen type, IFBL-hokken met punten, MGRS-hokken zonder zone, decimalen van de meters, decimaalteken</translation>
+    </message>
+    <message>
+        <source>Sélectionne dans les deux zones la première ligne dont le point est à plus de 100&#xa0;km de la Belgique</source>
+        <translation>Selecteert in beide vakken de eerste regel waarvan het punt meer dan 100 km van België ligt</translation>
+    </message>
+    <message>
+        <source>Séparateur des champs et colonne des coordonnées (trouvés dans chaque texte, sauf choix), points loin de la Belgique, ligne de départ recopiée</source>
+        <translation>Veldscheidingsteken en kolom van de coördinaten (in elke tekst gevonden, tenzij gekozen), punten ver van België, invoerregel herhalen</translation>
+    </message>
+    <message>
+        <source>Premier point lo&amp;in</source>
+        <translation>Eerste &amp;verre punt</translation>
     </message>
 </context>
 <context>
@@ -417,20 +404,55 @@ IFBL: %5</translation>
         <translation>Spaties en tabs</translation>
     </message>
     <message>
-        <source>Selon la première ligne</source>
-        <translation>Volgens de eerste regel</translation>
-    </message>
-    <message>
         <source>&amp;Séparateur des champs</source>
         <translation>&amp;Veldscheidingsteken</translation>
     </message>
     <message>
-        <source>Les coordonnées commencent au champ</source>
-        <translation>De coördinaten beginnen bij veld</translation>
-    </message>
-    <message>
         <source>&amp;Recopier la ligne de départ devant le résultat</source>
         <translation>&amp;Invoerregel vóór het resultaat herhalen</translation>
+    </message>
+    <message>
+        <source>Automatique</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Les coordonnées commencent au &amp;champ</source>
+        <translation>De coördinaten beginnen bij v&amp;eld</translation>
+    </message>
+    <message>
+        <source>Automatique&#xa0;: d&apos;après l&apos;en-tête qui nomme les colonnes, sinon là où les coordonnées se lisent</source>
+        <translation>Automatisch: volgens de kopregel die de kolommen noemt, anders waar de coördinaten leesbaar zijn</translation>
+    </message>
+    <message>
+        <source>Refuser les points &amp;loin de la Belgique</source>
+        <translation>Punten ver van België &amp;weigeren</translation>
+    </message>
+    <message>
+        <source>Un point à plus de 100&#xa0;km de la Belgique est refusé, avec sa distance, au lieu d&apos;être converti et signalé</source>
+        <translation>Een punt op meer dan 100 km van België wordt geweigerd, met zijn afstand, in plaats van omgezet en gemeld</translation>
+    </message>
+</context>
+<context>
+    <name>koord::ui::OutputKindsDialog</name>
+    <message>
+        <source>Plusieurs systèmes</source>
+        <translation>Meerdere systemen</translation>
+    </message>
+    <message>
+        <source>Cochez les systèmes du résultat, dans l&apos;ordre de leurs colonnes&#xa0;; le datum d&apos;arrivée vaut pour tous.</source>
+        <translation>Vink de systemen van het resultaat aan, in de volgorde van hun kolommen; het doeldatum geldt voor alle.</translation>
+    </message>
+    <message>
+        <source>&amp;Monter</source>
+        <translation>&amp;Omhoog</translation>
+    </message>
+    <message>
+        <source>&amp;Descendre</source>
+        <translation>Omlaa&amp;g</translation>
+    </message>
+    <message>
+        <source>Précision&#xa0;:</source>
+        <translation>Precisie:</translation>
     </message>
 </context>
 <context>
@@ -448,8 +470,43 @@ IFBL: %5</translation>
         <translation>&amp;Nauwkeurige transformatie (0,2 m)</translation>
     </message>
     <message>
-        <source>Entre BD72 et WGS84, la transformation officielle « BD72 to ETRS89 (2) » au lieu du décalage de Molodensky (1 m environ)</source>
+        <source>Séparateur &amp;décimal</source>
+        <translation>&amp;Decimaalteken</translation>
+    </message>
+    <message>
+        <source>&amp;Virgule (50,84041)</source>
+        <translation>&amp;Komma (50,84041)</translation>
+    </message>
+    <message>
+        <source>&amp;Point (50.84041)</source>
+        <translation>&amp;Punt (50.84041)</translation>
+    </message>
+    <message>
+        <source>Entre BD72 et WGS84, la transformation officielle «&#xa0;BD72 to ETRS89 (2)&#xa0;» au lieu du décalage de Molodensky (1&#xa0;m environ)</source>
         <translation>Tussen BD72 en WGS84 de officiële transformatie “BD72 to ETRS89 (2)” in plaats van de Molodensky-verschuiving (ongeveer 1 m)</translation>
+    </message>
+    <message>
+        <source>Afficher le type &amp;lu</source>
+        <translation>Gelezen &amp;type tonen</translation>
+    </message>
+    <message>
+        <source>Écrit devant le résultat le type de coordonnées de chaque ligne (lambert, mgrs…), utile avec la détection automatique</source>
+        <translation>Schrijft vóór het resultaat het coördinatentype van elke regel (lambert, mgrs…), nuttig bij automatische herkenning</translation>
+    </message>
+    <message>
+        <source>Carrés MGRS belges sans leur &amp;zone (ES9534)</source>
+        <translation>Belgische MGRS-hokken zonder &amp;zone (ES9534)</translation>
+    </message>
+    <message>
+        <source>Comme les atlas belges les nomment&#xa0;: ES9534 au lieu de 31UES9534, pour les carrés de 100&#xa0;km de la Belgique</source>
+        <translation>Zoals Belgische atlassen ze noemen: ES9534 in plaats van 31UES9534, voor de hokken van 100 km van België</translation>
+    </message>
+</context>
+<context>
+    <name>koord::ui::RunController</name>
+    <message>
+        <source>Continuer?</source>
+        <translation>Doorgaan?</translation>
     </message>
 </context>
 <context>
@@ -463,20 +520,24 @@ IFBL: %5</translation>
         <translation>Project Koord, 2026</translation>
     </message>
     <message>
-        <source>Contact : par le suivi des tickets du projet Koord</source>
-        <translation>Contact: via de issuetracker van het Koord-project</translation>
-    </message>
-    <message>
         <source>Développé en C++ et Qt 6</source>
         <translation>Ontwikkeld in C++ en Qt 6</translation>
     </message>
     <message>
-        <source>Carte : Natural Earth (domaine public)</source>
-        <translation>Kaart: Natural Earth (publiek domein)</translation>
+        <source>Contact&#xa0;: par le suivi des tickets du projet Koord</source>
+        <translation>Contact: via de issuetracker van het Koord-project</translation>
     </message>
     <message>
-        <source>Auteur du programme</source>
-        <translation>Maker van het programma</translation>
+        <source>À propos de Koord</source>
+        <translation>Over Koord</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
+    <message>
+        <source>Carte&#xa0;: Natural Earth (domaine public)</source>
+        <translation>Kaart: Natural Earth (publiek domein)</translation>
     </message>
 </context>
 <context>
@@ -510,10 +571,6 @@ IFBL: %5</translation>
         <translation>IFBL-&amp;raster</translation>
     </message>
     <message>
-        <source>Carrés IFBL de 32 x 20 km, et de 4 x 4 km de près</source>
-        <translation>IFBL-hokken van 32 x 20 km, en van dichtbij van 4 x 4 km</translation>
-    </message>
-    <message>
         <source>&amp;Enregistrer l&apos;image…</source>
         <translation>Af&amp;beelding…</translation>
     </message>
@@ -530,8 +587,24 @@ IFBL: %5</translation>
         <translation>Wijs een plaats aan om de coördinaten te lezen; een klik kopieert ze.</translation>
     </message>
     <message>
-        <source>Coordonnées copiées : %1</source>
-        <translation>Coördinaten gekopieerd: %1</translation>
+        <source>Koord — carte</source>
+        <translation>Koord — kaart</translation>
+    </message>
+    <message>
+        <source>Carrés IFBL de 32 x 20 km, de 4 x 4 km et de 1 x 1 km à mesure que l&apos;on s&apos;approche</source>
+        <translation>IFBL-hokken van 32 x 20 km, en van dichterbij ook van 4 x 4 km en 1 x 1 km</translation>
+    </message>
+    <message>
+        <source>Copié</source>
+        <translation>Gekopieerd</translation>
+    </message>
+    <message>
+        <source>Ligne %1</source>
+        <translation>Regel %1</translation>
+    </message>
+    <message>
+        <source>Ligne %1&#xa0;: %2</source>
+        <translation>Regel %1: %2</translation>
     </message>
 </context>
 <context>

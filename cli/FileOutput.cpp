@@ -1,0 +1,224 @@
+#include "cli/FileOutput.h"
+
+#include <algorithm>
+#include <limits>
+#include <stdexcept>
+#include <unistd.h>
+
+#include "cli/Descriptor.h"
+#include "cli/Fatal.h"
+#include "cli/LineSinks.h"
+#include "cli/Say.h"
+#include "cli/TemporaryFile.h"
+#include "files/FileError.h"
+#include "files/ReplacedFiles.h"
+#include "files/ResultCells.h"
+
+namespace koord::cli {
+namespace {
+
+files::ResultChoice ResultOf(const Options& options, const BatchChoices& choices) {
+  return {choices.coorDest, choices.datumDest, choices.utmZone, choices.preciseTransformation,
+          options.squares};
+}
+
+std::string Listed(const std::vector<std::string>& names) {
+  std::string list;
+  for (const std::string& name : names) list += (list.empty() ? "" : ", ") + name;
+  return list;
+}
+
+// A warning on standard error, as koord-cli writes its messages.
+void Warn(const std::string& text) {
+  if (WriteAll(STDERR_FILENO, "koord-cli: " + text + "\n") == EPIPE) throw BrokenPipe();
+}
+
+}  // namespace
+
+FileOutput::FileOutput(const Options& options, FileInputs& inputs, RefusalMessages& messages)
+    : path_(options.output),
+      format_(*options.outputFormat),
+      traits_(files::Traits(format_)),
+      inputs_(inputs),
+      messages_(messages),
+      choices_(inputs.Choices()),
+      kind_(Describe(choices_.coorDest)),
+      result_(choices_),
+      geometry_(ResultOf(options, choices_), traits_.wgs84Only) {
+  try {
+    if (traits_.geometry && !geometry_.Epsg()) {
+      std::string system(kind_.cliName);
+      system += ", ";
+      system += EntryOf(kDatumTable, choices_.datumDest).code;
+      if (choices_.utmZone != 0) system += ", zone " + std::to_string(choices_.utmZone);
+      throw files::FileError(files::FileAction::Create, path_, files::FileProblem::NoEpsg, system);
+    }
+    // Refused now rather than after the inputs are read: a file that may
+    // not be replaced, a folder that takes no file.
+    const EndingSignalsHeld held;
+    const files::ReplacedFiles probe(path_);
+  } catch (const files::FileError& error) {
+    throw Fatal(error.Text(Spoken()));
+  }
+}
+
+FileOutput::~FileOutput() {
+  records_.reset();
+  if (!writer_) return;
+  // Uncommitted: the writer removes its folder, the signals need not.
+  const EndingSignalsHeld held;
+  writer_.reset();
+  ForgetTemporaryFolder();
+}
+
+bool FileOutput::Take(const LineResult& result) {
+  const QueuedLine& line = inputs_.Take(result);
+  LineStatus status = result.status;
+  std::string_view why = result.why;
+  if (!line.refusal.empty()) {
+    status = LineStatus::Refused;
+    why = line.refusal;
+  }
+  if (status == LineStatus::Blank) return true;
+  if (text_ != result.text) {
+    text_ = result.text;
+    settled_ = false;
+  }
+  if (!settled_) Settle(result, line);
+  if (status == LineStatus::Header) return true;
+  if (status != LineStatus::Converted) {
+    messages_.Add(static_cast<std::uint32_t>(result.text), line.record, why);
+  }
+  RecordWriter::Record& record = records_->Next();
+  InputCells(line, record.cells);
+  if (status == LineStatus::Converted) {
+    if (result.point == nullptr) {
+      throw std::logic_error("a file is written from a run on one thread");
+    }
+    result_.Converted(*result.point, result.kind, record.cells);
+    if (traits_.geometry) geometry_.Make(*result.point, record.shape);
+  } else {
+    result_.Refused(why, record.cells);
+  }
+  // A line without a point, which GPX has no place for.
+  if (traits_.geometry && !traits_.keepsNoGeometry && record.shape.empty() &&
+      firstUnplaced_.empty()) {
+    firstUnplaced_ = inputs_.Name(result.text) + ':' + std::to_string(line.record);
+  }
+  try {
+    records_->Submit();
+  } catch (const files::FileError& error) {
+    throw Fatal(error.Text(Spoken()));
+  }
+  return true;
+}
+
+// The columns of a text, from its first line that is not blank: a file's
+// fields, a text's header cut into its names, or its whole line.
+void FileOutput::Settle(const LineResult& result, const QueuedLine& line) {
+  settled_ = true;
+  const std::size_t text = result.text;
+  std::vector<std::string> names;
+  if (inputs_.IsFile(text)) {
+    source_ = Source::Record;
+    names = inputs_.FieldNames(text);
+    // A workbook's first row that is no header is its first record.
+    if (result.status != LineStatus::Header && !inputs_.IsPointLayer(text)) {
+      for (std::size_t i = 0; i < names.size(); ++i) names[i] = files::ColumnLetters(i);
+    }
+  } else if (result.status == LineStatus::Header) {
+    source_ = Source::Fields;
+    // Cut where the engine cut it.
+    separator_ = result.layout.separator;
+    fields_.Split(line.line, separator_, std::numeric_limits<std::size_t>::max());
+    names.assign(fields_.All().begin(), fields_.All().end());
+  } else {
+    source_ = Source::Line;
+    names = {std::string(files::kLineColumn)};
+  }
+  if (!writer_) {
+    Open(names);
+    return;
+  }
+  if (names == attributes_) return;
+  static constexpr Translated kOtherColumns{
+      "« %1 » n'a pas les colonnes de « %2 » (%3), qui font celles de « %4 »",
+      "“%1” heeft niet de kolommen van “%2” (%3), die van “%4” zijn",
+      "“%1” does not have the columns of “%2” (%3), which are those of “%4”"};
+  throw Fatal(
+      Say(kOtherColumns, {inputs_.Name(text), inputs_.Name(0), Listed(attributes_), path_}));
+}
+
+void FileOutput::Open(const std::vector<std::string>& attributes) {
+  attributes_ = attributes;
+  files::WriteLayout layout;
+  layout.columns = result_.Columns(attributes);
+  if (traits_.geometry) layout.epsg = geometry_.Epsg();
+  layout.geometry = geometry_.Type();
+  try {
+    // The folder of the new file is made and its name recorded with no
+    // signal between the two.
+    const EndingSignalsHeld held;
+    writer_.emplace(path_, format_, layout);
+    WatchTemporaryFolder(writer_->WorkFolder());
+  } catch (const files::FileError& error) {
+    throw Fatal(error.Text(Spoken()));
+  }
+  records_.emplace(*writer_);
+}
+
+void FileOutput::InputCells(const QueuedLine& line, std::vector<std::string>& cells) {
+  switch (source_) {
+    case Source::Record: cells.assign(line.cells.begin(), line.cells.end()); break;
+    case Source::Line: cells.push_back(line.line); break;
+    case Source::Fields: {
+      fields_.Split(line.line, separator_, std::numeric_limits<std::size_t>::max());
+      for (std::size_t i = 0; i < fields_.Count(); ++i) {
+        // Fields beyond the header's names stay, in its last column.
+        if (i >= attributes_.size() && !cells.empty()) {
+          cells.back() += EntryOf(kSeparatorTable, separator_).input;
+          cells.back() += fields_[i];
+        } else {
+          cells.emplace_back(fields_[i]);
+        }
+      }
+      break;
+    }
+  }
+  cells.resize(attributes_.size());
+}
+
+std::size_t FileOutput::Commit() {
+  if (!writer_) {
+    // Nothing read: the columns of the first input as far as they are known.
+    const bool fields = inputs_.IsFile(0);
+    Open(fields ? inputs_.FieldNames(0)
+                : std::vector<std::string>{std::string(files::kLineColumn)});
+  }
+  try {
+    records_->Finish();
+    records_.reset();
+    const EndingSignalsHeld held;
+    writer_->Commit();
+    ForgetTemporaryFolder();
+  } catch (const files::FileError& error) {
+    throw Fatal(error.Text(Spoken()));
+  }
+  const std::size_t unplaced = writer_->Unplaced();
+  writer_.reset();
+  if (unplaced == 0) return 0;
+  static constexpr Translated kOne{
+      "1 ligne sans point absente de « %1 », un GPX ne gardant que des points (%2)",
+      "1 regel zonder punt ontbreekt in “%1”, een GPX bewaart alleen punten (%2)",
+      "1 line without a point left out of “%1”, a GPX keeping points only (%2)"};
+  static constexpr Translated kMany{
+      "%3 lignes sans point absentes de « %1 », un GPX ne gardant que des points (première : "
+      "%2)",
+      "%3 regels zonder punt ontbreken in “%1”, een GPX bewaart alleen punten (eerste: %2)",
+      "%3 lines without a point left out of “%1”, a GPX keeping points only (first: %2)"};
+  Warn(unplaced == 1 ? Say(kOne, {path_, firstUnplaced_})
+                     : Say(kMany, {path_, firstUnplaced_, std::to_string(unplaced)}));
+  return unplaced;
+}
+
+}  // namespace koord::cli

@@ -1,0 +1,90 @@
+// The distance from Belgium that flags a point a Belgian list should not
+// hold: known places, and the quick verdict of the cell grid against the
+// measure itself all around the country.
+#include <cmath>
+#include <cstddef>
+#include <gtest/gtest.h>
+#include <limits>
+#include <string>
+
+#include "engine/Belgium.h"
+
+namespace koord {
+namespace {
+
+struct Place {
+  const char* name;
+  double latitude;
+  double longitude;
+  double atLeastKm;
+  double atMostKm;
+};
+
+// Distances from a map, to the border, not to a town's edge.
+const Place kPlaces[] = {
+    {"Brussels", 50.8467, 4.3525, 0, 0},      {"Arlon", 49.6833, 5.8167, 0, 0},
+    {"Eupen", 50.6300, 6.0300, 0, 0},         {"De Panne", 51.1000, 2.5900, 0, 0},
+    {"Maastricht", 50.8489, 5.6889, 1, 5},    {"Lille", 50.6366, 3.0635, 3, 20},
+    {"Paris", 48.8566, 2.3522, 180, 240},     {"Kazakhstan", 50.0, 50.0, 3000, 3600},
+    {"South Pole", -90.0, 0.0, 15000, 16000},
+};
+
+TEST(BelgiumDistance, KnownPlaces) {
+  for (const Place& place : kPlaces) {
+    const double km = KilometresFromBelgium(place.latitude, place.longitude);
+    EXPECT_GE(km, place.atLeastKm) << place.name;
+    EXPECT_LE(km, place.atMostKm) << place.name;
+    EXPECT_EQ(FarFromBelgium(place.latitude, place.longitude), km > kFarFromBelgiumKm)
+        << place.name;
+  }
+}
+
+TEST(BelgiumDistance, NoNumberIsFar) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  EXPECT_TRUE(FarFromBelgium(nan, 4.35));
+  EXPECT_TRUE(FarFromBelgium(50.85, inf));
+  EXPECT_EQ(KilometresFromBelgium(nan, nan), inf);
+}
+
+// The map the program holds is the one the outline gives; when it is not,
+// the message is the map to put in engine/BelgiumCells.inc.
+TEST(BelgiumDistance, CellMapIsTheMeasure) {
+  std::string judged;
+  bool same = true;
+  for (std::size_t k = 0; k < kCells; ++k) {
+    const std::size_t row = kCells - 1 - k;
+    judged += '"';
+    for (std::size_t column = 0; column < kCells; ++column) {
+      const char cell = JudgedCell(row, column);
+      judged += cell;
+      same = same && cell == TabledCell(row, column);
+    }
+    judged += "\",\n";
+  }
+  EXPECT_TRUE(same) << judged;
+}
+
+// Every 0.05 degree from the Bay of Biscay to Denmark, the grid's verdict
+// is the measure's: a cell judged near or far holds no point on the other
+// side of the 100 km line.
+TEST(BelgiumDistance, QuickVerdictIsTheMeasure) {
+  int far = 0;
+  int points = 0;
+  for (int i = 0; i <= 260; ++i) {
+    for (int j = 0; j <= 300; ++j) {
+      const double latitude = 44.0 + 0.05 * i;
+      const double longitude = -3.0 + 0.05 * j;
+      const bool measured = KilometresFromBelgium(latitude, longitude) > kFarFromBelgiumKm;
+      ASSERT_EQ(FarFromBelgium(latitude, longitude), measured) << latitude << ", " << longitude;
+      far += measured ? 1 : 0;
+      ++points;
+    }
+  }
+  // Both verdicts are met.
+  EXPECT_GT(far, 0);
+  EXPECT_LT(far, points);
+}
+
+}  // namespace
+}  // namespace koord
