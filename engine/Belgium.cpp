@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <limits>
 #include <numbers>
+#include <optional>
 
 namespace koord {
 namespace {
@@ -113,8 +114,9 @@ constexpr Box kGrid{kBox.south - kCellMarginDegrees, kBox.north + kCellMarginDeg
 constexpr double kCellHeight = (kGrid.north - kGrid.south) / kCells;
 constexpr double kCellWidth = (kGrid.east - kGrid.west) / kCells;
 
-// The verdict of every cell, rows from north to south; a test judges each
-// cell anew and prints the map again when the outline changes.
+// The verdict of every cell, rows from north to south (see the cell
+// characters in the header); a test judges each cell anew and prints the
+// map again when the outline changes.
 constexpr char kCellMap[kCells][kCells + 1] = {
 #include "engine/BelgiumCells.inc"
 };
@@ -143,25 +145,46 @@ char JudgedCell(std::size_t row, std::size_t column) {
   const double halfDiagonal =
       GreatCircleKm(south, west, south + kCellHeight, west + kCellWidth) / 2;
   const double centre = KilometresFromBelgium(south + kCellHeight / 2, west + kCellWidth / 2);
-  return centre + halfDiagonal < kFarFromBelgiumKm   ? kNearCell
-         : centre - halfDiagonal > kFarFromBelgiumKm ? kFarCell
-                                                     : kUndecidedCell;
+  const double nearest = centre - halfDiagonal;
+  const double farthest = centre + halfDiagonal;
+  if (farthest < kCloseToBelgiumKm) return kCloseCell;
+  if (nearest <= kCloseToBelgiumKm) {
+    return farthest < kFarFromBelgiumKm ? kAstrideCloseCell : kUnreadableCell;
+  }
+  if (farthest < kFarFromBelgiumKm) return kNearCell;
+  return nearest > kFarFromBelgiumKm ? kFarCell : kAstrideFarCell;
 }
 
 char TabledCell(std::size_t row, std::size_t column) {
   return kCellMap[kCells - 1 - row][column];
 }
 
+namespace {
+
+// The cell of a point on the grid; nothing off it.
+std::optional<char> CellOf(double latitude, double longitude) {
+  if (!InBox(kGrid, latitude, longitude)) return std::nullopt;
+  return TabledCell(CellIndex(latitude, kGrid.south, kCellHeight),
+                    CellIndex(longitude, kGrid.west, kCellWidth));
+}
+
+}  // namespace
+
 bool FarFromBelgium(double latitude, double longitude) {
-  if (InBox(kGrid, latitude, longitude)) {
-    const char cell = TabledCell(CellIndex(latitude, kGrid.south, kCellHeight),
-                                 CellIndex(longitude, kGrid.west, kCellWidth));
-    if (cell != kUndecidedCell) return cell == kFarCell;
+  if (const std::optional<char> cell = CellOf(latitude, longitude)) {
+    if (*cell != kAstrideFarCell) return *cell == kFarCell;
   } else if (std::isfinite(latitude) && std::isfinite(longitude)) {
     // Off the grid, at least its margin beyond Belgium's box: far.
     return true;
   }
   return KilometresFromBelgium(latitude, longitude) > kFarFromBelgiumKm;
+}
+
+bool CloseToBelgium(double latitude, double longitude) {
+  const std::optional<char> cell = CellOf(latitude, longitude);
+  if (!cell) return false;
+  if (*cell != kAstrideCloseCell) return *cell == kCloseCell;
+  return KilometresFromBelgium(latitude, longitude) <= kCloseToBelgiumKm;
 }
 
 }  // namespace koord

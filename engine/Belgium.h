@@ -22,19 +22,29 @@ inline constexpr double kFarFromBelgiumKm = 100;
 // a few percent across the world.
 double KilometresFromBelgium(double latitude, double longitude);
 
+// Kind detection takes a reading whose point lies this near Belgium, km.
+inline constexpr double kCloseToBelgiumKm = 20;
+
 // True when the point lies more than kFarFromBelgiumKm from Belgium; at
 // once for most points, from a grid of cells judged near or far.
 bool FarFromBelgium(double latitude, double longitude);
 
+// True when the point lies within kCloseToBelgiumKm of Belgium, from the
+// same grid.
+bool CloseToBelgium(double latitude, double longitude);
+
 // The grid: cells of about 12 by 10 km over Belgium's box and this margin
 // around it, each judged once and for all from the distance at its centre,
-// give or take half its diagonal. A point in an undecided cell (astride
-// the 100 km line), or off the grid, is measured.
+// give or take half its diagonal, against both distances. A point in a
+// cell astride the line it is asked about, or off the grid, is measured.
 inline constexpr std::size_t kCells = 64;
 inline constexpr double kCellMarginDegrees = 2.5;
-inline constexpr char kNearCell = '#';
-inline constexpr char kFarCell = '.';
-inline constexpr char kUndecidedCell = '?';
+inline constexpr char kCloseCell = '#';         // within 20 km
+inline constexpr char kAstrideCloseCell = '+';  // astride 20 km
+inline constexpr char kNearCell = '-';          // beyond 20 km, within 100
+inline constexpr char kAstrideFarCell = '~';    // astride 100 km
+inline constexpr char kFarCell = '.';           // beyond 100 km
+inline constexpr char kUnreadableCell = '!';    // astride both: cells too large
 
 // A cell's verdict measured, and as the program holds it; row 0 is the
 // southern row, column 0 the western column.

@@ -27,9 +27,6 @@ OutputStyle StyleOf(const BatchChoices& choices) {
       {std::clamp(choices.metreDecimals, 0, kMaxMetreDecimals), choices.decimalMark, separator}};
 }
 
-// Kind detection takes a reading whose point lies this near Belgium, km.
-constexpr double kDetectionReachKm = 20;
-
 // Readings that cannot lie near Belgium, told from the values read before
 // converting them: Lambert beyond its domain, degrees beyond Belgium's
 // latitudes and longitudes with their margin, UTM outside zones 31 and 32
@@ -254,9 +251,32 @@ std::optional<FieldRefusal> LineConverter::ReadAs(Reading& reading, const Layout
   return std::nullopt;
 }
 
+namespace {
+
+// A reading whose point lies beyond the detection's reach.
+struct FarReading {
+  std::string_view kind;
+  double latitude;
+  double longitude;
+};
+
+// Each such reading with how far from Belgium its point lies; measured
+// only for the refusal that names them.
+std::string FarReadingsText(std::span<const FarReading> readings, Language language) {
+  std::string text;
+  for (const FarReading& reading : readings) {
+    if (!text.empty()) text += ", ";
+    const double kilometres = KilometresFromBelgium(reading.latitude, reading.longitude);
+    text += Filled(kAt.In(language), reading.kind, KilometresText(kilometres, language));
+  }
+  return text;
+}
+
+}  // namespace
+
 bool LineConverter::Detect(const Layout& layout) {
   std::vector<std::pair<Reading*, std::size_t>> near;  // with the fields it took
-  std::string far;
+  std::vector<FarReading> far;
   // Fields that a value's blanks or commas split tell more than "no
   // reading" when nothing else reads ("150 000 170 000").
   std::optional<FieldRefusal> miscounted;
@@ -270,13 +290,10 @@ bool LineConverter::Detect(const Layout& layout) {
     if (!MayLieNearBelgium(reading.kind->kind, reading.point)) continue;
     reading.point.Conversion();
     if (reading.point.ErrorCode() != ConversionError::None) continue;
-    const double kilometres =
-        KilometresFromBelgium(reading.point.Latitude(), reading.point.Longitude());
-    if (kilometres <= kDetectionReachKm) {
+    if (CloseToBelgium(reading.point.Latitude(), reading.point.Longitude())) {
       near.emplace_back(&reading, consumed_);
     } else {
-      if (!far.empty()) far += ", ";
-      far += Filled(kAt.In(language), reading.kind->cliName, KilometresText(kilometres, language));
+      far.push_back({reading.kind->cliName, reading.point.Latitude(), reading.point.Longitude()});
     }
   }
   if (near.size() == 1) {
@@ -290,7 +307,7 @@ bool LineConverter::Detect(const Layout& layout) {
     return false;
   }
   if (near.empty()) {
-    Refuse(Reason::NoKindFits, far);
+    Refuse(Reason::NoKindFits, FarReadingsText(far, language));
     return false;
   }
   std::string kinds;

@@ -1,5 +1,6 @@
 #include "engine/Refusal.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -144,6 +145,13 @@ std::string KilometresText(double kilometres, Language language) {
 
 std::string QuotedField(std::string_view field, Language language) {
   std::string out(kOpenQuote.In(language));
+  // Most fields quoted are short and printable ASCII: copied whole.
+  if (field.size() <= kQuotedCharacters &&
+      std::all_of(field.begin(), field.end(), [](char c) { return c >= ' ' && c < '\x7F'; })) {
+    out += field;
+    out += kCloseQuote.In(language);
+    return out;
+  }
   std::size_t characters = 0;
   while (!field.empty()) {
     if (characters == kQuotedCharacters) {

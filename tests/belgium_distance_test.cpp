@@ -63,11 +63,13 @@ TEST(BelgiumDistance, CellMapIsTheMeasure) {
     judged += "\",\n";
   }
   EXPECT_TRUE(same) << judged;
+  // Cells small enough that none lies astride both lines.
+  EXPECT_EQ(judged.find(kUnreadableCell), std::string::npos);
 }
 
-// Every 0.05 degree from the Bay of Biscay to Denmark, the grid's verdict
-// is the measure's: a cell judged near or far holds no point on the other
-// side of the 100 km line.
+// Every 0.05 degree from the Bay of Biscay to Denmark, the grid's verdicts
+// are the measure's: a cell judged on one side of the 100 km or the 20 km
+// line holds no point on the other side.
 TEST(BelgiumDistance, QuickVerdictIsTheMeasure) {
   int far = 0;
   int points = 0;
@@ -75,8 +77,11 @@ TEST(BelgiumDistance, QuickVerdictIsTheMeasure) {
     for (int j = 0; j <= 300; ++j) {
       const double latitude = 44.0 + 0.05 * i;
       const double longitude = -3.0 + 0.05 * j;
-      const bool measured = KilometresFromBelgium(latitude, longitude) > kFarFromBelgiumKm;
+      const double km = KilometresFromBelgium(latitude, longitude);
+      const bool measured = km > kFarFromBelgiumKm;
       ASSERT_EQ(FarFromBelgium(latitude, longitude), measured) << latitude << ", " << longitude;
+      ASSERT_EQ(CloseToBelgium(latitude, longitude), km <= kCloseToBelgiumKm)
+          << latitude << ", " << longitude;
       far += measured ? 1 : 0;
       ++points;
     }
