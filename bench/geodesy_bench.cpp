@@ -82,8 +82,7 @@ void GeoToUtm(benchmark::State& state) {
   EachPoint(state, [&](const Point& p) {
     std::int16_t zone = 0;
     double northing = 0, easting = 0;
-    DMA::GeoToUtm(wgs84, General::DegToRad(p.latitude), General::DegToRad(p.longitude), zone,
-                  northing, easting, mgrs);
+    DMA::GeoToUtm(wgs84, p.latitude, p.longitude, zone, northing, easting, mgrs);
     benchmark::DoNotOptimize(mgrs.data());
   });
 }

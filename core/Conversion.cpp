@@ -8,7 +8,6 @@
 #include "core/MgrsDigits.h"
 #include "core/TransCoo.h"
 #include "geodesy/ConformalConic.h"
-#include "geodesy/General.h"
 #include "geodesy/Ifbl.h"
 #include "geodesy/Lambert.h"
 #include "geodesy/Mgrs.h"
@@ -37,6 +36,20 @@ bool IsUtmZone(std::int16_t zone) {
 // Within the UTM latitudes, degrees.
 bool InUtmLatitudes(double latitude) {
   return Within(latitude, DMA::kUtmSouthLatitude, DMA::kUtmNorthLatitude);
+}
+
+// Degrees of latitude, about half a metre, that a point given by UTM
+// numbers may lie beyond the band written beside them: numbers rounded to
+// the metre may carry a point on a band's edge over it.
+constexpr double kBandEdgeReach = 5e-6;
+
+// Whether a latitude lies in a band (a letter of DMA::kBandLetters), or
+// within kBandEdgeReach of it.
+bool InBand(double latitude, char band) {
+  const auto number = static_cast<std::int16_t>(band - 'A' + 1);
+  return DMA::LatitudeBand(latitude) == number ||
+         DMA::LatitudeBand(latitude - kBandEdgeReach) == number ||
+         DMA::LatitudeBand(latitude + kBandEdgeReach) == number;
 }
 
 // The same meridian within -180..180 degrees: the representative point of
@@ -88,9 +101,9 @@ std::size_t DigitsFor(std::int32_t precision) {
   }
 }
 
-// Keeps k digits of each axis; digits are cut, never rounded. Applied, in
-// place, to whatever text the UTM routines left: its first 5 + k
-// characters, then k from the eleventh on.
+// Keeps k digits of each axis of an error text of the UTM routines, as a
+// reference's digits are kept: its first 5 + k characters, then k from the
+// eleventh on.
 void CutMgrs(std::string& text, std::size_t k) {
   const std::size_t head = std::min(text.size(), kMgrsHead + k);
   if (text.size() <= 10) {
@@ -103,11 +116,11 @@ void CutMgrs(std::string& text, std::size_t k) {
 }
 
 // A reference without blanks (NormaliseMgrs) cut to k digits per axis, its
-// zone written as the encoder writes it (" 6", "31").
+// zone written as the encoder writes it ("6", "31").
 std::string CutReference(const std::string& text, std::size_t k) {
   const std::size_t given = (text.size() - kMgrsHead) / 2;
   std::string cut = text.substr(0, kMgrsHead + k) + text.substr(kMgrsHead + given, k);
-  if (cut.front() == '0') cut.front() = ' ';
+  if (cut.front() == '0') cut.erase(0, 1);
   return cut;
 }
 
@@ -182,8 +195,8 @@ void TransCoo::ConvertMgrs(const Routes& routes) {
     Refuse(ConversionError::BadMgrs, mgrs_);
     return;
   }
-  latitude_ = General::RadToDeg(latitude);
-  longitude_ = WithinHalfTurn(General::RadToDeg(longitude));
+  latitude_ = latitude / DMA::Degree();
+  longitude_ = WithinHalfTurn(longitude / DMA::Degree());
   LambertBlock(routes.inputToBel72, routes.officialInput);
   Lambert2008Block(latitude_, longitude_, routes.inputToEtrs89);
   // No digits are invented: a reference is written at most at its own
@@ -211,8 +224,8 @@ void TransCoo::ConvertLambert(const Routes& routes) {
     return;
   }
   FillIfbl();
-  Lambert2008FromLambert72(routes.bel72ToEtrs89);
   InverseLambertBlock(routes);
+  Lambert2008FromLambert72(routes);
 }
 
 void TransCoo::ConvertIfbl(const Routes& routes) {
@@ -235,8 +248,8 @@ void TransCoo::ConvertIfbl(const Routes& routes) {
   ifblInGrid_ = true;
   x_ = x;
   y_ = y;
-  Lambert2008FromLambert72(routes.bel72ToEtrs89);
   InverseLambertBlock(routes);
+  Lambert2008FromLambert72(routes);
 }
 
 void TransCoo::ConvertLambert2008(const Routes& routes) {
@@ -264,34 +277,61 @@ void TransCoo::ConvertUtm(const Routes& routes) {
   // A negative northing tells the routine that the point is south.
   double northing = north_ ? northing_ : -northing_;
   DMA::UtmToGeo(setup_->inputGrid, phi, lambda, zone_, northing, easting_);
-  const double latitude = General::RadToDeg(phi);
-  const double longitude = General::RadToDeg(lambda);
+  const double latitude = phi / DMA::Degree();
+  const double longitude = lambda / DMA::Degree();
   const bool inReach = InUtmLatitudes(latitude) &&
                        std::fabs(WithinHalfTurn(longitude - centre)) <= DMA::kUtmZoneReach &&
                        (latitude < 0) == !north_;
-  if (!inReach) {
+  if (!inReach || (band_ != '\0' && !DMA::IsBandLetter(band_))) {
     Refuse(ConversionError::BadUtm);
+    return;
+  }
+  if (band_ != '\0' && !InBand(latitude, band_)) {
+    Refuse(ConversionError::OutsideBand, std::string_view(&band_, 1));
     return;
   }
   latitude_ = latitude;
   longitude_ = WithinHalfTurn(longitude);
   LambertBlock(routes.inputToBel72, routes.officialInput);
   Lambert2008Block(latitude_, longitude_, routes.inputToEtrs89);
-  ShiftToOutputDatum(routes.inputToOutput);
+  const bool shifted = ShiftToOutputDatum(routes.inputToOutput);
   FillDmsParts();
-  UtmBlock(DigitsFor(mgrsPrecision));
+  if (shifted) {
+    UtmBlock(DigitsFor(mgrsPrecision));
+    return;
+  }
+  UtmBlockFromInput(DigitsFor(mgrsPrecision));
+}
+
+void TransCoo::UtmBlockFromInput(std::size_t digits) {
+  if (!ComputeUtm) return;
+  // On its own datum, in the point's own zone, the numbers given are the
+  // point's UTM position: they are kept as given, and the reference names
+  // the square that holds them, even on a square's edge, where the way
+  // back through degrees could land a nanometre short of it.
+  const DMA::GridZone grid = DMA::GridZoneOf(latitude_, longitude_);
+  if (grid.zone != zone_) {
+    UtmBlock(digits);
+    return;
+  }
+  mgrsResult_ =
+      DMA::UtmToMgrs(zone_, grid.band, northing_, easting_, setup_->outputGrid.Ellipsoid().Number(),
+                     static_cast<std::int16_t>(digits), mgrs_);
+  if (mgrsResult_ != DMA::MgrsStatus::Made) CutMgrs(mgrs_, digits);
+  if (UtmZone != 0 && UtmZone != zone_) ForcedZoneBlock();
 }
 
 void TransCoo::ConvertDms(const Routes& routes) {
-  const bool valid = Within(latDmsDeg_, -90, 90) && Within(lonDmsDeg_, -180, 180) &&
-                     Within(latDmsMin_, 0, 60) && Within(lonDmsMin_, 0, 60) &&
-                     Within(latDmsSec_, 0, 60) && Within(lonDmsSec_, 0, 60);
+  const auto& [lat, lon] = KeepDmsParts();
+  const bool valid = Within(lat.degrees, -90, 90) && Within(lon.degrees, -180, 180) &&
+                     Within(lat.minutes, 0, 60) && Within(lon.minutes, 0, 60) &&
+                     Within(lat.seconds, 0, 60) && Within(lon.seconds, 0, 60);
   if (!valid) {
     Refuse(ConversionError::BadDms);
     return;
   }
-  latitude_ = DmsToDegrees(latDmsDeg_, latDmsMin_, latDmsSec_);
-  longitude_ = DmsToDegrees(lonDmsDeg_, lonDmsMin_, lonDmsSec_);
+  latitude_ = DmsToDegrees(lat.degrees, lat.minutes, lat.seconds);
+  longitude_ = DmsToDegrees(lon.degrees, lon.minutes, lon.seconds);
   LambertBlock(routes.inputToBel72, routes.officialInput);
   Lambert2008Block(latitude_, longitude_, routes.inputToEtrs89);
   // The DMS parts stay as given unless the datum changes.
@@ -312,14 +352,25 @@ void TransCoo::ConvertDeg(const Routes& routes) {
 }
 
 void TransCoo::FillDmsParts() {
-  const Dms latitude = DegreesToDms(latitude_);
-  latDmsDeg_ = latitude.degrees;
-  latDmsMin_ = latitude.minutes;
-  latDmsSec_ = latitude.seconds;
-  const Dms longitude = DegreesToDms(longitude_);
-  lonDmsDeg_ = longitude.degrees;
-  lonDmsMin_ = longitude.minutes;
-  lonDmsSec_ = longitude.seconds;
+  dmsOfAngles_ = true;
+  dmsLatitude_ = latitude_;
+  dmsLongitude_ = longitude_;
+}
+
+TransCoo::DmsParts& TransCoo::KeepDmsParts() {
+  if (dmsOfAngles_) {
+    dms_ = {DegreesToDms(dmsLatitude_), DegreesToDms(dmsLongitude_)};
+    dmsOfAngles_ = false;
+  }
+  return dms_;
+}
+
+Dms TransCoo::LatitudeDms() const {
+  return dmsOfAngles_ ? DegreesToDms(dmsLatitude_) : dms_.latitude;
+}
+
+Dms TransCoo::LongitudeDms() const {
+  return dmsOfAngles_ ? DegreesToDms(dmsLongitude_) : dms_.longitude;
 }
 
 bool TransCoo::ShiftToOutputDatum(const DatumShift& toOutput) {
@@ -335,6 +386,7 @@ bool TransCoo::ShiftToOutputDatum(const DatumShift& toOutput) {
 }
 
 void TransCoo::LambertBlock(const DatumShift& toBel72, bool official) {
+  if (!ComputeLambert && !ComputeIfbl) return;
   // Lambert 1972 and IFBL always belong to BEL72, whatever the caller chose.
   double latitude72 = 0;
   double longitude72 = 0;
@@ -357,11 +409,11 @@ void TransCoo::FillIfbl() {
 void TransCoo::UtmBlock(std::size_t digits) {
   if (!ComputeUtm) return;
   std::int16_t zone = 0;
-  mgrsResult_ = DMA::GeoToUtm(setup_->outputGrid, General::DegToRad(latitude_),
-                              General::DegToRad(longitude_), zone, northing_, easting_, mgrs_);
+  mgrsResult_ = DMA::GeoToUtm(setup_->outputGrid, latitude_, longitude_, zone, northing_, easting_,
+                              mgrs_, static_cast<std::int16_t>(digits));
   zone_ = zone;
   north_ = !(latitude_ < 0);
-  CutMgrs(mgrs_, digits);
+  if (mgrsResult_ != DMA::MgrsStatus::Made) CutMgrs(mgrs_, digits);
   if (UtmZone != 0) ForcedZoneBlock();
 }
 
@@ -397,13 +449,19 @@ void TransCoo::Lambert2008Block(double latitude, double longitude, const DatumSh
   }
 }
 
-void TransCoo::Lambert2008FromLambert72(const DatumShift& bel72ToEtrs89) {
+void TransCoo::Lambert2008FromLambert72(const Routes& routes) {
   if (!ComputeLambert2008) return;
+  // With ETRS89 as the output datum, Latitude and Longitude are already
+  // the point of the official chain on ETRS89, to the last bit.
+  if (routes.outputEtrs89) {
+    Lambert2008Block(latitude_, longitude_, DatumShift());
+    return;
+  }
   double latitude72 = 0;
   double longitude72 = 0;
   // Lambert 1972 input lies in its domain: the inverse always succeeds.
   Lambert72Official().Inverse(x_, y_, latitude72, longitude72);
-  Lambert2008Block(latitude72, longitude72, bel72ToEtrs89);
+  Lambert2008Block(latitude72, longitude72, routes.bel72ToEtrs89);
 }
 
 void TransCoo::ForcedZoneBlock() {
@@ -414,8 +472,8 @@ void TransCoo::ForcedZoneBlock() {
     return;
   }
   zone_ = UtmZone;
-  DMA::GeoToTm(setup_->outputGrid, General::DegToRad(latitude_), General::DegToRad(longitude_),
-               zone_, northing_, easting_, 1);
+  DMA::GeoToTm(setup_->outputGrid, latitude_ * DMA::Degree(), longitude_ * DMA::Degree(), zone_,
+               northing_, easting_, 1);
   // Near the equator a neighbour zone's point can lie beyond easting 0 or
   // 1 000 000 m: numbers that UTM input refuses are no UTM coordinate.
   if (!kUtmNumbers.Contains(easting_, northing_)) {

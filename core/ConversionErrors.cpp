@@ -71,6 +71,8 @@ std::string ConversionErrorText(ConversionError code, std::string_view data, Lan
   if (code == ConversionError::BadMgrs) {
     out += data;
     out += ')';
+  } else if (code == ConversionError::OutsideBand) {
+    out += data;
   }
   return out;
 }

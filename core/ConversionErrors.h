@@ -30,6 +30,7 @@ enum class ConversionError {
   BadDeg,
   BadLambert2008,
   BadUtm,
+  OutsideBand,  // UTM input outside the latitude band written, followed by its letter
   // Outputs that a converted point has not.
   OutsideUtm,          // MGRS or UTM output for a latitude outside the UTM grid
   MgrsNotMade,         // MGRS output that the UTM routines could not make
@@ -41,7 +42,7 @@ enum class ConversionError {
 
 // The texts of the refusals; the numbers they name are written %1, %2...
 // and filled in by ConversionErrorText from the constants they describe.
-inline constexpr std::array<std::pair<ConversionError, Translated>, 15> kConversionErrorTexts{{
+inline constexpr std::array<std::pair<ConversionError, Translated>, 16> kConversionErrorTexts{{
     {ConversionError::DatumNotSet,
      {"Datum non initialisé", "Datum niet ingesteld", "Datum not set", "Datum nicht festgelegt"}},
     {ConversionError::UnknownKind,
@@ -68,6 +69,9 @@ inline constexpr std::array<std::pair<ConversionError, Translated>, 15> kConvers
     {ConversionError::BadUtm,
      {"Coordonnées UTM incorrectes", "Onjuiste UTM-coördinaten", "Incorrect UTM coordinates",
       "Ungültige UTM-Koordinaten"}},
+    {ConversionError::OutsideBand,
+     {"Nord hors de la bande de latitude ", "Noord buiten de breedteband ",
+      "Northing outside the latitude band ", "Nordwert außerhalb des Breitenbands "}},
     {ConversionError::OutsideUtm,
      {"Hors des latitudes UTM (%1° S à %2° N)", "Buiten de UTM-breedtegraden (%1° Z tot %2° N)",
       "Outside the UTM latitudes (%1° S to %2° N)", "Außerhalb der UTM-Breiten (%1° S bis %2° N)"}},
@@ -105,8 +109,9 @@ constexpr Translated ConversionErrorTexts(ConversionError code) {
 
 // The text of a refusal in `language`, its numbers written with the
 // grouping of that language ("310 000", "310,000"), then its data: for
-// BadMgrs the reference as given and ")"; the other codes have none and
-// `data` is left out. Empty for None.
+// BadMgrs the reference as given and ")", for OutsideBand the band's
+// letter; the other codes have none and `data` is left out. Empty for
+// None.
 std::string ConversionErrorText(ConversionError code, std::string_view data, Language language);
 
 // The object's French error text `french`, of the refusal `code`, in

@@ -23,6 +23,8 @@ namespace koord {
 class DatumShift {
  public:
   DatumShift(Datum from, Datum to, bool precise);
+  // A datum to itself.
+  DatumShift() = default;
 
   // True when the two datums are one: Apply gives back its input.
   bool Identity() const { return identity_; }
@@ -55,7 +57,7 @@ class DatumShift {
     std::variant<Unchanged, General::Molodensky, Wgs84ToItself, Helmert::Transformation> step_;
   };
 
-  bool identity_;
+  bool identity_ = true;
   Leg toHub_;
   Leg fromHub_;
 };

@@ -50,17 +50,13 @@ std::optional<MgrsSquare> MgrsSquareOf(std::string_view reference, std::string_v
   square.south = std::floor(point.Northing() / side + kCornerSlack) * side;
   square.side = side;
 
-  auto bandNumber = static_cast<std::int16_t>(text[band] - 'A' + 1);
-  double south = 0;
-  double north = 0;
-  double east = 0;
-  double west = 0;
-  DMA::BandLimits(bandNumber, 0, square.zone, south, north, east, west);
+  const auto bandNumber = static_cast<std::int16_t>(text[band] - 'A' + 1);
+  const DMA::CellLimits cell = DMA::BandLimits(bandNumber, square.zone);
   const double degree = DMA::Degree();
-  square.cellSouth = south / degree;
-  square.cellNorth = north / degree;
-  square.cellWest = west / degree;
-  square.cellEast = east / degree;
+  square.cellSouth = cell.south / degree;
+  square.cellNorth = cell.north / degree;
+  square.cellWest = cell.west / degree;
+  square.cellEast = cell.east / degree;
   return square;
 }
 

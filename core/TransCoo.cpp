@@ -34,11 +34,20 @@ std::optional<CoordKind> KindOfCode(std::string_view code) {
   return std::nullopt;
 }
 
-std::string_view CodeOfKind(CoordKind kind) {
-  for (const KindCode& entry : kKindCodes) {
-    if (entry.kind == kind) return entry.code;
+// The code that SetOrigType(CoordKind) stores, in the order of CoordKind:
+// the first of each kind in kKindCodes.
+constexpr std::array<std::string_view, 7> CodesInKindOrder() {
+  std::array<std::string_view, 7> codes{};
+  for (auto entry = kKindCodes.rbegin(); entry != kKindCodes.rend(); ++entry) {
+    codes[static_cast<std::size_t>(entry->kind)] = entry->code;
   }
-  return {};  // not reached: every kind has a code
+  return codes;
+}
+constexpr std::array<std::string_view, 7> kCodeOfKind = CodesInKindOrder();
+static_assert(kCodeOfKind[static_cast<std::size_t>(CoordKind::Dms)] == "DMS");
+
+std::string_view CodeOfKind(CoordKind kind) {
+  return kCodeOfKind[static_cast<std::size_t>(kind)];
 }
 
 }  // namespace
@@ -65,6 +74,7 @@ void TransCoo::Reset() {
   x2008_ = y2008_ = 0;
   zone_ = 0;
   north_ = true;
+  band_ = '\0';
   utmInReach_ = true;
 }
 
@@ -130,7 +140,7 @@ TransCoo::Routes TransCoo::RoutesFor(Datum from, Datum dest, bool precise) {
       DatumShift(from, dest, precise),          DatumShift(Datum::Bel72, Datum::Etrs89, precise),
       DatumShift(Datum::Bel72, dest, precise),  DatumShift(Datum::Etrs89, Datum::Bel72, precise),
       DatumShift(Datum::Etrs89, dest, precise), precise || from == Datum::Etrs89,
-      precise || dest == Datum::Etrs89};
+      precise || dest == Datum::Etrs89,         dest == Datum::Etrs89};
 }
 
 void TransCoo::SetUp() {

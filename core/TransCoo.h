@@ -44,6 +44,7 @@
 #include "core/Catalogue.h"
 #include "core/ConversionErrors.h"
 #include "core/DatumShift.h"
+#include "core/Dms.h"
 #include "core/Kinds.h"
 #include "geodesy/Mgrs.h"
 #include "geodesy/TransverseMercator.h"
@@ -82,10 +83,14 @@ class TransCoo {
   // Conversion fills every representation of the point. A caller that reads
   // only some may spare the work of the others: with ComputeUtm false,
   // Easting, Northing and MGRS keep what Reset left, with ComputeIfbl false
-  // IFBL does (an IFBL input is still read and checked). The outputs that
-  // are computed stay the same, bit for bit.
+  // IFBL does (an IFBL input is still read and checked), with
+  // ComputeLambert false X and Y do for input of the other kinds (IFBL
+  // output still has them), with ComputeLambert2008 false X2008 and Y2008
+  // do. The outputs that are computed stay the same, bit for bit. The DMS
+  // parts are worked out from Latitude and Longitude when they are read.
   bool ComputeUtm = true;
   bool ComputeIfbl = true;
+  bool ComputeLambert = true;
   bool ComputeLambert2008 = true;
 
   // BD72 and ETRS89 always go through the transformation "BD72 to ETRS89
@@ -105,10 +110,10 @@ class TransCoo {
   // raises RuntimeError on a fault.
   void Conversion();
 
-  // Empties Error, OrigType, MGRS and IFBL and zeroes X, Y, Latitude,
-  // Longitude, Northing and Easting (MgrsResult and IfblInGrid follow the
-  // empty texts). The DMS parts, the datum selections and the precisions
-  // stay.
+  // Empties Error, OrigType, MGRS and IFBL, zeroes X, Y, Latitude,
+  // Longitude, Northing and Easting and clears Band (MgrsResult and
+  // IfblInGrid follow the empty texts). The DMS parts, the datum
+  // selections and the precisions stay.
   void Reset();
 
   // After a Conversion that set no Error, whether the output of a kind is
@@ -120,18 +125,20 @@ class TransCoo {
   // in a zone given too far from the point (UtmZoneTooFar).
   ConversionError OutputError(CoordKind output) const;
 
-  std::int16_t LatDmsDeg() const { return latDmsDeg_; }
-  void SetLatDmsDeg(std::int16_t v) { latDmsDeg_ = v; }
-  std::int16_t LatDmsMin() const { return latDmsMin_; }
-  void SetLatDmsMin(std::int16_t v) { latDmsMin_ = v; }
-  float LatDmsSec() const { return latDmsSec_; }
-  void SetLatDmsSec(float v) { latDmsSec_ = v; }
-  std::int16_t LonDmsDeg() const { return lonDmsDeg_; }
-  void SetLonDmsDeg(std::int16_t v) { lonDmsDeg_ = v; }
-  std::int16_t LonDmsMin() const { return lonDmsMin_; }
-  void SetLonDmsMin(std::int16_t v) { lonDmsMin_ = v; }
-  float LonDmsSec() const { return lonDmsSec_; }
-  void SetLonDmsSec(float v) { lonDmsSec_ = v; }
+  // The DMS parts of the point: those set, or after a conversion those of
+  // Latitude and Longitude (DegreesToDms), until one is set again.
+  std::int16_t LatDmsDeg() const { return LatitudeDms().degrees; }
+  void SetLatDmsDeg(std::int16_t v) { KeepDmsParts().latitude.degrees = v; }
+  std::int16_t LatDmsMin() const { return LatitudeDms().minutes; }
+  void SetLatDmsMin(std::int16_t v) { KeepDmsParts().latitude.minutes = v; }
+  float LatDmsSec() const { return LatitudeDms().seconds; }
+  void SetLatDmsSec(float v) { KeepDmsParts().latitude.seconds = v; }
+  std::int16_t LonDmsDeg() const { return LongitudeDms().degrees; }
+  void SetLonDmsDeg(std::int16_t v) { KeepDmsParts().longitude.degrees = v; }
+  std::int16_t LonDmsMin() const { return LongitudeDms().minutes; }
+  void SetLonDmsMin(std::int16_t v) { KeepDmsParts().longitude.minutes = v; }
+  float LonDmsSec() const { return LongitudeDms().seconds; }
+  void SetLonDmsSec(float v) { KeepDmsParts().longitude.seconds = v; }
 
   double Easting() const { return easting_; }
   void SetEasting(double v) { easting_ = v; }
@@ -158,6 +165,12 @@ class TransCoo {
   void SetZone(std::int16_t v) { zone_ = v; }
   bool North() const { return north_; }
   void SetNorth(bool v) { north_ = v; }
+  // The latitude band written beside UTM input ("31U"), a letter of
+  // DMA::kBandLetters, or '\0' when only the hemisphere is given. A point
+  // that lies outside its band (beyond half a metre) is refused with
+  // OutsideBand, a letter that is no band with BadUtm. Reset clears it.
+  char Band() const { return band_; }
+  void SetBand(char band) { band_ = band; }
 
   // The datum of the input and the datum wanted for the outputs.
   void SetDatumFrom(Datum datum);
@@ -235,6 +248,9 @@ class TransCoo {
     // chain, on the side of the input datum and of the output datum.
     bool officialInput;
     bool officialOutput;
+    // Whether the output datum is ETRS89, where bel72ToOutput is
+    // bel72ToEtrs89.
+    bool outputEtrs89;
   };
   // What the conversions need for the datums chosen, set up when they are
   // chosen.
@@ -257,7 +273,17 @@ class TransCoo {
   void ConvertIfbl(const Routes& routes);
   void ConvertDms(const Routes& routes);
   void ConvertDeg(const Routes& routes);
+  // The DMS parts are those of Latitude and Longitude as they are now; they
+  // are worked out when read.
   void FillDmsParts();
+  struct DmsParts {
+    Dms latitude;
+    Dms longitude;
+  };
+  // The DMS parts as values of their own, to be read or set.
+  DmsParts& KeepDmsParts();
+  Dms LatitudeDms() const;
+  Dms LongitudeDms() const;
   void FillIfbl();
   // X, Y and IFBL from Latitude and Longitude, which `toBel72` takes to BD72;
   // `official`: Lambert 1972 as EPSG defines it.
@@ -268,12 +294,15 @@ class TransCoo {
   // Easting, Northing and MGRS on the output datum's ellipsoid, the
   // reference cut to `digits` per axis.
   void UtmBlock(std::size_t digits);
+  // The same for UTM input on its own datum, from the numbers given.
+  void UtmBlockFromInput(std::size_t digits);
   // Every output but Lambert 1972 and IFBL from X and Y.
   void InverseLambertBlock(const Routes& routes);
   // X2008 and Y2008 from a point that `toEtrs89` takes to ETRS89.
   void Lambert2008Block(double latitude, double longitude, const DatumShift& toEtrs89);
-  // Lambert 2008 from Lambert 1972 input, always by the official chain.
-  void Lambert2008FromLambert72(const DatumShift& bel72ToEtrs89);
+  // Lambert 2008 from Lambert 1972 input, always by the official chain;
+  // after InverseLambertBlock.
+  void Lambert2008FromLambert72(const Routes& routes);
   // Easting and Northing again, in the zone given by UtmZone.
   void ForcedZoneBlock();
 
@@ -302,13 +331,13 @@ class TransCoo {
   double y2008_ = 0;
   std::int16_t zone_ = 0;
   bool north_ = true;
+  char band_ = '\0';
   bool utmInReach_ = true;
-  std::int16_t latDmsDeg_ = 0;
-  std::int16_t latDmsMin_ = 0;
-  float latDmsSec_ = 0;
-  std::int16_t lonDmsDeg_ = 0;
-  std::int16_t lonDmsMin_ = 0;
-  float lonDmsSec_ = 0;
+  DmsParts dms_{};
+  // Whether the DMS parts are those of these angles, degrees.
+  bool dmsOfAngles_ = false;
+  double dmsLatitude_ = 0;
+  double dmsLongitude_ = 0;
 };
 
 }  // namespace koord

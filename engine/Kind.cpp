@@ -101,6 +101,7 @@ FieldReading ReadUtm(std::span<const std::string_view> fields, bool, TransCoo& p
   if (auto why = ReadNumbers(CoordKind::Utm, fields, en, language, 1)) return Refused(*why);
   point.SetZone(zone->zone);
   point.SetNorth(zone->north);
+  point.SetBand(zone->band);
   point.SetEasting(en[0]);
   point.SetNorthing(en[1]);
   return {std::nullopt, 3};
@@ -337,6 +338,10 @@ void WriteUtm(const TransCoo& point, const OutputStyle& style, std::string& out)
 // nothing optional to begin with.
 void PrepareNothingMore(const BatchChoices&, TransCoo&) {}
 
+void PrepareLambert(const BatchChoices&, TransCoo& point) {
+  point.ComputeLambert = true;
+}
+
 void PrepareMgrs(const BatchChoices& choices, TransCoo& point) {
   point.ComputeUtm = true;
   point.mgrsPrecision = EntryOf(kMgrsPrecisionTable, choices.mgrsPrecision).metres;
@@ -502,7 +507,7 @@ constexpr std::array<KindDescriptor, kKindCount> kKinds{{
       "Ein Punkt pro Zeile: X, Tabulator, Y (in Metern oder in km)\n"
       "zum Beispiel\n150000\t170000\n150,5\t170"},
      std::nullopt,
-     PrepareNothingMore,
+     PrepareLambert,
      ReadLambert,
      NumberLooksLikeValue,
      {kEastWords, kNorthWords, {}},

@@ -137,9 +137,11 @@ LineConverter::LineConverter(const BatchChoices& choices, RunOutput output)
                                                                         : choices_.datumFrom);
     point.SetDatumDest(choices_.datumDest);
     point.PreciseTransformation = choices_.preciseTransformation;
-    // The map plots Lambert 1972 X and Y, which every conversion gives.
+    // The map plots Lambert 1972 X and Y, which the object gives unless
+    // told otherwise; a text run asks for what its outputs write.
     point.ComputeUtm = point.ComputeIfbl = point.ComputeLambert2008 = false;
     if (output_ == RunOutput::Text) {
+      point.ComputeLambert = false;
       for (const KindDescriptor* kind : outputs_) kind->prepareOutput(choices_, point);
     }
   }

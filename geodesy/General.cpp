@@ -15,7 +15,9 @@ Molodensky::Molodensky(const DatumRecord& datum, const Ellipsoid& ellipsoid, std
       df_(direction * datum.Df),
       a_(ellipsoid.a()),
       e2_((ellipsoid.f() + ellipsoid.f()) - ellipsoid.f() * ellipsoid.f()),
-      aOverB_(1.0 / (1.0 - ellipsoid.f())) {}
+      aOverB_(1.0 / (1.0 - ellipsoid.f())) {
+  aOneMinusE2_ = a_ * (1.0 - e2_);
+}
 
 void Molodensky::Shift(double latitude, double longitude, double height, double& newLatitude,
                        double& newLongitude) const {
@@ -27,8 +29,9 @@ void Molodensky::Shift(double latitude, double longitude, double height, double&
   const double cosLambda = std::cos(lambda);
 
   const double w2 = 1.0 - e2_ * sinPhi * sinPhi;
-  const double rn = a_ / std::sqrt(w2);                    // prime vertical
-  const double rm = a_ * (1.0 - e2_) / std::pow(w2, 1.5);  // meridian
+  const double w = std::sqrt(w2);
+  const double rn = a_ / w;                   // prime vertical
+  const double rm = aOneMinusE2_ / (w2 * w);  // meridian, w2 to the power 1.5
 
   double t = -dx_ * sinPhi * cosLambda - dy_ * sinPhi * sinLambda + dz_ * cosPhi;
   t = t + rn * e2_ * sinPhi * cosPhi * da_ / a_;

@@ -48,6 +48,7 @@ class Molodensky {
   double da_;            // difference of the semi-major axes, metres, with its sign
   double df_;            // difference of the flattenings, with its sign
   double a_;             // the datum ellipsoid's semi-major axis, metres
+  double aOneMinusE2_;   // a (1 - e^2), the meridian radius's numerator
   // e^2 as 2f - f^2 and a/b as 1/(1 - f), the shift's own forms of them.
   double e2_;
   double aOverB_;

@@ -8,24 +8,19 @@
 // floating-point fault raises RuntimeError.
 //
 //   GridSquare square{500000, 510000, 5600000, 5610000};
-//   CellLimits cell{south, north, west, east};  // from BandLimits
+//   const CellLimits cell = BandLimits(band, 31);
 //   bool named = SquareMeetsCell(tm, 31, square, cell);
 
 #include <cstdint>
 
 #include "geodesy/TransverseMercator.h"
+#include "geodesy/Utm.h"
 
 namespace koord::DMA {
 
 // The sides of a square of the grid, metres.
 struct GridSquare {
   double west, east, south, north;
-};
-
-// The limits of a grid zone (latitude band within the zone's longitude span,
-// Norway and Svalbard included), radians, as BandLimits gives them.
-struct CellLimits {
-  double south, north, west, east;
 };
 
 // True when some point of the square, its sides included, lies in the

@@ -29,8 +29,10 @@ Vector ToGeocentric(double phi, double lambda, double h, double a, double e2) {
 }
 
 // Latitude and longitude (radians) of a geocentric point, by fixed-point
-// iteration of tan(phi) = (z + e2 N sin(phi)) / p.
-void FromGeocentric(const Vector& v, double a, double e2, double& phi, double& lambda) {
+// iteration of tan(phi) = (z + e2 N sin(phi)) / p, and, when asked, its
+// height above the ellipsoid (metres).
+void FromGeocentric(const Vector& v, double a, double e2, double& phi, double& lambda,
+                    double* height) {
   const double p = std::hypot(v[0], v[1]);
   lambda = std::atan2(v[1], v[0]);
   phi = std::atan2(v[2], p * (1 - e2));
@@ -41,8 +43,12 @@ void FromGeocentric(const Vector& v, double a, double e2, double& phi, double& l
     const double next = RequireFinite(std::atan2(v[2] + e2 * n * s, p));
     const bool done = std::fabs(next - phi) <= kTolerance;
     phi = next;
-    if (done) return;
+    if (done) break;
   }
+  if (height == nullptr) return;
+  // Along the normal, which holds at every latitude, the poles included.
+  const double s = std::sin(phi);
+  *height = p * std::cos(phi) + v[2] * s - a * std::sqrt(1 - e2 * s * s);
 }
 
 // The rotation of the coordinate-frame convention, scale included.
@@ -93,7 +99,29 @@ Transformation::Transformation(const Parameters& parameters, const Ellipsoid& fr
 
 void Transformation::Shift(double latitude, double longitude, double height, double& newLatitude,
                            double& newLongitude) const {
-  Vector v = ToGeocentric(latitude * kDegree, longitude * kDegree, height, source_.a, source_.e2);
+  double phi = 0;
+  double lambda = 0;
+  if (forward_) {
+    Transform(latitude * kDegree, longitude * kDegree, height, phi, lambda, nullptr);
+  } else {
+    // The point of the given latitude and longitude whose image lies at
+    // `height` above the ellipsoid of `from`: one correction of the height
+    // above `to` suffices, the two ellipsoids' normals parting by some
+    // 1e-5 rad.
+    double newHeight = 0;
+    Transform(latitude * kDegree, longitude * kDegree, height, phi, lambda, &newHeight);
+    Transform(latitude * kDegree, longitude * kDegree, 2 * height - newHeight, phi, lambda,
+              nullptr);
+  }
+  const double lat = RequireFinite(phi / kDegree);
+  const double lon = RequireFinite(lambda / kDegree);
+  newLatitude = lat;
+  newLongitude = lon;
+}
+
+void Transformation::Transform(double phi, double lambda, double height, double& newPhi,
+                               double& newLambda, double* newHeight) const {
+  Vector v = ToGeocentric(phi, lambda, height, source_.a, source_.e2);
   if (forward_) {
     v = Apply(rotation_, v);
     for (std::size_t i = 0; i < 3; ++i) v[i] += translation_[i];
@@ -101,13 +129,7 @@ void Transformation::Shift(double latitude, double longitude, double height, dou
     for (std::size_t i = 0; i < 3; ++i) v[i] -= translation_[i];
     v = Apply(rotation_, v);
   }
-  double phi = 0;
-  double lambda = 0;
-  FromGeocentric(v, target_.a, target_.e2, phi, lambda);
-  const double lat = RequireFinite(phi / kDegree);
-  const double lon = RequireFinite(lambda / kDegree);
-  newLatitude = lat;
-  newLongitude = lon;
+  FromGeocentric(v, target_.a, target_.e2, newPhi, newLambda, newHeight);
 }
 
 }  // namespace koord::Helmert

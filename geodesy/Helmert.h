@@ -5,6 +5,15 @@
 // source ellipsoid go to geocentric X, Y, Z, through the similarity, and
 // back to latitude and longitude on the target ellipsoid. Full-precision pi.
 //
+// Points given without their height lie on the ellipsoid of the frame the
+// parameters start from (`from`, BD72's Hayford ellipsoid): the forward
+// direction takes them at height 0 there, and the inverse brings a point
+// back to height 0 there, whatever height it takes on the other ellipsoid.
+// Each direction then undoes the other in latitude and longitude (to a
+// micrometre), which taking height 0 on both sides would not (they would
+// part by up to half a millimetre over Belgium, enough to move a metre
+// rounded on a half).
+//
 //   const Helmert::Transformation toEtrs89(Helmert::kBd72ToEtrs89, hayford, grs80,
 //                                          Helmert::Direction::Forward);
 //   double lat = 0, lon = 0;
@@ -29,7 +38,7 @@ inline constexpr Parameters kBd72ToEtrs89{-106.8686, 52.2978, -103.7239, -0.3366
 
 enum class Direction {
   Forward,  // from the frame of `from` to that of `to`, as the parameters say
-  Inverse,  // the exact inverse: back from `to` to `from`
+  Inverse,  // back from `to` to `from`, undoing Forward
 };
 
 // The transformation of points between two ellipsoids, set up once: the
@@ -41,10 +50,12 @@ class Transformation {
   Transformation(const Parameters& parameters, const Ellipsoid& from, const Ellipsoid& to,
                  Direction direction);
 
-  // Writes the point, given at `height` metres above the source ellipsoid,
-  // in degrees on the target; the height it takes there is not returned.
-  // Raises RuntimeError on a floating-point fault, leaving the outputs as
-  // they were.
+  // Forward: writes the point given at `height` metres above the ellipsoid
+  // of `from`, in degrees on that of `to`. Inverse: writes the point at
+  // `height` metres above the ellipsoid of `from` that Forward takes to the
+  // latitude and longitude given. Heights that the point takes on `to` are
+  // not returned. Raises RuntimeError on a floating-point fault, leaving
+  // the outputs as they were.
   void Shift(double latitude, double longitude, double height, double& newLatitude,
              double& newLongitude) const;
 
@@ -55,6 +66,11 @@ class Transformation {
   };
   using Vector = std::array<double, 3>;
   using Matrix = std::array<Vector, 3>;
+
+  // The similarity in space, radians and metres; the new height only when
+  // asked for.
+  void Transform(double phi, double lambda, double height, double& newPhi, double& newLambda,
+                 double* newHeight) const;
 
   bool forward_;
   Vector translation_;  // m

@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cmath>
 #include <string_view>
-#include <vector>
 
 #include "support/Ascii.h"
 #include "support/Checked.h"
@@ -38,21 +37,28 @@ constexpr int kSide = 4;
 constexpr std::int16_t kPairs[kSide][kSide] = {
     {33, 31, 13, 11}, {34, 32, 14, 12}, {43, 41, 23, 21}, {44, 42, 24, 22}};
 
-// The text split into characters (UTF-8 sequences), so that a non-ASCII
-// character counts once in the length of a code.
-std::vector<std::string_view> Characters(std::string_view text) {
-  std::vector<std::string_view> characters;
-  std::size_t start = 0;
-  for (std::size_t k = 1; k <= text.size(); ++k) {
-    const bool continuation =
-        k < text.size() && (static_cast<unsigned char>(text[k]) & 0xC0) == 0x80;
-    if (!continuation) {
-      characters.push_back(text.substr(start, k - start));
-      start = k;
+// The longest code, in characters.
+constexpr std::size_t kLongestCode = 6;
+
+// The first characters of a text (UTF-8 sequences), so that a non-ASCII
+// character counts once in the length of a code; `count` goes one past
+// kLongestCode at most, which is enough to refuse a longer text.
+struct Characters {
+  std::array<std::string_view, kLongestCode + 1> at;
+  std::size_t count = 0;
+
+  explicit Characters(std::string_view text) {
+    std::size_t start = 0;
+    for (std::size_t k = 1; k <= text.size() && count < at.size(); ++k) {
+      const bool continuation =
+          k < text.size() && (static_cast<unsigned char>(text[k]) & 0xC0) == 0x80;
+      if (!continuation) {
+        at[count++] = text.substr(start, k - start);
+        start = k;
+      }
     }
   }
-  return characters;
-}
+};
 
 bool IsDigit(std::string_view character) {
   return character.size() == 1 && ascii::IsDigit(character[0]);
@@ -125,8 +131,9 @@ class CodeText {
 
 void IfblToLambert(std::string& code, double& X, double& Y, std::int32_t& status) {
   std::erase(code, ' ');
-  const std::vector<std::string_view> upper = Characters(code);
-  const std::size_t n = upper.size();
+  const Characters characters(code);
+  const auto& upper = characters.at;
+  const std::size_t n = characters.count;
   if (n != 2 && n != 4 && n != 6) {
     status = kRefusedCode;
     return;

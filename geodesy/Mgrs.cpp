@@ -9,6 +9,7 @@
 
 #include "geodesy/GridSquare.h"
 #include "geodesy/Utm.h"
+#include "support/Ascii.h"
 #include "support/Checked.h"
 #include "support/RuntimeError.h"
 
@@ -17,7 +18,8 @@ namespace {
 
 constexpr double kRangeTolerance = 4.85e-10;  // rad, at the ends of the UTM range
 // Metres that a point may lie west or south of the square of its
-// reference: the metre digits are rounded to the nearest metre, not cut.
+// reference: the digits of a 1 m reference are rounded to the nearest
+// metre, not cut.
 constexpr double kRoundingMargin = 0.5;
 // Metres of room east and north of a square for the rounding of the series.
 constexpr double kNumericMargin = 1e-3;
@@ -31,14 +33,15 @@ constexpr std::int32_t kLastSouthMetre = kEquatorSouth - 1;  // keeps the equato
 constexpr std::int32_t kDigitCarrier = 10000000;             // fixes the digit count
 
 constexpr std::size_t kTextLength = 15;  // "ZZLLLEEEEENNNNN"
-constexpr std::size_t kZoneField = 0;
-constexpr std::size_t kZoneWidth = 2;
-constexpr std::size_t kBandChar = 2;
-constexpr std::size_t kColumnChar = 3;
-constexpr std::size_t kRowChar = 4;
-constexpr std::size_t kEastingField = 5;
-constexpr std::size_t kNorthingField = 10;
+// Fields of the full text, counted after the zone.
+constexpr std::size_t kBandChar = 0;
+constexpr std::size_t kColumnChar = 1;
+constexpr std::size_t kRowChar = 2;
+constexpr std::size_t kEastingField = 3;
+constexpr std::size_t kNorthingField = 8;
 constexpr std::size_t kDigitsWidth = 5;
+constexpr std::size_t kZoneWidth = 2;
+constexpr std::int16_t kFullDigits = 5;  // 1 m
 
 // Letter numbers (A = 1).
 constexpr int kLetterN = 14;
@@ -68,7 +71,18 @@ constexpr std::array<int, 24> kSchemeOf = {
 constexpr std::int16_t kClarke1866 = 5;  // takes scheme 1 in zones 47..55
 
 // Row offset in metres by scheme (1, 2) and set parity (odd, even).
-constexpr double kRowOffset[2][2] = {{0.0, 1500000.0}, {1000000.0, 500000.0}};
+constexpr std::int32_t kRowOffset[2][2] = {{0, 1500000}, {1000000, 500000}};
+constexpr std::int32_t kSquareMetres = 100000;
+// Tens to the power 0 .. 5: the metres of a digit kept, by digits dropped.
+constexpr std::array<std::int32_t, 6> kPowersOfTen{1, 10, 100, 1000, 10000, 100000};
+
+// Whether the letter number of each capital, A = 1 .. Z = 26, is a band.
+constexpr std::array<bool, kLetterZ + 1> BandTable() {
+  std::array<bool, kLetterZ + 1> bands{};
+  for (const char c : kBandLetters) bands[static_cast<std::size_t>(c - kLetterBase)] = true;
+  return bands;
+}
+constexpr std::array<bool, kLetterZ + 1> kIsBand = BandTable();
 
 // Truncate(x + sign(x)/2): halves go away from zero.
 double RoundAway(double x) {
@@ -76,15 +90,29 @@ double RoundAway(double x) {
   return std::trunc(x + half);
 }
 
-// Whole metres, with a northing of exactly 10 000 000 m kept south of the
-// equator so that it does not roll into the next row cycle.
-std::int32_t WholeNorthing(double northing) {
-  const std::int32_t n = ToInt32(RoundAway(northing));
+// The whole metres of a position for a reference with `digits` digits per
+// axis: at 1 m rounded to the nearest (halves away from zero), coarser
+// rounded down, so that the square named holds the position.
+std::int32_t WholeMetres(double metres, std::int16_t digits) {
+  return ToInt32(digits == kFullDigits ? RoundAway(metres) : std::floor(metres));
+}
+
+// The whole metres of a northing, one of exactly 10 000 000 m kept south of
+// the equator so that it does not roll into the next row cycle.
+std::int32_t WholeNorthing(double northing, std::int16_t digits) {
+  const std::int32_t n = WholeMetres(northing, digits);
   return n == kEquatorSouth ? kLastSouthMetre : n;
 }
 
 std::int32_t Truncate32(double x) {
   return ToInt32(std::trunc(x));
+}
+
+// The index of the 100 km square of whole metres: 0 from 0 to 99 999 m.
+// Negative metres, which only numbers beyond the grid give, as the grid's
+// arithmetic in metres and tenths has it.
+std::int32_t SquareIndex(std::int32_t metres) {
+  return metres >= 0 ? metres / kSquareMetres : Truncate32((metres + 0.1) / kSquare);
 }
 
 char Letter(int number) {
@@ -106,23 +134,47 @@ std::size_t ZoneSet(std::int16_t zone) {
   return static_cast<std::size_t>(((zone - 1) % sets + sets) % sets + 1);
 }
 
-// The zone as the last two characters of its decimal text, where a
-// non-negative number carries a leading blank: " 6", "31".
-void WriteZone(std::int16_t zone, char* out) {
-  std::array<char, 8> text{};
-  text[0] = zone < 0 ? '-' : ' ';
-  const auto result = std::to_chars(text.data() + 1, text.data() + text.size(), std::abs(zone));
-  out[0] = result.ptr[-2];
-  out[1] = result.ptr[-1];
+// The zone as its decimal digits, one or two, without a blank; the end of
+// what was written.
+char* WriteZone(std::int16_t zone, char* out) {
+  if (zone < kUtmFirstZone || zone > kUtmLastZone) throw RuntimeError(Fault::IndexOutOfRange);
+  if (zone >= 10) *out++ = static_cast<char>('0' + zone / 10);
+  *out++ = static_cast<char>('0' + zone % 10);
+  return out;
 }
 
-// The last five digits of a non-negative number.
-void WriteFiveDigits(std::int64_t value, char* out) {
-  if (value < 0) throw RuntimeError(Fault::IndexOutOfRange);
-  for (std::size_t i = kDigitsWidth; i-- > 0;) {
-    out[i] = static_cast<char>('0' + value % 10);
-    value /= 10;
+// The first `kept` of the five digits of whole metres within their 100 km
+// square (the last five of the metres plus 10 000 000, so that a northing
+// just south of the equator reads as such); the end of what was written.
+char* WriteDigits(std::int32_t metres, std::size_t kept, char* out) {
+  const std::int64_t carried = std::int64_t{metres} + kDigitCarrier;
+  if (carried < 0 || kept > kDigitsWidth) throw RuntimeError(Fault::IndexOutOfRange);
+  auto within = static_cast<std::uint32_t>(carried % kSquareMetres);
+  within /= static_cast<std::uint32_t>(kPowersOfTen[kDigitsWidth - kept]);
+  for (std::size_t i = kept; i-- > 0;) {
+    out[i] = static_cast<char>('0' + within % 10);
+    within /= 10;
   }
+  return out + kept;
+}
+
+// The letters of a zone on an ellipsoid: its eight column letters and the
+// offset of its rows, metres; `known` is false when the ellipsoid has no
+// lettering (the rest is then that of the first scheme).
+struct ZoneLettering {
+  std::string_view columns;
+  std::int32_t rowOffset;
+  bool known;
+};
+
+ZoneLettering LetteringOf(std::int16_t zone, std::int16_t ellipsoidNumber) {
+  const std::size_t set = ZoneSet(zone);
+  const bool listed = ellipsoidNumber >= 1 && ellipsoidNumber < static_cast<int>(kSchemeOf.size());
+  int scheme = listed ? kSchemeOf[static_cast<std::size_t>(ellipsoidNumber)] : 0;
+  const bool known = scheme != 0;
+  if (!known || (ellipsoidNumber == kClarke1866 && zone >= 47 && zone <= 55)) scheme = 1;
+  return {kColumnLetters[(set - 1) % kColumnLetters.size()],
+          kRowOffset[scheme - 1][set % 2 == 0 ? 1 : 0], known};
 }
 
 // Reads a number as far as its text goes: leading blanks skipped, then an
@@ -158,22 +210,6 @@ std::string_view NorthingField(std::string_view text) {
 
 std::int16_t LetterNumber(char c) {
   return static_cast<std::int16_t>(static_cast<unsigned char>(c) - kLetterBase);
-}
-
-// Norway and Svalbard zones; `zone` is the one chosen from the longitude.
-// Decided by the band letter that the text will carry, so that a reference
-// never names a grid zone that does not hold its point.
-std::int16_t SpecialZone(std::int16_t band, double longitude, std::int16_t zone) {
-  const double degree = Degree();
-  if (band == kLetterV && (zone == 31 || zone == 32)) {
-    return longitude < 3.0 * degree ? 31 : 32;
-  }
-  if (band != kLetterX || zone < 31 || zone > 37) return zone;
-  std::int16_t svalbard = 31;
-  for (const double edge : {9.0, 21.0, 33.0}) {
-    if (longitude > edge * degree) svalbard += 2;
-  }
-  return svalbard;
 }
 
 // Side in metres of the square of a reference with `digits` digits per
@@ -241,76 +277,68 @@ void Refuse(std::string& mgrs, const char* text, double& latitude, double& longi
 }  // namespace
 
 MgrsStatus GeoToUtm(const TransverseMercator& tm, double latitude, double longitude,
-                    std::int16_t& zone, double& northing, double& easting, std::string& mgrs) {
+                    std::int16_t& zone, double& northing, double& easting, std::string& mgrs,
+                    std::int16_t digits) {
   const double degree = Degree();
-  if (latitude < kUtmSouthLatitude * degree - kRangeTolerance ||
-      latitude > kUtmNorthLatitude * degree + kRangeTolerance) {
+  const double phi = latitude * degree;
+  const double lambda = longitude * degree;
+  if (phi < kUtmSouthLatitude * degree - kRangeTolerance ||
+      phi > kUtmNorthLatitude * degree + kRangeTolerance) {
     mgrs.clear();
     zone = 0;
     northing = 0.0;
     easting = 0.0;
     return MgrsStatus::OutsideUtm;
   }
-  GeoToTm(tm, latitude, longitude, zone, northing, easting, 0);
-  std::int16_t band = 0;
-  double south = 0.0, north = 0.0, east = 0.0, west = 0.0;
-  BandLimits(band, latitude, zone, south, north, east, west);
-  const std::int16_t special = SpecialZone(band, longitude, zone);
-  if (special != zone) {
-    zone = special;
-    GeoToTm(tm, latitude, longitude, zone, northing, easting, 1);
-  }
-  return UtmToMgrs(zone, northing, easting, latitude, tm.Ellipsoid().Number(), mgrs);
+  SquareSide(digits);  // a precision outside 0..5 is a fault, not a refusal
+  const GridZone grid = GridZoneOf(latitude, longitude);
+  std::int16_t gridZone = grid.zone;
+  GeoToTm(tm, phi, lambda, gridZone, northing, easting, 1);
+  zone = gridZone;
+  return UtmToMgrs(zone, grid.band, northing, easting, tm.Ellipsoid().Number(), digits, mgrs);
 }
 
 void MgrsLetterSet(std::int16_t zone, std::int16_t& firstColumn, double& rowOffset,
                    std::int16_t ellipsoidNumber, std::int32_t& refused) {
-  const std::size_t set = ZoneSet(zone);
-  const bool known = ellipsoidNumber >= 1 && ellipsoidNumber < static_cast<int>(kSchemeOf.size());
-  int scheme = known ? kSchemeOf[static_cast<std::size_t>(ellipsoidNumber)] : 0;
-  refused = scheme == 0 ? 1 : 0;
-  if (scheme == 0 || (ellipsoidNumber == kClarke1866 && zone >= 47 && zone <= 55)) {
-    scheme = 1;
-  }
-  firstColumn = static_cast<std::int16_t>(ColumnLetters(zone).front() - kLetterBase);
-  rowOffset = kRowOffset[scheme - 1][set % 2 == 0 ? 1 : 0];
+  const ZoneLettering lettering = LetteringOf(zone, ellipsoidNumber);
+  refused = lettering.known ? 0 : 1;
+  firstColumn = static_cast<std::int16_t>(lettering.columns.front() - kLetterBase);
+  rowOffset = lettering.rowOffset;
 }
 
-MgrsStatus UtmToMgrs(std::int16_t zone, double northing, double easting, double latitude,
-                     std::int16_t ellipsoidNumber, std::string& mgrs) {
+MgrsStatus UtmToMgrs(std::int16_t zone, std::int16_t band, double northing, double easting,
+                     std::int16_t ellipsoidNumber, std::int16_t digits, std::string& mgrs) {
   try {
-    std::int16_t firstColumn = 0;
-    double rowOffset = 0.0;
-    std::int32_t refused = 0;
-    MgrsLetterSet(zone, firstColumn, rowOffset, ellipsoidNumber, refused);
-    if (refused != 0) {
+    const ZoneLettering lettering = LetteringOf(zone, ellipsoidNumber);
+    if (!lettering.known) {
       mgrs = kMgrsNotValid;
       return MgrsStatus::NoLettering;
     }
-    std::int16_t band = 0;
-    double south = 0.0, north = 0.0, east = 0.0, west = 0.0;
-    BandLimits(band, latitude, zone, south, north, east, west);
+    SquareSide(digits);
+    const char bandLetter = Letter(band);
+    if (!IsBandLetter(bandLetter)) throw RuntimeError(Fault::IndexOutOfRange);
 
-    const std::int32_t n = WholeNorthing(northing);
+    const std::int32_t n = WholeNorthing(northing, digits);
     std::int32_t inCycle = n >= kRowCycle ? n % kRowCycle : n;
-    inCycle -= ToInt32(rowOffset);
+    inCycle -= lettering.rowOffset;
     if (inCycle < 0) inCycle += kRowCycle;
-    const std::int32_t row = Truncate32((inCycle + 0.1) / kSquare);
+    const std::int32_t row = SquareIndex(inCycle);
 
-    std::int32_t e = ToInt32(RoundAway(easting));
+    std::int32_t e = WholeMetres(easting, digits);
     // The Norway cell of zone 31 ends at 3 degrees east, left of the
     // central meridian: its last metre stays in column D.
     if (e == kZoneCentre && zone == 31 && band == kLetterV) e = kZoneCentre - 1;
-    const std::int32_t column = Truncate32((e + 0.1) / kSquare) - 1;
+    const std::int32_t column = SquareIndex(e) - 1;
 
+    const auto kept = static_cast<std::size_t>(digits);
     std::array<char, kTextLength> text{};
-    WriteZone(zone, text.data() + kZoneField);
-    text[kBandChar] = Letter(band);
-    text[kColumnChar] = LetterAt(ColumnLetters(zone), column);
-    text[kRowChar] = LetterAt(kRowLetters, row);
-    WriteFiveDigits(std::int64_t{e} + kDigitCarrier, text.data() + kEastingField);
-    WriteFiveDigits(std::int64_t{n} + kDigitCarrier, text.data() + kNorthingField);
-    mgrs.assign(text.data(), text.size());
+    char* end = WriteZone(zone, text.data());
+    *end++ = bandLetter;
+    *end++ = LetterAt(lettering.columns, column);
+    *end++ = LetterAt(kRowLetters, row);
+    end = WriteDigits(e, kept, end);
+    end = WriteDigits(n, kept, end);
+    mgrs.assign(text.data(), end);
     return MgrsStatus::Made;
   } catch (...) {
     mgrs = kUtmError;
@@ -323,21 +351,27 @@ std::string_view ColumnLetters(std::int16_t zone) {
 }
 
 bool IsBandLetter(char c) {
-  return kBandLetters.find(c) != std::string_view::npos;
+  const int number = static_cast<unsigned char>(c) - kLetterBase;
+  return number >= 1 && number <= kLetterZ && kIsBand[static_cast<std::size_t>(number)];
 }
 
 void MgrsToGeo(std::string& mgrs, const TransverseMercator& tm, double& latitude, double& longitude,
                std::int16_t& zone, double& northing, double& easting, std::int32_t& refused,
                std::int16_t digits) {
   refused = 0;
-  if (mgrs.size() <= kRowChar) throw RuntimeError(Fault::MgrsTooShort);
-  const std::int16_t band = LetterNumber(mgrs[kBandChar]);
+  // A zone of one digit stands right before its band letter.
+  const bool oneDigitZone = mgrs.size() >= 2 && ascii::IsDigit(mgrs[0]) &&
+                            (ascii::IsUpper(mgrs[1]) || ascii::IsLower(mgrs[1]));
+  const std::size_t zoneWidth = oneDigitZone ? 1 : kZoneWidth;
+  if (mgrs.size() <= zoneWidth + kRowChar) throw RuntimeError(Fault::MgrsTooShort);
+  const std::string_view letters = std::string_view(mgrs).substr(zoneWidth);
+  const std::int16_t band = LetterNumber(letters[kBandChar]);
   const double hemisphere = band < kLetterN ? -1.0 : 1.0;
-  zone = ToInt16(FieldNumber(Field(mgrs, kZoneField, kZoneWidth)));
-  const std::size_t column = ColumnLetters(zone).find(mgrs[kColumnChar]);
-  const std::size_t row = kRowLetters.find(mgrs[kRowChar]);
+  zone = ToInt16(FieldNumber(Field(mgrs, 0, zoneWidth)));
+  const std::size_t column = ColumnLetters(zone).find(letters[kColumnChar]);
+  const std::size_t row = kRowLetters.find(letters[kRowChar]);
 
-  if (!IsBandLetter(mgrs[kBandChar]) || column == std::string_view::npos ||
+  if (!IsBandLetter(letters[kBandChar]) || column == std::string_view::npos ||
       row == std::string_view::npos ||
       (band == kLetterX && (zone == 32 || zone == 34 || zone == 36))) {
     Refuse(mgrs, kInvalidMgrs, latitude, longitude, northing, easting, refused);
@@ -352,9 +386,7 @@ void MgrsToGeo(std::string& mgrs, const TransverseMercator& tm, double& latitude
   }
 
   const double side = SquareSide(digits);
-  std::int16_t cellBand = band;
-  CellLimits cell{};
-  BandLimits(cellBand, 0.0, zone, cell.south, cell.north, cell.east, cell.west);
+  const CellLimits cell = BandLimits(band, zone);
 
   // The square lands in the row cycle that begins at the band's southern
   // edge.
@@ -363,8 +395,8 @@ void MgrsToGeo(std::string& mgrs, const TransverseMercator& tm, double& latitude
   const double q = start + PositiveRemainder(rowNorthing - start, kRowCycle);
   const double p = static_cast<double>(column + 1) * kSquare;
 
-  const double eastingDigits = FieldNumber(Field(mgrs, kEastingField, kDigitsWidth));
-  const double northingDigits = FieldNumber(NorthingField(mgrs));
+  const double eastingDigits = FieldNumber(Field(letters, kEastingField, kDigitsWidth));
+  const double northingDigits = FieldNumber(NorthingField(letters));
   easting = eastingDigits + p;
   northing = (northingDigits + q) * hemisphere;
   UtmToGeo(tm, latitude, longitude, zone, northing, easting);

@@ -44,42 +44,55 @@ enum class MgrsStatus {
   NotMade,      // kUtmError: the position has no reference (a fault)
 };
 
-// UTM position of a point and its 15-character MGRS text. Outside the UTM
-// latitude range (-80..84 degrees) the text is empty and zone, northing and
-// easting are 0. Applies the Norway and Svalbard zones.
-// `tm` is the UTM projection of the ellipsoid (UtmProjection), whose
-// number chooses the lettering.
+// UTM position of a point given in degrees, and its MGRS reference with
+// `digits` digits per axis (5: 1 m, 4: 10 m ... 0: 100 km), the zone
+// written without a leading blank ("6VUN4417488521"). The grid zone is
+// decided on the degrees as given (GridZoneOf: a point on a zone meridian
+// or band parallel belongs to the eastern zone and the northern band), and
+// they are projected with this module's degree, so that a point on a
+// central meridian lies on it (easting 500 000 m). At 1 m the digits are
+// those of the position rounded to the nearest metre; at 10 m and coarser
+// the reference names the square that holds the position itself.
+// Outside the UTM latitude range (-80..84 degrees) the text is empty and
+// zone, northing and easting are 0. `tm` is the UTM projection of the
+// ellipsoid (UtmProjection), whose number chooses the lettering. Throws
+// RuntimeError on a floating-point fault or `digits` outside 0..5.
 MgrsStatus GeoToUtm(const TransverseMercator& tm, double latitude, double longitude,
-                    std::int16_t& zone, double& northing, double& easting, std::string& mgrs);
+                    std::int16_t& zone, double& northing, double& easting, std::string& mgrs,
+                    std::int16_t digits = 5);
 
 // Letter set of a zone: first column letter number, row offset in metres;
 // refused = 1 when the ellipsoid has no lettering scheme.
 void MgrsLetterSet(std::int16_t zone, std::int16_t& firstColumn, double& rowOffset,
                    std::int16_t ellipsoidNumber, std::int32_t& refused);
 
-// Writes the 15-character text, or an error text; never throws.
-MgrsStatus UtmToMgrs(std::int16_t zone, double northing, double easting, double latitude,
-                     std::int16_t ellipsoidNumber, std::string& mgrs);
+// Writes the reference of a UTM position in a grid zone (`band` a letter
+// number, GridZone), with `digits` digits per axis as GeoToUtm does, or an
+// error text; never throws.
+MgrsStatus UtmToMgrs(std::int16_t zone, std::int16_t band, double northing, double easting,
+                     std::int16_t ellipsoidNumber, std::int16_t digits, std::string& mgrs);
 
 // One of the twenty latitude bands (kBandLetters). Any other letter would
 // place the cell below 80 degrees south or beyond the pole.
 bool IsBandLetter(char c);
 
-// Decodes a full 15-character text: the reference given with `digits`
-// digits per axis (5: 1 m ... 0: 100 km), completed to its square's
-// representative point. The point decoded is that of the text, but the
-// reference is accepted when its square, not only that point, meets its grid
-// zone (the zone's longitude span with the Norway and Svalbard cells, and
-// the band's latitudes): a square cut by a zone or band edge is valid for its
-// part inside. Within a zone the row letters repeat every 2 000 000 m; the
-// square is taken in the cycle that holds the band across the whole zone.
+// Decodes a full text: the zone in two digits (or a blank and a digit, or
+// one digit), band and square letters, five digits per axis; the reference
+// given with `digits` digits per axis (5: 1 m ... 0: 100 km), completed to
+// its square's representative point. The point decoded is that of the text,
+// but the reference is accepted when its square, not only that point,
+// meets its grid zone (the zone's longitude span with the Norway and
+// Svalbard cells, and the band's latitudes): a square cut by a zone or band
+// edge is valid for its part inside. Within a zone the row letters repeat
+// every 2 000 000 m; the square is taken in the cycle that holds the band
+// across the whole zone.
 //
 // On refusal (a letter that is no UTM band, no column letter of the zone or
 // no row letter; band X with zone 32, 34 or 36; no lettering; a square
 // wholly outside its band and zone) refused becomes 1 and the text is
 // overwritten with an error text. The northing comes back non-negative,
-// false northing included. Throws RuntimeError on a text of fewer than five
-// characters, `digits` outside 0..5 or a floating-point fault.
+// false northing included. Throws RuntimeError on a text too short to hold
+// its square letters, `digits` outside 0..5 or a floating-point fault.
 void MgrsToGeo(std::string& mgrs, const TransverseMercator& tm, double& latitude, double& longitude,
                std::int16_t& zone, double& northing, double& easting, std::int32_t& refused,
                std::int16_t digits = 5);

@@ -64,8 +64,17 @@ double MeridianRadius(double a, double e2, double phi) {
 }
 
 double MeridianArc(const ArcCoefficients& k, double phi) {
-  return k.A * phi - k.B * std::sin(2.0 * phi) + k.C * std::sin(4.0 * phi) -
-         k.D * std::sin(6.0 * phi) + k.E * std::sin(8.0 * phi);
+  return MeridianArc(k, phi, std::sin(phi), std::cos(phi));
+}
+
+double MeridianArc(const ArcCoefficients& k, double phi, double sinPhi, double cosPhi) {
+  const double sin2 = 2.0 * sinPhi * cosPhi;
+  const double cos2 = (cosPhi - sinPhi) * (cosPhi + sinPhi);
+  const double sin4 = 2.0 * sin2 * cos2;
+  const double cos4 = (cos2 - sin2) * (cos2 + sin2);
+  const double sin6 = sin4 * cos2 + cos4 * sin2;
+  const double sin8 = 2.0 * sin4 * cos4;
+  return k.A * phi - k.B * sin2 + k.C * sin4 - k.D * sin6 + k.E * sin8;
 }
 
 TransverseMercator::TransverseMercator(const koord::Ellipsoid& ellipsoid, double k0,
@@ -89,8 +98,9 @@ void TransverseMercator::Forward(double lambda0, double falseNorthing, double la
   const double c3 = c * c * c;
   const double c5 = c3 * c * c;
   const double c7 = c5 * c * c;
-  const double nu = PrimeVerticalRadius(a, ellipsoid_.e2(), latitude);
-  const double arc = MeridianArc(arc_, latitude);
+  // The sine and cosine of the latitude once, for the radius and the arc.
+  const double nu = a / std::sqrt(1.0 - ellipsoid_.e2() * s * s);
+  const double arc = MeridianArc(arc_, latitude, s, c);
   const double k0 = k1_;
 
   const double t1 = arc * k0;
@@ -131,13 +141,16 @@ void TransverseMercator::Reverse(double lambda0, double falseNorthing, double no
 
   double phi = m / MeridianRadius(a, e2, 0.0);
   for (int i = 0; i < kFootpointIterations; ++i) {
-    phi += (m - MeridianArc(arc_, phi)) / MeridianRadius(a, e2, phi);
+    const double sinPhi = std::sin(phi);
+    const double w = std::sqrt(1.0 - e2 * sinPhi * sinPhi);
+    phi += (m - MeridianArc(arc_, phi, sinPhi, std::cos(phi))) / (a * (1.0 - e2) / (w * w * w));
   }
 
-  const double rho = RequireFinite(MeridianRadius(a, e2, phi));
-  const double nu = RequireFinite(PrimeVerticalRadius(a, e2, phi));
   const LatitudePowers p = PowersAt(phi, ellipsoid_.ep2());
   const auto [s, c, t, t2, t4, t6, h2, h4, h6, h8] = p;
+  const double w = std::sqrt(1.0 - e2 * s * s);
+  const double rho = RequireFinite(a * (1.0 - e2) / (w * w * w));
+  const double nu = RequireFinite(a / w);
   const double nu3 = nu * nu * nu;
   const double nu5 = nu3 * nu * nu;
   const double nu7 = nu5 * nu * nu;

@@ -31,8 +31,12 @@ double MeridianRadius(double a, double e2, double phi);
 struct ArcCoefficients {
   double A, B, C, D, E;
 };
-// Meridian arc from the equator to phi.
+// Meridian arc from the equator to phi, the sines of 2, 4, 6 and 8 phi
+// worked out from those of phi by the double-angle formulas (within a
+// nanometre of the sines themselves).
 double MeridianArc(const ArcCoefficients& k, double phi);
+// The same for a phi whose sine and cosine are known.
+double MeridianArc(const ArcCoefficients& k, double phi, double sinPhi, double cosPhi);
 
 class TransverseMercator {
  public:

@@ -12,6 +12,7 @@
 // RuntimeError at once.
 
 #include <cstdint>
+#include <numbers>
 #include <string_view>
 
 #include "geodesy/Ellipsoid.h"
@@ -42,8 +43,11 @@ constexpr double CentralMeridian(int zone) {
   return kUtmZoneWidth * zone - (180 + kUtmZoneWidth / 2);
 }
 
-// One degree in radians, atan(1)/45.
-double Degree();
+// One degree in radians, atan(1)/45: pi/180 rounded once, since atan(1)
+// is pi/4 rounded and the division by 4 is exact.
+constexpr double Degree() {
+  return std::numbers::pi / 180;
+}
 
 // The projection of the UTM grid on an ellipsoid: the DMA series with the
 // scale and false easting above.
@@ -64,10 +68,40 @@ void UtmToGeo(const TransverseMercator& tm, double& latitude, double& longitude,
 // last, 12 degrees): C to X without I and O.
 inline constexpr std::string_view kBandLetters = "CDEFGHJKLMNPQRSTUVWX";
 
-// Latitude band (letter number, C = 3 .. X = 24; 0 asks for it to be
-// derived from the latitude and written back) and the limits, in radians,
-// of the cell of that band and zone, Norway and Svalbard included.
-void BandLimits(std::int16_t& band, double latitude, std::int16_t zone, double& south,
-                double& north, double& east, double& west);
+// The latitude band of a latitude in degrees, as its letter number (A = 1:
+// C = 3 .. X = 24). A parallel between two bands belongs to the northern
+// one (the equator to N, 48 degrees north to U); below 80 degrees south
+// the band is C, above 72 degrees north X (the caller keeps to the UTM
+// latitudes). Raises RuntimeError on a NaN.
+std::int16_t LatitudeBand(double latitude);
+
+// The zone of a longitude in degrees, 1 to 60, without the Norway and
+// Svalbard cells. A zone meridian belongs to the zone east of it (6
+// degrees east to zone 32); longitudes beyond 180 degrees either way keep
+// to zone 60 or 1. Raises RuntimeError on a NaN or a huge longitude.
+std::int16_t StandardZone(double longitude);
+
+// The grid zone of a point: its UTM zone, the Norway (band V) and Svalbard
+// (band X) cells included, and its latitude band (a letter number).
+struct GridZone {
+  std::int16_t zone;
+  std::int16_t band;
+};
+
+// The grid zone of a point given in degrees, decided on those degrees as
+// they are: a point on a zone meridian or on a band parallel belongs to the
+// eastern zone and the northern band, as on 3, 9, 21 and 33 degrees east
+// where the Norway and Svalbard cells begin.
+GridZone GridZoneOf(double latitude, double longitude);
+
+// The limits of a grid zone (latitude band within the zone's longitude span,
+// Norway and Svalbard included), radians.
+struct CellLimits {
+  double south, north, west, east;
+};
+
+// The cell of a band (letter number, C = 3 .. X = 24) in a zone, Norway and
+// Svalbard included. Raises RuntimeError for a letter that is no band.
+CellLimits BandLimits(std::int16_t band, std::int16_t zone);
 
 }  // namespace koord::DMA

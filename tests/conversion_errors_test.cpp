@@ -81,6 +81,16 @@ TEST(ConversionErrorText, ARefusedReferenceIsNamedAsGiven) {
   }
 }
 
+TEST(ConversionErrorText, AUtmBandIsNamedByItsLetter) {
+  const Translated text{"Nord hors de la bande de latitude U", "Noord buiten de breedteband U",
+                        "Northing outside the latitude band U",
+                        "Nordwert außerhalb des Breitenbands U"};
+  for (const Language language : kLanguages) {
+    SCOPED_TRACE(text.In(language));
+    EXPECT_EQ(ConversionErrorText(ConversionError::OutsideBand, "U", language), text.In(language));
+  }
+}
+
 TEST(ConversionErrorText, EveryCodeHasAWholeTextInEveryLanguage) {
   for (const auto& [code, texts] : kConversionErrorTexts) {
     for (const Language language : kLanguages) {

@@ -256,13 +256,21 @@ TEST(Conversion, MgrsInputIsCutToThePrecisionAskedFor) {
     std::int32_t precision;
     const char* mgrs;
   } rows[] = {
-      {"31UES9503734128", 100000, "31UES"},      {"31UES9503734128", 10000, "31UES93"},
-      {"31UES9503734128", 1000, "31UES9534"},    {"31UES9503734128", 100, "31UES950341"},
-      {"31UES9503734128", 10, "31UES95033412"},  {"31UES9503734128", 1, "31UES9503734128"},
-      {"31UES9503734128", 0, "31UES9503734128"}, {"31UES9534", 10, "31UES9534"},
-      {"31UES9534", 10000, "31UES93"},           {"31UES", 1, "31UES"},
-      {"31U ES 95037 34128", 1000, "31UES9534"}, {"31U ES 95037 34128", 1, "31U ES 95037 34128"},
-      {"6VUN4417488521", 100, " 6VUN441885"},
+      {"31UES9503734128", 100000, "31UES"},
+      {"31UES9503734128", 10000, "31UES93"},
+      {"31UES9503734128", 1000, "31UES9534"},
+      {"31UES9503734128", 100, "31UES950341"},
+      {"31UES9503734128", 10, "31UES95033412"},
+      {"31UES9503734128", 1, "31UES9503734128"},
+      {"31UES9503734128", 0, "31UES9503734128"},
+      {"31UES9534", 10, "31UES9534"},
+      {"31UES9534", 10000, "31UES93"},
+      {"31UES", 1, "31UES"},
+      {"31U ES 95037 34128", 1000, "31UES9534"},
+      {"31U ES 95037 34128", 1, "31U ES 95037 34128"},
+      // Zones 1 to 9 are written with one digit, without a blank.
+      {"6VUN4417488521", 100, "6VUN441885"},
+      {"06VUN4417488521", 100, "6VUN441885"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(testing::Message() << row.input << " at " << row.precision);
@@ -350,7 +358,7 @@ TEST(Conversion, MgrsWrittenWithBlanksOrShortZonesReadsAlike) {
 TEST(Conversion, ZoneSixReferenceReadsBack) {
   TransCoo object = Object("WGS84", "WGS84");
   ConvertDegrees(object, 61.2, -149.9);
-  ASSERT_EQ(object.MGRS(), " 6VUN4417488521");
+  ASSERT_EQ(object.MGRS(), "6VUN4417488521");  // the zone in one digit, without a blank
   const std::string written = object.MGRS();
   ConvertMgrs(object, written);
   EXPECT_EQ(object.Error(), "");
@@ -662,6 +670,53 @@ TEST(Conversion, SparedOutputsLeaveTheOthersUnchanged) {
   }
 }
 
+TEST(Conversion, SparedLambertLeavesTheOthersUnchanged) {
+  // Degrees, MGRS and UTM input to every output but Lambert 1972 and IFBL:
+  // X and Y keep what Reset left, nothing else moves by a bit.
+  for (const auto& [latitude, longitude] : {std::pair{50.85, 4.35}, {51.3, 2.6}, {-33.9, 18.4}}) {
+    TransCoo full = Object("WGS84", "WGS84");
+    TransCoo lean = Object("WGS84", "WGS84");
+    lean.ComputeLambert = false;
+    lean.ComputeIfbl = false;
+    ConvertDegrees(full, latitude, longitude);
+    ConvertDegrees(lean, latitude, longitude);
+    EXPECT_EQ(lean.X(), 0);
+    EXPECT_EQ(lean.Y(), 0);
+    EXPECT_EQ(lean.MGRS(), full.MGRS());
+    EXPECT_EQ(lean.Easting(), full.Easting());
+    EXPECT_EQ(lean.X2008(), full.X2008());
+    EXPECT_EQ(lean.LatDmsSec(), full.LatDmsSec());
+  }
+  // A point at a pole has degrees but no Lambert 1972: asked only for the
+  // others, it converts.
+  TransCoo lean = Object("WGS84", "WGS84");
+  lean.ComputeLambert = false;
+  lean.ComputeIfbl = false;
+  ConvertDegrees(lean, -90, 136.044);
+  EXPECT_EQ(lean.Error(), "");
+  EXPECT_EQ(lean.OutputError(CoordKind::Mgrs), ConversionError::OutsideUtm);
+  TransCoo full = Object("WGS84", "WGS84");
+  EXPECT_THROW(ConvertDegrees(full, -90, 136.044), RuntimeError);
+}
+
+TEST(Conversion, Lambert2008OfLambert1972WhateverTheOutputDatum) {
+  // On ETRS89 the point's degrees are those of the official chain, which
+  // Lambert 2008 takes from them; on any other datum it goes its own way:
+  // the same numbers, bit for bit.
+  for (const auto& [x, y] :
+       {std::pair{150000.0, 170000.0}, {22000.0, 20000.0}, {296000.0, 245000.0}}) {
+    TransCoo onEtrs89 = Object("BEL72", "ETRS89");
+    ConvertLambert(onEtrs89, x, y);
+    for (const char* dest : {"WGS84", "BEL72", "EUR-M", "NTF"}) {
+      SCOPED_TRACE(dest);
+      TransCoo other = Object("BEL72", dest);
+      ConvertLambert(other, x, y);
+      EXPECT_EQ(other.X2008(), onEtrs89.X2008());
+      EXPECT_EQ(other.Y2008(), onEtrs89.Y2008());
+    }
+  }
+}
+
 }  // namespace
 }  // namespace koord
 
@@ -808,6 +863,114 @@ TEST(Conversion, ObjectsOnOtherDatumsUsedInTurnGiveWhatEachGivesAlone) {
     EXPECT_EQ(ResultOf(x), alone[static_cast<std::size_t>(i)]);
     EXPECT_EQ(ResultOf(y), alone[static_cast<std::size_t>(4 + i)]);
     EXPECT_EQ(ResultOf(z), alone[static_cast<std::size_t>(8 + i)]);
+  }
+}
+
+}  // namespace
+}  // namespace koord
+
+namespace koord {
+namespace {
+
+void ConvertUtm(TransCoo& object, std::int16_t zone, char band, double easting, double northing) {
+  object.Reset();
+  object.SetOrigType(CoordKind::Utm);
+  object.SetZone(zone);
+  object.SetNorth(band == '\0' || band >= 'N');
+  object.SetBand(band);
+  object.SetEasting(easting);
+  object.SetNorthing(northing);
+  object.Conversion();
+}
+
+TEST(Conversion, UtmInputOutsideItsBandIsRefused) {
+  // 48 degrees north on zone 31's central meridian is northing
+  // 5 316 300.2245 m (GeoConvert); numbers rounded to the metre may carry a
+  // point half a metre over a band's edge.
+  const struct {
+    const char* what;
+    char band;
+    double northing;
+    ConversionError expected;
+  } rows[] = {
+      {"Brussels in band U", 'U', 5632971, ConversionError::None},
+      {"no band, the hemisphere only", '\0', 5632971, ConversionError::None},
+      {"Brussels said to be in band T", 'T', 5632971, ConversionError::OutsideBand},
+      {"Brussels said to be in band V", 'V', 5632971, ConversionError::OutsideBand},
+      {"0.22 m south of 48 N in band U", 'U', 5316300, ConversionError::None},
+      {"1.22 m south of 48 N in band U", 'U', 5316299, ConversionError::OutsideBand},
+      {"1.22 m south of 48 N in band T", 'T', 5316299, ConversionError::None},
+      {"0.78 m north of 48 N in band T", 'T', 5316301, ConversionError::OutsideBand},
+      {"a letter that is no band", 'I', 5632971, ConversionError::BadUtm},
+      {"a lower-case band", 'u', 5632971, ConversionError::BadUtm},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    TransCoo object = Object("WGS84", "WGS84");
+    ConvertUtm(object, 31, row.band, 500000, row.northing);
+    EXPECT_EQ(object.ErrorCode(), row.expected);
+    if (row.expected == ConversionError::OutsideBand) {
+      EXPECT_EQ(object.ErrorData(), std::string(1, row.band));
+      EXPECT_EQ(object.Error(), std::string("Nord hors de la bande de latitude ") + row.band);
+    }
+  }
+  // Reset forgets the band.
+  TransCoo object = Object("WGS84", "WGS84");
+  ConvertUtm(object, 31, 'T', 500000, 5632971);
+  object.Reset();
+  EXPECT_EQ(object.Band(), '\0');
+}
+
+TEST(Conversion, UtmInputOnSquareLinesKeepsItsSquare) {
+  // On its own datum and zone the numbers given are the point's: the
+  // reference names the square they begin, as GeoConvert -m -p -1 does,
+  // and UTM output gives them back as they were.
+  const struct {
+    std::int16_t zone;
+    double easting, northing;
+    const char* reference;
+  } rows[] = {
+      {31, 400000, 5500000, "31UDR00000000"},
+      {31, 590000, 5640000, "31UES90004000"},
+      {32, 300000, 5500000, "32ULA00000000"},
+      {31, 599999.6, 5650000.3, "31UES99995000"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.reference);
+    TransCoo object = Object("WGS84", "WGS84", 10);
+    ConvertUtm(object, row.zone, '\0', row.easting, row.northing);
+    ASSERT_EQ(object.Error(), "");
+    EXPECT_EQ(object.MGRS(), row.reference);
+    EXPECT_EQ(object.Zone(), row.zone);
+    EXPECT_EQ(object.Easting(), row.easting);
+    EXPECT_EQ(object.Northing(), row.northing);
+  }
+  // In the zone next to the point's own, the reference is in the point's
+  // zone, from its position.
+  TransCoo object = Object("WGS84", "WGS84", 10);
+  ConvertUtm(object, 31, '\0', 800000, 5650000);
+  EXPECT_EQ(object.Zone(), 32);
+  EXPECT_EQ(object.MGRS().substr(0, 3), "32U");
+}
+
+TEST(Conversion, Lambert1972ThroughLambert2008ComesBack) {
+  // Each direction of the official chain undoes the other, to a
+  // micrometre, so that numbers rounded to the metre on the way come back
+  // as they were (but on a half metre).
+  TransCoo there = Object("BEL72", "BEL72");
+  TransCoo back = Object("ETRS89", "BEL72");
+  for (double x = 0; x <= 310000; x += 10000) {
+    for (double y = 0; y <= 260000; y += 10000) {
+      ConvertLambert(there, x, y);
+      back.Reset();
+      back.SetOrigType(CoordKind::Lambert2008);
+      back.SetX2008(there.X2008());
+      back.SetY2008(there.Y2008());
+      back.Conversion();
+      ASSERT_EQ(back.Error(), "");
+      EXPECT_NEAR(back.X(), x, 1e-6);
+      EXPECT_NEAR(back.Y(), y, 1e-6);
+    }
   }
 }
 

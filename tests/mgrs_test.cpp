@@ -3,13 +3,15 @@
 //
 // Reference values: the Brussels, Paris, Alaska, equator and Norway-edge
 // texts are the system's worked values; the other letters and digits come
-// from GeographicLib's GeoConvert (WGS 1984), its UTM values rounded half
-// away to the metre, and the decoded positions from GeoConvert reading the
+// from GeographicLib's GeoConvert (WGS 1984): at 1 m its UTM values rounded
+// half away to the metre, coarser its own references, which name the square
+// that holds the point; the decoded positions from GeoConvert reading the
 // square's representative point. Texts built by hand from the letter rules
 // say so.
 
 #include "geodesy/Mgrs.h"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -32,8 +34,6 @@ const TransverseMercator kKrassovsky = UtmProjection(koord::Ellipsoid(6378245.0,
 
 constexpr double kMetreTolerance = 1e-3;    // m, grid values
 constexpr double kEarthRadius = 6371000.0;  // m, to express angles as ground distance
-// The conversion object's value of pi, a little small.
-constexpr double kObjectPi = 3.1415926535;
 
 double Deg(double degrees) {
   return degrees * Degree();
@@ -50,9 +50,11 @@ struct Utm {
   std::string mgrs = "x";
 };
 
-Utm Forward(const TransverseMercator& tm, double latitude, double longitude) {
+// Latitude and longitude in degrees; `digits` per axis of the reference.
+Utm Forward(const TransverseMercator& tm, double latitude, double longitude,
+            std::int16_t digits = 5) {
   Utm out;
-  GeoToUtm(tm, latitude, longitude, out.zone, out.northing, out.easting, out.mgrs);
+  GeoToUtm(tm, latitude, longitude, out.zone, out.northing, out.easting, out.mgrs, digits);
   return out;
 }
 
@@ -76,26 +78,29 @@ Decoded Decode(const TransverseMercator& tm, std::string text, std::int16_t digi
 struct TextCase {
   const char* source;
   const TransverseMercator& tm;
-  double latitude, longitude;  // radians
+  double latitude, longitude;  // degrees
   const char* mgrs;
 };
 
 TEST(GeoToUtm, KnownTexts) {
   const TextCase cases[] = {
-      {"Brussels", kHayford, Deg(50.85), Deg(4.35), "31UES9503734128"},
-      {"Paris, scheme 2", kClarke1880, Deg(48.85), Deg(2.35), "31UDE5231310672"},
-      {"Alaska, one-digit zone", kWgs84, Deg(61.2), Deg(-149.9), " 6VUN4417488521"},
-      {"just south of the equator", kWgs84, -1e-9, Deg(3.0), "31MEV0000099999"},
-      {"zone 31 band V at 500 000 m", kWgs84, Deg(60.0), Deg(2.9999999), "31VDG9999951411"},
-      {"GeoConvert Cape Town", kWgs84, Deg(-33.9), Deg(18.4), "34HBH5958345888"},
-      {"GeoConvert Svalbard", kWgs84, Deg(78.0), Deg(15.0), "33XWG0000058370"},
-      {"GeoConvert Svalbard edge", kWgs84, Deg(78.0), Deg(9.0001), "33XUG6097665497"},
-      {"GeoConvert Norway", kWgs84, Deg(60.0), Deg(4.0), "32VKM2128961953"},
-      {"GeoConvert band C", kWgs84, Deg(-79.9), Deg(-100.0), "14CMS8042329407"},
-      {"GeoConvert band X", kWgs84, Deg(83.9), Deg(50.0), "39XVP8813717033"},
-      {"GeoConvert north of equator", kWgs84, Deg(0.5), Deg(-60.0), "21NSA6603455341"},
-      {"GeoConvert south of equator", kWgs84, Deg(-0.5), Deg(170.0), "59MLV8872444726"},
-      {"GeoConvert New Zealand", kWgs84, Deg(-45.0), Deg(170.5), "59GML6059216928"},
+      {"Brussels", kHayford, 50.85, 4.35, "31UES9503734128"},
+      {"Paris, scheme 2", kClarke1880, 48.85, 2.35, "31UDE5231310672"},
+      // Zones 1 to 9 in one digit, without the blank that once padded them
+      // (GeoConvert pads them with 0: 06VUN4417388521).
+      {"Alaska, one-digit zone", kWgs84, 61.2, -149.9, "6VUN4417488521"},
+      // 6 mm south of the equator.
+      {"just south of the equator", kWgs84, -5.7e-8, 3.0, "31MEV0000099999"},
+      {"zone 31 band V at 500 000 m", kWgs84, 60.0, 2.9999999, "31VDG9999951411"},
+      {"GeoConvert Cape Town", kWgs84, -33.9, 18.4, "34HBH5958345888"},
+      {"GeoConvert Svalbard", kWgs84, 78.0, 15.0, "33XWG0000058370"},
+      {"GeoConvert Svalbard edge", kWgs84, 78.0, 9.0001, "33XUG6097665497"},
+      {"GeoConvert Norway", kWgs84, 60.0, 4.0, "32VKM2128961953"},
+      {"GeoConvert band C", kWgs84, -79.9, -100.0, "14CMS8042329407"},
+      {"GeoConvert band X", kWgs84, 83.9, 50.0, "39XVP8813717033"},
+      {"GeoConvert north of equator", kWgs84, 0.5, -60.0, "21NSA6603455341"},
+      {"GeoConvert south of equator", kWgs84, -0.5, 170.0, "59MLV8872444726"},
+      {"GeoConvert New Zealand", kWgs84, -45.0, 170.5, "59GML6059216928"},
   };
   for (const TextCase& c : cases) {
     SCOPED_TRACE(c.source);
@@ -109,22 +114,89 @@ struct ZoneCase {
 };
 
 TEST(GeoToUtm, NorwayAndSvalbardZones) {
-  // The zone follows the band letter of the text: 64 degrees exactly is band
-  // W, 72 degrees band X, as GeoConvert has them; 56 degrees exactly, as this
-  // module's degree gives it, falls a hair into band U.
+  // The zone follows the band letter of the text, and the edges of the
+  // cells belong to the cells east and north of them, as GeoConvert has
+  // them: 56 degrees exactly is band V, 64 degrees band W, 72 degrees band
+  // X; 3 degrees east in band V is zone 32, 9, 21 and 33 degrees east in
+  // band X zones 33, 35 and 37.
   const ZoneCase cases[] = {
-      {60.0, 2.9, 31},    {60.0, 3.0, 32},     {60.0, 5.9, 32},     {56.0, 3.5, 31},
-      {56.0001, 3.5, 32}, {64.0, 3.5, 31},     {64.0001, 3.5, 31},  {60.0, 13.0, 33},
-      {72.0, 10.0, 33},   {72.0001, 10.0, 33}, {78.0, 9.0, 31},     {78.0, 9.0001, 33},
-      {78.0, 21.0, 33},   {78.0, 21.0001, 35}, {78.0, 33.0001, 37}, {78.0, 41.9, 37},
-      {78.0, -0.1, 30},   {78.0, 42.1, 38},    {84.0, 10.0, 33},    {-80.0, 3.0, 31},
+      {60.0, 2.9, 31},    {60.0, 3.0, 32},     {60.0, 5.9, 32},    {56.0, 3.5, 32},
+      {55.9999, 3.5, 31}, {64.0, 3.5, 31},     {63.9999, 3.5, 32}, {60.0, 13.0, 33},
+      {72.0, 10.0, 33},   {72.0001, 10.0, 33}, {78.0, 9.0, 33},    {78.0, 8.9999, 31},
+      {78.0, 21.0, 35},   {78.0, 20.9999, 33}, {78.0, 33.0, 37},   {78.0, 41.9, 37},
+      {78.0, -0.1, 30},   {78.0, 42.0, 38},    {84.0, 10.0, 33},   {-80.0, 3.0, 31},
   };
   for (const ZoneCase& c : cases) {
     SCOPED_TRACE(testing::Message() << c.latitude << " " << c.longitude);
-    EXPECT_EQ(Forward(kWgs84, Deg(c.latitude), Deg(c.longitude)).zone, c.zone);
+    EXPECT_EQ(Forward(kWgs84, c.latitude, c.longitude).zone, c.zone);
   }
   // Worked value: 3 degrees east at 60 north, projected in zone 32.
-  EXPECT_NEAR(Forward(kWgs84, Deg(60.0), Deg(3.0)).easting, 165640.332, kMetreTolerance);
+  EXPECT_NEAR(Forward(kWgs84, 60.0, 3.0).easting, 165640.332, kMetreTolerance);
+}
+
+struct EdgeCase {
+  double latitude, longitude;  // degrees, on a zone meridian or band parallel
+  const char* square;          // the 100 km square (GeoConvert -m -p -5)
+  const char* tenMetres;       // the 10 m reference (GeoConvert -m -p -1)
+};
+
+TEST(GeoToUtm, EdgesBelongToTheEasternZoneAndTheNorthernBand) {
+  // Points exactly on the lines, where a hair's rounding of the angle
+  // would move the reference into the zone or band west or south of them;
+  // on a central meridian (3 and 9 degrees east) the easting is 500 000 m
+  // exactly and the square the one east of it.
+  const EdgeCase cases[] = {
+      {50.5, 6, "32UKA", "32UKA87259852"},  {48, 4, "31UEP", "31UEP74591678"},
+      {0, 3, "31NEA", "31NEA00000000"},     {-8, 3, "31MEM", "31MEM00001570"},
+      {56, 3.5, "32VJH", "32VJH57171973"},  {64, 3.5, "31WEL", "31WEL24459711"},
+      {72, 10, "33XUV", "33XUV27729608"},   {60, 3, "32VJM", "32VJM65646659"},
+      {78, 9, "33XUG", "33XUG60976549"},    {78, 21, "35XLG", "35XLG60976549"},
+      {78, 33, "37XCG", "37XCG60976549"},   {-80, 3, "31CEM", "31CEM00001841"},
+      {50, 0, "31UBR", "31UBR85014294"},    {50, 12, "33UTR", "33UTR85014294"},
+      {-56, -72, "19FCT", "19FCT12928985"},
+  };
+  for (const EdgeCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.latitude << " " << c.longitude);
+    EXPECT_EQ(Forward(kWgs84, c.latitude, c.longitude, 0).mgrs, c.square);
+    EXPECT_EQ(Forward(kWgs84, c.latitude, c.longitude, 4).mgrs, c.tenMetres);
+  }
+}
+
+struct PrecisionCase {
+  const char* what;
+  double latitude, longitude;  // degrees
+  // The references at 10 km ... 10 m name the square that holds the point;
+  // only the 1 m reference rounds to the nearest metre.
+  std::array<const char*, 6> references;  // 100 km, 10 km, 1 km, 100 m, 10 m, 1 m
+};
+
+TEST(GeoToUtm, SquaresHoldTheirPoint) {
+  // Points a few decimetres south and west of 100 km lines, from their UTM
+  // numbers (GeoConvert -p 6 on "31N 599999.6 5650000.3" ...); the
+  // references at 100 km to 10 m are GeoConvert's (-m -p -5 .. -1). At 1 m
+  // the position is rounded to the nearest metre (599 999.6 to 600 000,
+  // square F).
+  const PrecisionCase cases[] = {
+      {"31N 599999.6 5650000.3",
+       50.99288743241,
+       4.42492542054,
+       {"31UES", "31UES95", "31UES9950", "31UES999500", "31UES99995000", "31UFS0000050000"}},
+      {"31N 535999.8 5599999.7",
+       50.55082106554,
+       3.50815055350,
+       {"31UER", "31UER39", "31UER3599", "31UER359999", "31UER35999999", "31UES3600000000"}},
+      {"32N 300000.2 5499999.9",
+       49.61941635968,
+       6.23094506938,
+       {"32ULV", "32ULV09", "32ULV0099", "32ULV000999", "32ULV00009999", "32ULA0000000000"}},
+  };
+  for (const PrecisionCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    for (std::int16_t digits = 0; digits <= 5; ++digits) {
+      EXPECT_EQ(Forward(kWgs84, c.latitude, c.longitude, digits).mgrs,
+                c.references[static_cast<std::size_t>(digits)]);
+    }
+  }
 }
 
 struct GridZoneCase {
@@ -142,7 +214,7 @@ TEST(GeoToUtm, GridZonesAtTheNorwayAndSvalbardEdges) {
   };
   for (const GridZoneCase& c : cases) {
     SCOPED_TRACE(testing::Message() << c.latitude << " " << c.longitude);
-    EXPECT_EQ(Forward(kWgs84, Deg(c.latitude), Deg(c.longitude)).mgrs.substr(0, 3), c.gridZone);
+    EXPECT_EQ(Forward(kWgs84, c.latitude, c.longitude).mgrs.substr(0, 3), c.gridZone);
   }
 }
 
@@ -154,28 +226,20 @@ TEST(GeoToUtm, EveryGridZoneHoldsItsPoint) {
   for (const double parallel : {56.0, 64.0, 72.0, 84.0}) {
     for (double longitude = -0.5; longitude <= 42.5; longitude += 0.25) {
       for (const double offset : kOffsets) {
-        const double latitude = Deg(parallel + offset);
+        const double latitude = parallel + offset;
         // The UTM range itself reaches 3 mm beyond 84 degrees.
-        if (latitude > Deg(84.0)) continue;
-        const Utm utm = Forward(kWgs84, latitude, Deg(longitude));
+        if (latitude > 84.0) continue;
+        const Utm utm = Forward(kWgs84, latitude, longitude);
         SCOPED_TRACE(utm.mgrs);
-        std::int16_t band = static_cast<std::int16_t>(utm.mgrs[2] - 'A' + 1);
-        double south = 0, north = 0, east = 0, west = 0;
-        BandLimits(band, 0.0, utm.zone, south, north, east, west);
-        EXPECT_GE(latitude, south - kEdgeTolerance);
-        EXPECT_LE(latitude, north + kEdgeTolerance);
-        EXPECT_GE(Deg(longitude), west - kEdgeTolerance);
-        EXPECT_LE(Deg(longitude), east + kEdgeTolerance);
+        const auto band = static_cast<std::int16_t>(utm.mgrs[2] - 'A' + 1);
+        const CellLimits cell = BandLimits(band, utm.zone);
+        EXPECT_GE(Deg(latitude), cell.south - kEdgeTolerance);
+        EXPECT_LE(Deg(latitude), cell.north + kEdgeTolerance);
+        EXPECT_GE(Deg(longitude), cell.west - kEdgeTolerance);
+        EXPECT_LE(Deg(longitude), cell.east + kEdgeTolerance);
       }
     }
   }
-}
-
-TEST(GeoToUtm, ObjectAnglesStayWestOfThreeDegrees) {
-  const Utm utm = Forward(kWgs84, kObjectPi / 180.0 * 60.0, kObjectPi / 180.0 * 3.0);
-  EXPECT_EQ(utm.zone, 31);
-  EXPECT_LT(utm.easting, kUtmFalseEasting);
-  EXPECT_GT(utm.easting, kUtmFalseEasting - kMetreTolerance);
 }
 
 TEST(GeoToUtm, RangeLimits) {
@@ -184,11 +248,11 @@ TEST(GeoToUtm, RangeLimits) {
     const char* band;
   } inside[] = {{kUtmNorthLatitude, "X"}, {kUtmSouthLatitude, "C"}};
   for (const auto& c : inside) {
-    EXPECT_EQ(Forward(kWgs84, Deg(c.latitude), Deg(10.0)).mgrs.substr(2, 1), c.band);
+    EXPECT_EQ(Forward(kWgs84, c.latitude, 10.0).mgrs.substr(2, 1), c.band);
   }
   for (const double latitude : {84.0001, -80.0001, 90.0, -90.0}) {
     SCOPED_TRACE(latitude);
-    const Utm utm = Forward(kWgs84, Deg(latitude), Deg(10.0));
+    const Utm utm = Forward(kWgs84, latitude, 10.0);
     EXPECT_EQ(utm.zone, 0);
     EXPECT_EQ(utm.northing, 0.0);
     EXPECT_EQ(utm.easting, 0.0);
@@ -197,7 +261,7 @@ TEST(GeoToUtm, RangeLimits) {
 }
 
 TEST(GeoToUtm, RefusedLetteringKeepsGridValues) {
-  const Utm utm = Forward(kKrassovsky, Deg(50.85), Deg(4.35));
+  const Utm utm = Forward(kKrassovsky, 50.85, 4.35);
   EXPECT_EQ(utm.mgrs, kMgrsNotValid);
   EXPECT_EQ(utm.zone, 31);
   EXPECT_GT(utm.easting, 595000.0);
@@ -205,6 +269,10 @@ TEST(GeoToUtm, RefusedLetteringKeepsGridValues) {
 
 TEST(GeoToUtm, FaultRaises) {
   EXPECT_THROW(Forward(kWgs84, std::numeric_limits<double>::quiet_NaN(), 0.1), RuntimeError);
+  EXPECT_THROW(Forward(kWgs84, 50.0, std::numeric_limits<double>::quiet_NaN()), RuntimeError);
+  for (const int digits : {-1, 6}) {
+    EXPECT_THROW(Forward(kWgs84, 50.85, 4.35, static_cast<std::int16_t>(digits)), RuntimeError);
+  }
 }
 
 struct LetterSetCase {
@@ -241,8 +309,9 @@ struct UtmTextCase {
   const char* what;
   std::int16_t zone;
   double northing, easting;  // metres
-  double latitude;           // degrees
+  char band;
   std::int16_t ellipsoid;
+  std::int16_t digits;
   const char* mgrs;
 };
 
@@ -250,30 +319,44 @@ TEST(UtmToMgrs, Texts) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   // Texts without a source are built by hand from the letter rules.
   const UtmTextCase cases[] = {
-      {"Paris, scheme 2", 31, 5410672.0, 452313.0, 48.85, 6, "31UDE5231310672"},
-      {"Paris position, scheme 1", 31, 5410672.0, 452313.0, 48.85, 21, "31UDQ5231310672"},
-      {"Clarke 1866 in zone 50", 50, 100000.0, 500000.0, 0.9, 5, "50NNG0000000000"},
-      {"Clarke 1866 in zone 56", 56, 100000.0, 500000.0, 0.9, 5, "56NNS0000000000"},
-      {"Bessel in zone 50", 50, 100000.0, 500000.0, 0.9, 4, "50NNS0000000000"},
-      {"row cycle end rounds to A", 31, 1999999.6, 500000.0, 18.0, 21, "31QEA0000000000"},
-      {"500 000 m kept in zone 32", 32, 6651411.19, 500000.4, 60.0, 21, "32VNM0000051411"},
-      {"500 000 m kept in band U", 31, 6651411.19, 500000.4, 55.0, 21, "31UEG0000051411"},
-      {"column Q after skipped O", 32, 5500000.0, 750000.0, 50.0, 21, "32UQA5000000000"},
-      {"easting below column A", 31, 5634128.0, 50000.0, 50.85, 21, kUtmError},
-      {"easting beyond column Z", 33, 5634128.0, 950000.0, 50.85, 21, kUtmError},
-      {"NaN northing", 31, nan, 500000.0, 50.85, 21, kUtmError},
-      {"NaN easting", 31, 5634128.0, nan, 50.85, 21, kUtmError},
-      {"NaN latitude", 31, 5634128.0, 500000.0, nan, 21, kUtmError},
-      {"huge northing", 31, 1e12, 500000.0, 50.85, 21, kUtmError},
-      {"huge easting", 31, 5634128.0, -1e12, 50.85, 21, kUtmError},
-      {"Krassovsky", 31, 5634128.0, 595037.0, 50.85, 16, kMgrsNotValid},
-      {"number 0", 31, 5634128.0, 595037.0, 50.85, 0, kMgrsNotValid},
-      {"refused before any fault", 31, nan, nan, nan, 16, kMgrsNotValid},
+      {"Paris, scheme 2", 31, 5410672.0, 452313.0, 'U', 6, 5, "31UDE5231310672"},
+      {"Paris position, scheme 1", 31, 5410672.0, 452313.0, 'U', 21, 5, "31UDQ5231310672"},
+      {"Clarke 1866 in zone 50", 50, 100000.0, 500000.0, 'N', 5, 5, "50NNG0000000000"},
+      {"Clarke 1866 in zone 56", 56, 100000.0, 500000.0, 'N', 5, 5, "56NNS0000000000"},
+      {"Bessel in zone 50", 50, 100000.0, 500000.0, 'N', 4, 5, "50NNS0000000000"},
+      {"row cycle end rounds to A", 31, 1999999.6, 500000.0, 'Q', 21, 5, "31QEA0000000000"},
+      {"row cycle end cut at 10 m", 31, 1999999.6, 500000.0, 'Q', 21, 4, "31QEV00009999"},
+      {"500 000 m kept in zone 32", 32, 6651411.19, 500000.4, 'V', 21, 5, "32VNM0000051411"},
+      {"500 000 m kept in band U", 31, 6651411.19, 500000.4, 'U', 21, 5, "31UEG0000051411"},
+      {"column Q after skipped O", 32, 5500000.0, 750000.0, 'U', 21, 5, "32UQA5000000000"},
+      {"zone 6 in one digit", 6, 6788521.418, 344173.864, 'V', 21, 5, "6VUN4417488521"},
+      {"100 km square", 31, 5650000.3, 599999.6, 'U', 21, 0, "31UES"},
+      {"10 km square", 31, 5650000.3, 599999.6, 'U', 21, 1, "31UES95"},
+      {"1 km square", 31, 5650000.3, 599999.6, 'U', 21, 2, "31UES9950"},
+      {"100 m square", 31, 5650000.3, 599999.6, 'U', 21, 3, "31UES999500"},
+      {"10 m square", 31, 5650000.3, 599999.6, 'U', 21, 4, "31UES99995000"},
+      {"1 m, rounded", 31, 5650000.3, 599999.6, 'U', 21, 5, "31UFS0000050000"},
+      {"last metre south of the equator", 31, 9999999.99, 500000.0, 'M', 21, 3, "31MEV000999"},
+      {"easting below column A", 31, 5634128.0, 50000.0, 'U', 21, 5, kUtmError},
+      {"easting beyond column Z", 33, 5634128.0, 950000.0, 'U', 21, 5, kUtmError},
+      {"NaN northing", 31, nan, 500000.0, 'U', 21, 5, kUtmError},
+      {"NaN easting", 31, 5634128.0, nan, 'U', 21, 5, kUtmError},
+      {"NaN easting at 100 m", 31, 5634128.0, nan, 'U', 21, 3, kUtmError},
+      {"no band", 31, 5634128.0, 500000.0, 'I', 21, 5, kUtmError},
+      {"no zone", 0, 5634128.0, 500000.0, 'U', 21, 5, kUtmError},
+      {"zone beyond 60", 61, 5634128.0, 500000.0, 'U', 21, 5, kUtmError},
+      {"precision beyond 1 m", 31, 5634128.0, 500000.0, 'U', 21, 6, kUtmError},
+      {"huge northing", 31, 1e12, 500000.0, 'U', 21, 5, kUtmError},
+      {"huge easting", 31, 5634128.0, -1e12, 'U', 21, 5, kUtmError},
+      {"Krassovsky", 31, 5634128.0, 595037.0, 'U', 16, 5, kMgrsNotValid},
+      {"number 0", 31, 5634128.0, 595037.0, 'U', 0, 5, kMgrsNotValid},
+      {"refused before any fault", 31, nan, nan, 'I', 16, 5, kMgrsNotValid},
   };
   for (const UtmTextCase& c : cases) {
     SCOPED_TRACE(c.what);
     std::string mgrs = "previous";
-    UtmToMgrs(c.zone, c.northing, c.easting, Deg(c.latitude), c.ellipsoid, mgrs);
+    const auto band = static_cast<std::int16_t>(c.band - 'A' + 1);
+    UtmToMgrs(c.zone, band, c.northing, c.easting, c.ellipsoid, c.digits, mgrs);
     EXPECT_EQ(mgrs, c.mgrs);
   }
 }
@@ -290,6 +373,7 @@ struct DecodeCase {
 TEST(MgrsToGeo, DecodesInsideItsCell) {
   const DecodeCase cases[] = {
       {"31UES9503734128", kHayford, 31, 595037, 5634128, 50.85, 4.35, 0.25},
+      {"6VUN4417488521", kWgs84, 6, 344174, 6788521, 61.2, -149.9, 1.0},
       {" 6VUN4417488521", kWgs84, 6, 344174, 6788521, 61.2, -149.9, 1.0},
       {"06VUN4417488521", kWgs84, 6, 344174, 6788521, 61.2, -149.9, 1.0},
       {"31UDE5231310672", kClarke1880, 31, 452313, 5410672, 48.85, 2.35, 1.0},
@@ -430,7 +514,7 @@ TEST(MgrsToGeo, OutsideItsCellKeepsThePosition) {
 }
 
 TEST(MgrsToGeo, ShortTexts) {
-  for (const char* text : {"", "3", "31UE"}) {
+  for (const char* text : {"", "3", "31UE", "6VU"}) {
     SCOPED_TRACE(text);
     EXPECT_THROW(Decode(kHayford, text), RuntimeError);
   }
@@ -447,7 +531,7 @@ TEST(MgrsToGeo, RoundTripsWithinTheMetre) {
       for (double lon = -179.5; lon <= 180.0; lon += 7.3) {
         SCOPED_TRACE(testing::Message()
                      << "ellipsoid " << e.Ellipsoid().Number() << " " << lat << " " << lon);
-        const Utm utm = Forward(e, Deg(lat), Deg(lon));
+        const Utm utm = Forward(e, lat, lon);
         const Decoded d = Decode(e, utm.mgrs);
         ASSERT_EQ(d.refused, 0) << utm.mgrs << " -> " << d.text;
         EXPECT_EQ(d.zone, utm.zone);

@@ -319,5 +319,39 @@ TEST(IfblCode, GridCodes) {
   }
 }
 
+TEST(TransCoo, DmsPartsFollowTheAnglesUntilOneIsSet) {
+  TransCoo object;
+  object.SetDatumFrom(Datum::Wgs84);
+  object.SetDatumDest(Datum::Wgs84);
+  object.Reset();
+  object.SetOrigType(CoordKind::Degrees);
+  object.SetLatitude(50.840411);
+  object.SetLongitude(-4.368752);
+  object.Conversion();
+  ASSERT_EQ(object.Error(), "");
+  // 50°50'25.48" and 4°22'07.51", the sign on the degrees.
+  const Dms latitude = DegreesToDms(50.840411);
+  const Dms longitude = DegreesToDms(-4.368752);
+  EXPECT_EQ(object.LatDmsDeg(), 50);
+  EXPECT_EQ(object.LatDmsMin(), 50);
+  EXPECT_EQ(object.LatDmsSec(), latitude.seconds);
+  EXPECT_EQ(object.LonDmsDeg(), -4);
+  EXPECT_EQ(object.LonDmsMin(), 22);
+  EXPECT_EQ(object.LonDmsSec(), longitude.seconds);
+  // Setting one part keeps the others as they read.
+  object.SetLatDmsMin(10);
+  EXPECT_EQ(object.LatDmsDeg(), 50);
+  EXPECT_EQ(object.LatDmsMin(), 10);
+  EXPECT_EQ(object.LatDmsSec(), latitude.seconds);
+  EXPECT_EQ(object.LonDmsMin(), 22);
+  // DMS input reads the parts as they are, Reset keeping them.
+  object.Reset();
+  object.SetOrigType(CoordKind::Dms);
+  object.Conversion();
+  ASSERT_EQ(object.Error(), "");
+  EXPECT_EQ(object.Latitude(), DmsToDegrees(50, 10, latitude.seconds));
+  EXPECT_EQ(object.Longitude(), DmsToDegrees(-4, 22, longitude.seconds));
+}
+
 }  // namespace
 }  // namespace koord

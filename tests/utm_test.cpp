@@ -37,6 +37,11 @@ double ObjectDeg(double degrees) {
   return kObjectPi / 180.0 * degrees;
 }
 
+TEST(Degree, IsTheModulesOwn) {
+  // The degree the series were worked with, atan(1)/45, to the last bit.
+  EXPECT_EQ(Degree(), std::atan(1.0) / 45.0);
+}
+
 struct GridCase {
   const char* source;
   const TransverseMercator& tm;
@@ -176,33 +181,46 @@ TEST(UtmToGeo, RoundTrip) {
 }
 
 struct BandCase {
-  double latitude;  // radians
-  std::int16_t band;
+  double latitude;  // degrees
+  char band;
 };
 
-TEST(BandLimits, BandFromLatitude) {
+TEST(LatitudeBand, BandFromLatitude) {
+  // A parallel between two bands belongs to the northern one, as
+  // GeoConvert has it, however close the latitude south of it comes.
   const BandCase cases[] = {
-      {Deg(-79.9), 3},       {Deg(-80.0), 3},       {Deg(-33.9), 8},    {Deg(-25.0), 10},
-      {Deg(-10.0), 12},      {-1e-9, 13},           {0.0, 14},          {-0.0, 14},
-      {Deg(7.9), 14},        {ObjectDeg(8.0), 14},  {Deg(8.0001), 16},  {Deg(50.85), 21},
-      {ObjectDeg(64.0), 22}, {ObjectDeg(72.0), 23}, {Deg(72.0001), 24}, {Deg(83.9), 24},
-      {Deg(84.0), 24},       {Deg(89.0), 24},
+      {-79.9, 'C'}, {-80.0, 'C'},  {-85.0, 'C'}, {-33.9, 'H'},
+      {-25.0, 'J'}, {-10.0, 'L'},  {-8.0, 'M'},  {-5.7e-8, 'M'},
+      {0.0, 'N'},   {-0.0, 'N'},   {7.9, 'N'},   {std::nextafter(8.0, 0.0), 'N'},
+      {8.0, 'P'},   {50.85, 'U'},  {48.0, 'U'},  {std::nextafter(48.0, 0.0), 'T'},
+      {64.0, 'W'},  {72.0, 'X'},   {83.9, 'X'},  {84.0, 'X'},
+      {89.0, 'X'},  {1e-300, 'N'},
   };
   for (const BandCase& c : cases) {
-    SCOPED_TRACE(c.latitude / Degree());
-    std::int16_t band = 0;
-    double south = 0.0, north = 0.0, east = 0.0, west = 0.0;
-    BandLimits(band, c.latitude, 31, south, north, east, west);
-    EXPECT_EQ(band, c.band);
+    SCOPED_TRACE(c.latitude);
+    EXPECT_EQ(LatitudeBand(c.latitude), c.band - 'A' + 1);
   }
+  EXPECT_THROW(LatitudeBand(std::numeric_limits<double>::quiet_NaN()), RuntimeError);
 }
 
-TEST(BandLimits, BandNaNRaises) {
-  std::int16_t band = 0;
-  double south = 0.0, north = 0.0, east = 0.0, west = 0.0;
-  EXPECT_THROW(
-      BandLimits(band, std::numeric_limits<double>::quiet_NaN(), 31, south, north, east, west),
-      RuntimeError);
+TEST(StandardZone, ZoneFromLongitude) {
+  // A zone meridian belongs to the zone east of it.
+  const struct {
+    double longitude;  // degrees
+    std::int16_t zone;
+  } cases[] = {
+      {180.0, 60}, {-180.0, 1},   {200.0, 60},
+      {-200.0, 1}, {-0.0001, 30}, {0.0, 31},
+      {-0.0, 31},  {6.0, 32},     {std::nextafter(6.0, 0.0), 31},
+      {12.0, 33},  {-6.0, 30},    {179.9, 60},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.longitude);
+    EXPECT_EQ(StandardZone(c.longitude), c.zone);
+  }
+  for (const double wrong : {std::numeric_limits<double>::quiet_NaN(), 1e10}) {
+    EXPECT_THROW(StandardZone(wrong), RuntimeError);
+  }
 }
 
 struct LimitCase {
@@ -232,14 +250,15 @@ TEST(BandLimits, CellLimits) {
   };
   for (const LimitCase& c : cases) {
     SCOPED_TRACE(testing::Message() << "band " << c.band << " zone " << c.zone);
-    std::int16_t band = c.band;
-    double south = 0.0, north = 0.0, east = 0.0, west = 0.0;
-    BandLimits(band, Deg(-50.0), c.zone, south, north, east, west);
-    EXPECT_EQ(band, c.band);  // a given band is used as it is
-    EXPECT_NEAR(south, Deg(c.south), kLimitTolerance);
-    EXPECT_NEAR(north, Deg(c.north), kLimitTolerance);
-    EXPECT_NEAR(west, Deg(c.west), kLimitTolerance);
-    EXPECT_NEAR(east, Deg(c.east), kLimitTolerance);
+    const CellLimits cell = BandLimits(c.band, c.zone);
+    EXPECT_NEAR(cell.south, Deg(c.south), kLimitTolerance);
+    EXPECT_NEAR(cell.north, Deg(c.north), kLimitTolerance);
+    EXPECT_NEAR(cell.west, Deg(c.west), kLimitTolerance);
+    EXPECT_NEAR(cell.east, Deg(c.east), kLimitTolerance);
+  }
+  // Letters that are no band.
+  for (const int letter : {0, 1, 9, 15, 25, 26}) {
+    EXPECT_THROW(BandLimits(static_cast<std::int16_t>(letter), 31), RuntimeError);
   }
 }
 

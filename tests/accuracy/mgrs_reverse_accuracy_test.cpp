@@ -63,11 +63,8 @@ std::optional<Position> GeographicLibPoint(const std::string& reference) {
   int zone = 0, digits = 0;
   bool north = false;
   double x = 0, y = 0;
-  // Koord writes zones 1 to 9 after a blank, which GeographicLib does not
-  // skip.
-  const std::size_t start = reference.find_first_not_of(' ');
   try {
-    GeographicLib::MGRS::Reverse(reference.substr(start), zone, north, x, y, digits, false);
+    GeographicLib::MGRS::Reverse(reference, zone, north, x, y, digits, false);
   } catch (const GeographicLib::GeographicErr&) {
     return std::nullopt;
   }

@@ -32,8 +32,9 @@ constexpr double kWest = 2.50;
 constexpr double kEast = 6.45;
 constexpr double kStep = 0.01;
 
-constexpr double kMillimetre = 0.001;      // m
-constexpr double kDegreeTolerance = 1e-8;  // degrees
+constexpr double kMillimetre = 0.001;          // m
+constexpr double kDegreeTolerance = 1e-8;      // degrees
+constexpr double kRoundTripTolerance = 1e-11;  // degrees, about a micrometre
 
 std::string Where(double latitude, double longitude) {
   return std::to_string(latitude) + " " + std::to_string(longitude);
@@ -85,12 +86,19 @@ void CompareHelmert(const std::string& operation, Datum target, const std::strin
                                              Helmert::Direction::Inverse);
   Spread forward;
   Spread inverse;
+  Spread roundTrip;
   EachGridPoint([&](double latitude, double longitude) {
     const PJ_COORD out = proj.Forward(latitude, longitude);
     double lat = 0, lon = 0;
     forwardShift.Shift(latitude, longitude, 0, lat, lon);
     forward.Add(std::max(std::fabs(lat - out.v[0]), std::fabs(lon - out.v[1])),
                 Where(latitude, longitude));
+    double backLat = 0, backLon = 0;
+    inverseShift.Shift(lat, lon, 0, backLat, backLon);
+    roundTrip.Add(std::max(std::fabs(backLat - latitude), std::fabs(backLon - longitude)),
+                  Where(latitude, longitude));
+    // PROJ's inverse takes the point at height 0 on the far ellipsoid,
+    // Koord's where a point of the BD72 ellipsoid lies: under 0.5 mm apart.
     const PJ_COORD back = proj.Inverse(latitude, longitude);
     inverseShift.Shift(latitude, longitude, 0, lat, lon);
     inverse.Add(std::max(std::fabs(lat - back.v[0]), std::fabs(lon - back.v[1])),
@@ -98,8 +106,11 @@ void CompareHelmert(const std::string& operation, Datum target, const std::strin
   });
   Report(name + " forward, 0.01° grid", "PROJ EPSG:" + operation, forward, "°", kDegreeTolerance);
   Report(name + " inverse, same points", "PROJ EPSG:" + operation, inverse, "°", kDegreeTolerance);
+  Report(name + " forward, then inverse", "the starting point", roundTrip, "°",
+         kRoundTripTolerance);
   EXPECT_LE(forward.Max(), kDegreeTolerance) << forward.WorstAt();
   EXPECT_LE(inverse.Max(), kDegreeTolerance) << inverse.WorstAt();
+  EXPECT_LE(roundTrip.Max(), kRoundTripTolerance) << roundTrip.WorstAt();
 }
 
 TEST(OfficialAccuracy, Bd72ToEtrs89BothWays) {

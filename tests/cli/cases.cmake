@@ -518,6 +518,15 @@ koord_cli_case(utm_zone_with_its_band
   OUT "150000\t170000\n"
   EXIT 0)
 
+# The same numbers with the band south of it: the band given is checked,
+# where a hemisphere letter only chooses the false northing.
+koord_cli_case(utm_outside_its_band_refused
+  ARGS -f utm -t lambert
+  INPUT "31T 596372 5632971\n31N 596372 5632971\n"
+  OUT "Nord hors de la bande de latitude T\n150000\t170000\n"
+  ERR "koord-cli: -:1: Nord hors de la bande de latitude T\n"
+  EXIT 1)
+
 koord_cli_case(empty_records_are_empty_lines
   ARGS -t lambert
   INPUT "150000;170000\n;;\n"
