@@ -4,16 +4,11 @@
 #include <numbers>
 
 #include "support/Checked.h"
-#include "support/RuntimeError.h"
 
 namespace koord {
 namespace {
 
 constexpr double kDegree = std::numbers::pi / 180;
-// Latitude convergence of the inverse, radians (about 6 µm).
-constexpr double kTolerance = 1e-12;
-// Belgian points converge in about five rounds; far-off ones may not at all.
-constexpr int kMaxRounds = 50;
 
 constexpr double Dms(double degrees, double minutes, double seconds) {
   return degrees + minutes / 60 + seconds / 3600;
@@ -29,6 +24,7 @@ double M(double phi, double e) {
 ConformalConic::ConformalConic(const Definition& d)
     : a_(d.a),
       e_(std::sqrt((2 - 1 / d.inverseFlattening) / d.inverseFlattening)),
+      latitude_(e_),
       lambda0_(d.originLongitude * kDegree),
       falseEasting_(d.falseEasting),
       falseNorthing_(d.falseNorthing) {
@@ -63,16 +59,7 @@ void ConformalConic::Inverse(double X, double Y, double& latitude, double& longi
   const double r = std::copysign(std::hypot(dx, dy), n_);
   const double theta = n_ > 0 ? std::atan2(dx, dy) : std::atan2(-dx, -dy);
   const double t = RequireFinite(std::pow(r / aF_, 1 / n_));
-  double phi = std::numbers::pi / 2 - 2 * std::atan(t);
-  for (int round = 0;; ++round) {
-    if (round == kMaxRounds) throw RuntimeError(Fault::LambertNoConvergence);
-    const double s = e_ * std::sin(phi);
-    const double next = RequireFinite(std::numbers::pi / 2 -
-                                      2 * std::atan(t * std::pow((1 - s) / (1 + s), e_ / 2)));
-    const bool done = std::fabs(next - phi) <= kTolerance;
-    phi = next;
-    if (done) break;
-  }
+  const double phi = latitude_.FromT(t);
   const double lat = RequireFinite(phi / kDegree);
   const double lon = RequireFinite((theta / n_ + lambda0_) / kDegree);
   latitude = lat;

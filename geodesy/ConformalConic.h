@@ -10,6 +10,7 @@
 // (geodesy/Lambert.h keeps the program's own Lambert 1972, with its
 // historical constants, for the conversions it has always made.)
 
+#include "geodesy/ConformalLatitude.h"
 #include "geodesy/GridBounds.h"
 
 namespace koord {
@@ -41,6 +42,7 @@ class ConformalConic {
 
   double a_;
   double e_;
+  ConformalLatitude latitude_;
   double n_;
   double aF_;       // a times F of the guidance note
   double rOrigin_;  // radius at the false origin
