@@ -700,9 +700,12 @@ bool Form1::OpenOtherFile(const QString& path, files::FileFormat format) {
   if (file.withoutPoint > 0) {
     ShowStatus(
         [count = file.withoutPoint, line = file.firstWithoutPoint, reason = file.firstReason] {
-          return tr("%n objet(s) sans point, gardé(s) comme ligne(s) sans coordonnées "
-                    "(ligne %1\u00A0: %2)",
-                    nullptr, static_cast<int>(count))
+          // French makes 0 and 1 singular: a source for each form.
+          return (count > 1 ? tr("%1 objets sans point, gardés comme lignes sans coordonnées "
+                                 "(première, ligne %2\u00A0: %3)")
+                            : tr("%1 objet sans point, gardé comme ligne sans coordonnées "
+                                 "(ligne %2\u00A0: %3)"))
+              .arg(count)
               .arg(line)
               .arg(reason);
         });
@@ -732,8 +735,11 @@ bool Form1::SaveResult(const QString& path) {
     ShowStatus([name = QFileInfo(path).fileName(), unplaced] {
       QString text = tr("Résultat enregistré dans %1").arg(name);
       if (unplaced > 0) {
-        text += tr("\u00A0; %n ligne(s) refusée(s) absente(s), un GPX ne gardant que des points",
-                   nullptr, static_cast<int>(unplaced));
+        text += (unplaced > 1 ? tr("\u00A0; %1 lignes refusées absentes, un GPX ne gardant que "
+                                   "des points")
+                              : tr("\u00A0; %1 ligne refusée absente, un GPX ne gardant que des "
+                                   "points"))
+                    .arg(unplaced);
       }
       return text;
     });
@@ -989,6 +995,8 @@ void Form1::SetDialogs(Dialogs dialogs) {
   if (dialogs.warn) dialogs_.warn = std::move(dialogs.warn);
   if (dialogs.openPath) dialogs_.openPath = std::move(dialogs.openPath);
   if (dialogs.savePath) dialogs_.savePath = std::move(dialogs.savePath);
+  if (dialogs.ask) dialogs_.ask = std::move(dialogs.ask);
+  if (dialogs.choosePart) dialogs_.choosePart = std::move(dialogs.choosePart);
 }
 
 void Form1::SetBusy(bool busy) {
