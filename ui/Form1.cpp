@@ -680,7 +680,7 @@ bool Form1::OpenOtherFile(const QString& path, files::FileFormat format) {
   try {
     file = ReadOtherFile(path, format, part, {0, choices.coorFrom, choices.datumFrom}, language_);
   } catch (const files::FileError& error) {
-    dialogs_.warn(QString::fromStdString(error.Text(language_)));
+    dialogs_.warn(FileMessage(error, path, language_));
     return false;
   }
   if (file.system) {

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <string>
@@ -93,6 +94,12 @@ OtherFileText ReadOtherFile(const QString& path, files::FileFormat format, const
   return file;
 }
 
+QString FileMessage(const files::FileError& error, const QString& path, Language language) {
+  const files::FileError named(error.Action(), QFileInfo(path).fileName().toStdString(),
+                               error.Problem(), error.Detail(), error.ErrorNumber());
+  return FromUtf8(named.Text(language));
+}
+
 QString SystemName(const files::CoordSystem& system, Language language) {
   const KindDescriptor& kind = Describe(system.kind);
   QString name = FromUtf8(kind.label.In(language));
@@ -131,7 +138,7 @@ QString SaveOtherFile(const QString& path, files::FileFormat format, const Batch
     run.Finish();
     unplaced = file.Commit();
   } catch (const files::FileError& error) {
-    return FromUtf8(error.Text(language));
+    return FileMessage(error, path, language);
   }
   return {};
 }

@@ -23,6 +23,10 @@
 
 class QTextDocument;
 
+namespace koord::files {
+class FileError;
+}
+
 namespace koord::ui {
 
 // The format of another program that a path holds, by its content then its
@@ -58,6 +62,10 @@ struct OtherFileText {
 // user's choice). Raises files::FileError when it cannot be read.
 OtherFileText ReadOtherFile(const QString& path, files::FileFormat format, const QString& part,
                             const files::CoordSystem& assumed, Language language);
+
+// The message of a file that could not be read or written, naming it by
+// its name as the window shows it rather than its whole path.
+QString FileMessage(const files::FileError& error, const QString& path, Language language);
 
 // How a system is named to the user: « Lambert 1972 (EPSG 31370) ».
 QString SystemName(const files::CoordSystem& system, Language language);
