@@ -683,6 +683,17 @@ bool Form1::OpenOtherFile(const QString& path, files::FileFormat format) {
     dialogs_.warn(FileMessage(error, path, language_));
     return false;
   }
+  // A layer that names no system is read in the input kind, when its
+  // numbers say all of a point: not a UTM zone, nor a square's code.
+  const CoordKind kind = choices.coorFrom;
+  if (file.layer && !file.system && kind != CoordKind::Lambert && kind != CoordKind::Lambert2008 &&
+      kind != CoordKind::Degrees) {
+    dialogs_.warn(tr("« %1 » ne dit pas le système de ses points\u00A0: choisissez au départ "
+                     "Lambert belge 1972, Lambert belge 2008 ou des degrés décimaux, puis "
+                     "ouvrez-le à nouveau.")
+                      .arg(name));
+    return false;
+  }
   if (file.system) {
     const files::CoordSystem& system = *file.system;
     if (choices_->InputDiffers(system.kind, system.datum) &&

@@ -74,6 +74,7 @@ OtherFileText ReadOtherFile(const QString& path, files::FileFormat format, const
   files::FileReader reader(Local(path), options, format);
   files::RecordLines lines(reader, assumed, language, /*withCells=*/true);
   OtherFileText file;
+  file.layer = reader.HasGeometry();
   file.system = reader.System();
   std::string text(lines.First());
   files::Record record;

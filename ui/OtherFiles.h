@@ -49,7 +49,9 @@ struct OtherFileText {
   // coordinates then its attributes; a feature without a point has empty
   // coordinates, which the conversion refuses.
   QString text;
-  // The layer's system; nothing for a workbook or a layer that names none.
+  // A layer of points, and its system; nothing for a workbook or a layer
+  // that names none.
+  bool layer = false;
   std::optional<files::CoordSystem> system;
   // Features without a point, and the first one's line and reason.
   std::size_t withoutPoint = 0;

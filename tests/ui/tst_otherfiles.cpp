@@ -14,7 +14,9 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <gdal_priv.h>
 #include <memory>
+#include <ogrsf_frmts.h>
 #include <optional>
 #include <string>
 #include <vector>
@@ -91,6 +93,10 @@ class TestOtherFiles : public QObject {
   void otherSystemAnsweredNoKeepsTheText();
   void unknownSystemIsRefused();
   void featuresWithoutPointAreKept();
+  void severalParts_data();
+  void severalParts();
+  void layerWithoutSystem_data();
+  void layerWithoutSystem();
   void saveEachFormat_data();
   void saveEachFormat();
   void squaresAsPolygons();
@@ -119,6 +125,9 @@ class TestOtherFiles : public QObject {
   QStringList questions_;
   QStringList warnings_;
   bool answer_ = true;
+  // The part the choice of a sheet or layer answers; empty cancels.
+  QString part_;
+  QStringList offered_;
 };
 
 void TestOtherFiles::initTestCase() {
@@ -131,6 +140,8 @@ void TestOtherFiles::init() {
   questions_.clear();
   warnings_.clear();
   answer_ = true;
+  part_.clear();
+  offered_.clear();
   NewWindow();
 }
 
@@ -147,7 +158,10 @@ void TestOtherFiles::NewWindow() {
     questions_ << question;
     return answer_;
   };
-  dialogs.choosePart = [](const QString&, const QStringList& parts) { return parts.back(); };
+  dialogs.choosePart = [this](const QString&, const QStringList& parts) {
+    offered_ = parts;
+    return part_;
+  };
   window_->SetDialogs(dialogs);
   window_->show();
   QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -175,11 +189,12 @@ QString TestOtherFiles::MakeFile(const QString& name, FileFormat format, int eps
   } else {
     layout.columns = {{"Id"}, {"Espece"}, {"X", ColumnType::Real}, {"Y", ColumnType::Real}};
   }
-  if (geometry) layout.epsg = epsg;
+  // A shapefile without a system: one in Lambert 1972, its .prj removed.
+  if (geometry) layout.epsg = epsg != 0 ? epsg : 31370;
   koord::files::FileWriter writer(Local(path), format, layout);
   const Fixture* fixture = nullptr;
   for (const Fixture& entry : kPoints) {
-    if (entry.epsg == (geometry ? epsg : 31370)) fixture = &entry;
+    if (entry.epsg == (geometry && epsg != 0 ? epsg : 31370)) fixture = &entry;
   }
   const char* species[] = {"Chêne", "Hêtre"};
   for (std::size_t i = 0; i < fixture->points.size(); ++i) {
@@ -195,6 +210,9 @@ QString TestOtherFiles::MakeFile(const QString& name, FileFormat format, int eps
     writer.Write(cells, geometry ? shape : std::vector<koord::files::Point>{});
   }
   writer.Commit();
+  if (epsg == 0 && geometry) {
+    QFile::remove(QString(path).replace(QStringLiteral(".shp"), QStringLiteral(".prj")));
+  }
   return path;
 }
 
@@ -310,6 +328,99 @@ void TestOtherFiles::featuresWithoutPointAreKept() {
   QTRY_VERIFY(!window_->Running());
   QVERIFY2(Status().startsWith(QStringLiteral("2 lignes converties, 1 refusée")),
            qPrintable(Status()));
+}
+
+// A workbook of two sheets, a GeoPackage of two layers, made by GDAL
+// itself: the window asks which, reads the one chosen, and opens nothing
+// when the choice is cancelled.
+void TestOtherFiles::severalParts_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("driver");
+  QTest::addColumn<QString>("part");
+  QTest::addColumn<QString>("line");  // the part's first record
+  QTest::newRow("xlsx, second sheet") << "deux.xlsx"
+                                      << "XLSX"
+                                      << "Mares"
+                                      << "Mares\t2";
+  QTest::newRow("gpkg, second layer") << "deux.gpkg"
+                                      << "GPKG"
+                                      << "Mares"
+                                      << "150000\t170000\tMares\t2";
+  QTest::newRow("gpkg, cancelled") << "rien.gpkg"
+                                   << "GPKG" << QString() << QString();
+}
+
+void TestOtherFiles::severalParts() {
+  QFETCH(QString, name);
+  QFETCH(QString, driver);
+  QFETCH(QString, part);
+  QFETCH(QString, line);
+  const QString path = dir_.filePath(name);
+  {
+    GDALAllRegister();
+    GDALDriver* maker = GetGDALDriverManager()->GetDriverByName(driver.toLatin1().constData());
+    QVERIFY(maker);
+    GDALDataset* dataset = maker->Create(Local(path).c_str(), 0, 0, 0, GDT_Unknown, nullptr);
+    QVERIFY(dataset);
+    const bool points = driver == QStringLiteral("GPKG");
+    OGRSpatialReference srs;
+    srs.importFromEPSG(31370);
+    for (const char* layerName : {"Arbres", "Mares"}) {
+      OGRLayer* layer =
+          dataset->CreateLayer(layerName, points ? &srs : nullptr, points ? wkbPoint : wkbNone);
+      OGRFieldDefn what("Quoi", OFTString);
+      OGRFieldDefn count("Nombre", OFTInteger);
+      layer->CreateField(&what);
+      layer->CreateField(&count);
+      OGRFeature feature(layer->GetLayerDefn());
+      feature.SetField("Quoi", layerName);
+      feature.SetField("Nombre", 2);
+      if (points) feature.SetGeometry(std::make_unique<OGRPoint>(150000, 170000).get());
+      QCOMPARE(layer->CreateFeature(&feature), OGRERR_NONE);
+    }
+    GDALClose(dataset);
+  }
+  part_ = part;
+  Input()->setPlainText(QStringLiteral("typed before"));
+  QCOMPARE(window_->OpenFile(path), !part.isEmpty());
+  QCOMPARE(offered_, (QStringList{"Arbres", "Mares"}));
+  if (part.isEmpty()) {
+    QCOMPARE(Input()->toPlainText(), QStringLiteral("typed before"));
+    QVERIFY(warnings_.isEmpty());
+  } else {
+    QCOMPARE(Lines(Input()->toPlainText()).value(1), line);
+  }
+}
+
+// Read in the input kind when its numbers say all of a point; otherwise
+// the window says what to choose, and keeps its text.
+void TestOtherFiles::layerWithoutSystem_data() {
+  QTest::addColumn<int>("kind");  // in the input list
+  QTest::addColumn<bool>("opened");
+  QTest::newRow("Lambert 1972") << 0 << true;
+  QTest::newRow("Lambert 2008") << 4 << true;
+  QTest::newRow("MGRS") << 1 << false;
+  QTest::newRow("UTM") << 5 << false;
+}
+
+void TestOtherFiles::layerWithoutSystem() {
+  QFETCH(int, kind);
+  QFETCH(bool, opened);
+  const QString path = MakeFile(QStringLiteral("sans.shp"), FileFormat::Shapefile, 0);
+  List("cmbCoorFrom")->setCurrentIndex(kind);
+  const QString kindText = List("cmbCoorFrom")->currentText();
+  Input()->setPlainText(QStringLiteral("typed before"));
+  QCOMPARE(window_->OpenFile(path), opened);
+  QVERIFY(questions_.isEmpty());
+  QCOMPARE(List("cmbCoorFrom")->currentText(), kindText);
+  if (opened) {
+    QCOMPARE(Lines(Input()->toPlainText()).value(1), QStringLiteral("150000\t170000\tP1\tChêne\t"));
+  } else {
+    QCOMPARE(warnings_.size(), 1);
+    QVERIFY2(warnings_[0].contains(QStringLiteral("« sans.shp » ne dit pas")),
+             qPrintable(warnings_[0]));
+    QCOMPARE(Input()->toPlainText(), QStringLiteral("typed before"));
+  }
 }
 
 void TestOtherFiles::saveEachFormat_data() {

@@ -445,6 +445,10 @@ E4.35.22</translation>
         <source>&#xa0;; %1 ligne refusée absente, un GPX ne gardant que des points</source>
         <translation>; %1 refused line left out, a GPX keeping points only</translation>
     </message>
+    <message>
+        <source>« %1 » ne dit pas le système de ses points&#xa0;: choisissez au départ Lambert belge 1972, Lambert belge 2008 ou des degrés décimaux, puis ouvrez-le à nouveau.</source>
+        <translation>“%1” does not say the system of its points: choose Belgian Lambert 1972, Belgian Lambert 2008 or decimal degrees as the input, then open it again.</translation>
+    </message>
 </context>
 <context>
     <name>koord::ui::HelpWindow</name>
@@ -587,7 +591,7 @@ E4.35.22</translation>
     </message>
     <message>
         <source>Un résultat IFBL ou MGRS enregistré en GeoPackage, GeoJSON, KML, GPX ou shapefile est le polygone de son carré plutôt que son point</source>
-        <translation>An IFBL or MGRS result saved as GeoPackage, GeoJSON, KML, GPX or shapefile is its square's polygon rather than its point</translation>
+        <translation>An IFBL or MGRS result saved as GeoPackage, GeoJSON, KML, GPX or shapefile is its square&apos;s polygon rather than its point</translation>
     </message>
 </context>
 <context>

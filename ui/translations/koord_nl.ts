@@ -445,6 +445,10 @@ E4.35.22</translation>
         <source>&#xa0;; %1 ligne refusée absente, un GPX ne gardant que des points</source>
         <translation>; %1 geweigerde regel ontbreekt, een GPX bewaart alleen punten</translation>
     </message>
+    <message>
+        <source>« %1 » ne dit pas le système de ses points&#xa0;: choisissez au départ Lambert belge 1972, Lambert belge 2008 ou des degrés décimaux, puis ouvrez-le à nouveau.</source>
+        <translation>“%1” zegt niet in welk stelsel zijn punten staan: kies als invoer Belgische Lambert 72, Belgische Lambert 2008 of decimale graden en open het opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>koord::ui::HelpWindow</name>
