@@ -118,6 +118,16 @@ QString WithSuffix(const QString& path, const QString& filter) {
   return path + filter.mid(star + 2, end - star - 2);
 }
 
+// The wait cursor while the window reads or writes a file of another
+// program, which it does in one go.
+class WaitCursor {
+ public:
+  WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
 // The save dialog's filters, by extension.
 struct SaveFilter {
   const char* extension;
@@ -678,6 +688,7 @@ bool Form1::OpenOtherFile(const QString& path, files::FileFormat format) {
   const BatchChoices& choices = choices_->Choices();
   OtherFileText file;
   try {
+    const WaitCursor wait;
     file = ReadOtherFile(path, format, part, {0, choices.coorFrom, choices.datumFrom}, language_);
   } catch (const files::FileError& error) {
     dialogs_.warn(FileMessage(error, path, language_));
@@ -737,8 +748,10 @@ void Form1::AskSaveResult() {
 bool Form1::SaveResult(const QString& path) {
   if (const std::optional<files::FileFormat> format = SavedFormatOf(path)) {
     std::size_t unplaced = 0;
+    std::optional<WaitCursor> wait(std::in_place);
     const QString error = SaveOtherFile(path, *format, choices_->Choices(), choices_->Squares(),
                                         *txtFrom->document(), language_, unplaced);
+    wait.reset();
     if (!error.isEmpty()) {
       dialogs_.warn(error);
       return false;
