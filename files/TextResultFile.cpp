@@ -1,5 +1,7 @@
 #include "files/TextResultFile.h"
 
+#include <utility>
+
 #include "engine/Kind.h"
 #include "files/FileError.h"
 #include "files/ReplacedFiles.h"
@@ -7,8 +9,9 @@
 namespace koord::files {
 
 TextResultFile::TextResultFile(const std::string& path, FileFormat format,
-                               const BatchChoices& choices, bool squares)
+                               const BatchChoices& choices, bool squares, std::string layerName)
     : path_(path),
+      layerName_(std::move(layerName)),
       format_(format),
       traits_(Traits(format)),
       result_(choices),
@@ -34,6 +37,7 @@ void TextResultFile::Open() {
   layout.columns = result_.Columns(columns_.Names());
   if (traits_.geometry) layout.epsg = geometry_.Epsg();
   layout.geometry = geometry_.Type();
+  layout.layerName = layerName_;
   writer_.emplace(path_, format_, layout);
 }
 

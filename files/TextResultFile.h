@@ -29,9 +29,10 @@ namespace koord::files {
 class TextResultFile {
  public:
   // Raises FileError when the format has no system for the results or the
-  // file may not be replaced.
+  // file may not be replaced. `layerName`: the layer's or sheet's name;
+  // empty, the file's name.
   TextResultFile(const std::string& path, FileFormat format, const BatchChoices& choices,
-                 bool squares);
+                 bool squares, std::string layerName = {});
   ~TextResultFile();
   TextResultFile(const TextResultFile&) = delete;
   TextResultFile& operator=(const TextResultFile&) = delete;
@@ -48,6 +49,7 @@ class TextResultFile {
   void Open();
 
   std::string path_;
+  std::string layerName_;
   FileFormat format_;
   const FormatTraits& traits_;
   ResultCells result_;

@@ -749,8 +749,11 @@ bool Form1::SaveResult(const QString& path) {
   if (const std::optional<files::FileFormat> format = SavedFormatOf(path)) {
     std::size_t unplaced = 0;
     std::optional<WaitCursor> wait(std::in_place);
+    // The layer or sheet read keeps its name in the file saved while the
+    // input is still the file's.
+    const QString layer = txtFrom->LoadedFile().isEmpty() ? QString() : openedPart_;
     const QString error = SaveOtherFile(path, *format, choices_->Choices(), choices_->Squares(),
-                                        *txtFrom->document(), language_, unplaced);
+                                        layer, *txtFrom->document(), language_, unplaced);
     wait.reset();
     if (!error.isEmpty()) {
       dialogs_.warn(error);

@@ -112,8 +112,8 @@ QString SystemName(const files::CoordSystem& system, Language language) {
 }
 
 QString SaveOtherFile(const QString& path, files::FileFormat format, const BatchChoices& choices,
-                      bool squares, const QTextDocument& input, Language language,
-                      std::size_t& unplaced) {
+                      bool squares, const QString& layerName, const QTextDocument& input,
+                      Language language, std::size_t& unplaced) {
   unplaced = 0;
   // The lines as the run reads them: each block's text, no-break spaces
   // kept.
@@ -131,7 +131,7 @@ QString SaveOtherFile(const QString& path, files::FileFormat format, const Batch
     start = end + 1;
   }
   try {
-    files::TextResultFile file(Local(path), format, choices, squares);
+    files::TextResultFile file(Local(path), format, choices, squares, layerName.toStdString());
     FileSink sink(file, lines);
     // One thread: the geometry is made from each line's conversion object.
     BatchRun run(choices, RunOutput::Text, sink, 1);

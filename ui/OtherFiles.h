@@ -75,10 +75,11 @@ QString SystemName(const files::CoordSystem& system, Language language);
 // Converts the lines of `input` with `choices` and writes each with its
 // result to `path` in `format`; IFBL and MGRS results as their squares'
 // polygons with `squares`. The file is replaced only when the whole of it
-// is written. Returns the message of a failure in `language`, empty on
-// success; `unplaced` gets the lines the format had no place for.
+// is written; its layer or sheet is named `layerName`, or after the file
+// when it is empty. Returns the message of a failure in `language`, empty
+// on success; `unplaced` gets the lines the format had no place for.
 QString SaveOtherFile(const QString& path, files::FileFormat format, const BatchChoices& choices,
-                      bool squares, const QTextDocument& input, Language language,
-                      std::size_t& unplaced);
+                      bool squares, const QString& layerName, const QTextDocument& input,
+                      Language language, std::size_t& unplaced);
 
 }  // namespace koord::ui

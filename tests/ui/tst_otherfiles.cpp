@@ -389,6 +389,13 @@ void TestOtherFiles::severalParts() {
     QVERIFY(warnings_.isEmpty());
   } else {
     QCOMPARE(Lines(Input()->toPlainText()).value(1), line);
+    // Saved, the part read keeps its name.
+    Find<QAbstractButton>("Command1")->click();
+    QTRY_VERIFY(!window_->Running());
+    const QString saved = dir_.filePath(QStringLiteral("copie.gpkg"));
+    QVERIFY(window_->SaveResult(saved));
+    QCOMPARE(koord::files::PartsOf(Local(saved), FileFormat::GeoPackage),
+             std::vector<std::string>{part.toStdString()});
   }
 }
 
