@@ -88,6 +88,8 @@ class TestOtherFiles : public QObject {
   void init();
   void cleanup();
 
+  // First: no other test has started GDAL yet.
+  void gdalWaitsForTheFirstFile();
   void openEachFormat_data();
   void openEachFormat();
   void otherSystemAnsweredNoKeepsTheText();
@@ -214,6 +216,24 @@ QString TestOtherFiles::MakeFile(const QString& name, FileFormat format, int eps
     QFile::remove(QString(path).replace(QStringLiteral(".shp"), QStringLiteral(".prj")));
   }
   return path;
+}
+
+// The window starts and converts text without GDAL, whose drivers it
+// registers only when a file of another program is opened.
+void TestOtherFiles::gdalWaitsForTheFirstFile() {
+  QCOMPARE(GDALGetDriverCount(), 0);
+  Input()->setPlainText(QStringLiteral("150000\t170000\n"));
+  Find<QAbstractButton>("Command1")->click();
+  QTRY_VERIFY(!window_->Running());
+  const QString path =
+      WriteText(QStringLiteral("un.gpx"),
+                R"(<?xml version="1.0"?><gpx version="1.1" creator="test" )"
+                R"(xmlns="http://www.topografix.com/GPX/1/1"><wpt lat="50.85" lon="4.35">)"
+                R"(<name>A</name></wpt></gpx>)");
+  QCOMPARE(GDALGetDriverCount(), 0);
+  QVERIFY(window_->OpenFile(path));
+  QVERIFY(GDALGetDriverCount() > 0);
+  QCOMPARE(Lines(Input()->toPlainText()).value(1), QStringLiteral("50.85\t4.35\tA\t\t\t"));
 }
 
 void TestOtherFiles::openEachFormat_data() {
