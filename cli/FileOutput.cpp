@@ -1,7 +1,6 @@
 #include "cli/FileOutput.h"
 
 #include <algorithm>
-#include <limits>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -126,15 +125,11 @@ void FileOutput::Settle(const LineResult& result, const QueuedLine& line) {
     if (result.status != LineStatus::Header && !inputs_.IsPointLayer(text)) {
       for (std::size_t i = 0; i < names.size(); ++i) names[i] = files::ColumnLetters(i);
     }
-  } else if (result.status == LineStatus::Header) {
-    source_ = Source::Fields;
-    // Cut where the engine cut it.
-    separator_ = result.layout.separator;
-    fields_.Split(line.line, separator_, std::numeric_limits<std::size_t>::max());
-    names.assign(fields_.All().begin(), fields_.All().end());
   } else {
-    source_ = Source::Line;
-    names = {std::string(files::kLineColumn)};
+    source_ = Source::Text;
+    // A header cut where the engine cut it.
+    columns_.Settle(line.line, result.status == LineStatus::Header, result.layout.separator);
+    names = columns_.Names();
   }
   if (!writer_) {
     Open(names);
@@ -169,24 +164,12 @@ void FileOutput::Open(const std::vector<std::string>& attributes) {
 }
 
 void FileOutput::InputCells(const QueuedLine& line, std::vector<std::string>& cells) {
-  switch (source_) {
-    case Source::Record: cells.assign(line.cells.begin(), line.cells.end()); break;
-    case Source::Line: cells.push_back(line.line); break;
-    case Source::Fields: {
-      fields_.Split(line.line, separator_, std::numeric_limits<std::size_t>::max());
-      for (std::size_t i = 0; i < fields_.Count(); ++i) {
-        // Fields beyond the header's names stay, in its last column.
-        if (i >= attributes_.size() && !cells.empty()) {
-          cells.back() += EntryOf(kSeparatorTable, separator_).input;
-          cells.back() += fields_[i];
-        } else {
-          cells.emplace_back(fields_[i]);
-        }
-      }
-      break;
-    }
+  if (source_ == Source::Record) {
+    cells.assign(line.cells.begin(), line.cells.end());
+    cells.resize(attributes_.size());
+  } else {
+    columns_.Cells(line.line, cells);
   }
-  cells.resize(attributes_.size());
 }
 
 std::size_t FileOutput::Commit() {

@@ -28,11 +28,11 @@
 #include "cli/RecordWriter.h"
 #include "cli/RefusalMessages.h"
 #include "engine/BatchRun.h"
-#include "engine/FieldSplitter.h"
 #include "engine/Kind.h"
 #include "files/FileWriter.h"
 #include "files/Geometry.h"
 #include "files/ResultCells.h"
+#include "files/TextColumns.h"
 
 namespace koord::cli {
 
@@ -55,8 +55,8 @@ class FileOutput : public LineSink {
   std::size_t Commit();
 
  private:
-  // How a text's lines become the input's cells.
-  enum class Source { Record, Fields, Line };
+  // Where the input's cells come from: a file's records, or a text's lines.
+  enum class Source { Record, Text };
 
   void Settle(const LineResult& result, const QueuedLine& line);
   void Open(const std::vector<std::string>& attributes);
@@ -78,9 +78,8 @@ class FileOutput : public LineSink {
   // its lines become cells.
   std::optional<std::size_t> text_;
   bool settled_ = false;
-  Source source_ = Source::Line;
-  Separator separator_ = Separator::Tab;
-  FieldSplitter fields_;
+  Source source_ = Source::Text;
+  files::TextColumns columns_;
   // The first line that GPX has no place for, a refused one.
   std::string firstUnplaced_;
 };

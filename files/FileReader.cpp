@@ -427,6 +427,25 @@ class FileReader::State {
   gdal::Feature feature_;
 };
 
+std::vector<std::string> PartsOf(const std::string& path, FileFormat format) {
+  std::vector<std::string> names;
+  if (format == FileFormat::Gpx || format == FileFormat::Kml || format == FileFormat::Kmz) {
+    return names;
+  }
+  const char* const* drivers = nullptr;
+  for (const FormatDrivers& entry : kDrivers) {
+    if (entry.format == format) drivers = entry.drivers.data();
+  }
+  if (!drivers || OpenProblem(path) != 0) return names;
+  gdal::Start();
+  const gdal::QuietErrors quiet;
+  const gdal::Dataset dataset(
+      GDALDataset::Open(path.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY, drivers));
+  if (!dataset) return names;
+  for (OGRLayer* layer : dataset->GetLayers()) names.emplace_back(layer->GetName());
+  return names;
+}
+
 FileReader::FileReader(const std::string& path, const ReadOptions& options,
                        std::optional<FileFormat> format)
     : state_(std::make_unique<State>(path, options, format)) {}

@@ -69,6 +69,12 @@ struct Record {
   std::string RefusalText(Language language) const;
 };
 
+// The sheets of a workbook, or the layers of a GeoPackage, shapefile or
+// GeoJSON file, that a reader could be asked for (ReadOptions), in the
+// file's order; nothing for a GPX or KML file, read whole, and for a file
+// that cannot be opened (the reader then says why).
+std::vector<std::string> PartsOf(const std::string& path, FileFormat format);
+
 class FileReader {
  public:
   // Opens `path`, of the format its content and extension say

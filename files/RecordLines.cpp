@@ -16,18 +16,26 @@ void AppendCell(std::string& line, std::string_view cell) {
   if (quoted) line += '"';
 }
 
-void JoinCells(std::string& line, const std::vector<std::string>& cells) {
-  line.clear();
+void AppendCells(std::string& line, const std::vector<std::string>& cells) {
   for (std::size_t i = 0; i < cells.size(); ++i) {
     if (i > 0) line += '\t';
     AppendCell(line, cells[i]);
   }
 }
 
+void JoinCells(std::string& line, const std::vector<std::string>& cells) {
+  line.clear();
+  AppendCells(line, cells);
+}
+
 }  // namespace
 
-RecordLines::RecordLines(const FileReader& reader, const CoordSystem& system, Language language)
-    : reader_(reader), system_(reader.System().value_or(system)), language_(language) {}
+RecordLines::RecordLines(const FileReader& reader, const CoordSystem& system, Language language,
+                         bool withCells)
+    : reader_(reader),
+      system_(reader.System().value_or(system)),
+      language_(language),
+      withCells_(withCells) {}
 
 std::string_view RecordLines::First() {
   if (!reader_.HasGeometry()) {
@@ -40,6 +48,10 @@ std::string_view RecordLines::First() {
     if (field > 0) line_ += '\t';
     line_ += kind.fieldNames[field].In(language_);
   }
+  if (withCells_ && !reader_.FieldNames().empty()) {
+    line_ += '\t';
+    AppendCells(line_, reader_.FieldNames());
+  }
   return line_;
 }
 
@@ -50,6 +62,10 @@ std::string_view RecordLines::Of(const Record& record) {
     line_ = EngineFields(system_, *record.point);
   } else {
     line_.assign(Describe(system_.kind).fieldCount - 1, '\t');
+  }
+  if (withCells_ && reader_.HasGeometry() && !record.cells.empty()) {
+    line_ += '\t';
+    AppendCells(line_, record.cells);
   }
   return line_;
 }

@@ -16,7 +16,10 @@
 // Zone, Est, Nord), each record's line the numbers of its point in that
 // system (EngineFields), or, for a record without a point, the empty
 // fields of one: a blank line to the engine, whose place the reader's
-// refusal (Record::RefusalText) takes.
+// refusal (Record::RefusalText) takes. With `withCells`, a layer's lines
+// go on with the record's cells after the coordinates, and its header with
+// the field names, so that a reader of the text (the window's input box)
+// sees each point's attributes beside it.
 
 #include <string>
 #include <string_view>
@@ -32,7 +35,8 @@ class RecordLines {
   // `system`: the system of the layer's points, the reader's own or, for a
   // layer that names none, the one the user chose; unused for a workbook.
   // The reader must outlive this object.
-  RecordLines(const FileReader& reader, const CoordSystem& system, Language language);
+  RecordLines(const FileReader& reader, const CoordSystem& system, Language language,
+              bool withCells = false);
 
   // The text's first line: a workbook's first row, or a layer's header.
   std::string_view First();
@@ -43,6 +47,7 @@ class RecordLines {
   const FileReader& reader_;
   CoordSystem system_;
   Language language_;
+  bool withCells_;
   std::string line_;
 };
 

@@ -4,9 +4,9 @@
 // the reading options open, after a run with points far from Belgium, after
 // a run that found each line's kind, and with several outputs and their
 // dialog; the map as it opens, beside the main window, and zoomed in on
-// Bruxelles with the IFBL grid; the about window and the help window. The
-// same pictures in Dutch, English and German have names ending in _nl, _en
-// and _de. Run it with
+// Bruxelles with the IFBL grid; a GPS file opened and converted; the about
+// window and the help window. The same pictures in Dutch, English and
+// German have names ending in _nl, _en and _de. Run it with
 // QT_QPA_PLATFORM=offscreen (make screenshots): the pictures are then drawn
 // on a screen of 1600 x 900 pixels.
 //
@@ -30,7 +30,10 @@
 #include <QToolButton>
 #include <QWheelEvent>
 #include <cstdio>
+#include <exception>
+#include <vector>
 
+#include "files/FileWriter.h"
 #include "ui/Form1.h"
 #include "ui/HelpWindow.h"
 #include "ui/MapView.h"
@@ -219,6 +222,35 @@ bool SaveGridPicture(koord::ui::frmMap* map, const QDir& folder, const QString& 
 
 // Every picture of the main window and of the map in the language of the
 // settings, with `suffix` before ".png".
+// A walk in the Forêt de Soignes as a GPS keeps it: four named waypoints
+// with their times and heights.
+bool WriteWalk(const QString& path) {
+  koord::files::WriteLayout layout;
+  layout.columns = {{"name"}, {"time"}, {"ele"}};
+  layout.epsg = 4326;
+  try {
+    koord::files::FileWriter writer(QFile::encodeName(path).toStdString(),
+                                    koord::files::FileFormat::Gpx, layout);
+    const struct {
+      const char* name;
+      const char* time;
+      const char* ele;
+      koord::files::Point point;
+    } walk[] = {{"Rouge-Cloître", "2024-04-21T09:12:00Z", "78", {4.4078, 50.8139}},
+                {"Groenendael", "2024-04-21T10:05:00Z", "96", {4.4521, 50.7667}},
+                {"Drève de Lorraine", "2024-04-21T11:20:00Z", "121", {4.3960, 50.7826}},
+                {"Étangs de Boitsfort", "2024-04-21T12:02:00Z", "84", {4.4046, 50.7995}}};
+    for (const auto& point : walk) {
+      const std::vector<koord::files::Point> shape{point.point};
+      writer.Write({point.name, point.time, point.ele}, shape);
+    }
+    writer.Commit();
+  } catch (const std::exception&) {
+    return false;
+  }
+  return true;
+}
+
 bool SavePictures(const QDir& folder, const QString& suffix) {
   bool ok = true;
   koord::ui::Form1 window;
@@ -227,6 +259,7 @@ bool SavePictures(const QDir& folder, const QString& suffix) {
   dialogs.warn = [](const QString&) {};
   dialogs.openPath = [] { return QString(); };
   dialogs.savePath = [] { return QString(); };
+  dialogs.ask = [](const QString&) { return true; };
   window.SetDialogs(dialogs);
   window.move(40, 60);
   window.show();
@@ -300,6 +333,16 @@ bool SavePictures(const QDir& folder, const QString& suffix) {
   input->setPlainText(QStringLiteral("X\tY\n") + QString::fromUtf8(kTowns));
   Find<QAbstractButton>(&window, "Command1")->click();
   ok &= Save(&window, folder, QStringLiteral("koord-several") + suffix);
+
+  // A GPS file of waypoints opened: its system made the input's, its
+  // names and times beside the points, then converted to Lambert 1972.
+  QTemporaryDir gpxFolder;
+  const QString gpx = gpxFolder.filePath(QStringLiteral("balade.gpx"));
+  if (!WriteWalk(gpx)) return false;
+  Find<QComboBox>(&window, "cmbCoorDest")->setCurrentIndex(kLambertKind);
+  if (!window.OpenFile(gpx)) return false;
+  Find<QAbstractButton>(&window, "Command1")->click();
+  ok &= Save(&window, folder, QStringLiteral("koord-gpx") + suffix);
 
   koord::ui::frmAbout about(&window);
   about.show();

@@ -2,10 +2,11 @@
 // points put into the input box, converted and shown in the result box (the
 // run goes in slices, the window alive between them, the conversion on
 // worker threads), converted again over that result, and the map redrawn
-// with many dots. Prints milliseconds of the clock, and of the processor
-// for the window's thread and for the whole program (steadier than the
-// clock on a machine others use too); nothing is asserted. Run it with
-// QT_QPA_PLATFORM=offscreen (make window-timing).
+// with many dots; the result saved as a GeoPackage and as a workbook, and
+// the GeoPackage opened again (the window waits for these). Prints milliseconds of the clock, and
+// of the processor for the window's thread and for the whole program (steadier than the clock on a
+// machine others use too); nothing is asserted. Run it with QT_QPA_PLATFORM=offscreen (make
+// window-timing).
 //
 // Usage: koord-window-timing [LINES...]   (default: 100000 1000000)
 
@@ -17,6 +18,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -103,6 +105,40 @@ void TimeConversion(int lines, int destKind) {
   TimeRun(window, "à nouveau", lines);
 }
 
+// The degrees of the lines saved as a file of another program, then the
+// GeoPackage opened into the input box: the window is busy meanwhile.
+void TimeFiles(int lines) {
+  QTemporaryDir folder;
+  koord::ui::Form1 window;
+  // The file, in degrees, is opened into a window set for Lambert: yes to
+  // its system.
+  koord::ui::Form1::Dialogs dialogs;
+  dialogs.ask = [](const QString&) { return true; };
+  window.SetDialogs(dialogs);
+  window.show();
+  QApplication::processEvents();
+  constexpr int kDegrees = 3;
+  Find<QComboBox>(&window, "cmbCoorDest")->setCurrentIndex(kDegrees);
+  Find<QPlainTextEdit>(&window, "txtFrom")
+      ->setPlainText(QStringLiteral("X\tY\n") + LambertLines(lines));
+  TimeRun(window, "converties", lines);
+  for (const char* name : {"points.gpkg", "points.xlsx"}) {
+    QElapsedTimer timer;
+    timer.start();
+    const qint64 processStart = CpuMilliseconds(CLOCK_PROCESS_CPUTIME_ID);
+    const bool saved = window.SaveResult(folder.filePath(QString::fromLatin1(name)));
+    std::printf("%9d lignes enregistrées dans %-12s %6lld ms, processeur %6lld ms%s\n", lines, name,
+                timer.elapsed(), CpuMilliseconds(CLOCK_PROCESS_CPUTIME_ID) - processStart,
+                saved ? "" : " (échec)");
+  }
+  QElapsedTimer timer;
+  timer.start();
+  const bool opened = window.OpenFile(folder.filePath(QStringLiteral("points.gpkg")));
+  QApplication::processEvents();
+  std::printf("%9d points ouverts de points.gpkg     %6lld ms%s\n", lines, timer.elapsed(),
+              opened ? "" : " (échec)");
+}
+
 qint64 MedianRedraw(koord::ui::MapView* view) {
   std::vector<qint64> times;
   for (int i = 0; i < kRedraws; ++i) {
@@ -153,5 +189,6 @@ int main(int argc, char* argv[]) {
     TimeConversion(lines, kDegrees);
   }
   for (const int points : counts) TimeMap(points);
+  for (const int lines : counts) TimeFiles(lines);
   return 0;
 }

@@ -71,6 +71,7 @@ ChoiceBinder::ChoiceBinder(const Controls& controls, Language language, QObject*
       datumFromByKind_(LoadInputDatumByKind()),
       severalOutputs_(LoadSeveralOutputs()),
       replaceResult_(LoadReplaceResult()),
+      squares_(LoadSquares()),
       decimalMark_(LoadDecimalMark()) {
   choices_.language = language;
   choices_.decimalMark = decimalMark_.value_or(DecimalMarkOf(language));
@@ -152,7 +153,7 @@ void ChoiceBinder::Show() {
   offered.metres = std::any_of(outputs.begin(), outputs.end(),
                                [](CoordKind kind) { return Describe(kind).writesMetres; });
   controls_.result->SetOptions(
-      {replaceResult_, choices_.showKind, choices_.ifblDots, choices_.mgrsShort,
+      {replaceResult_, choices_.showKind, choices_.ifblDots, choices_.mgrsShort, squares_,
        choices_.metreDecimals, choices_.preciseTransformation, choices_.decimalMark},
       offered);
 }
@@ -348,6 +349,7 @@ void ChoiceBinder::ResultChosen() {
       options.preciseTransformation != choices_.preciseTransformation ||
       options.decimalMark != choices_.decimalMark;
   replaceResult_ = options.replaceResult;
+  squares_ = options.squares;
   choices_.showKind = options.showKind;
   choices_.ifblDots = options.ifblDots;
   choices_.mgrsShort = options.mgrsShort;
@@ -365,6 +367,22 @@ void ChoiceBinder::ResultChosen() {
 void ChoiceBinder::Remember() {
   SaveChoices(choices_);
   SaveReplaceResult(replaceResult_);
+  SaveSquares(squares_);
+}
+
+void ChoiceBinder::SetInput(CoordKind kind, Datum datum) {
+  choices_.detectKind = false;
+  choices_.coorFrom = kind;
+  choices_.datumFrom = datum;
+  Show();
+  Remember();
+  emit InputKindChanged();
+  emit Changed();
+}
+
+bool ChoiceBinder::InputDiffers(CoordKind kind, Datum datum) const {
+  if (choices_.detectKind) return false;
+  return choices_.coorFrom != kind || (choices_.datumFrom != datum && !Describe(kind).singleDatum);
 }
 
 }  // namespace koord::ui

@@ -59,6 +59,13 @@ class ChoiceBinder : public QObject {
   std::vector<CoordKind> Outputs() const;
   // Whether a run replaces the result rather than adding below it.
   bool ReplaceResult() const;
+  // Whether IFBL and MGRS results are saved in map files as squares.
+  bool Squares() const { return squares_; }
+  // The input kind and datum of a file opened, as if the user chose them.
+  void SetInput(CoordKind kind, Datum datum);
+  // Whether the user chose the input kind (not found per line) and its
+  // datum, and they differ from `kind` and `datum`.
+  bool InputDiffers(CoordKind kind, Datum datum) const;
 
   // The lists' texts, and the language of the choices, in `language`.
   void SetLanguage(Language language);
@@ -109,6 +116,7 @@ class ChoiceBinder : public QObject {
   // The outputs chosen together last.
   std::vector<CoordKind> severalOutputs_;
   bool replaceResult_;
+  bool squares_;
   // The decimal mark the user picked; the language's while none.
   std::optional<char> decimalMark_;
   // The output kind whose precisions the precision list holds.

@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -24,9 +25,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
 
 #include "engine/FieldSplitter.h"
 #include "engine/Kind.h"
+#include "files/FileError.h"
 #include "ui/ChoiceBinder.h"
 #include "ui/DialogUnits.h"
 #include "ui/HelpWindow.h"
@@ -34,6 +37,7 @@
 #include "ui/InputOptionsMenu.h"
 #include "ui/LanguageText.h"
 #include "ui/NumberedEdit.h"
+#include "ui/OtherFiles.h"
 #include "ui/OutputKindsDialog.h"
 #include "ui/OutputOptionsMenu.h"
 #include "ui/QtLanguage.h"
@@ -104,16 +108,42 @@ bool CriticalPrompt(QWidget* parent, const QString& message) {
   return box.exec() == QMessageBox::Yes;
 }
 
-// The save dialog's name with the suffix of the chosen kind when it has
-// none.
-QString WithSuffix(const QString& path, bool csv) {
+// The save dialog's name with the suffix of the chosen filter
+// ("GeoPackage (*.gpkg)") when it has none.
+QString WithSuffix(const QString& path, const QString& filter) {
   if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty()) return path;
-  return path + (csv ? QStringLiteral(".csv") : QStringLiteral(".txt"));
+  const qsizetype star = filter.lastIndexOf(QStringLiteral("(*."));
+  const qsizetype end = filter.indexOf(u')', star);
+  if (star < 0 || end < 0) return path + QStringLiteral(".txt");
+  return path + filter.mid(star + 2, end - star - 2);
 }
 
-bool IsCsv(const QString& path) {
-  return path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
-}
+// The wait cursor while the window reads or writes a file of another
+// program, which it does in one go.
+class WaitCursor {
+ public:
+  WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// The save dialog's filters, by extension.
+struct SaveFilter {
+  const char* extension;
+  const char* text;  // translated in Form1's context
+};
+constexpr std::array<SaveFilter, 9> kSaveFilters{{
+    {"txt", QT_TRANSLATE_NOOP("koord::ui::Form1", "Texte (*.txt)")},
+    {"csv", QT_TRANSLATE_NOOP("koord::ui::Form1", "CSV pour tableur (*.csv)")},
+    {"xlsx", QT_TRANSLATE_NOOP("koord::ui::Form1", "Classeur Excel (*.xlsx)")},
+    {"ods", QT_TRANSLATE_NOOP("koord::ui::Form1", "Classeur OpenDocument (*.ods)")},
+    {"gpkg", QT_TRANSLATE_NOOP("koord::ui::Form1", "GeoPackage (*.gpkg)")},
+    {"geojson", QT_TRANSLATE_NOOP("koord::ui::Form1", "GeoJSON (*.geojson)")},
+    {"kml", QT_TRANSLATE_NOOP("koord::ui::Form1", "KML (*.kml)")},
+    {"gpx", QT_TRANSLATE_NOOP("koord::ui::Form1", "GPX (*.gpx)")},
+    {"shp", QT_TRANSLATE_NOOP("koord::ui::Form1", "Shapefile (*.shp)")},
+}};
 
 // The folder a file dialog opens in: the last one used, else the home.
 QString StartFolder() {
@@ -140,23 +170,49 @@ Form1::Form1(QWidget* parent)
   dialogs_.openPath = [this] {
     const QString path = QFileDialog::getOpenFileName(
         this, tr("Ouvrir un fichier de points"), StartFolder(),
-        tr("Textes et CSV (*.txt *.csv *.tsv *.tab);;Tous les fichiers (*)"));
+        tr("Tous les fichiers de coordonnées (*.txt *.csv *.tsv *.tab *.xlsx *.ods *.gpx *.kml "
+           "*.kmz *.geojson *.json *.gpkg *.shp)") +
+            QStringLiteral(";;") + tr("Textes et CSV (*.txt *.csv *.tsv *.tab)") +
+            QStringLiteral(";;") + tr("Classeurs (*.xlsx *.ods)") + QStringLiteral(";;") +
+            tr("GPS (*.gpx)") + QStringLiteral(";;") + tr("KML (*.kml *.kmz)") +
+            QStringLiteral(";;") + tr("Couches de points (*.gpkg *.geojson *.json *.shp)") +
+            QStringLiteral(";;") + tr("Tous les fichiers (*)"));
     RememberFolderOf(path);
     return path;
   };
   dialogs_.savePath = [this] {
-    // The format of the file opened comes first: a CSV gives a CSV.
-    const QString text = tr("Texte (*.txt)");
-    const QString csv = tr("CSV pour tableur (*.csv)");
-    const bool csvFirst = IsCsv(openedFile_);
-    QString filter = csvFirst ? csv : text;
-    const QString name =
-        tr("resultat") + (csvFirst ? QStringLiteral(".csv") : QStringLiteral(".txt"));
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Enregistrer le résultat"), QDir(StartFolder()).filePath(name),
-        csvFirst ? csv + QStringLiteral(";;") + text : text + QStringLiteral(";;") + csv, &filter);
+    // The format of the file opened comes first: a CSV gives a CSV, a
+    // GeoPackage a GeoPackage.
+    const QString opened = QFileInfo(openedFile_).suffix().toLower();
+    QStringList filters;
+    QString first = QStringLiteral("txt");
+    for (const SaveFilter& entry : kSaveFilters) {
+      const QString text = tr(entry.text);
+      if (opened == QLatin1String(entry.extension)) {
+        filters.prepend(text);
+        first = opened;
+      } else {
+        filters << text;
+      }
+    }
+    QString filter = filters.front();
+    const QString name = tr("resultat") + u'.' + first;
+    const QString path = QFileDialog::getSaveFileName(this, tr("Enregistrer le résultat"),
+                                                      QDir(StartFolder()).filePath(name),
+                                                      filters.join(QStringLiteral(";;")), &filter);
     RememberFolderOf(path);
-    return WithSuffix(path, filter == csv);
+    return WithSuffix(path, filter);
+  };
+  dialogs_.ask = [this](const QString& question) {
+    return QMessageBox::question(this, QStringLiteral("Koord"), question,
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+  };
+  dialogs_.choosePart = [this](const QString& question, const QStringList& parts) {
+    bool chosen = false;
+    const QString part =
+        QInputDialog::getItem(this, QStringLiteral("Koord"), question, parts, 0, false, &chosen);
+    return chosen ? part : QString();
   };
   CreateControls();
   CreateActions();
@@ -468,6 +524,7 @@ void Form1::Connect() {
   connect(actSave, &QAction::triggered, this, &Form1::AskSaveResult);
   connect(Command2, &QAction::triggered, this, &Form1::Command2_Click);
   connect(txtFrom, &InputEdit::FileLoaded, this, &Form1::InputFileLoaded);
+  txtFrom->SetFileOpener([this](const QString& path) { return OpenFile(path); });
   connect(txtFrom, &InputEdit::FileRefused, this,
           [this](const QString& message) { dialogs_.warn(message); });
   connect(txtFrom, &QPlainTextEdit::textChanged, this, &Form1::InputChanged);
@@ -611,7 +668,71 @@ void Form1::AskOpenFile() {
 }
 
 bool Form1::OpenFile(const QString& path) {
-  return txtFrom->LoadFile(path);
+  const std::optional<files::FileFormat> format = OtherFormatOf(path);
+  if (!format) return txtFrom->LoadFile(path);
+  return OpenOtherFile(path, *format);
+}
+
+bool Form1::OpenOtherFile(const QString& path, files::FileFormat format) {
+  const QString name = QFileInfo(path).fileName();
+  QString part;
+  const QStringList parts = PartsToChoose(path, format);
+  if (!parts.isEmpty()) {
+    const bool workbook = !files::Traits(format).geometry;
+    part = dialogs_.choosePart((workbook ? tr("« %1 » a plusieurs feuilles. Laquelle ouvrir\u00A0?")
+                                         : tr("« %1 » a plusieurs couches. Laquelle ouvrir\u00A0?"))
+                                   .arg(name),
+                               parts);
+    if (part.isEmpty()) return false;
+  }
+  const BatchChoices& choices = choices_->Choices();
+  OtherFileText file;
+  try {
+    const WaitCursor wait;
+    file = ReadOtherFile(path, format, part, {0, choices.coorFrom, choices.datumFrom}, language_);
+  } catch (const files::FileError& error) {
+    dialogs_.warn(FileMessage(error, path, language_));
+    return false;
+  }
+  // A layer that names no system is read in the input kind, when its
+  // numbers say all of a point: not a UTM zone, nor a square's code.
+  const CoordKind kind = choices.coorFrom;
+  if (file.layer && !file.system && kind != CoordKind::Lambert && kind != CoordKind::Lambert2008 &&
+      kind != CoordKind::Degrees) {
+    dialogs_.warn(tr("« %1 » ne dit pas le système de ses points\u00A0: choisissez au départ "
+                     "Lambert belge 1972, Lambert belge 2008 ou des degrés décimaux, puis "
+                     "ouvrez-le à nouveau.")
+                      .arg(name));
+    return false;
+  }
+  if (file.system) {
+    const files::CoordSystem& system = *file.system;
+    if (choices_->InputDiffers(system.kind, system.datum) &&
+        !dialogs_.ask(tr("Le fichier est en %1. Utiliser ce système\u00A0?")
+                          .arg(SystemName(system, language_)))) {
+      return false;
+    }
+    if (choices.detectKind || choices_->InputDiffers(system.kind, system.datum)) {
+      choices_->SetInput(system.kind, system.datum);
+    }
+  }
+  txtFrom->LoadText(path, file.text);
+  openedFormat_ = format;
+  openedPart_ = part;
+  if (file.withoutPoint > 0) {
+    ShowStatus(
+        [count = file.withoutPoint, line = file.firstWithoutPoint, reason = file.firstReason] {
+          // French makes 0 and 1 singular: a source for each form.
+          return (count > 1 ? tr("%1 objets sans point, gardés comme lignes sans coordonnées "
+                                 "(première, ligne %2\u00A0: %3)")
+                            : tr("%1 objet sans point, gardé comme ligne sans coordonnées "
+                                 "(ligne %2\u00A0: %3)"))
+              .arg(count)
+              .arg(line)
+              .arg(reason);
+        });
+  }
+  return true;
 }
 
 void Form1::AskSaveResult() {
@@ -625,6 +746,32 @@ void Form1::AskSaveResult() {
 }
 
 bool Form1::SaveResult(const QString& path) {
+  if (const std::optional<files::FileFormat> format = SavedFormatOf(path)) {
+    std::size_t unplaced = 0;
+    std::optional<WaitCursor> wait(std::in_place);
+    // The layer or sheet read keeps its name in the file saved while the
+    // input is still the file's.
+    const QString layer = txtFrom->LoadedFile().isEmpty() ? QString() : openedPart_;
+    const QString error = SaveOtherFile(path, *format, choices_->Choices(), choices_->Squares(),
+                                        layer, *txtFrom->document(), language_, unplaced);
+    wait.reset();
+    if (!error.isEmpty()) {
+      dialogs_.warn(error);
+      return false;
+    }
+    ShowStatus([name = QFileInfo(path).fileName(), unplaced] {
+      QString text = tr("Résultat enregistré dans %1").arg(name);
+      if (unplaced > 0) {
+        text += (unplaced > 1 ? tr("\u00A0; %1 lignes refusées absentes, un GPX ne gardant que "
+                                   "des points")
+                              : tr("\u00A0; %1 ligne refusée absente, un GPX ne gardant que des "
+                                   "points"))
+                    .arg(unplaced);
+      }
+      return text;
+    });
+    return true;
+  }
   const QString error = WriteResultFile(path, txtDest->Text(), result_.separator);
   if (!error.isEmpty()) {
     dialogs_.warn(error);
@@ -638,6 +785,8 @@ bool Form1::SaveResult(const QString& path) {
 // A new text of points: the result of the old one goes, with its status.
 void Form1::InputFileLoaded(const QString& path) {
   openedFile_ = path;
+  openedFormat_.reset();
+  openedPart_.clear();
   txtDest->Clear();
   result_ = {};
   erased_.reset();
@@ -873,6 +1022,8 @@ void Form1::SetDialogs(Dialogs dialogs) {
   if (dialogs.warn) dialogs_.warn = std::move(dialogs.warn);
   if (dialogs.openPath) dialogs_.openPath = std::move(dialogs.openPath);
   if (dialogs.savePath) dialogs_.savePath = std::move(dialogs.savePath);
+  if (dialogs.ask) dialogs_.ask = std::move(dialogs.ask);
+  if (dialogs.choosePart) dialogs_.choosePart = std::move(dialogs.choosePart);
 }
 
 void Form1::SetBusy(bool busy) {

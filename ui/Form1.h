@@ -10,6 +10,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "engine/BatchRun.h"
+#include "files/FileFormat.h"
 #include "ui/RunController.h"
 
 class QAction;
@@ -52,6 +54,10 @@ class Form1 : public QWidget {
     // The file to open, the file to save the result to; empty to cancel.
     std::function<QString()> openPath;
     std::function<QString()> savePath;
+    // A question answered Yes or No: true for Yes.
+    std::function<bool(const QString& question)> ask;
+    // One of a file's sheets or layers; empty to cancel.
+    std::function<QString(const QString& question, const QStringList& parts)> choosePart;
   };
 
   explicit Form1(QWidget* parent = nullptr);
@@ -66,10 +72,15 @@ class Form1 : public QWidget {
   void SetDialogs(Dialogs dialogs);
 
   // Replaces the input with the file's points, and empties the result;
-  // false (and a warning) when it is not read.
+  // false (and a warning) when it is not read. A workbook gives its rows
+  // (the sheet chosen when it has several); a layer of points its
+  // coordinates and attributes, and its system as the input kind and datum
+  // (asked when the user chose others).
   bool OpenFile(const QString& path);
-  // Writes the result to the file (CSV for a .csv name); false (and a
-  // warning) when it fails, the file then unchanged.
+  // Writes the result to the file (CSV for a .csv name; a workbook, GPS
+  // file or map layer, with the input's fields, the result's and the
+  // reasons of refused lines, for their names); false (and a warning) when
+  // it fails, the file then unchanged.
   bool SaveResult(const QString& path);
 
   // The map window, once a map run has made it.
@@ -118,6 +129,7 @@ class Form1 : public QWidget {
   void AskSaveResult();
   void UndoErase();
   void InputFileLoaded(const QString& path);
+  bool OpenOtherFile(const QString& path, files::FileFormat format);
   void InputChanged();
   void ChoicesChanged();
   void ShowInputExample();
@@ -217,8 +229,11 @@ class Form1 : public QWidget {
   // The window itself changes the input (its closing line break).
   bool changingInput_ = false;
   std::optional<Erased> erased_;
-  // The last file opened, whose format the save dialog offers first.
+  // The last file opened, whose format the save dialog offers first, and
+  // for a file of another program its format and the sheet or layer read.
   QString openedFile_;
+  std::optional<files::FileFormat> openedFormat_;
+  QString openedPart_;
 };
 
 }  // namespace koord::ui

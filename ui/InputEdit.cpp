@@ -34,13 +34,17 @@ bool InputEdit::LoadFile(const QString& path) {
     emit FileRefused(file.error);
     return false;
   }
+  LoadText(path, file.text);
+  return true;
+}
+
+void InputEdit::LoadText(const QString& path, const QString& text) {
   QTextCursor all(document());
   all.select(QTextCursor::Document);
-  all.insertText(file.text);
+  all.insertText(text);
   loadedFile_ = path;
   loadedSteps_ = document()->availableUndoSteps();
   emit FileLoaded(path);
-  return true;
 }
 
 bool InputEdit::canInsertFromMimeData(const QMimeData* source) const {
@@ -58,7 +62,11 @@ void InputEdit::insertFromMimeData(const QMimeData* source) {
     }
     NumberedEdit::insertFromMimeData(source);
   } else {
-    LoadFile(path);
+    if (open_) {
+      open_(path);
+    } else {
+      LoadFile(path);
+    }
   }
 }
 

@@ -5,6 +5,7 @@
 // replaced by a paste or undone.
 
 #include <QString>
+#include <functional>
 
 #include "ui/NumberedEdit.h"
 
@@ -20,6 +21,11 @@ class InputEdit : public NumberedEdit {
   // the file cannot be read or is no text, the text stays and FileRefused
   // tells why. True when loaded.
   bool LoadFile(const QString& path);
+  // Replaces the text by `text`, read from the file `path` by another
+  // reader (a workbook, a map layer), as LoadFile does.
+  void LoadText(const QString& path, const QString& text);
+  // What opens a file dropped on the box; LoadFile until one is given.
+  void SetFileOpener(std::function<bool(const QString& path)> open) { open_ = std::move(open); }
   // The file whose text the box holds; empty for a text typed or pasted.
   QString LoadedFile() const { return loadedFile_; }
 
@@ -36,6 +42,7 @@ class InputEdit : public NumberedEdit {
  private:
   void TextChanged();
 
+  std::function<bool(const QString&)> open_;
   QString loadedFile_;
   // The undo steps once the file was loaded: fewer, and the load is undone.
   int loadedSteps_ = 0;

@@ -32,6 +32,7 @@ OutputOptionsMenu::OutputOptionsMenu(QWidget* parent) : QMenu(parent) {
   addSeparator();
   ifblDots_ = check("actIfblDots");
   mgrsShort_ = check("actMgrsShort");
+  squares_ = check("actSquares");
   metreMenu_ = addMenu(QString());
   metreMenu_->setObjectName(QStringLiteral("mnuMetreDecimals"));
   metreDecimals_ = new QActionGroup(this);
@@ -59,7 +60,7 @@ OutputOptionsMenu::OutputOptionsMenu(QWidget* parent) : QMenu(parent) {
   Retranslate();
   SetLanguage(language_);
   Show();
-  for (QAction* option : {replaceResult_, showKind_, ifblDots_, mgrsShort_, precise_}) {
+  for (QAction* option : {replaceResult_, showKind_, ifblDots_, mgrsShort_, squares_, precise_}) {
     connect(option, &QAction::toggled, this, &OutputOptionsMenu::Change);
   }
   connect(metreDecimals_, &QActionGroup::triggered, this, &OutputOptionsMenu::Change);
@@ -77,6 +78,10 @@ void OutputOptionsMenu::Retranslate() {
   mgrsShort_->setToolTip(
       tr("Comme les atlas belges les nomment\u00A0: ES9534 au lieu de 31UES9534, pour les "
          "carrés de 100\u00A0km de la Belgique"));
+  squares_->setText(tr("Carrés en p&olygones"));
+  squares_->setToolTip(
+      tr("Un résultat IFBL ou MGRS enregistré en GeoPackage, GeoJSON, KML, GPX ou shapefile "
+         "est le polygone de son carré plutôt que son point"));
   precise_->setText(tr("&Transformation précise (0,2 m)"));
   precise_->setToolTip(
       tr("Entre BD72 et WGS84, la transformation officielle «\u00A0"
@@ -115,12 +120,15 @@ void OutputOptionsMenu::Show() {
   const QSignalBlocker quietDots(ifblDots_);
   const QSignalBlocker quietShort(mgrsShort_);
   const QSignalBlocker quietPrecise(precise_);
+  const QSignalBlocker quietSquares(squares_);
   replaceResult_->setChecked(options_.replaceResult);
   showKind_->setChecked(options_.showKind);
   ifblDots_->setChecked(options_.ifblDots);
   ifblDots_->setEnabled(offered_.ifbl);
   mgrsShort_->setChecked(options_.mgrsShort);
   mgrsShort_->setEnabled(offered_.mgrs);
+  squares_->setChecked(options_.squares);
+  squares_->setEnabled(offered_.ifbl || offered_.mgrs);
   for (QAction* action : metreDecimals_->actions()) {
     action->setChecked(action->data().toInt() == options_.metreDecimals);
   }
@@ -134,6 +142,7 @@ void OutputOptionsMenu::Change() {
   options_.showKind = showKind_->isChecked();
   options_.ifblDots = ifblDots_->isChecked();
   options_.mgrsShort = mgrsShort_->isChecked();
+  options_.squares = squares_->isChecked();
   if (const QAction* checked = metreDecimals_->checkedAction()) {
     options_.metreDecimals = checked->data().toInt();
   }

@@ -27,6 +27,9 @@ struct OutputOptions {
   bool ifblDots = false;
   // Belgian MGRS squares written ES9534.
   bool mgrsShort = false;
+  // IFBL and MGRS results saved in a map file as their squares' polygons
+  // rather than their points.
+  bool squares = false;
   // Decimals of the outputs in metres, 0 to 3.
   int metreDecimals = 0;
   // BD72 and WGS84 through "BD72 to ETRS89 (2)" instead of Molodensky.
@@ -73,6 +76,7 @@ class OutputOptionsMenu : public QMenu {
   QAction* showKind_;
   QAction* ifblDots_;
   QAction* mgrsShort_;
+  QAction* squares_;
   QMenu* metreMenu_;
   QActionGroup* metreDecimals_;
   QAction* precise_;

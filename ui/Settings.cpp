@@ -31,6 +31,7 @@ const QString kDecimalsKey = QStringLiteral("choices/degreeDecimals");
 const QString kUtmZoneKey = QStringLiteral("choices/utmZone");
 const QString kMetreDecimalsKey = QStringLiteral("choices/metreDecimals");
 const QString kReplaceKey = QStringLiteral("output/replaceResult");
+const QString kSquaresKey = QStringLiteral("output/squares");
 const QString kIfblDotsKey = QStringLiteral("output/ifblDots");
 const QString kPreciseKey = QStringLiteral("output/preciseTransformation");
 const QString kMgrsShortKey = QStringLiteral("output/mgrsShort");
@@ -201,6 +202,14 @@ bool LoadReplaceResult() {
 
 void SaveReplaceResult(bool replace) {
   Store().setValue(kReplaceKey, replace);
+}
+
+bool LoadSquares() {
+  return Store().value(kSquaresKey, false).toBool();
+}
+
+void SaveSquares(bool squares) {
+  Store().setValue(kSquaresKey, squares);
 }
 
 std::optional<char> LoadDecimalMark() {

@@ -44,6 +44,10 @@ void SaveSeveralOutputs(const std::vector<CoordKind>& kinds);
 bool LoadReplaceResult();
 void SaveReplaceResult(bool replace);
 
+// Whether IFBL and MGRS results are saved in map files as their squares.
+bool LoadSquares();
+void SaveSquares(bool squares);
+
 // The decimal mark the user chose for the output, ',' or '.'; none while
 // the window's language gives it.
 std::optional<char> LoadDecimalMark();

@@ -35,8 +35,7 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 // The output lines of koord-cli with `args` on `input`.
-std::vector<std::string> Run(const fs::path& work, const std::string& args,
-                             const fs::path& input) {
+std::vector<std::string> Run(const fs::path& work, const std::string& args, const fs::path& input) {
   const fs::path out = work / "out.txt";
   const std::string command = std::string(KOORD_CLI) + " " + args + " '" + input.string() +
                               "' > '" + out.string() + "' 2> /dev/null";
@@ -68,13 +67,17 @@ void ExpectSideBySide(const fs::path& work, const std::string& from, const fs::p
     // Refused, it holds the reason of one output, as that output's run
     // gave it.
     bool oneReason = false;
-    for (const std::vector<std::string>& single : singles) oneReason = oneReason || line == single[i];
+    for (const std::vector<std::string>& single : singles)
+      oneReason = oneReason || line == single[i];
     EXPECT_TRUE(sideBySide || oneReason) << "line " << i + 1 << ": " << line;
   }
 }
 
+// A folder of the test's own: ctest runs the tests of this file side by
+// side, and a shared out.txt would take one's output for the other's.
 fs::path Work() {
-  const fs::path work = fs::path(KOORD_CLI_WORK) / "outputs";
+  const fs::path work = fs::path(KOORD_CLI_WORK) / "outputs" /
+                        testing::UnitTest::GetInstance()->current_test_info()->name();
   fs::create_directories(work);
   return work;
 }
@@ -102,7 +105,8 @@ TEST(SeveralOutputs, EqualTheSingleRunsSideBySideOnAGrid) {
 TEST(SeveralOutputs, EqualTheSingleRunsSideBySideOnTheFuzzCorpora) {
   const fs::path work = Work();
   for (const char* corpus : {"batch", "number", "lines"}) {
-    for (const auto& entry : fs::directory_iterator(fs::path(KOORD_SOURCE) / "fuzz/corpus" / corpus)) {
+    for (const auto& entry :
+         fs::directory_iterator(fs::path(KOORD_SOURCE) / "fuzz/corpus" / corpus)) {
       for (const char* from : {"-f lambert", "-f deg", "-f auto"}) {
         ExpectSideBySide(work, from, entry.path());
       }

@@ -178,10 +178,6 @@ E4.35.22</translation>
         <translation>Punktdatei öffnen</translation>
     </message>
     <message>
-        <source>Textes et CSV (*.txt *.csv *.tsv *.tab);;Tous les fichiers (*)</source>
-        <translation>Text und CSV (*.txt *.csv *.tsv *.tab);;Alle Dateien (*)</translation>
-    </message>
-    <message>
         <source>Texte (*.txt)</source>
         <translation>Text (*.txt)</translation>
     </message>
@@ -365,6 +361,94 @@ E4.35.22</translation>
         <source>Sélectionne dans les deux zones la première ligne dont le point est à plus de 100&#xa0;km de la Belgique</source>
         <translation>Wählt in beiden Feldern die erste Zeile aus, deren Punkt mehr als 100&#xa0;km von Belgien entfernt liegt</translation>
     </message>
+    <message>
+        <source>Classeur Excel (*.xlsx)</source>
+        <translation>Excel-Arbeitsmappe (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Classeur OpenDocument (*.ods)</source>
+        <translation>OpenDocument-Arbeitsmappe (*.ods)</translation>
+    </message>
+    <message>
+        <source>GeoPackage (*.gpkg)</source>
+        <translation>GeoPackage (*.gpkg)</translation>
+    </message>
+    <message>
+        <source>GeoJSON (*.geojson)</source>
+        <translation>GeoJSON (*.geojson)</translation>
+    </message>
+    <message>
+        <source>KML (*.kml)</source>
+        <translation>KML (*.kml)</translation>
+    </message>
+    <message>
+        <source>GPX (*.gpx)</source>
+        <translation>GPX (*.gpx)</translation>
+    </message>
+    <message>
+        <source>Shapefile (*.shp)</source>
+        <translation>Shapefile (*.shp)</translation>
+    </message>
+    <message>
+        <source>Tous les fichiers de coordonnées (*.txt *.csv *.tsv *.tab *.xlsx *.ods *.gpx *.kml *.kmz *.geojson *.json *.gpkg *.shp)</source>
+        <translation>Alle Koordinatendateien (*.txt *.csv *.tsv *.tab *.xlsx *.ods *.gpx *.kml *.kmz *.geojson *.json *.gpkg *.shp)</translation>
+    </message>
+    <message>
+        <source>Textes et CSV (*.txt *.csv *.tsv *.tab)</source>
+        <translation>Text und CSV (*.txt *.csv *.tsv *.tab)</translation>
+    </message>
+    <message>
+        <source>Classeurs (*.xlsx *.ods)</source>
+        <translation>Arbeitsmappen (*.xlsx *.ods)</translation>
+    </message>
+    <message>
+        <source>GPS (*.gpx)</source>
+        <translation>GPS (*.gpx)</translation>
+    </message>
+    <message>
+        <source>KML (*.kml *.kmz)</source>
+        <translation>KML (*.kml *.kmz)</translation>
+    </message>
+    <message>
+        <source>Couches de points (*.gpkg *.geojson *.json *.shp)</source>
+        <translation>Punkt-Layer (*.gpkg *.geojson *.json *.shp)</translation>
+    </message>
+    <message>
+        <source>Tous les fichiers (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>« %1 » a plusieurs feuilles. Laquelle ouvrir&#xa0;?</source>
+        <translation>„%1“ hat mehrere Blätter. Welches soll geöffnet werden?</translation>
+    </message>
+    <message>
+        <source>« %1 » a plusieurs couches. Laquelle ouvrir&#xa0;?</source>
+        <translation>„%1“ hat mehrere Layer. Welcher soll geöffnet werden?</translation>
+    </message>
+    <message>
+        <source>« %1 » ne dit pas le système de ses points&#xa0;: choisissez au départ Lambert belge 1972, Lambert belge 2008 ou des degrés décimaux, puis ouvrez-le à nouveau.</source>
+        <translation>„%1“ gibt das System seiner Punkte nicht an: Wählen Sie als Ausgangssystem Belgische Lambert-Projektion 1972, Belgische Lambert-Projektion 2008 oder Dezimalgrad und öffnen Sie die Datei erneut.</translation>
+    </message>
+    <message>
+        <source>Le fichier est en %1. Utiliser ce système&#xa0;?</source>
+        <translation>Die Datei ist im System %1. Dieses System verwenden?</translation>
+    </message>
+    <message>
+        <source>%1 objets sans point, gardés comme lignes sans coordonnées (première, ligne %2&#xa0;: %3)</source>
+        <translation>%1 Objekte ohne Punkt, als Zeilen ohne Koordinaten behalten (erstes in Zeile %2: %3)</translation>
+    </message>
+    <message>
+        <source>%1 objet sans point, gardé comme ligne sans coordonnées (ligne %2&#xa0;: %3)</source>
+        <translation>%1 Objekt ohne Punkt, als Zeile ohne Koordinaten behalten (Zeile %2: %3)</translation>
+    </message>
+    <message>
+        <source>&#xa0;; %1 lignes refusées absentes, un GPX ne gardant que des points</source>
+        <translation>; %1 abgelehnte Zeilen fehlen, da eine GPX-Datei nur Punkte enthält</translation>
+    </message>
+    <message>
+        <source>&#xa0;; %1 ligne refusée absente, un GPX ne gardant que des points</source>
+        <translation>; %1 abgelehnte Zeile fehlt, da eine GPX-Datei nur Punkte enthält</translation>
+    </message>
 </context>
 <context>
     <name>koord::ui::HelpWindow</name>
@@ -500,6 +584,14 @@ E4.35.22</translation>
     <message>
         <source>Comme les atlas belges les nomment&#xa0;: ES9534 au lieu de 31UES9534, pour les carrés de 100&#xa0;km de la Belgique</source>
         <translation>Wie belgische Atlanten sie nennen: ES9534 statt 31UES9534, für die 100-km-Quadrate Belgiens</translation>
+    </message>
+    <message>
+        <source>Carrés en p&amp;olygones</source>
+        <translation>Quadrate als Pol&amp;ygone</translation>
+    </message>
+    <message>
+        <source>Un résultat IFBL ou MGRS enregistré en GeoPackage, GeoJSON, KML, GPX ou shapefile est le polygone de son carré plutôt que son point</source>
+        <translation>Ein IFBL- oder MGRS-Ergebnis wird in GeoPackage, GeoJSON, KML, GPX oder Shapefile als Polygon seines Quadrats gespeichert statt als Punkt</translation>
     </message>
 </context>
 <context>

@@ -178,10 +178,6 @@ E4.35.22</translation>
         <translation>Open a file of points</translation>
     </message>
     <message>
-        <source>Textes et CSV (*.txt *.csv *.tsv *.tab);;Tous les fichiers (*)</source>
-        <translation>Text and CSV (*.txt *.csv *.tsv *.tab);;All files (*)</translation>
-    </message>
-    <message>
         <source>Texte (*.txt)</source>
         <translation>Text (*.txt)</translation>
     </message>
@@ -365,6 +361,94 @@ E4.35.22</translation>
         <source>Premier point lo&amp;in</source>
         <translation>First &amp;far point</translation>
     </message>
+    <message>
+        <source>Classeur Excel (*.xlsx)</source>
+        <translation>Excel workbook (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Classeur OpenDocument (*.ods)</source>
+        <translation>OpenDocument workbook (*.ods)</translation>
+    </message>
+    <message>
+        <source>GeoPackage (*.gpkg)</source>
+        <translation>GeoPackage (*.gpkg)</translation>
+    </message>
+    <message>
+        <source>GeoJSON (*.geojson)</source>
+        <translation>GeoJSON (*.geojson)</translation>
+    </message>
+    <message>
+        <source>KML (*.kml)</source>
+        <translation>KML (*.kml)</translation>
+    </message>
+    <message>
+        <source>GPX (*.gpx)</source>
+        <translation>GPX (*.gpx)</translation>
+    </message>
+    <message>
+        <source>Shapefile (*.shp)</source>
+        <translation>Shapefile (*.shp)</translation>
+    </message>
+    <message>
+        <source>Tous les fichiers de coordonnées (*.txt *.csv *.tsv *.tab *.xlsx *.ods *.gpx *.kml *.kmz *.geojson *.json *.gpkg *.shp)</source>
+        <translation>All coordinate files (*.txt *.csv *.tsv *.tab *.xlsx *.ods *.gpx *.kml *.kmz *.geojson *.json *.gpkg *.shp)</translation>
+    </message>
+    <message>
+        <source>Textes et CSV (*.txt *.csv *.tsv *.tab)</source>
+        <translation>Text and CSV (*.txt *.csv *.tsv *.tab)</translation>
+    </message>
+    <message>
+        <source>Classeurs (*.xlsx *.ods)</source>
+        <translation>Workbooks (*.xlsx *.ods)</translation>
+    </message>
+    <message>
+        <source>GPS (*.gpx)</source>
+        <translation>GPS (*.gpx)</translation>
+    </message>
+    <message>
+        <source>KML (*.kml *.kmz)</source>
+        <translation>KML (*.kml *.kmz)</translation>
+    </message>
+    <message>
+        <source>Couches de points (*.gpkg *.geojson *.json *.shp)</source>
+        <translation>Point layers (*.gpkg *.geojson *.json *.shp)</translation>
+    </message>
+    <message>
+        <source>Tous les fichiers (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>« %1 » a plusieurs feuilles. Laquelle ouvrir&#xa0;?</source>
+        <translation>“%1” has several sheets. Which one to open?</translation>
+    </message>
+    <message>
+        <source>« %1 » a plusieurs couches. Laquelle ouvrir&#xa0;?</source>
+        <translation>“%1” has several layers. Which one to open?</translation>
+    </message>
+    <message>
+        <source>Le fichier est en %1. Utiliser ce système&#xa0;?</source>
+        <translation>The file is in %1. Use this system?</translation>
+    </message>
+    <message>
+        <source>%1 objets sans point, gardés comme lignes sans coordonnées (première, ligne %2&#xa0;: %3)</source>
+        <translation>%1 features without a point, kept as lines without coordinates (first, line %2: %3)</translation>
+    </message>
+    <message>
+        <source>%1 objet sans point, gardé comme ligne sans coordonnées (ligne %2&#xa0;: %3)</source>
+        <translation>%1 feature without a point, kept as a line without coordinates (line %2: %3)</translation>
+    </message>
+    <message>
+        <source>&#xa0;; %1 lignes refusées absentes, un GPX ne gardant que des points</source>
+        <translation>; %1 refused lines left out, a GPX keeping points only</translation>
+    </message>
+    <message>
+        <source>&#xa0;; %1 ligne refusée absente, un GPX ne gardant que des points</source>
+        <translation>; %1 refused line left out, a GPX keeping points only</translation>
+    </message>
+    <message>
+        <source>« %1 » ne dit pas le système de ses points&#xa0;: choisissez au départ Lambert belge 1972, Lambert belge 2008 ou des degrés décimaux, puis ouvrez-le à nouveau.</source>
+        <translation>“%1” does not say the system of its points: choose Belgian Lambert 1972, Belgian Lambert 2008 or decimal degrees as the input, then open it again.</translation>
+    </message>
 </context>
 <context>
     <name>koord::ui::HelpWindow</name>
@@ -500,6 +584,14 @@ E4.35.22</translation>
     <message>
         <source>Comme les atlas belges les nomment&#xa0;: ES9534 au lieu de 31UES9534, pour les carrés de 100&#xa0;km de la Belgique</source>
         <translation>As Belgian atlases name them: ES9534 instead of 31UES9534, for the 100 km squares of Belgium</translation>
+    </message>
+    <message>
+        <source>Carrés en p&amp;olygones</source>
+        <translation>S&amp;quares as polygons</translation>
+    </message>
+    <message>
+        <source>Un résultat IFBL ou MGRS enregistré en GeoPackage, GeoJSON, KML, GPX ou shapefile est le polygone de son carré plutôt que son point</source>
+        <translation>An IFBL or MGRS result saved as GeoPackage, GeoJSON, KML, GPX or shapefile is its square&apos;s polygon rather than its point</translation>
     </message>
 </context>
 <context>

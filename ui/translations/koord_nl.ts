@@ -178,10 +178,6 @@ E4.35.22</translation>
         <translation>Een puntenbestand openen</translation>
     </message>
     <message>
-        <source>Textes et CSV (*.txt *.csv *.tsv *.tab);;Tous les fichiers (*)</source>
-        <translation>Tekst en CSV (*.txt *.csv *.tsv *.tab);;Alle bestanden (*)</translation>
-    </message>
-    <message>
         <source>Texte (*.txt)</source>
         <translation>Tekst (*.txt)</translation>
     </message>
@@ -365,6 +361,94 @@ E4.35.22</translation>
         <source>Premier point lo&amp;in</source>
         <translation>Eerste &amp;verre punt</translation>
     </message>
+    <message>
+        <source>Classeur Excel (*.xlsx)</source>
+        <translation>Excel-werkmap (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Classeur OpenDocument (*.ods)</source>
+        <translation>OpenDocument-werkmap (*.ods)</translation>
+    </message>
+    <message>
+        <source>GeoPackage (*.gpkg)</source>
+        <translation>GeoPackage (*.gpkg)</translation>
+    </message>
+    <message>
+        <source>GeoJSON (*.geojson)</source>
+        <translation>GeoJSON (*.geojson)</translation>
+    </message>
+    <message>
+        <source>KML (*.kml)</source>
+        <translation>KML (*.kml)</translation>
+    </message>
+    <message>
+        <source>GPX (*.gpx)</source>
+        <translation>GPX (*.gpx)</translation>
+    </message>
+    <message>
+        <source>Shapefile (*.shp)</source>
+        <translation>Shapefile (*.shp)</translation>
+    </message>
+    <message>
+        <source>Tous les fichiers de coordonnées (*.txt *.csv *.tsv *.tab *.xlsx *.ods *.gpx *.kml *.kmz *.geojson *.json *.gpkg *.shp)</source>
+        <translation>Alle coördinatenbestanden (*.txt *.csv *.tsv *.tab *.xlsx *.ods *.gpx *.kml *.kmz *.geojson *.json *.gpkg *.shp)</translation>
+    </message>
+    <message>
+        <source>Textes et CSV (*.txt *.csv *.tsv *.tab)</source>
+        <translation>Tekst en CSV (*.txt *.csv *.tsv *.tab)</translation>
+    </message>
+    <message>
+        <source>Classeurs (*.xlsx *.ods)</source>
+        <translation>Werkmappen (*.xlsx *.ods)</translation>
+    </message>
+    <message>
+        <source>GPS (*.gpx)</source>
+        <translation>GPS (*.gpx)</translation>
+    </message>
+    <message>
+        <source>KML (*.kml *.kmz)</source>
+        <translation>KML (*.kml *.kmz)</translation>
+    </message>
+    <message>
+        <source>Couches de points (*.gpkg *.geojson *.json *.shp)</source>
+        <translation>Puntlagen (*.gpkg *.geojson *.json *.shp)</translation>
+    </message>
+    <message>
+        <source>Tous les fichiers (*)</source>
+        <translation>Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>« %1 » a plusieurs feuilles. Laquelle ouvrir&#xa0;?</source>
+        <translation>“%1” heeft meerdere bladen. Welk openen?</translation>
+    </message>
+    <message>
+        <source>« %1 » a plusieurs couches. Laquelle ouvrir&#xa0;?</source>
+        <translation>“%1” heeft meerdere lagen. Welke openen?</translation>
+    </message>
+    <message>
+        <source>Le fichier est en %1. Utiliser ce système&#xa0;?</source>
+        <translation>Het bestand staat in %1. Dit stelsel gebruiken?</translation>
+    </message>
+    <message>
+        <source>%1 objets sans point, gardés comme lignes sans coordonnées (première, ligne %2&#xa0;: %3)</source>
+        <translation>%1 objecten zonder punt, behouden als regels zonder coördinaten (eerste, regel %2: %3)</translation>
+    </message>
+    <message>
+        <source>%1 objet sans point, gardé comme ligne sans coordonnées (ligne %2&#xa0;: %3)</source>
+        <translation>%1 object zonder punt, behouden als regel zonder coördinaten (regel %2: %3)</translation>
+    </message>
+    <message>
+        <source>&#xa0;; %1 lignes refusées absentes, un GPX ne gardant que des points</source>
+        <translation>; %1 geweigerde regels ontbreken, een GPX bewaart alleen punten</translation>
+    </message>
+    <message>
+        <source>&#xa0;; %1 ligne refusée absente, un GPX ne gardant que des points</source>
+        <translation>; %1 geweigerde regel ontbreekt, een GPX bewaart alleen punten</translation>
+    </message>
+    <message>
+        <source>« %1 » ne dit pas le système de ses points&#xa0;: choisissez au départ Lambert belge 1972, Lambert belge 2008 ou des degrés décimaux, puis ouvrez-le à nouveau.</source>
+        <translation>“%1” zegt niet in welk stelsel zijn punten staan: kies als invoer Belgische Lambert 72, Belgische Lambert 2008 of decimale graden en open het opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>koord::ui::HelpWindow</name>
@@ -500,6 +584,14 @@ E4.35.22</translation>
     <message>
         <source>Comme les atlas belges les nomment&#xa0;: ES9534 au lieu de 31UES9534, pour les carrés de 100&#xa0;km de la Belgique</source>
         <translation>Zoals Belgische atlassen ze noemen: ES9534 in plaats van 31UES9534, voor de hokken van 100 km van België</translation>
+    </message>
+    <message>
+        <source>Carrés en p&amp;olygones</source>
+        <translation>Hokken als &amp;veelhoeken</translation>
+    </message>
+    <message>
+        <source>Un résultat IFBL ou MGRS enregistré en GeoPackage, GeoJSON, KML, GPX ou shapefile est le polygone de son carré plutôt que son point</source>
+        <translation>Een IFBL- of MGRS-resultaat dat als GeoPackage, GeoJSON, KML, GPX of shapefile wordt opgeslagen, is de veelhoek van zijn hok in plaats van zijn punt</translation>
     </message>
 </context>
 <context>
