@@ -59,7 +59,6 @@ TransCoo::TransCoo() {
 }
 
 void TransCoo::Reset() {
-  error_.clear();
   errorCode_ = ConversionError::None;
   errorData_.clear();
   origType_.clear();
@@ -93,7 +92,11 @@ void TransCoo::SetOrigType(std::string_view kind) {
 void TransCoo::Refuse(ConversionError code, std::string_view data) {
   errorCode_ = code;
   errorData_.assign(data);
-  error_ = ConversionErrorText(code, data, Language::French);
+}
+
+std::string TransCoo::Error() const {
+  if (errorCode_ == ConversionError::None) return {};
+  return ConversionErrorText(errorCode_, errorData_, Language::French);
 }
 
 void TransCoo::SetDatumFrom(Datum datum) {

@@ -184,8 +184,8 @@ class TransCoo {
   // The refusal in French, as the object has always reported it; ErrorCode
   // says which it is and ErrorData what it names (the reference as given,
   // for BadMgrs), for a caller that speaks another language
-  // (ConversionErrorText).
-  const std::string& Error() const { return error_; }
+  // (ConversionErrorText). Written when asked: a batch run reads the code.
+  std::string Error() const;
   ConversionError ErrorCode() const { return errorCode_; }
   const std::string& ErrorData() const { return errorData_; }
 
@@ -309,7 +309,6 @@ class TransCoo {
   // Sets Error, ErrorCode and ErrorData together.
   void Refuse(ConversionError code, std::string_view data = {});
 
-  std::string error_;
   ConversionError errorCode_ = ConversionError::None;
   std::string errorData_;
   std::optional<Datum> datumFrom_;

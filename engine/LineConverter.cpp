@@ -195,6 +195,7 @@ std::optional<LineConverter::ProbeResult> LineConverter::Probe(std::string_view 
   line_ = line;
   try {
     if (IsEmptyRecord(line)) return std::nullopt;
+    SplitFields(layout);
     if (choices_.detectKind) {
       if (!Detect(layout)) return std::nullopt;
     } else {
@@ -209,6 +210,7 @@ std::optional<LineConverter::ProbeResult> LineConverter::Probe(std::string_view 
 }
 
 bool LineConverter::ReadAndConvert(const Layout& layout) {
+  SplitFields(layout);
   if (choices_.detectKind) return Detect(layout);
   if (const std::optional<FieldRefusal> why = ReadAs(readings_.front(), layout)) {
     Refuse(why->reason, why->detail);
@@ -220,9 +222,12 @@ bool LineConverter::ReadAndConvert(const Layout& layout) {
   return true;
 }
 
+void LineConverter::SplitFields(const Layout& layout) {
+  fields_.Split(line_, layout.separator, std::numeric_limits<std::size_t>::max());
+}
+
 std::optional<FieldRefusal> LineConverter::ReadAs(Reading& reading, const Layout& layout) {
   reading.point.Reset();
-  fields_.Split(line_, layout.separator, std::numeric_limits<std::size_t>::max());
   const std::span<const std::string_view> all = fields_.All();
   std::array<std::string_view, 3> named{};
   std::span<const std::string_view> coordinates;

@@ -93,6 +93,8 @@ class LineConverter {
   // Reads the line's coordinate fields and converts them, or refuses the
   // line; with kind detection, into the one reading that fits.
   bool ReadAndConvert(const Layout& layout);
+  // Cuts the line into its fields, once for all the kinds it is read as.
+  void SplitFields(const Layout& layout);
   // Reads the coordinate fields as one kind into its object; nothing when
   // they read, every field accounted for.
   std::optional<FieldRefusal> ReadAs(Reading& reading, const Layout& layout);
@@ -118,7 +120,7 @@ class LineConverter {
   FieldSplitter fields_;
   std::string_view line_;
   LineOutcome outcome_;
-  bool unitsMixed_ = false;  // of the last reading
+  bool unitsMixed_ = false;   // of the last reading
   std::size_t consumed_ = 0;  // fields the last reading took
 };
 
