@@ -66,7 +66,10 @@ class LineSplitter {
         Decide(false);
       }
       if (encoding_ == Encoding::Undecided) return true;
-      if (!FeedBytes(std::exchange(start_, {}), onLine)) return false;
+      // The bytes held while deciding go on with the rest of their block, so
+      // that a CR LF across them stays one line end.
+      start_.append(block);
+      return FeedBytes(std::exchange(start_, {}), onLine);
     }
     return FeedBytes(block, onLine);
   }

@@ -134,6 +134,14 @@ std::vector<Case> Cases() {
        "X;Y;X;Y\r\n150000;170000;650000;670000\r\n",
        "",
        0},
+      // A text that opens with an empty CR LF line keeps CR LF throughout
+      // (it was read as a lone CR, and every line went out with CR alone).
+      {"a_first_empty_line_keeps_its_crlf",
+       "--keep -t lambert2008",
+       {"\r\nX;Y\r\n150000;170000\r\n"},
+       "\r\nX;Y;X;Y\r\n150000;170000;650000;670000\r\n",
+       "",
+       0},
       {"columns_beyond_the_line",
        "--columns 2 -t lambert",
        {"1\t150\t170\n1\t150\n"},
