@@ -8,6 +8,8 @@
 #include <numbers>
 #include <optional>
 
+#include "geodesy/Lambert.h"
+
 namespace koord {
 namespace {
 
@@ -121,6 +123,16 @@ constexpr char kCellMap[kCells][kCells + 1] = {
 #include "engine/BelgiumCells.inc"
 };
 
+// The verdict of every 5 km square of Lambert 1972, rows from north to
+// south, judged anew by the same test.
+constexpr char kLambertMap[kLambertRows][kLambertColumns + 1] = {
+#include "engine/BelgiumLambertSquares.inc"
+};
+
+// Lambert 1972 points lie on BD72, the outline on WGS84: about 100 m apart
+// in Belgium, and this margin covers them.
+constexpr double kDatumMarginKm = 0.5;
+
 std::size_t CellIndex(double value, double low, double size) {
   const auto index = static_cast<long>((value - low) / size);
   return static_cast<std::size_t>(std::clamp(index, 0L, static_cast<long>(kCells) - 1));
@@ -153,6 +165,31 @@ char JudgedCell(std::size_t row, std::size_t column) {
   }
   if (farthest < kFarFromBelgiumKm) return kNearCell;
   return nearest > kFarFromBelgiumKm ? kFarCell : kAstrideFarCell;
+}
+
+char JudgedLambertSquare(std::size_t row, std::size_t column) {
+  const double x = (static_cast<double>(column) + 0.5) * kLambertSquareMetres;
+  const double y = (static_cast<double>(row) + 0.5) * kLambertSquareMetres;
+  double latitude = 0;
+  double longitude = 0;
+  Lambert::LambertToGeo(x, y, latitude, longitude);
+  // Half the square's diagonal, km; the projection's scale is within a
+  // ten-thousandth of one over Belgium.
+  const double halfDiagonal = kLambertSquareMetres * std::numbers::sqrt2 / 2 / 1000;
+  const double nearest = KilometresFromBelgium(latitude, longitude) - halfDiagonal - kDatumMarginKm;
+  return nearest > kCloseToBelgiumKm ? kFarCell : kCloseCell;
+}
+
+char TabledLambertSquare(std::size_t row, std::size_t column) {
+  return kLambertMap[kLambertRows - 1 - row][column];
+}
+
+bool MayBeCloseToBelgiumInLambert72(double X, double Y) {
+  if (!(X >= 0 && Y >= 0)) return true;
+  const auto column = static_cast<std::size_t>(X / kLambertSquareMetres);
+  const auto row = static_cast<std::size_t>(Y / kLambertSquareMetres);
+  if (column >= kLambertColumns || row >= kLambertRows) return true;
+  return TabledLambertSquare(row, column) != kFarCell;
 }
 
 char TabledCell(std::size_t row, std::size_t column) {

@@ -33,11 +33,11 @@ bool FarFromBelgium(double latitude, double longitude);
 // same grid.
 bool CloseToBelgium(double latitude, double longitude);
 
-// The grid: cells of about 12 by 10 km over Belgium's box and this margin
+// The grid: cells of about 6 by 5 km over Belgium's box and this margin
 // around it, each judged once and for all from the distance at its centre,
 // give or take half its diagonal, against both distances. A point in a
 // cell astride the line it is asked about, or off the grid, is measured.
-inline constexpr std::size_t kCells = 64;
+inline constexpr std::size_t kCells = 128;
 inline constexpr double kCellMarginDegrees = 2.5;
 inline constexpr char kCloseCell = '#';         // within 20 km
 inline constexpr char kAstrideCloseCell = '+';  // astride 20 km
@@ -50,5 +50,21 @@ inline constexpr char kUnreadableCell = '!';    // astride both: cells too large
 // southern row, column 0 the western column.
 char JudgedCell(std::size_t row, std::size_t column);
 char TabledCell(std::size_t row, std::size_t column);
+
+// Lambert 1972 metres (X 0 to 310 000, Y 0 to 260 000) read as a kind that
+// might fit: false when the point lies surely beyond kCloseToBelgiumKm,
+// from a map of 5 km squares, so that kind detection converts no reading
+// that cannot be taken ("50.85 4.35" read as Lambert kilometres).
+bool MayBeCloseToBelgiumInLambert72(double X, double Y);
+
+inline constexpr double kLambertSquareMetres = 5000;
+inline constexpr std::size_t kLambertColumns = 62;  // X 0 to 310 km
+inline constexpr std::size_t kLambertRows = 52;     // Y 0 to 260 km
+
+// A square's verdict measured, and as the program holds it: kCloseCell
+// where a point may lie within kCloseToBelgiumKm, kFarCell where none
+// does; row 0 is the southern row.
+char JudgedLambertSquare(std::size_t row, std::size_t column);
+char TabledLambertSquare(std::size_t row, std::size_t column);
 
 }  // namespace koord

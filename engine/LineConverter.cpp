@@ -53,6 +53,12 @@ bool MayLieNearBelgium(CoordKind kind, const TransCoo& point) {
   return true;
 }
 
+// Readings whose point surely lies beyond kind detection's reach, told
+// before converting them: Lambert 1972 in a square of its map judged so.
+bool SurelyBeyondReach(CoordKind kind, const TransCoo& point) {
+  return kind == CoordKind::Lambert && !MayBeCloseToBelgiumInLambert72(point.X(), point.Y());
+}
+
 // A line of blanks, tabs and separators only: an empty record, as
 // spreadsheets end their CSV with ";;;".
 bool IsEmptyRecord(std::string_view line) {
@@ -288,7 +294,9 @@ std::string FarReadingsText(std::span<const FarReading> readings, Language langu
 
 bool LineConverter::Detect(const Layout& layout) {
   std::vector<std::pair<Reading*, std::size_t>> near;  // with the fields it took
-  std::vector<FarReading> far;
+  // Readings beyond reach, in the kinds' order, and whether converted: one
+  // that surely lies beyond is converted only for a refusal that names it.
+  std::vector<std::pair<Reading*, bool>> beyond;
   // Fields that a value's blanks or commas split tell more than "no
   // reading" when nothing else reads ("150 000 170 000").
   std::optional<FieldRefusal> miscounted;
@@ -300,12 +308,16 @@ bool LineConverter::Detect(const Layout& layout) {
     }
     if (unitsMixed_) continue;
     if (!MayLieNearBelgium(reading.kind->kind, reading.point)) continue;
+    if (SurelyBeyondReach(reading.kind->kind, reading.point)) {
+      beyond.emplace_back(&reading, false);
+      continue;
+    }
     reading.point.Conversion();
     if (reading.point.ErrorCode() != ConversionError::None) continue;
     if (CloseToBelgium(reading.point.Latitude(), reading.point.Longitude())) {
       near.emplace_back(&reading, consumed_);
     } else {
-      far.push_back({reading.kind->cliName, reading.point.Latitude(), reading.point.Longitude()});
+      beyond.emplace_back(&reading, true);
     }
   }
   if (near.size() == 1) {
@@ -314,12 +326,19 @@ bool LineConverter::Detect(const Layout& layout) {
     consumed_ = near.front().second;
     return true;
   }
-  if (near.empty() && far.empty() && miscounted) {
-    Refuse(miscounted->reason, miscounted->detail);
-    return false;
-  }
   if (near.empty()) {
-    Refuse(Reason::NoKindFits, FarReadingsText(far, language));
+    std::vector<FarReading> far;
+    for (auto& [reading, converted] : beyond) {
+      if (!converted) reading->point.Conversion();
+      if (reading->point.ErrorCode() != ConversionError::None) continue;
+      far.push_back(
+          {reading->kind->cliName, reading->point.Latitude(), reading->point.Longitude()});
+    }
+    if (far.empty() && miscounted) {
+      Refuse(miscounted->reason, miscounted->detail);
+    } else {
+      Refuse(Reason::NoKindFits, FarReadingsText(far, language));
+    }
     return false;
   }
   std::string kinds;

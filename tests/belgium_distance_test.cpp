@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/Belgium.h"
+#include "geodesy/Lambert.h"
 
 namespace koord {
 namespace {
@@ -65,6 +66,33 @@ TEST(BelgiumDistance, CellMapIsTheMeasure) {
   EXPECT_TRUE(same) << judged;
   // Cells small enough that none lies astride both lines.
   EXPECT_EQ(judged.find(kUnreadableCell), std::string::npos);
+}
+
+// The same for the Lambert 1972 squares that kind detection asks; and no
+// Lambert point within 20 km of Belgium lies in a square judged beyond.
+TEST(BelgiumDistance, LambertSquaresAreTheMeasure) {
+  std::string judged;
+  bool same = true;
+  for (std::size_t k = 0; k < kLambertRows; ++k) {
+    const std::size_t row = kLambertRows - 1 - k;
+    judged += '"';
+    for (std::size_t column = 0; column < kLambertColumns; ++column) {
+      const char square = JudgedLambertSquare(row, column);
+      judged += square;
+      same = same && square == TabledLambertSquare(row, column);
+    }
+    judged += "\",\n";
+  }
+  EXPECT_TRUE(same) << judged;
+  for (double x = 0; x <= 310000; x += 1000) {
+    for (double y = 0; y <= 260000; y += 1000) {
+      if (MayBeCloseToBelgiumInLambert72(x, y)) continue;
+      double latitude = 0;
+      double longitude = 0;
+      Lambert::LambertToGeo(x, y, latitude, longitude);
+      ASSERT_GT(KilometresFromBelgium(latitude, longitude), kCloseToBelgiumKm) << x << ", " << y;
+    }
+  }
 }
 
 // Every 0.05 degree from the Bay of Biscay to Denmark, the grid's verdicts
