@@ -25,6 +25,7 @@
 #include <functional>
 #include <memory>
 
+#include "tests/ui/LanguageRows.h"
 #include "ui/Form1.h"
 #include "ui/HelpWindow.h"
 #include "ui/InputOptionsMenu.h"
@@ -130,28 +131,9 @@ constexpr int kDegrees = 3;
 constexpr int kMgrs = 1;
 constexpr int kBel72 = 0;
 
-// The language column of the data-driven cases.
-void AddLanguages(std::initializer_list<Language> languages) {
-  for (const Language language : languages) {
-    QTest::newRow(koord::ui::LanguageCode(language)) << static_cast<int>(language);
-  }
-}
-
-Language FetchLanguage() {
-  QFETCH(int, language);
-  return static_cast<Language>(language);
-}
-
-// A text by language: French, Dutch, English, German.
-QString In(Language language, const char* fr, const char* nl, const char* en, const char* de) {
-  switch (language) {
-    case Language::Dutch: return QString::fromUtf8(nl);
-    case Language::English: return QString::fromUtf8(en);
-    case Language::German: return QString::fromUtf8(de);
-    case Language::French: break;
-  }
-  return QString::fromUtf8(fr);
-}
+using koord::ui::test::AddLanguages;
+using koord::ui::test::FetchLanguage;
+using koord::ui::test::In;
 
 // Answers the file dialog that opens next, once it shows.
 void AnswerFileDialog(QObject* context, std::function<void(QFileDialog*)> answer) {

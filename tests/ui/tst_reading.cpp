@@ -26,6 +26,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "tests/ui/LanguageRows.h"
 #include "ui/Form1.h"
 #include "ui/HelpWindow.h"
 #include "ui/MapView.h"
@@ -118,27 +119,9 @@ constexpr int kLambert2008 = 4;
 constexpr int kDetect = 6;
 constexpr int kSeveral = 7;
 
-void AddLanguages(std::initializer_list<Language> languages) {
-  for (const Language language : languages) {
-    QTest::newRow(koord::ui::LanguageCode(language)) << static_cast<int>(language);
-  }
-}
-
-Language FetchLanguage() {
-  QFETCH(int, language);
-  return static_cast<Language>(language);
-}
-
-// A text by language: French, Dutch, English, German.
-QString In(Language language, const char* fr, const char* nl, const char* en, const char* de) {
-  switch (language) {
-    case Language::Dutch: return QString::fromUtf8(nl);
-    case Language::English: return QString::fromUtf8(en);
-    case Language::German: return QString::fromUtf8(de);
-    case Language::French: break;
-  }
-  return QString::fromUtf8(fr);
-}
+using koord::ui::test::AddLanguages;
+using koord::ui::test::FetchLanguage;
+using koord::ui::test::In;
 
 QString FromUtf8(const char* text) {
   return QString::fromUtf8(text);
