@@ -121,6 +121,14 @@ long Magnitude(std::string_view text) {
   return exponent + (first < point ? shift - 1 : shift);
 }
 
+// A letter other than an exponent's, which no number holds: such a field
+// ("31UES963329", "K35531") is told unreadable without building a text.
+bool HasLetterBesidesExponent(std::string_view field) {
+  return std::any_of(field.begin(), field.end(), [](char c) {
+    return (ascii::IsUpper(c) || ascii::IsLower(c)) && c != 'e' && c != 'E';
+  });
+}
+
 }  // namespace
 
 std::optional<Reason> ReadNumber(std::string_view field, double& value) {
@@ -128,6 +136,7 @@ std::optional<Reason> ReadNumber(std::string_view field, double& value) {
   TextScan blanks(field);
   blanks.SkipBlanks();
   if (blanks.AtEnd()) return Reason::MissingField;
+  if (HasLetterBesidesExponent(field)) return Reason::UnreadableNumber;
   const std::optional<std::string> text = Normalised(field);
   if (!text) return Reason::UnreadableNumber;
   double read = 0;
