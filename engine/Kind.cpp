@@ -37,8 +37,15 @@ double ApplyKilometreRule(double value) {
   return value < kKilometreLimit ? RequireFinite(value * kMetresPerKilometre) : value;
 }
 
-FieldRefusal RefusalOf(Reason reason, std::string_view field, Language language) {
-  return {reason, QuotedField(field, language)};
+// A refusal that quotes one of the line's fields, when it is written.
+FieldRefusal RefusalOf(Reason reason, std::string_view field) {
+  return {reason, {}, field};
+}
+
+// A refusal that quotes a text made from the fields, quoted at once: the
+// text does not outlive the reading.
+FieldRefusal QuotingNow(Reason reason, std::string_view text, Language language) {
+  return {reason, QuotedField(text, language)};
 }
 
 // A field the kind reads is missing or empty: its name says which.
@@ -59,7 +66,7 @@ std::optional<FieldRefusal> ReadNumbers(CoordKind kind, std::span<const std::str
     if (i >= fields.size()) return MissingField(kind, i, language);
     const std::optional<Reason> why = ReadNumber(fields[i], values[i - from]);
     if (why == Reason::MissingField) return MissingField(kind, i, language);
-    if (why) return RefusalOf(*why, fields[i], language);
+    if (why) return RefusalOf(*why, fields[i]);
   }
   return std::nullopt;
 }
@@ -96,7 +103,7 @@ FieldReading ReadUtm(std::span<const std::string_view> fields, bool, TransCoo& p
   if (fields.empty() || IsBlank(fields[0]))
     return Refused(MissingField(CoordKind::Utm, 0, language));
   const std::optional<UtmZoneText> zone = ReadUtmZone(fields[0]);
-  if (!zone) return Refused(RefusalOf(Reason::UnreadableZone, fields[0], language));
+  if (!zone) return Refused(RefusalOf(Reason::UnreadableZone, fields[0]));
   std::array<double, 2> en{};
   if (auto why = ReadNumbers(CoordKind::Utm, fields, en, language, 1)) return Refused(*why);
   point.SetZone(zone->zone);
@@ -161,7 +168,7 @@ FieldReading ReadPairInOneField(std::string_view text, std::size_t consumed, Tra
   DegreeReading a;
   DegreeReading b;
   if (const std::optional<Reason> why = ReadDegreePairField(text, a, b)) {
-    return Refused(RefusalOf(*why, text, language));
+    return Refused(QuotingNow(*why, text, language));
   }
   if (auto why = SetAngles(a, b, text, text, point, language)) return Refused(*why);
   return {std::nullopt, consumed};
@@ -201,13 +208,13 @@ FieldReading ReadAngleFields(std::span<const std::string_view> fields, TransCoo&
     if (!ReadDegreePairField(fields[0], ignored, alsoIgnored)) {
       return ReadPairInOneField(fields[0], 1, point, language);
     }
-    if (first) return Refused(RefusalOf(*first, fields[0], language));
+    if (first) return Refused(RefusalOf(*first, fields[0]));
     return Refused(MissingField(CoordKind::Degrees, 1, language));
   }
   DegreeReading b;
   if (const std::optional<Reason> why = ReadDegrees(fields[1], b)) {
     return Refused(why == Reason::MissingField ? MissingField(CoordKind::Degrees, 1, language)
-                                               : RefusalOf(*why, fields[1], language));
+                                               : RefusalOf(*why, fields[1]));
   }
   if (auto why = SetAngles(a, b, fields[0], fields[1], point, language)) return Refused(*why);
   return {std::nullopt, 2};
@@ -231,7 +238,7 @@ std::optional<FieldRefusal> CompleteZonelessReference(std::string& text, Languag
   const bool zoneless = solid.size() >= 2 && ascii::IsUpper(solid[0]) && ascii::IsUpper(solid[1]);
   if (!zoneless) return std::nullopt;
   const std::optional<std::string_view> zone = GridZoneOfBelgianSquare(solid.substr(0, 2));
-  if (!zone) return RefusalOf(Reason::MgrsWithoutZone, text, language);
+  if (!zone) return QuotingNow(Reason::MgrsWithoutZone, text, language);
   text = std::string(*zone) + solid;
   return std::nullopt;
 }
@@ -665,6 +672,10 @@ std::optional<CoordKind> KindNamed(std::string_view word) {
     if (descriptor.cliName == lower) return descriptor.kind;
   }
   return std::nullopt;
+}
+
+std::string DetailOf(const FieldRefusal& refusal, Language language) {
+  return refusal.quoted ? QuotedField(*refusal.quoted, language) : refusal.detail;
 }
 
 }  // namespace koord

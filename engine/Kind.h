@@ -46,11 +46,17 @@ struct PrecisionList {
 };
 
 // Why a line's coordinate fields give no point: the reason, and the detail
-// that follows it (the field quoted, the name of a missing one).
+// that follows it (the name of a missing field), or the field to quote,
+// quoted only when the refusal is written (kind detection throws most
+// refusals away); the field is valid as long as its line.
 struct FieldRefusal {
   Reason reason;
   std::string detail;
+  std::optional<std::string_view> quoted = {};
 };
+
+// The detail of a refusal as it is written.
+std::string DetailOf(const FieldRefusal& refusal, Language language);
 
 // What reading a line's coordinate fields gave: the point set in the
 // conversion object, or why not; and how many fields the kind took.

@@ -219,7 +219,7 @@ bool LineConverter::ReadAndConvert(const Layout& layout) {
   SplitFields(layout);
   if (choices_.detectKind) return Detect(layout);
   if (const std::optional<FieldRefusal> why = ReadAs(readings_.front(), layout)) {
-    Refuse(why->reason, why->detail);
+    Refuse(why->reason, DetailOf(*why, choices_.language));
     return false;
   }
   // The map shows Lambert input as read, unconverted and unchecked.
@@ -335,7 +335,7 @@ bool LineConverter::Detect(const Layout& layout) {
           {reading->kind->cliName, reading->point.Latitude(), reading->point.Longitude()});
     }
     if (far.empty() && miscounted) {
-      Refuse(miscounted->reason, miscounted->detail);
+      Refuse(miscounted->reason, DetailOf(*miscounted, language));
     } else {
       Refuse(Reason::NoKindFits, FarReadingsText(far, language));
     }
