@@ -11,6 +11,7 @@
 #include <string>
 
 #include "engine/FieldSplitter.h"
+#include "engine/Windows1252.h"
 
 namespace koord::ui {
 
@@ -34,15 +35,6 @@ constexpr char kCsvSeparator = ';';
 constexpr char kCsvFileSeparator[] = "\r\n";
 const QByteArray kUtf8Mark("\xEF\xBB\xBF");
 
-// Windows-1252 characters 0x80 to 0x9F; the five unassigned codes give
-// U+FFFD.
-constexpr std::array<char16_t, 32> kWindows1252High{
-    u'€', u'\xFFFD', u'‚',      u'ƒ', u'„',      u'…',      u'†', u'‡',      u'ˆ', u'‰', u'Š',
-    u'‹', u'Œ',      u'\xFFFD', u'Ž', u'\xFFFD', u'\xFFFD', u'‘', u'’',      u'“', u'”', u'•',
-    u'–', u'—',      u'˜',      u'™', u'š',      u'›',      u'œ', u'\xFFFD', u'ž', u'Ÿ'};
-constexpr unsigned char kFirstHigh = 0x80;
-constexpr unsigned char kLastHigh = 0x9F;
-
 bool IsStrayControl(unsigned char byte) {
   return byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r' && byte != '\f' &&
          byte != '\v';
@@ -55,14 +47,10 @@ std::optional<QStringConverter::Encoding> Utf16Mark(const QByteArray& data) {
 }
 
 QString FromWindows1252(const QByteArray& data) {
-  QString text;
-  text.reserve(data.size());
-  for (const char c : data) {
-    const auto byte = static_cast<unsigned char>(c);
-    text += byte >= kFirstHigh && byte <= kLastHigh ? QChar(kWindows1252High[byte - kFirstHigh])
-                                                    : QChar(byte);
-  }
-  return text;
+  std::string utf8;
+  AppendWindows1252(utf8,
+                    std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
+  return QString::fromStdString(utf8);
 }
 
 QString Decode(const QByteArray& data) {
