@@ -242,7 +242,9 @@ std::size_t MgrsInputDigits(std::string_view echo) {
   for (char c : echo) {
     if (c != ' ') s += c;
   }
-  const std::size_t head = s.size() > 1 && s[1] >= '0' && s[1] <= '9' ? 5 : 4;
+  // A Belgian square without its zone ("ES9534") starts with its letters.
+  const bool zoneless = s.size() > 1 && s[0] >= 'A' && s[0] <= 'Z' && s[1] >= 'A' && s[1] <= 'Z';
+  const std::size_t head = zoneless ? 2 : s.size() > 1 && s[1] >= '0' && s[1] <= '9' ? 5 : 4;
   return s.size() > head ? (s.size() - head) / 2 : 0;
 }
 
@@ -344,7 +346,15 @@ bool IsConverted(const koord::BatchChoices& c, const std::vector<std::string>& i
       const std::size_t kept = std::min(given, digits);
       std::string solid = echo;
       std::erase(solid, ' ');
-      if (c.datumFrom == c.datumDest && kept == given) return out == solid;
+      // Belgian squares are written with or without their zone, whichever
+      // way they were read.
+      const auto withoutZone = [](std::string text) {
+        if (text.starts_with("31U") || text.starts_with("32U")) text.erase(0, 3);
+        return text;
+      };
+      if (c.datumFrom == c.datumDest && kept == given) {
+        return out == solid || withoutZone(out) == withoutZone(solid);
+      }
       return std::regex_match(out, MgrsOutput(kept));
     }
     case CoordKind::Ifbl: {
