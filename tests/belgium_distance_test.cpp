@@ -48,21 +48,31 @@ TEST(BelgiumDistance, NoNumberIsFar) {
   EXPECT_EQ(KilometresFromBelgium(nan, nan), inf);
 }
 
+// A map judged anew, north at the top, written as its .inc file holds it;
+// `same` tells whether the program's map agrees.
+using Verdict = char (*)(std::size_t row, std::size_t column);
+std::string JudgedMap(std::size_t rows, std::size_t columns, Verdict judged, Verdict tabled,
+                      bool& same) {
+  std::string map;
+  same = true;
+  for (std::size_t k = 0; k < rows; ++k) {
+    const std::size_t row = rows - 1 - k;
+    map += '"';
+    for (std::size_t column = 0; column < columns; ++column) {
+      const char cell = judged(row, column);
+      map += cell;
+      same = same && cell == tabled(row, column);
+    }
+    map += "\",\n";
+  }
+  return map;
+}
+
 // The map the program holds is the one the outline gives; when it is not,
 // the message is the map to put in engine/BelgiumCells.inc.
 TEST(BelgiumDistance, CellMapIsTheMeasure) {
-  std::string judged;
-  bool same = true;
-  for (std::size_t k = 0; k < kCells; ++k) {
-    const std::size_t row = kCells - 1 - k;
-    judged += '"';
-    for (std::size_t column = 0; column < kCells; ++column) {
-      const char cell = JudgedCell(row, column);
-      judged += cell;
-      same = same && cell == TabledCell(row, column);
-    }
-    judged += "\",\n";
-  }
+  bool same = false;
+  const std::string judged = JudgedMap(kCells, kCells, JudgedCell, TabledCell, same);
   EXPECT_TRUE(same) << judged;
   // Cells small enough that none lies astride both lines.
   EXPECT_EQ(judged.find(kUnreadableCell), std::string::npos);
@@ -71,18 +81,9 @@ TEST(BelgiumDistance, CellMapIsTheMeasure) {
 // The same for the Lambert 1972 squares that kind detection asks; and no
 // Lambert point within 20 km of Belgium lies in a square judged beyond.
 TEST(BelgiumDistance, LambertSquaresAreTheMeasure) {
-  std::string judged;
-  bool same = true;
-  for (std::size_t k = 0; k < kLambertRows; ++k) {
-    const std::size_t row = kLambertRows - 1 - k;
-    judged += '"';
-    for (std::size_t column = 0; column < kLambertColumns; ++column) {
-      const char square = JudgedLambertSquare(row, column);
-      judged += square;
-      same = same && square == TabledLambertSquare(row, column);
-    }
-    judged += "\",\n";
-  }
+  bool same = false;
+  const std::string judged =
+      JudgedMap(kLambertRows, kLambertColumns, JudgedLambertSquare, TabledLambertSquare, same);
   EXPECT_TRUE(same) << judged;
   for (double x = 0; x <= 310000; x += 1000) {
     for (double y = 0; y <= 260000; y += 1000) {
