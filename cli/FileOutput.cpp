@@ -43,9 +43,9 @@ FileOutput::FileOutput(const Options& options, FileInputs& inputs, RefusalMessag
       choices_(inputs.Choices()),
       kind_(Describe(choices_.coorDest)),
       result_(choices_),
-      geometry_(ResultOf(options, choices_), traits_.wgs84Only) {
+      records_(choices_, ResultOf(options, choices_), traits_.geometry, traits_.wgs84Only) {
   try {
-    if (traits_.geometry && !geometry_.Epsg()) {
+    if (traits_.geometry && !records_.Epsg()) {
       std::string system(kind_.cliName);
       system += ", ";
       system += EntryOf(kDatumTable, choices_.datumDest).code;
@@ -62,7 +62,7 @@ FileOutput::FileOutput(const Options& options, FileInputs& inputs, RefusalMessag
 }
 
 FileOutput::~FileOutput() {
-  records_.reset();
+  written_.reset();
   if (!writer_) return;
   // Uncommitted: the writer removes its folder, the signals need not.
   const EndingSignalsHeld held;
@@ -88,14 +88,10 @@ bool FileOutput::Take(const LineResult& result) {
   if (status != LineStatus::Converted) {
     messages_.Add(static_cast<std::uint32_t>(result.text), line.record, why);
   }
-  RecordWriter::Record& record = records_->Next();
+  RecordWriter::Record& record = written_->Next();
   InputCells(line, record.cells);
   if (status == LineStatus::Converted) {
-    if (result.point == nullptr) {
-      throw std::logic_error("a file is written from a run on one thread");
-    }
-    result_.Converted(*result.point, result.kind, record.cells);
-    if (traits_.geometry) geometry_.Make(*result.point, record.shape);
+    files::ResultRecords::Read(result.extra, record.cells, record.shape);
   } else {
     result_.Refused(why, record.cells);
   }
@@ -105,7 +101,7 @@ bool FileOutput::Take(const LineResult& result) {
     firstUnplaced_ = inputs_.Name(result.text) + ':' + std::to_string(line.record);
   }
   try {
-    records_->Submit();
+    written_->Submit();
   } catch (const files::FileError& error) {
     throw Fatal(error.Text(Spoken()));
   }
@@ -149,8 +145,8 @@ void FileOutput::Open(const std::vector<std::string>& attributes) {
   attributes_ = attributes;
   files::WriteLayout layout;
   layout.columns = result_.Columns(attributes);
-  if (traits_.geometry) layout.epsg = geometry_.Epsg();
-  layout.geometry = geometry_.Type();
+  if (traits_.geometry) layout.epsg = records_.Epsg();
+  layout.geometry = records_.Type();
   try {
     // The folder of the new file is made and its name recorded with no
     // signal between the two.
@@ -160,7 +156,7 @@ void FileOutput::Open(const std::vector<std::string>& attributes) {
   } catch (const files::FileError& error) {
     throw Fatal(error.Text(Spoken()));
   }
-  records_.emplace(*writer_);
+  written_.emplace(*writer_);
 }
 
 void FileOutput::InputCells(const QueuedLine& line, std::vector<std::string>& cells) {
@@ -180,8 +176,8 @@ std::size_t FileOutput::Commit() {
                 : std::vector<std::string>{std::string(files::kLineColumn)});
   }
   try {
-    records_->Finish();
-    records_.reset();
+    written_->Finish();
+    written_.reset();
     const EndingSignalsHeld held;
     writer_->Commit();
     ForgetTemporaryFolder();

@@ -32,6 +32,7 @@
 #include "files/FileWriter.h"
 #include "files/Geometry.h"
 #include "files/ResultCells.h"
+#include "files/ResultRecords.h"
 #include "files/TextColumns.h"
 
 namespace koord::cli {
@@ -46,7 +47,10 @@ class FileOutput : public LineSink {
   FileOutput(const FileOutput&) = delete;
   FileOutput& operator=(const FileOutput&) = delete;
 
-  // Takes the outcomes of a run on one thread (result.point set).
+  // What the run must make of each converted point.
+  const PointWork& Work() const { return records_; }
+
+  // Takes the outcomes of a run given Work().
   bool Take(const LineResult& result) override;
 
   // Puts the file in place of the old one. Then writes on standard error
@@ -70,9 +74,9 @@ class FileOutput : public LineSink {
   const BatchChoices& choices_;
   const KindDescriptor& kind_;
   files::ResultCells result_;
-  files::ResultGeometry geometry_;
+  const files::ResultRecords records_;
   std::optional<files::FileWriter> writer_;
-  std::optional<RecordWriter> records_;  // after writer_, which it uses
+  std::optional<RecordWriter> written_;  // after writer_, which it uses
   std::vector<std::string> attributes_;  // the input's columns, once known
   // The current text: its number, whether its columns are settled, and how
   // its lines become cells.

@@ -37,7 +37,7 @@ class RecordSink : public LineSink {
       record.status = LineStatus::Refused;
       record.reason = Reason::Refused;
       record.why = line.refusal;
-      record.point = nullptr;
+      record.extra = {};
       // In the place of the result, after the empty fields of the point
       // when the lines are kept.
       output_.clear();
@@ -95,12 +95,10 @@ int ToMap(const Options& options, InputFiles& inputs, FileInputs& files,
   return messages.Any() ? kSomeRefused : kAllConverted;
 }
 
-// The geometry of each record is made from the conversion object of its
-// line, which a run hands over on one thread only.
 int ToFile(const Options& options, InputFiles& inputs, FileInputs& files,
            RefusalMessages& messages) {
   FileOutput sink(options, files, messages);
-  BatchRun run(files.Choices(), RunOutput::Text, sink, 1);
+  BatchRun run(files.Choices(), RunOutput::Text, sink, options.threads, &sink.Work());
   FeedInputs(
       inputs, run,
       [&] {

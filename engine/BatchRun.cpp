@@ -3,6 +3,7 @@
 #include <deque>
 #include <future>
 #include <limits>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -47,6 +48,8 @@ struct Batch {
     std::size_t outputLength;
     std::size_t whyOffset;  // in whys
     std::size_t whyLength;
+    std::size_t extraOffset;  // in extras
+    std::size_t extraLength;
     double x;
     double y;
     bool far;
@@ -58,6 +61,7 @@ struct Batch {
   std::vector<Line> lines;
   std::string outputs;  // the outcomes' texts, back to back
   std::string whys;
+  std::string extras;
   std::vector<Outcome> outcomes;
 
   bool Full() const { return lines.size() >= kBatchLines || text.size() >= kBatchBytes; }
@@ -67,20 +71,28 @@ struct Batch {
     lines.clear();
     outputs.clear();
     whys.clear();
+    extras.clear();
     outcomes.clear();
   }
 };
 
-// Converts every line of a batch with a converter of its own.
-Batch Convert(const BatchChoices& choices, RunOutput output, Batch batch) {
+// Converts every line of a batch with a converter, and a worker of the
+// point work, of its own.
+Batch Convert(const BatchChoices& choices, RunOutput output, const PointWork* work, Batch batch) {
   LineConverter converter(choices, output);
+  const std::unique_ptr<PointWork::Worker> worker = work ? work->NewWorker() : nullptr;
   for (const Batch::Line& line : batch.lines) {
     const LineOutcome& outcome =
         converter.Convert(std::string_view(batch.text).substr(line.offset, line.length),
                           line.layout, line.tooLong, line.role);
+    const std::size_t extraOffset = batch.extras.size();
+    if (worker && outcome.status == LineStatus::Converted) {
+      worker->Do(converter.Point(), outcome.kind, batch.extras);
+    }
     batch.outcomes.push_back({outcome.status, outcome.reason, batch.outputs.size(),
-                              outcome.text.size(), batch.whys.size(), outcome.why.size(), outcome.x,
-                              outcome.y, outcome.far, outcome.kilometres, outcome.kind});
+                              outcome.text.size(), batch.whys.size(), outcome.why.size(),
+                              extraOffset, batch.extras.size() - extraOffset, outcome.x, outcome.y,
+                              outcome.far, outcome.kilometres, outcome.kind});
     batch.outputs += outcome.text;
     batch.whys += outcome.why;
   }
@@ -97,9 +109,22 @@ struct Place {
 };
 
 LineResult ResultOf(const Place& place, const LineOutcome& outcome, const Layout& layout) {
-  return {place.text,        place.number, outcome.status,     outcome.reason, outcome.text,
-          outcome.why,       outcome.x,    outcome.y,          place.ending,   place.byteOrderMark,
-          place.windows1252, outcome.far,  outcome.kilometres, outcome.kind,   layout};
+  return {place.text,
+          place.number,
+          outcome.status,
+          outcome.reason,
+          outcome.text,
+          outcome.why,
+          outcome.x,
+          outcome.y,
+          place.ending,
+          place.byteOrderMark,
+          place.windows1252,
+          outcome.far,
+          outcome.kilometres,
+          outcome.kind,
+          layout,
+          {}};
 }
 
 }  // namespace
@@ -107,14 +132,18 @@ LineResult ResultOf(const Place& place, const LineOutcome& outcome, const Layout
 // The run's working state; its members in the order they are set up.
 class BatchRun::State {
  public:
-  State(const BatchChoices& choices, RunOutput output, LineSink& sink, unsigned threads)
+  State(const BatchChoices& choices, RunOutput output, LineSink& sink, unsigned threads,
+        const PointWork* work)
       : choices_(choices),
         output_(output),
         sink_(sink),
+        work_(work),
         maxInFlight_(threads > 1 ? kInFlightPerThread * threads : 0),
         finder_(choices_),
         pool_(threads > 1 ? threads : 0) {
-    if (threads <= 1) converter_.emplace(choices_, output_);
+    if (threads > 1) return;
+    converter_.emplace(choices_, output_);
+    if (work_) worker_ = work_->NewWorker();
   }
 
   bool Feed(std::string_view bytes) {
@@ -209,7 +238,11 @@ class BatchRun::State {
     if (converter_) {
       LineResult result =
           ResultOf(place, converter_->Convert(line, *layout_, tooLong, role), *layout_);
-      if (result.status == LineStatus::Converted) result.point = &converter_->Point();
+      if (worker_ && result.status == LineStatus::Converted) {
+        extra_.clear();
+        worker_->Do(converter_->Point(), result.kind, extra_);
+        result.extra = extra_;
+      }
       return HandOver(result);
     }
     filling_.lines.push_back({static_cast<std::uint32_t>(filling_.text.size()),
@@ -252,7 +285,7 @@ class BatchRun::State {
     if (ended_) return;
     inFlight_.push_back(
         pool_.Run(std::packaged_task<Batch()>([this, batch = std::move(batch)]() mutable {
-          return Convert(choices_, output_, std::move(batch));
+          return Convert(choices_, output_, work_, std::move(batch));
         })));
   }
 
@@ -267,7 +300,8 @@ class BatchRun::State {
                 std::string_view(batch.outputs).substr(outcome.outputOffset, outcome.outputLength),
                 std::string_view(batch.whys).substr(outcome.whyOffset, outcome.whyLength),
                 outcome.x, outcome.y, line.ending, line.byteOrderMark, line.windows1252,
-                outcome.far, outcome.kilometres, outcome.kind, line.layout});
+                outcome.far, outcome.kilometres, outcome.kind, line.layout,
+                std::string_view(batch.extras).substr(outcome.extraOffset, outcome.extraLength)});
     }
     spares_.push_back(std::move(batch));
   }
@@ -283,9 +317,13 @@ class BatchRun::State {
   const BatchChoices choices_;
   const RunOutput output_;
   LineSink& sink_;
+  const PointWork* const work_;
   const std::size_t maxInFlight_;
   LayoutFinder finder_;
-  std::optional<LineConverter> converter_;  // on the feeding thread, with one thread
+  // On the feeding thread, with one thread.
+  std::optional<LineConverter> converter_;
+  std::unique_ptr<PointWork::Worker> worker_;
+  std::string extra_;
   LineSplitter lines_;
   std::size_t text_ = 0;
   std::uint64_t number_ = 0;
@@ -303,8 +341,9 @@ class BatchRun::State {
   WorkerPool<Batch> pool_;
 };
 
-BatchRun::BatchRun(const BatchChoices& choices, RunOutput output, LineSink& sink, unsigned threads)
-    : state_(std::make_unique<State>(choices, output, sink, threads)) {}
+BatchRun::BatchRun(const BatchChoices& choices, RunOutput output, LineSink& sink, unsigned threads,
+                   const PointWork* work)
+    : state_(std::make_unique<State>(choices, output, sink, threads, work)) {}
 
 BatchRun::~BatchRun() = default;
 

@@ -23,6 +23,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "engine/Choices.h"
@@ -54,10 +55,27 @@ struct LineResult {
   // Where its text's coordinates stand, as given or found: the separator
   // (whose output form the line's fields are written with) and columns.
   Layout layout;
-  // The conversion object of a converted line, for a sink that writes more
-  // than text (a file of another program, with geometry): given by a run on
-  // one thread, null from one on several.
-  const TransCoo* point = nullptr;
+  // What the run's PointWork made of a converted line; empty without one.
+  std::string_view extra;
+};
+
+// Work a sink needs done with the conversion object of each converted line
+// besides its text: a file's result cells and geometry. It is done where
+// the line was converted, so a run on several threads does it on all of
+// them at once, each thread with a worker of its own.
+class PointWork {
+ public:
+  class Worker {
+   public:
+    virtual ~Worker() = default;
+    // Appends to `out` what the sink will find in the line's
+    // LineResult::extra. `point` has converted the line, read as `readAs`.
+    virtual void Do(const TransCoo& point, CoordKind readAs, std::string& out) = 0;
+  };
+
+  virtual ~PointWork() = default;
+  // A worker for the lines of one thread, made on that thread.
+  virtual std::unique_ptr<Worker> NewWorker() const = 0;
 };
 
 class LineSink {
@@ -89,8 +107,10 @@ struct RunSummary {
 class BatchRun {
  public:
   // threads: converting threads besides the feeding one when above 1; with
-  // 1 each line is converted and handed over as it is fed.
-  BatchRun(const BatchChoices& choices, RunOutput output, LineSink& sink, unsigned threads = 1);
+  // 1 each line is converted and handed over as it is fed. `work`, when
+  // given, must outlive the run.
+  BatchRun(const BatchChoices& choices, RunOutput output, LineSink& sink, unsigned threads = 1,
+           const PointWork* work = nullptr);
   ~BatchRun();
   BatchRun(const BatchRun&) = delete;
   BatchRun& operator=(const BatchRun&) = delete;

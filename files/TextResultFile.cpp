@@ -15,10 +15,11 @@ TextResultFile::TextResultFile(const std::string& path, FileFormat format,
       format_(format),
       traits_(Traits(format)),
       result_(choices),
-      geometry_({choices.coorDest, choices.datumDest, choices.utmZone,
-                 choices.preciseTransformation, squares},
-                traits_.wgs84Only) {
-  if (traits_.geometry && !geometry_.Epsg()) {
+      records_(choices,
+               {choices.coorDest, choices.datumDest, choices.utmZone, choices.preciseTransformation,
+                squares},
+               traits_.geometry, traits_.wgs84Only) {
+  if (traits_.geometry && !records_.Epsg()) {
     std::string system(Describe(choices.coorDest).cliName);
     system += ", ";
     system += EntryOf(kDatumTable, choices.datumDest).code;
@@ -35,8 +36,8 @@ TextResultFile::~TextResultFile() = default;
 void TextResultFile::Open() {
   WriteLayout layout;
   layout.columns = result_.Columns(columns_.Names());
-  if (traits_.geometry) layout.epsg = geometry_.Epsg();
-  layout.geometry = geometry_.Type();
+  if (traits_.geometry) layout.epsg = records_.Epsg();
+  layout.geometry = records_.Type();
   layout.layerName = layerName_;
   writer_.emplace(path_, format_, layout);
 }
@@ -52,9 +53,8 @@ void TextResultFile::Take(const LineResult& result, std::string_view line) {
   if (result.status == LineStatus::Header) return;
   columns_.Cells(line, cells_);
   shape_.clear();
-  if (result.status == LineStatus::Converted && result.point != nullptr) {
-    result_.Converted(*result.point, result.kind, cells_);
-    if (traits_.geometry) geometry_.Make(*result.point, shape_);
+  if (result.status == LineStatus::Converted) {
+    ResultRecords::Read(result.extra, cells_, shape_);
   } else {
     result_.Refused(result.why, cells_);
   }

@@ -8,7 +8,8 @@
 // Commit, or not at all.
 //
 //   TextResultFile file("relevés.gpkg", FileFormat::GeoPackage, choices, false);
-//   // a run on one thread, its sink:
+//   BatchRun run(choices, RunOutput::Text, sink, threads, &file.Work());
+//   // its sink:
 //   file.Take(result, lineText);
 //   file.Commit();
 
@@ -22,6 +23,7 @@
 #include "files/FileWriter.h"
 #include "files/Geometry.h"
 #include "files/ResultCells.h"
+#include "files/ResultRecords.h"
 #include "files/TextColumns.h"
 
 namespace koord::files {
@@ -37,8 +39,11 @@ class TextResultFile {
   TextResultFile(const TextResultFile&) = delete;
   TextResultFile& operator=(const TextResultFile&) = delete;
 
-  // The outcome of a line (from a run on one thread, which sets its point)
-  // with the line's text. Raises FileError when the record cannot be written.
+  // What the run must make of each converted point.
+  const PointWork& Work() const { return records_; }
+
+  // The outcome of a line (from a run given Work()) with the line's text.
+  // Raises FileError when the record cannot be written.
   void Take(const LineResult& result, std::string_view line);
 
   // Puts the file in place; returns the lines the format had no place for
@@ -53,7 +58,7 @@ class TextResultFile {
   FileFormat format_;
   const FormatTraits& traits_;
   ResultCells result_;
-  ResultGeometry geometry_;
+  ResultRecords records_;
   TextColumns columns_;
   bool settled_ = false;
   std::optional<FileWriter> writer_;

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <deque>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -421,6 +422,58 @@ TEST(BatchRun, BlocksOfAnySizeAndThreadsGiveTheWholeRun) {
       EXPECT_EQ(run.Summary().refused, expected.refused);
       ASSERT_TRUE(run.Summary().firstRefused);
       EXPECT_EQ(run.Summary().firstRefused->number, expected.firstRefused->number);
+    }
+  }
+}
+
+// What a sink needs of each converted point besides its text (a file's
+// cells and geometry) comes back with its line, whichever thread converted
+// it; refused lines have none.
+TEST(BatchRun, PointWorkComesBackWithItsLine) {
+  class IfblWork : public koord::PointWork {
+    class Worker : public koord::PointWork::Worker {
+      void Do(const koord::TransCoo& point, CoordKind readAs, std::string& out) override {
+        out += point.IFBL();
+        out += readAs == kLambert ? "/L" : "/?";
+      }
+    };
+
+   public:
+    std::unique_ptr<koord::PointWork::Worker> NewWorker() const override {
+      return std::make_unique<Worker>();
+    }
+  };
+  class ExtraSink : public koord::LineSink {
+   public:
+    bool Take(const koord::LineResult& line) override {
+      const bool converted = line.status == koord::LineStatus::Converted;
+      lines.push_back(std::string(converted ? line.output : "-") + "|" + std::string(line.extra));
+      return true;
+    }
+    std::vector<std::string> lines;
+  };
+  // Over several batches, so that several workers take part.
+  std::string text;
+  for (int i = 0; i < 10'000; ++i) {
+    text += i % 7 == 3 ? "abc\t1\n" : std::to_string(30000 + 20 * i) + "\t150000\n";
+  }
+  const IfblWork work;
+  const BatchChoices choices = Choices(kLambert, kIfbl, kBel72, kBel72, 1);
+  for (const unsigned threads : {1u, 2u, 3u}) {
+    SCOPED_TRACE(testing::Message() << threads << " threads");
+    ExtraSink sink;
+    koord::BatchRun run(choices, RunOutput::Text, sink, threads, &work);
+    run.Feed(text);
+    run.Finish();
+    ASSERT_EQ(sink.lines.size(), 10'000u);
+    for (std::size_t i = 0; i < sink.lines.size(); ++i) {
+      const std::string& line = sink.lines[i];
+      const std::size_t bar = line.find('|');
+      if (i % 7 == 3) {
+        EXPECT_EQ(line, "-|") << i;
+      } else {
+        EXPECT_EQ(line.substr(bar + 1), line.substr(0, bar) + "/L") << i;
+      }
     }
   }
 }

@@ -133,8 +133,7 @@ QString SaveOtherFile(const QString& path, files::FileFormat format, const Batch
   try {
     files::TextResultFile file(Local(path), format, choices, squares, layerName.toStdString());
     FileSink sink(file, lines);
-    // One thread: the geometry is made from each line's conversion object.
-    BatchRun run(choices, RunOutput::Text, sink, 1);
+    BatchRun run(choices, RunOutput::Text, sink, 1, &file.Work());
     run.Feed(bytes);
     run.Finish();
     unplaced = file.Commit();
