@@ -70,14 +70,18 @@ int PlotToMap(const Options& options) {
   InputFiles inputs(options.inputs);
   RefusalMessages messages(InputNames(inputs));
   MapSink sink(messages);
-  BatchRun run(options.choices, RunOutput::Map, sink, options.threads);
-  FeedInputs(inputs, run, [&] {
-    run.Flush();
-    messages.Flush();
-  });
-  run.Finish();
-  messages.AddFarPoints(run.Summary());
+  {
+    BatchRun run(options.choices, RunOutput::Map, sink, options.threads);
+    FeedInputs(inputs, run, [&] {
+      run.Flush();
+      messages.Flush();
+    });
+    run.Finish();
+    messages.AddFarPoints(run.Summary());
+  }
   messages.Flush();
+  // The run's threads are gone: an ending signal while the map's temporary
+  // file is made can only land on this thread, which holds it meanwhile.
   WriteMap(sink.Points(), options.map, options.mapWidth, options.mapHeight, options.mapGrid);
   return messages.Any() ? kSomeRefused : kAllConverted;
 }

@@ -153,10 +153,11 @@ void FileOutput::Open(const std::vector<std::string>& attributes) {
     const EndingSignalsHeld held;
     writer_.emplace(path_, format_, layout);
     WatchTemporaryFolder(writer_->WorkFolder());
+    // Its thread leaves the signals to this one.
+    written_.emplace(*writer_);
   } catch (const files::FileError& error) {
     throw Fatal(error.Text(Spoken()));
   }
-  written_.emplace(*writer_);
 }
 
 void FileOutput::InputCells(const QueuedLine& line, std::vector<std::string>& cells) {

@@ -3,6 +3,7 @@
 // output line, a dot on the map or a record of a file.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "cli/Convert.h"
@@ -15,6 +16,7 @@
 #include "cli/OutputFile.h"
 #include "cli/ReadInputs.h"
 #include "cli/RefusalMessages.h"
+#include "cli/TemporaryFile.h"
 #include "engine/BatchRun.h"
 
 namespace koord::cli {
@@ -80,17 +82,20 @@ int ToMap(const Options& options, InputFiles& inputs, FileInputs& files,
           RefusalMessages& messages) {
   MapSink map(messages);
   RecordSink sink(files, map, false);
-  BatchRun run(files.Choices(), RunOutput::Map, sink, options.threads);
-  FeedInputs(
-      inputs, run,
-      [&] {
-        run.Flush();
-        messages.Flush();
-      },
-      &files);
-  run.Finish();
-  messages.AddFarPoints(files.InRecords(run.Summary()));
+  {
+    BatchRun run(files.Choices(), RunOutput::Map, sink, options.threads);
+    FeedInputs(
+        inputs, run,
+        [&] {
+          run.Flush();
+          messages.Flush();
+        },
+        &files);
+    run.Finish();
+    messages.AddFarPoints(files.InRecords(run.Summary()));
+  }
   messages.Flush();
+  // As PlotToMap: the run's threads are gone before the map is written.
   WriteMap(map.Points(), options.map, options.mapWidth, options.mapHeight, options.mapGrid);
   return messages.Any() ? kSomeRefused : kAllConverted;
 }
@@ -98,16 +103,24 @@ int ToMap(const Options& options, InputFiles& inputs, FileInputs& files,
 int ToFile(const Options& options, InputFiles& inputs, FileInputs& files,
            RefusalMessages& messages) {
   FileOutput sink(options, files, messages);
-  BatchRun run(files.Choices(), RunOutput::Text, sink, options.threads, &sink.Work());
+  // The run's threads are started with the ending signals held, so that
+  // they leave them to this thread: it holds them while the new file's
+  // folder is made and recorded, which a signal handled on another thread
+  // in between would leave behind.
+  std::optional<BatchRun> run;
+  {
+    const EndingSignalsHeld held;
+    run.emplace(files.Choices(), RunOutput::Text, sink, options.threads, &sink.Work());
+  }
   FeedInputs(
-      inputs, run,
+      inputs, *run,
       [&] {
-        run.Flush();
+        run->Flush();
         messages.Flush();
       },
       &files);
-  run.Finish();
-  messages.AddFarPoints(files.InRecords(run.Summary()));
+  run->Finish();
+  messages.AddFarPoints(files.InRecords(run->Summary()));
   messages.Flush();
   const std::size_t unplaced = sink.Commit();
   return messages.Any() || unplaced > 0 ? kSomeRefused : kAllConverted;
