@@ -106,7 +106,7 @@ void TimeConversion(int lines, int destKind) {
 }
 
 // The degrees of the lines saved as a file of another program, then the
-// GeoPackage opened into the input box: the window is busy meanwhile.
+// GeoPackage opened into the input box: the window waits meanwhile, drawn.
 void TimeFiles(int lines) {
   QTemporaryDir folder;
   koord::ui::Form1 window;

@@ -47,6 +47,7 @@
 #include "ui/StatusLabel.h"
 #include "ui/TestData.h"
 #include "ui/TextFile.h"
+#include "ui/WindowWaits.h"
 #include "ui/frmAbout.h"
 #include "ui/frmMap.h"
 
@@ -689,7 +690,9 @@ bool Form1::OpenOtherFile(const QString& path, files::FileFormat format) {
   OtherFileText file;
   try {
     const WaitCursor wait;
-    file = ReadOtherFile(path, format, part, {0, choices.coorFrom, choices.datumFrom}, language_);
+    const files::CoordSystem assumed{0, choices.coorFrom, choices.datumFrom};
+    file = WhileWindowWaits(
+        [&, language = language_] { return ReadOtherFile(path, format, part, assumed, language); });
   } catch (const files::FileError& error) {
     dialogs_.warn(FileMessage(error, path, language_));
     return false;
@@ -752,8 +755,12 @@ bool Form1::SaveResult(const QString& path) {
     // The layer or sheet read keeps its name in the file saved while the
     // input is still the file's.
     const QString layer = txtFrom->LoadedFile().isEmpty() ? QString() : openedPart_;
-    const QString error = SaveOtherFile(path, *format, choices_->Choices(), choices_->Squares(),
-                                        layer, *txtFrom->document(), language_, unplaced);
+    const std::string lines = LinesOf(*txtFrom->document());
+    const BatchChoices choices = choices_->Choices();
+    const bool squares = choices_->Squares();
+    const QString error = WhileWindowWaits([&, language = language_] {
+      return SaveOtherFile(path, *format, choices, squares, layer, lines, language, unplaced);
+    });
     wait.reset();
     if (!error.isEmpty()) {
       dialogs_.warn(error);

@@ -27,6 +27,9 @@ QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Converting threads of a save: the calling one writes the file.
+constexpr unsigned kSavingThreads = 2;
+
 // The outcomes of a run written to the file with their lines' texts.
 class FileSink : public LineSink {
  public:
@@ -111,17 +114,20 @@ QString SystemName(const files::CoordSystem& system, Language language) {
   return name;
 }
 
-QString SaveOtherFile(const QString& path, files::FileFormat format, const BatchChoices& choices,
-                      bool squares, const QString& layerName, const QTextDocument& input,
-                      Language language, std::size_t& unplaced) {
-  unplaced = 0;
-  // The lines as the run reads them: each block's text, no-break spaces
-  // kept.
+std::string LinesOf(const QTextDocument& input) {
+  // Each block's text, no-break spaces kept.
   std::string bytes;
   for (QTextBlock block = input.firstBlock(); block.isValid(); block = block.next()) {
     bytes += block.text().toUtf8().toStdString();
     if (block.next().isValid()) bytes += '\n';
   }
+  return bytes;
+}
+
+QString SaveOtherFile(const QString& path, files::FileFormat format, const BatchChoices& choices,
+                      bool squares, const QString& layerName, const std::string& bytes,
+                      Language language, std::size_t& unplaced) {
+  unplaced = 0;
   std::vector<std::string_view> lines;
   for (std::size_t start = 0; start <= bytes.size();) {
     const std::size_t end = bytes.find('\n', start);
@@ -133,7 +139,7 @@ QString SaveOtherFile(const QString& path, files::FileFormat format, const Batch
   try {
     files::TextResultFile file(Local(path), format, choices, squares, layerName.toStdString());
     FileSink sink(file, lines);
-    BatchRun run(choices, RunOutput::Text, sink, 1, &file.Work());
+    BatchRun run(choices, RunOutput::Text, sink, kSavingThreads, &file.Work());
     run.Feed(bytes);
     run.Finish();
     unplaced = file.Commit();

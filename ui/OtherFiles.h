@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "engine/Choices.h"
 #include "files/FileFormat.h"
@@ -72,14 +73,17 @@ QString FileMessage(const files::FileError& error, const QString& path, Language
 // How a system is named to the user: « Lambert 1972 (EPSG 31370) ».
 QString SystemName(const files::CoordSystem& system, Language language);
 
-// Converts the lines of `input` with `choices` and writes each with its
+// The lines of the input box as a run reads them, joined by line feeds.
+std::string LinesOf(const QTextDocument& input);
+
+// Converts `lines` (LinesOf) with `choices` and writes each with its
 // result to `path` in `format`; IFBL and MGRS results as their squares'
 // polygons with `squares`. The file is replaced only when the whole of it
 // is written; its layer or sheet is named `layerName`, or after the file
 // when it is empty. Returns the message of a failure in `language`, empty
 // on success; `unplaced` gets the lines the format had no place for.
 QString SaveOtherFile(const QString& path, files::FileFormat format, const BatchChoices& choices,
-                      bool squares, const QString& layerName, const QTextDocument& input,
+                      bool squares, const QString& layerName, const std::string& lines,
                       Language language, std::size_t& unplaced);
 
 }  // namespace koord::ui

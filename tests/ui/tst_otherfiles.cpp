@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <gdal_priv.h>
 #include <memory>
@@ -103,6 +104,7 @@ class TestOtherFiles : public QObject {
   void saveEachFormat();
   void squaresAsPolygons();
   void failedSaveSaysWhy();
+  void windowLivesWhileFilesAreReadAndWritten();
   void mapOfAnOpenedGpx();
 
  private:
@@ -543,6 +545,28 @@ void TestOtherFiles::failedSaveSaysWhy() {
   QCOMPARE(warnings_.size(), 1);
   QVERIFY2(warnings_[0].contains(QStringLiteral("r.gpkg")), qPrintable(warnings_[0]));
   QVERIFY(!QFile::exists(path));
+}
+
+// Reading and writing a file (seconds for a million points) is done
+// aside: the window's events go on meanwhile, so it is drawn, and each
+// call returns with its work done.
+void TestOtherFiles::windowLivesWhileFilesAreReadAndWritten() {
+  Input()->setPlainText(QStringLiteral("Id\tX\tY\nP1\t150000\t170000\n"));
+  Find<QAbstractButton>("Command1")->click();
+  QTRY_VERIFY(!window_->Running());
+  const QString path = dir_.filePath(QStringLiteral("vivant.gpkg"));
+  bool eventsWentOn = false;
+  QTimer::singleShot(0, window_.get(), [&eventsWentOn] { eventsWentOn = true; });
+  QVERIFY(window_->SaveResult(path));
+  QVERIFY(eventsWentOn);
+  QVERIFY(warnings_.isEmpty());
+
+  eventsWentOn = false;
+  QTimer::singleShot(0, window_.get(), [&eventsWentOn] { eventsWentOn = true; });
+  QVERIFY(window_->OpenFile(path));
+  QVERIFY(eventsWentOn);
+  QVERIFY2(Input()->toPlainText().contains(QStringLiteral("P1")),
+           qPrintable(Input()->toPlainText()));
 }
 
 void TestOtherFiles::mapOfAnOpenedGpx() {
