@@ -86,6 +86,10 @@ CellValue ValueOf(std::string_view text, ColumnType type, bool typed) {
   return static_cast<std::int64_t>(std::llround(*value));
 }
 
+char AsciiLower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 // A text as an SQL string literal: 'l''arbre' for l'arbre.
 std::string SqlText(std::string_view text) {
   std::string out(1, '\'');
@@ -170,7 +174,15 @@ class FileWriter::State {
     geometry_ = traits_.geometry && layout.epsg.has_value();
     polygon_ = layout.geometry == GeometryType::Polygon;
     files_.emplace(path_);
-    Create(layout);
+    try {
+      Create(layout);
+    } catch (...) {
+      // The destructor does not run: the dataset is closed here, quietly.
+      const gdal::QuietErrors quiet;
+      feature_.reset();
+      dataset_.reset();
+      throw;
+    }
   }
 
   void Write(std::span<const std::string_view> cells, std::span<const Point> shape) {
@@ -257,6 +269,20 @@ class FileWriter::State {
   }
 
  private:
+  // `base`, or base_2, base_3...: the first that no column has, in any
+  // case (SQLite's names are the same in upper and lower case).
+  std::string FreeName(const std::string& base) const {
+    const auto taken = [this](const std::string& name) {
+      return std::any_of(names_.begin(), names_.end(), [&name](const std::string& column) {
+        return std::equal(column.begin(), column.end(), name.begin(), name.end(),
+                          [](char a, char b) { return AsciiLower(a) == AsciiLower(b); });
+      });
+    };
+    std::string name = base;
+    for (std::size_t k = 2; taken(name); ++k) name = base + "_" + std::to_string(k);
+    return name;
+  }
+
   [[noreturn]] void Fail(FileAction action, FileProblem problem, std::string detail = {}) const {
     throw FileError(action, path_, problem, std::move(detail));
   }
@@ -275,7 +301,13 @@ class FileWriter::State {
         break;
       case FileFormat::Gpx: datasetOptions.SetNameValue("GPX_USE_EXTENSIONS", "YES"); break;
       case FileFormat::GeoJson: layerOptions.SetNameValue("RFC7946", "NO"); break;
-      case FileFormat::GeoPackage: layerOptions.SetNameValue("SPATIAL_INDEX", "NO"); break;
+      case FileFormat::GeoPackage:
+        layerOptions.SetNameValue("SPATIAL_INDEX", "NO");
+        // The key and the geometry take names of their own: a column of
+        // the user's called fid or geom keeps its name and its cells.
+        layerOptions.SetNameValue("FID", FreeName("fid").c_str());
+        layerOptions.SetNameValue("GEOMETRY_NAME", FreeName("geom").c_str());
+        break;
       case FileFormat::Shapefile: layerOptions.SetNameValue("ENCODING", "UTF-8"); break;
       default: break;
     }
