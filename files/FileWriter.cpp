@@ -42,7 +42,7 @@ constexpr const char* kGpxTracks = "tracks";
 
 constexpr int kWgs84 = 4326;
 
-// A GeoPackage's spatial index costs some 15 microseconds a point, ten
+// A GeoPackage's spatial index costs some 15 microseconds a point, twenty
 // times the rest of its writing: it is built once the points are written,
 // for files of up to this many records; a GIS program builds it for larger
 // ones when asked.
@@ -201,7 +201,7 @@ class FileWriter::State {
     if (table_) {
       values_.clear();
       for (std::size_t i = 0; i < cells.size(); ++i) {
-        values_.push_back(ValueOf(cells[i], types_[i], true));
+        values_.push_back(ValueOf(cells[i], types_[i], traits_.typedColumns));
       }
       table_->Insert(values_, geometry_ ? shape : std::span<const Point>());
       ++written_;
