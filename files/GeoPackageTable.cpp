@@ -92,7 +92,10 @@ GeoPackageTable::GeoPackageTable(const std::string& path, std::string name,
       polygon_(layout.geometry == GeometryType::Polygon) {
   // One connection on one thread at a time: SQLite's own mutexes would
   // only cost.
-  if (sqlite3_open_v2(path.c_str(), &db_->db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
+  // A path that begins with "file:" would be read as a URI, where SQLite
+  // takes them.
+  const std::string file = path.starts_with("file:") ? "./" + path : path;
+  if (sqlite3_open_v2(file.c_str(), &db_->db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
                       nullptr) != SQLITE_OK) {
     Fail();
   }
