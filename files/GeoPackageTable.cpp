@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <sqlite3.h>
+#include <stdexcept>
 #include <utility>
 
 #include "files/FileError.h"
@@ -333,7 +334,9 @@ void GeoPackageTable::Finish() {
         "WHERE lower(table_name) = lower(?)",
         [&](sqlite3_stmt* statement) { bindTable(statement, 1); });
   }
+  // An empty table keeps the count GDAL left, NULL (to be counted).
   const bool counted =
+      count_ > 0 &&
       once("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'gpkg_ogr_contents'",
            [](sqlite3_stmt*) {});
   if (counted) {
