@@ -9,6 +9,7 @@
 
 #include "files/FileError.h"
 #include "files/Gdal.h"
+#include "files/GeoPackageTable.h"
 #include "files/ReplacedFiles.h"
 
 namespace koord::files {
@@ -41,7 +42,7 @@ constexpr const char* kGpxTracks = "tracks";
 
 constexpr int kWgs84 = 4326;
 
-// A GeoPackage's spatial index costs some 15 microseconds a point, ten
+// A GeoPackage's spatial index costs some 15 microseconds a point, twenty
 // times the rest of its writing: it is built once the points are written,
 // for files of up to this many records; a GIS program builds it for larger
 // ones when asked.
@@ -72,6 +73,32 @@ std::optional<double> NumberOf(std::string_view text) {
     return std::nullopt;
   }
   return value;
+}
+
+// A cell as its column holds it: empty, NULL; in a typed format, a Real
+// or Integer column's number, NULL when there is none; text otherwise.
+CellValue ValueOf(std::string_view text, ColumnType type, bool typed) {
+  if (text.empty()) return std::monostate{};
+  if (!typed || type == ColumnType::Text) return text;
+  const std::optional<double> value = NumberOf(text);
+  if (!value) return std::monostate{};
+  if (type == ColumnType::Real) return *value;
+  return static_cast<std::int64_t>(std::llround(*value));
+}
+
+char AsciiLower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// A text as an SQL string literal: 'l''arbre' for l'arbre.
+std::string SqlText(std::string_view text) {
+  std::string out(1, '\'');
+  for (const char c : text) {
+    out += c;
+    if (c == '\'') out += '\'';
+  }
+  out += '\'';
+  return out;
 }
 
 std::vector<std::string> UniqueNames(const std::vector<Column>& columns) {
@@ -147,7 +174,15 @@ class FileWriter::State {
     geometry_ = traits_.geometry && layout.epsg.has_value();
     polygon_ = layout.geometry == GeometryType::Polygon;
     files_.emplace(path_);
-    Create(layout);
+    try {
+      Create(layout);
+    } catch (...) {
+      // The destructor does not run: the dataset is closed here, quietly.
+      const gdal::QuietErrors quiet;
+      feature_.reset();
+      dataset_.reset();
+      throw;
+    }
   }
 
   void Write(std::span<const std::string_view> cells, std::span<const Point> shape) {
@@ -156,28 +191,36 @@ class FileWriter::State {
       ++unplaced_;
       return;
     }
+    if (geometry_) {
+      for (const Point& p : shape) {
+        if (!std::isfinite(p.x) || !std::isfinite(p.y)) {
+          Fail(FileAction::Write, FileProblem::NotFinite);
+        }
+      }
+    }
+    if (table_) {
+      values_.clear();
+      for (std::size_t i = 0; i < cells.size(); ++i) {
+        values_.push_back(ValueOf(cells[i], types_[i], traits_.typedColumns));
+      }
+      table_->Insert(values_, geometry_ ? shape : std::span<const Point>());
+      ++written_;
+      return;
+    }
     feature_->SetFID(OGRNullFID);
     for (std::size_t i = 0; i < cells.size(); ++i) {
       const int field = fieldOf_[i];
-      const std::string_view text = cells[i];
-      if (text.empty()) {
+      const CellValue value = ValueOf(cells[i], types_[i], traits_.typedColumns);
+      if (const auto* real = std::get_if<double>(&value)) {
+        feature_->SetField(field, *real);
+      } else if (const auto* integer = std::get_if<std::int64_t>(&value)) {
+        feature_->SetField(field, static_cast<GIntBig>(*integer));
+      } else if (const auto* text = std::get_if<std::string_view>(&value)) {
+        cell_.assign(*text);
+        feature_->SetField(field, cell_.c_str());
+      } else {
         feature_->SetFieldNull(field);
-        continue;
       }
-      if (traits_.typedColumns && types_[i] != ColumnType::Text) {
-        if (const std::optional<double> value = NumberOf(text)) {
-          if (types_[i] == ColumnType::Real) {
-            feature_->SetField(field, *value);
-          } else {
-            feature_->SetField(field, static_cast<GIntBig>(std::llround(*value)));
-          }
-        } else {
-          feature_->SetFieldNull(field);
-        }
-        continue;
-      }
-      cell_.assign(text);
-      feature_->SetField(field, cell_.c_str());
     }
     if (geometry_) SetShape(shape);
     const gdal::QuietErrors quiet;
@@ -188,17 +231,17 @@ class FileWriter::State {
   }
 
   void Commit() {
+    if (table_) {
+      table_->Finish();
+      table_.reset();
+      if (geometry_ && written_ <= kIndexedRecords) Index();
+    }
     {
       const gdal::QuietErrors quiet;
       if (transaction_ && dataset_->CommitTransaction() != OGRERR_NONE) {
         Fail(FileAction::Write, FileProblem::Library, gdal::LastMessage("?"));
       }
       transaction_ = false;
-      if (format_ == FileFormat::GeoPackage && geometry_ && written_ <= kIndexedRecords) {
-        const std::string sql = std::string("SELECT CreateSpatialIndex('") + layer_->GetName() +
-                                "', '" + layer_->GetGeometryColumn() + "')";
-        dataset_->ReleaseResultSet(dataset_->ExecuteSQL(sql.c_str(), nullptr, nullptr));
-      }
       feature_.reset();
       dataset_.reset();  // GDAL writes what it holds back as it closes
       if (CPLGetLastErrorType() >= CE_Failure) {
@@ -219,12 +262,27 @@ class FileWriter::State {
   ~State() {
     // Uncommitted: the dataset is closed before its folder goes, quietly,
     // what it cannot finish being of no more use.
+    table_.reset();
     const gdal::QuietErrors quiet;
     feature_.reset();
     dataset_.reset();
   }
 
  private:
+  // `base`, or base_2, base_3...: the first that no column has, in any
+  // case (SQLite's names are the same in upper and lower case).
+  std::string FreeName(const std::string& base) const {
+    const auto taken = [this](const std::string& name) {
+      return std::any_of(names_.begin(), names_.end(), [&name](const std::string& column) {
+        return std::equal(column.begin(), column.end(), name.begin(), name.end(),
+                          [](char a, char b) { return AsciiLower(a) == AsciiLower(b); });
+      });
+    };
+    std::string name = base;
+    for (std::size_t k = 2; taken(name); ++k) name = base + "_" + std::to_string(k);
+    return name;
+  }
+
   [[noreturn]] void Fail(FileAction action, FileProblem problem, std::string detail = {}) const {
     throw FileError(action, path_, problem, std::move(detail));
   }
@@ -243,7 +301,13 @@ class FileWriter::State {
         break;
       case FileFormat::Gpx: datasetOptions.SetNameValue("GPX_USE_EXTENSIONS", "YES"); break;
       case FileFormat::GeoJson: layerOptions.SetNameValue("RFC7946", "NO"); break;
-      case FileFormat::GeoPackage: layerOptions.SetNameValue("SPATIAL_INDEX", "NO"); break;
+      case FileFormat::GeoPackage:
+        layerOptions.SetNameValue("SPATIAL_INDEX", "NO");
+        // The key and the geometry take names of their own: a column of
+        // the user's called fid or geom keeps its name and its cells.
+        layerOptions.SetNameValue("FID", FreeName("fid").c_str());
+        layerOptions.SetNameValue("GEOMETRY_NAME", FreeName("geom").c_str());
+        break;
       case FileFormat::Shapefile: layerOptions.SetNameValue("ENCODING", "UTF-8"); break;
       default: break;
     }
@@ -291,6 +355,10 @@ class FileWriter::State {
       }
       fieldOf_.push_back(before);
     }
+    if (format_ == FileFormat::GeoPackage) {
+      WriteThroughSqlite(layout.geometry);
+      return;
+    }
     feature_.reset(OGRFeature::CreateFeature(layer_->GetLayerDefn()));
     // One transaction for the whole file where the format has them: a
     // GeoPackage written a record at a time would sync the disk each time.
@@ -298,15 +366,48 @@ class FileWriter::State {
         dataset_->TestCapability(ODsCTransactions) && dataset_->StartTransaction() == OGRERR_NONE;
   }
 
+  // A GeoPackage's records go straight through SQLite (GeoPackageTable.h):
+  // GDAL's writing of a record costs four times SQLite's. The table GDAL
+  // made, empty, is in the file once GDAL closes it.
+  void WriteThroughSqlite(GeometryType geometry) {
+    TableLayout table;
+    table.table = layer_->GetName();
+    if (geometry_) table.geometryColumn = layer_->GetGeometryColumn();
+    const OGRFeatureDefn* definition = layer_->GetLayerDefn();
+    for (const int field : fieldOf_) {
+      table.columns.emplace_back(definition->GetFieldDefn(field)->GetNameRef());
+    }
+    table.geometry = geometry;
+    layer_ = nullptr;
+    dataset_.reset();
+    if (CPLGetLastErrorType() >= CE_Failure) {
+      Fail(FileAction::Create, FileProblem::Library, gdal::LastMessage("?"));
+    }
+    tableName_ = table.table;
+    geometryColumn_ = table.geometryColumn;
+    table_.emplace(files_->WorkPath(), path_, table);
+  }
+
+  // The spatial index of a GeoPackage written, built by GDAL as it builds
+  // its own: the R-tree, its triggers and its line in gpkg_extensions.
+  void Index() {
+    const gdal::QuietErrors quiet;
+    const char* const drivers[] = {DriverOf(format_), nullptr};
+    dataset_.reset(GDALDataset::FromHandle(GDALOpenEx(
+        files_->WorkPath().c_str(), GDAL_OF_VECTOR | GDAL_OF_UPDATE, drivers, nullptr, nullptr)));
+    if (!dataset_) Fail(FileAction::Write, FileProblem::Library, gdal::LastMessage("?"));
+    const std::string sql =
+        "SELECT CreateSpatialIndex(" + SqlText(tableName_) + ", " + SqlText(geometryColumn_) + ")";
+    dataset_->ReleaseResultSet(dataset_->ExecuteSQL(sql.c_str(), nullptr, nullptr));
+    if (CPLGetLastErrorType() >= CE_Failure) {
+      Fail(FileAction::Write, FileProblem::Library, gdal::LastMessage("?"));
+    }
+  }
+
   void SetShape(std::span<const Point> shape) {
     if (shape.empty()) {
       feature_->SetGeometryDirectly(nullptr);
       return;
-    }
-    for (const Point& p : shape) {
-      if (!std::isfinite(p.x) || !std::isfinite(p.y)) {
-        Fail(FileAction::Write, FileProblem::NotFinite);
-      }
     }
     if (!polygon_) {
       // The feature's own point is moved rather than a copy given each
@@ -353,6 +454,10 @@ class FileWriter::State {
   OGRLayer* layer_ = nullptr;
   gdal::Feature feature_;
   std::string cell_;
+  std::optional<GeoPackageTable> table_;  // a GeoPackage's records
+  std::vector<CellValue> values_;
+  std::string tableName_;
+  std::string geometryColumn_;
   std::size_t unplaced_ = 0;
   std::size_t written_ = 0;
 };

@@ -22,7 +22,8 @@
 // text is UTF-8, said so by a .cpg file. GPX holds only points with a
 // position: a refused line has no place there and is counted (Unplaced);
 // squares become closed tracks. A GeoPackage gets its spatial index up to
-// 200 000 records (beyond, the index would cost ten times the writing).
+// 200 000 records (beyond, the index would cost twenty times the
+// writing).
 //
 // Everything goes to a hidden folder beside the target (ReplacedFiles.h);
 // Commit puts it in place. A writer destroyed uncommitted (an error, a run

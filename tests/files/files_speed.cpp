@@ -1,13 +1,18 @@
 // The time of writing a million converted points to each format, against
 // writing the same records as CSV text, and against converting them. Not a
-// test: `koord-files-speed [points] [folder]` prints the times.
+// test: `koord-files-speed [points] [folder] [formats]` prints the times;
+// formats by their --format names, "gpkg,csv" (default: gpkg, csv, shp,
+// geojson).
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/TransCoo.h"
@@ -29,6 +34,17 @@ int main(int argc, char** argv) {
   using namespace koord::files;
   const long count = argc > 1 ? std::atol(argv[1]) : 1'000'000;
   const std::filesystem::path folder = argc > 2 ? argv[2] : "/tmp";
+  std::vector<FileFormat> formats;
+  for (std::string_view names = argc > 3 ? argv[3] : "gpkg,csv,shp,geojson"; !names.empty();) {
+    const std::size_t comma = std::min(names.find(','), names.size());
+    const std::optional<FileFormat> format = FormatOfName(names.substr(0, comma));
+    if (!format) {
+      std::fprintf(stderr, "koord-files-speed: unknown format in %s\n", argv[3]);
+      return 2;
+    }
+    formats.push_back(*format);
+    names.remove_prefix(std::min(comma + 1, names.size()));
+  }
 
   // Lambert 1972 points over Belgium, a fixed seed.
   std::mt19937 random(1972);
@@ -93,8 +109,7 @@ int main(int argc, char** argv) {
                                        {"Latitude", ColumnType::Real},
                                        {"Longitude", ColumnType::Real},
                                        {std::string(kRefusalColumn)}};
-  for (const FileFormat format :
-       {FileFormat::GeoPackage, FileFormat::Csv, FileFormat::Shapefile, FileFormat::GeoJson}) {
+  for (const FileFormat format : formats) {
     const FormatTraits& traits = Traits(format);
     const std::filesystem::path path = folder / ("koord-speed" + std::string(traits.extension));
     start = Clock::now();
