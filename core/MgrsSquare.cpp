@@ -31,6 +31,7 @@ std::optional<MgrsSquare> MgrsSquareOf(std::string_view reference, std::string_v
   point.SetOrigType("MGR");
   point.SetMGRS(text);
   point.ComputeIfbl = false;
+  point.ComputeLambert = false;
   point.ComputeLambert2008 = false;
   point.Conversion();
   if (!point.Error().empty()) return std::nullopt;

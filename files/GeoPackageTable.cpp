@@ -90,7 +90,8 @@ GeoPackageTable::GeoPackageTable(const std::string& path, std::string name,
       columns_(layout.columns.size()),
       geometry_(!layout.geometryColumn.empty()),
       parameters_(columns_ + (geometry_ ? 1 : 0)),
-      polygon_(layout.geometry == GeometryType::Polygon) {
+      polygon_(layout.geometry == GeometryType::Polygon),
+      writeback_(path) {
   // One connection on one thread at a time: SQLite's own mutexes would
   // only cost.
   // A path that begins with "file:" would be read as a URI, where SQLite
@@ -212,6 +213,7 @@ void GeoPackageTable::Insert(std::span<const CellValue> cells, std::span<const P
     }
   }
   ++count_;
+  if (count_ % kWritebackRows == 0) writeback_.Start();
   if (parameters_ == 0) {
     Step(db_->single);
   } else if (count_ % batchRows_ == 0) {

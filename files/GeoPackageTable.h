@@ -32,6 +32,7 @@
 #include <vector>
 
 #include "files/Geometry.h"
+#include "files/Writeback.h"
 
 struct sqlite3_stmt;
 
@@ -76,6 +77,9 @@ class GeoPackageTable {
   // Records per INSERT at most: fewer statements run, and, as the table's
   // key is AUTOINCREMENT, fewer updates of sqlite_sequence.
   static constexpr std::size_t kBatchRows = 128;
+  // Records between two starts of the disk's writing of the file: some
+  // megabytes.
+  static constexpr std::size_t kWritebackRows = 128 * 512;
 
  private:
   class Connection;
@@ -112,6 +116,7 @@ class GeoPackageTable {
   // count (an UPDATE per record), put back by Finish.
   std::vector<std::string> setAside_;
   bool finished_ = false;
+  Writeback writeback_;
 };
 
 }  // namespace koord::files

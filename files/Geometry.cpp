@@ -237,8 +237,10 @@ class ResultGeometry::Converter {
     point.SetDatumFrom(from);
     point.SetDatumDest(to);
     point.PreciseTransformation = precise;
+    // Only the degrees are read.
     point.ComputeUtm = false;
     point.ComputeIfbl = false;
+    point.ComputeLambert = false;
     point.ComputeLambert2008 = false;
   }
   static std::optional<Point> Degrees(TransCoo& point) {
