@@ -146,6 +146,7 @@ void TransCoo::Conversion() {
   }
   // Any other kind: SetOrigType has already put its message into Error.
   if (!kind_) return;
+  mgrsOfNumbers_ = false;
   const Routes& routes = setup_->routes[PreciseTransformation ? 1 : 0];
   switch (*kind_) {
     case CoordKind::Mgrs: ConvertMgrs(routes); return;
@@ -413,8 +414,28 @@ void TransCoo::UtmBlock(std::size_t digits) {
                               mgrs_, static_cast<std::int16_t>(digits));
   zone_ = zone;
   north_ = !(latitude_ < 0);
+  mgrsOfNumbers_ = mgrsResult_ == DMA::MgrsStatus::Made && UtmZone == 0;
+  mgrsDigits_ = static_cast<std::int16_t>(digits);
   if (mgrsResult_ != DMA::MgrsStatus::Made) CutMgrs(mgrs_, digits);
   if (UtmZone != 0) ForcedZoneBlock();
+}
+
+std::optional<std::pair<double, double>> TransCoo::MgrsPoint() const {
+  if (!mgrsOfNumbers_ || !setup_) return std::nullopt;
+  const std::size_t bandAt = mgrs_.find_first_not_of("0123456789");
+  if (bandAt == std::string::npos) return std::nullopt;
+  const auto band = static_cast<std::int16_t>(mgrs_[bandAt] - 'A' + 1);
+  double northing = northing_;
+  double easting = easting_;
+  if (!DMA::MgrsPointOfUtm(zone_, band, northing, easting, mgrsDigits_)) return std::nullopt;
+  // As the decoder does: a band south of the equator gives its northing
+  // negative.
+  constexpr std::int16_t kBandN = 'N' - 'A' + 1;
+  if (band < kBandN) northing = -northing;
+  double phi = 0;
+  double lambda = 0;
+  DMA::UtmToGeo(setup_->outputGrid, phi, lambda, zone_, northing, easting);
+  return std::pair{phi / DMA::Degree(), WithinHalfTurn(lambda / DMA::Degree())};
 }
 
 void TransCoo::InverseLambertBlock(const Routes& routes) {

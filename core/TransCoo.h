@@ -40,6 +40,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/Catalogue.h"
 #include "core/ConversionErrors.h"
@@ -198,6 +199,14 @@ class TransCoo {
   // input's, or one computed), or nothing (outside the UTM latitudes) or an
   // error text of the UTM routines.
   DMA::MgrsStatus MgrsResult() const { return mgrsResult_; }
+  // The point the MGRS reference stands for, latitude and longitude in
+  // degrees on the output datum, the same as a conversion from the
+  // reference would read back, worked out from the UTM numbers it was made
+  // of rather than from its text. Nothing when the last Conversion did not
+  // make the reference of its point in its own grid zone (an MGRS input
+  // kept as it was, a UTM input, a zone forced by UtmZone): the reference
+  // must then be read.
+  std::optional<std::pair<double, double>> MgrsPoint() const;
   // False when the point lies outside the lettered IFBL grid: IFBL then
   // holds what Reset left, or a code that names no square ("N-13821").
   bool IfblInGrid() const { return ifblInGrid_; }
@@ -321,6 +330,10 @@ class TransCoo {
   std::string mgrs_;
   std::string ifbl_;
   DMA::MgrsStatus mgrsResult_ = DMA::MgrsStatus::OutsideUtm;
+  // Whether UtmBlock made MGRS of northing_ and easting_ in their own grid
+  // zone, with this many digits per axis.
+  bool mgrsOfNumbers_ = false;
+  std::int16_t mgrsDigits_ = 0;
   bool ifblInGrid_ = false;
   double latitude_ = 0;
   double longitude_ = 0;

@@ -109,7 +109,7 @@ class ResultGeometry {
   class Converter;
   bool Degrees(const TransCoo& converted, std::vector<Point>& shape);
   bool IfblShape(const std::string& code, std::vector<Point>& shape);
-  bool MgrsShape(const std::string& reference, std::vector<Point>& shape);
+  bool MgrsShape(const TransCoo& converted, std::vector<Point>& shape);
 
   ResultChoice choice_;
   bool wgs84_;

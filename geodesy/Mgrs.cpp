@@ -181,6 +181,14 @@ ZoneLettering LetteringOf(std::int16_t zone, std::int16_t ellipsoidNumber) {
 // optional sign, digits and a decimal fraction; an empty or unreadable
 // field is 0.
 double FieldNumber(std::string_view field) {
+  // The common field, digits alone, read at once: every reference has
+  // three of them.
+  if (!field.empty() && field.size() <= kDigitsWidth &&
+      std::all_of(field.begin(), field.end(), ascii::IsDigit)) {
+    std::int32_t value = 0;
+    for (const char c : field) value = value * 10 + (c - '0');
+    return static_cast<double>(value);
+  }
   const std::size_t start = field.find_first_not_of(' ');
   if (start == std::string_view::npos) return 0.0;
   field.remove_prefix(start);
@@ -343,6 +351,25 @@ MgrsStatus UtmToMgrs(std::int16_t zone, std::int16_t band, double northing, doub
   } catch (...) {
     mgrs = kUtmError;
     return MgrsStatus::NotMade;
+  }
+}
+
+bool MgrsPointOfUtm(std::int16_t zone, std::int16_t band, double& northing, double& easting,
+                    std::int16_t digits) {
+  if (!(northing >= 0.0 && easting >= 0.0) || digits < 0 || digits > kFullDigits) return false;
+  try {
+    // The whole metres the encoder writes, then the square they fall in
+    // and the point the decoder completes it to.
+    const std::int32_t n = WholeNorthing(northing, digits);
+    std::int32_t e = WholeMetres(easting, digits);
+    if (e == kZoneCentre && zone == 31 && band == kLetterV) e = kZoneCentre - 1;
+    const std::int32_t side = kPowersOfTen[static_cast<std::size_t>(kFullDigits - digits)];
+    const std::int32_t middle = digits == kFullDigits ? 0 : side / 2 - 1;
+    northing = static_cast<double>(n / side * side + middle);
+    easting = static_cast<double>(e / side * side + middle);
+    return true;
+  } catch (const RuntimeError&) {
+    return false;
   }
 }
 

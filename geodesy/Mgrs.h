@@ -72,6 +72,16 @@ void MgrsLetterSet(std::int16_t zone, std::int16_t& firstColumn, double& rowOffs
 MgrsStatus UtmToMgrs(std::int16_t zone, std::int16_t band, double northing, double easting,
                      std::int16_t ellipsoidNumber, std::int16_t digits, std::string& mgrs);
 
+// The UTM position that the reference UtmToMgrs makes of the same
+// numbers stands for, as MgrsToGeo reads it back: its square's south-west
+// corner plus 1 m short of half its side, or the metre itself with 5
+// digits; the northing with its false northing. Spares the caller that
+// made the reference the reading of its text. False for numbers off the
+// grid (negative, or beyond what the encoder takes) or `digits` outside
+// 0..5.
+bool MgrsPointOfUtm(std::int16_t zone, std::int16_t band, double& northing, double& easting,
+                    std::int16_t digits);
+
 // One of the twenty latitude bands (kBandLetters). Any other letter would
 // place the cell below 80 degrees south or beyond the pole.
 bool IsBandLetter(char c);

@@ -4,7 +4,8 @@
 // ellipsoids of the catalogue's datums (both lettering schemes). The point
 // read back is the representative point of the reference's square, so it
 // lies within half a square's diagonal of the point written, plus the
-// rounding to the metre. At 100 km to 10 m the reference names the square
+// rounding to the metre; the writer works out the same point, to the bit,
+// from the numbers it made the reference of. At 100 km to 10 m the reference names the square
 // that holds the point, as worked out here from the grid's definition,
 // for points on and beside the lines of the squares too.
 
@@ -79,6 +80,11 @@ TEST(MgrsRoundTrip, EveryReferenceWrittenReadsBack) {
                      << datum << " " << p.latitude << " " << p.longitude << " " << writer.MGRS());
         ASSERT_EQ(reader.Error(), "");
         EXPECT_LE(Distance(reader, p), reach * kDistanceSlack);
+        // The writer knows that point without reading its text, to the bit.
+        const auto made = writer.MgrsPoint();
+        ASSERT_TRUE(made.has_value());
+        EXPECT_EQ(made->first, reader.Latitude());
+        EXPECT_EQ(made->second, reader.Longitude());
       }
     }
   }
@@ -192,6 +198,44 @@ TEST(MgrsSquares, EveryPrecisionNamesTheSquareThatHoldsThePoint) {
     }
   }
   EXPECT_GT(references, 150000);
+}
+
+// The point of the numbers stands for the reference only where they made
+// it in their own grid zone; elsewhere the reference must be read.
+TEST(MgrsRoundTrip, ThePointOfTheNumbersOnlyWhereTheyMadeTheReference) {
+  struct Case {
+    const char* what;
+    const char* kind;
+    const char* datumFrom;
+    std::int16_t forcedZone;
+    bool made;
+  };
+  const Case cases[] = {
+      {"degrees, the zone of the point", "deg", "WGS84", 0, true},
+      {"degrees, a zone forced", "deg", "WGS84", 32, false},
+      {"a reference on its own datum, kept", "mgr", "WGS84", 0, false},
+      {"a reference on another datum, made anew", "mgr", "EUR-M", 0, true},
+      {"UTM numbers", "utm", "WGS84", 0, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TransCoo point;
+    point.SetDatumFrom(c.datumFrom);
+    point.SetDatumDest("WGS84");
+    point.UtmZone = c.forcedZone;
+    point.mgrsPrecision = 100;
+    point.SetOrigType(c.kind);
+    point.SetLatitude(50.85);
+    point.SetLongitude(4.35);
+    point.SetMGRS("31UES9632");
+    point.SetZone(31);
+    point.SetNorth(true);
+    point.SetEasting(596000);
+    point.SetNorthing(5633000);
+    point.Conversion();
+    ASSERT_EQ(point.Error(), "");
+    EXPECT_EQ(point.MgrsPoint().has_value(), c.made);
+  }
 }
 
 }  // namespace
