@@ -94,17 +94,6 @@ char AsciiLower(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// A text as an SQL string literal: 'l''arbre' for l'arbre.
-std::string SqlText(std::string_view text) {
-  std::string out(1, '\'');
-  for (const char c : text) {
-    out += c;
-    if (c == '\'') out += '\'';
-  }
-  out += '\'';
-  return out;
-}
-
 std::vector<std::string> UniqueNames(const std::vector<Column>& columns) {
   std::vector<std::string> names;
   for (std::size_t i = 0; i < columns.size(); ++i) {
@@ -400,8 +389,8 @@ class FileWriter::State {
     dataset_.reset(GDALDataset::FromHandle(GDALOpenEx(
         files_->WorkPath().c_str(), GDAL_OF_VECTOR | GDAL_OF_UPDATE, drivers, nullptr, nullptr)));
     if (!dataset_) Fail(FileAction::Write, FileProblem::Library, gdal::LastMessage("?"));
-    const std::string sql =
-        "SELECT CreateSpatialIndex(" + SqlText(tableName_) + ", " + SqlText(geometryColumn_) + ")";
+    const std::string sql = "SELECT CreateSpatialIndex(" + SqlQuoted(tableName_, '\'') + ", " +
+                            SqlQuoted(geometryColumn_, '\'') + ")";
     dataset_->ReleaseResultSet(dataset_->ExecuteSQL(sql.c_str(), nullptr, nullptr));
     if (CPLGetLastErrorType() >= CE_Failure) {
       Fail(FileAction::Write, FileProblem::Library, gdal::LastMessage("?"));

@@ -36,17 +36,6 @@ void PutDouble(std::string& out, double value) {
   PutU32(out, static_cast<std::uint32_t>(bits >> 32));
 }
 
-// A name as an SQL identifier: "a""b" for a"b.
-std::string Quoted(std::string_view name) {
-  std::string out(1, '"');
-  for (const char c : name) {
-    out += c;
-    if (c == '"') out += '"';
-  }
-  out += '"';
-  return out;
-}
-
 // "(?,?,?)"
 std::string Placeholders(std::size_t count) {
   std::string out(1, '(');
@@ -81,6 +70,16 @@ class GeoPackageTable::Connection {
   sqlite3_stmt* batch = nullptr;   // batchRows_ records
   sqlite3_stmt* single = nullptr;  // one record
 };
+
+std::string SqlQuoted(std::string_view text, char quote) {
+  std::string out(1, quote);
+  for (const char c : text) {
+    out += c;
+    if (c == quote) out += quote;
+  }
+  out += quote;
+  return out;
+}
 
 GeoPackageTable::GeoPackageTable(const std::string& path, std::string name,
                                  const TableLayout& layout)
@@ -144,22 +143,22 @@ GeoPackageTable::GeoPackageTable(const std::string& path, std::string name,
         setAside_.emplace_back(reinterpret_cast<const char*>(sql));
       });
   for (const std::string& trigger : names) {
-    if (sqlite3_exec(db, ("DROP TRIGGER " + Quoted(trigger)).c_str(), nullptr, nullptr, nullptr) !=
-        SQLITE_OK) {
+    if (sqlite3_exec(db, ("DROP TRIGGER " + SqlQuoted(trigger, '"')).c_str(), nullptr, nullptr,
+                     nullptr) != SQLITE_OK) {
       Fail();
     }
   }
 
-  std::string insert = "INSERT INTO " + Quoted(layout.table);
+  std::string insert = "INSERT INTO " + SqlQuoted(layout.table, '"');
   if (parameters_ == 0) {
     insert += " DEFAULT VALUES";
     batchRows_ = 1;
   } else {
     insert += " (";
-    if (geometry_) insert += Quoted(layout.geometryColumn);
+    if (geometry_) insert += SqlQuoted(layout.geometryColumn, '"');
     for (std::size_t i = 0; i < columns_; ++i) {
       if (i > 0 || geometry_) insert += ',';
-      insert += Quoted(layout.columns[i]);
+      insert += SqlQuoted(layout.columns[i], '"');
     }
     insert += ") VALUES ";
     // As many records a statement as SQLite takes parameters.

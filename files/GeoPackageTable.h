@@ -38,6 +38,10 @@ struct sqlite3_stmt;
 
 namespace koord::files {
 
+// A text between quotes, each one inside doubled: an SQL identifier
+// ('"': "a""b") or string literal ('\'': 'l''arbre').
+std::string SqlQuoted(std::string_view text, char quote);
+
 // A typed cell: NULL, a real, an integer or a text (UTF-8).
 using CellValue = std::variant<std::monostate, double, std::int64_t, std::string_view>;
 
