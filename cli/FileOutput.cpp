@@ -1,7 +1,6 @@
 #include "cli/FileOutput.h"
 
 #include <algorithm>
-#include <stdexcept>
 #include <unistd.h>
 
 #include "cli/Descriptor.h"

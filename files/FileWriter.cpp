@@ -11,6 +11,7 @@
 #include "files/Gdal.h"
 #include "files/GeoPackageTable.h"
 #include "files/ReplacedFiles.h"
+#include "support/Ascii.h"
 
 namespace koord::files {
 namespace {
@@ -88,10 +89,6 @@ CellValue ValueOf(std::string_view text, ColumnType type, bool typed) {
   if (!value) return std::monostate{};
   if (type == ColumnType::Real) return *value;
   return static_cast<std::int64_t>(std::llround(*value));
-}
-
-char AsciiLower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 std::vector<std::string> UniqueNames(const std::vector<Column>& columns) {
@@ -268,7 +265,7 @@ class FileWriter::State {
     const auto taken = [this](const std::string& name) {
       return std::any_of(names_.begin(), names_.end(), [&name](const std::string& column) {
         return std::equal(column.begin(), column.end(), name.begin(), name.end(),
-                          [](char a, char b) { return AsciiLower(a) == AsciiLower(b); });
+                          [](char a, char b) { return ascii::ToLower(a) == ascii::ToLower(b); });
       });
     };
     std::string name = base;
